@@ -1,0 +1,5 @@
+# SPDX-License-Identifier: MIT
+# Copies SRC to DST unless DST already exists.
+if(NOT EXISTS "${DST}")
+  file(COPY_FILE "${SRC}" "${DST}")
+endif()
