@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+#include "cli/CliOptions.h"
+
+#include <cstdlib>
+
+namespace mensurio {
+
+namespace {
+
+bool parseInt(const std::string& text, int low, int high, int& out)
+{
+    if (text.empty())
+        return false;
+    char* end = nullptr;
+    const long v = std::strtol(text.c_str(), &end, 10);
+    if (*end != '\0' || v < low || v > high)
+        return false;
+    out = static_cast<int>(v);
+    return true;
+}
+
+bool isFormat(const std::string& f) { return f == "auto" || f == "scientific" || f == "fixed" || f == "thousands"; }
+
+// Applies one option that takes a value; returns false with `error` set when it is invalid.
+bool applyValueOption(CliOptions& o, const std::string& name, const std::string& value, std::string& error)
+{
+    if (name == "--db") {
+        o.databasePath = value;
+    } else if (name == "-c" || name == "--category") {
+        o.category = value;
+    } else if (name == "--to") {
+        o.toUnits.push_back(value);
+    } else if (name == "--list-units") {
+        o.action = CliOptions::Action::ListUnits;
+        o.listUnitsCategory = value;
+    } else if (name == "--find") {
+        o.action = CliOptions::Action::Find;
+        o.findText = value;
+    } else if (name == "--format") {
+        if (!isFormat(value)) {
+            error = "--format must be auto, scientific, fixed or thousands";
+            return false;
+        }
+        o.format = value;
+    } else if (name == "--places") {
+        if (!parseInt(value, 0, 12, o.places)) {
+            error = "--places must be a whole number from 0 to 12";
+            return false;
+        }
+    } else if (name == "--style") {
+        if (!parseInt(value, 0, 2, o.style)) {
+            error = "--style must be 0, 1 or 2";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool takesValue(const std::string& a)
+{
+    return a == "--db" || a == "-c" || a == "--category" || a == "--to" || a == "--list-units" || a == "--find" ||
+           a == "--format" || a == "--places" || a == "--style";
+}
+
+} // namespace
+
+std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args, std::string& error)
+{
+    CliOptions o;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (optionsEnded || a.empty() || a[0] != '-' || a == "-") {
+            o.positional.push_back(a);
+        } else if (a == "--") {
+            optionsEnded = true;
+        } else if (takesValue(a)) {
+            if (i + 1 >= args.size()) {
+                error = "option " + a + " needs a value";
+                return std::nullopt;
+            }
+            if (!applyValueOption(o, a, args[++i], error))
+                return std::nullopt;
+        } else if (a == "--all") {
+            o.all = true;
+        } else if (a == "--anywhere") {
+            o.findAnywhere = true;
+        } else if (a == "--input-gauge") {
+            o.inputGauge = true;
+        } else if (a == "--output-gauge") {
+            o.outputGauge = true;
+        } else if (a == "--list-categories") {
+            o.action = Action::ListCategories;
+        } else if (a == "--help" || a == "-h") {
+            o.action = Action::Help;
+        } else if (a == "--version") {
+            o.action = Action::Version;
+        } else {
+            error = "unknown option " + a;
+            return std::nullopt;
+        }
+    }
+    if (o.action == Action::Convert && o.positional.empty()) {
+        error = "nothing to convert";
+        return std::nullopt;
+    }
+    if (o.action == Action::Convert && o.positional.size() > 2) {
+        error = "too many arguments";
+        return std::nullopt;
+    }
+    return o;
+}
+
+const char* CliOptions::UsageText()
+{
+    return "Usage: mensurio-cli [options] EXPRESSION [FROM-UNIT] [--to UNIT]...\n"
+           "Converts EXPRESSION between units of the Mensurio units database.\n"
+           "\n"
+           "  --db FILE            units database (default: units.dat beside the executable,\n"
+           "                       else default.dat)\n"
+           "  -c, --category NAME  category (default: the only category that holds every named unit)\n"
+           "  --to UNIT            output unit; repeat it for a compound result\n"
+           "  --all                every unit's result of the category: value, a tab, unit name\n"
+           "  --format auto|scientific|fixed|thousands\n"
+           "  --places 0..12       decimal places\n"
+           "  --style 0|1|2        compound output style\n"
+           "  --input-gauge, --output-gauge   pressure reference (default absolute)\n"
+           "  --list-categories    every category, one per line\n"
+           "  --list-units CATEGORY  every unit of a category, one per line\n"
+           "  --find TEXT [--anywhere]  units whose names start with (or contain) TEXT\n"
+           "  --help, --version\n"
+           "  --                   ends the options (for an expression that starts with '-')\n";
+}
+
+} // namespace mensurio

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace mensurio {
+
+/// The parsed command line of mensurio-cli.
+struct CliOptions {
+    enum class Action { Convert, ListCategories, ListUnits, Find, Help, Version };
+
+    Action action = Action::Convert;
+    std::string databasePath;       // empty: beside the executable
+    std::string category;           // -c / --category
+    std::string listUnitsCategory;  // --list-units
+    std::string findText;           // --find
+    bool findAnywhere = false;
+    std::vector<std::string> positional; // EXPRESSION [FROM-UNIT]
+    std::vector<std::string> toUnits;
+    bool all = false;
+    std::string format = "auto";
+    int places = 9;
+    int style = 0;
+    bool inputGauge = false;
+    bool outputGauge = false;
+
+    /// Parses argv; on a usage error returns nothing and sets `error`.
+    static std::optional<CliOptions> Parse(const std::vector<std::string>& args, std::string& error);
+    static const char* UsageText();
+};
+
+} // namespace mensurio

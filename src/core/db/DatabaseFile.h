@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/db/UnitDatabase.h"
+
+#include <iosfwd>
+#include <string>
+
+namespace mensurio {
+
+/// Reader and writer of the binary units database file (magics "MNS0", "MNSA", "MNSS"
+/// and the legacy form without magic).
+class DatabaseFile {
+public:
+    /// Reads a whole file into an empty database and returns the number of records read.
+    /// Throws Tfileexception on a short or malformed file; sets the loaded-form flags.
+    static int LoadFromFile(UnitDatabase& db, std::istream& in);
+    /// Writes the whole database ("MNSS" when names were simplified, else "MNSA").
+    /// Throws Tfileexception when the stream stores fewer bytes than asked.
+    static void SaveToFile(const UnitDatabase& db, std::ostream& out);
+
+    /// The file image as bytes, with the given four-byte magic.
+    static std::string ToBytes(const UnitDatabase& db, const char* magic);
+    /// Reads a database file by path; throws Tfileexception or std::system_error.
+    static int LoadFromPath(UnitDatabase& db, const std::string& path);
+};
+
+} // namespace mensurio

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace mensurio {
+
+/// File helpers the start and exit sequences need: the read-only bit, copying without
+/// overwriting, and replacing a file atomically so a failed write never loses the old one.
+class FileOps {
+public:
+    static bool Exists(const std::string& path);
+    /// "Read-only" means the owner may not write.
+    static bool IsReadOnly(const std::string& path);
+    /// Gives the owner write permission; other bits unchanged. Returns false on failure.
+    static bool ClearReadOnly(const std::string& path);
+    /// Copies src to dst; fails when dst exists. A partial target is removed on error.
+    static bool CopyIfAbsent(const std::string& src, const std::string& dst);
+    /// Writes `bytes` to a temporary file beside `path`, flushes it to disk and renames it
+    /// over `path`. Throws std::system_error on failure; `path` is then unchanged.
+    static void AtomicReplace(const std::string& path, std::string_view bytes);
+    static std::string ReadAll(const std::string& path); // throws std::system_error
+    static std::string DirectoryOf(const std::string& path);
+    static std::string Join(const std::string& dir, const std::string& name);
+};
+
+} // namespace mensurio
