@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+#include "core/engine/UnitExpressionText.h"
+
+#include <algorithm>
+
+namespace mensurio {
+
+namespace {
+
+int shadowValue(char c) { return static_cast<unsigned char>(c); }
+
+bool matchesAt(const std::vector<int> &shadow, std::size_t pos, std::string_view name)
+{
+    if (pos + name.size() > shadow.size())
+        return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (shadow[pos + i] != shadowValue(name[i]))
+            return false;
+    }
+    return true;
+}
+
+// Encloses and masks every occurrence of one name, scanning left to right; returns whether the
+// name was found at all. Found occurrences never overlap, as masked characters match nothing.
+bool markOneName(ShadowText &marked, std::string_view name)
+{
+    if (name.empty() || marked.shadow.size() < name.size())
+        return false;
+    ShadowText out;
+    out.text.reserve(marked.text.size() + 16);
+    out.shadow.reserve(marked.shadow.size() + 16);
+    bool found = false;
+    std::size_t pos = 0;
+    while (pos < marked.shadow.size()) {
+        if (!matchesAt(marked.shadow, pos, name)) {
+            out.text += marked.text[pos];
+            out.shadow.push_back(marked.shadow[pos]);
+            ++pos;
+            continue;
+        }
+        found = true;
+        out.text += '(';
+        out.text.append(marked.text, pos, name.size());
+        out.text += ')';
+        out.shadow.push_back('(');
+        out.shadow.insert(out.shadow.end(), name.size(), kUnitNameMarker);
+        out.shadow.push_back(')');
+        pos += name.size();
+    }
+    marked.text = std::move(out.text);
+    marked.shadow = std::move(out.shadow);
+    return found;
+}
+
+bool isDigit(int c) { return c >= '0' && c <= '9'; }
+
+// Removes every position whose shadow is a space; turns every shadow comma into a point.
+void dropSpacesAndCommas(ShadowText &marked)
+{
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < marked.shadow.size(); ++i) {
+        int s = marked.shadow[i];
+        if (s == ' ')
+            continue;
+        char c = marked.text[i];
+        if (s == ',')
+            s = c = '.';
+        marked.shadow[kept] = s;
+        marked.text[kept] = c;
+        ++kept;
+    }
+    marked.shadow.resize(kept);
+    marked.text.resize(kept);
+}
+
+// Whether a character goes between shadow positions i - 1 and i, and which.
+char insertionBefore(const std::vector<int> &shadow, std::size_t i)
+{
+    const int previous = shadow[i - 1];
+    const int current = shadow[i];
+    if ((previous == '-' || previous == '+') && current == '(')
+        return '1';
+    return '\0';
+}
+
+char multiplicationBefore(const std::vector<int> &shadow, std::size_t i)
+{
+    const int previous = shadow[i - 1];
+    const int current = shadow[i];
+    if (current == '(' && (isDigit(previous) || previous == ')'))
+        return '*';
+    // A ')' in the first position is never followed by an inserted '*'.
+    if (previous == ')' && i >= 2 && (isDigit(current) || current == '('))
+        return '*';
+    return '\0';
+}
+
+// Inserts at every position where rule() asks for a character, in one pass over both strings.
+template <typename Rule> void insertWhere(ShadowText &marked, Rule rule)
+{
+    ShadowText out;
+    out.text.reserve(marked.text.size() * 2);
+    out.shadow.reserve(marked.shadow.size() * 2);
+    for (std::size_t i = 0; i < marked.shadow.size(); ++i) {
+        const char inserted = i > 0 ? rule(marked.shadow, i) : '\0';
+        if (inserted != '\0') {
+            out.text += inserted;
+            out.shadow.push_back(inserted);
+        }
+        out.text += marked.text[i];
+        out.shadow.push_back(marked.shadow[i]);
+    }
+    marked.text = std::move(out.text);
+    marked.shadow = std::move(out.shadow);
+}
+
+} // namespace
+
+ShadowText MarkUnitNames(std::string_view text, std::span<const KnownUnit> knownUnits)
+{
+    ShadowText marked;
+    marked.text = std::string(text);
+    marked.shadow.assign(text.size(), 0);
+    std::transform(text.begin(), text.end(), marked.shadow.begin(), shadowValue);
+    for (std::size_t index = 0; index < knownUnits.size(); ++index) {
+        if (markOneName(marked, knownUnits[index].name)) {
+            marked.usedUnits.push_back(index);
+            marked.usedNames.push_back(knownUnits[index].name);
+        }
+    }
+    return marked;
+}
+
+void NormalizeUnitText(ShadowText &marked)
+{
+    dropSpacesAndCommas(marked);
+    // "-(" and "+(" become "-1(" and "+1("; one pass suffices, as an inserted '1' never forms
+    // a new pair.
+    insertWhere(marked, insertionBefore);
+    insertWhere(marked, multiplicationBefore);
+}
+
+} // namespace mensurio
