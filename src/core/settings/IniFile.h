@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace mensurio {
+
+/// A refused write to the settings file; the text is "Unable to write to " + the file's path.
+class IniFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// The settings file in INI form: sections and keys matched without regard to letter case,
+/// read afresh for every access, and replaced atomically on the disk by every write.
+class IniFile {
+public:
+    explicit IniFile(std::string path);
+
+    const std::string& Path() const { return m_path; }
+
+    // Reading never fails: a missing or unreadable file, section or key gives the default.
+    // Values are the text after the '=' sign, cut to 1023 characters.
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    int32_t ReadInteger(std::string_view section, std::string_view key, int32_t defaultValue) const;
+    bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
+    bool ValueExists(std::string_view section, std::string_view key) const;
+
+    // Each write replaces the key's value in place, or adds the key at the end of its section,
+    // or adds the section at the end of the file; then the whole file is written to a
+    // temporary file beside it, flushed to the disk and renamed over the old one. A refusal
+    // throws IniFileError and leaves the old file as it was. Line breaks inside a section
+    // name, key or value would break the file's lines and are written as spaces.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, int32_t value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+
+    /// The integer reading rule: a text of more than two characters starting with "0x" or
+    /// "0X" is hexadecimal (up to 32 bits, taken as signed), else decimal within 32 bits.
+    /// Blanks around the number are allowed; anything else gives nothing.
+    static std::optional<int32_t> ParseInteger(std::string_view text);
+
+    static constexpr size_t kMaxValueLength = 1023;
+
+private:
+    std::optional<std::string> Lookup(std::string_view section, std::string_view key) const;
+
+    std::string m_path;
+};
+
+/// Runs a sequence of settings writes that stops at the first failing one. A failure whose
+/// text contains "Unable to write to" is swallowed (false is returned); any other error
+/// propagates. The writes made before the failure stay written.
+bool RunIgnoringRefusedWrites(const std::function<void()>& writes);
+
+} // namespace mensurio
