@@ -1,0 +1,328 @@
+// SPDX-License-Identifier: MIT
+#include "core/engine/Engine.h"
+
+#include "core/db/UnitDatabase.h"
+#include "core/engine/CheckedArithmetic.h"
+#include "core/engine/CompoundConversion.h"
+#include "core/engine/ExpressionTree.h"
+#include "core/engine/NumberParser.h"
+#include "core/engine/SpecialCategories.h"
+#include "core/engine/UnitExpression.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <limits>
+
+namespace mensurio {
+
+namespace {
+
+constexpr std::string_view kNoUnitSelected = "no unit selected";
+
+std::string CommasToPoints(std::string_view text) {
+    std::string copy(text);
+    std::replace(copy.begin(), copy.end(), ',', '.');
+    return copy;
+}
+
+} // namespace
+
+Tengine::Tengine(UnitDatabase &database) : m_database(database) {}
+
+// ---- Category change ------------------------------------------------------------------------
+
+const std::vector<UnitRecord> &Tengine::LoadCategoryUnits(std::string_view category, UnitListOptions options) {
+    std::string name(category);
+    if (m_database.SelectCategory(category))
+        name = m_database.CategoryName();
+    LoadCategoryUnits(name, ListCategoryUnits(m_database, name, options));
+    return m_rows;
+}
+
+void Tengine::LoadCategoryUnits(std::string_view category, std::vector<UnitRecord> rows) {
+    ClearCategoryUnits();
+    m_categoryName = std::string(category);
+    m_kind = CategoryKindOf(m_categoryName);
+    m_rows = std::move(rows);
+
+    std::vector<std::string> names;
+    names.reserve(m_rows.size());
+    for (const UnitRecord &row : m_rows)
+        names.push_back(row.Name);
+    const std::vector<bool> inverse = MarkInverseUnits(m_kind, names);
+    m_units.reserve(m_rows.size());
+    for (std::size_t row = 0; row < m_rows.size(); ++row)
+        m_units.push_back({m_rows[row], row < inverse.size() && inverse[row], static_cast<int>(row)});
+
+    // Longer names first, so that the unit-aware parse never finds a name inside a longer one.
+    std::stable_sort(m_units.begin(), m_units.end(), [](const CategoryUnit &a, const CategoryUnit &b) {
+        return a.record.Name.size() > b.record.Name.size();
+    });
+    for (const CategoryUnit &unit : m_units) {
+        m_knownUnits.push_back({unit.record.Name, unit.record.Factor, unit.inverse});
+        m_outputOrder.push_back(&unit);
+    }
+    std::stable_sort(m_outputOrder.begin(), m_outputOrder.end(), [](const CategoryUnit *a, const CategoryUnit *b) {
+        if (a->inverse != b->inverse)
+            return !a->inverse;
+        return a->inverse ? a->record.Factor < b->record.Factor : a->record.Factor > b->record.Factor;
+    });
+    OrderCheck();
+}
+
+// Gives the listed units the default orders 1..n in their present default order (ties keep row
+// order) and renumbers the category in the database when any of them was off.
+void Tengine::OrderCheck() {
+    std::vector<CategoryUnit *> byOrder;
+    byOrder.reserve(m_units.size());
+    for (CategoryUnit &unit : m_units)
+        byOrder.push_back(&unit);
+    std::stable_sort(byOrder.begin(), byOrder.end(), [](const CategoryUnit *a, const CategoryUnit *b) {
+        if (a->record.DefaultOrder != b->record.DefaultOrder)
+            return a->record.DefaultOrder < b->record.DefaultOrder;
+        return a->listIndex < b->listIndex;
+    });
+    bool changed = false;
+    m_orderView.clear();
+    for (std::size_t position = 0; position < byOrder.size(); ++position) {
+        CategoryUnit &unit = *byOrder[position];
+        const auto wanted = static_cast<std::int32_t>(position + 1);
+        if (unit.record.DefaultOrder != wanted) {
+            unit.record.DefaultOrder = wanted;
+            m_rows[static_cast<std::size_t>(unit.listIndex)].DefaultOrder = wanted;
+            changed = true;
+        }
+        m_orderView.push_back(unit.listIndex);
+    }
+    if (changed)
+        m_database.RenumberUnits(m_categoryName);
+}
+
+void Tengine::ClearCategoryUnits() {
+    m_rows.clear();
+    m_units.clear();
+    m_knownUnits.clear();
+    m_outputOrder.clear();
+    m_orderView.clear();
+    m_usedUnits.clear();
+    m_usedCount = 0;
+    m_terms.clear();
+    m_compound = false;
+    m_inputInverse = false;
+}
+
+// ---- Conversion -----------------------------------------------------------------------------
+
+ConversionResult Tengine::Convert(const ConversionRequest &request) {
+    ConversionResult result;
+    Run run{request, request.input, result};
+    if (!run.Collect())
+        m_resultValid = false;
+    if (!m_rows.empty()) {
+        try {
+            Dispatch(run);
+        } catch (const ArithmeticError &) {
+            // Overflow, division by zero or an invalid operation anywhere in the conversion.
+            Refuse(run, kInvalidExpressionMessage);
+        }
+    }
+    if (run.input != request.input)
+        result.inputSelection = run.input;
+    result.compound = m_compound;
+    result.resultValid = m_resultValid;
+    result.compoundText = m_compoundText;
+    result.compoundPlainText = m_compoundPlainText;
+    result.inputFactor = m_inputFactor;
+    result.outputFactor = m_outputFactor;
+    return result;
+}
+
+void Tengine::Dispatch(Run &run) {
+    switch (m_kind) {
+    case CategoryKind::Ordinary:
+        ConvertLinear(run);
+        break;
+    case CategoryKind::Fractions:
+        break; // typed fractions are evaluated elsewhere; nothing converts here
+    case CategoryKind::Numbers:
+        ConvertNumbers(run);
+        break;
+    case CategoryKind::Temperature:
+        ConvertTemperature(run);
+        break;
+    case CategoryKind::Efficiency:
+    case CategoryKind::Reciprocal:
+        ConvertInverseKind(run);
+        break;
+    }
+}
+
+// Reads the input as a number, an arithmetic expression or an expression naming units, in that
+// order. Returns true when the conversion must stop (a message has been written).
+bool Tengine::ReadInput(Run &run) {
+    m_usedUnits.clear();
+    m_usedCount = 0;
+    m_terms.clear();
+    m_compound = false;
+    m_inputInverse = false;
+    const std::string &typed = run.request.inputText;
+    const std::string working = CommasToPoints(typed);
+    bool stop = false;
+    const ParsedNumber number = ParseNumber(working);
+    if (number.overflow)
+        throw ArithmeticError(ArithmeticFault::Overflow);
+    if (number.ok) {
+        m_inputValue = number.value;
+    } else {
+        m_inputValue = 0;
+        if (!typed.empty())
+            ReadUnitExpression(run, working, stop);
+    }
+    run.input = SyncInputSelection(run.input, m_compound, m_usedUnits);
+    if (stop)
+        return true;
+    if (run.input.SelectedCount() == 0 && !m_compound) {
+        Refuse(run, kNoUnitSelected);
+        return true;
+    }
+    return false;
+}
+
+void Tengine::ReadUnitExpression(Run &run, std::string_view workingCopy, bool &stop) {
+    const EvaluationResult plain = EvaluateExpression(workingCopy);
+    if (!plain.failed) {
+        m_inputValue = plain.value;
+        return;
+    }
+    const bool checkInverse = m_kind == CategoryKind::Efficiency || m_kind == CategoryKind::Reciprocal;
+    const bool wantTerms = run.request.output.SelectedCount() > 1;
+    UnitExpressionResult parsed = ParseUnitExpression(run.request.inputText, m_knownUnits, checkInverse, wantTerms);
+    m_inputValue = parsed.total;
+    // A failed parse counts as naming units: its message stands, and the units it found are
+    // selected in the input list.
+    m_compound = parsed.code != 0 || parsed.hasUnits;
+    m_inputInverse = parsed.inverse;
+    m_usedCount = parsed.usedCount;
+    m_terms = std::move(parsed.terms);
+    for (std::size_t index : parsed.usedUnits) {
+        if (index < m_units.size())
+            m_usedUnits.push_back(&m_units[index]);
+    }
+    if (parsed.code != 0) {
+        Refuse(run, UnitExpressionMessage(parsed.code));
+        stop = true;
+    }
+}
+
+void Tengine::ConvertLinear(Run &run) {
+    if (ReadInput(run))
+        return;
+    long double base = m_inputValue;
+    if (!m_compound) {
+        m_inputFactor = FactorOfRow(run.input.FirstSelected());
+        base = CheckedMultiply(m_inputValue, m_inputFactor);
+    }
+    const long double offset = PressureOffset(m_categoryName, run.request.inputPressureAbsolute,
+                                              run.request.outputPressureAbsolute);
+    const long double value = CheckedAdd(base, offset);
+    if (!run.Collect()) {
+        const int outputs = run.request.output.SelectedCount();
+        const bool haveInput = run.input.SelectedCount() > 0 || m_compound;
+        if (outputs == 1 && haveInput) {
+            m_outputFactor = FactorOfRow(run.request.output.FirstSelected());
+            WriteResult(run, CheckedDivide(value, m_outputFactor));
+        } else if (outputs > 0 && haveInput) {
+            WriteCompound(run, value, false, value);
+        } else {
+            run.result.outputText = std::string(kNoUnitSelected);
+        }
+    }
+    AddAllResults(run, [value](const UnitRecord &unit) { return CheckedDivide(value, unit.Factor); });
+}
+
+// Splits the input over the selected output units (at least two) and shows the compound result.
+// A compound input splits its own terms; a plain one the value (or its inverse form).
+void Tengine::WriteCompound(Run &run, long double value, bool inputInverse, long double inverseForm) {
+    const bool checkInverse = m_kind == CategoryKind::Efficiency || m_kind == CategoryKind::Reciprocal;
+    const SelectedOutputs outputs = SelectOutputs(m_outputOrder, run.request.output, checkInverse);
+    if (checkInverse) {
+        const int inputUnits = m_compound ? m_usedCount : 1;
+        if (const auto refusal = InverseOutputRefusal(outputs.mixed, inputInverse, outputs.outputInverse,
+                                                      static_cast<int>(outputs.units.size()), inputUnits)) {
+            run.result.outputText = *refusal;
+            return;
+        }
+    }
+    std::vector<long double> values = m_compound ? m_terms : std::vector<long double>{inputInverse ? inverseForm : value};
+    const CompoundTexts texts =
+        CompoundOutput(std::move(values), inputInverse, outputs, run.request.multiformat, run.request.format);
+    m_compoundText = texts.text;
+    m_compoundPlainText = texts.plainText;
+    m_resultValid = true;
+    run.result.outputText = texts.text;
+}
+
+void Tengine::WriteResult(Run &run, long double value) {
+    m_resultValid = true;
+    run.result.outputText = FormatResult(value, false, run.request.format);
+}
+
+void Tengine::Refuse(Run &run, std::string_view message) {
+    run.result.outputText = std::string(message);
+    ClearAllResults(run);
+}
+
+void Tengine::ClearAllResults(Run &run) {
+    if (run.Collect())
+        run.result.collected.clear();
+    else
+        run.result.allResults.emplace();
+}
+
+// Every listed unit's result in row order, into the all-results column or, collecting, the
+// collect list.
+void Tengine::AddAllResults(Run &run, const std::function<long double(const UnitRecord &)> &resultOf) {
+    if (!run.AllResults())
+        return;
+    std::vector<std::string> values;
+    values.reserve(m_rows.size());
+    for (const UnitRecord &row : m_rows)
+        values.push_back(FormatResult(resultOf(row), false, run.request.format));
+    if (run.Collect())
+        run.result.collected = std::move(values);
+    else
+        run.result.allResults = std::move(values);
+}
+
+std::string Tengine::RowName(int row) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= m_rows.size())
+        return {};
+    return m_rows[static_cast<std::size_t>(row)].Name;
+}
+
+long double Tengine::FactorOfRow(int row) { return m_database.UnitFactorOf(m_categoryName, RowName(row)); }
+
+// ---- Input text editing and the ratio text ------------------------------------------------
+
+std::string Tengine::RemoveDeselectedUnitTerms(std::string_view text, const ListSelection &input) {
+    return mensurio::RemoveDeselectedUnitTerms(text, m_usedUnits, input);
+}
+
+std::string Tengine::AppendUnitTemplates(std::string_view text, const ListSelection &input, int multiformat) const {
+    return mensurio::AppendUnitTemplates(text, m_units, m_usedUnits, input, multiformat);
+}
+
+std::string Tengine::FactorRatioText(std::string_view category, std::string_view unitA, std::string_view unitB,
+                                     const ResultFormatOptions &format) {
+    m_inputFactor = m_database.UnitFactorOf(category, unitA);
+    m_outputFactor = m_database.UnitFactorOf(category, unitB);
+    // A missing unit B (factor 0) shows as INF, or NAN when A is missing too, instead of failing.
+    long double ratio = std::numeric_limits<long double>::quiet_NaN();
+    if (m_outputFactor != 0)
+        ratio = m_inputFactor / m_outputFactor;
+    else if (m_inputFactor != 0)
+        ratio = std::numeric_limits<long double>::infinity();
+    return FormatResult(ratio, true, format);
+}
+
+} // namespace mensurio

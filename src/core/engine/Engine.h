@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/db/UnitRecord.h"
+#include "core/engine/CategoryKind.h"
+#include "core/engine/CategoryUnit.h"
+#include "core/engine/ConversionRequest.h"
+#include "core/engine/ConversionResult.h"
+#include "core/engine/UnitExpressionText.h"
+#include "core/engine/UnitListing.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mensurio {
+
+class UnitDatabase;
+
+/// The conversion engine: holds the listed units of the current category and turns each
+/// ConversionRequest into a ConversionResult (linear, compound, special categories, numbers).
+class Tengine {
+public:
+    explicit Tengine(UnitDatabase &database);
+
+    // ---- Category change ----------------------------------------------------------------------
+
+    /// Lists the category's units (ListCategoryUnits), loads them and returns the rows the two
+    /// unit lists must show. The category name is taken as the database spells it.
+    const std::vector<UnitRecord> &LoadCategoryUnits(std::string_view category, UnitListOptions options);
+    /// Loads the given rows (one record per list row, in row order) as the current category's
+    /// units: marks inverse units, orders the known-unit list and the output order, and repairs
+    /// the default order (renumbering the category in the database when it was broken).
+    void LoadCategoryUnits(std::string_view category, std::vector<UnitRecord> rows);
+    /// Forgets the current category's units (the window clears its lists).
+    void ClearCategoryUnits();
+
+    // ---- Conversion ---------------------------------------------------------------------------
+
+    /// Converts the request. Every refusal is one line of outputText. A category without listed
+    /// units, and the Fractions category, convert nothing.
+    ConversionResult Convert(const ConversionRequest &request);
+
+    /// The window's input-list click: the typed text without the terms of units that are no
+    /// longer selected (those units are forgotten as used).
+    std::string RemoveDeselectedUnitTerms(std::string_view text, const ListSelection &input);
+    /// The window's input-list click with two or more rows selected: templates for newly
+    /// selected units appended to the text.
+    std::string AppendUnitTemplates(std::string_view text, const ListSelection &input, int multiformat) const;
+
+    /// Factor of unit A over factor of unit B in the category, in the general format, for the
+    /// custom-unit dialogs. Sets inputFactor and outputFactor. A missing unit B gives "INF"
+    /// (or "NAN" when A is missing too), never an error.
+    std::string FactorRatioText(std::string_view category, std::string_view unitA, std::string_view unitB,
+                                const ResultFormatOptions &format);
+
+    // ---- State --------------------------------------------------------------------------------
+
+    const std::string &CategoryName() const { return m_categoryName; }
+    CategoryKind Kind() const { return m_kind; }
+    /// The listed rows, in row order.
+    const std::vector<UnitRecord> &Rows() const { return m_rows; }
+    /// The known-unit list: one entry per row, longest name first.
+    const std::vector<CategoryUnit> &CategoryUnits() const { return m_units; }
+    /// The entries in compound-output order: normal units by factor, largest first, then inverse
+    /// units by factor, smallest first.
+    const std::vector<const CategoryUnit *> &OutputOrder() const { return m_outputOrder; }
+    /// The order view: for position p in the default order, the row of that unit.
+    const std::vector<int> &OrderView() const { return m_orderView; }
+    /// The units named by the last compound input, in known-unit order.
+    const std::vector<const CategoryUnit *> &UsedUnits() const { return m_usedUnits; }
+
+    bool Compound() const { return m_compound; }
+    bool ResultValid() const { return m_resultValid; }
+    const std::string &CompoundText() const { return m_compoundText; }
+    const std::string &CompoundPlainText() const { return m_compoundPlainText; }
+    long double InputFactor() const { return m_inputFactor; }
+    long double OutputFactor() const { return m_outputFactor; }
+    long double InputValue() const { return m_inputValue; }
+
+private:
+    // One conversion in progress: the request, the input selection as the reading of the input
+    // left it, and the result being written.
+    struct Run {
+        const ConversionRequest &request;
+        ListSelection input;
+        ConversionResult &result;
+        bool Collect() const { return request.collectAll; }
+        bool AllResults() const { return request.split || request.collectAll; }
+    };
+
+    void Dispatch(Run &run);
+    bool ReadInput(Run &run);
+    void ReadUnitExpression(Run &run, std::string_view workingCopy, bool &stop);
+    void ConvertLinear(Run &run);
+    void ConvertTemperature(Run &run);
+    void ConvertInverseKind(Run &run);
+    void ConvertNumbers(Run &run);
+    void WriteCompound(Run &run, long double value, bool inputInverse, long double inverseForm);
+    void WriteResult(Run &run, long double value);
+    void Refuse(Run &run, std::string_view message);
+    void ClearAllResults(Run &run);
+    void AddAllResults(Run &run, const std::function<long double(const UnitRecord &)> &resultOf);
+    void OrderCheck();
+    std::string RowName(int row) const;
+    long double FactorOfRow(int row);
+
+    UnitDatabase &m_database;
+
+    std::string m_categoryName;
+    CategoryKind m_kind = CategoryKind::Ordinary;
+    std::vector<UnitRecord> m_rows;
+    std::vector<CategoryUnit> m_units;
+    std::vector<KnownUnit> m_knownUnits; // m_units as the unit-aware parse wants them
+    std::vector<const CategoryUnit *> m_outputOrder;
+    std::vector<int> m_orderView;
+
+    std::vector<const CategoryUnit *> m_usedUnits;
+    std::int32_t m_usedCount = 0;
+    std::vector<long double> m_terms; // the compound input's terms in base units
+    long double m_inputValue = 0;
+    bool m_compound = false;
+    bool m_inputInverse = false;
+
+    long double m_inputFactor = 0;
+    long double m_outputFactor = 0;
+    std::string m_compoundText;
+    std::string m_compoundPlainText;
+    bool m_resultValid = false;
+};
+
+} // namespace mensurio

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+// The conversions of the categories that do not convert by factors alone: Temperature, the
+// Efficiency and Reciprocal kinds with their inverse units, and Numbers.
+#include "core/engine/Engine.h"
+
+#include "core/db/UnitDatabase.h"
+#include "core/engine/CheckedArithmetic.h"
+#include "core/engine/ExpressionTree.h"
+#include "core/engine/NumberParser.h"
+#include "core/engine/NumberSystems.h"
+#include "core/engine/SpecialCategories.h"
+
+#include <algorithm>
+
+namespace mensurio {
+
+namespace {
+
+// A temperature conversion that has no answer (a unit without a degree size, possible only in a
+// damaged database) is reported like an invalid operation.
+long double TemperatureOrFault(long double value, std::string_view inputName, long double inputFactor,
+                               std::string_view outputName, long double outputFactor) {
+    const auto result = ConvertTemperatureValue(value, inputName, inputFactor, outputName, outputFactor);
+    if (!result)
+        throw ArithmeticError(ArithmeticFault::InvalidOperation);
+    return *result;
+}
+
+} // namespace
+
+// Temperature reads a number or an arithmetic expression only; unit names are not recognised.
+// Both lists are single-selection lists, so their current rows are the units.
+void Tengine::ConvertTemperature(Run &run) {
+    std::string working(run.request.inputText);
+    std::replace(working.begin(), working.end(), ',', '.');
+    const ParsedNumber number = ParseNumber(working);
+    if (number.overflow)
+        throw ArithmeticError(ArithmeticFault::Overflow);
+    long double value = number.value;
+    if (!number.ok) {
+        value = 0;
+        if (!working.empty()) {
+            const EvaluationResult plain = EvaluateExpression(working);
+            if (plain.failed) {
+                Refuse(run, kInvalidExpressionMessage);
+                return;
+            }
+            value = plain.value;
+        }
+    }
+    const std::string inputName = RowName(run.input.CurrentOrFirst());
+    const std::string outputName = RowName(run.request.output.CurrentOrFirst());
+    m_inputFactor = m_database.UnitFactorOf(m_categoryName, inputName);
+    m_outputFactor = m_database.UnitFactorOf(m_categoryName, outputName);
+    const long double result = TemperatureOrFault(value, inputName, m_inputFactor, outputName, m_outputFactor);
+    if (!run.Collect())
+        WriteResult(run, result);
+    const long double inputFactor = m_inputFactor;
+    AddAllResults(run, [&](const UnitRecord &unit) {
+        return TemperatureOrFault(value, inputName, inputFactor, unit.Name, unit.Factor);
+    });
+}
+
+// Efficiency and Reciprocal kinds: a value x in an inverse unit with factor k is k / x base units.
+void Tengine::ConvertInverseKind(Run &run) {
+    if (ReadInput(run))
+        return;
+    long double base = 0;
+    long double inverseForm = 0;
+    if (m_compound) {
+        base = BaseFromCompoundTotal(m_inputValue, m_inputInverse);
+    } else {
+        const std::string inputName = RowName(run.input.FirstSelected());
+        m_inputFactor = m_database.UnitFactorOf(m_categoryName, inputName);
+        const InverseInput input = InverseInputBase(m_inputValue, m_inputFactor, IsInverseUnit(m_kind, inputName));
+        m_inputInverse = input.inputInverse;
+        inverseForm = input.inverseForm;
+        base = input.base;
+    }
+    if (!run.Collect()) {
+        const int outputs = run.request.output.SelectedCount();
+        const bool haveInput = run.input.SelectedCount() > 0 || m_compound;
+        if (outputs == 1 && haveInput) {
+            const std::string outputName = RowName(run.request.output.FirstSelected());
+            m_outputFactor = m_database.UnitFactorOf(m_categoryName, outputName);
+            WriteResult(run, InverseAwareResult(base, m_outputFactor, IsInverseUnit(m_kind, outputName)));
+        } else if (outputs > 0 && haveInput) {
+            WriteCompound(run, base, m_inputInverse, inverseForm);
+        } else {
+            run.result.outputText = "no unit selected";
+        }
+    }
+    const CategoryKind kind = m_kind;
+    AddAllResults(run, [base, kind](const UnitRecord &unit) {
+        return InverseAwareResult(base, unit.Factor, IsInverseUnit(kind, unit.Name));
+    });
+}
+
+// Numbers: whole numbers between number systems and Roman numerals; single-selection lists.
+void Tengine::ConvertNumbers(Run &run) {
+    const std::string inputName = RowName(run.input.CurrentOrFirst());
+    const std::string outputName = RowName(run.request.output.CurrentOrFirst());
+    m_inputFactor = m_database.UnitFactorOf(m_categoryName, inputName);
+    m_outputFactor = m_database.UnitFactorOf(m_categoryName, outputName);
+    std::vector<NumberSystemUnit> listed;
+    listed.reserve(m_rows.size());
+    for (const UnitRecord &row : m_rows)
+        listed.push_back({row.Name, row.Factor});
+    NumbersConversion conversion = ConvertNumberText(run.request.inputText, {inputName, m_inputFactor},
+                                                     {outputName, m_outputFactor}, listed);
+    if (conversion.outcome == NumbersOutcome::InvalidInput) {
+        if (!run.Collect())
+            run.result.outputText = conversion.outputText;
+        if (run.AllResults())
+            run.result.allResults.emplace(); // cleared while collecting too
+        return;
+    }
+    if (!run.Collect()) {
+        if (conversion.outcome == NumbersOutcome::Converted)
+            m_resultValid = true;
+        run.result.outputText = conversion.outputText;
+    }
+    if (!run.AllResults())
+        return;
+    if (!run.Collect())
+        run.result.allResults.emplace();
+    if (!conversion.hasAllResults)
+        return;
+    if (run.Collect())
+        run.result.collected = std::move(conversion.allResults);
+    else
+        run.result.allResults = std::move(conversion.allResults);
+}
+
+} // namespace mensurio
