@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: MIT
+#include "core/db/DatabaseLifecycle.h"
+
+#include "core/db/DatabaseFile.h"
+#include "support/FakePrompts.h"
+#include "support/ScratchDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+using namespace mensurio;
+using mensurio::test::FakePrompts;
+using mensurio::test::ScratchDir;
+
+namespace {
+
+std::string databaseWith(const std::string& category, const std::string& unit, const char* magic = "MNSA")
+{
+    UnitDatabase db;
+    db.AddCategory(category, false);
+    db.AddUnit(category, unit, "", 1.0L, false);
+    return DatabaseFile::ToBytes(db, magic);
+}
+
+std::string legacyFile()
+{
+    // count 1, one legacy unit record of category "Old"
+    std::string f("\x01\x00\x00\x00", 4);
+    f += std::string("\x04\x03Old\x02\x01u\x01\x00\x00", 11);
+    f += std::string("\x00\x00\x00\x00\x00\x00\x00\x80\xFF\x3F", 10);
+    return f;
+}
+
+const std::string corrupted = std::string("error: ") + DatabaseLifecycle::CorruptedText;
+const std::string noDefault = std::string("error: ") + DatabaseLifecycle::NoDefaultText;
+
+} // namespace
+
+TEST(DatabaseLifecycle, Start_readsUnitsDat)
+{
+    ScratchDir dir;
+    dir.write("units.dat", databaseWith("Mine", "m"));
+    dir.write("default.dat", databaseWith("Default", "d"));
+    UnitDatabase db;
+    FakePrompts prompts;
+    ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
+    EXPECT_TRUE(prompts.log.empty());
+    EXPECT_TRUE(db.CategoryExists("Mine"));
+    EXPECT_TRUE(db.SkipHidden);
+}
+
+TEST(DatabaseLifecycle, Start_missingOrCorruptUnitsDat_fallsBackToDefault)
+{
+    // nullptr: no units.dat at all
+    for (const char* contents : {static_cast<const char*>(nullptr), "", "MNS", "MNSA\x05\x00\x00\x00"}) {
+        ScratchDir dir;
+        if (contents)
+            dir.write("units.dat", contents);
+        dir.write("default.dat", databaseWith("Default", "d", "MNS0"));
+        UnitDatabase db;
+        FakePrompts prompts;
+        ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, true));
+        EXPECT_EQ(prompts.log, (std::vector<std::string>{"beep", corrupted}));
+        EXPECT_TRUE(db.CategoryExists("Default"));
+        EXPECT_EQ(db.Categories().size(), 1u); // nothing of the failed read survives
+        EXPECT_TRUE(db.LoadedFresh);
+        EXPECT_FALSE(db.SkipHidden);
+    }
+}
+
+TEST(DatabaseLifecycle, Start_bothUnreadable_endsWithoutWriting)
+{
+    ScratchDir dir;
+    UnitDatabase db;
+    FakePrompts prompts;
+    EXPECT_FALSE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
+    EXPECT_EQ(prompts.log, (std::vector<std::string>{"beep", corrupted, "beep", noDefault}));
+    EXPECT_FALSE(dir.exists("units.dat"));
+}
+
+TEST(DatabaseLifecycle, Exit_missingUnitsDat_isCreated)
+{
+    ScratchDir dir;
+    dir.write("default.dat", databaseWith("Default", "d", "MNS0"));
+    UnitDatabase db;
+    FakePrompts prompts;
+    ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
+    EXPECT_TRUE(DatabaseLifecycle::SaveDatabaseAtExit(db, dir.path(), prompts));
+    EXPECT_EQ(dir.read("units.dat"), databaseWith("Default", "d", "MNSA"));
+    EXPECT_EQ(dir.read("default.dat"), databaseWith("Default", "d", "MNS0"));
+    EXPECT_TRUE(db.Categories().empty());
+}
+
+TEST(DatabaseLifecycle, Exit_legacyFile_backedUpOnceNeverOverwritten)
+{
+    ScratchDir dir;
+    dir.write("units.dat", legacyFile());
+    UnitDatabase db;
+    FakePrompts prompts;
+    ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
+    ASSERT_TRUE(db.LoadedLegacy);
+    DatabaseLifecycle::SaveDatabaseAtExit(db, dir.path(), prompts);
+    EXPECT_EQ(dir.read("units.~da"), legacyFile());
+    EXPECT_EQ(dir.read("units.dat").substr(0, 4), "MNSA");
+
+    dir.write("units.dat", legacyFile());
+    dir.write("units.~da", "older backup");
+    ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
+    DatabaseLifecycle::SaveDatabaseAtExit(db, dir.path(), prompts);
+    EXPECT_EQ(dir.read("units.~da"), "older backup");
+}
+
+TEST(DatabaseLifecycle, Exit_readOnlyUnitsDat_isWrittenAndMadeWritable)
+{
+    ScratchDir dir;
+    dir.write("units.dat", databaseWith("Mine", "m"));
+    ::chmod(dir.file("units.dat").c_str(), 0444);
+    UnitDatabase db;
+    FakePrompts prompts;
+    ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
+    db.AddCategory("Added", true);
+    ASSERT_TRUE(DatabaseLifecycle::SaveDatabaseAtExit(db, dir.path(), prompts));
+    struct stat st {};
+    ::stat(dir.file("units.dat").c_str(), &st);
+    EXPECT_NE(st.st_mode & S_IWUSR, 0u);
+    UnitDatabase back;
+    ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(back, dir.path(), prompts, false));
+    EXPECT_TRUE(back.CategoryExists("Added"));
+}
+
+TEST(DatabaseLifecycle, Exit_failingWrite_promptsRetryAndKeepsOldFile)
+{
+    ScratchDir dir;
+    dir.write("units.dat", databaseWith("Mine", "m"));
+    UnitDatabase db;
+    FakePrompts prompts;
+    ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
+    db.AddCategory("Lost", true);
+    // A directory standing where the temporary file's rename target is makes every write fail.
+    const std::string saved = dir.read("units.dat");
+    std::filesystem::rename(dir.file("units.dat"), dir.file("keep"));
+    std::filesystem::create_directory(dir.file("units.dat"));
+    std::filesystem::create_directory(dir.file("units.dat/x"));
+    prompts.answers = {true, false}; // Retry once, then Cancel
+    EXPECT_FALSE(DatabaseLifecycle::SaveDatabaseAtExit(db, dir.path(), prompts));
+    const std::string retry = std::string("retry/cancel [Mensurio]: ") + DatabaseLifecycle::SaveFailedText;
+    EXPECT_EQ(prompts.log, (std::vector<std::string>{"beep", retry, "beep", retry}));
+    EXPECT_EQ(dir.read("keep"), saved);
+    // No temporary files are left behind.
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
+        ++entries;
+    EXPECT_EQ(entries, 2);
+}

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/platform/Prompts.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace mensurio::test {
+
+/// Records every prompt and answers questions from a script (default: Cancel / No).
+class FakePrompts : public Prompts {
+public:
+    void Beep() override { log.push_back("beep"); }
+    void Error(const std::string& text) override { log.push_back("error: " + text); }
+    void Information(const std::string& text) override { log.push_back("information: " + text); }
+    void Warning(const std::string& text) override { log.push_back("warning: " + text); }
+    bool Confirm(const std::string& text) override
+    {
+        log.push_back("confirm: " + text);
+        return next();
+    }
+    bool RetryCancel(const std::string& text, const std::string& title) override
+    {
+        log.push_back("retry/cancel [" + title + "]: " + text);
+        return next();
+    }
+
+    std::vector<std::string> log;
+    std::deque<bool> answers;
+
+private:
+    bool next()
+    {
+        if (answers.empty())
+            return false;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+} // namespace mensurio::test
