@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: MIT
+#include "tools/makedb/CategoryCompiler.h"
+
+#include "core/db/Cp1252.h"
+#include "tools/makedb/SourceError.h"
+#include "tools/makedb/ValueExpression.h"
+
+#include <quadmath.h>
+
+#include <array>
+#include <cmath>
+
+namespace mensurio {
+
+namespace {
+
+using Quad = __float128;
+
+// The temperature routine knows a degree size only for these names.
+constexpr std::array<std::string_view, 5> TemperatureUnits = {"Celsius", "Kelvin", "R\xE9" "aumur", "Fahrenheit",
+                                                              "Rankine"};
+
+std::string ToDatabaseName(const std::string& utf8, const std::string& what, const std::string& file, int line)
+{
+    std::string name;
+    if (!Cp1252::TryFromUtf8(utf8, name))
+        throw SourceError(file, line, what + " '" + utf8 + "' holds a character that Windows-1252 cannot hold");
+    if (name.size() > UnitDatabase::MaxNameLength)
+        throw SourceError(file, line, what + " '" + utf8 + "' is " + std::to_string(name.size()) +
+                                          " bytes long in Windows-1252; at most 50 are allowed");
+    for (const unsigned char c : name) {
+        if (c < 0x20 || c == 0x7F)
+            throw SourceError(file, line, what + " '" + utf8 + "' holds a control character");
+    }
+    return name;
+}
+
+/// Per-unit working state while references are followed.
+struct PendingUnit {
+    const SourceUnit* Source = nullptr;
+    Quad Value = 0;
+    int Reference = -1;
+    enum class State { Open, Visiting, Done } Mark = State::Open;
+};
+
+int FindReference(const std::vector<CompiledUnit>& units, const SourceUnit& unit)
+{
+    std::string name;
+    if (Cp1252::TryFromUtf8(unit.Reference, name)) {
+        for (std::size_t i = 0; i < units.size(); ++i) {
+            if (units[i].Name == name)
+                return static_cast<int>(i);
+        }
+    }
+    std::string message = "unknown reference '" + unit.Reference + "'";
+    for (const CompiledUnit& other : units) {
+        if (UnitDatabase::SameNameIgnoringCase(other.Name, name))
+            message += " (names are case-sensitive; did you mean '" + Cp1252::ToUtf8(other.Name) + "'?)";
+    }
+    throw SourceError(unit.File, unit.Line, message);
+}
+
+std::string CycleText(const std::vector<PendingUnit>& pending, const std::vector<int>& path, int start)
+{
+    std::string text;
+    bool inCycle = false;
+    for (const int index : path) {
+        inCycle = inCycle || index == start;
+        if (inCycle)
+            text += pending[index].Source->Name + " -> ";
+    }
+    return text + pending[start].Source->Name;
+}
+
+// Follows the reference chain of one unit and fills ExactFactor along it.
+void Resolve(std::vector<PendingUnit>& pending, std::vector<CompiledUnit>& units, int index)
+{
+    std::vector<int> path;
+    int current = index;
+    while (current >= 0 && pending[current].Mark != PendingUnit::State::Done) {
+        if (pending[current].Mark == PendingUnit::State::Visiting) {
+            const SourceUnit& unit = *pending[current].Source;
+            throw SourceError(unit.File, unit.Line, "cycle of references: " + CycleText(pending, path, current));
+        }
+        pending[current].Mark = PendingUnit::State::Visiting;
+        path.push_back(current);
+        current = pending[current].Reference;
+    }
+    for (auto it = path.rbegin(); it != path.rend(); ++it) {
+        PendingUnit& unit = pending[*it];
+        const Quad base = unit.Reference >= 0 ? units[unit.Reference].ExactFactor : Quad(1);
+        units[*it].ExactFactor = unit.Value * base;
+        if (isinfq(units[*it].ExactFactor))
+            throw SourceError(unit.Source->File, unit.Source->Line, "factor overflows");
+        unit.Mark = PendingUnit::State::Done;
+    }
+}
+
+void CheckFactor(const std::string& category, const SourceUnit& unit, const CompiledUnit& compiled)
+{
+    const long double factor = compiled.Factor;
+    if (std::isinf(factor) || (compiled.ExactFactor != 0 && factor == 0) ||
+        (factor != 0 && std::fpclassify(factor) == FP_SUBNORMAL))
+        throw SourceError(unit.File, unit.Line, "factor outside the range of the 80-bit format");
+    if (category == "Temperature") {
+        for (const std::string_view name : TemperatureUnits) {
+            if (compiled.Name == name)
+                return;
+        }
+        throw SourceError(unit.File, unit.Line,
+                          "'" + unit.Name + "' is no temperature scale the converter knows a degree size for");
+    }
+    if (category == "Numbers") {
+        if (factor != std::nearbyint(factor) || factor < 0 || factor == 1 || factor > 36)
+            throw SourceError(unit.File, unit.Line, "a number system's factor is its base, 2 to 36, or 0 for Roman");
+        return;
+    }
+    if (!(factor > 0))
+        throw SourceError(unit.File, unit.Line, "factor must be positive");
+}
+
+} // namespace
+
+CompiledCategory CategoryCompiler::Compile(const SourceCategory& category)
+{
+    CompiledCategory result;
+    result.Utf8Name = category.Name;
+    result.Name = ToDatabaseName(category.Name, "category name", category.File, category.Line);
+    if (category.Units.empty())
+        throw SourceError(category.File, category.Line, "category '" + category.Name + "' has no units");
+
+    std::vector<PendingUnit> pending;
+    for (const SourceUnit& unit : category.Units) {
+        CompiledUnit compiled;
+        compiled.Name = ToDatabaseName(unit.Name, "unit name", unit.File, unit.Line);
+        for (const CompiledUnit& earlier : result.Units) {
+            if (UnitDatabase::SameNameIgnoringCase(earlier.Name, compiled.Name))
+                throw SourceError(unit.File, unit.Line,
+                                  "duplicate unit name '" + unit.Name + "' in category '" + category.Name + "'");
+        }
+        PendingUnit state;
+        state.Source = &unit;
+        std::string error;
+        if (!ValueExpression::Evaluate(unit.Value, state.Value, error))
+            throw SourceError(unit.File, unit.Line, "malformed value '" + unit.Value + "': " + error);
+        compiled.DefaultOrder = static_cast<int>(result.Units.size()) + 1;
+        compiled.Source = unit.Source;
+        result.Units.push_back(std::move(compiled));
+        pending.push_back(state);
+    }
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        const SourceUnit& unit = *pending[i].Source;
+        if (!unit.Reference.empty()) {
+            pending[i].Reference = FindReference(result.Units, unit);
+            result.Units[i].OriginUnit = result.Units[pending[i].Reference].Name;
+        }
+    }
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        Resolve(pending, result.Units, static_cast<int>(i));
+        result.Units[i].Factor = static_cast<long double>(result.Units[i].ExactFactor);
+        CheckFactor(result.Name, *pending[i].Source, result.Units[i]);
+    }
+    return result;
+}
+
+std::vector<CompiledCategory> CategoryCompiler::CompileAll(const DataSource& source)
+{
+    std::vector<CompiledCategory> result;
+    for (const SourceCategory& category : source.Categories())
+        result.push_back(Compile(category));
+    return result;
+}
+
+void CategoryCompiler::Fill(const std::vector<CompiledCategory>& categories, UnitDatabase& db)
+{
+    for (const CompiledCategory& category : categories) {
+        db.AppendCategoryRecord(category.Name, false, false);
+        for (const CompiledUnit& unit : category.Units) {
+            UnitRecord record;
+            record.Name = unit.Name;
+            record.OriginUnit = unit.OriginUnit;
+            record.Factor = unit.Factor;
+            record.DefaultOrder = unit.DefaultOrder;
+            db.AppendUnitRecord(category.Name, record, false);
+        }
+    }
+}
+
+} // namespace mensurio

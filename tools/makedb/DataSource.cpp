@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: MIT
+#include "tools/makedb/DataSource.h"
+
+#include "core/db/UnitDatabase.h"
+#include "tools/makedb/SourceError.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace mensurio {
+
+namespace {
+
+constexpr std::string_view CategoryKeyword = "category:";
+constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
+
+std::string_view Trim(std::string_view text)
+{
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && isSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::vector<std::string> SplitFields(std::string_view line)
+{
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t bar = line.find('|', start);
+        fields.emplace_back(Trim(line.substr(start, bar == std::string_view::npos ? bar : bar - start)));
+        if (bar == std::string_view::npos)
+            return fields;
+        start = bar + 1;
+    }
+}
+
+} // namespace
+
+void DataSource::ParseFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw SourceError(path, 0, "cannot open the file");
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad())
+        throw SourceError(path, 0, "cannot read the file");
+    ParseText(text.str(), path);
+}
+
+void DataSource::ParseText(std::string_view text, const std::string& fileName)
+{
+    if (text.substr(0, Utf8Bom.size()) == Utf8Bom)
+        text.remove_prefix(Utf8Bom.size());
+    m_inCategory = false;
+    int lineNumber = 0;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view raw = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        ++lineNumber;
+        const std::string_view line = Trim(raw);
+        if (line.empty() || line.front() == '#')
+            continue;
+        if (line.substr(0, CategoryKeyword.size()) == CategoryKeyword)
+            startCategory(Trim(line.substr(CategoryKeyword.size())), fileName, lineNumber);
+        else
+            addUnit(line, fileName, lineNumber);
+    }
+}
+
+void DataSource::startCategory(std::string_view name, const std::string& file, int line)
+{
+    if (name.empty())
+        throw SourceError(file, line, "category without a name");
+    for (const SourceCategory& other : m_categories) {
+        if (UnitDatabase::SameNameIgnoringCase(other.Name, name))
+            throw SourceError(file, line, "category '" + std::string(name) + "' appears twice (first at " +
+                                              other.File + ":" + std::to_string(other.Line) + ")");
+    }
+    m_categories.push_back(SourceCategory{std::string(name), file, line, {}});
+    m_inCategory = true;
+}
+
+void DataSource::addUnit(std::string_view line, const std::string& file, int lineNumber)
+{
+    if (!m_inCategory)
+        throw SourceError(file, lineNumber, "unit line before any 'category:' line");
+    std::vector<std::string> fields = SplitFields(line);
+    if (fields.size() != 4)
+        throw SourceError(file, lineNumber,
+                          "expected 4 fields 'name | value | reference | source', found " +
+                              std::to_string(fields.size()));
+    if (fields[0].empty())
+        throw SourceError(file, lineNumber, "unit without a name");
+    if (fields[1].empty())
+        throw SourceError(file, lineNumber, "unit '" + fields[0] + "' has no value");
+    if (fields[3].empty())
+        throw SourceError(file, lineNumber, "unit '" + fields[0] + "' has no source");
+    m_categories.back().Units.push_back(SourceUnit{std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
+                                                   std::move(fields[3]), file, lineNumber});
+}
+
+} // namespace mensurio

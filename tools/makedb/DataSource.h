@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mensurio {
+
+/// One unit line of the data source, as written (UTF-8, fields trimmed).
+struct SourceUnit {
+    std::string Name;
+    std::string Value;
+    std::string Reference;
+    std::string Source;
+    std::string File;
+    int Line = 0;
+};
+
+/// One "category:" block of the data source with its unit lines in order.
+struct SourceCategory {
+    std::string Name;
+    std::string File;
+    int Line = 0;
+    std::vector<SourceUnit> Units;
+};
+
+/// Reads the units data source files (data/*.txt) line by line into categories,
+/// refusing malformed lines, missing sources and categories that appear twice.
+class DataSource {
+public:
+    /// Parses one file's text; fileName is used in messages. Throws SourceError.
+    void ParseText(std::string_view text, const std::string& fileName);
+    /// Reads and parses a file; an unreadable file throws SourceError at line 0.
+    void ParseFile(const std::string& path);
+
+    const std::vector<SourceCategory>& Categories() const { return m_categories; }
+
+private:
+    void startCategory(std::string_view name, const std::string& file, int line);
+    void addUnit(std::string_view line, const std::string& file, int lineNumber);
+
+    std::vector<SourceCategory> m_categories;
+    bool m_inCategory = false; // a category was started in the current file
+};
+
+} // namespace mensurio

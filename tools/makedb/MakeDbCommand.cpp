@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "tools/makedb/MakeDbCommand.h"
+
+#include "core/db/DatabaseFile.h"
+#include "core/db/UnitDatabase.h"
+#include "tools/makedb/CategoryCompiler.h"
+#include "tools/makedb/DataSource.h"
+#include "tools/makedb/SourceError.h"
+#include "tools/makedb/UnitsSummary.h"
+
+#include <cstdio>
+#include <fstream>
+#include <ostream>
+#include <stdexcept>
+
+namespace mensurio {
+
+namespace {
+
+constexpr const char* Usage = "usage: mensurio-makedb OUTPUT INPUT...\n"
+                              "       mensurio-makedb --summary MARKDOWN-FILE INPUT...\n";
+
+} // namespace
+
+void MakeDbCommand::WriteFileAtomically(const std::string& path, const std::string& bytes)
+{
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            std::remove(temporary.c_str());
+            throw std::runtime_error(path + ": cannot write the file");
+        }
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        throw std::runtime_error(path + ": cannot replace the file");
+    }
+}
+
+int MakeDbCommand::Run(const std::vector<std::string>& args, std::ostream& err)
+{
+    const bool summary = !args.empty() && args[0] == "--summary";
+    const std::size_t firstInput = summary ? 2 : 1;
+    if (args.size() <= firstInput || (!summary && args[0].rfind("-", 0) == 0)) {
+        err << Usage;
+        return 2;
+    }
+    const std::string& output = args[firstInput - 1];
+    try {
+        DataSource source;
+        for (std::size_t i = firstInput; i < args.size(); ++i)
+            source.ParseFile(args[i]);
+        const std::vector<CompiledCategory> categories = CategoryCompiler::CompileAll(source);
+        if (summary) {
+            WriteFileAtomically(output, UnitsSummary::Markdown(categories));
+            return 0;
+        }
+        UnitDatabase db;
+        CategoryCompiler::Fill(categories, db);
+        WriteFileAtomically(output, DatabaseFile::ToBytes(db, "MNS0"));
+        return 0;
+    } catch (const std::exception& e) {
+        err << e.what() << '\n';
+        return 1;
+    }
+}
+
+} // namespace mensurio

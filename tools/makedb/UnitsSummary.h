@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "tools/makedb/CompiledCategory.h"
+
+#include <string>
+#include <vector>
+
+namespace mensurio {
+
+/// The Markdown overview of the built-in units: every category with its unit count.
+class UnitsSummary {
+public:
+    static std::string Markdown(const std::vector<CompiledCategory>& categories);
+};
+
+} // namespace mensurio
