@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: MIT
+#include "core/settings/FontSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace mensurio {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ScratchDir {
+public:
+    ScratchDir() {
+        std::string pattern = (fs::temp_directory_path() / "mensurio-font-XXXXXX").string();
+        m_path = ::mkdtemp(pattern.data());
+    }
+    ~ScratchDir() { fs::remove_all(m_path); }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    std::string File(const std::string& name) const { return (m_path / name).string(); }
+
+private:
+    fs::path m_path;
+};
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+tfont2 SampleFont() {
+    tfont2 font;
+    font.SetCharset(238);
+    font.SetColor(0x00FF8000);
+    font.SetName("DejaVu Sans Mono");
+    font.SetSize(10);
+    font.SetBold(true);
+    font.SetUnderline(true);
+    return font;
+}
+
+class FontSettingsTest : public ::testing::Test {
+protected:
+    ScratchDir m_dir;
+    std::string m_path = m_dir.File("mensurio.ini");
+    IniFile m_file{m_path};
+};
+
+TEST_F(FontSettingsTest, readfromini_missingKeys_givesTheStoredDefaults) {
+    tfont2 font = SampleFont();
+    font.readfromini(m_file, kFieldFontPrefix);
+    EXPECT_EQ(font.Charset(), 0);
+    EXPECT_EQ(font.Color(), -2147483640);
+    EXPECT_EQ(font.Height(), -11);
+    EXPECT_EQ(font.Size(), 8);
+    EXPECT_EQ(font.Name(), "ZEV Adurezu Zazu");
+    EXPECT_FALSE(font.Bold() || font.Italic() || font.Underline() || font.Strikeout());
+}
+
+TEST_F(FontSettingsTest, savetoini_defaultFont_writesKeysInOrder) {
+    EXPECT_TRUE(tfont2{}.savetoini(m_file, kTabFontPrefix));
+    EXPECT_EQ(ReadText(m_path), "[general]\nf2charset=0\nf2color=-2147483640\nf2height=-11\nf2size=8\n"
+                                "f2name=ZEV Adurezu Zazu\nf2bold=0\nf2italic=0\nf2underline=0\nf2strikeout=0\n");
+}
+
+TEST_F(FontSettingsTest, savetoiniThenReadfromini_twoPrefixes_roundTripIndependently) {
+    tfont2 tabs;
+    tabs.SetItalic(true);
+    tabs.SetStrikeout(true);
+    tabs.SetSize(14);
+    ASSERT_TRUE(SampleFont().savetoini(m_file, kFieldFontPrefix));
+    ASSERT_TRUE(tabs.savetoini(m_file, kTabFontPrefix));
+    tfont2 readField;
+    tfont2 readTabs;
+    readField.readfromini(m_file, kFieldFontPrefix);
+    readTabs.readfromini(m_file, kTabFontPrefix);
+    EXPECT_EQ(readField, SampleFont());
+    EXPECT_EQ(readTabs, tabs);
+}
+
+TEST_F(FontSettingsTest, readfromini_staleHeight_sizeWins) {
+    WriteText(m_path, "[general]\nf1height=-40\nf1size=10\n");
+    tfont2 font;
+    font.readfromini(m_file, kFieldFontPrefix);
+    EXPECT_EQ(font.Size(), 10);
+    EXPECT_EQ(font.Height(), -13);
+    WriteText(m_path, "[general]\nf1height=-40\n"); // no size key: its default 8 still follows
+    font.readfromini(m_file, kFieldFontPrefix);
+    EXPECT_EQ(font.Size(), 8);
+}
+
+TEST_F(FontSettingsTest, readfromini_styleKeys_replaceThePreviousStyle) {
+    WriteText(m_path, "[general]\nf1italic=5\nf1bold=no\nf1color=0x80000008\n");
+    tfont2 font = SampleFont();
+    font.readfromini(m_file, kFieldFontPrefix);
+    EXPECT_FALSE(font.Bold());
+    EXPECT_TRUE(font.Italic());
+    EXPECT_FALSE(font.Underline());
+    EXPECT_EQ(font.Color(), tfont2::kSystemWindowTextColor);
+}
+
+TEST(FontSize, SetSize_knownSizes_giveTheHeightsOf96PixelsPerInch) {
+    const struct {
+        int32_t size;
+        int32_t height;
+    } cases[] = {{8, -11}, {9, -12}, {10, -13}, {12, -16}, {72, -96}, {0, 0}};
+    for (const auto& c : cases) {
+        tfont2 font;
+        font.SetSize(c.size);
+        EXPECT_EQ(font.Height(), c.height) << c.size;
+    }
+    for (int32_t size = 1; size <= 500; ++size) {
+        tfont2 font;
+        font.SetSize(size);
+        EXPECT_EQ(font.Size(), size);
+    }
+}
+
+TEST(FontSize, SetHeight_positiveCellHeight_givesNegativeSize) {
+    tfont2 font;
+    font.SetHeight(16);
+    EXPECT_EQ(font.Size(), -12);
+    font.SetHeight(-2147483647 - 1); // extreme stored numbers stay defined
+    EXPECT_GT(font.Size(), 0);
+}
+
+TEST_F(FontSettingsTest, savetoini_refused_returnsFalse) {
+    IniFile file(m_dir.File("gone/mensurio.ini"));
+    EXPECT_FALSE(SampleFont().savetoini(file, kFieldFontPrefix));
+}
+
+TEST(FontCopy, nactenifontu_copiesEveryAttribute) {
+    tfont2 source = SampleFont();
+    source.SetPitch(2);
+    tfont2 target;
+    target.nactenifontu(source);
+    EXPECT_EQ(target, source);
+}
+
+} // namespace
+} // namespace mensurio

@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: MIT
+#include "core/settings/ProgramSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+
+namespace mensurio {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ScratchDir {
+public:
+    ScratchDir() {
+        std::string pattern = (fs::temp_directory_path() / "mensurio-settings-XXXXXX").string();
+        m_path = ::mkdtemp(pattern.data());
+    }
+    ~ScratchDir() { fs::remove_all(m_path); }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    std::string File(const std::string& name) const { return (m_path / name).string(); }
+
+private:
+    fs::path m_path;
+};
+
+// Makes the kernel refuse writes that would grow any file past `bytes`, also for root.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+// A new file written from the defaults: every key in the write order with its default.
+constexpr char kDefaultFile[] = "[Toolbar971]\nVisible=1\n\n[Toolbar972]\nVisible=1\n\n[general]\n"
+                                "GeDiCate=1\nGeSoUnit=1\nGeSoCate=0\nGeCaDefa=1\nSwopValue=1\nCalcPath=\n"
+                                "ReNumber=0\nReDeciPlace=9\nAktualCate=\ncom1abs=1\ncom2abs=1\nmaximized=0\n"
+                                "left=60\ntop=50\nheight=379\nwidth=549\npgsdl5sort=1\nsplit=0\n"
+                                "tablecategory=\ntableresultformat=0\ntablepaper=0\ntableconversionstyle=0\n"
+                                "premaximized=1\nsave=0\nshowhidden=1\nshowhiddenmulti=1\nsortmulti=1\n"
+                                "tray=0\npreleft=90\npretop=80\npreheight=410\nprewidth=630\nmultiformat=0\n"
+                                "palmverze=0\ntipbox=1\n";
+
+ProgramSettings EveryFieldChanged() {
+    ProgramSettings s;
+    s.Toolbar971Visible = false;
+    s.Toolbar972Visible = false;
+    s.GeDiCate = false;
+    s.GeSoUnit = false;
+    s.GeSoCate = true;
+    s.GeCaDefa = false;
+    s.SwopValue = false;
+    s.CalcPath = "/usr/bin/galculator --mode=sci";
+    s.ReNumber = 3;
+    s.ReDeciPlace = 12;
+    s.AktualCate = "Fuel Efficiency";
+    s.com1abs = false;
+    s.com2abs = false;
+    s.maximized = true;
+    s.top = -20;
+    s.left = 1920;
+    s.width = 800;
+    s.height = 600;
+    s.pgsdl5sort = false;
+    s.split = true;
+    s.tablecategory = "Length";
+    s.tableresultformat = 1;
+    s.tablepaper = 1;
+    s.tableconversionstyle = 1;
+    s.premaximized = false;
+    s.save = true;
+    s.showhidden = false;
+    s.showhiddenmulti = false;
+    s.sortmulti = false;
+    s.tray = true;
+    s.pretop = 1;
+    s.preleft = 2;
+    s.prewidth = 3;
+    s.preheight = 4;
+    s.multiformat = 2;
+    s.palmverze = 17;
+    s.tipbox = false;
+    return s;
+}
+
+class ProgramSettingsTest : public ::testing::Test {
+protected:
+    ScratchDir m_dir;
+    std::string m_path = m_dir.File("mensurio.ini");
+    IniFile m_file{m_path};
+};
+
+TEST_F(ProgramSettingsTest, ReadSettings_missingFile_givesEveryDefault) {
+    EXPECT_EQ(ReadSettings(m_file), ProgramSettings{});
+    EXPECT_FALSE(fs::exists(m_path));
+}
+
+TEST_F(ProgramSettingsTest, WriteSettings_newFile_writesEveryKeyInOrderWithDefaults) {
+    EXPECT_TRUE(WriteSettings(m_file, ProgramSettings{}));
+    EXPECT_EQ(ReadText(m_path), kDefaultFile);
+}
+
+TEST_F(ProgramSettingsTest, WriteThenRead_everyFieldChanged_roundTrips) {
+    const ProgramSettings changed = EveryFieldChanged();
+    ASSERT_TRUE(WriteSettings(m_file, changed));
+    EXPECT_EQ(ReadSettings(m_file), changed);
+    ASSERT_TRUE(WriteSettings(m_file, ProgramSettings{}));
+    EXPECT_EQ(ReadText(m_path), kDefaultFile); // rewriting replaces in place, adds nothing
+}
+
+TEST_F(ProgramSettingsTest, ReadSettings_malformedValues_fallBackPerKey) {
+    WriteText(m_path, "[GENERAL]\nrenumber=abc\nReDeciPlace=0x\ntop=0x1A\nleft= -3 \ntray=yes\n"
+                      "GeSoCate=2\nshowhidden=-1\ntipbox=0\nwidth=99999999999\nCalcPath=  spaced \n"
+                      "[toolbar971]\nvisible=0\n");
+    const ProgramSettings s = ReadSettings(m_file);
+    EXPECT_EQ(s.ReNumber, 0);
+    EXPECT_EQ(s.ReDeciPlace, 9);
+    EXPECT_EQ(s.top, 26);
+    EXPECT_EQ(s.left, -3);
+    EXPECT_FALSE(s.tray);
+    EXPECT_TRUE(s.GeSoCate);
+    EXPECT_TRUE(s.showhidden);
+    EXPECT_FALSE(s.tipbox);
+    EXPECT_EQ(s.width, 549);
+    EXPECT_EQ(s.CalcPath, "  spaced ");
+    EXPECT_FALSE(s.Toolbar971Visible);
+    EXPECT_TRUE(s.Toolbar972Visible);
+}
+
+TEST_F(ProgramSettingsTest, WriteSettings_categoryNamedGeneral_keepsItsMemoryKeys) {
+    m_file.WriteString("General", "list1", "05");
+    m_file.WriteString("General", "hodnota", "12.5");
+    ASSERT_TRUE(WriteSettings(m_file, EveryFieldChanged()));
+    EXPECT_EQ(m_file.ReadString("general", "list1", ""), "05");
+    EXPECT_EQ(m_file.ReadString("general", "hodnota", ""), "12.5");
+    EXPECT_EQ(ReadSettings(m_file), EveryFieldChanged());
+}
+
+TEST_F(ProgramSettingsTest, WriteSettings_directoryMissing_returnsFalseWithoutThrowing) {
+    IniFile file(m_dir.File("gone/mensurio.ini"));
+    EXPECT_FALSE(WriteSettings(file, ProgramSettings{}));
+}
+
+// The disk refuses once the file passes 200 bytes: the keys written until then stay, the
+// rest is not attempted, and the refusal does not escape.
+TEST_F(ProgramSettingsTest, WriteSettings_refusedMidway_stopsAndKeepsEarlierKeys) {
+    bool completed = true;
+    {
+        FileSizeLimit limit(200);
+        completed = WriteSettings(m_file, EveryFieldChanged());
+    }
+    EXPECT_FALSE(completed);
+    const std::string text = ReadText(m_path);
+    EXPECT_LE(text.size(), 200u);
+    EXPECT_NE(text.find("GeDiCate=0\n"), std::string::npos);
+    EXPECT_EQ(text.find("tipbox"), std::string::npos);
+    // Whatever was written is a prefix of the full file in write order.
+    ASSERT_TRUE(WriteSettings(m_file, EveryFieldChanged()));
+    EXPECT_EQ(ReadText(m_path).substr(0, text.size()), text);
+}
+
+} // namespace
+} // namespace mensurio
