@@ -35,11 +35,11 @@ const std::vector<UnitRecord> &Tengine::LoadCategoryUnits(std::string_view categ
     std::string name(category);
     if (m_database.SelectCategory(category))
         name = m_database.CategoryName();
-    LoadCategoryUnits(name, ListCategoryUnits(m_database, name, options));
+    LoadCategoryRows(name, ListCategoryUnits(m_database, name, options));
     return m_rows;
 }
 
-void Tengine::LoadCategoryUnits(std::string_view category, std::vector<UnitRecord> rows) {
+void Tengine::LoadCategoryRows(std::string_view category, std::vector<UnitRecord> rows) {
     ClearCategoryUnits();
     m_categoryName = std::string(category);
     m_kind = CategoryKindOf(m_categoryName);

@@ -33,7 +33,7 @@ public:
     /// Loads the given rows (one record per list row, in row order) as the current category's
     /// units: marks inverse units, orders the known-unit list and the output order, and repairs
     /// the default order (renumbering the category in the database when it was broken).
-    void LoadCategoryUnits(std::string_view category, std::vector<UnitRecord> rows);
+    void LoadCategoryRows(std::string_view category, std::vector<UnitRecord> rows);
     /// Forgets the current category's units (the window clears its lists).
     void ClearCategoryUnits();
 
