@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/engine/NumberSystems.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace mensurio {
@@ -242,9 +243,10 @@ std::string ToBase(std::int64_t value, int base)
     // the quotient and correcting a negative remainder.
     std::string digits;
     do {
-        digits.insert(digits.begin(), kDigits[static_cast<std::size_t>(value % base)]);
+        digits.push_back(kDigits[static_cast<std::size_t>(value % base)]);
         value /= base;
     } while (value != 0);
+    std::reverse(digits.begin(), digits.end());
     return digits;
 }
 
