@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -77,6 +79,18 @@ const FaultCase FaultCases[] = {
     {"fractional number base", {{"a.txt", "category: Numbers\nodd | 2.5 | | s\n"}}, "a.txt", 2, "2 to 36"},
 };
 
+void PrintTo(const FaultCase& fault, std::ostream* out) { *out << fault.Title; }
+
+std::string FaultName(const testing::TestParamInfo<FaultCase>& info)
+{
+    std::string name = info.param.Title;
+    for (char& c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    }
+    return name;
+}
+
 class GeneratorFault : public testing::TestWithParam<FaultCase> {};
 
 TEST_P(GeneratorFault, Compile_faultyData_stopsAtFileAndLine)
@@ -95,7 +109,7 @@ TEST_P(GeneratorFault, Compile_faultyData_stopsAtFileAndLine)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, GeneratorFault, testing::ValuesIn(FaultCases));
+INSTANTIATE_TEST_SUITE_P(Faults, GeneratorFault, testing::ValuesIn(FaultCases), FaultName);
 
 TEST(Generator, ParseFile_missingFile_reportsTheFile)
 {

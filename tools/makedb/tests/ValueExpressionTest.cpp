@@ -6,6 +6,7 @@
 #include <quadmath.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 
 namespace mensurio {
@@ -22,6 +23,8 @@ struct ValueCase {
 
 // Each result, rounded to 80 bits, must be the correctly rounded exact value: the
 // evaluation keeps far more than 64 significant bits through every step.
+void PrintTo(const ValueCase& value, std::ostream* out) { *out << value.Expression; }
+
 class EvaluatePrecision : public testing::TestWithParam<ValueCase> {};
 
 TEST_P(EvaluatePrecision, Evaluate_exactDefinition_roundsOnceToNearest80BitValue)
@@ -60,6 +63,8 @@ struct MalformedCase {
     const char* Expression;
     const char* Reason;
 };
+
+void PrintTo(const MalformedCase& value, std::ostream* out) { *out << '"' << value.Expression << '"'; }
 
 class EvaluateMalformed : public testing::TestWithParam<MalformedCase> {};
 
