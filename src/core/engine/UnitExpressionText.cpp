@@ -24,13 +24,18 @@ bool matchesAt(const std::vector<int> &shadow, std::size_t pos, std::string_view
 // name was found at all. Found occurrences never overlap, as masked characters match nothing.
 bool markOneName(ShadowText &marked, std::string_view name)
 {
-    if (name.empty() || marked.shadow.size() < name.size())
+    if (name.empty())
+        return false;
+    std::size_t pos = 0;
+    while (pos < marked.shadow.size() && !matchesAt(marked.shadow, pos, name))
+        ++pos;
+    if (pos == marked.shadow.size())
         return false;
     ShadowText out;
     out.text.reserve(marked.text.size() + 16);
     out.shadow.reserve(marked.shadow.size() + 16);
-    bool found = false;
-    std::size_t pos = 0;
+    out.text.assign(marked.text, 0, pos);
+    out.shadow.assign(marked.shadow.begin(), marked.shadow.begin() + static_cast<std::ptrdiff_t>(pos));
     while (pos < marked.shadow.size()) {
         if (!matchesAt(marked.shadow, pos, name)) {
             out.text += marked.text[pos];
@@ -38,7 +43,6 @@ bool markOneName(ShadowText &marked, std::string_view name)
             ++pos;
             continue;
         }
-        found = true;
         out.text += '(';
         out.text.append(marked.text, pos, name.size());
         out.text += ')';
@@ -49,7 +53,7 @@ bool markOneName(ShadowText &marked, std::string_view name)
     }
     marked.text = std::move(out.text);
     marked.shadow = std::move(out.shadow);
-    return found;
+    return true;
 }
 
 bool isDigit(int c) { return c >= '0' && c <= '9'; }
