@@ -86,7 +86,7 @@ const ExactFactor ExactFactors[] = {
     {"Pressure", "kilogram-force/square meter", "98.0665"},
     {"Pressure", "kilogram-force/square millimeter", "98066500"},
     {"Pressure", "gram-force/square centimeter", "980.665"},
-    {"Pressure", "torr (Torr)", "1333.22368421052631578947368421052631578947368"},
+    {"Pressure", "torr", "1333.22368421052631578947368421052631578947368"},
     {"Pressure", "millitorr (mTorr)", "1.33322368421052631578947368421052631578947368"},
     {"Pressure", "millimeter of mercury (mmHg)", "1333.22387415"},
     {"Pressure", "centimeter of mercury (cmHg)", "13332.2387415"},
