@@ -119,6 +119,27 @@ void CheckFactor(const std::string& category, const SourceUnit& unit, const Comp
         throw SourceError(unit.File, unit.Line, "factor must be positive");
 }
 
+// Checks one unit's name against the earlier ones and evaluates its value.
+PendingUnit ReadUnit(const SourceCategory& category, const SourceUnit& unit, std::vector<CompiledUnit>& units)
+{
+    CompiledUnit compiled;
+    compiled.Name = ToDatabaseName(unit.Name, "unit name", unit.File, unit.Line);
+    for (const CompiledUnit& earlier : units) {
+        if (UnitDatabase::SameNameIgnoringCase(earlier.Name, compiled.Name))
+            throw SourceError(unit.File, unit.Line,
+                              "duplicate unit name '" + unit.Name + "' in category '" + category.Name + "'");
+    }
+    PendingUnit state;
+    state.Source = &unit;
+    std::string error;
+    if (!ValueExpression::Evaluate(unit.Value, state.Value, error))
+        throw SourceError(unit.File, unit.Line, "malformed value '" + unit.Value + "': " + error);
+    compiled.DefaultOrder = static_cast<int>(units.size()) + 1;
+    compiled.Source = unit.Source;
+    units.push_back(std::move(compiled));
+    return state;
+}
+
 } // namespace
 
 CompiledCategory CategoryCompiler::Compile(const SourceCategory& category)
@@ -130,24 +151,8 @@ CompiledCategory CategoryCompiler::Compile(const SourceCategory& category)
         throw SourceError(category.File, category.Line, "category '" + category.Name + "' has no units");
 
     std::vector<PendingUnit> pending;
-    for (const SourceUnit& unit : category.Units) {
-        CompiledUnit compiled;
-        compiled.Name = ToDatabaseName(unit.Name, "unit name", unit.File, unit.Line);
-        for (const CompiledUnit& earlier : result.Units) {
-            if (UnitDatabase::SameNameIgnoringCase(earlier.Name, compiled.Name))
-                throw SourceError(unit.File, unit.Line,
-                                  "duplicate unit name '" + unit.Name + "' in category '" + category.Name + "'");
-        }
-        PendingUnit state;
-        state.Source = &unit;
-        std::string error;
-        if (!ValueExpression::Evaluate(unit.Value, state.Value, error))
-            throw SourceError(unit.File, unit.Line, "malformed value '" + unit.Value + "': " + error);
-        compiled.DefaultOrder = static_cast<int>(result.Units.size()) + 1;
-        compiled.Source = unit.Source;
-        result.Units.push_back(std::move(compiled));
-        pending.push_back(state);
-    }
+    for (const SourceUnit& unit : category.Units)
+        pending.push_back(ReadUnit(category, unit, result.Units));
     for (std::size_t i = 0; i < pending.size(); ++i) {
         const SourceUnit& unit = *pending[i].Source;
         if (!unit.Reference.empty()) {
