@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#include "ui/ConversionBridge.h"
+
+#include "core/engine/Engine.h"
+#include "core/settings/ProgramSettings.h"
+#include "ui/ListWidgetSelection.h"
+#include "ui/QtCp1252.h"
+#include "ui/TListBoxTwo.h"
+
+#include <QLineEdit>
+
+namespace mensurio {
+
+ConversionBridge::ConversionBridge(Tengine& engine, const ProgramSettings& settings, NumberSeparators separators,
+                                   ConversionWidgets widgets)
+    : m_engine(engine), m_settings(settings), m_separators(separators), m_widgets(widgets)
+{
+}
+
+ConversionRequest ConversionBridge::BuildRequest() const
+{
+    ConversionRequest request;
+    request.inputText = QtCp1252::FromQString(m_widgets.input->text());
+    request.input = ListWidgetSelection::Read(*m_widgets.inputList);
+    request.output = ListWidgetSelection::Read(*m_widgets.outputList);
+    request.inputPressureAbsolute = m_settings.com1abs;
+    request.outputPressureAbsolute = m_settings.com2abs;
+    request.format.resultFormat = m_settings.ReNumber;
+    request.format.decimalPlaces = m_settings.ReDeciPlace;
+    request.format.separators = m_separators;
+    request.multiformat = m_settings.multiformat;
+    request.split = m_settings.split;
+    return request;
+}
+
+void ConversionBridge::ApplyResult(const ConversionResult& result)
+{
+    if (result.inputSelection)
+        ListWidgetSelection::Write(*m_widgets.inputList, *result.inputSelection);
+    if (result.outputText) {
+        m_widgets.output->setText(QtCp1252::ToQString(*result.outputText));
+        m_widgets.output->setCursorPosition(0); // a long result shows its start
+    }
+    if (result.allResults) {
+        QStringList values;
+        values.reserve(static_cast<qsizetype>(result.allResults->size()));
+        for (const std::string& value : *result.allResults)
+            values.append(QtCp1252::ToQString(value));
+        m_widgets.outputList->setValues(values);
+    }
+}
+
+void ConversionBridge::Convert()
+{
+    ApplyResult(m_engine.Convert(BuildRequest()));
+    if (m_settings.split && m_quickRepaint)
+        m_widgets.outputList->QuickRepaint();
+    m_quickRepaint = true;
+}
+
+} // namespace mensurio
