@@ -54,6 +54,11 @@ TEST(SpecialCategoriesData, Temperature_knownPoints_convertThroughZeroPoints)
         const long double result = Temperature(c.Value, *c.From, *c.To);
         EXPECT_NEAR(static_cast<double>(result), static_cast<double>(c.Expected), 1e-12)
             << c.Value << " " << *c.From << " in " << *c.To;
+        // The converter's own routine agrees with the formula on the same data.
+        const auto converted = ConvertTemperatureValue(c.Value, *c.From, DB::Factor("Temperature", *c.From), *c.To,
+                                                       DB::Factor("Temperature", *c.To));
+        ASSERT_TRUE(converted.has_value());
+        EXPECT_EQ(*converted, result) << c.Value << " " << *c.From << " in " << *c.To;
     }
     EXPECT_EQ(DB::Factor("Temperature", Kelvin), 0.0L);
     EXPECT_EQ(DB::Factor("Temperature", Rankine), 0.0L);
@@ -83,6 +88,11 @@ TEST(SpecialCategoriesData, FuelEfficiency_inverseUnits_matchTheirNormalCounterp
     // x of an inverse unit is k / x base units.
     const long double base = DB::Factor("Fuel Efficiency", "liter/100 km") / 5;
     EXPECT_NEAR(static_cast<double>(base / DB::Factor("Fuel Efficiency", "kilometer/liter")), 20.0, 1e-15);
+    const InverseInput input = InverseInputBase(5, DB::Factor("Fuel Efficiency", "liter/100 km"), true);
+    EXPECT_NEAR(static_cast<double>(input.base), static_cast<double>(base), 1e-9);
+    EXPECT_NEAR(static_cast<double>(InverseAwareResult(input.base, DB::Factor("Fuel Efficiency", "kilometer/liter"),
+                                                       false)),
+                20.0, 1e-15);
     const long double mpg = DB::Factor("Fuel Efficiency", "miles/gallon (US) (mpg)");
     EXPECT_EQ(DB::Factor("Fuel Efficiency", "gallons (US)/mile"), mpg);
     EXPECT_NEAR(static_cast<double>(DB::Factor("Fuel Efficiency", "gallons (US)/100mi") / 4 / mpg), 25.0, 1e-15);
