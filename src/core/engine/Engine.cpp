@@ -232,6 +232,10 @@ void Tengine::ConvertLinear(Run &run) {
             m_outputFactor = FactorOfRow(run.request.output.FirstSelected());
             WriteResult(run, CheckedDivide(value, m_outputFactor));
         } else if (outputs > 0 && haveInput) {
+            // The pressure offset joins the typed terms as one more term, so that a compound input
+            // split over several units shows the same pressure as the single result.
+            if (m_compound && offset != 0)
+                m_terms.push_back(offset);
             WriteCompound(run, value, false, value);
         } else {
             run.result.outputText = std::string(kNoUnitSelected);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ConversionFixture.h"
 
+#include "core/engine/RequestSettings.h"
+#include "core/settings/ProgramSettings.h"
+
 #include <random>
 
 namespace mensurio::testing {
@@ -153,6 +156,20 @@ TEST_F(EngineTest, Convert_resultFormatSettings_reachTheFormatter) {
     request.format.decimalPlaces = 2;
     request.format.separators = {',', '.'};
     EXPECT_EQ(m_engine.Convert(request).outputText, "1.234,57");
+}
+
+TEST_F(EngineTest, ApplyProgramSettings_formatStyleAndAllResultsReachTheConversion) {
+    ProgramSettings settings;
+    settings.ReNumber = kFormatFixed;
+    settings.ReDeciPlace = 1;
+    settings.multiformat = 2;
+    settings.split = true;
+    ConversionRequest request = Request("4", {"foot"}, {"yard", "foot"});
+    ApplyProgramSettings(request, settings, {'.', ','});
+    const ConversionResult result = m_engine.Convert(request);
+    EXPECT_EQ(result.outputText, "yard (1.0) + foot (1.0)");
+    ASSERT_TRUE(result.allResults);
+    EXPECT_EQ(result.allResults->front(), "1.2");
 }
 
 TEST_F(EngineTest, OutputOrder_normalUnitsByFactorLargestFirst) {

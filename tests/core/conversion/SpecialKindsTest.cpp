@@ -72,6 +72,16 @@ TEST_F(PressureTest, Convert_pressureSelectors_addOneAtmosphereBetweenGaugeAndAb
     EXPECT_EQ(Convert("Length", "meter", "meter", false, true), "1");
 }
 
+TEST_F(PressureTest, Convert_compoundPressureIntoTwoUnits_keepsTheGaugeOffset) {
+    Load("Pressure");
+    ConversionRequest request = Request("1 atmosphere", {}, {"bar", "pascal"});
+    EXPECT_EQ(m_engine.Convert(request).outputText, "(1) bar + (1325) pascal");
+    request.inputPressureAbsolute = false;
+    EXPECT_EQ(m_engine.Convert(request).outputText, "(2) bar + (2650) pascal");
+    request.output = Select({"atmosphere"});
+    EXPECT_EQ(m_engine.Convert(request).outputText, "2");
+}
+
 class EfficiencyTest : public ConversionFixture {
 protected:
     void SetUp() override { Load("Fuel Efficiency"); }
