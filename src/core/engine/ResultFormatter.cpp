@@ -26,7 +26,7 @@ struct DecimalDigits {
     bool IsZero() const { return digits.empty(); }
 };
 
-void DropTrailingZeros(DecimalDigits& number) {
+void DropTrailingZeros(DecimalDigits &number) {
     const auto last = number.digits.find_last_not_of('0');
     number.digits.erase(last == std::string::npos ? 0 : last + 1);
     if (number.digits.empty()) {
@@ -39,7 +39,7 @@ DecimalDigits ReduceToDecimal(long double value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.17Le", value);
     DecimalDigits number;
-    const char* p = buffer;
+    const char *p = buffer;
     if (*p == '-') {
         number.negative = true;
         ++p;
@@ -61,7 +61,7 @@ DecimalDigits ReduceToDecimal(long double value) {
 
 // Keeps `keep` leading digits, rounding half away from zero; keep ≤ 0 may give 1 unit of the
 // next higher place or zero. The sign is left as it was, even when the result is zero.
-void RoundToDigits(DecimalDigits& number, int keep) {
+void RoundToDigits(DecimalDigits &number, int keep) {
     if (keep >= static_cast<int>(number.digits.size())) {
         return;
     }
@@ -88,7 +88,7 @@ void RoundToDigits(DecimalDigits& number, int keep) {
     DropTrailingZeros(number);
 }
 
-bool WriteNonFinite(long double value, std::string& out) {
+bool WriteNonFinite(long double value, std::string &out) {
     if (std::isnan(value)) {
         out = "NAN";
         return true;
@@ -101,11 +101,11 @@ bool WriteNonFinite(long double value, std::string& out) {
 }
 
 // The digit at `index` of the digit string, '0' outside it.
-char DigitAt(const DecimalDigits& number, int index) {
+char DigitAt(const DecimalDigits &number, int index) {
     return index >= 0 && index < static_cast<int>(number.digits.size()) ? number.digits[index] : '0';
 }
 
-std::string GroupThousands(const std::string& integerDigits, char separator) {
+std::string GroupThousands(const std::string &integerDigits, char separator) {
     std::string grouped;
     const size_t count = integerDigits.size();
     for (size_t i = 0; i < count; ++i) {
@@ -117,7 +117,7 @@ std::string GroupThousands(const std::string& integerDigits, char separator) {
     return grouped;
 }
 
-std::string GeneralFixedNotation(const DecimalDigits& number, char decimal) {
+std::string GeneralFixedNotation(const DecimalDigits &number, char decimal) {
     const int point = number.pointPosition;
     const int count = static_cast<int>(number.digits.size());
     std::string out;
@@ -138,7 +138,7 @@ std::string GeneralFixedNotation(const DecimalDigits& number, char decimal) {
     return out;
 }
 
-std::string GeneralScientificNotation(const DecimalDigits& number, char decimal) {
+std::string GeneralScientificNotation(const DecimalDigits &number, char decimal) {
     std::string out(1, number.digits[0]);
     if (number.digits.size() > 1) {
         out.push_back(decimal);
@@ -159,7 +159,7 @@ int EffectiveDecimalPlaces(int decimalPlaces) {
     return decimalPlaces >= 0 && decimalPlaces <= kMaxDecimalPlaces ? decimalPlaces : kDefaultDecimalPlaces;
 }
 
-std::string FormatGeneral(long double value, int precision, const NumberSeparators& separators) {
+std::string FormatGeneral(long double value, int precision, const NumberSeparators &separators) {
     std::string out;
     if (WriteNonFinite(value, out)) {
         return out;
@@ -180,7 +180,7 @@ std::string FormatGeneral(long double value, int precision, const NumberSeparato
     return out;
 }
 
-std::string FormatScientific(long double value, int digits, const NumberSeparators& separators) {
+std::string FormatScientific(long double value, int digits, const NumberSeparators &separators) {
     std::string out;
     if (WriteNonFinite(value, out)) {
         return out;
@@ -205,7 +205,7 @@ std::string FormatScientific(long double value, int digits, const NumberSeparato
 }
 
 std::string FormatFixedPoint(long double value, int places, bool groupThousands,
-                             const NumberSeparators& separators) {
+                             const NumberSeparators &separators) {
     std::string out;
     if (WriteNonFinite(value, out)) {
         return out;
@@ -240,7 +240,7 @@ std::string FormatFixedPoint(long double value, int places, bool groupThousands,
     return out;
 }
 
-std::string FormatResult(long double value, bool forceGeneral, const ResultFormatOptions& options) {
+std::string FormatResult(long double value, bool forceGeneral, const ResultFormatOptions &options) {
     const int places = EffectiveDecimalPlaces(options.decimalPlaces);
     if (!forceGeneral) {
         switch (options.resultFormat) {
@@ -257,7 +257,7 @@ std::string FormatResult(long double value, bool forceGeneral, const ResultForma
     return FormatGeneral(value, kGeneralPrecision, options.separators);
 }
 
-std::string FormatFixed(long double value, const ResultFormatOptions& options) {
+std::string FormatFixed(long double value, const ResultFormatOptions &options) {
     return FormatFixedPoint(value, EffectiveDecimalPlaces(options.decimalPlaces), false, options.separators);
 }
 

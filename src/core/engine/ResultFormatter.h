@@ -9,8 +9,8 @@ namespace mensurio {
 
 /// The result-format settings (`ReNumber`, `ReDeciPlace`) and the locale's separators.
 struct ResultFormatOptions {
-    int resultFormat = 0;   // 0 AutoFormat, 1 Scientific, 2 Fixed, 3 Fixed with Thousands Separators
-    int decimalPlaces = 9;  // 0..12; anything else behaves as 9
+    int resultFormat = 0;  // 0 AutoFormat, 1 Scientific, 2 Fixed, 3 Fixed with Thousands Separators
+    int decimalPlaces = 9; // 0..12; anything else behaves as 9
     NumberSeparators separators{};
 };
 
@@ -23,10 +23,10 @@ inline constexpr int kFormatThousands = 3;
 /// Writes a shown result under the settings: general with 10 digits for AutoFormat or when
 /// forceGeneral is set, else scientific, fixed or fixed with thousands separators. A result
 /// format outside 0..3 is written as AutoFormat.
-std::string FormatResult(long double value, bool forceGeneral, const ResultFormatOptions& options);
+std::string FormatResult(long double value, bool forceGeneral, const ResultFormatOptions &options);
 
 /// Writes the value in fixed notation with the settings' decimal places, whatever the result format.
-std::string FormatFixed(long double value, const ResultFormatOptions& options);
+std::string FormatFixed(long double value, const ResultFormatOptions &options);
 
 /// The decimal places the settings stand for: 0..12 as stored, anything else 9.
 int EffectiveDecimalPlaces(int decimalPlaces);
@@ -37,15 +37,15 @@ int EffectiveDecimalPlaces(int decimalPlaces);
 
 /// `g`: at most `precision` significant digits, trailing zeros dropped; scientific notation
 /// ("1.5E20", "9E-5") outside −3 ≤ E ≤ precision, where E counts the digits before the point.
-std::string FormatGeneral(long double value, int precision, const NumberSeparators& separators);
+std::string FormatGeneral(long double value, int precision, const NumberSeparators &separators);
 
 /// `e`: `digits` significant digits (kept within 2..18), a signed exponent of at least three
 /// digits ("1.2E+003").
-std::string FormatScientific(long double value, int digits, const NumberSeparators& separators);
+std::string FormatScientific(long double value, int digits, const NumberSeparators &separators);
 
 /// `f` (and `n` with groupThousands): exactly `places` decimals; more than 18 integer digits
 /// fall back to FormatGeneral with 18 digits.
 std::string FormatFixedPoint(long double value, int places, bool groupThousands,
-                             const NumberSeparators& separators);
+                             const NumberSeparators &separators);
 
 } // namespace mensurio

@@ -101,11 +101,11 @@ NumberSeparators MapLocaleSeparators(std::string_view decimalUtf8, std::string_v
 }
 
 NumberSeparators ReadLocaleSeparators() {
-    const char* current = std::setlocale(LC_ALL, nullptr);
+    const char *current = std::setlocale(LC_ALL, nullptr);
     const std::string previous = current != nullptr ? current : "C";
     NumberSeparators result;
     if (std::setlocale(LC_ALL, "") != nullptr) {
-        const std::lconv* conventions = std::localeconv();
+        const std::lconv *conventions = std::localeconv();
         const std::string decimal = conventions->decimal_point != nullptr ? conventions->decimal_point : "";
         const std::string thousands = conventions->thousands_sep != nullptr ? conventions->thousands_sep : "";
         result = MapLocaleSeparators(decimal, thousands);

@@ -16,7 +16,7 @@ inline constexpr char kTabFontPrefix[] = "f2";   // category tabs
 /// As on the platform the numbers come from, the size in points and the character height in
 /// pixels are two views of one value at 96 pixels per inch: setting either changes the other.
 class tfont2 {
-public:
+  public:
     static constexpr int32_t kPixelsPerInch = 96;
     static constexpr int32_t kSystemWindowTextColor = -2147483640; // 0x80000008
     static constexpr char kDefaultName[] = "ZEV Adurezu Zazu";
@@ -27,7 +27,7 @@ public:
     void SetColor(int32_t color) { m_color = color; }
     int32_t Pitch() const { return m_pitch; }
     void SetPitch(int32_t pitch) { m_pitch = pitch; }
-    const std::string& Name() const { return m_name; }
+    const std::string &Name() const { return m_name; }
     void SetName(std::string name) { m_name = std::move(name); }
 
     /// Character height in pixels; negative as stored (the cell height without internal leading).
@@ -48,18 +48,18 @@ public:
 
     /// Sets charset, color, height, name and size from the keys prefix + attribute (in this
     /// order, so the size wins over the height), then the four style flags.
-    void readfromini(const IniFile& file, const std::string& prefix);
+    void readfromini(const IniFile &file, const std::string &prefix);
 
     /// Writes charset, color, height, size, name and the four style flags. Stops at the first
     /// refused write and ignores it (returns false).
-    bool savetoini(IniFile& file, const std::string& prefix) const;
+    bool savetoini(IniFile &file, const std::string &prefix) const;
 
     /// Copies character set, colour, height, name, pitch, size and style from another font.
-    void nactenifontu(const tfont2& source);
+    void nactenifontu(const tfont2 &source);
 
-    bool operator==(const tfont2&) const = default;
+    bool operator==(const tfont2 &) const = default;
 
-private:
+  private:
     int32_t m_charset = 0;
     int32_t m_color = kSystemWindowTextColor;
     int32_t m_pitch = 0;

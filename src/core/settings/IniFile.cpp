@@ -34,7 +34,9 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
@@ -48,7 +50,7 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-FileState ReadWholeFile(const std::string& path, std::string& content) {
+FileState ReadWholeFile(const std::string &path, std::string &content) {
     content.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -75,7 +77,7 @@ FileState ReadWholeFile(const std::string& path, std::string& content) {
 }
 
 // Lines end in LF or CR LF; a last line without a line break counts too.
-Lines SplitLines(const std::string& content) {
+Lines SplitLines(const std::string &content) {
     Lines lines;
     size_t start = 0;
     while (start < content.size()) {
@@ -93,9 +95,9 @@ Lines SplitLines(const std::string& content) {
     return lines;
 }
 
-std::string JoinLines(const Lines& lines) {
+std::string JoinLines(const Lines &lines) {
     std::string content;
-    for (const std::string& line : lines) {
+    for (const std::string &line : lines) {
         content += line;
         content.push_back('\n');
     }
@@ -126,7 +128,7 @@ std::optional<std::pair<std::string_view, size_t>> KeyOf(std::string_view line) 
 }
 
 // The first section of that name; later sections of the same name are not consulted.
-std::optional<SectionRange> FindSection(const Lines& lines, std::string_view section) {
+std::optional<SectionRange> FindSection(const Lines &lines, std::string_view section) {
     const std::string_view wanted = Trim(section);
     for (size_t i = 0; i < lines.size(); ++i) {
         const auto name = SectionNameOf(lines[i]);
@@ -141,7 +143,7 @@ std::optional<SectionRange> FindSection(const Lines& lines, std::string_view sec
     return std::nullopt;
 }
 
-std::optional<size_t> FindKey(const Lines& lines, const SectionRange& range, std::string_view key) {
+std::optional<size_t> FindKey(const Lines &lines, const SectionRange &range, std::string_view key) {
     const std::string_view wanted = Trim(key);
     for (size_t i = range.header + 1; i < range.end; ++i) {
         const auto found = KeyOf(lines[i]);
@@ -154,7 +156,7 @@ std::optional<size_t> FindKey(const Lines& lines, const SectionRange& range, std
 
 std::string WithoutLineBreaks(std::string_view text) {
     std::string result(text);
-    for (char& c : result) {
+    for (char &c : result) {
         if (c == '\r' || c == '\n') {
             c = ' ';
         }
@@ -162,7 +164,7 @@ std::string WithoutLineBreaks(std::string_view text) {
     return result;
 }
 
-void ApplyWrite(Lines& lines, std::string_view section, std::string_view key, std::string_view value) {
+void ApplyWrite(Lines &lines, std::string_view section, std::string_view key, std::string_view value) {
     const std::string cleanValue = WithoutLineBreaks(value);
     const auto range = FindSection(lines, section);
     if (!range) {
@@ -174,7 +176,7 @@ void ApplyWrite(Lines& lines, std::string_view section, std::string_view key, st
         return;
     }
     if (const auto index = FindKey(lines, *range, key)) {
-        std::string& line = lines[*index];
+        std::string &line = lines[*index];
         line.erase(KeyOf(line)->second);
         line += cleanValue;
         return;
@@ -188,7 +190,7 @@ void ApplyWrite(Lines& lines, std::string_view section, std::string_view key, st
                  WithoutLineBreaks(key) + "=" + cleanValue);
 }
 
-bool WriteAll(int fd, const std::string& content) {
+bool WriteAll(int fd, const std::string &content) {
     size_t written = 0;
     while (written < content.size()) {
         const ssize_t count = ::write(fd, content.data() + written, content.size() - written);
@@ -203,7 +205,7 @@ bool WriteAll(int fd, const std::string& content) {
     return true;
 }
 
-std::string DirectoryOf(const std::string& path) {
+std::string DirectoryOf(const std::string &path) {
     const auto slash = path.rfind('/');
     if (slash == std::string::npos) {
         return ".";
@@ -212,7 +214,7 @@ std::string DirectoryOf(const std::string& path) {
 }
 
 // A new file gets the usual permissions; a replaced one keeps its mode and, where allowed, owner.
-void CopyPermissions(int fd, const struct stat* existing) {
+void CopyPermissions(int fd, const struct stat *existing) {
     if (existing != nullptr) {
         ::fchmod(fd, existing->st_mode & 07777);
         if (::fchown(fd, existing->st_uid, existing->st_gid) != 0) {
@@ -227,14 +229,15 @@ void CopyPermissions(int fd, const struct stat* existing) {
 
 // Writes the content to a temporary file in the same directory, flushes it to the disk and
 // renames it over the target, so the target holds either the old or the new content.
-bool ReplaceAtomically(const std::string& target, const std::string& content) {
+bool ReplaceAtomically(const std::string &target, const std::string &content) {
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && (!S_ISREG(existing.st_mode) || ::access(target.c_str(), W_OK) != 0)) {
         return false;
     }
     const std::string directory = DirectoryOf(target);
-    const std::string name = target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1);
+    const std::string name =
+        target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1);
     std::string temporary = directory + "/." + name + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
@@ -257,10 +260,10 @@ bool ReplaceAtomically(const std::string& target, const std::string& content) {
 }
 
 // A settings file reached through a symbolic link is written where the link points.
-std::string ResolveTarget(const std::string& path) {
+std::string ResolveTarget(const std::string &path) {
     struct stat info {};
     if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+        if (char *resolved = ::realpath(path.c_str(), nullptr)) {
             std::string result(resolved);
             std::free(resolved);
             return result;
@@ -306,7 +309,7 @@ std::optional<std::string> IniFile::Lookup(std::string_view section, std::string
     if (!index) {
         return std::nullopt;
     }
-    const std::string& line = lines[*index];
+    const std::string &line = lines[*index];
     return line.substr(KeyOf(line)->second, kMaxValueLength);
 }
 
@@ -376,11 +379,11 @@ std::optional<int32_t> IniFile::ParseInteger(std::string_view text) {
     return value;
 }
 
-bool RunIgnoringRefusedWrites(const std::function<void()>& writes) {
+bool RunIgnoringRefusedWrites(const std::function<void()> &writes) {
     try {
         writes();
         return true;
-    } catch (const std::exception& error) {
+    } catch (const std::exception &error) {
         if (std::string_view(error.what()).find("Unable to write to") == std::string_view::npos) {
             throw;
         }

@@ -12,21 +12,22 @@ namespace mensurio {
 
 /// A refused write to the settings file; the text is "Unable to write to " + the file's path.
 class IniFileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 /// The settings file in INI form: sections and keys matched without regard to letter case,
 /// read afresh for every access, and replaced atomically on the disk by every write.
 class IniFile {
-public:
+  public:
     explicit IniFile(std::string path);
 
-    const std::string& Path() const { return m_path; }
+    const std::string &Path() const { return m_path; }
 
     // Reading never fails: a missing or unreadable file, section or key gives the default.
     // Values are the text after the '=' sign, cut to 1023 characters.
-    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
     int32_t ReadInteger(std::string_view section, std::string_view key, int32_t defaultValue) const;
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
     bool ValueExists(std::string_view section, std::string_view key) const;
@@ -47,7 +48,7 @@ public:
 
     static constexpr size_t kMaxValueLength = 1023;
 
-private:
+  private:
     std::optional<std::string> Lookup(std::string_view section, std::string_view key) const;
 
     std::string m_path;
@@ -56,6 +57,6 @@ private:
 /// Runs a sequence of settings writes that stops at the first failing one. A failure whose
 /// text contains "Unable to write to" is swallowed (false is returned); any other error
 /// propagates. The writes made before the failure stay written.
-bool RunIgnoringRefusedWrites(const std::function<void()>& writes);
+bool RunIgnoringRefusedWrites(const std::function<void()> &writes);
 
 } // namespace mensurio

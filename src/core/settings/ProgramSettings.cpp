@@ -13,37 +13,56 @@ using FieldPointer =
     std::variant<bool ProgramSettings::*, int32_t ProgramSettings::*, std::string ProgramSettings::*>;
 
 struct SettingField {
-    const char* section;
-    const char* key;
+    const char *section;
+    const char *key;
     FieldPointer field;
 };
 
-SettingField General(const char* key, FieldPointer field) { return {kGeneralSection, key, field}; }
+SettingField General(const char *key, FieldPointer field) {
+    return {kGeneralSection, key, field};
+}
 
 #define MENSURIO_FIELD(name) General(#name, &ProgramSettings::name)
 
 // The order in which the settings are read.
-const std::vector<SettingField>& ReadOrder() {
+const std::vector<SettingField> &ReadOrder() {
     static const std::vector<SettingField> fields = {
         {kToolbarSection, "Visible", &ProgramSettings::Toolbar971Visible},
         {kRecordbarSection, "Visible", &ProgramSettings::Toolbar972Visible},
-        MENSURIO_FIELD(GeDiCate),       MENSURIO_FIELD(GeSoUnit),
-        MENSURIO_FIELD(GeSoCate),       MENSURIO_FIELD(GeCaDefa),
-        MENSURIO_FIELD(SwopValue),      MENSURIO_FIELD(CalcPath),
-        MENSURIO_FIELD(ReNumber),       MENSURIO_FIELD(ReDeciPlace),
-        MENSURIO_FIELD(AktualCate),     MENSURIO_FIELD(com1abs),
-        MENSURIO_FIELD(com2abs),        MENSURIO_FIELD(maximized),
-        MENSURIO_FIELD(top),            MENSURIO_FIELD(left),
-        MENSURIO_FIELD(width),          MENSURIO_FIELD(height),
-        MENSURIO_FIELD(pgsdl5sort),     MENSURIO_FIELD(split),
-        MENSURIO_FIELD(tablecategory),  MENSURIO_FIELD(tableresultformat),
-        MENSURIO_FIELD(tablepaper),     MENSURIO_FIELD(tableconversionstyle),
-        MENSURIO_FIELD(premaximized),   MENSURIO_FIELD(save),
-        MENSURIO_FIELD(showhidden),     MENSURIO_FIELD(showhiddenmulti),
-        MENSURIO_FIELD(sortmulti),      MENSURIO_FIELD(tray),
-        MENSURIO_FIELD(pretop),         MENSURIO_FIELD(preleft),
-        MENSURIO_FIELD(prewidth),       MENSURIO_FIELD(preheight),
-        MENSURIO_FIELD(multiformat),    MENSURIO_FIELD(palmverze),
+        MENSURIO_FIELD(GeDiCate),
+        MENSURIO_FIELD(GeSoUnit),
+        MENSURIO_FIELD(GeSoCate),
+        MENSURIO_FIELD(GeCaDefa),
+        MENSURIO_FIELD(SwopValue),
+        MENSURIO_FIELD(CalcPath),
+        MENSURIO_FIELD(ReNumber),
+        MENSURIO_FIELD(ReDeciPlace),
+        MENSURIO_FIELD(AktualCate),
+        MENSURIO_FIELD(com1abs),
+        MENSURIO_FIELD(com2abs),
+        MENSURIO_FIELD(maximized),
+        MENSURIO_FIELD(top),
+        MENSURIO_FIELD(left),
+        MENSURIO_FIELD(width),
+        MENSURIO_FIELD(height),
+        MENSURIO_FIELD(pgsdl5sort),
+        MENSURIO_FIELD(split),
+        MENSURIO_FIELD(tablecategory),
+        MENSURIO_FIELD(tableresultformat),
+        MENSURIO_FIELD(tablepaper),
+        MENSURIO_FIELD(tableconversionstyle),
+        MENSURIO_FIELD(premaximized),
+        MENSURIO_FIELD(save),
+        MENSURIO_FIELD(showhidden),
+        MENSURIO_FIELD(showhiddenmulti),
+        MENSURIO_FIELD(sortmulti),
+        MENSURIO_FIELD(tray),
+        MENSURIO_FIELD(pretop),
+        MENSURIO_FIELD(preleft),
+        MENSURIO_FIELD(prewidth),
+        MENSURIO_FIELD(preheight),
+        MENSURIO_FIELD(multiformat),
+        MENSURIO_FIELD(palmverze),
         MENSURIO_FIELD(tipbox),
     };
     return fields;
@@ -51,27 +70,44 @@ const std::vector<SettingField>& ReadOrder() {
 
 // The order in which they are written; it differs from the reading order in the two window
 // rectangles.
-const std::vector<SettingField>& WriteOrder() {
+const std::vector<SettingField> &WriteOrder() {
     static const std::vector<SettingField> fields = {
         {kToolbarSection, "Visible", &ProgramSettings::Toolbar971Visible},
         {kRecordbarSection, "Visible", &ProgramSettings::Toolbar972Visible},
-        MENSURIO_FIELD(GeDiCate),       MENSURIO_FIELD(GeSoUnit),
-        MENSURIO_FIELD(GeSoCate),       MENSURIO_FIELD(GeCaDefa),
-        MENSURIO_FIELD(SwopValue),      MENSURIO_FIELD(CalcPath),
-        MENSURIO_FIELD(ReNumber),       MENSURIO_FIELD(ReDeciPlace),
-        MENSURIO_FIELD(AktualCate),     MENSURIO_FIELD(com1abs),
-        MENSURIO_FIELD(com2abs),        MENSURIO_FIELD(maximized),
-        MENSURIO_FIELD(left),           MENSURIO_FIELD(top),
-        MENSURIO_FIELD(height),         MENSURIO_FIELD(width),
-        MENSURIO_FIELD(pgsdl5sort),     MENSURIO_FIELD(split),
-        MENSURIO_FIELD(tablecategory),  MENSURIO_FIELD(tableresultformat),
-        MENSURIO_FIELD(tablepaper),     MENSURIO_FIELD(tableconversionstyle),
-        MENSURIO_FIELD(premaximized),   MENSURIO_FIELD(save),
-        MENSURIO_FIELD(showhidden),     MENSURIO_FIELD(showhiddenmulti),
-        MENSURIO_FIELD(sortmulti),      MENSURIO_FIELD(tray),
-        MENSURIO_FIELD(preleft),        MENSURIO_FIELD(pretop),
-        MENSURIO_FIELD(preheight),      MENSURIO_FIELD(prewidth),
-        MENSURIO_FIELD(multiformat),    MENSURIO_FIELD(palmverze),
+        MENSURIO_FIELD(GeDiCate),
+        MENSURIO_FIELD(GeSoUnit),
+        MENSURIO_FIELD(GeSoCate),
+        MENSURIO_FIELD(GeCaDefa),
+        MENSURIO_FIELD(SwopValue),
+        MENSURIO_FIELD(CalcPath),
+        MENSURIO_FIELD(ReNumber),
+        MENSURIO_FIELD(ReDeciPlace),
+        MENSURIO_FIELD(AktualCate),
+        MENSURIO_FIELD(com1abs),
+        MENSURIO_FIELD(com2abs),
+        MENSURIO_FIELD(maximized),
+        MENSURIO_FIELD(left),
+        MENSURIO_FIELD(top),
+        MENSURIO_FIELD(height),
+        MENSURIO_FIELD(width),
+        MENSURIO_FIELD(pgsdl5sort),
+        MENSURIO_FIELD(split),
+        MENSURIO_FIELD(tablecategory),
+        MENSURIO_FIELD(tableresultformat),
+        MENSURIO_FIELD(tablepaper),
+        MENSURIO_FIELD(tableconversionstyle),
+        MENSURIO_FIELD(premaximized),
+        MENSURIO_FIELD(save),
+        MENSURIO_FIELD(showhidden),
+        MENSURIO_FIELD(showhiddenmulti),
+        MENSURIO_FIELD(sortmulti),
+        MENSURIO_FIELD(tray),
+        MENSURIO_FIELD(preleft),
+        MENSURIO_FIELD(pretop),
+        MENSURIO_FIELD(preheight),
+        MENSURIO_FIELD(prewidth),
+        MENSURIO_FIELD(multiformat),
+        MENSURIO_FIELD(palmverze),
         MENSURIO_FIELD(tipbox),
     };
     return fields;
@@ -80,7 +116,7 @@ const std::vector<SettingField>& WriteOrder() {
 #undef MENSURIO_FIELD
 
 template <typename Member>
-void ReadField(const IniFile& file, const SettingField& entry, Member member, ProgramSettings& settings) {
+void ReadField(const IniFile &file, const SettingField &entry, Member member, ProgramSettings &settings) {
     static const ProgramSettings defaults;
     using Value = std::remove_reference_t<decltype(settings.*member)>;
     if constexpr (std::is_same_v<Value, bool>) {
@@ -93,7 +129,7 @@ void ReadField(const IniFile& file, const SettingField& entry, Member member, Pr
 }
 
 template <typename Member>
-void WriteField(IniFile& file, const SettingField& entry, Member member, const ProgramSettings& settings) {
+void WriteField(IniFile &file, const SettingField &entry, Member member, const ProgramSettings &settings) {
     using Value = std::remove_cv_t<std::remove_reference_t<decltype(settings.*member)>>;
     if constexpr (std::is_same_v<Value, bool>) {
         file.WriteBool(entry.section, entry.key, settings.*member);
@@ -106,17 +142,17 @@ void WriteField(IniFile& file, const SettingField& entry, Member member, const P
 
 } // namespace
 
-ProgramSettings ReadSettings(const IniFile& file) {
+ProgramSettings ReadSettings(const IniFile &file) {
     ProgramSettings settings;
-    for (const SettingField& entry : ReadOrder()) {
+    for (const SettingField &entry : ReadOrder()) {
         std::visit([&](auto member) { ReadField(file, entry, member, settings); }, entry.field);
     }
     return settings;
 }
 
-bool WriteSettings(IniFile& file, const ProgramSettings& settings) {
+bool WriteSettings(IniFile &file, const ProgramSettings &settings) {
     return RunIgnoringRefusedWrites([&] {
-        for (const SettingField& entry : WriteOrder()) {
+        for (const SettingField &entry : WriteOrder()) {
             std::visit([&](auto member) { WriteField(file, entry, member, settings); }, entry.field);
         }
     });

@@ -52,14 +52,14 @@ struct ProgramSettings {
     int32_t palmverze = 0;
     bool tipbox = true;
 
-    bool operator==(const ProgramSettings&) const = default;
+    bool operator==(const ProgramSettings &) const = default;
 };
 
 /// Reads every setting, key by key; a missing or malformed value gives the field's default.
-ProgramSettings ReadSettings(const IniFile& file);
+ProgramSettings ReadSettings(const IniFile &file);
 
 /// Writes every setting in the settings file's write order. Stops at the first refused write
 /// and ignores it (returns false); the keys written before it stay written.
-bool WriteSettings(IniFile& file, const ProgramSettings& settings);
+bool WriteSettings(IniFile &file, const ProgramSettings &settings);
 
 } // namespace mensurio

@@ -7,13 +7,13 @@
 
 namespace mensurio {
 
-bool IsKnownDock(const std::string& name) {
+bool IsKnownDock(const std::string &name) {
     return std::find(std::begin(kDockNames), std::end(kDockNames), name) != std::end(kDockNames);
 }
 
-ToolbarPlacement LoadToolbarPlacement(const IniFile& file, const ToolbarPlacement& current) {
+ToolbarPlacement LoadToolbarPlacement(const IniFile &file, const ToolbarPlacement &current) {
     ToolbarPlacement placement = current;
-    const std::string& section = current.name;
+    const std::string &section = current.name;
     placement.visible = file.ReadBool(section, "Visible", current.visible);
     placement.dockedTo = file.ReadString(section, "DockedTo", "");
     if (placement.dockedTo.empty()) {
@@ -29,11 +29,11 @@ ToolbarPlacement LoadToolbarPlacement(const IniFile& file, const ToolbarPlacemen
     return placement;
 }
 
-void SaveToolbarPlacement(IniFile& file, const ToolbarPlacement& placement) {
+void SaveToolbarPlacement(IniFile &file, const ToolbarPlacement &placement) {
     if (placement.name.empty()) {
         throw std::invalid_argument("Name property not set");
     }
-    const std::string& section = placement.name;
+    const std::string &section = placement.name;
     file.WriteBool(section, "Visible", placement.visible);
     if (!placement.IsFloating() && !IsKnownDock(placement.dockedTo)) {
         return;
@@ -48,19 +48,19 @@ void SaveToolbarPlacement(IniFile& file, const ToolbarPlacement& placement) {
     file.WriteInteger(section, "FloatRightX", placement.floatRightX);
 }
 
-std::vector<ToolbarPlacement> LoadToolbarPositions(const IniFile& file,
-                                                   const std::vector<ToolbarPlacement>& current) {
+std::vector<ToolbarPlacement> LoadToolbarPositions(const IniFile &file,
+                                                   const std::vector<ToolbarPlacement> &current) {
     std::vector<ToolbarPlacement> placements;
     placements.reserve(current.size());
-    for (const ToolbarPlacement& toolbar : current) {
+    for (const ToolbarPlacement &toolbar : current) {
         placements.push_back(LoadToolbarPlacement(file, toolbar));
     }
     return placements;
 }
 
-bool SaveToolbarPositions(IniFile& file, const std::vector<ToolbarPlacement>& placements) {
+bool SaveToolbarPositions(IniFile &file, const std::vector<ToolbarPlacement> &placements) {
     return RunIgnoringRefusedWrites([&] {
-        for (const ToolbarPlacement& toolbar : placements) {
+        for (const ToolbarPlacement &toolbar : placements) {
             SaveToolbarPlacement(file, toolbar);
         }
     });

@@ -17,7 +17,7 @@ constexpr NumberSeparators kCommaPoint{',', '.'};
 
 // The expected text for the comma/point locale: the two separators trade places.
 std::string SwapSeparators(std::string text) {
-    for (char& c : text) {
+    for (char &c : text) {
         if (c == '.') {
             c = ',';
         } else if (c == ',') {
@@ -31,23 +31,24 @@ struct FormatCase {
     long double value;
     int resultFormat;
     int decimalPlaces;
-    const char* expected; // with the point as decimal and the comma as thousands separator
+    const char *expected; // with the point as decimal and the comma as thousands separator
 };
 
-std::ostream& operator<<(std::ostream& os, const FormatCase& c) {
-    return os << "format " << c.resultFormat << ", places " << c.decimalPlaces << ", expecting " << c.expected;
+std::ostream &operator<<(std::ostream &os, const FormatCase &c) {
+    return os << "format " << c.resultFormat << ", places " << c.decimalPlaces << ", expecting "
+              << c.expected;
 }
 
 class FormatResultTable : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatResultTable, FormatResult_pointCommaLocale_matchesTable) {
-    const FormatCase& c = GetParam();
+    const FormatCase &c = GetParam();
     const ResultFormatOptions options{c.resultFormat, c.decimalPlaces, kPointComma};
     EXPECT_EQ(FormatResult(c.value, false, options), c.expected);
 }
 
 TEST_P(FormatResultTable, FormatResult_commaPointLocale_swapsSeparators) {
-    const FormatCase& c = GetParam();
+    const FormatCase &c = GetParam();
     const ResultFormatOptions options{c.resultFormat, c.decimalPlaces, kCommaPoint};
     EXPECT_EQ(FormatResult(c.value, false, options), SwapSeparators(c.expected));
 }
@@ -148,10 +149,8 @@ INSTANTIATE_TEST_SUITE_P(Thousands, FormatResultTable, ::testing::ValuesIn(kThou
 
 // Decimal places outside 0..12 behave as 9, in every format that uses them.
 const FormatCase kOutOfRangePlacesCases[] = {
-    {1234.5678L, 1, -1, "1.23456780E+003"},
-    {1234.5678L, 1, 13, "1.23456780E+003"},
-    {1.0L / 3.0L, 2, 13, "0.333333333"},
-    {1.0L / 3.0L, 2, -5, "0.333333333"},
+    {1234.5678L, 1, -1, "1.23456780E+003"}, {1234.5678L, 1, 13, "1.23456780E+003"},
+    {1.0L / 3.0L, 2, 13, "0.333333333"},    {1.0L / 3.0L, 2, -5, "0.333333333"},
     {1234.5L, 3, 100, "1,234.500000000"},
 };
 INSTANTIATE_TEST_SUITE_P(OutOfRangePlaces, FormatResultTable, ::testing::ValuesIn(kOutOfRangePlacesCases));
@@ -208,8 +207,8 @@ TEST(FormatResult, FormatResult_everyDecimalPlaces_roundsHalfAwayFromZero) {
         const long double belowHalf = std::strtold(("1." + zeros + "499").c_str(), nullptr);
         const std::string up = places == 0 ? "2" : "1." + zeros.substr(1) + "1";
         const std::string down = places == 0 ? "1" : "1." + zeros;
-        for (const NumberSeparators& separators : {kPointComma, kCommaPoint}) {
-            const auto expect = [&](const std::string& text) {
+        for (const NumberSeparators &separators : {kPointComma, kCommaPoint}) {
+            const auto expect = [&](const std::string &text) {
                 return separators.decimal == '.' ? text : SwapSeparators(text);
             };
             for (int format : {kFormatFixed, kFormatThousands}) {
@@ -230,7 +229,7 @@ TEST(FormatResult, FormatResult_scientificEveryDecimalPlaces_roundsAtLastDigit) 
         const std::string zeros(static_cast<size_t>(digits - 2), '0');
         const long double half = std::strtold(("7." + zeros + "15e-20").c_str(), nullptr);
         const long double belowHalf = std::strtold(("7." + zeros + "149e-20").c_str(), nullptr);
-        for (const NumberSeparators& separators : {kPointComma, kCommaPoint}) {
+        for (const NumberSeparators &separators : {kPointComma, kCommaPoint}) {
             const ResultFormatOptions options{kFormatScientific, places, separators};
             const std::string dot(1, separators.decimal);
             EXPECT_EQ(FormatResult(half, false, options), "7" + dot + zeros + "2E-020") << places;
@@ -245,9 +244,11 @@ TEST(FormatResult, FormatResult_carryThroughNines_addsDigit) {
     for (int places = 0; places <= 12; ++places) {
         const std::string nines(static_cast<size_t>(places + 1), '9');
         const long double value = std::strtold(("99." + nines).c_str(), nullptr);
-        const std::string fixed = places == 0 ? "100" : "100." + std::string(static_cast<size_t>(places), '0');
+        const std::string fixed =
+            places == 0 ? "100" : "100." + std::string(static_cast<size_t>(places), '0');
         EXPECT_EQ(FormatResult(value, false, {kFormatFixed, places, kPointComma}), fixed) << places;
-        EXPECT_EQ(FormatResult(-value, false, {kFormatThousands, places, kCommaPoint}), "-" + SwapSeparators(fixed))
+        EXPECT_EQ(FormatResult(-value, false, {kFormatThousands, places, kCommaPoint}),
+                  "-" + SwapSeparators(fixed))
             << places;
     }
     EXPECT_EQ(FormatResult(9.99999999999L, false, {kFormatScientific, 9, kPointComma}), "1.00000000E+001");
@@ -267,7 +268,8 @@ TEST(FormatResult, FormatResult_digitsBeyondEighteenth_areDropped) {
 
 TEST(FormatResult, FormatGeneral_extremeValues_stayWithinTheirNotation) {
     EXPECT_EQ(FormatGeneral(std::numeric_limits<long double>::max(), 10, kPointComma), "1.189731495E4932");
-    EXPECT_EQ(FormatGeneral(std::numeric_limits<long double>::denorm_min(), 10, kPointComma), "3.645199532E-4951");
+    EXPECT_EQ(FormatGeneral(std::numeric_limits<long double>::denorm_min(), 10, kPointComma),
+              "3.645199532E-4951");
     EXPECT_EQ(FormatFixedPoint(std::numeric_limits<long double>::denorm_min(), 12, true, kPointComma),
               "0.000000000000");
     EXPECT_EQ(FormatScientific(-std::numeric_limits<long double>::max(), 18, kPointComma),

@@ -12,20 +12,20 @@ namespace mensurio {
 namespace {
 
 struct SeparatorCase {
-    const char* decimalUtf8;
-    const char* thousandsUtf8;
+    const char *decimalUtf8;
+    const char *thousandsUtf8;
     char decimal;
     char thousands;
 };
 
-std::ostream& operator<<(std::ostream& os, const SeparatorCase& c) {
+std::ostream &operator<<(std::ostream &os, const SeparatorCase &c) {
     return os << '"' << c.decimalUtf8 << "\" / \"" << c.thousandsUtf8 << '"';
 }
 
 class MapLocaleSeparatorsTable : public ::testing::TestWithParam<SeparatorCase> {};
 
 TEST_P(MapLocaleSeparatorsTable, MapLocaleSeparators_givesWindows1252Characters) {
-    const SeparatorCase& c = GetParam();
+    const SeparatorCase &c = GetParam();
     const NumberSeparators result = MapLocaleSeparators(c.decimalUtf8, c.thousandsUtf8);
     EXPECT_EQ(result.decimal, c.decimal);
     EXPECT_EQ(result.thousands, c.thousands);
@@ -34,30 +34,30 @@ TEST_P(MapLocaleSeparatorsTable, MapLocaleSeparators_givesWindows1252Characters)
 constexpr char kNbsp = static_cast<char>(160);
 
 const SeparatorCase kSeparatorCases[] = {
-    {".", ",", '.', ','},                       // en_US
-    {",", ".", ',', '.'},                       // de_DE
-    {".", "", '.', ','},                        // C locale: no thousands separator
-    {",", "", ',', '.'},                        // no thousands separator beside a decimal comma
-    {",", "\xE2\x80\xAF", ',', kNbsp},          // fr_FR: narrow no-break space U+202F
-    {",", "\xC2\xA0", ',', kNbsp},              // no-break space U+00A0 is in Windows-1252
-    {",", "\xE2\x80\x89", ',', kNbsp},          // thin space U+2009
-    {".", " ", '.', ' '},                       // a plain space is kept
-    {".", "'", '.', '\''},                      // de_CH
-    {".", "\xE2\x80\x99", '.', '\x92'},         // right single quotation mark U+2019 is byte 0x92
-    {"\xD9\xAB", "\xD9\xAC", '.', ','},         // Arabic separators have no Windows-1252 byte
-    {"", "", '.', ','},                         // nothing at all
-    {",", ",", ',', '.'},                       // equal separators would make numbers unreadable
-    {"\xB7", "", '\xB7', ','},                  // a Latin-1 byte taken as it is (invalid UTF-8)
-    {"\xC2\xB7", "", '\xB7', ','},              // middle dot U+00B7
-    {"5", "\t", '.', ','},                      // digits and control characters never separate
+    {".", ",", '.', ','},               // en_US
+    {",", ".", ',', '.'},               // de_DE
+    {".", "", '.', ','},                // C locale: no thousands separator
+    {",", "", ',', '.'},                // no thousands separator beside a decimal comma
+    {",", "\xE2\x80\xAF", ',', kNbsp},  // fr_FR: narrow no-break space U+202F
+    {",", "\xC2\xA0", ',', kNbsp},      // no-break space U+00A0 is in Windows-1252
+    {",", "\xE2\x80\x89", ',', kNbsp},  // thin space U+2009
+    {".", " ", '.', ' '},               // a plain space is kept
+    {".", "'", '.', '\''},              // de_CH
+    {".", "\xE2\x80\x99", '.', '\x92'}, // right single quotation mark U+2019 is byte 0x92
+    {"\xD9\xAB", "\xD9\xAC", '.', ','}, // Arabic separators have no Windows-1252 byte
+    {"", "", '.', ','},                 // nothing at all
+    {",", ",", ',', '.'},               // equal separators would make numbers unreadable
+    {"\xB7", "", '\xB7', ','},          // a Latin-1 byte taken as it is (invalid UTF-8)
+    {"\xC2\xB7", "", '\xB7', ','},      // middle dot U+00B7
+    {"5", "\t", '.', ','},              // digits and control characters never separate
 };
 INSTANTIATE_TEST_SUITE_P(Locales, MapLocaleSeparatorsTable, ::testing::ValuesIn(kSeparatorCases));
 
 // Sets an environment variable for one scope and puts the old value back.
 class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name)) {
+  public:
+    ScopedEnv(const char *name, const char *value) : m_name(name) {
+        if (const char *old = std::getenv(name)) {
             m_old = old;
         }
         ::setenv(name, value, 1);
@@ -69,10 +69,10 @@ public:
             ::unsetenv(m_name.c_str());
         }
     }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    ScopedEnv(const ScopedEnv &) = delete;
+    ScopedEnv &operator=(const ScopedEnv &) = delete;
 
-private:
+  private:
     std::string m_name;
     std::optional<std::string> m_old;
 };

@@ -15,28 +15,28 @@ namespace {
 namespace fs = std::filesystem;
 
 class ScratchDir {
-public:
+  public:
     ScratchDir() {
         std::string pattern = (fs::temp_directory_path() / "mensurio-font-XXXXXX").string();
         m_path = ::mkdtemp(pattern.data());
     }
     ~ScratchDir() { fs::remove_all(m_path); }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    std::string File(const std::string& name) const { return (m_path / name).string(); }
+    ScratchDir(const ScratchDir &) = delete;
+    ScratchDir &operator=(const ScratchDir &) = delete;
+    std::string File(const std::string &name) const { return (m_path / name).string(); }
 
-private:
+  private:
     fs::path m_path;
 };
 
-std::string ReadText(const std::string& path) {
+std::string ReadText(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-void WriteText(const std::string& path, const std::string& text) {
+void WriteText(const std::string &path, const std::string &text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
 }
@@ -53,7 +53,7 @@ tfont2 SampleFont() {
 }
 
 class FontSettingsTest : public ::testing::Test {
-protected:
+  protected:
     ScratchDir m_dir;
     std::string m_path = m_dir.File("mensurio.ini");
     IniFile m_file{m_path};
@@ -72,8 +72,9 @@ TEST_F(FontSettingsTest, readfromini_missingKeys_givesTheStoredDefaults) {
 
 TEST_F(FontSettingsTest, savetoini_defaultFont_writesKeysInOrder) {
     EXPECT_TRUE(tfont2{}.savetoini(m_file, kTabFontPrefix));
-    EXPECT_EQ(ReadText(m_path), "[general]\nf2charset=0\nf2color=-2147483640\nf2height=-11\nf2size=8\n"
-                                "f2name=ZEV Adurezu Zazu\nf2bold=0\nf2italic=0\nf2underline=0\nf2strikeout=0\n");
+    EXPECT_EQ(ReadText(m_path),
+              "[general]\nf2charset=0\nf2color=-2147483640\nf2height=-11\nf2size=8\n"
+              "f2name=ZEV Adurezu Zazu\nf2bold=0\nf2italic=0\nf2underline=0\nf2strikeout=0\n");
 }
 
 TEST_F(FontSettingsTest, savetoiniThenReadfromini_twoPrefixes_roundTripIndependently) {
@@ -117,7 +118,7 @@ TEST(FontSize, SetSize_knownSizes_giveTheHeightsOf96PixelsPerInch) {
         int32_t size;
         int32_t height;
     } cases[] = {{8, -11}, {9, -12}, {10, -13}, {12, -16}, {72, -96}, {0, 0}};
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         tfont2 font;
         font.SetSize(c.size);
         EXPECT_EQ(font.Height(), c.height) << c.size;

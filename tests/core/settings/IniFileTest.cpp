@@ -21,24 +21,24 @@ namespace fs = std::filesystem;
 
 // A fresh folder under the system's temporary directory, removed with everything in it.
 class ScratchDir {
-public:
+  public:
     ScratchDir() {
         std::string pattern = (fs::temp_directory_path() / "mensurio-ini-XXXXXX").string();
         m_path = ::mkdtemp(pattern.data());
     }
     ~ScratchDir() { fs::remove_all(m_path); }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    std::string File(const std::string& name) const { return (m_path / name).string(); }
-    const fs::path& Path() const { return m_path; }
+    ScratchDir(const ScratchDir &) = delete;
+    ScratchDir &operator=(const ScratchDir &) = delete;
+    std::string File(const std::string &name) const { return (m_path / name).string(); }
+    const fs::path &Path() const { return m_path; }
 
-private:
+  private:
     fs::path m_path;
 };
 
 // Makes the kernel refuse writes that would grow any file past `bytes`, also for root.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         ::getrlimit(RLIMIT_FSIZE, &m_old);
         m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -50,36 +50,36 @@ public:
         ::setrlimit(RLIMIT_FSIZE, &m_old);
         std::signal(SIGXFSZ, m_oldHandler);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
 
-private:
+  private:
     rlimit m_old{};
     void (*m_oldHandler)(int) = nullptr;
 };
 
-std::string ReadText(const std::string& path) {
+std::string ReadText(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-void WriteText(const std::string& path, const std::string& text) {
+void WriteText(const std::string &path, const std::string &text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
 }
 
-size_t EntriesIn(const fs::path& directory) {
+size_t EntriesIn(const fs::path &directory) {
     size_t count = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(directory)) {
+    for ([[maybe_unused]] const auto &entry : fs::directory_iterator(directory)) {
         ++count;
     }
     return count;
 }
 
 class IniFileTest : public ::testing::Test {
-protected:
+  protected:
     ScratchDir m_dir;
     std::string m_path = m_dir.File("mensurio.ini");
     IniFile m_file{m_path};
@@ -122,9 +122,8 @@ TEST_F(IniFileTest, ReadAndWrite_sectionAndKeyCase_isIgnored) {
 }
 
 TEST_F(IniFileTest, Write_existingKey_replacesOnlyThatLine) {
-    WriteText(m_path,
-              "; kept comment\r\n[general]\r\ntop=1\r\n  left = 7\r\nnot a setting\r\n\r\n"
-              "[Length]\r\nlist1=05\r\n");
+    WriteText(m_path, "; kept comment\r\n[general]\r\ntop=1\r\n  left = 7\r\nnot a setting\r\n\r\n"
+                      "[Length]\r\nlist1=05\r\n");
     m_file.WriteInteger("general", "left", 99);
     m_file.WriteString("length", "LIST1", "0A");
     EXPECT_EQ(ReadText(m_path),
@@ -199,7 +198,7 @@ TEST_F(IniFileTest, Write_directoryMissing_throwsUnableToWrite) {
     try {
         file.WriteInteger("general", "top", 1);
         FAIL() << "the write was not refused";
-    } catch (const IniFileError& error) {
+    } catch (const IniFileError &error) {
         EXPECT_EQ(std::string(error.what()), "Unable to write to " + path);
     }
 }
@@ -243,7 +242,7 @@ TEST_F(IniFileTest, Write_existingFile_keepsItsPermissions) {
 }
 
 struct IntegerCase {
-    const char* text;
+    const char *text;
     std::optional<int32_t> expected;
 };
 
@@ -303,7 +302,8 @@ TEST(RunIgnoringRefusedWrites, RunIgnoringRefusedWrites_refusalOnly_isSwallowed)
         throw IniFileError("Unable to write to /x/y.ini");
     }));
     EXPECT_EQ(steps, 2);
-    EXPECT_THROW(RunIgnoringRefusedWrites([] { throw std::runtime_error("disk on fire"); }), std::runtime_error);
+    EXPECT_THROW(RunIgnoringRefusedWrites([] { throw std::runtime_error("disk on fire"); }),
+                 std::runtime_error);
 }
 
 } // namespace

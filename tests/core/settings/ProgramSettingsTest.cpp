@@ -19,23 +19,23 @@ namespace {
 namespace fs = std::filesystem;
 
 class ScratchDir {
-public:
+  public:
     ScratchDir() {
         std::string pattern = (fs::temp_directory_path() / "mensurio-settings-XXXXXX").string();
         m_path = ::mkdtemp(pattern.data());
     }
     ~ScratchDir() { fs::remove_all(m_path); }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    std::string File(const std::string& name) const { return (m_path / name).string(); }
+    ScratchDir(const ScratchDir &) = delete;
+    ScratchDir &operator=(const ScratchDir &) = delete;
+    std::string File(const std::string &name) const { return (m_path / name).string(); }
 
-private:
+  private:
     fs::path m_path;
 };
 
 // Makes the kernel refuse writes that would grow any file past `bytes`, also for root.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         ::getrlimit(RLIMIT_FSIZE, &m_old);
         m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -47,22 +47,22 @@ public:
         ::setrlimit(RLIMIT_FSIZE, &m_old);
         std::signal(SIGXFSZ, m_oldHandler);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
 
-private:
+  private:
     rlimit m_old{};
     void (*m_oldHandler)(int) = nullptr;
 };
 
-std::string ReadText(const std::string& path) {
+std::string ReadText(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-void WriteText(const std::string& path, const std::string& text) {
+void WriteText(const std::string &path, const std::string &text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
 }
@@ -120,7 +120,7 @@ ProgramSettings EveryFieldChanged() {
 }
 
 class ProgramSettingsTest : public ::testing::Test {
-protected:
+  protected:
     ScratchDir m_dir;
     std::string m_path = m_dir.File("mensurio.ini");
     IniFile m_file{m_path};

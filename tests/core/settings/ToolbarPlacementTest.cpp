@@ -17,33 +17,33 @@ namespace {
 namespace fs = std::filesystem;
 
 class ScratchDir {
-public:
+  public:
     ScratchDir() {
         std::string pattern = (fs::temp_directory_path() / "mensurio-toolbar-XXXXXX").string();
         m_path = ::mkdtemp(pattern.data());
     }
     ~ScratchDir() { fs::remove_all(m_path); }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    std::string File(const std::string& name) const { return (m_path / name).string(); }
+    ScratchDir(const ScratchDir &) = delete;
+    ScratchDir &operator=(const ScratchDir &) = delete;
+    std::string File(const std::string &name) const { return (m_path / name).string(); }
 
-private:
+  private:
     fs::path m_path;
 };
 
-std::string ReadText(const std::string& path) {
+std::string ReadText(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-void WriteText(const std::string& path, const std::string& text) {
+void WriteText(const std::string &path, const std::string &text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
 }
 
-ToolbarPlacement Current(const std::string& name) {
+ToolbarPlacement Current(const std::string &name) {
     ToolbarPlacement placement;
     placement.name = name;
     placement.visible = true;
@@ -53,7 +53,7 @@ ToolbarPlacement Current(const std::string& name) {
     return placement;
 }
 
-ToolbarPlacement Stored(const std::string& name, const std::string& dock) {
+ToolbarPlacement Stored(const std::string &name, const std::string &dock) {
     ToolbarPlacement placement;
     placement.name = name;
     placement.visible = false;
@@ -69,7 +69,7 @@ ToolbarPlacement Stored(const std::string& name, const std::string& dock) {
 }
 
 class ToolbarPlacementTest : public ::testing::Test {
-protected:
+  protected:
     ScratchDir m_dir;
     std::string m_path = m_dir.File("mensurio.ini");
     IniFile m_file{m_path};
@@ -84,7 +84,7 @@ TEST_F(ToolbarPlacementTest, Load_nothingStored_keepsCurrentPlacement) {
 TEST_F(ToolbarPlacementTest, SaveThenLoad_floatingAndEveryDock_roundTrip) {
     std::vector<std::string> docks(std::begin(kDockNames), std::end(kDockNames));
     docks.push_back(kFloatingDock);
-    for (const std::string& dock : docks) {
+    for (const std::string &dock : docks) {
         const ToolbarPlacement saved = Stored("Toolbar972", dock);
         ASSERT_TRUE(SaveToolbarPositions(m_file, {saved}));
         EXPECT_EQ(LoadToolbarPlacement(m_file, Current("Toolbar972")), saved) << dock;
@@ -94,12 +94,13 @@ TEST_F(ToolbarPlacementTest, SaveThenLoad_floatingAndEveryDock_roundTrip) {
 
 TEST_F(ToolbarPlacementTest, Save_floatingToolbar_writesKeysInOrder) {
     SaveToolbarPlacement(m_file, Stored("Toolbar971", kFloatingDock));
-    EXPECT_EQ(ReadText(m_path), "[Toolbar971]\nVisible=0\nDockedTo=nil\nDockRow=1\nDockPos=120\nFloatLeft=200\n"
-                                "FloatTop=150\nFloatRight=480\nFloatBottom=190\nFloatRightX=7\n");
+    EXPECT_EQ(ReadText(m_path),
+              "[Toolbar971]\nVisible=0\nDockedTo=nil\nDockRow=1\nDockPos=120\nFloatLeft=200\n"
+              "FloatTop=150\nFloatRight=480\nFloatBottom=190\nFloatRightX=7\n");
 }
 
 TEST_F(ToolbarPlacementTest, Save_unknownOrNoDock_writesOnlyVisible) {
-    for (const char* dock : {"", "Dock97middle"}) {
+    for (const char *dock : {"", "Dock97middle"}) {
         ScratchDir dir;
         IniFile file(dir.File("t.ini"));
         SaveToolbarPlacement(file, Stored("Toolbar971", dock));
@@ -119,7 +120,8 @@ TEST_F(ToolbarPlacementTest, Load_dockWithoutNumbers_takesCurrentRowAndZeroRecta
 }
 
 TEST_F(ToolbarPlacementTest, LoadToolbarPositions_bothToolbars_readTheirOwnSections) {
-    ASSERT_TRUE(SaveToolbarPositions(m_file, {Stored("Toolbar971", "Dock97top"), Stored("Toolbar972", "nil")}));
+    ASSERT_TRUE(
+        SaveToolbarPositions(m_file, {Stored("Toolbar971", "Dock97top"), Stored("Toolbar972", "nil")}));
     const auto loaded = LoadToolbarPositions(m_file, {Current("Toolbar971"), Current("Toolbar972")});
     ASSERT_EQ(loaded.size(), 2u);
     EXPECT_EQ(loaded[0], Stored("Toolbar971", "Dock97top"));
@@ -134,7 +136,7 @@ TEST_F(ToolbarPlacementTest, SaveToolbarPositions_unnamedToolbar_raisesNameError
     try {
         SaveToolbarPositions(m_file, {Stored("", "nil")});
         FAIL() << "no error raised";
-    } catch (const std::invalid_argument& error) {
+    } catch (const std::invalid_argument &error) {
         EXPECT_EQ(std::string(error.what()), "Name property not set");
     }
 }
