@@ -17,7 +17,8 @@ constexpr int kUnits = 100;
 void BuildCategory(UnitDatabase &db) {
     db.AddCategory("Bench", false);
     for (int i = 0; i < kUnits; ++i) {
-        const std::string name = "unit " + std::string(static_cast<std::size_t>(i % 17), 'x') + std::to_string(i);
+        const std::string name =
+            "unit " + std::string(static_cast<std::size_t>(i % 17), 'x') + std::to_string(i);
         db.AddUnit("Bench", name, "", std::pow(10.0L, (i % 25) - 12) * (1 + i / 7.0L), false);
     }
 }
@@ -46,13 +47,21 @@ void Run(benchmark::State &state, const char *text, bool allResults, int outputs
     }
 }
 
-void BM_Convert_number_allResults(benchmark::State &state) { Run(state, "1234.5", true, 1); }
-void BM_Convert_number(benchmark::State &state) { Run(state, "1234.5", false, 1); }
-void BM_Convert_expression_allResults(benchmark::State &state) { Run(state, "2*(3+4)/5", true, 1); }
+void BM_Convert_number_allResults(benchmark::State &state) {
+    Run(state, "1234.5", true, 1);
+}
+void BM_Convert_number(benchmark::State &state) {
+    Run(state, "1234.5", false, 1);
+}
+void BM_Convert_expression_allResults(benchmark::State &state) {
+    Run(state, "2*(3+4)/5", true, 1);
+}
 void BM_Convert_compoundInput_allResults(benchmark::State &state) {
     Run(state, "5 unit xxxxx5 + 3 unit xxxxxxxxxxxxxxxx16", true, 1);
 }
-void BM_Convert_compoundOutput_allResults(benchmark::State &state) { Run(state, "1234.5", true, 3); }
+void BM_Convert_compoundOutput_allResults(benchmark::State &state) {
+    Run(state, "1234.5", true, 3);
+}
 
 BENCHMARK(BM_Convert_number_allResults);
 BENCHMARK(BM_Convert_number);

@@ -18,7 +18,9 @@ constexpr long double kNearWhole = 1.0000000000000001L;
 // A remainder smaller than this fraction of its value is dropped.
 constexpr long double kNegligibleRatio = 1e12L;
 
-long double Int(long double x) { return std::trunc(x); }
+long double Int(long double x) {
+    return std::trunc(x);
+}
 
 // Int(x), or Int(x) + 1 when x lies a hair below that next whole number.
 long double WholeCountingNearMisses(long double x) {
@@ -62,7 +64,8 @@ void Distribute(long double value, std::span<const long double> f, const Scale &
 }
 
 // Makes part i a whole number by moving what the separate values left over into the smaller units.
-void Carry(std::size_t i, std::span<const long double> f, const Scale &scale, std::vector<long double> &parts) {
+void Carry(std::size_t i, std::span<const long double> f, const Scale &scale,
+           std::vector<long double> &parts) {
     const std::size_t n = f.size();
     long double sum = 0;
     for (std::size_t j = i; j < n; ++j)
@@ -99,15 +102,16 @@ SelectedOutputs SelectOutputs(std::span<const CategoryUnit *const> outputOrder, 
     if (!checkInverse || selected.units.empty())
         return selected;
     selected.outputInverse = selected.units.front()->inverse;
-    selected.mixed = std::any_of(selected.units.begin(), selected.units.end(),
-                                 [&](const CategoryUnit *unit) { return unit->inverse != selected.outputInverse; });
+    selected.mixed = std::any_of(selected.units.begin(), selected.units.end(), [&](const CategoryUnit *unit) {
+        return unit->inverse != selected.outputInverse;
+    });
     if (selected.mixed)
         selected.outputInverse = false;
     return selected;
 }
 
-std::vector<long double> SplitCompound(std::span<const long double> values, std::span<const long double> factors,
-                                       bool inverseForm) {
+std::vector<long double> SplitCompound(std::span<const long double> values,
+                                       std::span<const long double> factors, bool inverseForm) {
     const std::size_t n = factors.size();
     std::vector<long double> parts(n, 0.0L);
     if (n == 0)

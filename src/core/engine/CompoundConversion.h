@@ -35,8 +35,8 @@ SelectedOutputs SelectOutputs(std::span<const CategoryUnit *const> outputOrder, 
 /// number), the last carries the remainder. Each value is distributed on its own, then a carry
 /// pass settles parts that the separate values left out of range. The inverse form swaps every
 /// multiplication by a factor with a division and vice versa. May throw ArithmeticError.
-std::vector<long double> SplitCompound(std::span<const long double> values, std::span<const long double> factors,
-                                       bool inverseForm);
+std::vector<long double> SplitCompound(std::span<const long double> values,
+                                       std::span<const long double> factors, bool inverseForm);
 
 /// The two texts of one compound result.
 struct CompoundTexts {

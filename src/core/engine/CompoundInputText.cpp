@@ -16,8 +16,12 @@ using Shadow = std::vector<int>;
 constexpr int kKeptName = 256;    // a used unit that is still selected
 constexpr int kRemovedName = 257; // a used unit that was deselected
 
-bool IsMarker(int c) { return c >= kKeptName; }
-bool IsDigit(int c) { return c >= '0' && c <= '9'; }
+bool IsMarker(int c) {
+    return c >= kKeptName;
+}
+bool IsDigit(int c) {
+    return c >= '0' && c <= '9';
+}
 
 // Characters a term reaches over besides balanced parentheses and exponent signs.
 bool IsTermCharacter(int c) {
@@ -38,8 +42,9 @@ void MarkName(Shadow &shadow, std::string_view name, int marker) {
     if (name.empty())
         return;
     for (std::size_t i = 0; i + name.size() <= shadow.size();) {
-        const bool match = std::equal(name.begin(), name.end(), shadow.begin() + static_cast<std::ptrdiff_t>(i),
-                                      [](char a, int b) { return static_cast<unsigned char>(a) == b; });
+        const bool match =
+            std::equal(name.begin(), name.end(), shadow.begin() + static_cast<std::ptrdiff_t>(i),
+                       [](char a, int b) { return static_cast<unsigned char>(a) == b; });
         if (!match) {
             ++i;
             continue;
@@ -160,8 +165,9 @@ std::string AppendUnitTemplates(std::string_view text, std::span<const CategoryU
         if (input.IsSelected(unit.listIndex) && !used)
             newUnits.push_back(&unit);
     }
-    std::stable_sort(newUnits.begin(), newUnits.end(),
-                     [](const CategoryUnit *a, const CategoryUnit *b) { return a->listIndex < b->listIndex; });
+    std::stable_sort(newUnits.begin(), newUnits.end(), [](const CategoryUnit *a, const CategoryUnit *b) {
+        return a->listIndex < b->listIndex;
+    });
 
     std::string templates;
     for (const CategoryUnit *unit : newUnits) {

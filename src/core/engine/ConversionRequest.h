@@ -19,9 +19,9 @@ enum class CompoundStyle {
 /// lists are the rows the engine was given in LoadCategoryUnits; the sort and show-hidden
 /// settings therefore act through that call, not through the request.
 struct ConversionRequest {
-    std::string inputText; // the input field, Windows-1252, as typed
-    ListSelection input;   // the input list
-    ListSelection output;  // the output list
+    std::string inputText;              // the input field, Windows-1252, as typed
+    ListSelection input;                // the input list
+    ListSelection output;               // the output list
     bool inputPressureAbsolute = true;  // com1abs: the input selector shows "Absolute Pressure"
     bool outputPressureAbsolute = true; // com2abs: the output selector shows "Absolute Pressure"
     ResultFormatOptions format{};       // ReNumber, ReDeciPlace and the locale's separators

@@ -31,7 +31,8 @@ Tengine::Tengine(UnitDatabase &database) : m_database(database) {}
 
 // ---- Category change ------------------------------------------------------------------------
 
-const std::vector<UnitRecord> &Tengine::LoadCategoryUnits(std::string_view category, UnitListOptions options) {
+const std::vector<UnitRecord> &Tengine::LoadCategoryUnits(std::string_view category,
+                                                          UnitListOptions options) {
     std::string name(category);
     if (m_database.SelectCategory(category))
         name = m_database.CategoryName();
@@ -62,11 +63,12 @@ void Tengine::LoadCategoryRows(std::string_view category, std::vector<UnitRecord
         m_knownUnits.push_back({unit.record.Name, unit.record.Factor, unit.inverse});
         m_outputOrder.push_back(&unit);
     }
-    std::stable_sort(m_outputOrder.begin(), m_outputOrder.end(), [](const CategoryUnit *a, const CategoryUnit *b) {
-        if (a->inverse != b->inverse)
-            return !a->inverse;
-        return a->inverse ? a->record.Factor < b->record.Factor : a->record.Factor > b->record.Factor;
-    });
+    std::stable_sort(
+        m_outputOrder.begin(), m_outputOrder.end(), [](const CategoryUnit *a, const CategoryUnit *b) {
+            if (a->inverse != b->inverse)
+                return !a->inverse;
+            return a->inverse ? a->record.Factor < b->record.Factor : a->record.Factor > b->record.Factor;
+        });
     OrderCheck();
 }
 
@@ -196,7 +198,8 @@ void Tengine::ReadUnitExpression(Run &run, std::string_view workingCopy, bool &s
     }
     const bool checkInverse = m_kind == CategoryKind::Efficiency || m_kind == CategoryKind::Reciprocal;
     const bool wantTerms = run.request.output.SelectedCount() > 1;
-    UnitExpressionResult parsed = ParseUnitExpression(run.request.inputText, m_knownUnits, checkInverse, wantTerms);
+    UnitExpressionResult parsed =
+        ParseUnitExpression(run.request.inputText, m_knownUnits, checkInverse, wantTerms);
     m_inputValue = parsed.total;
     // A failed parse counts as naming units: its message stands, and the units it found are
     // selected in the input list.
@@ -222,8 +225,8 @@ void Tengine::ConvertLinear(Run &run) {
         m_inputFactor = FactorOfRow(run.input.FirstSelected());
         base = CheckedMultiply(m_inputValue, m_inputFactor);
     }
-    const long double offset = PressureOffset(m_categoryName, run.request.inputPressureAbsolute,
-                                              run.request.outputPressureAbsolute);
+    const long double offset =
+        PressureOffset(m_categoryName, run.request.inputPressureAbsolute, run.request.outputPressureAbsolute);
     const long double value = CheckedAdd(base, offset);
     if (!run.Collect()) {
         const int outputs = run.request.output.SelectedCount();
@@ -257,7 +260,8 @@ void Tengine::WriteCompound(Run &run, long double value, bool inputInverse, long
             return;
         }
     }
-    std::vector<long double> values = m_compound ? m_terms : std::vector<long double>{inputInverse ? inverseForm : value};
+    std::vector<long double> values =
+        m_compound ? m_terms : std::vector<long double>{inputInverse ? inverseForm : value};
     const CompoundTexts texts =
         CompoundOutput(std::move(values), inputInverse, outputs, run.request.multiformat, run.request.format);
     m_compoundText = texts.text;
@@ -304,7 +308,9 @@ std::string Tengine::RowName(int row) const {
     return m_rows[static_cast<std::size_t>(row)].Name;
 }
 
-long double Tengine::FactorOfRow(int row) { return m_database.UnitFactorOf(m_categoryName, RowName(row)); }
+long double Tengine::FactorOfRow(int row) {
+    return m_database.UnitFactorOf(m_categoryName, RowName(row));
+}
 
 // ---- Input text editing and the ratio text ------------------------------------------------
 
@@ -312,12 +318,13 @@ std::string Tengine::RemoveDeselectedUnitTerms(std::string_view text, const List
     return mensurio::RemoveDeselectedUnitTerms(text, m_usedUnits, input);
 }
 
-std::string Tengine::AppendUnitTemplates(std::string_view text, const ListSelection &input, int multiformat) const {
+std::string Tengine::AppendUnitTemplates(std::string_view text, const ListSelection &input,
+                                         int multiformat) const {
     return mensurio::AppendUnitTemplates(text, m_units, m_usedUnits, input, multiformat);
 }
 
-std::string Tengine::FactorRatioText(std::string_view category, std::string_view unitA, std::string_view unitB,
-                                     const ResultFormatOptions &format) {
+std::string Tengine::FactorRatioText(std::string_view category, std::string_view unitA,
+                                     std::string_view unitB, const ResultFormatOptions &format) {
     m_inputFactor = m_database.UnitFactorOf(category, unitA);
     m_outputFactor = m_database.UnitFactorOf(category, unitB);
     // A missing unit B (factor 0) shows as INF, or NAN when A is missing too, instead of failing.

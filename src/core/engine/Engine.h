@@ -22,7 +22,7 @@ class UnitDatabase;
 /// The conversion engine: holds the listed units of the current category and turns each
 /// ConversionRequest into a ConversionResult (linear, compound, special categories, numbers).
 class Tengine {
-public:
+  public:
     explicit Tengine(UnitDatabase &database);
 
     // ---- Category change ----------------------------------------------------------------------
@@ -80,7 +80,7 @@ public:
     long double OutputFactor() const { return m_outputFactor; }
     long double InputValue() const { return m_inputValue; }
 
-private:
+  private:
     // One conversion in progress: the request, the input selection as the reading of the input
     // left it, and the result being written.
     struct Run {

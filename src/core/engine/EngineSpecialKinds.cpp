@@ -52,7 +52,8 @@ void Tengine::ConvertTemperature(Run &run) {
     const std::string outputName = RowName(run.request.output.CurrentOrFirst());
     m_inputFactor = m_database.UnitFactorOf(m_categoryName, inputName);
     m_outputFactor = m_database.UnitFactorOf(m_categoryName, outputName);
-    const long double result = TemperatureOrFault(value, inputName, m_inputFactor, outputName, m_outputFactor);
+    const long double result =
+        TemperatureOrFault(value, inputName, m_inputFactor, outputName, m_outputFactor);
     if (!run.Collect())
         WriteResult(run, result);
     const long double inputFactor = m_inputFactor;
@@ -72,7 +73,8 @@ void Tengine::ConvertInverseKind(Run &run) {
     } else {
         const std::string inputName = RowName(run.input.FirstSelected());
         m_inputFactor = m_database.UnitFactorOf(m_categoryName, inputName);
-        const InverseInput input = InverseInputBase(m_inputValue, m_inputFactor, IsInverseUnit(m_kind, inputName));
+        const InverseInput input =
+            InverseInputBase(m_inputValue, m_inputFactor, IsInverseUnit(m_kind, inputName));
         m_inputInverse = input.inputInverse;
         inverseForm = input.inverseForm;
         base = input.base;

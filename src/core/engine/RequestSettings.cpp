@@ -5,7 +5,8 @@
 
 namespace mensurio {
 
-void ApplyProgramSettings(ConversionRequest &request, const ProgramSettings &settings, NumberSeparators separators) {
+void ApplyProgramSettings(ConversionRequest &request, const ProgramSettings &settings,
+                          NumberSeparators separators) {
     request.format.resultFormat = settings.ReNumber;
     request.format.decimalPlaces = settings.ReDeciPlace;
     request.format.separators = separators;

@@ -28,7 +28,8 @@ TEST_P(SplitCompoundTest, SplitCompound_givesWholePartsAndTheRemainderLast) {
     const std::vector<long double> parts = SplitCompound(c.values, c.factors, c.inverse);
     ASSERT_EQ(parts.size(), c.parts.size());
     for (std::size_t i = 0; i < parts.size(); ++i)
-        EXPECT_NEAR(static_cast<double>(parts[i]), static_cast<double>(c.parts[i]), 1e-9) << c.name << " part " << i;
+        EXPECT_NEAR(static_cast<double>(parts[i]), static_cast<double>(c.parts[i]), 1e-9)
+            << c.name << " part " << i;
     for (std::size_t i = 0; i + 1 < parts.size(); ++i)
         EXPECT_EQ(parts[i], std::trunc(parts[i])) << c.name << " part " << i << " is not whole";
 }
@@ -41,10 +42,15 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"negative", {-4 * kFoot}, {kYard, kFoot}, false, {-1, -1}},
         SplitCase{"foot minus inch, carried", {kFoot, -kInch}, {kFoot, kInch}, false, {0, 11}},
         SplitCase{"terms summing past a foot", {11 * kInch, 2 * kInch}, {kFoot, kInch}, false, {1, 1}},
-        SplitCase{"hair below a yard counts as a yard", {kYard - kYard * 4e-17L}, {kYard, kFoot}, false, {1, 0}},
-        SplitCase{"clearly below a yard stays below", {kYard * (1 - 1e-12L)}, {kYard, kFoot}, false,
+        SplitCase{
+            "hair below a yard counts as a yard", {kYard - kYard * 4e-17L}, {kYard, kFoot}, false, {1, 0}},
+        SplitCase{"clearly below a yard stays below",
+                  {kYard * (1 - 1e-12L)},
+                  {kYard, kFoot},
+                  false,
                   {0, 3 * (1 - 1e-12L)}},
-        SplitCase{"three units, middle zero", {1609.344L + kInch}, {1609.344L, kFoot, kInch}, false, {1, 0, 1}},
+        SplitCase{
+            "three units, middle zero", {1609.344L + kInch}, {1609.344L, kFoot, kInch}, false, {1, 0, 1}},
         SplitCase{"inverse form", {1250}, {0.001L, 100}, true, {1, 25000}}),
     [](const auto &info) {
         std::string name = info.param.name;
@@ -54,13 +60,14 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(SplitCompoundTest, SplitCompound_hairBelowAYard_neverShowsNinesInTheLargerUnit) {
-    const auto parts = SplitCompound(std::vector<long double>{kYard - kYard * 4e-17L}, std::vector{kYard, kFoot}, false);
+    const auto parts =
+        SplitCompound(std::vector<long double>{kYard - kYard * 4e-17L}, std::vector{kYard, kFoot}, false);
     EXPECT_EQ(parts[0], 1.0L);
     EXPECT_LT(std::fabs(static_cast<double>(parts[1])), 1e-12);
 }
 
 class CompoundConvertTest : public ConversionFixture {
-protected:
+  protected:
     void SetUp() override { Load("Length"); }
     std::string Styled(std::string_view input, int style) {
         ConversionRequest request = Request(input, {"foot"}, {"yard", "foot"});
@@ -114,7 +121,7 @@ TEST_F(CompoundConvertTest, Convert_thousandsFormat_buildsPlainTextForTypingBack
 }
 
 class UnitTermEditingTest : public ConversionFixture {
-protected:
+  protected:
     void SetUp() override { Load("Length"); }
     // Reads the text once so that the engine knows the units it names.
     void Read(std::string_view text) { m_engine.Convert(Request(text, {"foot"}, {"inch"})); }

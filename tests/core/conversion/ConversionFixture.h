@@ -15,7 +15,8 @@ namespace mensurio::testing {
 
 // A small database with one category of each kind, built in memory.
 inline void BuildFixtureDatabase(UnitDatabase &db) {
-    const auto add = [&db](std::string_view category, std::initializer_list<std::pair<const char *, long double>> units) {
+    const auto add = [&db](std::string_view category,
+                           std::initializer_list<std::pair<const char *, long double>> units) {
         db.AddCategory(category, false);
         for (const auto &[name, factor] : units)
             db.AddUnit(category, name, "", factor, false);
@@ -27,7 +28,8 @@ inline void BuildFixtureDatabase(UnitDatabase &db) {
                    {"yard", 0.9144L},
                    {"mile", 1609.344L},
                    {"survey foot", 1200.0L / 3937.0L}});
-    add("Pressure", {{"dyne/square centimeter", 1.0L}, {"pascal", 10.0L}, {"bar", 1e6L}, {"atmosphere", 1013250.0L}});
+    add("Pressure",
+        {{"dyne/square centimeter", 1.0L}, {"pascal", 10.0L}, {"bar", 1e6L}, {"atmosphere", 1013250.0L}});
     // Zero points in Fahrenheit-sized degrees above absolute zero.
     add("Temperature", {{"Celsius", 491.67L},
                         {"Fahrenheit", 459.67L},
@@ -46,10 +48,12 @@ inline void BuildFixtureDatabase(UnitDatabase &db) {
 
 // An engine over the fixture database with helpers that build requests by unit name.
 class ConversionFixture : public ::testing::Test {
-protected:
+  protected:
     ConversionFixture() { BuildFixtureDatabase(m_db); }
 
-    void Load(std::string_view category, UnitListOptions options = {}) { m_engine.LoadCategoryUnits(category, options); }
+    void Load(std::string_view category, UnitListOptions options = {}) {
+        m_engine.LoadCategoryUnits(category, options);
+    }
 
     int Row(std::string_view name) const {
         const auto &rows = m_engine.Rows();

@@ -12,8 +12,10 @@ namespace mensurio {
 namespace {
 
 class DefaultDatabaseTest : public ::testing::Test {
-protected:
-    void SetUp() override { DatabaseFile::LoadFromPath(m_db, std::string(MENSURIO_BIN_DIR) + "/default.dat"); }
+  protected:
+    void SetUp() override {
+        DatabaseFile::LoadFromPath(m_db, std::string(MENSURIO_BIN_DIR) + "/default.dat");
+    }
 
     std::string Convert(std::string_view category, std::string_view text, std::string_view from,
                         std::string_view to, bool inputAbsolute = true) {

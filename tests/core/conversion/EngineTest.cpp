@@ -10,7 +10,7 @@ namespace mensurio::testing {
 namespace {
 
 class EngineTest : public ConversionFixture {
-protected:
+  protected:
     void SetUp() override { Load("Length"); }
 };
 
@@ -26,14 +26,14 @@ TEST_P(EngineReadInputTest, Convert_footToInch_readsNumberThenExpressionThenUnit
 }
 
 INSTANTIATE_TEST_SUITE_P(ReadingOrder, EngineReadInputTest,
-                         ::testing::Values(ReadCase{"", "0"},           // empty converts 0
-                                           ReadCase{"1,5", "18"},       // comma as decimal mark
-                                           ReadCase{"1.5", "18"},       //
-                                           ReadCase{"2*3", "72"},       // plain expression
-                                           ReadCase{"2 * 3", "72"},     // spaces: unit-aware form
-                                           ReadCase{"1 000", "12000"},  // spaces removed there
-                                           ReadCase{"1 3/4", "39"},     // 13/4, no mixed numbers
-                                           ReadCase{"-(2+3)", "-60"},   // unit-aware form only
+                         ::testing::Values(ReadCase{"", "0"},          // empty converts 0
+                                           ReadCase{"1,5", "18"},      // comma as decimal mark
+                                           ReadCase{"1.5", "18"},      //
+                                           ReadCase{"2*3", "72"},      // plain expression
+                                           ReadCase{"2 * 3", "72"},    // spaces: unit-aware form
+                                           ReadCase{"1 000", "12000"}, // spaces removed there
+                                           ReadCase{"1 3/4", "39"},    // 13/4, no mixed numbers
+                                           ReadCase{"-(2+3)", "-60"},  // unit-aware form only
                                            ReadCase{"5 foot + 3 inch", "63"},
                                            ReadCase{"2 survey foot", "24.000048"}, // longest name wins
                                            ReadCase{"1e9999", "INF"}));
@@ -87,15 +87,17 @@ TEST_P(EngineRefusalTest, Convert_refusal_showsMessageAndClearsColumnWhenDue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, EngineRefusalTest,
-    ::testing::Values(RefusalCase{"5", false, true, "no unit selected", true},
-                      RefusalCase{"5", true, false, "no unit selected", false}, // input read: column filled
-                      RefusalCase{"abc", false, true, "invalid or incomplete expression", true},
-                      RefusalCase{"abc", true, true, "invalid or incomplete expression", true},
-                      RefusalCase{"5 foot + 3", false, true, "incorrect use of '+' or '-' operator in expression", true},
-                      RefusalCase{"5 foot * 3 inch", true, true, "incorrect use of '*' or '/' operator in expression", true},
-                      RefusalCase{"(5 foot)^2", true, true, "incorrect use of '^' operator in expression", true},
-                      RefusalCase{"1e5000", true, true, "invalid or incomplete expression", true},  // typed overflow
-                      RefusalCase{"1e4931", true, true, "invalid or incomplete expression", true})); // overflow in inch
+    ::testing::Values(
+        RefusalCase{"5", false, true, "no unit selected", true},
+        RefusalCase{"5", true, false, "no unit selected", false}, // input read: column filled
+        RefusalCase{"abc", false, true, "invalid or incomplete expression", true},
+        RefusalCase{"abc", true, true, "invalid or incomplete expression", true},
+        RefusalCase{"5 foot + 3", false, true, "incorrect use of '+' or '-' operator in expression", true},
+        RefusalCase{"5 foot * 3 inch", true, true, "incorrect use of '*' or '/' operator in expression",
+                    true},
+        RefusalCase{"(5 foot)^2", true, true, "incorrect use of '^' operator in expression", true},
+        RefusalCase{"1e5000", true, true, "invalid or incomplete expression", true},   // typed overflow
+        RefusalCase{"1e4931", true, true, "invalid or incomplete expression", true})); // overflow in inch
 
 TEST_F(EngineTest, Convert_failedUnitParse_selectsTheUnitsItNamed) {
     const ConversionResult result = m_engine.Convert(Request("5 foot + 3", {}, {"inch"}));
@@ -109,7 +111,8 @@ TEST_F(EngineTest, Convert_showAllResults_listsEveryRowInRowOrderIncludingTheInp
     request.split = true;
     const ConversionResult result = m_engine.Convert(request);
     ASSERT_TRUE(result.allResults);
-    const std::vector<std::string> expected{"0.9144", "0.0009144", "3", "36", "1", "0.0005681818182", "2.999994"};
+    const std::vector<std::string> expected{"0.9144", "0.0009144",       "3",       "36",
+                                            "1",      "0.0005681818182", "2.999994"};
     EXPECT_EQ(*result.allResults, expected);
     EXPECT_TRUE(result.resultValid);
 }
@@ -176,7 +179,8 @@ TEST_F(EngineTest, OutputOrder_normalUnitsByFactorLargestFirst) {
     std::vector<std::string> names;
     for (const CategoryUnit *unit : m_engine.OutputOrder())
         names.push_back(unit->record.Name);
-    const std::vector<std::string> expected{"mile", "kilometer", "meter", "yard", "survey foot", "foot", "inch"};
+    const std::vector<std::string> expected{"mile",        "kilometer", "meter", "yard",
+                                            "survey foot", "foot",      "inch"};
     EXPECT_EQ(names, expected);
 }
 
@@ -242,8 +246,8 @@ TEST_F(EngineTest, Convert_withoutListedUnits_changesNothing) {
 }
 
 TEST_F(EngineTest, Convert_hugeAndRandomInputs_endInAResultOrAMessage) {
-    std::vector<std::string> inputs{std::string(100000, '('), std::string(100000, '9'), std::string(50000, '-'),
-                                    "5 foot" + std::string(30000, ')')};
+    std::vector<std::string> inputs{std::string(100000, '('), std::string(100000, '9'),
+                                    std::string(50000, '-'), "5 foot" + std::string(30000, ')')};
     std::string plus;
     for (int i = 0; i < 20000; ++i)
         plus += "1 foot+";

@@ -12,7 +12,7 @@ struct TemperatureCase {
 };
 
 class TemperatureTest : public ConversionFixture, public ::testing::WithParamInterface<TemperatureCase> {
-protected:
+  protected:
     void SetUp() override { Load("Temperature"); }
 };
 
@@ -25,8 +25,9 @@ INSTANTIATE_TEST_SUITE_P(Scales, TemperatureTest,
                          ::testing::Values(TemperatureCase{"100", "Celsius", "Fahrenheit", "212"},
                                            TemperatureCase{"-40", "Celsius", "Fahrenheit", "-40"},
                                            TemperatureCase{"0", "Kelvin", "Rankine", "0"},
-                                           TemperatureCase{"80", "R\xE9"
-                                                                 "aumur",
+                                           TemperatureCase{"80",
+                                                           "R\xE9"
+                                                           "aumur",
                                                            "Celsius", "100"},
                                            TemperatureCase{"", "Celsius", "Fahrenheit", "32"},
                                            TemperatureCase{"50*2", "Celsius", "Fahrenheit", "212"},
@@ -48,9 +49,9 @@ TEST_F(ConversionFixture, Convert_temperatureAllResults_convertsIntoEveryScale) 
 }
 
 class PressureTest : public ConversionFixture {
-protected:
-    std::string Convert(std::string_view category, std::string_view from, std::string_view to, bool inAbsolute,
-                        bool outAbsolute) {
+  protected:
+    std::string Convert(std::string_view category, std::string_view from, std::string_view to,
+                        bool inAbsolute, bool outAbsolute) {
         Load(category);
         ConversionRequest request = Request("1", {from}, {to});
         request.inputPressureAbsolute = inAbsolute;
@@ -83,7 +84,7 @@ TEST_F(PressureTest, Convert_compoundPressureIntoTwoUnits_keepsTheGaugeOffset) {
 }
 
 class EfficiencyTest : public ConversionFixture {
-protected:
+  protected:
     void SetUp() override { Load("Fuel Efficiency"); }
 };
 
@@ -99,13 +100,15 @@ TEST_F(EfficiencyTest, OutputOrder_normalUnitsLargestFirstThenInverseSmallestFir
     std::vector<std::string> names;
     for (const CategoryUnit *unit : m_engine.OutputOrder())
         names.push_back(unit->record.Name);
-    EXPECT_EQ(names, (std::vector<std::string>{"kilometer/liter", "miles/gallon (US)", "liter/meter", "liter/100 km"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"kilometer/liter", "miles/gallon (US)", "liter/meter",
+                                               "liter/100 km"}));
     for (const CategoryUnit &unit : m_engine.CategoryUnits())
         EXPECT_EQ(unit.inverse, unit.record.Name.rfind("liter/", 0) == 0) << unit.record.Name;
 }
 
 TEST_F(EfficiencyTest, Convert_inverseMixing_givesTheRightRefusal) {
-    EXPECT_EQ(Output("5", {"liter/100 km"}, {"liter/100 km", "kilometer/liter"}), "illegal use of inverse units");
+    EXPECT_EQ(Output("5", {"liter/100 km"}, {"liter/100 km", "kilometer/liter"}),
+              "illegal use of inverse units");
     EXPECT_EQ(Output("5 liter/100 km + 1 liter/meter", {}, {"kilometer/liter", "miles/gallon (US)"}),
               "illegal use of inverse units, select only 1 input or 1 output unit");
     // A plain number in an inverse unit counts as one input unit and is converted.
@@ -117,7 +120,8 @@ TEST_F(EfficiencyTest, Convert_inverseMixing_givesTheRightRefusal) {
 }
 
 TEST_F(EfficiencyTest, Convert_inverseAndNormalUnitsTyped_refusesAndSelectsBoth) {
-    const ConversionResult result = m_engine.Convert(Request("5 liter/100 km + 3 kilometer/liter", {}, {"liter/meter"}));
+    const ConversionResult result =
+        m_engine.Convert(Request("5 liter/100 km + 3 kilometer/liter", {}, {"liter/meter"}));
     EXPECT_EQ(result.outputText, "illegal use of inverse units");
     ASSERT_TRUE(result.inputSelection);
     EXPECT_EQ(result.inputSelection->SelectedCount(), 2);
@@ -125,7 +129,7 @@ TEST_F(EfficiencyTest, Convert_inverseAndNormalUnitsTyped_refusesAndSelectsBoth)
 }
 
 class NumbersTest : public ConversionFixture {
-protected:
+  protected:
     void SetUp() override { Load("Numbers"); }
 };
 
@@ -143,7 +147,8 @@ TEST_F(NumbersTest, Convert_numberSystems_convertWholeNumbers) {
 TEST_F(NumbersTest, Convert_numbersAllResultsAndInvalidInput) {
     ConversionRequest request = Request("255", {"decimal"}, {"binary"});
     request.split = true;
-    EXPECT_EQ(m_engine.Convert(request).allResults, (std::vector<std::string>{"255", "FF", "11111111", "CCLV"}));
+    EXPECT_EQ(m_engine.Convert(request).allResults,
+              (std::vector<std::string>{"255", "FF", "11111111", "CCLV"}));
     request.inputText = "-5";
     const ConversionResult invalid = m_engine.Convert(request);
     EXPECT_EQ(invalid.outputText, "Invalid decimal number");

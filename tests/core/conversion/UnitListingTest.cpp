@@ -14,7 +14,7 @@ std::vector<std::string> Names(const std::vector<UnitRecord> &rows) {
 }
 
 class UnitListingTest : public ::testing::Test {
-protected:
+  protected:
     UnitListingTest() {
         m_db.AddCategory("Mixed", false);
         for (const char *name : {"beta", "Alpha", "gamma", "alpha", "Delta"})
