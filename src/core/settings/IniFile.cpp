@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/settings/IniFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <climits>
@@ -213,18 +214,27 @@ std::string DirectoryOf(const std::string &path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// A new file gets the usual permissions; a replaced one keeps its mode and, where allowed, owner.
-void CopyPermissions(int fd, const struct stat *existing) {
-    if (existing != nullptr) {
-        ::fchmod(fd, existing->st_mode & 07777);
-        if (::fchown(fd, existing->st_uid, existing->st_gid) != 0) {
-            // Only the superuser may give a file away; the content matters more than its owner.
-        }
-        return;
+// A replaced file keeps its mode and, where allowed, its owner.
+void CopyPermissions(int fd, const struct stat &existing) {
+    ::fchmod(fd, existing.st_mode & 07777);
+    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+        // Only the superuser may give a file away; the content matters more than its owner.
     }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
+}
+
+// Creates a new, uniquely named file beside the target. It is created with mode 0666 so the
+// process's umask gives a new settings file the usual permissions.
+int CreateTemporary(const std::string &directory, const std::string &name, std::string &temporary) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = directory + "/." + name + "." + std::to_string(::getpid()) + "." +
+                    std::to_string(counter.fetch_add(1)) + ".tmp";
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
 }
 
 // Writes the content to a temporary file in the same directory, flushes it to the disk and
@@ -238,12 +248,14 @@ bool ReplaceAtomically(const std::string &target, const std::string &content) {
     const std::string directory = DirectoryOf(target);
     const std::string name =
         target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1);
-    std::string temporary = directory + "/." + name + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    std::string temporary;
+    const int fd = CreateTemporary(directory, name, temporary);
     if (fd < 0) {
         return false;
     }
-    CopyPermissions(fd, exists ? &existing : nullptr);
+    if (exists) {
+        CopyPermissions(fd, existing);
+    }
     bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;

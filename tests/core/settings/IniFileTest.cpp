@@ -241,6 +241,15 @@ TEST_F(IniFileTest, Write_existingFile_keepsItsPermissions) {
     EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
+TEST_F(IniFileTest, Write_newFile_getsPermissionsFromTheUmask) {
+    const mode_t old = ::umask(027);
+    m_file.WriteInteger("general", "top", 1);
+    ::umask(old);
+    struct stat info {};
+    ASSERT_EQ(::stat(m_path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
 struct IntegerCase {
     const char *text;
     std::optional<int32_t> expected;
