@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "ui/MessageBoxPrompts.h"
 #include "ui/TForm1.h"
+#include "ui/WindowEnvironment.h"
 
 #include <QApplication>
 
@@ -7,7 +9,13 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Mensurio");
-    mensurio::TForm1 window;
-    window.show();
+    mensurio::MessageBoxPrompts prompts;
+    const std::string firstArgument = argc > 1 ? argv[1] : "";
+    mensurio::TForm1 window(mensurio::WindowEnvironment::ForRunningProgram(prompts, firstArgument));
+    if (!window.startedOk())
+        return 0; // neither database could be read: end at once, writing nothing
+    prompts.SetParent(&window);
+    if (!window.startsHidden())
+        window.show();
     return QApplication::exec();
 }

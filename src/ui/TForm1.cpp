@@ -1,15 +1,198 @@
 // SPDX-License-Identifier: MIT
+// Construction of the conversion window: its controls and the creation steps of a run.
 #include "ui/TForm1.h"
+
+#include "core/platform/FileOps.h"
+#include "ui/CategoryMemory.h"
+#include "ui/CategoryMenu.h"
+#include "ui/ConversionBridge.h"
+#include "ui/TListBoxTwo.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QStyle>
+#include <QSystemTrayIcon>
+#include <QTabBar>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 namespace mensurio {
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
+namespace {
+
+NumberSeparators SystemSeparators()
+{
+    const QLocale locale = QLocale::system();
+    return MapLocaleSeparators(locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString());
+}
+
+} // namespace
+
+TForm1::TForm1(WindowEnvironment environment, QWidget* parent)
+    : QMainWindow(parent), m_environment(std::move(environment)), m_settingsFile(m_environment.settingsPath)
 {
     setObjectName("TForm1");
     setWindowTitle("Mensurio");
     resize(DesignWidth, DesignHeight);
+    FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() { FormDestroy(); }
+
+void TForm1::FormCreate()
+{
+    QString argument = QString::fromStdString(m_environment.firstArgument).toLower();
+    // Without a notification area the window could never be restored: start as usual then.
+    startedInTray = argument == "tray" && m_environment.trayAvailable;
+    // Settings that cannot be written would lose this run's changes; a failure is harmless.
+    if (FileOps::Exists(m_settingsFile.Path()) && FileOps::IsReadOnly(m_settingsFile.Path()))
+        FileOps::ClearReadOnly(m_settingsFile.Path());
+    m_separators = SystemSeparators();
+    createWidgets();
+    createActions();
+    createMenus();
+    createToolbar();
+    m_bridge = std::make_unique<ConversionBridge>(m_engine, m_settings, m_separators,
+                                                  ConversionWidgets{Edit1, Edit2, ListBox1, ListBox2});
+    createCategoryMemory();
+    m_startedOk = LoadDatabaseAtStart();
+    if (!m_startedOk)
+        return;
+    createTrayIcon();
+    connectActions();
+    connectEvents();
+}
+
+void TForm1::createWidgets()
+{
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName("Panel1");
+    auto* column = new QVBoxLayout(Panel1);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->addWidget(createFieldsStrip());
+    column->addWidget(createListsArea(), 1);
+    TabControl1 = new QTabBar(Panel1);
+    TabControl1->setObjectName("TabControl1");
+    TabControl1->setShape(QTabBar::RoundedSouth);
+    TabControl1->setExpanding(false);
+    TabControl1->setUsesScrollButtons(true);
+    column->addWidget(TabControl1);
+    setCentralWidget(Panel1);
+
+    ComboBox3 = new QComboBox(this);
+    ComboBox3->setObjectName("ComboBox3");
+    ComboBox3->hide();
+    ListBox3 = new QListWidget(this);
+    ListBox3->setObjectName("ListBox3");
+    ListBox3->hide();
+}
+
+QWidget* TForm1::createFieldsStrip()
+{
+    Panel3 = new QWidget(Panel1);
+    Panel3->setObjectName("Panel3");
+    auto* row = new QHBoxLayout(Panel3);
+    row->setContentsMargins(3, 6, 3, 3);
+    Edit1 = new QLineEdit(Panel3);
+    Edit1->setObjectName("Edit1");
+    Edit2 = new QLineEdit(Panel3);
+    Edit2->setObjectName("Edit2");
+    Edit2->setReadOnly(true);
+    Edit2->setStyleSheet("QLineEdit { background-color: silver; }");
+    Image1 = new QLabel(Panel3);
+    Image1->setObjectName("Image1");
+    Image1->setPixmap(style()->standardIcon(QStyle::SP_ArrowRight).pixmap(24, 24));
+    row->addWidget(Edit1, 1);
+    row->addWidget(Image1);
+    row->addWidget(Edit2, 1);
+    return Panel3;
+}
+
+QWidget* TForm1::createListsArea()
+{
+    Panel2 = new QWidget(Panel1);
+    Panel2->setObjectName("Panel2");
+    Panel2->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* grid = new QGridLayout(Panel2);
+    grid->setContentsMargins(3, 3, 3, 3);
+    const QStringList references = {"Absolute Pressure", "Gauge Pressure"};
+    ComboBox1 = new QComboBox(Panel2);
+    ComboBox1->setObjectName("ComboBox1");
+    ComboBox1->addItems(references);
+    ComboBox2 = new QComboBox(Panel2);
+    ComboBox2->setObjectName("ComboBox2");
+    ComboBox2->addItems(references);
+    ListBox1 = new QListWidget(Panel2);
+    ListBox1->setObjectName("ListBox1");
+    ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    Label1 = new QLabel("Enter a decimal number or a fraction", Panel2);
+    Label1->setObjectName("Label1");
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setWordWrap(true);
+    Label1->hide();
+    ListBox2 = new TListBoxTwo(Panel2);
+    ListBox2->setObjectName("ListBox2");
+    grid->addWidget(ComboBox1, 0, 0);
+    grid->addWidget(ComboBox2, 0, 1);
+    grid->addWidget(ListBox1, 1, 0);
+    grid->addWidget(Label1, 1, 0);
+    grid->addWidget(ListBox2, 1, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(1, 1);
+    return Panel2;
+}
+
+void TForm1::createTrayIcon()
+{
+    if (!m_environment.trayAvailable)
+        return;
+    TrayIcon1 = new QSystemTrayIcon(windowIcon().isNull() ? style()->standardIcon(QStyle::SP_ComputerIcon)
+                                                          : windowIcon(),
+                                    this);
+    TrayIcon1->setObjectName("TrayIcon1");
+    TrayIcon1->setToolTip("Mensurio");
+    connect(TrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
+            return;
+        if (isHidden() || isMinimized())
+            showNormal();
+        raise();
+        activateWindow();
+    });
+    updateTrayIcon();
+}
+
+// The simple layout of this step: Qt's layouts place the controls; the category decides which
+// of them show.
+void TForm1::LayoutWindow()
+{
+    Image1->setVisible(Panel3->width() > 350);
+    LayoutForCategory();
+}
+
+void TForm1::LayoutForCategory()
+{
+    const bool pressure = m_settings.AktualCate == "Pressure";
+    ComboBox1->setVisible(pressure);
+    ComboBox2->setVisible(pressure);
+    const bool fractions = m_settings.AktualCate == "Fractions";
+    ListBox1->setVisible(!fractions);
+    Label1->setVisible(fractions);
+}
+
+bool TForm1::isSingleSelectionCategory() const { return IsSingleSelectionCategory(m_settings.AktualCate); }
+
+void TForm1::Convert()
+{
+    if (m_bridge)
+        m_bridge->Convert();
+}
 
 } // namespace mensurio

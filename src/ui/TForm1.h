@@ -1,11 +1,41 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/db/UnitDatabase.h"
+#include "core/engine/Engine.h"
+#include "core/settings/ConversionMemory.h"
+#include "core/settings/FontSettings.h"
+#include "core/settings/IniFile.h"
+#include "core/settings/ProgramSettings.h"
+#include "ui/WindowActions.h"
+#include "ui/WindowEnvironment.h"
+
 #include <QMainWindow>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QSystemTrayIcon;
+class QTabBar;
+class QToolBar;
+class QToolButton;
 
 namespace mensurio {
 
-/// The conversion window.
+class CategoryMemory;
+class CategoryMenu;
+class ConversionBridge;
+class TListBoxTwo;
+
+/// The conversion window: starts and ends the run, turns every user action into a conversion
+/// and hosts the commands of the other parts of the program.
 class TForm1 : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TForm1)
@@ -13,8 +43,151 @@ public:
     static constexpr int DesignWidth = 561;
     static constexpr int DesignHeight = 385;
 
-    explicit TForm1(QWidget* parent = nullptr);
+    /// Creates the window and loads the units database (FormCreate). Check startedOk() before
+    /// showing it: when neither database file could be read, the program must end at once.
+    explicit TForm1(WindowEnvironment environment, QWidget* parent = nullptr);
+    /// Saves the database, the settings and the toolbar placement when the window was shown (FormDestroy).
     ~TForm1() override;
+
+    bool startedOk() const { return m_startedOk; }
+    /// Started with "tray" on a desktop with a notification area: only the icon shows.
+    bool startsHidden() const { return startedInTray; }
+    bool started() const { return m_started; }
+
+    // Operations the dialogs call.
+    void ComboBox3Change(QObject* sender = nullptr);
+    void RebuildLists();
+    void RebuildCategoryList();
+    void RebuildUnitLists(const std::string& category, const CapturedSelection& selection);
+    void SelectInputUnit(int index);
+    void SelectOutputUnit(int index);
+    int FirstSelectedInput() const;
+    int FirstSelectedOutput() const;
+    void ApplyFonts();
+    void ApplySortButton();
+    void LayoutWindow();
+    void LayoutForCategory();
+    /// Runs the engine on the current input, selections and settings and shows the result.
+    void Convert();
+
+    ProgramSettings& settings() { return m_settings; }
+    UnitDatabase& database() { return m_database; }
+    Tengine& engine() { return m_engine; }
+    IniFile& settingsFile() { return m_settingsFile; }
+    const std::string& currentCategory() const { return m_settings.AktualCate; }
+    bool categoryHasUnits() const { return m_categoryHasUnits; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Construction (TForm1.cpp)
+    void FormCreate();
+    void createWidgets();
+    QWidget* createFieldsStrip();
+    QWidget* createListsArea();
+    void createTrayIcon();
+    // Menus and toolbar (TForm1Actions.cpp)
+    void createActions();
+    void createActionMenuActions();
+    void createEditAndRecordActions();
+    void createViewAndHelpActions();
+    void createMenus();
+    void createToolbar();
+    void connectActions();
+    // Start (TForm1Startup.cpp)
+    bool LoadDatabaseAtStart();
+    void FormShow();
+    bool CodePageTestPasses();
+    void ApplyPressureSelectors();
+    void ApplyPlacement();
+    void LoadToolbarPlacement();
+    // Lists (TForm1Lists.cpp)
+    void fillCategoryList();
+    void clearCategoryList();
+    void selectCurrentCategoryAtStart();
+    void followCurrentCategory(bool moveTab);
+    void SetMultiSelectMode(const std::string& category);
+    void fillUnitLists(const std::string& category);
+    void clearUnitLists();
+    void SplitCategoryMenu();
+    void FitCategoryButton();
+    void PopupMenu1Popup();
+    void categoryChosen(int index, QObject* sender);
+    // Events (TForm1Events.cpp)
+    void connectEvents();
+    void Edit1Change();
+    void ListBox1Click();
+    void ListBox2Click();
+    void ComboBox1Change(int index);
+    void ComboBox2Change(int index);
+    void InvertConversion1Click();
+    void invertSingle(bool specialCategory);
+    bool invertCombination();
+    void ClearInputField1Click();
+    void ToolbarButton971Click(bool down);
+    void ShowHidden1Click(bool checked);
+    void ToolbarButton972Click(bool down);
+    void Toolbar1Click(bool checked);
+    void MinimizetoTray1Click(bool checked);
+    void editCommand(const std::function<void(QLineEdit&)>& command);
+    void Paste1Click();
+    void updateTrayIcon();
+    // Conversion memory (TForm1Memory.cpp)
+    void createCategoryMemory();
+    CapturedSelection CaptureSelection() const;
+    std::string CaptureOutputCodes() const;
+    void ApplySelection(const CapturedSelection& selection);
+    void ApplyOutputCodes(const std::string& codes);
+    void SaveCategoryMemory();
+    void RestoreCategoryMemory();
+    void ClearConversionMemory1Click();
+    // Shut-down (TForm1Shutdown.cpp)
+    void FormClose();
+    void FormDestroy();
+    void SaveToolbarPlacement();
+
+    bool isSingleSelectionCategory() const;
+
+    WindowEnvironment m_environment;
+    IniFile m_settingsFile;
+    ProgramSettings m_settings;
+    tfont2 fieldFont;
+    tfont2 tabFont;
+    UnitDatabase m_database;
+    Tengine m_engine{m_database};
+    NumberSeparators m_separators;
+    std::unique_ptr<ConversionBridge> m_bridge;
+
+    bool m_startedOk = false;
+    bool m_started = false;
+    bool startedInTray = false;
+    bool m_categoryHasUnits = false;
+    std::unique_ptr<CategoryMemory> m_memory;
+    std::unique_ptr<CategoryMenu> m_categoryMenu; // PopupMenu1's items; holds lastCheckedCategoryItem
+
+    // Controls, named as in the design.
+    QWidget* Panel1 = nullptr;
+    QWidget* Panel2 = nullptr;
+    QWidget* Panel3 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    TListBoxTwo* ListBox2 = nullptr;
+    QListWidget* ListBox3 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QToolButton* ToolbarButton973 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QTabBar* TabControl1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QToolBar* Toolbar971 = nullptr;
+    QSystemTrayIcon* TrayIcon1 = nullptr;
+    WindowActions m_actions;
 };
 
 } // namespace mensurio

@@ -1,0 +1,227 @@
+// SPDX-License-Identifier: MIT
+// The category selector and the unit lists: filling, rebuilding and selecting.
+#include "ui/TForm1.h"
+
+#include "ui/CategoryMenu.h"
+#include "ui/ListWidgetSelection.h"
+#include "ui/QtCp1252.h"
+#include "ui/TListBoxTwo.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace mensurio {
+
+void TForm1::fillCategoryList()
+{
+    if (!m_categoryMenu)
+        m_categoryMenu = std::make_unique<CategoryMenu>(*PopupMenu1, [this](int index) { categoryChosen(index, nullptr); });
+    const QSignalBlocker tabsBlocked(TabControl1);
+    const QSignalBlocker comboBlocked(ComboBox3);
+    for (m_database.FirstVisibleCategory(); m_database.HasVisibleCategory(); m_database.NextVisibleCategory()) {
+        const QString name = QtCp1252::ToQString(m_database.CategoryName());
+        m_categoryMenu->AddItem(name);
+        ComboBox3->addItem(name);
+        if (m_settings.GeDiCate)
+            TabControl1->addTab(CategoryMenu::Caption(name));
+    }
+}
+
+void TForm1::clearCategoryList()
+{
+    const QSignalBlocker tabsBlocked(TabControl1);
+    const QSignalBlocker comboBlocked(ComboBox3);
+    while (TabControl1->count() > 0)
+        TabControl1->removeTab(TabControl1->count() - 1);
+    if (m_categoryMenu)
+        m_categoryMenu->Clear();
+    ComboBox3->clear();
+}
+
+// The stored category when the database has it (even hidden), else the first one shown.
+void TForm1::selectCurrentCategoryAtStart()
+{
+    if (m_database.CategoryExists(m_settings.AktualCate) && m_database.SelectCategory(m_settings.AktualCate)) {
+        m_settings.AktualCate = m_database.CategoryName();
+        return;
+    }
+    if (ComboBox3->count() == 0) {
+        m_settings.AktualCate.clear(); // a database without categories: nothing to show
+        return;
+    }
+    const QSignalBlocker comboBlocked(ComboBox3);
+    ComboBox3->setCurrentIndex(0);
+    m_database.SelectCategory(QtCp1252::FromQString(ComboBox3->itemText(0)));
+    m_settings.AktualCate = m_database.CategoryName();
+}
+
+void TForm1::followCurrentCategory(bool moveTab)
+{
+    const QString name = QtCp1252::ToQString(m_settings.AktualCate);
+    const int index = ComboBox3->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    {
+        const QSignalBlocker comboBlocked(ComboBox3);
+        ComboBox3->setCurrentIndex(index);
+    }
+    ToolbarButton973->setText(CategoryMenu::Caption(name));
+    if (moveTab && m_settings.GeDiCate && index >= 0) {
+        const QSignalBlocker tabsBlocked(TabControl1);
+        TabControl1->setCurrentIndex(index);
+    }
+}
+
+// Both lists show the same rows, and the engine gets one record per row in row order.
+void TForm1::fillUnitLists(const std::string& category)
+{
+    m_categoryHasUnits = false;
+    const UnitListOptions options{m_settings.GeSoUnit, m_settings.showhidden};
+    const std::vector<UnitRecord>& rows = m_engine.LoadCategoryUnits(category, options);
+    const QSignalBlocker inputBlocked(ListBox1);
+    const QSignalBlocker outputBlocked(ListBox2);
+    for (const UnitRecord& row : rows) {
+        const QString name = QtCp1252::ToQString(row.Name);
+        ListBox1->addItem(name);
+        ListBox2->addItem(name);
+    }
+    m_categoryHasUnits = !rows.empty();
+}
+
+void TForm1::clearUnitLists()
+{
+    const QSignalBlocker inputBlocked(ListBox1);
+    const QSignalBlocker outputBlocked(ListBox2);
+    ListBox1->clear();
+    ListBox2->clear();
+    ListBox2->clearValues();
+    m_engine.ClearCategoryUnits();
+    m_categoryHasUnits = false;
+}
+
+void TForm1::ComboBox3Change(QObject* sender)
+{
+    if (ComboBox3->currentIndex() < 0)
+        return;
+    SaveCategoryMemory();
+    clearUnitLists();
+    Edit2->clear();
+    const std::string category = QtCp1252::FromQString(ComboBox3->currentText());
+    SetMultiSelectMode(category);
+    fillUnitLists(category);
+    m_settings.AktualCate = m_engine.CategoryName();
+    RestoreCategoryMemory();
+    LayoutForCategory();
+    followCurrentCategory(sender != TabControl1);
+    if (m_categoryHasUnits)
+        Convert();
+    ListBox1->update();
+}
+
+void TForm1::categoryChosen(int index, QObject* sender)
+{
+    if (index < 0 || index >= ComboBox3->count())
+        return;
+    {
+        const QSignalBlocker comboBlocked(ComboBox3);
+        ComboBox3->setCurrentIndex(index);
+    }
+    ComboBox3Change(sender);
+}
+
+void TForm1::PopupMenu1Popup() { m_categoryMenu->MoveCheck(ComboBox3->currentIndex()); }
+
+void TForm1::SplitCategoryMenu() { m_categoryMenu->SplitColumns(); }
+
+void TForm1::FitCategoryButton()
+{
+    ToolbarButton973->setFixedWidth(std::max(111, m_categoryMenu->WidestCaption(ToolbarButton973->font()) + 25));
+}
+
+void TForm1::RebuildLists()
+{
+    if (m_settings.GeSoCate)
+        m_database.SortCategoriesByName();
+    const std::string remembered = m_settings.AktualCate;
+    const CapturedSelection captured = CaptureSelection();
+    clearCategoryList();
+    clearUnitLists();
+    fillCategoryList();
+    std::string category = remembered;
+    if (!m_database.CategoryExists(remembered))
+        category = ComboBox3->count() > 0 ? QtCp1252::FromQString(ComboBox3->itemText(0)) : std::string();
+    if (m_database.SelectCategory(category))
+        category = m_database.CategoryName();
+    SetMultiSelectMode(category);
+    fillUnitLists(category);
+    m_settings.AktualCate = category;
+    followCurrentCategory(true);
+    if (m_settings.AktualCate != remembered)
+        RestoreCategoryMemory();
+    else
+        ApplySelection(captured);
+    SplitCategoryMenu();
+    FitCategoryButton();
+    LayoutWindow();
+    if (m_categoryHasUnits)
+        Convert();
+}
+
+void TForm1::RebuildCategoryList()
+{
+    clearCategoryList();
+    fillCategoryList();
+    followCurrentCategory(true);
+    SplitCategoryMenu();
+}
+
+void TForm1::RebuildUnitLists(const std::string& category, const CapturedSelection& selection)
+{
+    clearUnitLists();
+    SetMultiSelectMode(m_settings.AktualCate);
+    fillUnitLists(m_settings.AktualCate);
+    if (m_settings.AktualCate != category)
+        RestoreCategoryMemory();
+    else
+        ApplySelection(selection);
+}
+
+void TForm1::SelectInputUnit(int index)
+{
+    if (ListBox1->count() == 0)
+        return;
+    if (index < 0 || index >= ListBox1->count())
+        index = 0;
+    if (isSingleSelectionCategory()) {
+        ListWidgetSelection::SetCurrentRow(*ListBox1, index);
+        return;
+    }
+    ListSelection only = ListSelection::Single(ListBox1->count(), index);
+    only.current = -1; // the item index stays where it is
+    ListWidgetSelection::Write(*ListBox1, only);
+}
+
+void TForm1::SelectOutputUnit(int index)
+{
+    if (ListBox2->count() == 0)
+        return;
+    if (index < 0 || index >= ListBox2->count())
+        index = 0;
+    if (isSingleSelectionCategory()) {
+        ListWidgetSelection::SetCurrentRow(*ListBox2, index);
+        return;
+    }
+    ListSelection only = ListSelection::Single(ListBox2->count(), index);
+    only.current = -1;
+    ListWidgetSelection::Write(*ListBox2, only);
+}
+
+int TForm1::FirstSelectedInput() const { return ListWidgetSelection::Read(*ListBox1).FirstSelected(); }
+
+int TForm1::FirstSelectedOutput() const { return ListWidgetSelection::Read(*ListBox2).FirstSelected(); }
+
+} // namespace mensurio

@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: MIT
+// The start of a run: the database load at creation and the steps of the first show.
+#include "ui/TForm1.h"
+
+#include "core/db/DatabaseLifecycle.h"
+#include "core/settings/ToolbarPlacement.h"
+#include "ui/QtCp1252.h"
+#include "ui/QtFonts.h"
+#include "ui/TListBoxTwo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QList>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QToolBar>
+
+#include <array>
+#include <string>
+
+namespace mensurio {
+
+namespace {
+
+// Unit names whose superscripts, degree signs and quotes must survive the lists unchanged.
+const std::array<std::string, 15>& CodePageTestNames()
+{
+    static const std::array<std::string, 15> names = {
+        "kilometer/second\xB2", "meter\xB2", "meter^3", "meter^2", "BTU-inch/hour-foot\xB2-\xB0" "F",
+        "gigabyte (10^9 bytes)", "floppy disk (3.5\", DD)", "P.T.A. 2 (signal)", "gram/meter\xB3",
+        "p/s(Gasoline at 15.5\xB0" "C)", "inch water (60\xB0" "F)", "BTU/pound \xB0" "F", "meter\xB3",
+        "pica (computer 1/6\")", "pica (printer\x1Bs)"};
+    return names;
+}
+
+const std::pair<const char*, Qt::ToolBarArea> kDocks[] = {{"Dock97top", Qt::TopToolBarArea},
+                                                          {"Dock97left", Qt::LeftToolBarArea},
+                                                          {"Dock97right", Qt::RightToolBarArea},
+                                                          {"Dock97bottom", Qt::BottomToolBarArea}};
+
+} // namespace
+
+bool TForm1::LoadDatabaseAtStart()
+{
+    m_settings = ReadSettings(m_settingsFile);
+    fieldFont.readfromini(m_settingsFile, kFieldFontPrefix);
+    tabFont.readfromini(m_settingsFile, kTabFontPrefix);
+    if (!DatabaseLifecycle::LoadDatabaseAtStart(m_database, m_environment.baseDirectory, *m_environment.prompts,
+                                                m_settings.showhidden))
+        return false;
+    m_actions.MinimizetoTray1->setChecked(m_settings.tray);
+    return true;
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_started && m_startedOk)
+        FormShow();
+}
+
+void TForm1::FormShow()
+{
+    m_started = true;
+    if (m_database.LoadedFresh && !CodePageTestPasses()) {
+        m_database.NamesSimplified = true;
+        m_database.SimplifyNames();
+    }
+    ListBox2->setMode(m_settings.split ? TListBoxTwo::Mode::ttwo : TListBoxTwo::Mode::tstandard);
+    m_actions.ShowAllResults1->setChecked(m_settings.split);
+    m_actions.ShowHidden1->setChecked(m_settings.showhidden);
+    fillCategoryList();
+    selectCurrentCategoryAtStart();
+    SetMultiSelectMode(m_settings.AktualCate);
+    fillUnitLists(m_settings.AktualCate);
+    followCurrentCategory(true);
+    ApplyFonts();
+    RestoreCategoryMemory();
+    SplitCategoryMenu();
+    FitCategoryButton();
+    LoadToolbarPlacement();
+    ApplySortButton();
+    ApplyPressureSelectors();
+    ApplyPlacement();
+    LayoutWindow();
+    Edit1->setFocus();
+}
+
+// The names go through the (hidden) list and back, and the window's font must hold every
+// character above ASCII that they use; otherwise the names are simplified once.
+bool TForm1::CodePageTestPasses()
+{
+    const QFontMetrics metrics(ListBox3->font());
+    ListBox3->clear();
+    for (const std::string& name : CodePageTestNames())
+        ListBox3->addItem(QtCp1252::ToQString(name));
+    bool passes = true;
+    for (int row = 0; row < ListBox3->count(); ++row) {
+        const QString shown = ListBox3->item(row)->text();
+        if (QtCp1252::FromQString(shown) != CodePageTestNames()[static_cast<std::size_t>(row)])
+            passes = false;
+        for (const char32_t codePoint : shown.toUcs4()) {
+            if (codePoint > 127 && !metrics.inFontUcs4(codePoint))
+                passes = false;
+        }
+    }
+    ListBox3->clear();
+    return passes;
+}
+
+void TForm1::ApplyFonts()
+{
+    const QFont field = QtFonts::ToQFont(fieldFont, QApplication::font());
+    const std::optional<QColor> fieldColor = QtFonts::TextColor(fieldFont);
+    for (QWidget* widget : std::initializer_list<QWidget*>{Edit1, Edit2, ListBox1, ListBox2, ComboBox1, ComboBox2}) {
+        widget->setFont(field);
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Text, fieldColor.value_or(QApplication::palette().color(QPalette::Text)));
+        widget->setPalette(palette);
+    }
+    TabControl1->setFont(QtFonts::ToQFont(tabFont, QApplication::font()));
+}
+
+void TForm1::ApplySortButton() { m_actions.SortUnits1->setChecked(m_settings.GeSoUnit); }
+
+void TForm1::ApplyPressureSelectors()
+{
+    const QSignalBlocker block1(ComboBox1);
+    const QSignalBlocker block2(ComboBox2);
+    ComboBox1->setCurrentIndex(m_settings.com1abs ? 0 : 1);
+    ComboBox2->setCurrentIndex(m_settings.com2abs ? 0 : 1);
+}
+
+// The first run keeps the system's placement; later runs restore the stored one.
+void TForm1::ApplyPlacement()
+{
+    if (m_settings.maximized) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else if (m_settings.save) {
+        setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
+        resize(m_settings.width, m_settings.height);
+        move(m_settings.left, m_settings.top);
+    } else {
+        m_settings.save = true;
+    }
+}
+
+// The toolbar's visibility and dock; rows, positions and floating come with the toolbar layout.
+void TForm1::LoadToolbarPlacement()
+{
+    ToolbarPlacement current;
+    current.name = kToolbarSection;
+    current.visible = !Toolbar971->isHidden();
+    const ToolbarPlacement placement = LoadToolbarPositions(m_settingsFile, {current}).front();
+    Toolbar971->setVisible(placement.visible);
+    for (const auto& [dock, area] : kDocks) {
+        if (placement.dockedTo == dock && toolBarArea(Toolbar971) != area)
+            addToolBar(area, Toolbar971);
+    }
+    m_settings.Toolbar971Visible = !Toolbar971->isHidden();
+    m_actions.Toolbar1->setChecked(m_settings.Toolbar971Visible);
+    m_actions.AdvancedToolbar1->setChecked(m_settings.Toolbar972Visible);
+}
+
+} // namespace mensurio

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: MIT
+#include "ui/support/WindowHarness.h"
+
+#include "core/db/DatabaseFile.h"
+#include "core/settings/IniFile.h"
+
+#include <QTest>
+
+#include <initializer_list>
+#include <utility>
+
+namespace mensurio::test {
+
+UnitDatabase FixtureDatabase()
+{
+    UnitDatabase db;
+    const auto add = [&db](const char* category, std::initializer_list<std::pair<const char*, long double>> units) {
+        db.AddCategory(category, false);
+        for (const auto& [name, factor] : units)
+            db.AddUnit(category, name, "", factor, false);
+    };
+    add("Length", {{"meter", 1.0L}, {"kilometer", 1000.0L}, {"foot", 0.3048L}, {"inch", 0.0254L},
+                   {"yard", 0.9144L}, {"mile", 1609.344L}, {"survey foot", 1200.0L / 3937.0L}});
+    add("Pressure", {{"pascal", 1.0L}, {"bar", 1e5L}, {"atmosphere", 101325.0L}});
+    add("Temperature", {{"Celsius", 491.67L}, {"Fahrenheit", 459.67L}, {"Kelvin", 0.0L}, {"Rankine", 0.0L}});
+    add("Numbers", {{"decimal", 10.0L}, {"hexadecimal", 16.0L}, {"binary", 2.0L}});
+    add("Fractions", {{"fraction", 1.0L}});
+    add("Mass", {{"kilogram", 1.0L}, {"gram", 0.001L}, {"grain", 6.479891e-5L}});
+    db.SelectCategory("Mass");
+    for (db.FirstUnit(); db.HasUnit(); db.NextUnit()) {
+        if (db.UnitName() == "grain")
+            db.SetUnitHidden(true);
+    }
+    add("Secret", {{"one", 1.0L}});
+    db.SelectCategory("Secret");
+    db.SetCategoryHidden(true);
+    return db;
+}
+
+std::string FixtureDatabaseBytes() { return DatabaseFile::ToBytes(FixtureDatabase(), "MNSA"); }
+
+WindowHarness::WindowHarness(bool writeDatabase)
+{
+    if (writeDatabase)
+        dir.write("units.dat", FixtureDatabaseBytes());
+}
+
+WindowEnvironment WindowHarness::Environment(const std::string& firstArgument, bool trayAvailable)
+{
+    WindowEnvironment environment;
+    environment.baseDirectory = dir.path();
+    environment.settingsPath = SettingsPath();
+    environment.prompts = &prompts;
+    environment.firstArgument = firstArgument;
+    environment.trayAvailable = trayAvailable;
+    return environment;
+}
+
+TForm1& WindowHarness::Create(const std::string& firstArgument, bool trayAvailable)
+{
+    m_window = std::make_unique<TForm1>(Environment(firstArgument, trayAvailable));
+    return *m_window;
+}
+
+TForm1& WindowHarness::Start()
+{
+    TForm1& window = Create();
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        qWarning("the window was not exposed");
+    return window;
+}
+
+void WindowHarness::Finish()
+{
+    if (!m_window)
+        return;
+    m_window->close();
+    m_window.reset();
+}
+
+void WindowHarness::SetSetting(const std::string& key, const std::string& value, const std::string& section)
+{
+    IniFile(SettingsPath()).WriteString(section, key, value);
+}
+
+std::string WindowHarness::Setting(const std::string& key, const std::string& section) const
+{
+    return IniFile(SettingsPath()).ReadString(section, key, "<missing>");
+}
+
+void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers)
+{
+    QListWidgetItem* item = list->item(row);
+    if (item == nullptr) {
+        qWarning("no row %d to click", row);
+        return;
+    }
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(item).center());
+}
+
+void ClickRow(QListWidget* list, const QString& name, Qt::KeyboardModifiers modifiers)
+{
+    ClickRow(list, RowOf(list, name), modifiers);
+}
+
+int RowOf(const QListWidget* list, const QString& name)
+{
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->text() == name)
+            return row;
+    }
+    return -1;
+}
+
+QStringList SelectedNames(const QListWidget* list)
+{
+    QStringList names;
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->isSelected())
+            names.append(list->item(row)->text());
+    }
+    return names;
+}
+
+QString CurrentName(const QListWidget* list)
+{
+    const QListWidgetItem* item = list->currentItem();
+    return item != nullptr ? item->text() : QString();
+}
+
+} // namespace mensurio::test

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "support/FakePrompts.h"
+#include "support/ScratchDir.h"
+#include "ui/TForm1.h"
+#include "ui/WindowEnvironment.h"
+
+#include <QListWidget>
+#include <QStringList>
+
+#include <memory>
+#include <string>
+
+namespace mensurio::test {
+
+/// Categories for the window tests: Length (7 units, in this list order: meter, kilometer,
+/// foot, inch, yard, mile, survey foot), Pressure, Temperature, Numbers, Fractions, Mass (with
+/// a hidden unit "grain") and the hidden category "Secret".
+UnitDatabase FixtureDatabase();
+/// The fixture as file bytes ("MNSA": written by this program before).
+std::string FixtureDatabaseBytes();
+
+/// A conversion window on a scratch folder: the test writes the files, starts, drives and
+/// closes the window, and reads what the run left behind.
+class WindowHarness {
+public:
+    /// Writes the fixture database as units.dat unless told otherwise.
+    explicit WindowHarness(bool writeDatabase = true);
+
+    WindowEnvironment Environment(const std::string& firstArgument = {}, bool trayAvailable = false);
+    /// Creates the window (FormCreate) without showing it.
+    TForm1& Create(const std::string& firstArgument = {}, bool trayAvailable = false);
+    /// Creates the window, shows it and waits until it is exposed.
+    TForm1& Start();
+    /// Closes and destroys the window, as the end of a run does.
+    void Finish();
+    TForm1* window() { return m_window.get(); }
+
+    /// Settings written before the start (section "general" unless given).
+    void SetSetting(const std::string& key, const std::string& value, const std::string& section = "general");
+    std::string Setting(const std::string& key, const std::string& section = "general") const;
+    std::string SettingsPath() const { return dir.file("mensurio.ini"); }
+
+    template <typename T>
+    T* Find(const char* name) const
+    {
+        return m_window ? m_window->findChild<T*>(name) : nullptr;
+    }
+
+    ScratchDir dir;
+    FakePrompts prompts;
+
+private:
+    std::unique_ptr<TForm1> m_window;
+};
+
+/// Clicks a row as the user does, with the given keyboard modifiers (Ctrl toggles a row).
+void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void ClickRow(QListWidget* list, const QString& name, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+int RowOf(const QListWidget* list, const QString& name);
+QStringList SelectedNames(const QListWidget* list);
+QString CurrentName(const QListWidget* list);
+
+} // namespace mensurio::test
