@@ -1,22 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "cli/CliApp.h"
 
+#include "cli/CategoryInference.h"
+#include "cli/CliConversion.h"
+#include "cli/CliFind.h"
+#include "cli/CliUsageError.h"
+#include "cli/CliValue.h"
 #include "core/db/Cp1252.h"
 #include "core/db/DatabaseFile.h"
 #include "core/db/DatabaseLifecycle.h"
+#include "core/engine/RequestSettings.h"
 #include "core/platform/FileOps.h"
 #include "core/platform/Paths.h"
 
 #include <exception>
+#include <optional>
 #include <ostream>
 
 namespace mensurio {
-
-namespace {
-constexpr int ExitResult = 0;
-constexpr int ExitMessage = 1;
-constexpr int ExitUsage = 2;
-} // namespace
 
 bool CliApp::loadDatabase(const std::string& explicitPath)
 {
@@ -41,18 +42,44 @@ int CliApp::listCategories()
 {
     for (m_db.FirstCategory(); m_db.HasCategory(); m_db.NextCategory())
         m_out << Cp1252::ToUtf8(m_db.CategoryName()) << "\n";
-    return ExitResult;
+    return kExitResult;
 }
 
 int CliApp::listUnits(const std::string& category)
 {
-    if (!m_db.SelectCategory(Cp1252::FromUtf8(category))) {
-        m_err << "mensurio-cli: no category named " << category << "\n";
-        return ExitUsage;
-    }
+    const auto name = CategoryInference::ResolveCategory(m_db, Cp1252::FromUtf8(category));
+    if (!name || !m_db.SelectCategory(*name))
+        throw CliUsageError("no category named '" + category + "'");
     for (m_db.FirstUnit(); m_db.HasUnit(); m_db.NextUnit())
         m_out << Cp1252::ToUtf8(m_db.UnitName()) << "\n";
-    return ExitResult;
+    return kExitResult;
+}
+
+// A conversion in the named or the inferred category, or, when nothing names a unit, the typed
+// value on its own.
+int CliApp::convert()
+{
+    const std::string expression = Cp1252::FromUtf8(m_options.positional.front());
+    const ProgramSettings settings = CliConversion::SettingsOf(m_options);
+    std::optional<std::string> category;
+    if (!m_options.category.empty()) {
+        category = CategoryInference::ResolveCategory(m_db, Cp1252::FromUtf8(m_options.category));
+        if (!category)
+            throw CliUsageError("no category named '" + m_options.category + "'");
+    } else {
+        std::vector<std::string> names;
+        if (m_options.positional.size() > 1)
+            names.push_back(Cp1252::FromUtf8(m_options.positional[1]));
+        for (const std::string& to : m_options.toUnits)
+            names.push_back(Cp1252::FromUtf8(to));
+        category = CategoryInference::Infer(m_db, UnitListOptionsOf(settings), expression, names);
+    }
+    if (category)
+        return CliConversion(m_db, m_options, m_separators, m_out).Run(*category);
+    if (m_options.all)
+        throw CliUsageError("--all needs a category (-c) or a unit");
+    const ResultFormatOptions format{settings.ReNumber, settings.ReDeciPlace, m_separators};
+    return PrintTypedValue(expression, format, m_out);
 }
 
 int CliApp::Run(const std::vector<std::string>& args)
@@ -61,29 +88,40 @@ int CliApp::Run(const std::vector<std::string>& args)
     auto parsed = CliOptions::Parse(args, error);
     if (!parsed) {
         m_err << "mensurio-cli: " << error << "\nTry 'mensurio-cli --help'.\n";
-        return ExitUsage;
+        return kExitUsage;
     }
     m_options = *parsed;
     switch (m_options.action) {
     case CliOptions::Action::Help:
         m_out << CliOptions::UsageText();
-        return ExitResult;
+        return kExitResult;
     case CliOptions::Action::Version:
         m_out << "mensurio-cli " << MENSURIO_VERSION << "\n";
-        return ExitResult;
+        return kExitResult;
     default:
         break;
     }
     if (!loadDatabase(m_options.databasePath))
-        return ExitUsage;
+        return kExitUsage;
+    try {
+        return runAction();
+    } catch (const CliUsageError& error) {
+        m_err << "mensurio-cli: " << error.what() << "\n";
+        return kExitUsage;
+    }
+}
+
+int CliApp::runAction()
+{
     switch (m_options.action) {
     case CliOptions::Action::ListCategories:
         return listCategories();
     case CliOptions::Action::ListUnits:
         return listUnits(m_options.listUnitsCategory);
+    case CliOptions::Action::Find:
+        return CliFind::Print(m_db, m_options.findText, m_options.findAnywhere, m_out);
     default:
-        m_err << "mensurio-cli: conversions are not available in this build\n";
-        return ExitUsage;
+        return convert();
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "cli/CliOptions.h"
 #include "core/db/UnitDatabase.h"
+#include "core/engine/Separators.h"
 
 #include <iosfwd>
 #include <string>
@@ -14,16 +15,23 @@ namespace mensurio {
 /// with a message, 2 for a usage error or an unreadable database.
 class CliApp {
 public:
-    CliApp(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
+    /// separators: the locale's decimal and thousands separators for shown numbers.
+    CliApp(std::ostream& out, std::ostream& err, NumberSeparators separators)
+        : m_out(out), m_err(err), m_separators(separators)
+    {
+    }
     int Run(const std::vector<std::string>& args);
 
 private:
     bool loadDatabase(const std::string& explicitPath);
+    int runAction();
     int listCategories();
     int listUnits(const std::string& category);
+    int convert();
 
     std::ostream& m_out;
     std::ostream& m_err;
+    NumberSeparators m_separators;
     UnitDatabase m_db;
     CliOptions m_options;
 };

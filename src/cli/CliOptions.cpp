@@ -2,6 +2,7 @@
 #include "cli/CliOptions.h"
 
 #include <cstdlib>
+#include <optional>
 
 namespace mensurio {
 
@@ -19,7 +20,25 @@ bool parseInt(const std::string& text, int low, int high, int& out)
     return true;
 }
 
-bool isFormat(const std::string& f) { return f == "auto" || f == "scientific" || f == "fixed" || f == "thousands"; }
+// The result format a --format name stands for, as the settings store it (ReNumber).
+std::optional<int> formatNumber(const std::string& name)
+{
+    static const char* const names[] = {"auto", "scientific", "fixed", "thousands"};
+    for (int i = 0; i < 4; ++i) {
+        if (name == names[i])
+            return i;
+    }
+    return std::nullopt;
+}
+
+bool parseOptionalInt(const std::string& text, int low, int high, std::optional<int>& out)
+{
+    int value = 0;
+    if (!parseInt(text, low, high, value))
+        return false;
+    out = value;
+    return true;
+}
 
 // Applies one option that takes a value; returns false with `error` set when it is invalid.
 bool applyValueOption(CliOptions& o, const std::string& name, const std::string& value, std::string& error)
@@ -37,23 +56,32 @@ bool applyValueOption(CliOptions& o, const std::string& name, const std::string&
         o.action = CliOptions::Action::Find;
         o.findText = value;
     } else if (name == "--format") {
-        if (!isFormat(value)) {
+        o.resultFormat = formatNumber(value);
+        if (!o.resultFormat) {
             error = "--format must be auto, scientific, fixed or thousands";
             return false;
         }
-        o.format = value;
     } else if (name == "--places") {
-        if (!parseInt(value, 0, 12, o.places)) {
+        if (!parseOptionalInt(value, 0, 12, o.places)) {
             error = "--places must be a whole number from 0 to 12";
             return false;
         }
     } else if (name == "--style") {
-        if (!parseInt(value, 0, 2, o.style)) {
+        if (!parseOptionalInt(value, 0, 2, o.style)) {
             error = "--style must be 0, 1 or 2";
             return false;
         }
     }
     return true;
+}
+
+// "-5", "-.5" and "-(2+3)" are expressions, not options: no option starts with these.
+bool looksLikeOption(const std::string& a)
+{
+    if (a.size() < 2 || a[0] != '-')
+        return false;
+    const char next = a[1];
+    return !((next >= '0' && next <= '9') || next == '.' || next == ',' || next == '(');
 }
 
 bool takesValue(const std::string& a)
@@ -70,7 +98,7 @@ std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (optionsEnded || a.empty() || a[0] != '-' || a == "-") {
+        if (optionsEnded || !looksLikeOption(a)) {
             o.positional.push_back(a);
         } else if (a == "--") {
             optionsEnded = true;
@@ -108,6 +136,19 @@ std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args
         error = "too many arguments";
         return std::nullopt;
     }
+    if (o.action != Action::Convert && !o.positional.empty() && o.action != Action::Help &&
+        o.action != Action::Version) {
+        error = "unexpected argument " + o.positional.front();
+        return std::nullopt;
+    }
+    if (o.all && !o.toUnits.empty()) {
+        error = "--all shows every unit; it does not take --to";
+        return std::nullopt;
+    }
+    if (o.findAnywhere && o.action != Action::Find) {
+        error = "--anywhere needs --find";
+        return std::nullopt;
+    }
     return o;
 }
 
@@ -127,7 +168,8 @@ const char* CliOptions::UsageText()
            "  --input-gauge, --output-gauge   pressure reference (default absolute)\n"
            "  --list-categories    every category, one per line\n"
            "  --list-units CATEGORY  every unit of a category, one per line\n"
-           "  --find TEXT [--anywhere]  units whose names start with (or contain) TEXT\n"
+           "  --find TEXT [--anywhere]  categories and units whose names start with TEXT\n"
+           "                       (with --anywhere: that contain TEXT)\n"
            "  --help, --version\n"
            "  --                   ends the options (for an expression that starts with '-')\n";
 }

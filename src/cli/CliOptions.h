@@ -20,9 +20,10 @@ struct CliOptions {
     std::vector<std::string> positional; // EXPRESSION [FROM-UNIT]
     std::vector<std::string> toUnits;
     bool all = false;
-    std::string format = "auto";
-    int places = 9;
-    int style = 0;
+    // Result settings given on the command line; the settings' defaults apply to the others.
+    std::optional<int> resultFormat; // --format, as ReNumber (0 auto .. 3 thousands)
+    std::optional<int> places;       // --places, as ReDeciPlace
+    std::optional<int> style;        // --style, as multiformat
     bool inputGauge = false;
     bool outputGauge = false;
 

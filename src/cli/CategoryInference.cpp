@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: MIT
+#include "cli/CategoryInference.h"
+
+#include "cli/CliUsageError.h"
+#include "core/db/Cp1252.h"
+#include "core/engine/CategoryKind.h"
+#include "core/engine/ExpressionTree.h"
+#include "core/engine/NumberParser.h"
+#include "core/engine/SpecialCategories.h"
+#include "core/engine/UnitExpression.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <iterator>
+
+namespace mensurio {
+
+namespace {
+
+struct Candidate {
+    std::string name;
+    std::vector<UnitRecord> rows;
+};
+
+// How an expression reads in a category: with its units, naming some of them but failing, or
+// naming none.
+enum class ExpressionFit { Reads, NamesUnits, NoUnits };
+
+// The category's units as the unit-aware parse wants them: longer names first, inverse units
+// marked, exactly as the engine loads them.
+std::vector<KnownUnit> KnownUnitsOf(const Candidate& candidate)
+{
+    const CategoryKind kind = CategoryKindOf(candidate.name);
+    std::vector<std::string> names;
+    names.reserve(candidate.rows.size());
+    for (const UnitRecord& row : candidate.rows)
+        names.push_back(row.Name);
+    const std::vector<bool> inverse = MarkInverseUnits(kind, names);
+    std::vector<KnownUnit> known;
+    known.reserve(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i)
+        known.push_back({names[i], candidate.rows[i].Factor, i < inverse.size() && inverse[i]});
+    std::stable_sort(known.begin(), known.end(),
+                     [](const KnownUnit& a, const KnownUnit& b) { return a.name.size() > b.name.size(); });
+    return known;
+}
+
+ExpressionFit FitOf(const Candidate& candidate, std::string_view expression)
+{
+    const CategoryKind kind = CategoryKindOf(candidate.name);
+    // These kinds read no unit names in the typed text.
+    if (kind == CategoryKind::Temperature || kind == CategoryKind::Numbers || kind == CategoryKind::Fractions)
+        return ExpressionFit::NoUnits;
+    const std::vector<KnownUnit> known = KnownUnitsOf(candidate);
+    const bool checkInverse = kind == CategoryKind::Efficiency || kind == CategoryKind::Reciprocal;
+    const UnitExpressionResult parsed = ParseUnitExpression(expression, known, checkInverse, false);
+    if (parsed.code == 0 && parsed.hasUnits)
+        return ExpressionFit::Reads;
+    return parsed.usedCount > 0 ? ExpressionFit::NamesUnits : ExpressionFit::NoUnits;
+}
+
+bool HoldsAll(const Candidate& candidate, const std::vector<std::string>& names, bool exact)
+{
+    return std::all_of(names.begin(), names.end(), [&](const std::string& name) {
+        return std::any_of(candidate.rows.begin(), candidate.rows.end(), [&](const UnitRecord& row) {
+            return exact ? row.Name == name : UnitDatabase::SameNameIgnoringCase(row.Name, name);
+        });
+    });
+}
+
+std::vector<Candidate> Filter(const std::vector<Candidate>& from, const auto& keep)
+{
+    std::vector<Candidate> kept;
+    std::copy_if(from.begin(), from.end(), std::back_inserter(kept), keep);
+    return kept;
+}
+
+// The categories named units narrow the choice to: every category when there are none.
+std::vector<Candidate> CandidatesForNames(std::vector<Candidate> all, const std::vector<std::string>& names)
+{
+    if (names.empty())
+        return all;
+    std::vector<Candidate> exact = Filter(all, [&](const Candidate& c) { return HoldsAll(c, names, true); });
+    if (!exact.empty())
+        return exact;
+    return Filter(all, [&](const Candidate& c) { return HoldsAll(c, names, false); });
+}
+
+std::string JoinedNames(const std::vector<std::string>& names)
+{
+    constexpr std::size_t shown = 8;
+    std::string text;
+    for (std::size_t i = 0; i < names.size() && i < shown; ++i)
+        text += (i > 0 ? ", " : "") + Cp1252::ToUtf8(names[i]);
+    if (names.size() > shown)
+        text += ", ...";
+    return text;
+}
+
+[[noreturn]] void ThrowNoFit(const std::vector<Candidate>& candidates, const std::vector<std::string>& names)
+{
+    if (candidates.empty())
+        throw CliUsageError("no category holds every named unit (" + JoinedNames(names) + ")");
+    std::vector<std::string> categories;
+    for (const Candidate& c : candidates)
+        categories.push_back(c.name);
+    throw CliUsageError("the units fit more than one category (" + JoinedNames(categories) +
+                        "); choose one with -c");
+}
+
+} // namespace
+
+std::optional<std::string> CategoryInference::ResolveCategory(const UnitDatabase& database, std::string_view name)
+{
+    const std::string wanted = UnitDatabase::CutName(name);
+    const auto& categories = database.Categories();
+    for (const CategoryRecord& c : categories) {
+        if (c.Name == wanted)
+            return c.Name;
+    }
+    for (const CategoryRecord& c : categories) {
+        if (UnitDatabase::SameNameIgnoringCase(c.Name, wanted))
+            return c.Name;
+    }
+    return std::nullopt;
+}
+
+int CategoryInference::ResolveUnit(const std::vector<UnitRecord>& rows, std::string_view name)
+{
+    const std::string wanted = UnitDatabase::CutName(name);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].Name == wanted)
+            return static_cast<int>(i);
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (UnitDatabase::SameNameIgnoringCase(rows[i].Name, wanted))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+bool CategoryInference::IsPlainValue(std::string_view expression)
+{
+    std::string working(expression);
+    std::replace(working.begin(), working.end(), ',', '.');
+    if (working.empty())
+        return true;
+    const ParsedNumber number = ParseNumber(working);
+    return number.ok || number.overflow || !EvaluateExpression(working).failed;
+}
+
+std::optional<std::string> CategoryInference::Infer(const UnitDatabase& database, UnitListOptions options,
+                                                    std::string_view expression,
+                                                    const std::vector<std::string>& unitNames)
+{
+    std::vector<std::string> names;
+    for (const std::string& name : unitNames)
+        names.push_back(UnitDatabase::CutName(name));
+    std::vector<Candidate> all;
+    for (const CategoryRecord& c : database.Categories())
+        all.push_back({c.Name, ListCategoryUnits(database, c.Name, options)});
+    std::vector<Candidate> candidates = CandidatesForNames(std::move(all), names);
+
+    if (!IsPlainValue(expression)) {
+        // Categories the expression reads in; failing those, categories whose units it names
+        // (their conversion then shows the engine's message).
+        std::vector<Candidate> reads;
+        std::vector<Candidate> named;
+        for (Candidate& c : candidates) {
+            const ExpressionFit fit = FitOf(c, expression);
+            if (fit == ExpressionFit::Reads)
+                reads.push_back(c);
+            else if (fit == ExpressionFit::NamesUnits)
+                named.push_back(c);
+        }
+        if (reads.empty())
+            reads = std::move(named);
+        if (!reads.empty())
+            candidates = std::move(reads);
+        else if (names.empty())
+            return std::nullopt; // the expression names no unit of any category
+    } else if (names.empty()) {
+        return std::nullopt;
+    }
+    if (candidates.size() != 1)
+        ThrowNoFit(candidates, names);
+    return candidates.front().name;
+}
+
+} // namespace mensurio

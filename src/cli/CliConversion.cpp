@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: MIT
+#include "cli/CliConversion.h"
+
+#include "cli/CategoryInference.h"
+#include "cli/CliUsageError.h"
+#include "core/db/Cp1252.h"
+#include "core/engine/CategoryKind.h"
+#include "core/engine/Engine.h"
+#include "core/engine/NumberSystems.h"
+#include "core/engine/RequestSettings.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <ostream>
+
+namespace mensurio {
+
+namespace {
+
+// Temperature and Numbers show single-selection lists: one input and one output unit.
+bool IsSingleSelection(CategoryKind kind)
+{
+    return kind == CategoryKind::Temperature || kind == CategoryKind::Numbers;
+}
+
+std::string Quoted(const std::string& cp1252) { return "'" + Cp1252::ToUtf8(cp1252) + "'"; }
+
+} // namespace
+
+CliConversion::CliConversion(UnitDatabase& database, const CliOptions& options, NumberSeparators separators,
+                             std::ostream& out)
+    : m_database(database), m_options(options), m_separators(separators), m_out(out)
+{
+}
+
+ProgramSettings CliConversion::SettingsOf(const CliOptions& options)
+{
+    ProgramSettings settings;
+    if (options.resultFormat)
+        settings.ReNumber = *options.resultFormat;
+    if (options.places)
+        settings.ReDeciPlace = *options.places;
+    if (options.style)
+        settings.multiformat = *options.style;
+    settings.split = options.all;
+    settings.com1abs = !options.inputGauge;
+    settings.com2abs = !options.outputGauge;
+    return settings;
+}
+
+int CliConversion::Run(const std::string& category)
+{
+    const ProgramSettings settings = SettingsOf(m_options);
+    Tengine engine(m_database);
+    const std::vector<UnitRecord> rows = engine.LoadCategoryUnits(category, UnitListOptionsOf(settings));
+    if (engine.Kind() == CategoryKind::Fractions)
+        throw CliUsageError("nothing converts in the category " + Quoted(category));
+    if (rows.empty())
+        throw CliUsageError("the category " + Quoted(category) + " has no units");
+
+    ConversionRequest request;
+    ApplyProgramSettings(request, settings, m_separators);
+    request.inputText = Cp1252::FromUtf8(m_options.positional.front());
+    std::vector<std::string> inputNames;
+    if (m_options.positional.size() > 1)
+        inputNames.push_back(m_options.positional[1]);
+    request.input = selectionOf(rows, inputNames, category);
+    request.output = selectionOf(rows, m_options.toUnits, category);
+    if (IsSingleSelection(engine.Kind())) {
+        if (request.input.SelectedCount() == 0)
+            throw CliUsageError("the category " + Quoted(category) + " needs an input unit (FROM-UNIT)");
+        if (m_options.toUnits.size() > 1)
+            throw CliUsageError("the category " + Quoted(category) + " takes only one --to unit");
+        if (m_options.toUnits.empty() && !m_options.all)
+            throw CliUsageError("the category " + Quoted(category) + " needs an output unit (--to)");
+        if (m_options.all)
+            request.output = request.input; // the list always has a current row; the input unit will do
+    }
+    const ConversionResult result = engine.Convert(request);
+    return m_options.all ? printAllResults(rows, result) : printOutputField(category, result);
+}
+
+// The list selection for unit names given on the command line: each name's row selected, the
+// first one current (the row a single-selection list shows).
+ListSelection CliConversion::selectionOf(const std::vector<UnitRecord>& rows, const std::vector<std::string>& names,
+                                         const std::string& category) const
+{
+    ListSelection selection;
+    selection.selected.assign(rows.size(), false);
+    for (const std::string& utf8 : names) {
+        const int row = CategoryInference::ResolveUnit(rows, Cp1252::FromUtf8(utf8));
+        if (row < 0)
+            throw CliUsageError("no unit named '" + utf8 + "' in the category " + Quoted(category));
+        selection.Select(row, true);
+        if (selection.current < 0)
+            selection.current = row;
+    }
+    return selection;
+}
+
+int CliConversion::printOutputField(const std::string& category, const ConversionResult& result)
+{
+    if (!result.outputText)
+        throw CliUsageError("nothing converts in the category " + Quoted(category));
+    m_out << Cp1252::ToUtf8(*result.outputText) << "\n";
+    // A Roman numeral beyond the largest one the engine writes is shown in the result's place,
+    // but it is a refusal all the same.
+    if (!result.resultValid || *result.outputText == kResultTooLargeMessage)
+        return kExitMessage;
+    return kExitResult;
+}
+
+// Every listed unit's result, "value<TAB>unit name"; a refusal clears the column and leaves
+// its message in the output field.
+int CliConversion::printAllResults(const std::vector<UnitRecord>& rows, const ConversionResult& result)
+{
+    if (result.allResults && !result.allResults->empty()) {
+        const std::size_t count = std::min(rows.size(), result.allResults->size());
+        for (std::size_t i = 0; i < count; ++i)
+            m_out << Cp1252::ToUtf8((*result.allResults)[i]) << "\t" << Cp1252::ToUtf8(rows[i].Name) << "\n";
+        return kExitResult;
+    }
+    m_out << Cp1252::ToUtf8(result.outputText.value_or(std::string())) << "\n";
+    return kExitMessage;
+}
+
+} // namespace mensurio

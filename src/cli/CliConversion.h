@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "cli/CliOptions.h"
+#include "core/db/UnitDatabase.h"
+#include "core/engine/ConversionResult.h"
+#include "core/engine/ListSelection.h"
+#include "core/engine/Separators.h"
+#include "core/settings/ProgramSettings.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace mensurio {
+
+/// One conversion of the command line: the request the window would build for the same
+/// category, input unit and output units, run through the engine; prints the output field's
+/// text (or, with --all, every unit's result) and returns the exit status.
+class CliConversion {
+public:
+    CliConversion(UnitDatabase& database, const CliOptions& options, NumberSeparators separators,
+                  std::ostream& out);
+
+    /// Converts in the given category (its database spelling). Throws CliUsageError.
+    int Run(const std::string& category);
+
+    /// The settings a command line converts under: the program's defaults with the choices
+    /// made by --format, --places, --style, --all and the pressure options.
+    static ProgramSettings SettingsOf(const CliOptions& options);
+
+private:
+    ListSelection selectionOf(const std::vector<UnitRecord>& rows, const std::vector<std::string>& names,
+                              const std::string& category) const;
+    int printOutputField(const std::string& category, const ConversionResult& result);
+    int printAllResults(const std::vector<UnitRecord>& rows, const ConversionResult& result);
+
+    UnitDatabase& m_database;
+    const CliOptions& m_options;
+    NumberSeparators m_separators;
+    std::ostream& m_out;
+};
+
+} // namespace mensurio

@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: MIT
+#include "cli/CliFixture.h"
+
+#include <algorithm>
+#include <filesystem>
+
+using namespace mensurio;
+using namespace mensurio::test;
+
+namespace {
+
+class CliResult : public CliTest, public ::testing::WithParamInterface<CliCase> {};
+class CliMessage : public CliTest, public ::testing::WithParamInterface<CliCase> {};
+
+} // namespace
+
+// Exit status 0: the output field's text (or the typed value) on standard output.
+TEST_P(CliResult, Convert_printsTheResultAndExitsWithZero)
+{
+    const auto r = runOnFixture(GetParam().args);
+    EXPECT_EQ(r.out, GetParam().out);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.status, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fixture, CliResult,
+    ::testing::Values(
+        CliCase{"single", {"1", "foot", "--to", "inch"}, "12\n"},
+        CliCase{"unitNamesIgnoreCase", {"1", "FOOT", "--to", "Inch"}, "12\n"},
+        CliCase{"exactNameFirstMega", {"1", "meter", "--to", "Mm"}, "1E-6\n"},
+        CliCase{"exactNameFirstMilli", {"1", "meter", "--to", "mm"}, "1000\n"},
+        CliCase{"caseInsensitiveTakesFirstRow", {"1", "meter", "--to", "MM"}, "1000\n"},
+        CliCase{"categoryNamedIgnoringCase", {"-c", "length", "2", "meter", "--to", "foot"}, "6.56167979\n"},
+        CliCase{"sharedUnitNamedCategory", {"-c", "Typography", "1", "inch", "--to", "point"}, "72\n"},
+        CliCase{"otherUnitDecides", {"2", "inch", "--to", "pica"}, "12\n"},
+        CliCase{"commaIsDecimalPoint", {"1,5", "yard", "--to", "foot"}, "4.5\n"},
+        CliCase{"arithmeticInput", {"2 * 3", "foot", "--to", "inch"}, "72\n"},
+        CliCase{"emptyInputIsZero", {"", "foot", "--to", "inch"}, "0\n"},
+        CliCase{"hiddenUnitConverts", {"1", "league (hidden)", "--to", "meter"}, "4828.032\n"},
+        CliCase{"utf8UnitName", {"1", "toise (ancien r\xC3\xA9gime)", "--to", "meter"}, "1.949036\n"},
+        CliCase{"dashDashEndsOptions", {"--to", "foot", "--", "-5", "meter"}, "-16.40419948\n"},
+        CliCase{"compoundOutputStyle0", {"1.5", "yard", "--to", "foot", "--to", "yard"}, "(1) yard + (1.5) foot\n"},
+        CliCase{"compoundOutputStyle1",
+                {"--style", "1", "1.5", "yard", "--to", "yard", "--to", "foot"},
+                "1 yard + 1.5 foot\n"},
+        CliCase{"compoundOutputStyle2",
+                {"--style", "2", "1.5", "yard", "--to", "yard", "--to", "foot"},
+                "yard (1) + foot (1.5)\n"},
+        CliCase{"compoundInput", {"5 foot + 3 inch", "--to", "inch"}, "63\n"},
+        CliCase{"compoundInputIgnoresFromUnit", {"5 foot + 3 inch", "yard", "--to", "inch"}, "63\n"},
+        CliCase{"compoundInputToCompoundOutput",
+                {"(1) foot - (1) inch", "--to", "inch", "--to", "foot"},
+                "(0) foot + (11) inch\n"},
+        CliCase{"formatAuto", {"--format", "auto", "1234.5678", "meter", "--to", "meter"}, "1234.5678\n"},
+        CliCase{"formatScientific",
+                {"--format", "scientific", "--places", "2", "1234.5678", "meter", "--to", "meter"},
+                "1.2E+003\n"},
+        CliCase{"formatScientificDefaultPlaces",
+                {"--format", "scientific", "1234.5678", "meter", "--to", "meter"},
+                "1.23456780E+003\n"},
+        CliCase{"formatFixed", {"--format", "fixed", "--places", "2", "1234.5678", "meter", "--to", "meter"},
+                "1234.57\n"},
+        CliCase{"formatFixedNoPlaces", {"--format", "fixed", "--places", "0", "1234.5678", "meter", "--to", "meter"},
+                "1235\n"},
+        CliCase{"formatThousands",
+                {"--format", "thousands", "--places", "2", "1234567.5678", "meter", "--to", "meter"},
+                "1,234,567.57\n"},
+        CliCase{"pressureAbsolute", {"1", "atmosphere (atm)", "--to", "pascal"}, "101325\n"},
+        CliCase{"pressureGaugeInput", {"--input-gauge", "1", "bar", "--to", "bar"}, "2.01325\n"},
+        CliCase{"pressureGaugeOutput", {"--output-gauge", "1", "atmosphere (atm)", "--to", "pascal"}, "0\n"},
+        CliCase{"pressureBothGauge",
+                {"--input-gauge", "--output-gauge", "1", "atmosphere (atm)", "--to", "pascal"},
+                "101325\n"},
+        CliCase{"pressureGaugeCompound",
+                {"--input-gauge", "0", "pascal", "--to", "bar", "--to", "pascal"},
+                "(1) bar + (1325) pascal\n"},
+        CliCase{"temperature", {"100", "Celsius", "--to", "Fahrenheit"}, "212\n"},
+        CliCase{"temperatureExpression", {"-80/2", "Celsius", "--to", "Fahrenheit"}, "-40\n"},
+        CliCase{"negativeNumberIsNoOption", {"-5", "meter", "--to", "foot"}, "-16.40419948\n"},
+        CliCase{"temperatureKelvin", {"0", "Kelvin", "--to", "Celsius"}, "-273.15\n"},
+        CliCase{"numbersToHexadecimal", {"255", "decimal", "--to", "hexadecimal"}, "FF\n"},
+        CliCase{"numbersLowerCaseDigits", {"ff", "hexadecimal", "--to", "decimal"}, "255\n"},
+        CliCase{"numbersFromRoman", {"MCMXCIV", "Roman numerals", "--to", "decimal"}, "1994\n"},
+        CliCase{"numbersToRoman", {"14", "decimal", "--to", "roman numerals"}, "XIV\n"},
+        CliCase{"valueNumber", {"1,5"}, "1.5\n"},
+        CliCase{"valueExpression", {"2 * 3 ^ 2"}, "18\n"},
+        CliCase{"valueSpacesIgnored", {"1 000"}, "1000\n"},
+        CliCase{"valueImplicitProduct", {"2(3)"}, "6\n"},
+        CliCase{"valueEmptyIsZero", {""}, "0\n"},
+        CliCase{"valueHugeExponentIsInfinite", {"1e9999"}, "INF\n"},
+        CliCase{"valueFormatted", {"--format", "fixed", "--places", "3", "2/3"}, "0.667\n"},
+        CliCase{"valueNegativeAfterDashDash", {"--", "-2.5"}, "-2.5\n"}),
+    CaseName);
+
+// Exit status 1: the engine's message on standard output, nothing on standard error.
+TEST_P(CliMessage, Convert_printsTheMessageAndExitsWithOne)
+{
+    const auto r = runOnFixture(GetParam().args);
+    EXPECT_EQ(r.out, GetParam().out);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.status, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fixture, CliMessage,
+    ::testing::Values(
+        CliCase{"valueUnreadable", {"abc"}, "invalid or incomplete expression\n"},
+        CliCase{"valueOverflow", {"1e5000"}, "invalid or incomplete expression\n"},
+        CliCase{"valueUnknownUnit", {"5 parsec"}, "invalid or incomplete expression\n"},
+        CliCase{"overflowInUnit", {"1e5000", "meter", "--to", "foot"}, "invalid or incomplete expression\n"},
+        CliCase{"overflowInArithmetic", {"1e4000 * 1e4000", "meter", "--to", "foot"},
+                "invalid or incomplete expression\n"},
+        CliCase{"unreadableInUnit", {"abc", "meter", "--to", "foot"}, "invalid or incomplete expression\n"},
+        CliCase{"badCompoundInput", {"5 foot + 3", "--to", "inch"},
+                "incorrect use of '+' or '-' operator in expression\n"},
+        CliCase{"noInputUnit", {"-c", "Length", "5", "--to", "meter"}, "no unit selected\n"},
+        CliCase{"noOutputUnit", {"-c", "Length", "5", "meter"}, "no unit selected\n"},
+        CliCase{"compoundInputWithoutOutput", {"5 foot + 3 inch"}, "no unit selected\n"},
+        CliCase{"temperatureNamesNoUnits", {"5 Celsius", "Celsius", "--to", "Kelvin"},
+                "invalid or incomplete expression\n"},
+        CliCase{"numbersInvalidDigit", {"G", "hexadecimal", "--to", "decimal"}, "Invalid hexadecimal number\n"},
+        CliCase{"numbersInvalidRoman", {"ABC", "Roman numerals", "--to", "decimal"}, "invalid Roman numeral\n"},
+        CliCase{"numbersRomanTooLarge", {"5000000", "decimal", "--to", "Roman numerals"}, "result too large\n"},
+        CliCase{"allRefused", {"abc", "meter", "--all"}, "invalid or incomplete expression\n"},
+        CliCase{"allWithoutInputUnit", {"-c", "Length", "--all", "5"}, "no unit selected\n"}),
+    CaseName);
+
+// Exit status 2: a usage error explained on standard error, nothing on standard output.
+TEST_F(CliTest, UsageErrors_explainOnStandardErrorAndExitWithTwo)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {"1", "parsec", "--to", "meter"},                      // no category holds the unit
+        {"1", "meter", "--to", "pascal"},                      // no category holds both units
+        {"1", "inch"},                                         // Length and Typography both hold it
+        {"5 inch", "--all"},                                   // the expression reads in both
+        {"-c", "Volume", "1"},                                 // unknown category
+        {"-c", "Length", "1", "point", "--to", "meter"},       // unit of another category
+        {"-c", "Length", "1", "meter", "--to", "pica"},        // output unit of another category
+        {"-c", "Fractions", "3/4"},                            // converts nothing
+        {"-c", "Empty", "1"},                                  // no units
+        {"100", "Celsius", "--to", "Kelvin", "--to", "Fahrenheit"}, // single-selection lists
+        {"-c", "Temperature", "100", "--to", "Kelvin"},        // no input unit
+        {"100", "Celsius"},                                    // no output unit
+        {"-c", "Numbers", "--all", "255"},                     // no input unit
+        {"1", "meter", "--all", "--to", "foot"},               // --all shows every unit
+        {"5", "--all"},                                        // --all without a category
+        {"5", "meter", "foot"},                                // too many arguments
+        {"--anywhere", "5"},                                   // --anywhere without --find
+        {"--list-categories", "5"},                            // stray argument
+        {"--to", "foot"},                                      // nothing to convert
+        {"--places", "-1", "5"},
+        {"--style", "x", "5"},
+    };
+    for (const auto& args : cases) {
+        const auto r = runOnFixture(args);
+        EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);
+        EXPECT_EQ(r.err.rfind("mensurio-cli: ", 0), 0u) << ::testing::PrintToString(args) << r.err;
+        EXPECT_EQ(r.out, "") << ::testing::PrintToString(args);
+    }
+}
+
+TEST_F(CliTest, UsageError_ambiguousCategoryNamesTheCandidates)
+{
+    const auto r = runOnFixture({"1", "inch"});
+    EXPECT_NE(r.err.find("Length, Typography"), std::string::npos) << r.err;
+}
+
+TEST_F(CliTest, All_printsEveryListedUnitInNameOrderHiddenIncluded)
+{
+    const auto r = runOnFixture({"1", "meter", "--all"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "3.280839895\tfoot\n"
+                     "39.37007874\tinch\n"
+                     "0.0002071237307\tleague (hidden)\n"
+                     "1\tmeter\n"
+                     "1000\tmm\n"
+                     "1E-6\tMm\n"
+                     "0.5130741556\ttoise (ancien r\xC3\xA9gime)\n"
+                     "1.093613298\tyard\n");
+}
+
+TEST_F(CliTest, All_followsTheKindAndTheOptions)
+{
+    struct AllCase {
+        std::vector<std::string> args;
+        std::string line;
+    };
+    const std::vector<AllCase> cases = {
+        {{"100", "Celsius", "--all"}, "212\tFahrenheit\n"},
+        {{"100", "Celsius", "--all"}, "373.15\tKelvin\n"},
+        {{"255", "decimal", "--all"}, "FF\thexadecimal\n"},
+        {{"255", "decimal", "--all"}, "CCLV\tRoman numerals\n"},
+        {{"255", "decimal", "--all"}, "11111111\tbinary\n"},
+        {{"5 foot + 3 inch", "--all"}, "1.6002\tmeter\n"},     // category from the expression
+        {{"-c", "Typography", "5 inch", "--all"}, "360\tpoint\n"},
+        {{"--input-gauge", "0", "pascal", "--all"}, "1\tatmosphere (atm)\n"},
+        {{"--format", "fixed", "--places", "1", "1", "foot", "--all"}, "12.0\tinch\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = runOnFixture(c.args);
+        EXPECT_EQ(r.status, 0) << ::testing::PrintToString(c.args) << r.err;
+        EXPECT_NE(r.out.find(c.line), std::string::npos) << ::testing::PrintToString(c.args) << r.out;
+    }
+}
+
+TEST_F(CliTest, Convert_leavesTheDatabaseFolderAsItWas)
+{
+    const std::string before = m_dir.read("fixture.dat");
+    EXPECT_EQ(runOnFixture({"5 foot + 3 inch", "--to", "yard", "--to", "inch"}).status, 0);
+    EXPECT_EQ(m_dir.read("fixture.dat"), before);
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(m_dir.path()))
+        files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"fixture.dat", "stderr.txt", "stdout.txt"}));
+}
