@@ -4,6 +4,9 @@
 #include "core/db/DatabaseFile.h"
 #include "core/settings/IniFile.h"
 
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 #include <initializer_list>
@@ -87,6 +90,27 @@ void WindowHarness::SetSetting(const std::string& key, const std::string& value,
 std::string WindowHarness::Setting(const std::string& key, const std::string& section) const
 {
     return IniFile(SettingsPath()).ReadString(section, key, "<missing>");
+}
+
+void WindowHarness::ChooseCategory(const QString& name)
+{
+    auto* menu = Find<QMenu>("PopupMenu1");
+    emit menu->aboutToShow();
+    for (QAction* item : menu->actions()) {
+        if (item->data().toString() == name) {
+            item->trigger();
+            return;
+        }
+    }
+    qWarning("no category item %s", qPrintable(name));
+}
+
+void WindowHarness::Type(const QString& text)
+{
+    auto* edit = Find<QLineEdit>("Edit1");
+    edit->setFocus();
+    edit->clear();
+    QTest::keyClicks(edit, text);
 }
 
 void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers)

@@ -48,6 +48,11 @@ public:
         return m_window ? m_window->findChild<T*>(name) : nullptr;
     }
 
+    /// Picks a category from the category button's menu, as the user does.
+    void ChooseCategory(const QString& name);
+    /// Makes the input field hold exactly `text`, typed key by key.
+    void Type(const QString& text);
+
     ScratchDir dir;
     FakePrompts prompts;
 
