@@ -108,6 +108,10 @@ int CliApp::Run(const std::vector<std::string>& args)
     } catch (const CliUsageError& error) {
         m_err << "mensurio-cli: " << error.what() << "\n";
         return kExitUsage;
+    } catch (const std::exception& error) {
+        // Not expected from any input; still a message and an exit status, never an abort.
+        m_err << "mensurio-cli: " << error.what() << "\n";
+        return kExitUsage;
     }
 }
 

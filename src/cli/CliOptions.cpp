@@ -90,6 +90,24 @@ bool takesValue(const std::string& a)
            a == "--format" || a == "--places" || a == "--style";
 }
 
+// What is wrong with the options taken together; empty when nothing is.
+std::string combinationError(const CliOptions& o)
+{
+    using Action = CliOptions::Action;
+    if (o.action == Action::Convert && o.positional.empty())
+        return "nothing to convert";
+    if (o.action == Action::Convert && o.positional.size() > 2)
+        return "too many arguments";
+    if (o.action != Action::Convert && o.action != Action::Help && o.action != Action::Version &&
+        !o.positional.empty())
+        return "unexpected argument " + o.positional.front();
+    if (o.all && !o.toUnits.empty())
+        return "--all shows every unit; it does not take --to";
+    if (o.findAnywhere && o.action != Action::Find)
+        return "--anywhere needs --find";
+    return {};
+}
+
 } // namespace
 
 std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args, std::string& error)
@@ -128,34 +146,19 @@ std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args
             return std::nullopt;
         }
     }
-    if (o.action == Action::Convert && o.positional.empty()) {
-        error = "nothing to convert";
+    error = combinationError(o);
+    if (!error.empty())
         return std::nullopt;
-    }
-    if (o.action == Action::Convert && o.positional.size() > 2) {
-        error = "too many arguments";
-        return std::nullopt;
-    }
-    if (o.action != Action::Convert && !o.positional.empty() && o.action != Action::Help &&
-        o.action != Action::Version) {
-        error = "unexpected argument " + o.positional.front();
-        return std::nullopt;
-    }
-    if (o.all && !o.toUnits.empty()) {
-        error = "--all shows every unit; it does not take --to";
-        return std::nullopt;
-    }
-    if (o.findAnywhere && o.action != Action::Find) {
-        error = "--anywhere needs --find";
-        return std::nullopt;
-    }
     return o;
 }
 
 const char* CliOptions::UsageText()
 {
     return "Usage: mensurio-cli [options] EXPRESSION [FROM-UNIT] [--to UNIT]...\n"
-           "Converts EXPRESSION between units of the Mensurio units database.\n"
+           "Converts EXPRESSION between units of the Mensurio units database. EXPRESSION is\n"
+           "a number, an arithmetic expression or a sum naming units ('5 foot + 3 inch');\n"
+           "without any unit its value is printed. Unit and category names match exactly,\n"
+           "else ignoring letter case.\n"
            "\n"
            "  --db FILE            units database (default: units.dat beside the executable,\n"
            "                       else default.dat)\n"
@@ -171,7 +174,10 @@ const char* CliOptions::UsageText()
            "  --find TEXT [--anywhere]  categories and units whose names start with TEXT\n"
            "                       (with --anywhere: that contain TEXT)\n"
            "  --help, --version\n"
-           "  --                   ends the options (for an expression that starts with '-')\n";
+           "  --                   ends the options (for an expression that starts with '-')\n"
+           "\n"
+           "Exit status: 0 for a result, 1 when the conversion answered with a message (shown\n"
+           "on standard output), 2 for a usage error or an unreadable database.\n";
 }
 
 } // namespace mensurio
