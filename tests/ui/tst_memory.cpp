@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: MIT
+// Conversion memory through the window: category changes, restarts, Show All Results and
+// Clear Conversion Memory.
+#include "ui/TListBoxTwo.h"
+#include "ui/support/WindowHarness.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace mensurio;
+using namespace mensurio::test;
+
+class TestMemory : public QObject {
+    Q_OBJECT
+private:
+    static QListWidget* list1(WindowHarness& h) { return h.Find<QListWidget>("ListBox1"); }
+    static TListBoxTwo* list2(WindowHarness& h) { return h.Find<TListBoxTwo>("ListBox2"); }
+    static QLineEdit* edit1(WindowHarness& h) { return h.Find<QLineEdit>("Edit1"); }
+    static QLineEdit* edit2(WindowHarness& h) { return h.Find<QLineEdit>("Edit2"); }
+
+    // In Length: foot in; kilometer, inch and mile out (default-order positions 1, 3 and 5).
+    void selectThreeOutputs(WindowHarness& h)
+    {
+        ClickRow(list1(h), "foot");
+        ClickRow(list2(h), "kilometer");
+        ClickRow(list2(h), "inch", Qt::ControlModifier);
+        ClickRow(list2(h), "mile", Qt::ControlModifier);
+    }
+
+private slots:
+    void categoryChange_savesTheLeftCategoryAndRestoresItOnReturn()
+    {
+        WindowHarness h;
+        h.SetSetting("AktualCate", "Length");
+        h.Start();
+        ClickRow(list1(h), "yard");
+        ClickRow(list2(h), "foot");
+        h.Type("2");
+        QCOMPARE(edit2(h)->text(), QString("6"));
+        h.ChooseCategory("Mass");
+        QCOMPARE(h.Setting("list1", "Length"), std::string("yard"));
+        QCOMPARE(h.Setting("list2m", "Length"), std::string("02"));
+        QCOMPARE(h.Setting("hodnota", "Length"), std::string("2"));
+        QCOMPARE(edit1(h)->text(), QString()); // Mass has no memory yet
+        h.ChooseCategory("Length");
+        QCOMPARE(SelectedNames(list1(h)), QStringList({"yard"}));
+        QCOMPARE(SelectedNames(list2(h)), QStringList({"foot"}));
+        QCOMPARE(edit1(h)->text(), QString("2"));
+        QCOMPARE(edit2(h)->text(), QString("6"));
+    }
+
+    void restart_restoresThreeOutputUnitsAlsoAfterTheSortChanged()
+    {
+        WindowHarness h;
+        h.SetSetting("AktualCate", "Length");
+        h.Start();
+        selectThreeOutputs(h);
+        h.Type("1");
+        h.Finish();
+        QCOMPARE(h.Setting("list2m", "Length"), std::string("010305"));
+        h.SetSetting("GeSoUnit", "0");
+        h.Start();
+        QCOMPARE(list1(h)->item(0)->text(), QString("meter")); // list order now
+        QCOMPARE(SelectedNames(list2(h)), QStringList({"kilometer", "inch", "mile"}));
+        QCOMPARE(SelectedNames(list1(h)), QStringList({"foot"}));
+        QCOMPARE(edit1(h)->text(), QString("1"));
+        QVERIFY(edit2(h)->text().contains("inch"));
+    }
+
+    void moreThanOneInputUnit_isRememberedAsMoreAndRestoredThroughTheText()
+    {
+        WindowHarness h;
+        h.SetSetting("AktualCate", "Length");
+        h.Start();
+        ClickRow(list2(h), "meter");
+        h.Type("(5) foot + (3) inch");
+        QCOMPARE(SelectedNames(list1(h)), QStringList({"foot", "inch"}));
+        h.Finish();
+        QCOMPARE(h.Setting("list1", "Length"), std::string("[more]"));
+        h.Start();
+        QCOMPARE(SelectedNames(list1(h)), QStringList({"foot", "inch"}));
+        QCOMPARE(edit2(h)->text(), QString("1.6002"));
+    }
+
+    void showAllResults_listsEveryValueAndKeepsSeveralOutputs()
+    {
+        WindowHarness h;
+        h.SetSetting("AktualCate", "Length");
+        h.Start();
+        selectThreeOutputs(h);
+        h.Type("3");
+        QAction* all = h.Find<QAction>("ShowAllResults1");
+        all->trigger();
+        QVERIFY(h.window()->settings().split);
+        QCOMPARE(list2(h)->mode(), TListBoxTwo::Mode::ttwo);
+        QCOMPARE(list2(h)->values().size(), list2(h)->count());
+        QCOMPARE(list2(h)->valueAt(RowOf(list2(h), "foot")), QString("3"));
+        QCOMPARE(list2(h)->valueAt(RowOf(list2(h), "inch")), QString("36"));
+        QCOMPARE(SelectedNames(list2(h)), QStringList({"inch", "kilometer", "mile"}));
+        all->trigger();
+        QCOMPARE(list2(h)->mode(), TListBoxTwo::Mode::tstandard);
+        QVERIFY(list2(h)->values().isEmpty());
+        QCOMPARE(SelectedNames(list2(h)), QStringList({"inch", "kilometer", "mile"}));
+    }
+
+    void showAllResults_inTemperatureKeepsTheSingleSelection()
+    {
+        WindowHarness h;
+        h.SetSetting("AktualCate", "Temperature");
+        h.Start();
+        list1(h)->setCurrentRow(RowOf(list1(h), "Celsius"));
+        list2(h)->setCurrentRow(RowOf(list2(h), "Kelvin"));
+        h.Type("0");
+        h.Find<QAction>("ShowAllResults1")->trigger();
+        QCOMPARE(CurrentName(list2(h)), QString("Kelvin"));
+        QCOMPARE(SelectedNames(list2(h)), QStringList({"Kelvin"}));
+        QCOMPARE(list2(h)->valueAt(RowOf(list2(h), "Fahrenheit")), QString("32"));
+    }
+
+    void temperature_emptyCaptureDoesNotOverwriteStoredNames()
+    {
+        WindowHarness h;
+        h.SetSetting("AktualCate", "Temperature");
+        h.SetSetting("list1", "Kelvin", "Temperature");
+        h.SetSetting("list2", "Rankine", "Temperature");
+        h.Start();
+        QCOMPARE(CurrentName(list1(h)), QString("Kelvin"));
+        QCOMPARE(CurrentName(list2(h)), QString("Rankine"));
+        h.Finish();
+        QCOMPARE(h.Setting("list1", "Temperature"), std::string("Kelvin"));
+        QCOMPARE(h.Setting("list2", "Temperature"), std::string("Rankine"));
+    }
+
+    void clearConversionMemory_emptiesEveryCategoryAndGoesToTheFirst()
+    {
+        WindowHarness h;
+        h.SetSetting("AktualCate", "Mass");
+        h.SetSetting("hodnota", "7", "Pressure");
+        h.SetSetting("list1", "Kelvin", "Temperature");
+        h.Start();
+        ClickRow(list1(h), "gram");
+        h.Type("250");
+        h.Find<QAction>("ClearConversionMemory1")->trigger();
+        QCOMPARE(h.window()->currentCategory(), std::string("Length"));
+        QCOMPARE(h.Find<QComboBox>("ComboBox3")->currentIndex(), 0);
+        QCOMPARE(edit1(h)->text(), QString());
+        QCOMPARE(SelectedNames(list1(h)), QStringList({list1(h)->item(0)->text()}));
+        QCOMPARE(SelectedNames(list2(h)), QStringList({list2(h)->item(0)->text()}));
+        QCOMPARE(h.Setting("hodnota", "Pressure"), std::string());
+        QCOMPARE(h.Setting("list1", "Temperature"), std::string());
+        // Mass was left with its first units (sorted: grain, at default-order position 2) and
+        // an empty input.
+        QCOMPARE(h.Setting("hodnota", "Mass"), std::string());
+        QCOMPARE(h.Setting("list1", "Mass"), std::string("grain"));
+        QCOMPARE(h.Setting("list2m", "Mass"), std::string("02"));
+    }
+};
+
+QTEST_MAIN(TestMemory)
+#include "tst_memory.moc"
