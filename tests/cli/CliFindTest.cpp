@@ -22,7 +22,7 @@ TEST_P(CliFindMatches, Find_printsTheMatchingDisplayTexts)
 INSTANTIATE_TEST_SUITE_P(
     Fixture, CliFindMatches,
     ::testing::Values(
-        CliCase{"startOfStrings", {"--find", "me"}, "meter    [Length]\n"},
+        CliCase{"startOfStrings", {"--find", "me"}, "meter    [Length]\nmeter/liter    [Fuel Efficiency]\n"},
         CliCase{"caseIgnoredThenDatabaseOrder", {"--find", "MM"}, "mm    [Length]\nMm    [Length]\n"},
         CliCase{"unitInTwoCategories", {"--find", "inch"}, "inch    [Length]\ninch    [Typography]\n"},
         CliCase{"categoryEntry", {"--find", "Temp"}, "Temperature    [Category]\n"},
@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "inch    [Typography]\npica    [Typography]\npoint    [Typography]\nTypography    [Category]\n"},
         CliCase{"anywhereCategoryWord",
                 {"--anywhere", "--find", "category]"},
-                "Empty    [Category]\nFractions    [Category]\nLength    [Category]\nNumbers    [Category]\n"
+                "Empty    [Category]\nFractions    [Category]\nFuel Efficiency    [Category]\nLength    [Category]\nNumbers    [Category]\n"
                 "Pressure    [Category]\nSecret    [Category]\nTemperature    [Category]\n"
                 "Typography    [Category]\n"},
         CliCase{"startDoesNotMatchInside", {"--find", "ime"}, ""},
@@ -50,7 +50,7 @@ TEST_F(CliTest, Find_emptyTextListsEveryEntrySorted)
     std::vector<std::string> lines;
     for (std::size_t start = 0, end; (end = r.out.find('\n', start)) != std::string::npos; start = end + 1)
         lines.push_back(r.out.substr(start, end - start));
-    ASSERT_EQ(lines.size(), 8u + 23u); // every category and every unit
+    ASSERT_EQ(lines.size(), 9u + 26u); // every category and every unit
     EXPECT_EQ(lines.front(), "atmosphere (atm)    [Pressure]");
     EXPECT_EQ(lines.back(), "yard    [Length]");
     auto lower = [](std::string s) {

@@ -36,6 +36,7 @@ inline UnitDatabase CliFixtureDatabase()
     add("Pressure", {{"pascal", 10.0L}, {"atmosphere (atm)", 1013250.0L}, {"bar", 1e6L}});
     add("Temperature", {{"Celsius", 491.67L}, {"Fahrenheit", 459.67L}, {"Kelvin", 0.0L}});
     add("Numbers", {{"decimal", 10.0L}, {"hexadecimal", 16.0L}, {"binary", 2.0L}, {"Roman numerals", 0.0L}});
+    add("Fuel Efficiency", {{"meter/liter", 1.0L}, {"kilometer/liter", 1000.0L}, {"liter/100 km", 100000.0L}});
     add("Fractions", {{"decimal fraction", 1.0L}});
     add("Empty", {});
     add("Secret", {{"hidden unit", 1.0L}});
