@@ -97,15 +97,9 @@ std::string JoinedNames(const std::vector<std::string>& names)
     return text;
 }
 
-[[noreturn]] void ThrowNoFit(const std::vector<Candidate>& candidates, const std::vector<std::string>& names)
+[[noreturn]] void ThrowNoFit(const std::vector<std::string>& names)
 {
-    if (candidates.empty())
-        throw CliUsageError("no category holds every named unit (" + JoinedNames(names) + ")");
-    std::vector<std::string> categories;
-    for (const Candidate& c : candidates)
-        categories.push_back(c.name);
-    throw CliUsageError("the units fit more than one category (" + JoinedNames(categories) +
-                        "); choose one with -c");
+    throw CliUsageError("no category holds every named unit (" + JoinedNames(names) + ")");
 }
 
 } // namespace
@@ -182,8 +176,10 @@ std::optional<std::string> CategoryInference::Infer(const UnitDatabase& database
     } else if (names.empty()) {
         return std::nullopt;
     }
-    if (candidates.size() != 1)
-        ThrowNoFit(candidates, names);
+    // Several categories may hold the same names (meter is in Length and in Typography):
+    // the first in database order wins, as in the category selector.
+    if (candidates.empty())
+        ThrowNoFit(names);
     return candidates.front().name;
 }
 

@@ -162,7 +162,7 @@ const char* CliOptions::UsageText()
            "\n"
            "  --db FILE            units database (default: units.dat beside the executable,\n"
            "                       else default.dat)\n"
-           "  -c, --category NAME  category (default: the only category that holds every named unit)\n"
+           "  -c, --category NAME  category (default: the first category that holds every named unit)\n"
            "  --to UNIT            output unit; repeat it for a compound result\n"
            "  --all                every unit's result of the category: value, a tab, unit name\n"
            "  --format auto|scientific|fixed|thousands\n"

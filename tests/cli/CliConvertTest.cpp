@@ -167,10 +167,16 @@ TEST_F(CliTest, UsageErrors_explainOnStandardErrorAndExitWithTwo)
     }
 }
 
-TEST_F(CliTest, UsageError_ambiguousCategoryNamesTheCandidates)
+TEST_F(CliTest, SharedUnitNames_takeTheFirstCategoryInDatabaseOrder)
 {
-    const auto r = runOnFixture({"1", "inch"});
-    EXPECT_NE(r.err.find("Length, Typography"), std::string::npos) << r.err;
+    const auto length = runOnFixture({"1", "inch", "--to", "foot"});
+    EXPECT_EQ(length.status, 0) << length.err;
+    const auto typography = runOnFixture({"1", "inch", "--to", "pica"});
+    EXPECT_EQ(typography.status, 0) << typography.err;
+    EXPECT_EQ(typography.out, "6\n");
+    const auto none = runOnFixture({"1", "inch", "--to", "pound"});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_NE(none.err.find("no category holds every named unit"), std::string::npos) << none.err;
 }
 
 TEST_F(CliTest, All_printsEveryListedUnitInNameOrderHiddenIncluded)
