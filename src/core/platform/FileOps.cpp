@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/platform/FileOps.h"
 
+#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <fstream>
@@ -89,28 +90,67 @@ bool FileOps::CopyIfAbsent(const std::string& src, const std::string& dst)
     return ok;
 }
 
+namespace {
+
+// A new, uniquely named file beside the target, created 0666 so that the umask gives a new
+// file the usual permissions.
+int createTemporary(const std::string& target, std::string& temporary)
+{
+    static std::atomic<unsigned> counter{0};
+    const std::string dir = FileOps::DirectoryOf(target);
+    const auto slash = target.find_last_of('/');
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = FileOps::Join(dir, "." + name + "." + std::to_string(::getpid()) + "." +
+                                           std::to_string(counter.fetch_add(1)) + ".tmp");
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+void syncDirectory(const std::string& dir)
+{
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd); // makes the rename itself durable; a failure here loses nothing
+        ::close(fd);
+    }
+}
+
+} // namespace
+
 void FileOps::AtomicReplace(const std::string& path, std::string_view bytes)
 {
-    std::string tmpl = path + ".tmp-XXXXXX";
-    const int fd = ::mkstemp(tmpl.data());
-    if (fd < 0)
-        throwErrno("cannot create a temporary file beside " + path);
-    // Keep the permissions of the file being replaced (owner write added), else rw-r--r--.
-    struct stat st {};
-    const mode_t mode = ::stat(path.c_str(), &st) == 0 ? ((st.st_mode & 07777) | S_IWUSR) : 0644;
-    const bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
-    const int savedErrno = errno;
-    if (::close(fd) != 0 || !ok) {
-        ::unlink(tmpl.c_str());
-        errno = ok ? errno : savedErrno;
-        throwErrno("cannot write " + path);
-    }
-    if (::rename(tmpl.c_str(), path.c_str()) != 0) {
-        const int renameErrno = errno;
-        ::unlink(tmpl.c_str());
-        errno = renameErrno;
+    struct stat existing {};
+    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode)) {
+        errno = EISDIR;
         throwErrno("cannot replace " + path);
     }
+    std::string temporary;
+    const int fd = createTemporary(path, temporary);
+    if (fd < 0)
+        throwErrno("cannot create a temporary file beside " + path);
+    if (exists) {
+        // The new file keeps the mode and, where allowed, the owner of the one it replaces.
+        ::fchmod(fd, existing.st_mode & 07777);
+        [[maybe_unused]] const int owned = ::fchown(fd, existing.st_uid, existing.st_gid);
+    }
+    bool ok = writeAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+    int savedErrno = errno;
+    ok = ::close(fd) == 0 && ok;
+    if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ok = false;
+        savedErrno = errno;
+    }
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        errno = savedErrno;
+        throwErrno("cannot write " + path);
+    }
+    syncDirectory(DirectoryOf(path));
 }
 
 std::string FileOps::ReadAll(const std::string& path)

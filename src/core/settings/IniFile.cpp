@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "core/settings/IniFile.h"
 
+#include "core/platform/FileOps.h"
+
 #include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cstdlib>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -191,84 +194,18 @@ void ApplyWrite(Lines &lines, std::string_view section, std::string_view key, st
                  WithoutLineBreaks(key) + "=" + cleanValue);
 }
 
-bool WriteAll(int fd, const std::string &content) {
-    size_t written = 0;
-    while (written < content.size()) {
-        const ssize_t count = ::write(fd, content.data() + written, content.size() - written);
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count <= 0) {
-            return false;
-        }
-        written += static_cast<size_t>(count);
-    }
-    return true;
-}
-
-std::string DirectoryOf(const std::string &path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// A replaced file keeps its mode and, where allowed, its owner.
-void CopyPermissions(int fd, const struct stat &existing) {
-    ::fchmod(fd, existing.st_mode & 07777);
-    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
-        // Only the superuser may give a file away; the content matters more than its owner.
-    }
-}
-
-// Creates a new, uniquely named file beside the target. It is created with mode 0666 so the
-// process's umask gives a new settings file the usual permissions.
-int CreateTemporary(const std::string &directory, const std::string &name, std::string &temporary) {
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = directory + "/." + name + "." + std::to_string(::getpid()) + "." +
-                    std::to_string(counter.fetch_add(1)) + ".tmp";
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
-        }
-    }
-    return -1;
-}
-
-// Writes the content to a temporary file in the same directory, flushes it to the disk and
-// renames it over the target, so the target holds either the old or the new content.
+// Replaces the target through a temporary file and a rename, so it holds either the old or the
+// new content. A file the user may not write is refused rather than silently replaced.
 bool ReplaceAtomically(const std::string &target, const std::string &content) {
-    struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && (!S_ISREG(existing.st_mode) || ::access(target.c_str(), W_OK) != 0)) {
+    if (FileOps::Exists(target) && ::access(target.c_str(), W_OK) != 0) {
         return false;
     }
-    const std::string directory = DirectoryOf(target);
-    const std::string name =
-        target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1);
-    std::string temporary;
-    const int fd = CreateTemporary(directory, name, temporary);
-    if (fd < 0) {
+    try {
+        FileOps::AtomicReplace(target, content);
+        return true;
+    } catch (const std::system_error &) {
         return false;
     }
-    if (exists) {
-        CopyPermissions(fd, existing);
-    }
-    bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    const int directoryFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (directoryFd >= 0) {
-        ::fsync(directoryFd); // makes the rename itself durable; a failure here loses nothing
-        ::close(directoryFd);
-    }
-    return true;
 }
 
 // A settings file reached through a symbolic link is written where the link points.
