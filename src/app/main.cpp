@@ -17,5 +17,7 @@ int main(int argc, char* argv[])
     prompts.SetParent(&window);
     if (!window.startsHidden())
         window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    prompts.SetParent(nullptr); // the exit prompts come while the window is being destroyed
+    return status;
 }

@@ -2,6 +2,7 @@
 #include "ui/ConversionBridge.h"
 
 #include "core/engine/Engine.h"
+#include "core/engine/RequestSettings.h"
 #include "core/settings/ProgramSettings.h"
 #include "ui/ListWidgetSelection.h"
 #include "ui/QtCp1252.h"
@@ -23,13 +24,7 @@ ConversionRequest ConversionBridge::BuildRequest() const
     request.inputText = QtCp1252::FromQString(m_widgets.input->text());
     request.input = ListWidgetSelection::Read(*m_widgets.inputList);
     request.output = ListWidgetSelection::Read(*m_widgets.outputList);
-    request.inputPressureAbsolute = m_settings.com1abs;
-    request.outputPressureAbsolute = m_settings.com2abs;
-    request.format.resultFormat = m_settings.ReNumber;
-    request.format.decimalPlaces = m_settings.ReDeciPlace;
-    request.format.separators = m_separators;
-    request.multiformat = m_settings.multiformat;
-    request.split = m_settings.split;
+    ApplyProgramSettings(request, m_settings, m_separators);
     return request;
 }
 

@@ -2,6 +2,7 @@
 // The category selector and the unit lists: filling, rebuilding and selecting.
 #include "ui/TForm1.h"
 
+#include "core/engine/RequestSettings.h"
 #include "ui/CategoryMenu.h"
 #include "ui/ListWidgetSelection.h"
 #include "ui/QtCp1252.h"
@@ -80,8 +81,7 @@ void TForm1::followCurrentCategory(bool moveTab)
 void TForm1::fillUnitLists(const std::string& category)
 {
     m_categoryHasUnits = false;
-    const UnitListOptions options{m_settings.GeSoUnit, m_settings.showhidden};
-    const std::vector<UnitRecord>& rows = m_engine.LoadCategoryUnits(category, options);
+    const std::vector<UnitRecord>& rows = m_engine.LoadCategoryUnits(category, UnitListOptionsOf(m_settings));
     const QSignalBlocker inputBlocked(ListBox1);
     const QSignalBlocker outputBlocked(ListBox2);
     for (const UnitRecord& row : rows) {

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTabBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -133,6 +134,18 @@ private slots:
         h.ChooseCategory("Length");
         QCOMPARE(list1(h)->selectionMode(), QAbstractItemView::ExtendedSelection);
         QVERIFY(list1(h)->isVisible());
+    }
+
+    void tabClick_changesTheCategory()
+    {
+        WindowHarness h;
+        startInLength(h);
+        auto* tabs = h.Find<QTabBar>("TabControl1");
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
+        QCOMPARE(h.window()->currentCategory(), std::string("Numbers"));
+        QCOMPARE(tabs->currentIndex(), 3);
+        QCOMPARE(h.Find<QComboBox>("ComboBox3")->currentIndex(), 3);
+        QCOMPARE(list1(h)->count(), 3);
     }
 
     void categoryMenu_checkMarkFollowsTheCurrentCategory()

@@ -166,6 +166,49 @@ private slots:
         QVERIFY(!h.window()->settings().com1abs);
     }
 
+    void start_fontsFromSettings_applyToFieldsListsAndTabs()
+    {
+        WindowHarness h;
+        h.SetSetting("f1size", "14");
+        h.SetSetting("f1bold", "1");
+        h.SetSetting("f1color", "255"); // red as 0x00BBGGRR
+        h.SetSetting("f2size", "11");
+        h.SetSetting("f2italic", "1");
+        h.Start();
+        for (const char* name : {"Edit1", "Edit2", "ListBox1", "ListBox2", "ComboBox1", "ComboBox2"}) {
+            const auto* widget = h.Find<QWidget>(name);
+            QCOMPARE(widget->font().pointSize(), 14);
+            QVERIFY(widget->font().bold());
+            QCOMPARE(widget->palette().color(QPalette::Text), QColor(255, 0, 0));
+        }
+        const QFont tabs = h.Find<QTabBar>("TabControl1")->font();
+        QCOMPARE(tabs.pointSize(), 11);
+        QVERIFY(tabs.italic());
+        QVERIFY(!tabs.bold());
+    }
+
+    // A freshly shipped database keeps its superscripts only where the font can show them; a
+    // database this program wrote before is never simplified again.
+    void start_codePageTest_simplifiesNamesOnlyForAFreshDatabaseTheFontCannotShow()
+    {
+        for (const char* magic : {"MNS0", "MNSA"}) {
+            UnitDatabase db = FixtureDatabase();
+            db.AddUnit("Length", "meter\xB2 per meter", "", 1.0L, false);
+            WindowHarness h;
+            h.dir.write("units.dat", DatabaseFile::ToBytes(db, magic));
+            h.Start();
+            const bool fontHasThem = QFontMetrics(h.window()->font()).inFontUcs4(0xB2) &&
+                                     QFontMetrics(h.window()->font()).inFontUcs4(0xB3) &&
+                                     QFontMetrics(h.window()->font()).inFontUcs4(0xB0);
+            const bool simplified = std::string(magic) == "MNS0" && !fontHasThem;
+            QCOMPARE(h.window()->database().NamesSimplified, simplified);
+            h.Finish();
+            const std::string saved = h.dir.read("units.dat");
+            QCOMPARE(saved.substr(0, 4), std::string(simplified ? "MNSS" : "MNSA"));
+            QCOMPARE(saved.find("meter\xB2") == std::string::npos, simplified);
+        }
+    }
+
     void start_corruptUnitsFile_loadsDefaultAndWritesAValidFileAtExit()
     {
         WindowHarness h(false);
