@@ -119,4 +119,10 @@ QIcon ToolbarIcons::IconFor(const QString& objectName) { return Icon(GlyphFor(ob
 
 QPixmap ToolbarIcons::Arrow() { return Icon(QStringLiteral("ARROW")).pixmap(QSize(24, 19)); }
 
+QIcon ToolbarIcons::ApplicationIcon()
+{
+    EnsureBundledResources();
+    return QIcon(QStringLiteral(":/icons/mensurio.svg"));
+}
+
 } // namespace mensurio

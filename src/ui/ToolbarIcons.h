@@ -37,6 +37,9 @@ public:
 
     /// The arrow between the input and the output field, 24 x 19 pixels.
     static QPixmap Arrow();
+
+    /// The program's own icon (window, notification area, start-up entry).
+    static QIcon ApplicationIcon();
 };
 
 } // namespace mensurio

@@ -71,6 +71,8 @@ private slots:
         QVERIFY(!arrow.isNull());
         QCOMPARE(arrow.deviceIndependentSize().toSize(), QSize(24, 19));
     }
+
+    void applicationIcon_renders() { QVERIFY(!ToolbarIcons::ApplicationIcon().pixmap(32, 32).isNull()); }
 };
 
 QTEST_MAIN(TestToolbarIcons)
