@@ -58,6 +58,7 @@ void TForm1::FormCreate()
     createActions();
     createMenus();
     createToolbar();
+    applyIcons();
     m_bridge = std::make_unique<ConversionBridge>(m_engine, m_settings, m_separators,
                                                   ConversionWidgets{Edit1, Edit2, ListBox1, ListBox2});
     createCategoryMemory();
@@ -66,6 +67,7 @@ void TForm1::FormCreate()
         return;
     createTrayIcon();
     connectActions();
+    connectHelpCommands();
     connectEvents();
 }
 
@@ -107,7 +109,6 @@ QWidget* TForm1::createFieldsStrip()
     Edit2->setStyleSheet("QLineEdit { background-color: silver; }");
     Image1 = new QLabel(Panel3);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_ArrowRight).pixmap(24, 24));
     row->addWidget(Edit1, 1);
     row->addWidget(Image1);
     row->addWidget(Edit2, 1);
@@ -153,9 +154,7 @@ void TForm1::createTrayIcon()
 {
     if (!m_environment.trayAvailable)
         return;
-    TrayIcon1 = new QSystemTrayIcon(windowIcon().isNull() ? style()->standardIcon(QStyle::SP_ComputerIcon)
-                                                          : windowIcon(),
-                                    this);
+    TrayIcon1 = new QSystemTrayIcon(windowIcon(), this);
     TrayIcon1->setObjectName("TrayIcon1");
     TrayIcon1->setToolTip("Mensurio");
     connect(TrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {

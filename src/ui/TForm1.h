@@ -97,6 +97,9 @@ private:
     void createMenus();
     void createToolbar();
     void connectActions();
+    // Help menu and pictures (TForm1Help.cpp)
+    void applyIcons();
+    void connectHelpCommands();
     // Start (TForm1Startup.cpp)
     bool LoadDatabaseAtStart();
     void FormShow();

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -45,8 +44,8 @@ void TForm1::createActions()
     WindowActions& a = m_actions;
     Unavailable({a.CreateConversionTable1, a.ManageUnitsandCategories1, a.Preferences1, a.Find1,
                  a.HandheldExport1, a.Record1, a.AddItem1, a.RemoveLastItem1, a.DeleteAllItems1, a.CopyConversion1,
-                 a.CopyAllConversions1, a.CopyRecord1, a.Units1, a.Categories1, a.AdvancedToolbar1, a.TipoftheDay1,
-                 a.HelpTopics1, a.Calculator1, a.MetricPrefixes1, a.About2});
+                 a.CopyAllConversions1, a.CopyRecord1, a.Units1, a.Categories1, a.AdvancedToolbar1,
+                 a.TipoftheDay1});
 }
 
 void TForm1::createActionMenuActions()
@@ -54,7 +53,6 @@ void TForm1::createActionMenuActions()
     WindowActions& a = m_actions;
     a.InvertConversion1 = MakeAction(this, "InvertConversion1", "&Invert Conversion", QKeySequence("Ctrl+I"),
                                      "Invert Conversion");
-    a.InvertConversion1->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     a.ClearInputField1 = MakeAction(this, "ClearInputField1", "&Clear Input Field", QKeySequence("Ctrl+Del"));
     a.ClearConversionMemory1 = MakeAction(this, "ClearConversionMemory1", "Clea&r Conversion Memory");
     a.CreateConversionTable1 = MakeAction(this, "CreateConversionTable1", "Create Conversion &Table",
@@ -63,7 +61,6 @@ void TForm1::createActionMenuActions()
         MakeAction(this, "ManageUnitsandCategories1", "Mana&ge Units and Categories...", QKeySequence(Qt::Key_F4));
     a.Preferences1 = MakeAction(this, "Preferences1", "&Preferences...", {}, "Preferences");
     a.Find1 = MakeAction(this, "Find1", "&Find...", QKeySequence("Ctrl+F"), "Find dialog");
-    a.Find1->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     a.HandheldExport1 = MakeAction(this, "HandheldExport1", "Export for &Handheld...");
     a.Exit1 = MakeAction(this, "Exit1", "E&xit");
 }

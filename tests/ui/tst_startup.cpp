@@ -93,7 +93,8 @@ private slots:
         QTest::newRow("all results") << "ShowAllResults1" << "&Show All Results" << "F6" << true;
         QTest::newRow("hidden") << "ShowHidden1" << "Show &Hidden" << "F3" << true;
         QTest::newRow("tip") << "TipoftheDay1" << "Tip of the Day..." << "" << false;
-        QTest::newRow("calculator") << "Calculator1" << "&Calculator" << "F12" << false;
+        QTest::newRow("calculator") << "Calculator1" << "&Calculator" << "F12" << true;
+        QTest::newRow("help") << "HelpTopics1" << "&Help Topics" << "F1" << true;
     }
     void menus_carryCaptionsKeysAndAvailability()
     {
