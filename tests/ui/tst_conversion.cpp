@@ -202,11 +202,50 @@ private slots:
         h.Start();
         QCOMPARE(list1(h)->count(), 3);
         QCOMPARE(h.Find<QComboBox>("ComboBox3")->count(), 7);
+        ClickRow(list1(h), "kilogram");
+        ClickRow(list2(h), "gram");
+        h.Type("2");
         h.Find<QAction>("ShowHidden1")->trigger();
         QVERIFY(!h.window()->settings().showhidden);
+        QVERIFY(h.window()->database().SkipHidden);
         QCOMPARE(list1(h)->count(), 2);
         QCOMPARE(h.Find<QComboBox>("ComboBox3")->count(), 6);
         QCOMPARE(h.window()->currentCategory(), std::string("Mass"));
+        QCOMPARE(SelectedNames(list1(h)), QStringList({"kilogram"}));
+        QCOMPARE(SelectedNames(list2(h)), QStringList({"gram"}));
+        QCOMPARE(edit2(h)->text(), QString("2000"));
+    }
+
+    void selectUnit_selectsExactlyOneRowAndFallsBackToRowZero()
+    {
+        WindowHarness h;
+        startInLength(h);
+        ClickRow(list2(h), "yard", Qt::ControlModifier);
+        h.window()->SelectOutputUnit(2);
+        QCOMPARE(SelectedNames(list2(h)), QStringList({list2(h)->item(2)->text()}));
+        QCOMPARE(h.window()->FirstSelectedOutput(), 2);
+        h.window()->SelectInputUnit(99);
+        QCOMPARE(SelectedNames(list1(h)), QStringList({list1(h)->item(0)->text()}));
+        QCOMPARE(h.window()->FirstSelectedInput(), 0);
+        h.ChooseCategory("Numbers");
+        h.window()->SelectInputUnit(2);
+        QCOMPARE(list1(h)->currentRow(), 2);
+        QCOMPARE(SelectedNames(list1(h)), QStringList({list1(h)->item(2)->text()}));
+    }
+
+    void rebuildCategoryList_followsTheTabSettingAndKeepsTheCategory()
+    {
+        WindowHarness h;
+        h.SetSetting("AktualCate", "Pressure");
+        h.Start();
+        h.window()->settings().GeDiCate = false;
+        h.window()->RebuildCategoryList();
+        QCOMPARE(h.Find<QTabBar>("TabControl1")->count(), 0);
+        QCOMPARE(h.Find<QComboBox>("ComboBox3")->currentText(), QString("Pressure"));
+        h.window()->settings().GeDiCate = true;
+        h.window()->RebuildCategoryList();
+        QCOMPARE(h.Find<QTabBar>("TabControl1")->currentIndex(), 1);
+        QCOMPARE(list1(h)->count(), 3);
     }
 
     void categoryWithoutVisibleUnits_leavesOutputEmpty()
