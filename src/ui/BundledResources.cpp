@@ -6,12 +6,13 @@
 #include <mutex>
 
 // Q_INIT_RESOURCE cannot be used inside a namespace.
-static void InitMensurioResources() { Q_INIT_RESOURCE(mensurio); }
+static void InitMensurioResources() {
+    Q_INIT_RESOURCE(mensurio);
+}
 
 namespace mensurio {
 
-void EnsureBundledResources()
-{
+void EnsureBundledResources() {
     static std::once_flag once;
     std::call_once(once, InitMensurioResources);
 }

@@ -11,13 +11,10 @@
 
 namespace mensurio {
 
-CalculatorLauncher::CalculatorLauncher(Prompts& prompts, CalculatorFinder finder)
-    : m_prompts(prompts), m_finder(std::move(finder))
-{
-}
+CalculatorLauncher::CalculatorLauncher(Prompts &prompts, CalculatorFinder finder)
+    : m_prompts(prompts), m_finder(std::move(finder)) {}
 
-bool CalculatorLauncher::Start(const ProgramSettings& settings)
-{
+bool CalculatorLauncher::Start(const ProgramSettings &settings) {
     const auto program = m_finder.ProgramToStart(settings.GeCaDefa, settings.CalcPath);
     if (program && QProcess::startDetached(QtCp1252::ToQString(*program), {}))
         return true;

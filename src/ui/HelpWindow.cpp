@@ -19,9 +19,8 @@ namespace {
 const QString kIndexFile = QStringLiteral("index.html");
 const QString kMetricFile = QStringLiteral("metric.html");
 
-QPushButton* AddButton(QHBoxLayout* row, const QString& caption, const char* objectName)
-{
-    auto* button = new QPushButton(caption);
+QPushButton *AddButton(QHBoxLayout *row, const QString &caption, const char *objectName) {
+    auto *button = new QPushButton(caption);
     button->setObjectName(QLatin1String(objectName));
     button->setAutoDefault(false);
     row->addWidget(button);
@@ -30,8 +29,7 @@ QPushButton* AddButton(QHBoxLayout* row, const QString& caption, const char* obj
 
 } // namespace
 
-HelpWindow::HelpWindow(QWidget* parent, QString root) : QWidget(parent, Qt::Window), m_root(std::move(root))
-{
+HelpWindow::HelpWindow(QWidget *parent, QString root) : QWidget(parent, Qt::Window), m_root(std::move(root)) {
     EnsureBundledResources();
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Mensurio Help"));
@@ -41,15 +39,15 @@ HelpWindow::HelpWindow(QWidget* parent, QString root) : QWidget(parent, Qt::Wind
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     m_browser->setOpenExternalLinks(true);
 
-    auto* buttons = new QHBoxLayout;
-    QPushButton* back = AddButton(buttons, tr("&Back"), "BackButton");
-    QPushButton* forward = AddButton(buttons, tr("&Forward"), "ForwardButton");
-    QPushButton* contents = AddButton(buttons, tr("&Contents"), "ContentsButton");
-    QPushButton* metric = AddButton(buttons, tr("&Metric Prefixes"), "MetricButton");
+    auto *buttons = new QHBoxLayout;
+    QPushButton *back = AddButton(buttons, tr("&Back"), "BackButton");
+    QPushButton *forward = AddButton(buttons, tr("&Forward"), "ForwardButton");
+    QPushButton *contents = AddButton(buttons, tr("&Contents"), "ContentsButton");
+    QPushButton *metric = AddButton(buttons, tr("&Metric Prefixes"), "MetricButton");
     buttons->addStretch();
-    QPushButton* close = AddButton(buttons, tr("C&lose"), "CloseButton");
+    QPushButton *close = AddButton(buttons, tr("C&lose"), "CloseButton");
 
-    auto* layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(m_browser);
 
@@ -64,19 +62,21 @@ HelpWindow::HelpWindow(QWidget* parent, QString root) : QWidget(parent, Qt::Wind
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
 
-QString HelpWindow::DefaultRoot() { return QStringLiteral(":/help"); }
+QString HelpWindow::DefaultRoot() {
+    return QStringLiteral(":/help");
+}
 
-bool HelpWindow::OpenPage(HelpPage page)
-{
+bool HelpWindow::OpenPage(HelpPage page) {
     if (page == HelpPage::MetricPrefixes && OpenFile(kMetricFile))
         return true;
     return OpenFile(kIndexFile);
 }
 
-QUrl HelpWindow::Source() const { return m_browser->source(); }
+QUrl HelpWindow::Source() const {
+    return m_browser->source();
+}
 
-bool HelpWindow::OpenFile(const QString& fileName)
-{
+bool HelpWindow::OpenFile(const QString &fileName) {
     const QString path = m_root + QLatin1Char('/') + fileName;
     if (!QFileInfo(path).isFile())
         return false;
@@ -85,17 +85,16 @@ bool HelpWindow::OpenFile(const QString& fileName)
 }
 
 // Resource paths become qrc: addresses so that relative links resolve inside the resources.
-QUrl HelpWindow::UrlOf(const QString& fileName) const
-{
+QUrl HelpWindow::UrlOf(const QString &fileName) const {
     const QString path = m_root + QLatin1Char('/') + fileName;
     if (path.startsWith(QLatin1Char(':')))
         return QUrl(QStringLiteral("qrc") + path);
     return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
 }
 
-HelpWindow* HelpWindow::ShowHelp(HelpPage page, Prompts& prompts, QWidget* owner, const QString& root)
-{
-    HelpWindow* window = owner ? owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+HelpWindow *HelpWindow::ShowHelp(HelpPage page, Prompts &prompts, QWidget *owner, const QString &root) {
+    HelpWindow *window =
+        owner ? owner->findChild<HelpWindow *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
     const bool created = window == nullptr;
     if (created) {
         window = new HelpWindow(owner, root);

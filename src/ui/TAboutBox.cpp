@@ -10,9 +10,8 @@ namespace mensurio {
 
 namespace {
 
-QLabel* AddLabel(QVBoxLayout* layout, const QString& text, const char* objectName)
-{
-    auto* label = new QLabel(text);
+QLabel *AddLabel(QVBoxLayout *layout, const QString &text, const char *objectName) {
+    auto *label = new QLabel(text);
     label->setObjectName(QLatin1String(objectName));
     label->setAlignment(Qt::AlignHCenter);
     label->setWordWrap(true);
@@ -22,13 +21,12 @@ QLabel* AddLabel(QVBoxLayout* layout, const QString& text, const char* objectNam
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
-{
+TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TAboutBox"));
     setWindowTitle(tr("About Mensurio"));
 
-    auto* layout = new QVBoxLayout(this);
-    QLabel* name = AddLabel(layout, QStringLiteral("Mensurio"), "ProductName");
+    auto *layout = new QVBoxLayout(this);
+    QLabel *name = AddLabel(layout, QStringLiteral("Mensurio"), "ProductName");
     QFont nameFont = name->font();
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.8);
     nameFont.setBold(true);
@@ -37,23 +35,24 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     AddLabel(layout, DescriptionText(), "Description");
     AddLabel(layout, QtVersionText(), "QtVersion");
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     buttons->setCenterButtons(true);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QString TAboutBox::VersionText() { return tr("Version %1").arg(QStringLiteral(MENSURIO_VERSION)); }
+QString TAboutBox::VersionText() {
+    return tr("Version %1").arg(QStringLiteral(MENSURIO_VERSION));
+}
 
-QString TAboutBox::DescriptionText()
-{
+QString TAboutBox::DescriptionText() {
     return tr("Converts measurements between the units of many categories while you type.");
 }
 
-QString TAboutBox::QtVersionText()
-{
-    return tr("Built with Qt %1, running on Qt %2").arg(QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion()));
+QString TAboutBox::QtVersionText() {
+    return tr("Built with Qt %1, running on Qt %2")
+        .arg(QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion()));
 }
 
 } // namespace mensurio

@@ -10,8 +10,8 @@ class TAboutBox : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TAboutBox)
 
-public:
-    explicit TAboutBox(QWidget* parent = nullptr);
+  public:
+    explicit TAboutBox(QWidget *parent = nullptr);
 
     static QString VersionText();
     static QString DescriptionText();

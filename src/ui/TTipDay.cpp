@@ -17,9 +17,8 @@ namespace mensurio {
 
 namespace {
 
-QPushButton* AddButton(QHBoxLayout* row, const QString& caption, const char* objectName)
-{
-    auto* button = new QPushButton(caption);
+QPushButton *AddButton(QHBoxLayout *row, const QString &caption, const char *objectName) {
+    auto *button = new QPushButton(caption);
     button->setObjectName(QLatin1String(objectName));
     row->addWidget(button);
     return button;
@@ -27,14 +26,13 @@ QPushButton* AddButton(QHBoxLayout* row, const QString& caption, const char* obj
 
 } // namespace
 
-TTipDay::TTipDay(bool showAtStart, std::size_t firstTip, QWidget* parent) : QDialog(parent)
-{
+TTipDay::TTipDay(bool showAtStart, std::size_t firstTip, QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TTipDay"));
     setWindowTitle(tr("Tip of the Day"));
     const std::size_t count = TipsOfTheDay().size();
     m_index = count == 0 ? 0 : firstTip % count;
 
-    auto* heading = new QLabel(tr("Did you know..."));
+    auto *heading = new QLabel(tr("Did you know..."));
     QFont headingFont = heading->font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
@@ -50,15 +48,15 @@ TTipDay::TTipDay(bool showAtStart, std::size_t firstTip, QWidget* parent) : QDia
     m_showAtStart->setObjectName(QStringLiteral("ShowAtStart"));
     m_showAtStart->setChecked(showAtStart);
 
-    auto* buttons = new QHBoxLayout;
+    auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_showAtStart);
     buttons->addStretch();
-    QPushButton* previous = AddButton(buttons, tr("&Previous"), "PreviousButton");
-    QPushButton* next = AddButton(buttons, tr("&Next"), "NextButton");
-    QPushButton* close = AddButton(buttons, tr("&Close"), "CloseButton");
+    QPushButton *previous = AddButton(buttons, tr("&Previous"), "PreviousButton");
+    QPushButton *next = AddButton(buttons, tr("&Next"), "NextButton");
+    QPushButton *close = AddButton(buttons, tr("&Close"), "CloseButton");
     close->setDefault(true);
 
-    auto* layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addWidget(m_tipLabel, 1);
     layout->addLayout(buttons);
@@ -69,30 +67,30 @@ TTipDay::TTipDay(bool showAtStart, std::size_t firstTip, QWidget* parent) : QDia
     ShowTip();
 }
 
-bool TTipDay::ShowAtStart() const { return m_showAtStart->isChecked(); }
+bool TTipDay::ShowAtStart() const {
+    return m_showAtStart->isChecked();
+}
 
-QString TTipDay::TipText() const { return m_tipLabel->text(); }
+QString TTipDay::TipText() const {
+    return m_tipLabel->text();
+}
 
-void TTipDay::NextTip()
-{
+void TTipDay::NextTip() {
     m_index = mensurio::NextTip(m_index, TipsOfTheDay().size());
     ShowTip();
 }
 
-void TTipDay::PreviousTip()
-{
+void TTipDay::PreviousTip() {
     m_index = mensurio::PreviousTip(m_index, TipsOfTheDay().size());
     ShowTip();
 }
 
-void TTipDay::ShowTip()
-{
-    const auto& tips = TipsOfTheDay();
+void TTipDay::ShowTip() {
+    const auto &tips = TipsOfTheDay();
     m_tipLabel->setText(m_index < tips.size() ? QtCp1252::ToQString(tips[m_index]) : QString());
 }
 
-void TTipDay::ShowTipOfTheDay(ProgramSettings& settings, QWidget* parent)
-{
+void TTipDay::ShowTipOfTheDay(ProgramSettings &settings, QWidget *parent) {
     const auto count = static_cast<quint32>(TipsOfTheDay().size());
     const std::size_t first = count == 0 ? 0 : QRandomGenerator::global()->bounded(count);
     TTipDay dialog(settings.tipbox, first, parent);

@@ -18,9 +18,9 @@ class TTipDay : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TTipDay)
 
-public:
+  public:
     /// Starts at tip `firstTip` (wrapped into the list) with the check box preset to showAtStart.
-    TTipDay(bool showAtStart, std::size_t firstTip, QWidget* parent = nullptr);
+    TTipDay(bool showAtStart, std::size_t firstTip, QWidget *parent = nullptr);
 
     bool ShowAtStart() const;
     std::size_t TipIndex() const { return m_index; }
@@ -31,14 +31,14 @@ public:
 
     /// The start-up showing and "Tip of the Day...": the dialog opens at a random tip with the
     /// check box preset to `tipbox`, and `tipbox` takes the check box's state when it closes.
-    static void ShowTipOfTheDay(ProgramSettings& settings, QWidget* parent);
+    static void ShowTipOfTheDay(ProgramSettings &settings, QWidget *parent);
 
-private:
+  private:
     void ShowTip();
 
     std::size_t m_index = 0;
-    QLabel* m_tipLabel = nullptr;
-    QCheckBox* m_showAtStart = nullptr;
+    QLabel *m_tipLabel = nullptr;
+    QCheckBox *m_showAtStart = nullptr;
 };
 
 } // namespace mensurio

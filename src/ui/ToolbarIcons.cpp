@@ -12,9 +12,9 @@ namespace mensurio {
 namespace {
 
 struct Glyph {
-    const char* name;
-    const char* theme; // freedesktop icon name with the same meaning, or empty
-    const char* file;  // bundled drawing under :/icons
+    const char *name;
+    const char *theme; // freedesktop icon name with the same meaning, or empty
+    const char *file;  // bundled drawing under :/icons
 };
 
 // Theme icons only where a standard name means the same thing; the record commands keep their
@@ -43,38 +43,36 @@ constexpr std::array<Glyph, 21> kGlyphs{{
     {"ARROW", "", "arrow.svg"},
 }};
 
-const Glyph* FindGlyph(const QString& name)
-{
-    for (const Glyph& glyph : kGlyphs) {
+const Glyph *FindGlyph(const QString &name) {
+    for (const Glyph &glyph : kGlyphs) {
         if (name == QLatin1String(glyph.name))
             return &glyph;
     }
     return nullptr;
 }
 
-const QHash<QString, QString>& GlyphsByObjectName()
-{
+const QHash<QString, QString> &GlyphsByObjectName() {
     static const QHash<QString, QString> names = {
-        {"SpeedButton1", "NEWUNIT"},     {"Units1", "NEWUNIT"},
-        {"SpeedButton2", "NEWCATE"},     {"Categories1", "NEWCATE"},
-        {"SpeedButton6", "INVERT"},      {"InvertConversion1", "INVERT"},
-        {"SpeedButton8", "CUT"},         {"Cut1", "CUT"},
-        {"SpeedButton9", "COPY"},        {"Copy1", "COPY"},
-        {"SpeedButton10", "PASTE"},      {"Paste1", "PASTE"},
-        {"SpeedButton4", "FIND"},        {"Find1", "FIND"},
-        {"SpeedButton3", "PREFER"},      {"Preferences1", "PREFER"},
-        {"SpeedButton5", "CALCUL"},      {"Calculator1", "CALCUL"},
-        {"SpeedButton7", "HELP"},        {"HelpTopics1", "HELP"},
-        {"ToolbarButton971", "AZ"},      {"SortUnits1", "AZ"},
-        {"ToolbarButton972", "SPLIT"},   {"ShowAllResults1", "SPLIT"},
-        {"SpeedButton11", "CONTAB"},     {"CreateConversionTable1", "CONTAB"},
-        {"Advanced1", "RECORD"},         {"Record1", "RECORD"},
-        {"Advanced2", "ADD"},            {"AddItem1", "ADD"},
-        {"Advanced3", "ALL2CLIP"},       {"CopyRecord1", "ALL2CLIP"},
-        {"Advanced4", "COPYCON"},        {"CopyConversion1", "COPYCON"},
-        {"Advanced5", "DELALL"},         {"DeleteAllItems1", "DELALL"},
-        {"Advanced6", "DELLAST"},        {"RemoveLastItem1", "DELLAST"},
-        {"Advanced7", "RES2CLIP"},       {"CopyAllConversions1", "RES2CLIP"},
+        {"SpeedButton1", "NEWUNIT"},   {"Units1", "NEWUNIT"},
+        {"SpeedButton2", "NEWCATE"},   {"Categories1", "NEWCATE"},
+        {"SpeedButton6", "INVERT"},    {"InvertConversion1", "INVERT"},
+        {"SpeedButton8", "CUT"},       {"Cut1", "CUT"},
+        {"SpeedButton9", "COPY"},      {"Copy1", "COPY"},
+        {"SpeedButton10", "PASTE"},    {"Paste1", "PASTE"},
+        {"SpeedButton4", "FIND"},      {"Find1", "FIND"},
+        {"SpeedButton3", "PREFER"},    {"Preferences1", "PREFER"},
+        {"SpeedButton5", "CALCUL"},    {"Calculator1", "CALCUL"},
+        {"SpeedButton7", "HELP"},      {"HelpTopics1", "HELP"},
+        {"ToolbarButton971", "AZ"},    {"SortUnits1", "AZ"},
+        {"ToolbarButton972", "SPLIT"}, {"ShowAllResults1", "SPLIT"},
+        {"SpeedButton11", "CONTAB"},   {"CreateConversionTable1", "CONTAB"},
+        {"Advanced1", "RECORD"},       {"Record1", "RECORD"},
+        {"Advanced2", "ADD"},          {"AddItem1", "ADD"},
+        {"Advanced3", "ALL2CLIP"},     {"CopyRecord1", "ALL2CLIP"},
+        {"Advanced4", "COPYCON"},      {"CopyConversion1", "COPYCON"},
+        {"Advanced5", "DELALL"},       {"DeleteAllItems1", "DELALL"},
+        {"Advanced6", "DELLAST"},      {"RemoveLastItem1", "DELLAST"},
+        {"Advanced7", "RES2CLIP"},     {"CopyAllConversions1", "RES2CLIP"},
         {"Image1", "ARROW"},
     };
     return names;
@@ -82,31 +80,29 @@ const QHash<QString, QString>& GlyphsByObjectName()
 
 } // namespace
 
-QStringList ToolbarIcons::GlyphNames()
-{
+QStringList ToolbarIcons::GlyphNames() {
     QStringList names;
-    for (const Glyph& glyph : kGlyphs)
+    for (const Glyph &glyph : kGlyphs)
         names << QLatin1String(glyph.name);
     return names;
 }
 
-QString ToolbarIcons::GlyphFor(const QString& objectName) { return GlyphsByObjectName().value(objectName); }
+QString ToolbarIcons::GlyphFor(const QString &objectName) {
+    return GlyphsByObjectName().value(objectName);
+}
 
-QString ToolbarIcons::ThemeName(const QString& glyph)
-{
-    const Glyph* found = FindGlyph(glyph);
+QString ToolbarIcons::ThemeName(const QString &glyph) {
+    const Glyph *found = FindGlyph(glyph);
     return found ? QLatin1String(found->theme) : QString();
 }
 
-QString ToolbarIcons::BundledPath(const QString& glyph)
-{
-    const Glyph* found = FindGlyph(glyph);
+QString ToolbarIcons::BundledPath(const QString &glyph) {
+    const Glyph *found = FindGlyph(glyph);
     return found ? QStringLiteral(":/icons/") + QLatin1String(found->file) : QString();
 }
 
-QIcon ToolbarIcons::Icon(const QString& glyph)
-{
-    const Glyph* found = FindGlyph(glyph);
+QIcon ToolbarIcons::Icon(const QString &glyph) {
+    const Glyph *found = FindGlyph(glyph);
     if (!found)
         return QIcon();
     EnsureBundledResources();
@@ -115,12 +111,15 @@ QIcon ToolbarIcons::Icon(const QString& glyph)
     return theme.isEmpty() ? bundled : QIcon::fromTheme(theme, bundled);
 }
 
-QIcon ToolbarIcons::IconFor(const QString& objectName) { return Icon(GlyphFor(objectName)); }
+QIcon ToolbarIcons::IconFor(const QString &objectName) {
+    return Icon(GlyphFor(objectName));
+}
 
-QPixmap ToolbarIcons::Arrow() { return Icon(QStringLiteral("ARROW")).pixmap(QSize(24, 19)); }
+QPixmap ToolbarIcons::Arrow() {
+    return Icon(QStringLiteral("ARROW")).pixmap(QSize(24, 19));
+}
 
-QIcon ToolbarIcons::ApplicationIcon()
-{
+QIcon ToolbarIcons::ApplicationIcon() {
     EnsureBundledResources();
     return QIcon(QStringLiteral(":/icons/mensurio.svg"));
 }

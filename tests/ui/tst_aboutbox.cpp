@@ -8,12 +8,11 @@
 
 class TestAboutBox : public QObject {
     Q_OBJECT
-private slots:
-    void aboutBox_showsNameVersionDescriptionAndQt()
-    {
+  private slots:
+    void aboutBox_showsNameVersionDescriptionAndQt() {
         mensurio::TAboutBox box;
-        auto text = [&box](const char* name) {
-            auto* label = box.findChild<QLabel*>(name);
+        auto text = [&box](const char *name) {
+            auto *label = box.findChild<QLabel *>(name);
             return label ? label->text() : QString("<missing %1>").arg(name);
         };
         QCOMPARE(text("ProductName"), QString("Mensurio"));
@@ -24,12 +23,11 @@ private slots:
         QVERIFY(text("QtVersion").contains(QT_VERSION_STR));
     }
 
-    void aboutBox_okCloses()
-    {
+    void aboutBox_okCloses() {
         mensurio::TAboutBox box;
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        auto* buttons = box.findChild<QDialogButtonBox*>();
+        auto *buttons = box.findChild<QDialogButtonBox *>();
         QVERIFY(buttons != nullptr);
         QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
         QCOMPARE(box.result(), int(QDialog::Accepted));

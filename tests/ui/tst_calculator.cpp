@@ -13,8 +13,7 @@ namespace {
 
 const std::vector<std::string> kFailure = {"beep", "information: Unable to start the Calculator program."};
 
-ProgramSettings Settings(bool desktop, const char* calcPath)
-{
+ProgramSettings Settings(bool desktop, const char *calcPath) {
     ProgramSettings settings;
     settings.GeCaDefa = desktop;
     settings.CalcPath = calcPath;
@@ -25,19 +24,17 @@ ProgramSettings Settings(bool desktop, const char* calcPath)
 
 class TestCalculator : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init() { qputenv("PATH", ""); } // no desktop calculator can be found
 
-    void start_emptyPathAndNoCalcPath_tellsTheUser()
-    {
+    void start_emptyPathAndNoCalcPath_tellsTheUser() {
         mensurio::test::FakePrompts prompts;
         CalculatorLauncher launcher(prompts);
         QVERIFY(!launcher.Start(Settings(true, "")));
         QCOMPARE(prompts.log, kFailure);
     }
 
-    void start_calcPathNamingNoProgram_tellsTheUser()
-    {
+    void start_calcPathNamingNoProgram_tellsTheUser() {
         mensurio::test::FakePrompts prompts;
         CalculatorLauncher launcher(prompts);
         QVERIFY(!launcher.Start(Settings(false, "/nonexistent/mensurio-test-calculator")));
@@ -47,8 +44,7 @@ private slots:
         QCOMPARE(prompts.log, kFailure);
     }
 
-    void start_calcPath_startsTheProgram()
-    {
+    void start_calcPath_startsTheProgram() {
         mensurio::test::FakePrompts prompts;
         CalculatorLauncher launcher(prompts);
         QVERIFY(launcher.Start(Settings(false, "/bin/true")));

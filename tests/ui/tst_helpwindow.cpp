@@ -15,8 +15,7 @@ using mensurio::HelpWindow;
 
 namespace {
 
-QString ReadResource(const QString& path)
-{
+QString ReadResource(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -27,40 +26,37 @@ QString ReadResource(const QString& path)
 
 class TestHelpWindow : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { mensurio::EnsureBundledResources(); }
 
-    void openPage_index_showsTheContents()
-    {
+    void openPage_index_showsTheContents() {
         HelpWindow window;
         QVERIFY(window.OpenPage(HelpPage::Index));
         QCOMPARE(window.Source(), QUrl("qrc:/help/index.html"));
         const QString text = window.Browser()->toPlainText();
-        for (const char* heading : {"Typing values", "Compound input", "Temperature", "Fuel Efficiency",
-                                    "Frequency Wavelength", "Thermal Resistivity", "absolute and gauge",
-                                    "Roman numerals", "Fractions", "Customisation", "Conversion tables",
-                                    "The record", "Keyboard shortcuts"})
+        for (const char *heading :
+             {"Typing values", "Compound input", "Temperature", "Fuel Efficiency", "Frequency Wavelength",
+              "Thermal Resistivity", "absolute and gauge", "Roman numerals", "Fractions", "Customisation",
+              "Conversion tables", "The record", "Keyboard shortcuts"})
             QVERIFY2(text.contains(QLatin1String(heading)), heading);
     }
 
-    void openPage_metric_listsDecimalAndBinaryPrefixes()
-    {
+    void openPage_metric_listsDecimalAndBinaryPrefixes() {
         HelpWindow window;
         QVERIFY(window.OpenPage(HelpPage::MetricPrefixes));
         QCOMPARE(window.Source(), QUrl("qrc:/help/metric.html"));
         const QString text = window.Browser()->toPlainText();
-        for (const char* prefix : {"quecto", "ronto", "yocto", "micro", "kilo", "quetta", "kibi", "yobi",
+        for (const char *prefix : {"quecto", "ronto", "yocto", "micro", "kilo", "quetta", "kibi", "yobi",
                                    "1,208,925,819,614,629,174,706,176"})
             QVERIFY2(text.contains(QLatin1String(prefix)), prefix);
     }
 
-    void links_relativeLinkAndBackWork()
-    {
+    void links_relativeLinkAndBackWork() {
         HelpWindow window;
         QVERIFY(window.OpenPage(HelpPage::Index));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTextBrowser* browser = window.Browser();
+        QTextBrowser *browser = window.Browser();
         QTextCursor link = browser->document()->find("Metric prefixes");
         QVERIFY(!link.isNull());
         link.setPosition(link.selectionStart() + 3);
@@ -73,13 +69,12 @@ private slots:
     }
 
     // Every link of both pages leads to a bundled page, and every #anchor to a named anchor there.
-    void links_allTargetsExist()
-    {
+    void links_allTargetsExist() {
         const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
-        for (const QString& page : {QStringLiteral("index.html"), QStringLiteral("metric.html")}) {
+        for (const QString &page : {QStringLiteral("index.html"), QStringLiteral("metric.html")}) {
             const QString html = ReadResource(":/help/" + page);
             QVERIFY2(!html.isEmpty(), qPrintable(page));
-            for (const auto& match : href.globalMatch(html)) {
+            for (const auto &match : href.globalMatch(html)) {
                 const QString link = match.captured(1);
                 const qsizetype hash = link.indexOf('#');
                 const QString file = hash < 0 ? link : link.left(hash);
@@ -92,8 +87,7 @@ private slots:
         }
     }
 
-    void openPage_metricMissing_fallsBackToTheIndex()
-    {
+    void openPage_metricMissing_fallsBackToTheIndex() {
         QTemporaryDir dir;
         QVERIFY(QFile::copy(":/help/index.html", dir.filePath("index.html")));
         HelpWindow window(nullptr, dir.path());
@@ -101,28 +95,27 @@ private slots:
         QVERIFY(window.Source().toLocalFile().endsWith("/index.html"));
     }
 
-    void showHelp_missingHelp_beepsAndTellsTheUser()
-    {
+    void showHelp_missingHelp_beepsAndTellsTheUser() {
         QTemporaryDir empty;
         QWidget owner;
         mensurio::test::FakePrompts prompts;
         for (HelpPage page : {HelpPage::Index, HelpPage::MetricPrefixes}) {
             prompts.log.clear();
             QCOMPARE(HelpWindow::ShowHelp(page, prompts, &owner, empty.path()), nullptr);
-            QCOMPARE(prompts.log, (std::vector<std::string>{
-                                      "beep", "information: HTML Help is needed to start the Mensurio Help."}));
+            QCOMPARE(prompts.log,
+                     (std::vector<std::string>{
+                         "beep", "information: HTML Help is needed to start the Mensurio Help."}));
         }
-        QVERIFY(owner.findChildren<HelpWindow*>().isEmpty());
+        QVERIFY(owner.findChildren<HelpWindow *>().isEmpty());
     }
 
-    void showHelp_reusesTheOwnersWindow()
-    {
+    void showHelp_reusesTheOwnersWindow() {
         QWidget owner;
         mensurio::test::FakePrompts prompts;
-        HelpWindow* first = HelpWindow::ShowHelp(HelpPage::Index, prompts, &owner);
+        HelpWindow *first = HelpWindow::ShowHelp(HelpPage::Index, prompts, &owner);
         QVERIFY(first != nullptr);
         QVERIFY(first->isVisible());
-        HelpWindow* second = HelpWindow::ShowHelp(HelpPage::MetricPrefixes, prompts, &owner);
+        HelpWindow *second = HelpWindow::ShowHelp(HelpPage::MetricPrefixes, prompts, &owner);
         QCOMPARE(second, first);
         QCOMPARE(second->Source(), QUrl("qrc:/help/metric.html"));
         QVERIFY(prompts.log.empty());

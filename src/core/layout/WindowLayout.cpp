@@ -12,14 +12,17 @@ constexpr int kComboTop = 3;
 constexpr int kArrowWidth = 24;
 constexpr int kArrowHeight = 19;
 
-int Truncate(double value) { return static_cast<int>(std::trunc(value)); }
+int Truncate(double value) {
+    return static_cast<int>(std::trunc(value));
+}
 
-int Scaled(int length, float scale) { return RoundHalfEven(static_cast<double>(length) * scale); }
+int Scaled(int length, float scale) {
+    return RoundHalfEven(static_cast<double>(length) * scale);
+}
 
 } // namespace
 
-int RoundHalfEven(double value)
-{
+int RoundHalfEven(double value) {
     const double lower = std::floor(value);
     const double fraction = value - lower;
     double rounded = lower;
@@ -30,8 +33,7 @@ int RoundHalfEven(double value)
     return static_cast<int>(rounded);
 }
 
-float LayoutScale(int panel3Width)
-{
+float LayoutScale(int panel3Width) {
     if (panel3Width <= 299)
         return 1.0f;
     if (panel3Width <= 400)
@@ -39,10 +41,11 @@ float LayoutScale(int panel3Width)
     return 2.0f;
 }
 
-int FieldsStripHeight(int editHeight) { return kFieldsTop + editHeight + 3; }
+int FieldsStripHeight(int editHeight) {
+    return kFieldsTop + editHeight + 3;
+}
 
-CategoryLayout LayoutForCategory(std::string_view category, int panel2Height, int comboHeight)
-{
+CategoryLayout LayoutForCategory(std::string_view category, int panel2Height, int comboHeight) {
     CategoryLayout layout;
     if (category == "Pressure") {
         layout.combosVisible = true;
@@ -59,8 +62,7 @@ CategoryLayout LayoutForCategory(std::string_view category, int panel2Height, in
     return layout;
 }
 
-WindowLayoutResult LayoutWindow(const LayoutInput& input, std::string_view category)
-{
+WindowLayoutResult LayoutWindow(const LayoutInput &input, std::string_view category) {
     const int w = input.panel3Width;
     const int margin = w <= 400 ? 0 : 21;
     const float scale = LayoutScale(w);
@@ -73,7 +75,8 @@ WindowLayoutResult LayoutWindow(const LayoutInput& input, std::string_view categ
     r.edit1 = {Scaled(7, scale), kFieldsTop, editWidth, input.editHeight};
     r.edit2 = {Scaled(31, scale) + editWidth, kFieldsTop, editWidth, input.editHeight};
     r.panel3Height = FieldsStripHeight(input.editHeight);
-    r.image1 = {half - 12, RoundHalfEven(input.editHeight / 2.0 - 9.5) + kFieldsTop, kArrowWidth, kArrowHeight};
+    r.image1 = {half - 12, RoundHalfEven(input.editHeight / 2.0 - 9.5) + kFieldsTop, kArrowWidth,
+                kArrowHeight};
     r.arrowVisible = w > 350;
 
     r.category = LayoutForCategory(category, input.panel2Height, input.comboHeight);
@@ -85,8 +88,7 @@ WindowLayoutResult LayoutWindow(const LayoutInput& input, std::string_view categ
     return r;
 }
 
-bool ResizeSuppressCounter::OnClientResize()
-{
+bool ResizeSuppressCounter::OnClientResize() {
     if (m_value > 0) {
         --m_value;
         return false;

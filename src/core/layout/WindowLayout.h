@@ -12,13 +12,13 @@ struct LayoutRect {
     int width = 0;
     int height = 0;
 
-    bool operator==(const LayoutRect&) const = default;
+    bool operator==(const LayoutRect &) const = default;
 };
 
 /// What the layout needs to know about the window: the client sizes of the three panels and
 /// the heights the fonts give the fields and the pressure selectors.
 struct LayoutInput {
-    int panel1Width = 0;  // client area (holds the category tabs)
+    int panel1Width = 0; // client area (holds the category tabs)
     int panel1Height = 0;
     int panel3Width = 0;  // the fields strip: Edit1, the arrow and Edit2
     int panel2Height = 0; // the lists area: the pressure selectors and the two unit lists
@@ -34,7 +34,7 @@ struct CategoryLayout {
     int listTop = 3;            // ListBox1 and ListBox2
     int listHeight = 0;
 
-    bool operator==(const CategoryLayout&) const = default;
+    bool operator==(const CategoryLayout &) const = default;
 };
 
 /// The whole layout of the client area.
@@ -68,12 +68,12 @@ int FieldsStripHeight(int editHeight);
 CategoryLayout LayoutForCategory(std::string_view category, int panel2Height, int comboHeight);
 
 /// The full layout of the client area for the given sizes and category.
-WindowLayoutResult LayoutWindow(const LayoutInput& input, std::string_view category);
+WindowLayoutResult LayoutWindow(const LayoutInput &input, std::string_view category);
 
 /// The counter that keeps toolbar changes from laying the window out several times: while it is
 /// above zero a resize of the client area only lowers it, otherwise the resize lays out.
 class ResizeSuppressCounter {
-public:
+  public:
     /// Showing or hiding a toolbar from the View menu: one resize is expected.
     void BeginToolbarToggle() { m_value = 1; }
     /// A toolbar is about to change its dock: up to two resizes are expected.
@@ -84,7 +84,7 @@ public:
     bool OnClientResize();
     int Value() const { return m_value; }
 
-private:
+  private:
     int m_value = 0;
 };
 

@@ -11,32 +11,29 @@ namespace mensurio {
 
 namespace {
 
-std::string ProcessPath()
-{
-    const char* path = std::getenv("PATH");
+std::string ProcessPath() {
+    const char *path = std::getenv("PATH");
     return path ? std::string(path) : std::string();
 }
 
-bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
 
 } // namespace
 
 CalculatorFinder::CalculatorFinder() : CalculatorFinder(ProcessPath(), &CalculatorFinder::IsExecutableFile) {}
 
 CalculatorFinder::CalculatorFinder(std::string pathVariable, ExecutableTest isExecutable)
-    : m_pathVariable(std::move(pathVariable)), m_isExecutable(std::move(isExecutable))
-{
-}
+    : m_pathVariable(std::move(pathVariable)), m_isExecutable(std::move(isExecutable)) {}
 
-const std::vector<std::string>& CalculatorFinder::DesktopCalculators()
-{
+const std::vector<std::string> &CalculatorFinder::DesktopCalculators() {
     static const std::vector<std::string> calculators = {
         "gnome-calculator", "kcalc", "mate-calc", "galculator", "qalculate-qt", "qalculate-gtk", "xcalc"};
     return calculators;
 }
 
-std::optional<std::string> CalculatorFinder::FindOnPath(std::string_view program) const
-{
+std::optional<std::string> CalculatorFinder::FindOnPath(std::string_view program) const {
     if (program.empty() || program.find('/') != std::string_view::npos)
         return std::nullopt;
     std::string_view rest = m_pathVariable;
@@ -57,17 +54,16 @@ std::optional<std::string> CalculatorFinder::FindOnPath(std::string_view program
     }
 }
 
-std::optional<std::string> CalculatorFinder::DesktopCalculator() const
-{
-    for (const std::string& name : DesktopCalculators()) {
+std::optional<std::string> CalculatorFinder::DesktopCalculator() const {
+    for (const std::string &name : DesktopCalculators()) {
         if (auto path = FindOnPath(name))
             return path;
     }
     return std::nullopt;
 }
 
-std::optional<std::string> CalculatorFinder::ProgramToStart(bool useDesktopCalculator, std::string_view calcPath) const
-{
+std::optional<std::string> CalculatorFinder::ProgramToStart(bool useDesktopCalculator,
+                                                            std::string_view calcPath) const {
     if (useDesktopCalculator) {
         if (auto path = DesktopCalculator())
             return path;
@@ -77,8 +73,7 @@ std::optional<std::string> CalculatorFinder::ProgramToStart(bool useDesktopCalcu
     return std::string(calcPath);
 }
 
-bool CalculatorFinder::IsExecutableFile(const std::string& path)
-{
+bool CalculatorFinder::IsExecutableFile(const std::string &path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;

@@ -12,8 +12,8 @@ namespace mensurio {
 /// Decides which program the Calculator command starts: the desktop's own calculator, found on
 /// the search path, or the program the user named in the preferences.
 class CalculatorFinder {
-public:
-    using ExecutableTest = std::function<bool(const std::string& path)>;
+  public:
+    using ExecutableTest = std::function<bool(const std::string &path)>;
 
     /// Searches the process's PATH and tests files on disk.
     CalculatorFinder();
@@ -21,7 +21,7 @@ public:
     CalculatorFinder(std::string pathVariable, ExecutableTest isExecutable);
 
     /// The desktop calculators looked for, in order of preference.
-    static const std::vector<std::string>& DesktopCalculators();
+    static const std::vector<std::string> &DesktopCalculators();
 
     /// The full path of the first executable file named `program` in the PATH directories.
     /// Empty entries of PATH (the current directory) are not searched.
@@ -36,9 +36,9 @@ public:
     std::optional<std::string> ProgramToStart(bool useDesktopCalculator, std::string_view calcPath) const;
 
     /// A regular file the user may execute.
-    static bool IsExecutableFile(const std::string& path);
+    static bool IsExecutableFile(const std::string &path);
 
-private:
+  private:
     std::string m_pathVariable;
     ExecutableTest m_isExecutable;
 };

@@ -14,15 +14,13 @@ namespace {
 constexpr std::string_view kLineBreak = "\r\n";
 
 // Temperature and Numbers lists select one row at a time: their item index is the unit.
-bool UsesItemIndex(std::string_view category)
-{
+bool UsesItemIndex(std::string_view category) {
     const CategoryKind kind = CategoryKindOf(category);
     return kind == CategoryKind::Temperature || kind == CategoryKind::Numbers;
 }
 
 // The name of a listed row; no name for -1 or a row the snapshot does not list.
-std::optional<std::string> RowName(const ConversionSnapshot& snapshot, int row)
-{
+std::optional<std::string> RowName(const ConversionSnapshot &snapshot, int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= snapshot.rowNames.size())
         return std::nullopt;
     return snapshot.rowNames[static_cast<std::size_t>(row)];
@@ -30,8 +28,7 @@ std::optional<std::string> RowName(const ConversionSnapshot& snapshot, int row)
 
 // The trimmed input, followed by its unit's name when exactly one input unit is selected and
 // the input does not name its own units. Empty optional when no input unit is selected.
-std::optional<std::string> LinearInputPart(const ConversionSnapshot& snapshot)
-{
+std::optional<std::string> LinearInputPart(const ConversionSnapshot &snapshot) {
     if (snapshot.input.SelectedCount() == 0)
         return std::nullopt;
     std::string text = TrimSpaces(snapshot.inputText);
@@ -44,8 +41,7 @@ std::optional<std::string> LinearInputPart(const ConversionSnapshot& snapshot)
     return text;
 }
 
-std::string ItemIndexConversionText(const ConversionSnapshot& snapshot)
-{
+std::string ItemIndexConversionText(const ConversionSnapshot &snapshot) {
     const auto inputName = RowName(snapshot, snapshot.input.current);
     const auto outputName = RowName(snapshot, snapshot.output.current);
     if (!inputName || !outputName)
@@ -55,8 +51,7 @@ std::string ItemIndexConversionText(const ConversionSnapshot& snapshot)
 
 } // namespace
 
-std::string TrimSpaces(std::string_view text)
-{
+std::string TrimSpaces(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return {};
@@ -64,8 +59,7 @@ std::string TrimSpaces(std::string_view text)
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::string CurrentConversionText(const ConversionSnapshot& snapshot)
-{
+std::string CurrentConversionText(const ConversionSnapshot &snapshot) {
     if (UsesItemIndex(snapshot.category))
         return ItemIndexConversionText(snapshot);
     if (snapshot.output.SelectedCount() == 0)
@@ -83,8 +77,7 @@ std::string CurrentConversionText(const ConversionSnapshot& snapshot)
     return *text;
 }
 
-std::string AllConversionsPrefix(const ConversionSnapshot& snapshot)
-{
+std::string AllConversionsPrefix(const ConversionSnapshot &snapshot) {
     if (UsesItemIndex(snapshot.category)) {
         const auto name = RowName(snapshot, snapshot.input.current);
         return name ? snapshot.inputText + " " + *name + " = " : std::string();
@@ -93,9 +86,8 @@ std::string AllConversionsPrefix(const ConversionSnapshot& snapshot)
     return text ? *text + " = " : std::string();
 }
 
-std::optional<std::string> AllConversionsText(const ConversionSnapshot& snapshot,
-                                              const std::vector<std::string>& collected)
-{
+std::optional<std::string> AllConversionsText(const ConversionSnapshot &snapshot,
+                                              const std::vector<std::string> &collected) {
     const std::string prefix = AllConversionsPrefix(snapshot);
     std::string text;
     const std::size_t lines = std::min(snapshot.rowNames.size(), collected.size());
@@ -110,8 +102,8 @@ std::optional<std::string> AllConversionsText(const ConversionSnapshot& snapshot
     return text;
 }
 
-CollectedConversions CollectAllConversions(Tengine& engine, ConversionRequest request, bool categoryHasUnits)
-{
+CollectedConversions CollectAllConversions(Tengine &engine, ConversionRequest request,
+                                           bool categoryHasUnits) {
     CollectedConversions collected;
     if (!categoryHasUnits)
         return collected;
@@ -123,24 +115,23 @@ CollectedConversions CollectAllConversions(Tengine& engine, ConversionRequest re
     return collected;
 }
 
-std::optional<std::string> CopyAllConversions(Tengine& engine, const ConversionRequest& request,
-                                              ConversionSnapshot snapshot, bool categoryHasUnits)
-{
+std::optional<std::string> CopyAllConversions(Tengine &engine, const ConversionRequest &request,
+                                              ConversionSnapshot snapshot, bool categoryHasUnits) {
     const CollectedConversions collected = CollectAllConversions(engine, request, categoryHasUnits);
     snapshot.compoundInput = collected.compoundInput;
     return AllConversionsText(snapshot, collected.results);
 }
 
-void ConversionRecord::SetHintListener(HintListener listener)
-{
+void ConversionRecord::SetHintListener(HintListener listener) {
     m_hintListener = std::move(listener);
     Changed();
 }
 
-std::string ConversionRecord::Hint() const { return "Record:" + std::string(kLineBreak) + m_recordText; }
+std::string ConversionRecord::Hint() const {
+    return "Record:" + std::string(kLineBreak) + m_recordText;
+}
 
-void ConversionRecord::AddItem(std::string_view item)
-{
+void ConversionRecord::AddItem(std::string_view item) {
     if (item.empty())
         return;
     if (!m_recordText.empty())
@@ -149,8 +140,7 @@ void ConversionRecord::AddItem(std::string_view item)
     Changed();
 }
 
-void ConversionRecord::RemoveLastItem()
-{
+void ConversionRecord::RemoveLastItem() {
     if (m_recordText.empty())
         return;
     const auto lastCr = m_recordText.rfind('\r');
@@ -158,21 +148,18 @@ void ConversionRecord::RemoveLastItem()
     Changed();
 }
 
-void ConversionRecord::DeleteAllItems()
-{
+void ConversionRecord::DeleteAllItems() {
     m_recordText.clear();
     Changed();
 }
 
-std::optional<std::string> ConversionRecord::CopyRecord() const
-{
+std::optional<std::string> ConversionRecord::CopyRecord() const {
     if (m_recordText.empty())
         return std::nullopt;
     return m_recordText;
 }
 
-void ConversionRecord::Changed()
-{
+void ConversionRecord::Changed() {
     if (m_hintListener)
         m_hintListener(Hint());
 }

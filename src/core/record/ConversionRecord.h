@@ -36,38 +36,38 @@ std::string TrimSpaces(std::string_view text);
 
 /// The current conversion as one line, e.g. "12 foot = 3.6576 meter"; empty when the lists do
 /// not name an input and an output unit.
-std::string CurrentConversionText(const ConversionSnapshot& snapshot);
+std::string CurrentConversionText(const ConversionSnapshot &snapshot);
 
 /// What goes in front of every line of Copy All Conversions: the input and its unit and " = ";
 /// empty when no input unit is selected.
-std::string AllConversionsPrefix(const ConversionSnapshot& snapshot);
+std::string AllConversionsPrefix(const ConversionSnapshot &snapshot);
 
 /// The lines of Copy All Conversions: prefix + result + " " + unit name per listed row that has
 /// a result, joined by CR LF without a final line break. No text when there are no lines (the
 /// clipboard is then left alone).
-std::optional<std::string> AllConversionsText(const ConversionSnapshot& snapshot,
-                                              const std::vector<std::string>& collected);
+std::optional<std::string> AllConversionsText(const ConversionSnapshot &snapshot,
+                                              const std::vector<std::string> &collected);
 
 /// Runs the request once more in collect mode (all results, nothing shown): the window's output
 /// field, value column and settings stay as they are. Nothing is converted when the category
 /// lists no unit.
-CollectedConversions CollectAllConversions(Tengine& engine, ConversionRequest request, bool categoryHasUnits);
+CollectedConversions CollectAllConversions(Tengine &engine, ConversionRequest request, bool categoryHasUnits);
 
 /// Copy All Conversions: CollectAllConversions, then AllConversionsText with the compound report
 /// of that run. No text means the clipboard is left alone.
-std::optional<std::string> CopyAllConversions(Tengine& engine, const ConversionRequest& request,
+std::optional<std::string> CopyAllConversions(Tengine &engine, const ConversionRequest &request,
                                               ConversionSnapshot snapshot, bool categoryHasUnits);
 
 /// The running record of conversions for one run of the program, and the recording switch.
 class ConversionRecord {
-public:
-    using HintListener = std::function<void(const std::string& hint)>;
+  public:
+    using HintListener = std::function<void(const std::string &hint)>;
 
     /// The listener is told the hint now and after every change of the record.
     void SetHintListener(HintListener listener);
 
     /// The items in the order added, joined by CR LF, without a final line break.
-    const std::string& RecordText() const { return m_recordText; }
+    const std::string &RecordText() const { return m_recordText; }
     /// The record button's tooltip: "Record:", CR LF, then the items.
     std::string Hint() const;
 
@@ -91,7 +91,7 @@ public:
     /// text the key event carries.
     bool AddsOnUnitListKey(std::string_view keyText) const { return m_recording && !keyText.empty(); }
 
-private:
+  private:
     void Changed();
 
     std::string m_recordText;

@@ -3,8 +3,7 @@
 
 namespace mensurio {
 
-const std::vector<std::string>& TipsOfTheDay()
-{
+const std::vector<std::string> &TipsOfTheDay() {
     static const std::vector<std::string> tips = {
         "The result follows as you type. The input may be an arithmetic expression: "
         "12*3.5+2 or (1+2)^3 work as well as a plain number.",
@@ -58,15 +57,13 @@ const std::vector<std::string>& TipsOfTheDay()
     return tips;
 }
 
-std::size_t NextTip(std::size_t index, std::size_t count)
-{
+std::size_t NextTip(std::size_t index, std::size_t count) {
     if (count == 0)
         return 0;
     return (index + 1) % count;
 }
 
-std::size_t PreviousTip(std::size_t index, std::size_t count)
-{
+std::size_t PreviousTip(std::size_t index, std::size_t count) {
     if (count == 0)
         return 0;
     return index % count == 0 ? count - 1 : index % count - 1;

@@ -8,7 +8,7 @@
 namespace mensurio {
 
 /// The tips the tip-of-the-day dialog shows, in order; plain Windows-1252 text, one paragraph each.
-const std::vector<std::string>& TipsOfTheDay();
+const std::vector<std::string> &TipsOfTheDay();
 
 /// The tip after `index` among `count` tips, wrapping from the last to the first.
 std::size_t NextTip(std::size_t index, std::size_t count);

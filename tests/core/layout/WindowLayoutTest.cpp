@@ -8,8 +8,7 @@
 namespace mensurio {
 namespace {
 
-LayoutInput InputOfWidth(int width)
-{
+LayoutInput InputOfWidth(int width) {
     LayoutInput input;
     input.panel1Width = width + 20;
     input.panel1Height = 340;
@@ -33,13 +32,14 @@ struct WidthCase {
     int image1Left;
 };
 
-void PrintTo(const WidthCase& c, std::ostream* os) { *os << "width " << c.width; }
+void PrintTo(const WidthCase &c, std::ostream *os) {
+    *os << "width " << c.width;
+}
 
 class LayoutWindowWidth : public ::testing::TestWithParam<WidthCase> {};
 
-TEST_P(LayoutWindowWidth, placesFieldsArrowAndLists)
-{
-    const WidthCase& c = GetParam();
+TEST_P(LayoutWindowWidth, placesFieldsArrowAndLists) {
+    const WidthCase &c = GetParam();
     const WindowLayoutResult r = LayoutWindow(InputOfWidth(c.width), "Length");
 
     EXPECT_FLOAT_EQ(LayoutScale(c.width), c.scale);
@@ -61,18 +61,14 @@ INSTANTIATE_TEST_SUITE_P(
         // width, margin, arrow, scale, Edit1 left, Edit1 width, Edit2 left, Image1 left
         WidthCase{513, 21, true, 2.0f, 14, 218, 280, 244},
         WidthCase{401, 21, true, 2.0f, 14, 162, 224, 188}, // T(200.5) = 200
-        WidthCase{400, 0, true, 2.0f, 14, 162, 224, 188},
-        WidthCase{351, 0, true, 1.51f, 11, 146, 193, 163},
+        WidthCase{400, 0, true, 2.0f, 14, 162, 224, 188}, WidthCase{351, 0, true, 1.51f, 11, 146, 193, 163},
         WidthCase{350, 0, false, 1.5f, 10, 147, 193, 163}, // 10.5, 28.5 and 46.5 round to even
-        WidthCase{325, 0, false, 1.25f, 9, 138, 177, 150},
-        WidthCase{300, 0, false, 1.0f, 7, 131, 162, 138},
-        WidthCase{299, 0, false, 1.0f, 7, 130, 161, 137},
-        WidthCase{100, 0, false, 1.0f, 7, 31, 62, 38}));
+        WidthCase{325, 0, false, 1.25f, 9, 138, 177, 150}, WidthCase{300, 0, false, 1.0f, 7, 131, 162, 138},
+        WidthCase{299, 0, false, 1.0f, 7, 130, 161, 137}, WidthCase{100, 0, false, 1.0f, 7, 31, 62, 38}));
 
 // ---- Vertical geometry --------------------------------------------------------------------------
 
-TEST(LayoutWindow, tabControlAndFieldsStrip_followClientSizeAndFieldHeight)
-{
+TEST(LayoutWindow, tabControlAndFieldsStrip_followClientSizeAndFieldHeight) {
     LayoutInput input = InputOfWidth(513);
     input.panel1Width = 561;
     input.panel1Height = 300;
@@ -84,8 +80,7 @@ TEST(LayoutWindow, tabControlAndFieldsStrip_followClientSizeAndFieldHeight)
     EXPECT_EQ(r.edit2.height, 25);
 }
 
-TEST(LayoutWindow, image1Top_centresOnFieldRoundingHalvesToEven)
-{
+TEST(LayoutWindow, image1Top_centresOnFieldRoundingHalvesToEven) {
     const struct {
         int editHeight;
         int top;
@@ -97,15 +92,14 @@ TEST(LayoutWindow, image1Top_centresOnFieldRoundingHalvesToEven)
         {18, 10}, // -0.5 -> 0
         {16, 8},  // -1.5 -> -2
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         LayoutInput input = InputOfWidth(513);
         input.editHeight = c.editHeight;
         EXPECT_EQ(LayoutWindow(input, "Length").image1.top, c.top) << "edit height " << c.editHeight;
     }
 }
 
-TEST(LayoutWindow, pressureToLength_hidesSelectorsAndListsGainSelectorHeightPlusSix)
-{
+TEST(LayoutWindow, pressureToLength_hidesSelectorsAndListsGainSelectorHeightPlusSix) {
     const LayoutInput input = InputOfWidth(513);
     const WindowLayoutResult pressure = LayoutWindow(input, "Pressure");
     const WindowLayoutResult length = LayoutWindow(input, "Length");
@@ -123,22 +117,18 @@ TEST(LayoutWindow, pressureToLength_hidesSelectorsAndListsGainSelectorHeightPlus
     EXPECT_EQ(length.listBox2, (LayoutRect{length.comboBox2.left, 3, length.comboBox2.width, 269}));
 }
 
-TEST(LayoutForCategory, visibilityByCategory)
-{
+TEST(LayoutForCategory, visibilityByCategory) {
     const struct {
-        const char* category;
+        const char *category;
         bool combos;
         bool listBox1;
         bool label1;
     } cases[] = {
-        {"Pressure", true, true, false},
-        {"Fractions", false, false, true},
-        {"Length", false, true, false},
-        {"pressure", false, true, false}, // names compare exactly
-        {"fractions", false, true, false},
-        {"", false, true, false},
+        {"Pressure", true, true, false},   {"Fractions", false, false, true},
+        {"Length", false, true, false},    {"pressure", false, true, false}, // names compare exactly
+        {"fractions", false, true, false}, {"", false, true, false},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         const CategoryLayout layout = LayoutForCategory(c.category, 200, 21);
         EXPECT_EQ(layout.combosVisible, c.combos) << c.category;
         EXPECT_EQ(layout.listBox1Visible, c.listBox1) << c.category;
@@ -146,37 +136,33 @@ TEST(LayoutForCategory, visibilityByCategory)
     }
 }
 
-TEST(LayoutForCategory, matchesTheCategoryPartOfTheFullLayout)
-{
+TEST(LayoutForCategory, matchesTheCategoryPartOfTheFullLayout) {
     const LayoutInput input = InputOfWidth(450);
-    for (const char* category : {"Pressure", "Fractions", "Temperature"}) {
+    for (const char *category : {"Pressure", "Fractions", "Temperature"}) {
         EXPECT_EQ(LayoutForCategory(category, input.panel2Height, input.comboHeight),
                   LayoutWindow(input, category).category)
             << category;
     }
 }
 
-TEST(LayoutWindow, fractionsLabel_takesTheInputListsPlace)
-{
+TEST(LayoutWindow, fractionsLabel_takesTheInputListsPlace) {
     const WindowLayoutResult r = LayoutWindow(InputOfWidth(513), "Fractions");
     EXPECT_EQ(r.label1, r.listBox1);
 }
 
-TEST(RoundHalfEven, roundsHalvesToTheEvenNeighbour)
-{
+TEST(RoundHalfEven, roundsHalvesToTheEvenNeighbour) {
     const struct {
         double value;
         int rounded;
-    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},
-                 {2.4999, 2}, {2.5001, 3}, {-2.5001, -3}, {7.0, 7}, {0.0, 0}};
-    for (const auto& c : cases)
+    } cases[] = {{0.5, 0},   {1.5, 2},    {2.5, 2},    {3.5, 4},      {-0.5, 0}, {-1.5, -2},
+                 {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {-2.5001, -3}, {7.0, 7},  {0.0, 0}};
+    for (const auto &c : cases)
         EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
 }
 
 // ---- Resize suppression -------------------------------------------------------------------------
 
-TEST(ResizeSuppressCounter, toolbarToggle_firstResizeOnlyLowersTheCounter)
-{
+TEST(ResizeSuppressCounter, toolbarToggle_firstResizeOnlyLowersTheCounter) {
     ResizeSuppressCounter counter;
     EXPECT_TRUE(counter.OnClientResize());
     counter.BeginToolbarToggle();
@@ -185,8 +171,7 @@ TEST(ResizeSuppressCounter, toolbarToggle_firstResizeOnlyLowersTheCounter)
     EXPECT_TRUE(counter.OnClientResize());
 }
 
-TEST(ResizeSuppressCounter, dockChange_suppressesTwoResizesUnlessEnded)
-{
+TEST(ResizeSuppressCounter, dockChange_suppressesTwoResizesUnlessEnded) {
     ResizeSuppressCounter counter;
     counter.BeginDockChange();
     EXPECT_FALSE(counter.OnClientResize());

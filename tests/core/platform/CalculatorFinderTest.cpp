@@ -16,19 +16,18 @@ namespace {
 
 // A search over a fake file system that holds exactly the given executables.
 CalculatorFinder FakeFinder(std::string path, std::set<std::string> executables,
-                            std::vector<std::string>* looked = nullptr)
-{
-    return CalculatorFinder(std::move(path), [executables, looked](const std::string& candidate) {
+                            std::vector<std::string> *looked = nullptr) {
+    return CalculatorFinder(std::move(path), [executables, looked](const std::string &candidate) {
         if (looked)
             looked->push_back(candidate);
         return executables.count(candidate) > 0;
     });
 }
 
-TEST(CalculatorFinder, findOnPath_takesTheFirstDirectoryAndSkipsEmptyEntries)
-{
+TEST(CalculatorFinder, findOnPath_takesTheFirstDirectoryAndSkipsEmptyEntries) {
     std::vector<std::string> looked;
-    const CalculatorFinder finder = FakeFinder("/a::/b/:/c:", {"/b/kcalc", "/c/kcalc", "kcalc", "/kcalc"}, &looked);
+    const CalculatorFinder finder =
+        FakeFinder("/a::/b/:/c:", {"/b/kcalc", "/c/kcalc", "kcalc", "/kcalc"}, &looked);
     EXPECT_EQ(finder.FindOnPath("kcalc"), "/b/kcalc");
     EXPECT_EQ(looked, (std::vector<std::string>{"/a/kcalc", "/b/kcalc"}));
     EXPECT_EQ(finder.FindOnPath("xcalc"), std::nullopt);
@@ -36,28 +35,25 @@ TEST(CalculatorFinder, findOnPath_takesTheFirstDirectoryAndSkipsEmptyEntries)
     EXPECT_EQ(finder.FindOnPath("../kcalc"), std::nullopt); // names with a folder are not searched
 }
 
-TEST(CalculatorFinder, emptyPath_findsNothing)
-{
+TEST(CalculatorFinder, emptyPath_findsNothing) {
     std::vector<std::string> looked;
     const CalculatorFinder finder = FakeFinder("", {"kcalc", "/kcalc"}, &looked);
     EXPECT_EQ(finder.DesktopCalculator(), std::nullopt);
     EXPECT_TRUE(looked.empty());
 }
 
-TEST(CalculatorFinder, desktopCalculator_preferenceOrderWinsOverPathOrder)
-{
+TEST(CalculatorFinder, desktopCalculator_preferenceOrderWinsOverPathOrder) {
     const CalculatorFinder finder =
         FakeFinder("/usr/bin:/opt/bin", {"/usr/bin/xcalc", "/usr/bin/qalculate-gtk", "/opt/bin/galculator"});
     EXPECT_EQ(finder.DesktopCalculator(), "/opt/bin/galculator");
 }
 
-TEST(CalculatorFinder, programToStart_choosesByDesktopSettingAndCalcPath)
-{
+TEST(CalculatorFinder, programToStart_choosesByDesktopSettingAndCalcPath) {
     const struct {
-        const char* what;
+        const char *what;
         bool useDesktop;
         bool desktopInstalled;
-        const char* calcPath;
+        const char *calcPath;
         std::optional<std::string> program;
     } cases[] = {
         {"desktop calculator", true, true, "/opt/mycalc", "/usr/bin/mate-calc"},
@@ -68,16 +64,16 @@ TEST(CalculatorFinder, programToStart_choosesByDesktopSettingAndCalcPath)
         {"other program not named", false, true, "", std::nullopt},
         {"other program only blanks", false, true, "  ", std::nullopt},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         std::set<std::string> installed;
         if (c.desktopInstalled)
             installed.insert("/usr/bin/mate-calc");
-        EXPECT_EQ(FakeFinder("/usr/bin", installed).ProgramToStart(c.useDesktop, c.calcPath), c.program) << c.what;
+        EXPECT_EQ(FakeFinder("/usr/bin", installed).ProgramToStart(c.useDesktop, c.calcPath), c.program)
+            << c.what;
     }
 }
 
-TEST(CalculatorFinder, isExecutableFile_onlyRegularFilesWithExecuteBit)
-{
+TEST(CalculatorFinder, isExecutableFile_onlyRegularFilesWithExecuteBit) {
     const test::ScratchDir dir;
     dir.write("tool", "#!/bin/sh\n");
     ::chmod(dir.file("tool").c_str(), 0755);

@@ -13,8 +13,7 @@
 namespace mensurio {
 namespace {
 
-ListSelection Rows(int count, std::initializer_list<int> selected, int current)
-{
+ListSelection Rows(int count, std::initializer_list<int> selected, int current) {
     ListSelection selection;
     selection.selected.assign(static_cast<std::size_t>(count), false);
     for (int row : selected)
@@ -24,8 +23,7 @@ ListSelection Rows(int count, std::initializer_list<int> selected, int current)
 }
 
 ConversionSnapshot LengthSnapshot(std::string input, std::initializer_list<int> inputs,
-                                  std::initializer_list<int> outputs, std::string output)
-{
+                                  std::initializer_list<int> outputs, std::string output) {
     ConversionSnapshot s;
     s.category = "Length";
     s.inputText = std::move(input);
@@ -36,9 +34,8 @@ ConversionSnapshot LengthSnapshot(std::string input, std::initializer_list<int> 
     return s;
 }
 
-ConversionSnapshot IndexSnapshot(const char* category, std::string input, int inputIndex, int outputIndex,
-                                 std::string output)
-{
+ConversionSnapshot IndexSnapshot(const char *category, std::string input, int inputIndex, int outputIndex,
+                                 std::string output) {
     ConversionSnapshot s;
     s.category = category;
     s.inputText = std::move(input);
@@ -51,26 +48,24 @@ ConversionSnapshot IndexSnapshot(const char* category, std::string input, int in
 
 // ---- Texts built from the window -------------------------------------------------------------
 
-TEST(TrimSpaces, removesOnlyOuterSpaces)
-{
+TEST(TrimSpaces, removesOnlyOuterSpaces) {
     const struct {
-        const char* text;
-        const char* trimmed;
-    } cases[] = {{"  12 ", "12"}, {"12", "12"},   {"\t12 ", "\t12"}, {"5 foot + 3 inch ", "5 foot + 3 inch"},
-                 {"    ", ""},    {"", ""},       {" \t ", "\t"}};
-    for (const auto& c : cases)
+        const char *text;
+        const char *trimmed;
+    } cases[] = {{"  12 ", "12"}, {"12", "12"}, {"\t12 ", "\t12"}, {"5 foot + 3 inch ", "5 foot + 3 inch"},
+                 {"    ", ""},    {"", ""},     {" \t ", "\t"}};
+    for (const auto &c : cases)
         EXPECT_EQ(TrimSpaces(c.text), c.trimmed) << '"' << c.text << '"';
 }
 
 struct TextCase {
-    const char* what;
+    const char *what;
     ConversionSnapshot snapshot;
     std::string current; // CurrentConversionText
-    std::string prefix;   // AllConversionsPrefix
+    std::string prefix;  // AllConversionsPrefix
 };
 
-std::vector<TextCase> TextCases()
-{
+std::vector<TextCase> TextCases() {
     ConversionSnapshot compound = LengthSnapshot("5 foot + 3 inch", {0, 1}, {2}, "1.6002");
     compound.compoundInput = true;
     ConversionSnapshot compoundOne = LengthSnapshot("5 foot", {0}, {2}, "1.524");
@@ -78,8 +73,8 @@ std::vector<TextCase> TextCases()
     ConversionSnapshot currentNotSelected = LengthSnapshot("12", {1}, {2}, "0.3048");
     currentNotSelected.input.current = 0; // the focused row is not selected: the selected one counts
     return {
-        {"one unit each, input trimmed", LengthSnapshot("  12 ", {0}, {2}, "3.6576"), "12 foot = 3.6576 meter",
-         "12 foot = "},
+        {"one unit each, input trimmed", LengthSnapshot("  12 ", {0}, {2}, "3.6576"),
+         "12 foot = 3.6576 meter", "12 foot = "},
         {"no output unit", LengthSnapshot("12", {0}, {}, ""), "", "12 foot = "},
         {"no input unit", LengthSnapshot("12", {}, {2}, "x"), "", ""},
         {"two inputs, plain number", LengthSnapshot("5", {0, 1}, {2}, "1.651"), "5 = 1.651 meter", "5 = "},
@@ -90,26 +85,25 @@ std::vector<TextCase> TextCases()
         {"focused row unselected", currentNotSelected, "12 inch = 0.3048 meter", "12 inch = "},
         {"message in output", LengthSnapshot("12x", {0}, {2}, "invalid or incomplete expression"),
          "12x foot = invalid or incomplete expression meter", "12x foot = "},
-        {"temperature untrimmed", IndexSnapshot("Temperature", " 20 ", 0, 1, "68"), " 20  Celsius = 68 Fahrenheit",
-         " 20  Celsius = "},
+        {"temperature untrimmed", IndexSnapshot("Temperature", " 20 ", 0, 1, "68"),
+         " 20  Celsius = 68 Fahrenheit", " 20  Celsius = "},
         {"numbers by item index", IndexSnapshot("Numbers", "ff", 1, 0, "255"), "ff Fahrenheit = 255 Celsius",
          "ff Fahrenheit = "},
-        {"temperature without output index", IndexSnapshot("Temperature", "20", 0, -1, ""), "", "20 Celsius = "},
+        {"temperature without output index", IndexSnapshot("Temperature", "20", 0, -1, ""), "",
+         "20 Celsius = "},
         {"temperature without input index", IndexSnapshot("Temperature", "20", -1, 1, "68"), "", ""},
         {"index outside the list", IndexSnapshot("Temperature", "20", 0, 5, "68"), "", "20 Celsius = "},
     };
 }
 
-TEST(ConversionTexts, currentConversionAndPrefix)
-{
-    for (const TextCase& c : TextCases()) {
+TEST(ConversionTexts, currentConversionAndPrefix) {
+    for (const TextCase &c : TextCases()) {
         EXPECT_EQ(CurrentConversionText(c.snapshot), c.current) << c.what;
         EXPECT_EQ(AllConversionsPrefix(c.snapshot), c.prefix) << c.what;
     }
 }
 
-TEST(AllConversionsText, oneLinePerListedUnitWithoutFinalLineBreak)
-{
+TEST(AllConversionsText, oneLinePerListedUnitWithoutFinalLineBreak) {
     const ConversionSnapshot s = LengthSnapshot("1", {0}, {2}, "0.3048");
     EXPECT_EQ(AllConversionsText(s, {"1", "12", "0.3048"}),
               "1 foot = 1 foot\r\n1 foot = 12 inch\r\n1 foot = 0.3048 meter");
@@ -117,8 +111,7 @@ TEST(AllConversionsText, oneLinePerListedUnitWithoutFinalLineBreak)
     EXPECT_EQ(AllConversionsText(s, {}), std::nullopt);
 }
 
-TEST(AllConversionsText, moreResultsThanRows_stopsAtTheLastRow)
-{
+TEST(AllConversionsText, moreResultsThanRows_stopsAtTheLastRow) {
     ConversionSnapshot s = LengthSnapshot("1", {}, {}, "");
     EXPECT_EQ(AllConversionsText(s, {"a", "b", "c", "d"}), "a foot\r\nb inch\r\nc meter");
     s.rowNames.clear();
@@ -128,9 +121,8 @@ TEST(AllConversionsText, moreResultsThanRows_stopsAtTheLastRow)
 // ---- Copy All Conversions through the engine -----------------------------------------------------
 
 class CopyAllConversionsTest : public ::testing::Test {
-protected:
-    CopyAllConversionsTest()
-    {
+  protected:
+    CopyAllConversionsTest() {
         m_db.AddCategory("Length", false);
         m_db.AddUnit("Length", "foot", "", 0.3048L, false);
         m_db.AddUnit("Length", "inch", "", 0.0254L, false);
@@ -140,13 +132,13 @@ protected:
         m_db.AddUnit("Temperature", "Fahrenheit", "", 459.67L, false);
     }
 
-    ConversionSnapshot Load(const char* category, const std::string& input, ListSelection in, ListSelection out)
-    {
+    ConversionSnapshot Load(const char *category, const std::string &input, ListSelection in,
+                            ListSelection out) {
         m_engine.LoadCategoryUnits(category, {});
         ConversionSnapshot s;
         s.category = category;
         s.inputText = input;
-        for (const UnitRecord& row : m_engine.Rows())
+        for (const UnitRecord &row : m_engine.Rows())
             s.rowNames.push_back(row.Name);
         s.input = std::move(in);
         s.output = std::move(out);
@@ -162,41 +154,35 @@ protected:
     ConversionRequest m_request;
 };
 
-TEST_F(CopyAllConversionsTest, oneInputUnit_givesEveryUnitInListOrder)
-{
+TEST_F(CopyAllConversionsTest, oneInputUnit_givesEveryUnitInListOrder) {
     const ConversionSnapshot s = Load("Length", "1", Rows(3, {0}, 0), Rows(3, {2}, 2));
     EXPECT_EQ(CopyAllConversions(m_engine, m_request, s, true),
               "1 foot = 1 foot\r\n1 foot = 12 inch\r\n1 foot = 0.3048 meter");
 }
 
-TEST_F(CopyAllConversionsTest, compoundInput_keepsItsOwnUnitNames)
-{
+TEST_F(CopyAllConversionsTest, compoundInput_keepsItsOwnUnitNames) {
     const ConversionSnapshot s = Load("Length", " 1 foot + 12 inch ", Rows(3, {0, 1}, 0), Rows(3, {2}, 2));
     EXPECT_EQ(CopyAllConversions(m_engine, m_request, s, true),
               "1 foot + 12 inch = 2 foot\r\n1 foot + 12 inch = 24 inch\r\n1 foot + 12 inch = 0.6096 meter");
 }
 
-TEST_F(CopyAllConversionsTest, temperature_usesItemIndexAndUntrimmedInput)
-{
+TEST_F(CopyAllConversionsTest, temperature_usesItemIndexAndUntrimmedInput) {
     const ConversionSnapshot s = Load("Temperature", " 100", Rows(2, {0}, 0), Rows(2, {1}, 1));
     EXPECT_EQ(CopyAllConversions(m_engine, m_request, s, true),
               " 100 Celsius = 100 Celsius\r\n 100 Celsius = 212 Fahrenheit");
 }
 
-TEST_F(CopyAllConversionsTest, inputTheEngineCannotConvert_givesNoText)
-{
+TEST_F(CopyAllConversionsTest, inputTheEngineCannotConvert_givesNoText) {
     const ConversionSnapshot s = Load("Length", "1+", Rows(3, {0}, 0), Rows(3, {2}, 2));
     EXPECT_EQ(CopyAllConversions(m_engine, m_request, s, true), std::nullopt);
 }
 
-TEST_F(CopyAllConversionsTest, categoryWithoutUnits_convertsNothing)
-{
+TEST_F(CopyAllConversionsTest, categoryWithoutUnits_convertsNothing) {
     const ConversionSnapshot s = Load("Length", "1", Rows(3, {0}, 0), Rows(3, {2}, 2));
     EXPECT_EQ(CopyAllConversions(m_engine, m_request, s, false), std::nullopt);
 }
 
-TEST_F(CopyAllConversionsTest, collectMode_leavesOutputFieldAndColumnAlone)
-{
+TEST_F(CopyAllConversionsTest, collectMode_leavesOutputFieldAndColumnAlone) {
     const ConversionSnapshot s = Load("Length", "1", Rows(3, {0}, 0), Rows(3, {2}, 2));
     m_request.split = false;
     const CollectedConversions collected = CollectAllConversions(m_engine, m_request, true);
@@ -209,11 +195,10 @@ TEST_F(CopyAllConversionsTest, collectMode_leavesOutputFieldAndColumnAlone)
 
 // ---- The record ------------------------------------------------------------------------------
 
-TEST(ConversionRecord, addAndRemove_keepItemsInOrderAndStopWhenEmpty)
-{
+TEST(ConversionRecord, addAndRemove_keepItemsInOrderAndStopWhenEmpty) {
     ConversionRecord record;
     std::vector<std::string> hints;
-    record.SetHintListener([&hints](const std::string& hint) { hints.push_back(hint); });
+    record.SetHintListener([&hints](const std::string &hint) { hints.push_back(hint); });
     ASSERT_EQ(hints, (std::vector<std::string>{"Record:\r\n"}));
 
     record.AddItem("1 foot = 12 inch");
@@ -236,8 +221,7 @@ TEST(ConversionRecord, addAndRemove_keepItemsInOrderAndStopWhenEmpty)
     EXPECT_EQ(hints.size(), before);
 }
 
-TEST(ConversionRecord, copyRecord_itemsWithoutHeadingOrNothingWhenEmpty)
-{
+TEST(ConversionRecord, copyRecord_itemsWithoutHeadingOrNothingWhenEmpty) {
     ConversionRecord record;
     EXPECT_EQ(record.CopyRecord(), std::nullopt);
     record.AddItem("a = b");
@@ -249,18 +233,17 @@ TEST(ConversionRecord, copyRecord_itemsWithoutHeadingOrNothingWhenEmpty)
     EXPECT_EQ(record.Hint(), "Record:\r\n");
 }
 
-TEST(ConversionRecord, automaticAdding_onlyWhileRecordingAndForCharacterKeys)
-{
+TEST(ConversionRecord, automaticAdding_onlyWhileRecordingAndForCharacterKeys) {
     ConversionRecord record;
     EXPECT_FALSE(record.AddsOnEnter());
     EXPECT_FALSE(record.AddsOnUnitListKey("a"));
     record.SetRecording(true);
     EXPECT_TRUE(record.AddsOnEnter());
     const struct {
-        const char* keyText;
+        const char *keyText;
         bool adds;
     } keys[] = {{"a", true}, {" ", true}, {"\r", true}, {"", false}};
-    for (const auto& k : keys)
+    for (const auto &k : keys)
         EXPECT_EQ(record.AddsOnUnitListKey(k.keyText), k.adds) << '"' << k.keyText << '"';
     record.SetRecording(false);
     EXPECT_FALSE(record.AddsOnEnter());

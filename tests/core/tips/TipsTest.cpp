@@ -8,12 +8,11 @@
 namespace mensurio {
 namespace {
 
-TEST(TipsOfTheDay, everyTipIsOneDistinctReadableParagraph)
-{
-    const auto& tips = TipsOfTheDay();
+TEST(TipsOfTheDay, everyTipIsOneDistinctReadableParagraph) {
+    const auto &tips = TipsOfTheDay();
     ASSERT_GE(tips.size(), 10u);
     std::set<std::string> seen;
-    for (const std::string& tip : tips) {
+    for (const std::string &tip : tips) {
         EXPECT_TRUE(seen.insert(tip).second) << "repeated: " << tip;
         EXPECT_GE(tip.size(), 20u) << tip;
         EXPECT_LE(tip.size(), 240u) << "too long for the dialog: " << tip;
@@ -25,8 +24,7 @@ TEST(TipsOfTheDay, everyTipIsOneDistinctReadableParagraph)
     }
 }
 
-TEST(TipNavigation, nextAndPreviousWrapAround)
-{
+TEST(TipNavigation, nextAndPreviousWrapAround) {
     const struct {
         std::size_t index;
         std::size_t count;
@@ -35,7 +33,7 @@ TEST(TipNavigation, nextAndPreviousWrapAround)
     } cases[] = {
         {0, 5, 1, 4}, {4, 5, 0, 3}, {2, 5, 3, 1}, {0, 1, 0, 0}, {0, 0, 0, 0}, {7, 5, 3, 1}, // out of range
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         EXPECT_EQ(NextTip(c.index, c.count), c.next) << c.index << " of " << c.count;
         EXPECT_EQ(PreviousTip(c.index, c.count), c.previous) << c.index << " of " << c.count;
     }
