@@ -84,6 +84,19 @@ private slots:
         QCOMPARE(edit2(h)->text(), QString("1.6002"));
     }
 
+    void moreWithATextNamingNoUnit_selectsNoInputAndShowsTheMessage()
+    {
+        WindowHarness h;
+        h.SetSetting("AktualCate", "Length");
+        h.SetSetting("list1", "[more]", "Length");
+        h.SetSetting("list2m", "00", "Length");
+        h.SetSetting("hodnota", "5", "Length");
+        h.Start();
+        QVERIFY(SelectedNames(list1(h)).isEmpty());
+        QCOMPARE(SelectedNames(list2(h)), QStringList({"meter"}));
+        QCOMPARE(edit2(h)->text(), QString("no unit selected"));
+    }
+
     void showAllResults_listsEveryValueAndKeepsSeveralOutputs()
     {
         WindowHarness h;
