@@ -33,7 +33,8 @@ void CategoryMenu::AddItem(const QString& name)
     item->setCheckable(true);
     item->setData(name);
     const int index = Count();
-    QObject::connect(item, &QAction::triggered, &m_menu, [this, index] { m_chosen(index); });
+    // The item itself is the context: a menu drops its own connections to actions it removes.
+    QObject::connect(item, &QAction::triggered, item, [this, index] { m_chosen(index); });
     m_items.push_back(item);
     m_menu.addAction(item);
 }

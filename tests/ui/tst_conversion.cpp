@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QTabBar>
 #include <QToolButton>
+#include <QWidgetAction>
 #include <QtTest>
 
 using namespace mensurio;
@@ -161,6 +162,33 @@ private slots:
                 checked.append(item->data().toString());
         }
         QCOMPARE(checked, QStringList({"Numbers"}));
+    }
+
+    void longCategoryList_showsTheMenuAsAGridWhoseButtonsChooseCategories()
+    {
+        WindowHarness h;
+        UnitDatabase db = FixtureDatabase();
+        for (const char* name : {"Area", "Volume", "Speed", "Time"}) {
+            db.AddCategory(name, false);
+            db.AddUnit(name, "unit", "", 1.0L, false);
+        }
+        h.dir.write("units.dat", DatabaseFile::ToBytes(db, "MNSA"));
+        h.Start();
+        auto* menu = h.Find<QMenu>("PopupMenu1");
+        QCOMPARE(menu->actions().size(), 1);
+        auto* grid = qobject_cast<QWidgetAction*>(menu->actions().front());
+        QVERIFY(grid != nullptr);
+        QToolButton* mass = nullptr;
+        for (QToolButton* button : grid->defaultWidget()->findChildren<QToolButton*>()) {
+            if (button->text() == "Mass")
+                mass = button;
+        }
+        QVERIFY(mass != nullptr);
+        QCOMPARE(grid->defaultWidget()->findChildren<QToolButton*>().size(), 11);
+        mass->click();
+        QCOMPARE(h.window()->currentCategory(), std::string("Mass"));
+        emit menu->aboutToShow();
+        QVERIFY(mass->isChecked());
     }
 
     void categoryButton_isAtLeast111PixelsWide()
