@@ -12,24 +12,21 @@
 
 namespace mensurio {
 
-CategoryMenu::CategoryMenu(QMenu& menu, std::function<void(int)> chosen) : m_menu(menu), m_chosen(std::move(chosen))
-{
-}
+CategoryMenu::CategoryMenu(QMenu &menu, std::function<void(int)> chosen)
+    : m_menu(menu), m_chosen(std::move(chosen)) {}
 
-void CategoryMenu::Clear()
-{
+void CategoryMenu::Clear() {
     delete m_grid; // its buttons refer to the items: it goes first
     m_grid = nullptr;
-    for (QAction* item : m_items)
+    for (QAction *item : m_items)
         delete item;
     m_items.clear();
     m_menu.clear();
     m_lastChecked = 0;
 }
 
-void CategoryMenu::AddItem(const QString& name)
-{
-    auto* item = new QAction(Caption(name), &m_menu);
+void CategoryMenu::AddItem(const QString &name) {
+    auto *item = new QAction(Caption(name), &m_menu);
     item->setCheckable(true);
     item->setData(name);
     const int index = Count();
@@ -39,30 +36,26 @@ void CategoryMenu::AddItem(const QString& name)
     m_menu.addAction(item);
 }
 
-QAction* CategoryMenu::Item(int index) const
-{
+QAction *CategoryMenu::Item(int index) const {
     return index >= 0 && index < Count() ? m_items[static_cast<std::size_t>(index)] : nullptr;
 }
 
-void CategoryMenu::MoveCheck(int index)
-{
-    if (QAction* old = Item(m_lastChecked))
+void CategoryMenu::MoveCheck(int index) {
+    if (QAction *old = Item(m_lastChecked))
         old->setChecked(false);
-    if (QAction* now = Item(index))
+    if (QAction *now = Item(index))
         now->setChecked(true);
     m_lastChecked = index;
 }
 
-std::vector<int> CategoryMenu::ColumnStarts(int itemCount)
-{
+std::vector<int> CategoryMenu::ColumnStarts(int itemCount) {
     if (itemCount < 10)
         return {};
     const int a = itemCount / 3 + (itemCount % 3 != 0 ? 1 : 0);
     return {a, 2 * a};
 }
 
-void CategoryMenu::SplitColumns()
-{
+void CategoryMenu::SplitColumns() {
     const std::vector<int> starts = ColumnStarts(Count());
     if (!starts.empty())
         showAsGrid(starts);
@@ -70,20 +63,19 @@ void CategoryMenu::SplitColumns()
 
 // A menu has no column breaks of its own: the items go onto buttons in a grid that sits in the
 // menu as one widget action. The items stay the check-mark holders.
-void CategoryMenu::showAsGrid(const std::vector<int>& starts)
-{
+void CategoryMenu::showAsGrid(const std::vector<int> &starts) {
     delete m_grid;
-    for (QAction* item : m_items)
+    for (QAction *item : m_items)
         m_menu.removeAction(item);
     m_grid = new QWidgetAction(&m_menu);
-    auto* panel = new QWidget;
-    auto* grid = new QGridLayout(panel);
+    auto *panel = new QWidget;
+    auto *grid = new QGridLayout(panel);
     grid->setContentsMargins(2, 2, 2, 2);
     grid->setSpacing(0);
     for (int index = 0; index < Count(); ++index) {
         const int column = index >= starts[1] ? 2 : index >= starts[0] ? 1 : 0;
         const int row = column == 0 ? index : index - starts[static_cast<std::size_t>(column - 1)];
-        auto* button = new QToolButton(panel);
+        auto *button = new QToolButton(panel);
         button->setDefaultAction(Item(index));
         button->setAutoRaise(true);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -95,17 +87,15 @@ void CategoryMenu::showAsGrid(const std::vector<int>& starts)
     m_menu.addAction(m_grid);
 }
 
-int CategoryMenu::WidestCaption(const QFont& font) const
-{
+int CategoryMenu::WidestCaption(const QFont &font) const {
     const QFontMetrics metrics(font);
     int widest = 0;
-    for (const QAction* item : m_items)
+    for (const QAction *item : m_items)
         widest = std::max(widest, metrics.horizontalAdvance(item->data().toString()));
     return widest;
 }
 
-QString CategoryMenu::Caption(const QString& name)
-{
+QString CategoryMenu::Caption(const QString &name) {
     QString caption = name;
     return caption.replace('&', "&&");
 }

@@ -16,14 +16,14 @@ namespace mensurio {
 /// The category items of PopupMenu1: one checkable item per shown category, the check mark that
 /// follows the current category, and the three-column grid of a long list.
 class CategoryMenu {
-public:
+  public:
     /// `chosen` runs with the item's index when the user picks an item.
-    CategoryMenu(QMenu& menu, std::function<void(int)> chosen);
+    CategoryMenu(QMenu &menu, std::function<void(int)> chosen);
 
     void Clear();
-    void AddItem(const QString& name);
+    void AddItem(const QString &name);
     int Count() const { return static_cast<int>(m_items.size()); }
-    QAction* Item(int index) const;
+    QAction *Item(int index) const;
 
     /// Moves the check mark from the item last checked to `index`; -1 checks nothing.
     void MoveCheck(int index);
@@ -35,18 +35,18 @@ public:
     /// Shows the items in one column, or in three columns that start where ColumnStarts says.
     void SplitColumns();
     /// Width in pixels of the widest item caption in `font`.
-    int WidestCaption(const QFont& font) const;
+    int WidestCaption(const QFont &font) const;
 
     /// An item caption shows '&' literally.
-    static QString Caption(const QString& name);
+    static QString Caption(const QString &name);
 
-private:
-    void showAsGrid(const std::vector<int>& starts);
+  private:
+    void showAsGrid(const std::vector<int> &starts);
 
-    QMenu& m_menu;
+    QMenu &m_menu;
     std::function<void(int)> m_chosen;
-    std::vector<QAction*> m_items;
-    QWidgetAction* m_grid = nullptr;
+    std::vector<QAction *> m_items;
+    QWidgetAction *m_grid = nullptr;
     int m_lastChecked = 0;
 };
 

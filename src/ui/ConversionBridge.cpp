@@ -12,14 +12,11 @@
 
 namespace mensurio {
 
-ConversionBridge::ConversionBridge(Tengine& engine, const ProgramSettings& settings, NumberSeparators separators,
-                                   ConversionWidgets widgets)
-    : m_engine(engine), m_settings(settings), m_separators(separators), m_widgets(widgets)
-{
-}
+ConversionBridge::ConversionBridge(Tengine &engine, const ProgramSettings &settings,
+                                   NumberSeparators separators, ConversionWidgets widgets)
+    : m_engine(engine), m_settings(settings), m_separators(separators), m_widgets(widgets) {}
 
-ConversionRequest ConversionBridge::BuildRequest() const
-{
+ConversionRequest ConversionBridge::BuildRequest() const {
     ConversionRequest request;
     request.inputText = QtCp1252::FromQString(m_widgets.input->text());
     request.input = ListWidgetSelection::Read(*m_widgets.inputList);
@@ -28,8 +25,7 @@ ConversionRequest ConversionBridge::BuildRequest() const
     return request;
 }
 
-void ConversionBridge::ApplyResult(const ConversionResult& result)
-{
+void ConversionBridge::ApplyResult(const ConversionResult &result) {
     if (result.inputSelection)
         ListWidgetSelection::Write(*m_widgets.inputList, *result.inputSelection);
     if (result.outputText) {
@@ -39,14 +35,13 @@ void ConversionBridge::ApplyResult(const ConversionResult& result)
     if (result.allResults) {
         QStringList values;
         values.reserve(static_cast<qsizetype>(result.allResults->size()));
-        for (const std::string& value : *result.allResults)
+        for (const std::string &value : *result.allResults)
             values.append(QtCp1252::ToQString(value));
         m_widgets.outputList->setValues(values);
     }
 }
 
-void ConversionBridge::Convert()
-{
+void ConversionBridge::Convert() {
     ApplyResult(m_engine.Convert(BuildRequest()));
     if (m_settings.split && m_quickRepaint)
         m_widgets.outputList->QuickRepaint();

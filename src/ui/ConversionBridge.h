@@ -16,22 +16,22 @@ struct ProgramSettings;
 
 /// The widgets a conversion reads and writes.
 struct ConversionWidgets {
-    QLineEdit* input = nullptr;    // Edit1
-    QLineEdit* output = nullptr;   // Edit2
-    QListWidget* inputList = nullptr;  // ListBox1
-    TListBoxTwo* outputList = nullptr; // ListBox2
+    QLineEdit *input = nullptr;        // Edit1
+    QLineEdit *output = nullptr;       // Edit2
+    QListWidget *inputList = nullptr;  // ListBox1
+    TListBoxTwo *outputList = nullptr; // ListBox2
 };
 
 /// Carries one conversion between the window and the engine: builds the ConversionRequest from
 /// the widgets and the settings, runs the engine and puts the ConversionResult back.
 class ConversionBridge {
-public:
-    ConversionBridge(Tengine& engine, const ProgramSettings& settings, NumberSeparators separators,
+  public:
+    ConversionBridge(Tengine &engine, const ProgramSettings &settings, NumberSeparators separators,
                      ConversionWidgets widgets);
 
     ConversionRequest BuildRequest() const;
     /// Writes the output field, the all-results column and the input list's new selection.
-    void ApplyResult(const ConversionResult& result);
+    void ApplyResult(const ConversionResult &result);
     /// BuildRequest, the engine's Convert and ApplyResult; then the all-results column is
     /// repainted at once when asked for and the quick repaint is asked for again.
     void Convert();
@@ -40,9 +40,9 @@ public:
     void SetQuickRepaint(bool on) { m_quickRepaint = on; }
     bool QuickRepaint() const { return m_quickRepaint; }
 
-private:
-    Tengine& m_engine;
-    const ProgramSettings& m_settings;
+  private:
+    Tengine &m_engine;
+    const ProgramSettings &m_settings;
     NumberSeparators m_separators;
     ConversionWidgets m_widgets;
     bool m_quickRepaint = true;

@@ -7,14 +7,17 @@ namespace mensurio {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\0' || static_cast<unsigned char>(c) == 160; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\0' || static_cast<unsigned char>(c) == 160;
+}
 
-bool IsSeparator(char c) { return c == '.' || c == ','; }
+bool IsSeparator(char c) {
+    return c == '.' || c == ',';
+}
 
 } // namespace
 
-std::string CleanResultText(std::string_view text)
-{
+std::string CleanResultText(std::string_view text) {
     std::string cleaned(text);
     bool markSeen = false;
     // From the end: at each position a blank goes first, then the character that moved into its
@@ -31,8 +34,7 @@ std::string CleanResultText(std::string_view text)
     return cleaned;
 }
 
-void ExchangeLowestRows(ListSelection& input, ListSelection& output)
-{
+void ExchangeLowestRows(ListSelection &input, ListSelection &output) {
     const int i = std::max(input.LowestSelected(), 0);
     const int o = std::max(output.LowestSelected(), 0);
     if (i >= input.RowCount() || o >= input.RowCount() || i >= output.RowCount() || o >= output.RowCount())
@@ -43,8 +45,7 @@ void ExchangeLowestRows(ListSelection& input, ListSelection& output)
     output.Select(i, true);
 }
 
-void ExchangeSelectionSets(ListSelection& input, ListSelection& output)
-{
+void ExchangeSelectionSets(ListSelection &input, ListSelection &output) {
     const int rows = std::min(input.RowCount(), output.RowCount());
     for (int row = rows - 1; row >= 0; --row) {
         if (input.IsSelected(row) != output.IsSelected(row)) {

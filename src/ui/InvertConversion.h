@@ -18,10 +18,10 @@ std::string CleanResultText(std::string_view text);
 /// Single case in a multi-selection list: the lowest selected input row i and output row o (0
 /// when none) trade places: input i off, input o on, output o off, output i on. Lists without
 /// rows stay as they are.
-void ExchangeLowestRows(ListSelection& input, ListSelection& output);
+void ExchangeLowestRows(ListSelection &input, ListSelection &output);
 
 /// Combination case: every row whose input and output states differ is toggled in both lists,
 /// so the two selection sets trade places.
-void ExchangeSelectionSets(ListSelection& input, ListSelection& output);
+void ExchangeSelectionSets(ListSelection &input, ListSelection &output);
 
 } // namespace mensurio

@@ -7,8 +7,7 @@
 
 namespace mensurio {
 
-ListSelection ListWidgetSelection::Read(const QListWidget& list)
-{
+ListSelection ListWidgetSelection::Read(const QListWidget &list) {
     ListSelection selection;
     selection.selected.assign(static_cast<std::size_t>(list.count()), false);
     for (int row = 0; row < list.count(); ++row)
@@ -17,10 +16,9 @@ ListSelection ListWidgetSelection::Read(const QListWidget& list)
     return selection;
 }
 
-void ListWidgetSelection::Write(QListWidget& list, const ListSelection& selection)
-{
+void ListWidgetSelection::Write(QListWidget &list, const ListSelection &selection) {
     const QSignalBlocker blocker(&list);
-    QItemSelectionModel* model = list.selectionModel();
+    QItemSelectionModel *model = list.selectionModel();
     if (selection.current >= 0 && selection.current < list.count())
         model->setCurrentIndex(list.model()->index(selection.current, 0), QItemSelectionModel::NoUpdate);
     QItemSelection wanted;
@@ -33,24 +31,21 @@ void ListWidgetSelection::Write(QListWidget& list, const ListSelection& selectio
     model->select(wanted, QItemSelectionModel::ClearAndSelect);
 }
 
-void ListWidgetSelection::SetSelected(QListWidget& list, int row, bool on)
-{
+void ListWidgetSelection::SetSelected(QListWidget &list, int row, bool on) {
     if (row < 0 || row >= list.count())
         return;
     const QSignalBlocker blocker(&list);
     list.item(row)->setSelected(on);
 }
 
-void ListWidgetSelection::SetCurrentRow(QListWidget& list, int row)
-{
+void ListWidgetSelection::SetCurrentRow(QListWidget &list, int row) {
     if (row < 0 || row >= list.count())
         return;
     const QSignalBlocker blocker(&list);
     list.setCurrentRow(row);
 }
 
-int ListWidgetSelection::LowestSelected(const QListWidget& list)
-{
+int ListWidgetSelection::LowestSelected(const QListWidget &list) {
     for (int row = 0; row < list.count(); ++row) {
         if (list.item(row)->isSelected())
             return row;
@@ -58,8 +53,7 @@ int ListWidgetSelection::LowestSelected(const QListWidget& list)
     return -1;
 }
 
-int ListWidgetSelection::SelectedCount(const QListWidget& list)
-{
+int ListWidgetSelection::SelectedCount(const QListWidget &list) {
     int count = 0;
     for (int row = 0; row < list.count(); ++row)
         count += list.item(row)->isSelected() ? 1 : 0;

@@ -14,32 +14,29 @@ const QString kTitle = QStringLiteral("Mensurio");
 
 } // namespace
 
-void MessageBoxPrompts::Beep() { QApplication::beep(); }
+void MessageBoxPrompts::Beep() {
+    QApplication::beep();
+}
 
-void MessageBoxPrompts::Error(const std::string& text)
-{
+void MessageBoxPrompts::Error(const std::string &text) {
     QMessageBox::critical(m_parent, kTitle, QtCp1252::ToQString(text), QMessageBox::Ok);
 }
 
-void MessageBoxPrompts::Information(const std::string& text)
-{
+void MessageBoxPrompts::Information(const std::string &text) {
     QMessageBox::information(m_parent, kTitle, QtCp1252::ToQString(text), QMessageBox::Ok);
 }
 
-void MessageBoxPrompts::Warning(const std::string& text)
-{
+void MessageBoxPrompts::Warning(const std::string &text) {
     QMessageBox::warning(m_parent, kTitle, QtCp1252::ToQString(text), QMessageBox::Ok);
 }
 
-bool MessageBoxPrompts::Confirm(const std::string& text)
-{
+bool MessageBoxPrompts::Confirm(const std::string &text) {
     const auto answer = QMessageBox::question(m_parent, kTitle, QtCp1252::ToQString(text),
                                               QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Yes);
     return answer == QMessageBox::Yes;
 }
 
-bool MessageBoxPrompts::RetryCancel(const std::string& text, const std::string& title)
-{
+bool MessageBoxPrompts::RetryCancel(const std::string &text, const std::string &title) {
     const auto answer = QMessageBox::warning(m_parent, QtCp1252::ToQString(title), QtCp1252::ToQString(text),
                                              QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry);
     return answer == QMessageBox::Retry;

@@ -7,8 +7,7 @@
 
 namespace mensurio {
 
-QString QtCp1252::ToQString(std::string_view cp1252)
-{
+QString QtCp1252::ToQString(std::string_view cp1252) {
     QString text;
     text.reserve(static_cast<qsizetype>(cp1252.size()));
     for (const char byte : cp1252) {
@@ -18,8 +17,7 @@ QString QtCp1252::ToQString(std::string_view cp1252)
     return text;
 }
 
-std::string QtCp1252::FromQString(const QString& text)
-{
+std::string QtCp1252::FromQString(const QString &text) {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
     for (const char32_t codePoint : text.toUcs4())

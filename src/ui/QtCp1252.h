@@ -10,10 +10,10 @@ namespace mensurio {
 
 /// Moves Windows-1252 names and engine texts across the edge to Qt's Unicode strings.
 class QtCp1252 {
-public:
+  public:
     static QString ToQString(std::string_view cp1252);
     /// Characters the code page cannot hold become Cp1252::Unmappable, which never matches a name.
-    static std::string FromQString(const QString& text);
+    static std::string FromQString(const QString &text);
 };
 
 } // namespace mensurio

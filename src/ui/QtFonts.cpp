@@ -7,8 +7,7 @@
 
 namespace mensurio {
 
-QFont QtFonts::ToQFont(const tfont2& font, const QFont& fallback)
-{
+QFont QtFonts::ToQFont(const tfont2 &font, const QFont &fallback) {
     QFont result = fallback;
     const QString family = QtCp1252::ToQString(font.Name());
     if (QFontDatabase::hasFamily(family))
@@ -22,8 +21,7 @@ QFont QtFonts::ToQFont(const tfont2& font, const QFont& fallback)
     return result;
 }
 
-std::optional<QColor> QtFonts::TextColor(const tfont2& font)
-{
+std::optional<QColor> QtFonts::TextColor(const tfont2 &font) {
     const auto color = static_cast<std::uint32_t>(font.Color());
     if (color & 0xFF000000u) // a system colour, not an RGB value
         return std::nullopt;

@@ -12,13 +12,13 @@ namespace mensurio {
 
 /// Maps the stored font attributes (tfont2) to Qt's fonts and colours.
 class QtFonts {
-public:
+  public:
     /// The face when the desktop has it, else `fallback`'s family; the size in points and the
     /// four styles as stored.
-    static QFont ToQFont(const tfont2& font, const QFont& fallback);
+    static QFont ToQFont(const tfont2 &font, const QFont &fallback);
     /// The stored colour (0x00BBGGRR); nothing for the system's window-text colour, which means
     /// the palette's own text colour.
-    static std::optional<QColor> TextColor(const tfont2& font);
+    static std::optional<QColor> TextColor(const tfont2 &font);
 };
 
 } // namespace mensurio

@@ -26,27 +26,26 @@ namespace mensurio {
 
 namespace {
 
-NumberSeparators SystemSeparators()
-{
+NumberSeparators SystemSeparators() {
     const QLocale locale = QLocale::system();
     return MapLocaleSeparators(locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString());
 }
 
 } // namespace
 
-TForm1::TForm1(WindowEnvironment environment, QWidget* parent)
-    : QMainWindow(parent), m_environment(std::move(environment)), m_settingsFile(m_environment.settingsPath)
-{
+TForm1::TForm1(WindowEnvironment environment, QWidget *parent)
+    : QMainWindow(parent), m_environment(std::move(environment)), m_settingsFile(m_environment.settingsPath) {
     setObjectName("TForm1");
     setWindowTitle("Mensurio");
     resize(DesignWidth, DesignHeight);
     FormCreate();
 }
 
-TForm1::~TForm1() { FormDestroy(); }
+TForm1::~TForm1() {
+    FormDestroy();
+}
 
-void TForm1::FormCreate()
-{
+void TForm1::FormCreate() {
     QString argument = QString::fromStdString(m_environment.firstArgument).toLower();
     // Without a notification area the window could never be restored: start as usual then.
     startedInTray = argument == "tray" && m_environment.trayAvailable;
@@ -71,11 +70,10 @@ void TForm1::FormCreate()
     connectEvents();
 }
 
-void TForm1::createWidgets()
-{
+void TForm1::createWidgets() {
     Panel1 = new QWidget(this);
     Panel1->setObjectName("Panel1");
-    auto* column = new QVBoxLayout(Panel1);
+    auto *column = new QVBoxLayout(Panel1);
     column->setContentsMargins(4, 4, 4, 4);
     column->addWidget(createFieldsStrip());
     column->addWidget(createListsArea(), 1);
@@ -95,11 +93,10 @@ void TForm1::createWidgets()
     ListBox3->hide();
 }
 
-QWidget* TForm1::createFieldsStrip()
-{
+QWidget *TForm1::createFieldsStrip() {
     Panel3 = new QWidget(Panel1);
     Panel3->setObjectName("Panel3");
-    auto* row = new QHBoxLayout(Panel3);
+    auto *row = new QHBoxLayout(Panel3);
     row->setContentsMargins(3, 6, 3, 3);
     Edit1 = new QLineEdit(Panel3);
     Edit1->setObjectName("Edit1");
@@ -115,12 +112,11 @@ QWidget* TForm1::createFieldsStrip()
     return Panel3;
 }
 
-QWidget* TForm1::createListsArea()
-{
+QWidget *TForm1::createListsArea() {
     Panel2 = new QWidget(Panel1);
     Panel2->setObjectName("Panel2");
     Panel2->setContextMenuPolicy(Qt::CustomContextMenu);
-    auto* grid = new QGridLayout(Panel2);
+    auto *grid = new QGridLayout(Panel2);
     grid->setContentsMargins(3, 3, 3, 3);
     const QStringList references = {"Absolute Pressure", "Gauge Pressure"};
     ComboBox1 = new QComboBox(Panel2);
@@ -150,8 +146,7 @@ QWidget* TForm1::createListsArea()
     return Panel2;
 }
 
-void TForm1::createTrayIcon()
-{
+void TForm1::createTrayIcon() {
     if (!m_environment.trayAvailable)
         return;
     TrayIcon1 = new QSystemTrayIcon(windowIcon(), this);
@@ -170,14 +165,12 @@ void TForm1::createTrayIcon()
 
 // The simple layout of this step: Qt's layouts place the controls; the category decides which
 // of them show.
-void TForm1::LayoutWindow()
-{
+void TForm1::LayoutWindow() {
     Image1->setVisible(Panel3->width() > 350);
     LayoutForCategory();
 }
 
-void TForm1::LayoutForCategory()
-{
+void TForm1::LayoutForCategory() {
     const bool pressure = m_settings.AktualCate == "Pressure";
     ComboBox1->setVisible(pressure);
     ComboBox2->setVisible(pressure);
@@ -186,10 +179,11 @@ void TForm1::LayoutForCategory()
     Label1->setVisible(fractions);
 }
 
-bool TForm1::isSingleSelectionCategory() const { return IsSingleSelectionCategory(m_settings.AktualCate); }
+bool TForm1::isSingleSelectionCategory() const {
+    return IsSingleSelectionCategory(m_settings.AktualCate);
+}
 
-void TForm1::Convert()
-{
+void TForm1::Convert() {
     if (m_bridge)
         m_bridge->Convert();
 }

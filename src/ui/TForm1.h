@@ -39,13 +39,13 @@ class TListBoxTwo;
 class TForm1 : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TForm1)
-public:
+  public:
     static constexpr int DesignWidth = 561;
     static constexpr int DesignHeight = 385;
 
     /// Creates the window and loads the units database (FormCreate). Check startedOk() before
     /// showing it: when neither database file could be read, the program must end at once.
-    explicit TForm1(WindowEnvironment environment, QWidget* parent = nullptr);
+    explicit TForm1(WindowEnvironment environment, QWidget *parent = nullptr);
     /// Saves the database, the settings and the toolbar placement when the window was shown (FormDestroy).
     ~TForm1() override;
 
@@ -55,10 +55,10 @@ public:
     bool started() const { return m_started; }
 
     // Operations the dialogs call.
-    void ComboBox3Change(QObject* sender = nullptr);
+    void ComboBox3Change(QObject *sender = nullptr);
     void RebuildLists();
     void RebuildCategoryList();
-    void RebuildUnitLists(const std::string& category, const CapturedSelection& selection);
+    void RebuildUnitLists(const std::string &category, const CapturedSelection &selection);
     void SelectInputUnit(int index);
     void SelectOutputUnit(int index);
     int FirstSelectedInput() const;
@@ -70,24 +70,24 @@ public:
     /// Runs the engine on the current input, selections and settings and shows the result.
     void Convert();
 
-    ProgramSettings& settings() { return m_settings; }
-    UnitDatabase& database() { return m_database; }
-    Tengine& engine() { return m_engine; }
-    IniFile& settingsFile() { return m_settingsFile; }
-    const std::string& currentCategory() const { return m_settings.AktualCate; }
+    ProgramSettings &settings() { return m_settings; }
+    UnitDatabase &database() { return m_database; }
+    Tengine &engine() { return m_engine; }
+    IniFile &settingsFile() { return m_settingsFile; }
+    const std::string &currentCategory() const { return m_settings.AktualCate; }
     bool categoryHasUnits() const { return m_categoryHasUnits; }
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+  protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
-private:
+  private:
     // Construction (TForm1.cpp)
     void FormCreate();
     void createWidgets();
-    QWidget* createFieldsStrip();
-    QWidget* createListsArea();
+    QWidget *createFieldsStrip();
+    QWidget *createListsArea();
     void createTrayIcon();
     // Menus and toolbar (TForm1Actions.cpp)
     void createActions();
@@ -112,13 +112,13 @@ private:
     void clearCategoryList();
     void selectCurrentCategoryAtStart();
     void followCurrentCategory(bool moveTab);
-    void SetMultiSelectMode(const std::string& category);
-    void fillUnitLists(const std::string& category);
+    void SetMultiSelectMode(const std::string &category);
+    void fillUnitLists(const std::string &category);
     void clearUnitLists();
     void SplitCategoryMenu();
     void FitCategoryButton();
     void PopupMenu1Popup();
-    void categoryChosen(int index, QObject* sender);
+    void categoryChosen(int index, QObject *sender);
     // Events (TForm1Events.cpp)
     void connectEvents();
     void Edit1Change();
@@ -135,15 +135,15 @@ private:
     void ToolbarButton972Click(bool down);
     void Toolbar1Click(bool checked);
     void MinimizetoTray1Click(bool checked);
-    void editCommand(const std::function<void(QLineEdit&)>& command);
+    void editCommand(const std::function<void(QLineEdit &)> &command);
     void Paste1Click();
     void updateTrayIcon();
     // Conversion memory (TForm1Memory.cpp)
     void createCategoryMemory();
     CapturedSelection CaptureSelection() const;
     std::string CaptureOutputCodes() const;
-    void ApplySelection(const CapturedSelection& selection);
-    void ApplyOutputCodes(const std::string& codes);
+    void ApplySelection(const CapturedSelection &selection);
+    void ApplyOutputCodes(const std::string &codes);
     void SaveCategoryMemory();
     void RestoreCategoryMemory();
     void ClearConversionMemory1Click();
@@ -172,24 +172,24 @@ private:
     std::unique_ptr<CategoryMenu> m_categoryMenu; // PopupMenu1's items; holds lastCheckedCategoryItem
 
     // Controls, named as in the design.
-    QWidget* Panel1 = nullptr;
-    QWidget* Panel2 = nullptr;
-    QWidget* Panel3 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QListWidget* ListBox1 = nullptr;
-    TListBoxTwo* ListBox2 = nullptr;
-    QListWidget* ListBox3 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QComboBox* ComboBox2 = nullptr;
-    QComboBox* ComboBox3 = nullptr;
-    QToolButton* ToolbarButton973 = nullptr;
-    QMenu* PopupMenu1 = nullptr;
-    QTabBar* TabControl1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Image1 = nullptr;
-    QToolBar* Toolbar971 = nullptr;
-    QSystemTrayIcon* TrayIcon1 = nullptr;
+    QWidget *Panel1 = nullptr;
+    QWidget *Panel2 = nullptr;
+    QWidget *Panel3 = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    QLineEdit *Edit2 = nullptr;
+    QListWidget *ListBox1 = nullptr;
+    TListBoxTwo *ListBox2 = nullptr;
+    QListWidget *ListBox3 = nullptr;
+    QComboBox *ComboBox1 = nullptr;
+    QComboBox *ComboBox2 = nullptr;
+    QComboBox *ComboBox3 = nullptr;
+    QToolButton *ToolbarButton973 = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+    QTabBar *TabControl1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Image1 = nullptr;
+    QToolBar *Toolbar971 = nullptr;
+    QSystemTrayIcon *TrayIcon1 = nullptr;
     WindowActions m_actions;
 };
 

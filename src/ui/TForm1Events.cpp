@@ -21,25 +21,24 @@
 
 namespace mensurio {
 
-void TForm1::connectEvents()
-{
+void TForm1::connectEvents() {
     connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     Edit1->installEventFilter(this);
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm1::ListBox1Click);
     connect(ListBox2, &QListWidget::itemSelectionChanged, this, &TForm1::ListBox2Click);
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm1::ComboBox1Change);
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TForm1::ComboBox2Change);
-    connect(TabControl1, &QTabBar::currentChanged, this, [this](int index) { categoryChosen(index, TabControl1); });
+    connect(TabControl1, &QTabBar::currentChanged, this,
+            [this](int index) { categoryChosen(index, TabControl1); });
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
-{
+bool TForm1::eventFilter(QObject *watched, QEvent *event) {
     if (watched != Edit1)
         return QMainWindow::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn && m_categoryHasUnits)
         Convert();
     if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             Edit1->selectAll(); // the key itself is swallowed
             return true;
@@ -47,23 +46,21 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::ShortcutOverride) {
         // Ctrl+Del is Clear Input Field, not the field's own delete-word key.
-        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::ControlModifier)
             return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::Edit1Change()
-{
+void TForm1::Edit1Change() {
     if (m_categoryHasUnits)
         Convert();
 }
 
 // The typed compound input follows the input list: terms of deselected units go, and with two
 // or more rows selected every newly selected unit gets a "(0) unit" template.
-void TForm1::ListBox1Click()
-{
+void TForm1::ListBox1Click() {
     const ListSelection input = ListWidgetSelection::Read(*ListBox1);
     const std::string typed = QtCp1252::FromQString(Edit1->text());
     if (input.SelectedCount() < 2) {
@@ -81,24 +78,23 @@ void TForm1::ListBox1Click()
         Edit1->setText(QtCp1252::ToQString(text));
 }
 
-void TForm1::ListBox2Click() { Convert(); }
+void TForm1::ListBox2Click() {
+    Convert();
+}
 
-void TForm1::ComboBox1Change(int index)
-{
+void TForm1::ComboBox1Change(int index) {
     m_settings.com1abs = index == 0;
     if (m_categoryHasUnits)
         Convert();
 }
 
-void TForm1::ComboBox2Change(int index)
-{
+void TForm1::ComboBox2Change(int index) {
     m_settings.com2abs = index == 0;
     if (m_categoryHasUnits)
         Convert();
 }
 
-void TForm1::InvertConversion1Click()
-{
+void TForm1::InvertConversion1Click() {
     const bool special = isSingleSelectionCategory();
     const int inputs = ListWidgetSelection::SelectedCount(*ListBox1);
     const int outputs = ListWidgetSelection::SelectedCount(*ListBox2);
@@ -110,8 +106,7 @@ void TForm1::InvertConversion1Click()
         Convert();
 }
 
-void TForm1::invertSingle(bool specialCategory)
-{
+void TForm1::invertSingle(bool specialCategory) {
     const std::string text = CleanResultText(QtCp1252::FromQString(Edit2->text()));
     if (specialCategory) {
         const int input = ListBox1->currentRow();
@@ -131,8 +126,7 @@ void TForm1::invertSingle(bool specialCategory)
 
 // Returns false when the command must end without any change: under Fixed with Thousands
 // Separators a compound result that the output field no longer shows cannot be read back.
-bool TForm1::invertCombination()
-{
+bool TForm1::invertCombination() {
     const std::string shown = QtCp1252::FromQString(Edit2->text());
     std::string text = shown;
     if (m_settings.ReNumber == kFormatThousands) {
@@ -155,15 +149,13 @@ bool TForm1::invertCombination()
     return true;
 }
 
-void TForm1::ClearInputField1Click()
-{
+void TForm1::ClearInputField1Click() {
     Edit1->setText(QString());
     if (m_categoryHasUnits)
         Convert();
 }
 
-void TForm1::ToolbarButton971Click(bool down)
-{
+void TForm1::ToolbarButton971Click(bool down) {
     m_settings.GeSoUnit = down;
     const CapturedSelection captured = CaptureSelection();
     RebuildUnitLists(m_settings.AktualCate, captured);
@@ -171,8 +163,7 @@ void TForm1::ToolbarButton971Click(bool down)
         Convert();
 }
 
-void TForm1::ShowHidden1Click(bool checked)
-{
+void TForm1::ShowHidden1Click(bool checked) {
     m_settings.showhidden = checked;
     m_database.SkipHidden = !checked;
     RebuildLists();
@@ -180,8 +171,7 @@ void TForm1::ShowHidden1Click(bool checked)
 
 // Show All Results, from the button or the menu (one checkable command serves both). The
 // output selection is carried through the mode switch by its unit codes.
-void TForm1::ToolbarButton972Click(bool down)
-{
+void TForm1::ToolbarButton972Click(bool down) {
     m_settings.split = down;
     const bool special = isSingleSelectionCategory();
     std::string codes;
@@ -202,38 +192,33 @@ void TForm1::ToolbarButton972Click(bool down)
         Convert();
 }
 
-void TForm1::Toolbar1Click(bool checked)
-{
+void TForm1::Toolbar1Click(bool checked) {
     Toolbar971->setVisible(checked);
     m_settings.Toolbar971Visible = checked;
     LayoutWindow();
 }
 
-void TForm1::MinimizetoTray1Click(bool checked)
-{
+void TForm1::MinimizetoTray1Click(bool checked) {
     m_settings.tray = checked;
     startedInTray = false;
     updateTrayIcon();
 }
 
-void TForm1::updateTrayIcon()
-{
+void TForm1::updateTrayIcon() {
     if (TrayIcon1 != nullptr)
         TrayIcon1->setVisible(startedInTray || m_settings.tray);
 }
 
 // Cut, Copy and Select all act on the focused field only.
-void TForm1::editCommand(const std::function<void(QLineEdit&)>& command)
-{
-    if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+void TForm1::editCommand(const std::function<void(QLineEdit &)> &command) {
+    if (auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
         command(*field);
 }
 
-void TForm1::Paste1Click()
-{
-    const QMimeData* data = QApplication::clipboard()->mimeData();
+void TForm1::Paste1Click() {
+    const QMimeData *data = QApplication::clipboard()->mimeData();
     if (data != nullptr && data->hasText())
-        editCommand([](QLineEdit& field) { field.paste(); });
+        editCommand([](QLineEdit &field) { field.paste(); });
 }
 
 } // namespace mensurio

@@ -13,22 +13,20 @@
 
 namespace mensurio {
 
-void TForm1::applyIcons()
-{
+void TForm1::applyIcons() {
     EnsureBundledResources();
     setWindowIcon(ToolbarIcons::ApplicationIcon());
     Image1->setPixmap(ToolbarIcons::Arrow());
-    for (QAction* command : findChildren<QAction*>()) {
+    for (QAction *command : findChildren<QAction *>()) {
         const QIcon icon = ToolbarIcons::IconFor(command->objectName());
         if (!icon.isNull())
             command->setIcon(icon);
     }
 }
 
-void TForm1::connectHelpCommands()
-{
-    const WindowActions& a = m_actions;
-    for (QAction* command : {a.HelpTopics1, a.MetricPrefixes1, a.Calculator1, a.About2})
+void TForm1::connectHelpCommands() {
+    const WindowActions &a = m_actions;
+    for (QAction *command : {a.HelpTopics1, a.MetricPrefixes1, a.Calculator1, a.About2})
         command->setEnabled(true);
     connect(a.HelpTopics1, &QAction::triggered, this,
             [this] { HelpWindow::ShowHelp(HelpPage::Index, *m_environment.prompts, this); });

@@ -19,13 +19,14 @@
 
 namespace mensurio {
 
-void TForm1::fillCategoryList()
-{
+void TForm1::fillCategoryList() {
     if (!m_categoryMenu)
-        m_categoryMenu = std::make_unique<CategoryMenu>(*PopupMenu1, [this](int index) { categoryChosen(index, nullptr); });
+        m_categoryMenu = std::make_unique<CategoryMenu>(
+            *PopupMenu1, [this](int index) { categoryChosen(index, nullptr); });
     const QSignalBlocker tabsBlocked(TabControl1);
     const QSignalBlocker comboBlocked(ComboBox3);
-    for (m_database.FirstVisibleCategory(); m_database.HasVisibleCategory(); m_database.NextVisibleCategory()) {
+    for (m_database.FirstVisibleCategory(); m_database.HasVisibleCategory();
+         m_database.NextVisibleCategory()) {
         const QString name = QtCp1252::ToQString(m_database.CategoryName());
         m_categoryMenu->AddItem(name);
         ComboBox3->addItem(name);
@@ -34,8 +35,7 @@ void TForm1::fillCategoryList()
     }
 }
 
-void TForm1::clearCategoryList()
-{
+void TForm1::clearCategoryList() {
     const QSignalBlocker tabsBlocked(TabControl1);
     const QSignalBlocker comboBlocked(ComboBox3);
     while (TabControl1->count() > 0)
@@ -46,9 +46,9 @@ void TForm1::clearCategoryList()
 }
 
 // The stored category when the database has it (even hidden), else the first one shown.
-void TForm1::selectCurrentCategoryAtStart()
-{
-    if (m_database.CategoryExists(m_settings.AktualCate) && m_database.SelectCategory(m_settings.AktualCate)) {
+void TForm1::selectCurrentCategoryAtStart() {
+    if (m_database.CategoryExists(m_settings.AktualCate) &&
+        m_database.SelectCategory(m_settings.AktualCate)) {
         m_settings.AktualCate = m_database.CategoryName();
         return;
     }
@@ -62,8 +62,7 @@ void TForm1::selectCurrentCategoryAtStart()
     m_settings.AktualCate = m_database.CategoryName();
 }
 
-void TForm1::followCurrentCategory(bool moveTab)
-{
+void TForm1::followCurrentCategory(bool moveTab) {
     const QString name = QtCp1252::ToQString(m_settings.AktualCate);
     const int index = ComboBox3->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
     {
@@ -78,13 +77,12 @@ void TForm1::followCurrentCategory(bool moveTab)
 }
 
 // Both lists show the same rows, and the engine gets one record per row in row order.
-void TForm1::fillUnitLists(const std::string& category)
-{
+void TForm1::fillUnitLists(const std::string &category) {
     m_categoryHasUnits = false;
-    const std::vector<UnitRecord>& rows = m_engine.LoadCategoryUnits(category, UnitListOptionsOf(m_settings));
+    const std::vector<UnitRecord> &rows = m_engine.LoadCategoryUnits(category, UnitListOptionsOf(m_settings));
     const QSignalBlocker inputBlocked(ListBox1);
     const QSignalBlocker outputBlocked(ListBox2);
-    for (const UnitRecord& row : rows) {
+    for (const UnitRecord &row : rows) {
         const QString name = QtCp1252::ToQString(row.Name);
         ListBox1->addItem(name);
         ListBox2->addItem(name);
@@ -92,8 +90,7 @@ void TForm1::fillUnitLists(const std::string& category)
     m_categoryHasUnits = !rows.empty();
 }
 
-void TForm1::clearUnitLists()
-{
+void TForm1::clearUnitLists() {
     const QSignalBlocker inputBlocked(ListBox1);
     const QSignalBlocker outputBlocked(ListBox2);
     ListBox1->clear();
@@ -103,8 +100,7 @@ void TForm1::clearUnitLists()
     m_categoryHasUnits = false;
 }
 
-void TForm1::ComboBox3Change(QObject* sender)
-{
+void TForm1::ComboBox3Change(QObject *sender) {
     if (ComboBox3->currentIndex() < 0)
         return;
     SaveCategoryMemory();
@@ -122,8 +118,7 @@ void TForm1::ComboBox3Change(QObject* sender)
     ListBox1->update();
 }
 
-void TForm1::categoryChosen(int index, QObject* sender)
-{
+void TForm1::categoryChosen(int index, QObject *sender) {
     if (index < 0 || index >= ComboBox3->count())
         return;
     {
@@ -133,17 +128,20 @@ void TForm1::categoryChosen(int index, QObject* sender)
     ComboBox3Change(sender);
 }
 
-void TForm1::PopupMenu1Popup() { m_categoryMenu->MoveCheck(ComboBox3->currentIndex()); }
-
-void TForm1::SplitCategoryMenu() { m_categoryMenu->SplitColumns(); }
-
-void TForm1::FitCategoryButton()
-{
-    ToolbarButton973->setFixedWidth(std::max(111, m_categoryMenu->WidestCaption(ToolbarButton973->font()) + 25));
+void TForm1::PopupMenu1Popup() {
+    m_categoryMenu->MoveCheck(ComboBox3->currentIndex());
 }
 
-void TForm1::RebuildLists()
-{
+void TForm1::SplitCategoryMenu() {
+    m_categoryMenu->SplitColumns();
+}
+
+void TForm1::FitCategoryButton() {
+    ToolbarButton973->setFixedWidth(
+        std::max(111, m_categoryMenu->WidestCaption(ToolbarButton973->font()) + 25));
+}
+
+void TForm1::RebuildLists() {
     if (m_settings.GeSoCate)
         m_database.SortCategoriesByName();
     const std::string remembered = m_settings.AktualCate;
@@ -171,16 +169,14 @@ void TForm1::RebuildLists()
         Convert();
 }
 
-void TForm1::RebuildCategoryList()
-{
+void TForm1::RebuildCategoryList() {
     clearCategoryList();
     fillCategoryList();
     followCurrentCategory(true);
     SplitCategoryMenu();
 }
 
-void TForm1::RebuildUnitLists(const std::string& category, const CapturedSelection& selection)
-{
+void TForm1::RebuildUnitLists(const std::string &category, const CapturedSelection &selection) {
     clearUnitLists();
     SetMultiSelectMode(m_settings.AktualCate);
     fillUnitLists(m_settings.AktualCate);
@@ -190,8 +186,7 @@ void TForm1::RebuildUnitLists(const std::string& category, const CapturedSelecti
         ApplySelection(selection);
 }
 
-void TForm1::SelectInputUnit(int index)
-{
+void TForm1::SelectInputUnit(int index) {
     if (ListBox1->count() == 0)
         return;
     if (index < 0 || index >= ListBox1->count())
@@ -205,8 +200,7 @@ void TForm1::SelectInputUnit(int index)
     ListWidgetSelection::Write(*ListBox1, only);
 }
 
-void TForm1::SelectOutputUnit(int index)
-{
+void TForm1::SelectOutputUnit(int index) {
     if (ListBox2->count() == 0)
         return;
     if (index < 0 || index >= ListBox2->count())
@@ -220,8 +214,12 @@ void TForm1::SelectOutputUnit(int index)
     ListWidgetSelection::Write(*ListBox2, only);
 }
 
-int TForm1::FirstSelectedInput() const { return ListWidgetSelection::Read(*ListBox1).FirstSelected(); }
+int TForm1::FirstSelectedInput() const {
+    return ListWidgetSelection::Read(*ListBox1).FirstSelected();
+}
 
-int TForm1::FirstSelectedOutput() const { return ListWidgetSelection::Read(*ListBox2).FirstSelected(); }
+int TForm1::FirstSelectedOutput() const {
+    return ListWidgetSelection::Read(*ListBox2).FirstSelected();
+}
 
 } // namespace mensurio

@@ -16,18 +16,17 @@ namespace {
 // Selection changes made from memory are not clicks: the lists stay silent meanwhile. The
 // input field is not blocked, so a restored input text converts through its change event.
 class ListsSilenced {
-public:
-    ListsSilenced(QListWidget* input, QListWidget* output) : m_input(input), m_output(output) {}
+  public:
+    ListsSilenced(QListWidget *input, QListWidget *output) : m_input(input), m_output(output) {}
 
-private:
+  private:
     QSignalBlocker m_input;
     QSignalBlocker m_output;
 };
 
 } // namespace
 
-void TForm1::createCategoryMemory()
-{
+void TForm1::createCategoryMemory() {
     CategoryMemory::Hooks hooks;
     hooks.orderView = [this] { return m_engine.OrderView(); };
     hooks.convert = [this] {
@@ -37,39 +36,43 @@ void TForm1::createCategoryMemory()
     hooks.selectInputUnit = [this](int row) { SelectInputUnit(row); };
     hooks.selectOutputUnit = [this](int row) { SelectOutputUnit(row); };
     hooks.selectFirstCategory = [this] { categoryChosen(0, nullptr); };
-    hooks.database = [this]() -> const UnitDatabase& { return m_database; };
+    hooks.database = [this]() -> const UnitDatabase & { return m_database; };
     m_memory = std::make_unique<CategoryMemory>(Edit1, ListBox1, ListBox2, &m_settingsFile, &m_settings,
                                                 std::move(hooks));
 }
 
-void TForm1::SetMultiSelectMode(const std::string& category) { m_memory->SetMultiSelectMode(category); }
+void TForm1::SetMultiSelectMode(const std::string &category) {
+    m_memory->SetMultiSelectMode(category);
+}
 
-CapturedSelection TForm1::CaptureSelection() const { return m_memory->CaptureSelection(); }
+CapturedSelection TForm1::CaptureSelection() const {
+    return m_memory->CaptureSelection();
+}
 
-std::string TForm1::CaptureOutputCodes() const { return m_memory->CaptureOutputCodes(); }
+std::string TForm1::CaptureOutputCodes() const {
+    return m_memory->CaptureOutputCodes();
+}
 
-void TForm1::ApplySelection(const CapturedSelection& selection)
-{
+void TForm1::ApplySelection(const CapturedSelection &selection) {
     const ListsSilenced silenced(ListBox1, ListBox2);
     m_memory->ApplySelection(selection);
 }
 
-void TForm1::ApplyOutputCodes(const std::string& codes)
-{
+void TForm1::ApplyOutputCodes(const std::string &codes) {
     const ListsSilenced silenced(ListBox1, ListBox2);
     m_memory->ApplyOutputCodes(codes);
 }
 
-void TForm1::SaveCategoryMemory() { m_memory->SaveCategoryMemory(); }
+void TForm1::SaveCategoryMemory() {
+    m_memory->SaveCategoryMemory();
+}
 
-void TForm1::RestoreCategoryMemory()
-{
+void TForm1::RestoreCategoryMemory() {
     const ListsSilenced silenced(ListBox1, ListBox2);
     m_memory->RestoreCategoryMemory();
 }
 
-void TForm1::ClearConversionMemory1Click()
-{
+void TForm1::ClearConversionMemory1Click() {
     const ListsSilenced silenced(ListBox1, ListBox2);
     m_memory->ClearConversionMemory();
 }

@@ -12,8 +12,7 @@ namespace mensurio {
 
 namespace {
 
-const char* DockName(Qt::ToolBarArea area)
-{
+const char *DockName(Qt::ToolBarArea area) {
     switch (area) {
     case Qt::LeftToolBarArea:
         return "Dock97left";
@@ -28,14 +27,12 @@ const char* DockName(Qt::ToolBarArea area)
 
 } // namespace
 
-void TForm1::closeEvent(QCloseEvent* event)
-{
+void TForm1::closeEvent(QCloseEvent *event) {
     FormClose();
     QMainWindow::closeEvent(event);
 }
 
-void TForm1::FormClose()
-{
+void TForm1::FormClose() {
     if (!m_started)
         return;
     SaveCategoryMemory();
@@ -48,10 +45,10 @@ void TForm1::FormClose()
 
 // Only a window that was shown writes anything: a run that ends before (both databases
 // unreadable, or started in the tray and never restored) leaves every file as it was.
-void TForm1::FormDestroy()
-{
+void TForm1::FormDestroy() {
     if (m_started)
-        DatabaseLifecycle::SaveDatabaseAtExit(m_database, m_environment.baseDirectory, *m_environment.prompts);
+        DatabaseLifecycle::SaveDatabaseAtExit(m_database, m_environment.baseDirectory,
+                                              *m_environment.prompts);
     m_database.Clear();
     if (!m_started)
         return;
@@ -61,8 +58,7 @@ void TForm1::FormDestroy()
 
 // The toolbar's visibility and dock; its row and position within the dock come with the
 // toolbar layout.
-void TForm1::SaveToolbarPlacement()
-{
+void TForm1::SaveToolbarPlacement() {
     ToolbarPlacement placement;
     placement.name = kToolbarSection;
     placement.visible = !Toolbar971->isHidden();

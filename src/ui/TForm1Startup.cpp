@@ -12,8 +12,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
-#include <QList>
 #include <QLineEdit>
+#include <QList>
 #include <QListWidget>
 #include <QShowEvent>
 #include <QSignalBlocker>
@@ -28,44 +28,54 @@ namespace mensurio {
 namespace {
 
 // Unit names whose superscripts, degree signs and quotes must survive the lists unchanged.
-const std::array<std::string, 15>& CodePageTestNames()
-{
-    static const std::array<std::string, 15> names = {
-        "kilometer/second\xB2", "meter\xB2", "meter^3", "meter^2", "BTU-inch/hour-foot\xB2-\xB0" "F",
-        "gigabyte (10^9 bytes)", "floppy disk (3.5\", DD)", "P.T.A. 2 (signal)", "gram/meter\xB3",
-        "p/s(Gasoline at 15.5\xB0" "C)", "inch water (60\xB0" "F)", "BTU/pound \xB0" "F", "meter\xB3",
-        "pica (computer 1/6\")", "pica (printer\x1Bs)"};
+const std::array<std::string, 15> &CodePageTestNames() {
+    static const std::array<std::string, 15> names = {"kilometer/second\xB2",
+                                                      "meter\xB2",
+                                                      "meter^3",
+                                                      "meter^2",
+                                                      "BTU-inch/hour-foot\xB2-\xB0"
+                                                      "F",
+                                                      "gigabyte (10^9 bytes)",
+                                                      "floppy disk (3.5\", DD)",
+                                                      "P.T.A. 2 (signal)",
+                                                      "gram/meter\xB3",
+                                                      "p/s(Gasoline at 15.5\xB0"
+                                                      "C)",
+                                                      "inch water (60\xB0"
+                                                      "F)",
+                                                      "BTU/pound \xB0"
+                                                      "F",
+                                                      "meter\xB3",
+                                                      "pica (computer 1/6\")",
+                                                      "pica (printer\x1Bs)"};
     return names;
 }
 
-const std::pair<const char*, Qt::ToolBarArea> kDocks[] = {{"Dock97top", Qt::TopToolBarArea},
-                                                          {"Dock97left", Qt::LeftToolBarArea},
-                                                          {"Dock97right", Qt::RightToolBarArea},
-                                                          {"Dock97bottom", Qt::BottomToolBarArea}};
+const std::pair<const char *, Qt::ToolBarArea> kDocks[] = {{"Dock97top", Qt::TopToolBarArea},
+                                                           {"Dock97left", Qt::LeftToolBarArea},
+                                                           {"Dock97right", Qt::RightToolBarArea},
+                                                           {"Dock97bottom", Qt::BottomToolBarArea}};
 
 } // namespace
 
-bool TForm1::LoadDatabaseAtStart()
-{
+bool TForm1::LoadDatabaseAtStart() {
     m_settings = ReadSettings(m_settingsFile);
     fieldFont.readfromini(m_settingsFile, kFieldFontPrefix);
     tabFont.readfromini(m_settingsFile, kTabFontPrefix);
-    if (!DatabaseLifecycle::LoadDatabaseAtStart(m_database, m_environment.baseDirectory, *m_environment.prompts,
-                                                m_settings.showhidden))
+    if (!DatabaseLifecycle::LoadDatabaseAtStart(m_database, m_environment.baseDirectory,
+                                                *m_environment.prompts, m_settings.showhidden))
         return false;
     m_actions.MinimizetoTray1->setChecked(m_settings.tray);
     return true;
 }
 
-void TForm1::showEvent(QShowEvent* event)
-{
+void TForm1::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
     if (!m_started && m_startedOk)
         FormShow();
 }
 
-void TForm1::FormShow()
-{
+void TForm1::FormShow() {
     m_started = true;
     if (m_database.LoadedFresh && !CodePageTestPasses()) {
         m_database.NamesSimplified = true;
@@ -93,11 +103,10 @@ void TForm1::FormShow()
 
 // The names go through the (hidden) list and back, and the window's font must hold every
 // character above ASCII that they use; otherwise the names are simplified once.
-bool TForm1::CodePageTestPasses()
-{
+bool TForm1::CodePageTestPasses() {
     const QFontMetrics metrics(ListBox3->font());
     ListBox3->clear();
-    for (const std::string& name : CodePageTestNames())
+    for (const std::string &name : CodePageTestNames())
         ListBox3->addItem(QtCp1252::ToQString(name));
     bool passes = true;
     for (int row = 0; row < ListBox3->count(); ++row) {
@@ -113,11 +122,11 @@ bool TForm1::CodePageTestPasses()
     return passes;
 }
 
-void TForm1::ApplyFonts()
-{
+void TForm1::ApplyFonts() {
     const QFont field = QtFonts::ToQFont(fieldFont, QApplication::font());
     const std::optional<QColor> fieldColor = QtFonts::TextColor(fieldFont);
-    for (QWidget* widget : std::initializer_list<QWidget*>{Edit1, Edit2, ListBox1, ListBox2, ComboBox1, ComboBox2}) {
+    for (QWidget *widget :
+         std::initializer_list<QWidget *>{Edit1, Edit2, ListBox1, ListBox2, ComboBox1, ComboBox2}) {
         widget->setFont(field);
         QPalette palette = widget->palette();
         palette.setColor(QPalette::Text, fieldColor.value_or(QApplication::palette().color(QPalette::Text)));
@@ -126,10 +135,11 @@ void TForm1::ApplyFonts()
     TabControl1->setFont(QtFonts::ToQFont(tabFont, QApplication::font()));
 }
 
-void TForm1::ApplySortButton() { m_actions.SortUnits1->setChecked(m_settings.GeSoUnit); }
+void TForm1::ApplySortButton() {
+    m_actions.SortUnits1->setChecked(m_settings.GeSoUnit);
+}
 
-void TForm1::ApplyPressureSelectors()
-{
+void TForm1::ApplyPressureSelectors() {
     const QSignalBlocker block1(ComboBox1);
     const QSignalBlocker block2(ComboBox2);
     ComboBox1->setCurrentIndex(m_settings.com1abs ? 0 : 1);
@@ -137,8 +147,7 @@ void TForm1::ApplyPressureSelectors()
 }
 
 // The first run keeps the system's placement; later runs restore the stored one.
-void TForm1::ApplyPlacement()
-{
+void TForm1::ApplyPlacement() {
     if (m_settings.maximized) {
         setWindowState(windowState() | Qt::WindowMaximized);
     } else if (m_settings.save) {
@@ -151,14 +160,13 @@ void TForm1::ApplyPlacement()
 }
 
 // The toolbar's visibility and dock; rows, positions and floating come with the toolbar layout.
-void TForm1::LoadToolbarPlacement()
-{
+void TForm1::LoadToolbarPlacement() {
     ToolbarPlacement current;
     current.name = kToolbarSection;
     current.visible = !Toolbar971->isHidden();
     const ToolbarPlacement placement = LoadToolbarPositions(m_settingsFile, {current}).front();
     Toolbar971->setVisible(placement.visible);
-    for (const auto& [dock, area] : kDocks) {
+    for (const auto &[dock, area] : kDocks) {
         if (placement.dockedTo == dock && toolBarArea(Toolbar971) != area)
             addToolBar(area, Toolbar971);
     }

@@ -7,8 +7,7 @@
 
 namespace mensurio {
 
-WindowEnvironment WindowEnvironment::ForRunningProgram(Prompts& prompts, const std::string& firstArgument)
-{
+WindowEnvironment WindowEnvironment::ForRunningProgram(Prompts &prompts, const std::string &firstArgument) {
     WindowEnvironment environment;
     environment.baseDirectory = Paths::ExecutableDirectory();
     environment.settingsPath = Paths::SettingsPathFor(Paths::ExecutablePath());

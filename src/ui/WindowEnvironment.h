@@ -12,13 +12,13 @@ class Prompts;
 struct WindowEnvironment {
     std::string baseDirectory; // holds units.dat, default.dat and units.~da
     std::string settingsPath;  // the settings file
-    Prompts* prompts = nullptr;
-    std::string firstArgument; // "tray" (any letter case) starts in the notification area
+    Prompts *prompts = nullptr;
+    std::string firstArgument;  // "tray" (any letter case) starts in the notification area
     bool trayAvailable = false; // the desktop has a notification area
 
     /// The running program's environment: files beside the executable, the tray as the
     /// desktop reports it.
-    static WindowEnvironment ForRunningProgram(Prompts& prompts, const std::string& firstArgument);
+    static WindowEnvironment ForRunningProgram(Prompts &prompts, const std::string &firstArgument);
 };
 
 } // namespace mensurio

@@ -20,23 +20,21 @@ using namespace mensurio::test;
 
 class TestConversion : public QObject {
     Q_OBJECT
-private:
+  private:
     // Length with foot in and meter out (the lists are sorted by name by default).
-    void startInLength(WindowHarness& h)
-    {
+    void startInLength(WindowHarness &h) {
         h.SetSetting("AktualCate", "Length");
         h.Start();
         ClickRow(list1(h), "foot");
         ClickRow(list2(h), "meter");
     }
-    static QListWidget* list1(WindowHarness& h) { return h.Find<QListWidget>("ListBox1"); }
-    static QListWidget* list2(WindowHarness& h) { return h.Find<QListWidget>("ListBox2"); }
-    static QLineEdit* edit1(WindowHarness& h) { return h.Find<QLineEdit>("Edit1"); }
-    static QLineEdit* edit2(WindowHarness& h) { return h.Find<QLineEdit>("Edit2"); }
+    static QListWidget *list1(WindowHarness &h) { return h.Find<QListWidget>("ListBox1"); }
+    static QListWidget *list2(WindowHarness &h) { return h.Find<QListWidget>("ListBox2"); }
+    static QLineEdit *edit1(WindowHarness &h) { return h.Find<QLineEdit>("Edit1"); }
+    static QLineEdit *edit2(WindowHarness &h) { return h.Find<QLineEdit>("Edit2"); }
 
-private slots:
-    void typing_convertsAtEveryChange()
-    {
+  private slots:
+    void typing_convertsAtEveryChange() {
         WindowHarness h;
         startInLength(h);
         h.Type("5");
@@ -49,8 +47,7 @@ private slots:
         QCOMPARE(edit2(h)->text(), QString("invalid or incomplete expression"));
     }
 
-    void clickInOutputList_converts()
-    {
+    void clickInOutputList_converts() {
         WindowHarness h;
         startInLength(h);
         h.Type("1");
@@ -58,8 +55,7 @@ private slots:
         QCOMPARE(edit2(h)->text(), QString("12"));
     }
 
-    void compoundInput_selectsItsUnits()
-    {
+    void compoundInput_selectsItsUnits() {
         WindowHarness h;
         startInLength(h);
         h.Type("5 foot + 3 inch");
@@ -67,8 +63,7 @@ private slots:
         QCOMPARE(edit2(h)->text(), QString("1.6002"));
     }
 
-    void secondInputUnit_appendsTemplate_deselectingRemovesIt()
-    {
+    void secondInputUnit_appendsTemplate_deselectingRemovesIt() {
         WindowHarness h;
         startInLength(h);
         h.Type("(5) foot");
@@ -81,8 +76,7 @@ private slots:
         QCOMPARE(SelectedNames(list1(h)), QStringList({"foot"}));
     }
 
-    void enterInInput_selectsTheWholeText()
-    {
+    void enterInInput_selectsTheWholeText() {
         WindowHarness h;
         startInLength(h);
         h.Type("12.5");
@@ -91,8 +85,7 @@ private slots:
         QCOMPARE(edit1(h)->text(), QString("12.5"));
     }
 
-    void clearInputField_emptiesTheInputAndConverts()
-    {
+    void clearInputField_emptiesTheInputAndConverts() {
         WindowHarness h;
         startInLength(h);
         h.Type("5");
@@ -101,8 +94,7 @@ private slots:
         QCOMPARE(edit2(h)->text(), QString("0"));
     }
 
-    void pressureSelectors_switchTheReferenceAndConvert()
-    {
+    void pressureSelectors_switchTheReferenceAndConvert() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Pressure");
         h.Start();
@@ -115,8 +107,7 @@ private slots:
         QVERIFY(edit2(h)->text() != QString("200000"));
     }
 
-    void categoryChange_refillsTheListsAndFollowsEverywhere()
-    {
+    void categoryChange_refillsTheListsAndFollowsEverywhere() {
         WindowHarness h;
         startInLength(h);
         h.ChooseCategory("Temperature");
@@ -137,11 +128,10 @@ private slots:
         QVERIFY(list1(h)->isVisible());
     }
 
-    void tabClick_changesTheCategory()
-    {
+    void tabClick_changesTheCategory() {
         WindowHarness h;
         startInLength(h);
-        auto* tabs = h.Find<QTabBar>("TabControl1");
+        auto *tabs = h.Find<QTabBar>("TabControl1");
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
         QCOMPARE(h.window()->currentCategory(), std::string("Numbers"));
         QCOMPARE(tabs->currentIndex(), 3);
@@ -149,71 +139,66 @@ private slots:
         QCOMPARE(list1(h)->count(), 3);
     }
 
-    void categoryMenu_checkMarkFollowsTheCurrentCategory()
-    {
+    void categoryMenu_checkMarkFollowsTheCurrentCategory() {
         WindowHarness h;
         startInLength(h);
-        auto* menu = h.Find<QMenu>("PopupMenu1");
+        auto *menu = h.Find<QMenu>("PopupMenu1");
         h.ChooseCategory("Numbers");
         emit menu->aboutToShow();
         QStringList checked;
-        for (const QAction* item : menu->actions()) {
+        for (const QAction *item : menu->actions()) {
             if (item->isChecked())
                 checked.append(item->data().toString());
         }
         QCOMPARE(checked, QStringList({"Numbers"}));
     }
 
-    void longCategoryList_showsTheMenuAsAGridWhoseButtonsChooseCategories()
-    {
+    void longCategoryList_showsTheMenuAsAGridWhoseButtonsChooseCategories() {
         WindowHarness h;
         UnitDatabase db = FixtureDatabase();
-        for (const char* name : {"Area", "Volume", "Speed", "Time"}) {
+        for (const char *name : {"Area", "Volume", "Speed", "Time"}) {
             db.AddCategory(name, false);
             db.AddUnit(name, "unit", "", 1.0L, false);
         }
         h.dir.write("units.dat", DatabaseFile::ToBytes(db, "MNSA"));
         h.Start();
-        auto* menu = h.Find<QMenu>("PopupMenu1");
+        auto *menu = h.Find<QMenu>("PopupMenu1");
         QCOMPARE(menu->actions().size(), 1);
-        auto* grid = qobject_cast<QWidgetAction*>(menu->actions().front());
+        auto *grid = qobject_cast<QWidgetAction *>(menu->actions().front());
         QVERIFY(grid != nullptr);
-        QToolButton* mass = nullptr;
-        for (QToolButton* button : grid->defaultWidget()->findChildren<QToolButton*>()) {
+        QToolButton *mass = nullptr;
+        for (QToolButton *button : grid->defaultWidget()->findChildren<QToolButton *>()) {
             if (button->text() == "Mass")
                 mass = button;
         }
         QVERIFY(mass != nullptr);
-        QCOMPARE(grid->defaultWidget()->findChildren<QToolButton*>().size(), 11);
+        QCOMPARE(grid->defaultWidget()->findChildren<QToolButton *>().size(), 11);
         mass->click();
         QCOMPARE(h.window()->currentCategory(), std::string("Mass"));
         emit menu->aboutToShow();
         QVERIFY(mass->isChecked());
     }
 
-    void categoryButton_isAtLeast111PixelsWide()
-    {
+    void categoryButton_isAtLeast111PixelsWide() {
         WindowHarness h;
         h.Start();
         QCOMPARE(h.Find<QToolButton>("ToolbarButton973")->width(), 111);
     }
 
-    void categoryMenu_columnStarts()
-    {
-        const std::pair<int, std::vector<int>> cases[] = {
-            {9, {}}, {10, {4, 8}}, {11, {4, 8}}, {12, {4, 8}}, {13, {5, 10}}, {30, {10, 20}}};
-        for (const auto& [items, starts] : cases)
+    void categoryMenu_columnStarts() {
+        const std::pair<int, std::vector<int>> cases[] = {{9, {}},      {10, {4, 8}},  {11, {4, 8}},
+                                                          {12, {4, 8}}, {13, {5, 10}}, {30, {10, 20}}};
+        for (const auto &[items, starts] : cases)
             QCOMPARE(CategoryMenu::ColumnStarts(items), starts);
     }
 
-    void sortUnits_keepsTheSelectionOfTheUnits()
-    {
+    void sortUnits_keepsTheSelectionOfTheUnits() {
         WindowHarness h;
         startInLength(h);
         ClickRow(list2(h), "yard", Qt::ControlModifier);
         h.Type("3");
         const QString before = edit2(h)->text();
-        auto* sort = h.Find<QAction>("SortUnits1");
+        auto *sort = h.Find<QAction>("SortUnits1");
         QVERIFY(sort->isChecked());
         sort->trigger(); // off: list order
         QVERIFY(!h.window()->settings().GeSoUnit);
@@ -223,8 +208,7 @@ private slots:
         QCOMPARE(edit2(h)->text(), before);
     }
 
-    void showHidden_toggleRebuildsListsWithoutHiddenEntries()
-    {
+    void showHidden_toggleRebuildsListsWithoutHiddenEntries() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Mass");
         h.Start();
@@ -244,8 +228,7 @@ private slots:
         QCOMPARE(edit2(h)->text(), QString("2000"));
     }
 
-    void selectUnit_selectsExactlyOneRowAndFallsBackToRowZero()
-    {
+    void selectUnit_selectsExactlyOneRowAndFallsBackToRowZero() {
         WindowHarness h;
         startInLength(h);
         ClickRow(list2(h), "yard", Qt::ControlModifier);
@@ -261,8 +244,7 @@ private slots:
         QCOMPARE(SelectedNames(list1(h)), QStringList({list1(h)->item(2)->text()}));
     }
 
-    void rebuildCategoryList_followsTheTabSettingAndKeepsTheCategory()
-    {
+    void rebuildCategoryList_followsTheTabSettingAndKeepsTheCategory() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Pressure");
         h.Start();
@@ -276,8 +258,7 @@ private slots:
         QCOMPARE(list1(h)->count(), 3);
     }
 
-    void categoryWithoutVisibleUnits_leavesOutputEmpty()
-    {
+    void categoryWithoutVisibleUnits_leavesOutputEmpty() {
         WindowHarness h;
         UnitDatabase db = FixtureDatabase();
         db.AddCategory("Empty", false);

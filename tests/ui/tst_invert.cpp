@@ -13,41 +13,39 @@ using namespace mensurio::test;
 
 class TestInvert : public QObject {
     Q_OBJECT
-private:
-    static QListWidget* list1(WindowHarness& h) { return h.Find<QListWidget>("ListBox1"); }
-    static QListWidget* list2(WindowHarness& h) { return h.Find<QListWidget>("ListBox2"); }
-    static QLineEdit* edit1(WindowHarness& h) { return h.Find<QLineEdit>("Edit1"); }
-    static QLineEdit* edit2(WindowHarness& h) { return h.Find<QLineEdit>("Edit2"); }
-    static void invert(WindowHarness& h) { h.Find<QAction>("InvertConversion1")->trigger(); }
+  private:
+    static QListWidget *list1(WindowHarness &h) { return h.Find<QListWidget>("ListBox1"); }
+    static QListWidget *list2(WindowHarness &h) { return h.Find<QListWidget>("ListBox2"); }
+    static QLineEdit *edit1(WindowHarness &h) { return h.Find<QLineEdit>("Edit1"); }
+    static QLineEdit *edit2(WindowHarness &h) { return h.Find<QLineEdit>("Edit2"); }
+    static void invert(WindowHarness &h) { h.Find<QAction>("InvertConversion1")->trigger(); }
 
-    void startIn(WindowHarness& h, const char* category)
-    {
+    void startIn(WindowHarness &h, const char *category) {
         h.SetSetting("AktualCate", category);
         h.Start();
     }
 
-private slots:
-    void cleanResultText_keepsOnlyTheLastSeparator_data()
-    {
+  private slots:
+    void cleanResultText_keepsOnlyTheLastSeparator_data() {
         QTest::addColumn<QByteArray>("shown");
         QTest::addColumn<QByteArray>("cleaned");
         QTest::newRow("thousands") << QByteArray("1,234,567.89") << QByteArray("1234567.89");
         QTest::newRow("comma decimal") << QByteArray("1.234.567,89") << QByteArray("1234567,89");
         QTest::newRow("spaces") << QByteArray("1 234 567.5") << QByteArray("1234567.5");
-        QTest::newRow("no-break spaces") << QByteArray("12\xA0" "345,5") << QByteArray("12345,5");
+        QTest::newRow("no-break spaces") << QByteArray("12\xA0"
+                                                       "345,5")
+                                         << QByteArray("12345,5");
         QTest::newRow("plain") << QByteArray("1.5E-5") << QByteArray("1.5E-5");
         QTest::newRow("only separators") << QByteArray("1,234") << QByteArray("1,234");
         QTest::newRow("empty") << QByteArray() << QByteArray();
     }
-    void cleanResultText_keepsOnlyTheLastSeparator()
-    {
+    void cleanResultText_keepsOnlyTheLastSeparator() {
         QFETCH(QByteArray, shown);
         QFETCH(QByteArray, cleaned);
         QCOMPARE(QByteArray::fromStdString(CleanResultText(shown.toStdString())), cleaned);
     }
 
-    void exchangeSelections_rules()
-    {
+    void exchangeSelections_rules() {
         ListSelection in = ListSelection::Single(4, 1);
         ListSelection out = ListSelection::Single(4, 3);
         ExchangeLowestRows(in, out);
@@ -64,8 +62,7 @@ private slots:
         QCOMPARE(empty.RowCount(), 0);
     }
 
-    void invert_singleLinear_swapsUnitsAndValue()
-    {
+    void invert_singleLinear_swapsUnitsAndValue() {
         WindowHarness h;
         startIn(h, "Length");
         ClickRow(list1(h), "foot");
@@ -78,8 +75,7 @@ private slots:
         QCOMPARE(edit2(h)->text(), QString("5"));
     }
 
-    void invert_withoutSwopValue_keepsTheInput()
-    {
+    void invert_withoutSwopValue_keepsTheInput() {
         WindowHarness h;
         h.SetSetting("SwopValue", "0");
         startIn(h, "Length");
@@ -92,8 +88,7 @@ private slots:
         QCOMPARE(edit2(h)->text(), QString("0.1666666667"));
     }
 
-    void invert_nothingSelected_selectsRowZeroInBoth()
-    {
+    void invert_nothingSelected_selectsRowZeroInBoth() {
         WindowHarness h;
         startIn(h, "Length");
         ClickRow(list1(h), 0, Qt::ControlModifier); // row 0 was selected from the empty memory
@@ -108,8 +103,7 @@ private slots:
         QCOMPARE(edit2(h)->text(), QString("4"));
     }
 
-    void invert_temperature_exchangesTheItemIndexes()
-    {
+    void invert_temperature_exchangesTheItemIndexes() {
         WindowHarness h;
         startIn(h, "Temperature");
         list1(h)->setCurrentRow(RowOf(list1(h), "Celsius"));
@@ -123,8 +117,7 @@ private slots:
         QCOMPARE(edit2(h)->text(), QString("100"));
     }
 
-    void invert_combination_exchangesTheSelectionSets()
-    {
+    void invert_combination_exchangesTheSelectionSets() {
         WindowHarness h;
         startIn(h, "Length");
         ClickRow(list1(h), "inch");
@@ -139,8 +132,7 @@ private slots:
         QCOMPARE(edit2(h)->text(), QString("66"));
     }
 
-    void invert_thousandsFormat_readsBackThePlainCompoundText()
-    {
+    void invert_thousandsFormat_readsBackThePlainCompoundText() {
         WindowHarness h;
         h.SetSetting("ReNumber", "3");
         h.SetSetting("ReDeciPlace", "1");
@@ -156,8 +148,7 @@ private slots:
         QCOMPARE(SelectedNames(list1(h)), QStringList({"foot", "mile"}));
     }
 
-    void invert_thousandsFormat_resultNoLongerShown_changesNothing()
-    {
+    void invert_thousandsFormat_resultNoLongerShown_changesNothing() {
         WindowHarness h;
         h.SetSetting("ReNumber", "3");
         startIn(h, "Length");

@@ -14,24 +14,22 @@ using namespace mensurio::test;
 
 class TestMemory : public QObject {
     Q_OBJECT
-private:
-    static QListWidget* list1(WindowHarness& h) { return h.Find<QListWidget>("ListBox1"); }
-    static TListBoxTwo* list2(WindowHarness& h) { return h.Find<TListBoxTwo>("ListBox2"); }
-    static QLineEdit* edit1(WindowHarness& h) { return h.Find<QLineEdit>("Edit1"); }
-    static QLineEdit* edit2(WindowHarness& h) { return h.Find<QLineEdit>("Edit2"); }
+  private:
+    static QListWidget *list1(WindowHarness &h) { return h.Find<QListWidget>("ListBox1"); }
+    static TListBoxTwo *list2(WindowHarness &h) { return h.Find<TListBoxTwo>("ListBox2"); }
+    static QLineEdit *edit1(WindowHarness &h) { return h.Find<QLineEdit>("Edit1"); }
+    static QLineEdit *edit2(WindowHarness &h) { return h.Find<QLineEdit>("Edit2"); }
 
     // In Length: foot in; kilometer, inch and mile out (default-order positions 1, 3 and 5).
-    void selectThreeOutputs(WindowHarness& h)
-    {
+    void selectThreeOutputs(WindowHarness &h) {
         ClickRow(list1(h), "foot");
         ClickRow(list2(h), "kilometer");
         ClickRow(list2(h), "inch", Qt::ControlModifier);
         ClickRow(list2(h), "mile", Qt::ControlModifier);
     }
 
-private slots:
-    void categoryChange_savesTheLeftCategoryAndRestoresItOnReturn()
-    {
+  private slots:
+    void categoryChange_savesTheLeftCategoryAndRestoresItOnReturn() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Length");
         h.Start();
@@ -51,8 +49,7 @@ private slots:
         QCOMPARE(edit2(h)->text(), QString("6"));
     }
 
-    void restart_restoresThreeOutputUnitsAlsoAfterTheSortChanged()
-    {
+    void restart_restoresThreeOutputUnitsAlsoAfterTheSortChanged() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Length");
         h.Start();
@@ -69,8 +66,7 @@ private slots:
         QVERIFY(edit2(h)->text().contains("inch"));
     }
 
-    void moreThanOneInputUnit_isRememberedAsMoreAndRestoredThroughTheText()
-    {
+    void moreThanOneInputUnit_isRememberedAsMoreAndRestoredThroughTheText() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Length");
         h.Start();
@@ -84,8 +80,7 @@ private slots:
         QCOMPARE(edit2(h)->text(), QString("1.6002"));
     }
 
-    void moreWithATextNamingNoUnit_selectsNoInputAndShowsTheMessage()
-    {
+    void moreWithATextNamingNoUnit_selectsNoInputAndShowsTheMessage() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Length");
         h.SetSetting("list1", "[more]", "Length");
@@ -97,14 +92,13 @@ private slots:
         QCOMPARE(edit2(h)->text(), QString("no unit selected"));
     }
 
-    void showAllResults_listsEveryValueAndKeepsSeveralOutputs()
-    {
+    void showAllResults_listsEveryValueAndKeepsSeveralOutputs() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Length");
         h.Start();
         selectThreeOutputs(h);
         h.Type("3");
-        QAction* all = h.Find<QAction>("ShowAllResults1");
+        QAction *all = h.Find<QAction>("ShowAllResults1");
         all->trigger();
         QVERIFY(h.window()->settings().split);
         QCOMPARE(list2(h)->mode(), TListBoxTwo::Mode::ttwo);
@@ -118,8 +112,7 @@ private slots:
         QCOMPARE(SelectedNames(list2(h)), QStringList({"inch", "kilometer", "mile"}));
     }
 
-    void showAllResults_inTemperatureKeepsTheSingleSelection()
-    {
+    void showAllResults_inTemperatureKeepsTheSingleSelection() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Temperature");
         h.Start();
@@ -132,8 +125,7 @@ private slots:
         QCOMPARE(list2(h)->valueAt(RowOf(list2(h), "Fahrenheit")), QString("32"));
     }
 
-    void temperature_emptyCaptureDoesNotOverwriteStoredNames()
-    {
+    void temperature_emptyCaptureDoesNotOverwriteStoredNames() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Temperature");
         h.SetSetting("list1", "Kelvin", "Temperature");
@@ -146,8 +138,7 @@ private slots:
         QCOMPARE(h.Setting("list2", "Temperature"), std::string("Rankine"));
     }
 
-    void clearConversionMemory_emptiesEveryCategoryAndGoesToTheFirst()
-    {
+    void clearConversionMemory_emptiesEveryCategoryAndGoesToTheFirst() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Mass");
         h.SetSetting("hodnota", "7", "Pressure");

@@ -3,8 +3,8 @@
 // placement, and what a run writes (or does not write) at its end.
 #include "core/db/DatabaseFile.h"
 #include "core/db/DatabaseLifecycle.h"
-#include "ui/support/WindowHarness.h"
 #include "ui/TListBoxTwo.h"
+#include "ui/support/WindowHarness.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -24,24 +24,21 @@ using namespace mensurio::test;
 
 namespace {
 
-QStringList ComboItems(const QComboBox* combo)
-{
+QStringList ComboItems(const QComboBox *combo) {
     QStringList items;
     for (int i = 0; i < combo->count(); ++i)
         items.append(combo->itemText(i));
     return items;
 }
 
-QStringList TabTexts(const QTabBar* tabs)
-{
+QStringList TabTexts(const QTabBar *tabs) {
     QStringList texts;
     for (int i = 0; i < tabs->count(); ++i)
         texts.append(tabs->tabText(i));
     return texts;
 }
 
-UnitDatabase LoadFile(const std::string& path)
-{
+UnitDatabase LoadFile(const std::string &path) {
     UnitDatabase db;
     DatabaseFile::LoadFromPath(db, path);
     return db;
@@ -51,19 +48,18 @@ UnitDatabase LoadFile(const std::string& path)
 
 class TestStartup : public QObject {
     Q_OBJECT
-private slots:
-    void start_onFixture_showsDesignWindowWithItsControls()
-    {
+  private slots:
+    void start_onFixture_showsDesignWindowWithItsControls() {
         WindowHarness h;
-        TForm1& window = h.Start();
+        TForm1 &window = h.Start();
         QCOMPARE(window.objectName(), QString("TForm1"));
         QCOMPARE(window.windowTitle(), QString("Mensurio"));
-        for (const char* name : {"Edit1", "Edit2"})
+        for (const char *name : {"Edit1", "Edit2"})
             QVERIFY2(h.Find<QLineEdit>(name) != nullptr, name);
         QVERIFY(h.Find<QLineEdit>("Edit2")->isReadOnly());
         QVERIFY(h.Find<QListWidget>("ListBox1") != nullptr);
         QVERIFY(h.Find<TListBoxTwo>("ListBox2") != nullptr);
-        for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3"})
+        for (const char *name : {"ComboBox1", "ComboBox2", "ComboBox3"})
             QVERIFY2(h.Find<QComboBox>(name) != nullptr, name);
         QCOMPARE(h.Find<QTabBar>("TabControl1")->shape(), QTabBar::RoundedSouth);
         QCOMPARE(h.Find<QLabel>("Label1")->text(), QString("Enter a decimal number or a fraction"));
@@ -74,45 +70,72 @@ private slots:
         QVERIFY(h.prompts.log.empty());
     }
 
-    void menus_carryCaptionsKeysAndAvailability_data()
-    {
+    void menus_carryCaptionsKeysAndAvailability_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("key");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("invert") << "InvertConversion1" << "&Invert Conversion" << "Ctrl+I" << true;
-        QTest::newRow("clear input") << "ClearInputField1" << "&Clear Input Field" << "Ctrl+Del" << true;
-        QTest::newRow("clear memory") << "ClearConversionMemory1" << "Clea&r Conversion Memory" << "" << true;
-        QTest::newRow("table") << "CreateConversionTable1" << "Create Conversion &Table" << "Ctrl+T" << false;
-        QTest::newRow("manage") << "ManageUnitsandCategories1" << "Mana&ge Units and Categories..." << "F4" << false;
-        QTest::newRow("preferences") << "Preferences1" << "&Preferences..." << "" << false;
-        QTest::newRow("find") << "Find1" << "&Find..." << "Ctrl+F" << false;
-        QTest::newRow("exit") << "Exit1" << "E&xit" << "" << true;
-        QTest::newRow("copy conversion") << "CopyConversion1" << "&Copy Conversion" << "F5" << false;
-        QTest::newRow("units") << "Units1" << "&Units..." << "" << false;
-        QTest::newRow("all results") << "ShowAllResults1" << "&Show All Results" << "F6" << true;
-        QTest::newRow("hidden") << "ShowHidden1" << "Show &Hidden" << "F3" << true;
-        QTest::newRow("tip") << "TipoftheDay1" << "Tip of the Day..." << "" << false;
-        QTest::newRow("calculator") << "Calculator1" << "&Calculator" << "F12" << true;
-        QTest::newRow("help") << "HelpTopics1" << "&Help Topics" << "F1" << true;
+        QTest::newRow("invert") << "InvertConversion1"
+                                << "&Invert Conversion"
+                                << "Ctrl+I" << true;
+        QTest::newRow("clear input") << "ClearInputField1"
+                                     << "&Clear Input Field"
+                                     << "Ctrl+Del" << true;
+        QTest::newRow("clear memory") << "ClearConversionMemory1"
+                                      << "Clea&r Conversion Memory"
+                                      << "" << true;
+        QTest::newRow("table") << "CreateConversionTable1"
+                               << "Create Conversion &Table"
+                               << "Ctrl+T" << false;
+        QTest::newRow("manage") << "ManageUnitsandCategories1"
+                                << "Mana&ge Units and Categories..."
+                                << "F4" << false;
+        QTest::newRow("preferences") << "Preferences1"
+                                     << "&Preferences..."
+                                     << "" << false;
+        QTest::newRow("find") << "Find1"
+                              << "&Find..."
+                              << "Ctrl+F" << false;
+        QTest::newRow("exit") << "Exit1"
+                              << "E&xit"
+                              << "" << true;
+        QTest::newRow("copy conversion") << "CopyConversion1"
+                                         << "&Copy Conversion"
+                                         << "F5" << false;
+        QTest::newRow("units") << "Units1"
+                               << "&Units..."
+                               << "" << false;
+        QTest::newRow("all results") << "ShowAllResults1"
+                                     << "&Show All Results"
+                                     << "F6" << true;
+        QTest::newRow("hidden") << "ShowHidden1"
+                                << "Show &Hidden"
+                                << "F3" << true;
+        QTest::newRow("tip") << "TipoftheDay1"
+                             << "Tip of the Day..."
+                             << "" << false;
+        QTest::newRow("calculator") << "Calculator1"
+                                    << "&Calculator"
+                                    << "F12" << true;
+        QTest::newRow("help") << "HelpTopics1"
+                              << "&Help Topics"
+                              << "F1" << true;
     }
-    void menus_carryCaptionsKeysAndAvailability()
-    {
+    void menus_carryCaptionsKeysAndAvailability() {
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(QString, key);
         QFETCH(bool, enabled);
         WindowHarness h;
         h.Start();
-        const auto* action = h.Find<QAction>(name.toLatin1().constData());
+        const auto *action = h.Find<QAction>(name.toLatin1().constData());
         QVERIFY(action != nullptr);
         QCOMPARE(action->text(), caption);
         QCOMPARE(action->shortcut().toString(), key);
         QCOMPARE(action->isEnabled(), enabled);
     }
 
-    void start_listsVisibleCategoriesAndRestoresTheStoredOne()
-    {
+    void start_listsVisibleCategoriesAndRestoresTheStoredOne() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Mass");
         h.SetSetting("showhidden", "0");
@@ -125,14 +148,13 @@ private slots:
         QCOMPARE(h.Find<QTabBar>("TabControl1")->currentIndex(), 5);
         QCOMPARE(h.Find<QToolButton>("ToolbarButton973")->text(), QString("Mass"));
         // GeSoUnit is on by default; the hidden unit is left out.
-        auto* list1 = h.Find<QListWidget>("ListBox1");
+        auto *list1 = h.Find<QListWidget>("ListBox1");
         QCOMPARE(list1->count(), 2);
         QCOMPARE(list1->item(0)->text(), QString("gram"));
         QCOMPARE(h.Find<QListWidget>("ListBox2")->count(), 2);
     }
 
-    void start_hiddenStoredCategory_isCurrentWithoutBeingListed()
-    {
+    void start_hiddenStoredCategory_isCurrentWithoutBeingListed() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Secret");
         h.SetSetting("showhidden", "0");
@@ -143,8 +165,7 @@ private slots:
         QCOMPARE(h.window()->currentCategory(), std::string("Secret"));
     }
 
-    void start_unknownStoredCategory_takesTheFirstAndNoTabsWhenTurnedOff()
-    {
+    void start_unknownStoredCategory_takesTheFirstAndNoTabsWhenTurnedOff() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Nowhere");
         h.SetSetting("GeDiCate", "0");
@@ -154,8 +175,7 @@ private slots:
         QCOMPARE(h.Find<QListWidget>("ListBox1")->count(), 7);
     }
 
-    void start_pressureSelectorsFollowTheirSettings()
-    {
+    void start_pressureSelectorsFollowTheirSettings() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Pressure");
         h.SetSetting("com2abs", "0");
@@ -167,8 +187,7 @@ private slots:
         QVERIFY(!h.window()->settings().com1abs);
     }
 
-    void start_fontsFromSettings_applyToFieldsListsAndTabs()
-    {
+    void start_fontsFromSettings_applyToFieldsListsAndTabs() {
         WindowHarness h;
         h.SetSetting("f1size", "14");
         h.SetSetting("f1bold", "1");
@@ -176,8 +195,8 @@ private slots:
         h.SetSetting("f2size", "11");
         h.SetSetting("f2italic", "1");
         h.Start();
-        for (const char* name : {"Edit1", "Edit2", "ListBox1", "ListBox2", "ComboBox1", "ComboBox2"}) {
-            const auto* widget = h.Find<QWidget>(name);
+        for (const char *name : {"Edit1", "Edit2", "ListBox1", "ListBox2", "ComboBox1", "ComboBox2"}) {
+            const auto *widget = h.Find<QWidget>(name);
             QCOMPARE(widget->font().pointSize(), 14);
             QVERIFY(widget->font().bold());
             QCOMPARE(widget->palette().color(QPalette::Text), QColor(255, 0, 0));
@@ -190,9 +209,8 @@ private slots:
 
     // A freshly shipped database keeps its superscripts only where the font can show them; a
     // database this program wrote before is never simplified again.
-    void start_codePageTest_simplifiesNamesOnlyForAFreshDatabaseTheFontCannotShow()
-    {
-        for (const char* magic : {"MNS0", "MNSA"}) {
+    void start_codePageTest_simplifiesNamesOnlyForAFreshDatabaseTheFontCannotShow() {
+        for (const char *magic : {"MNS0", "MNSA"}) {
             UnitDatabase db = FixtureDatabase();
             db.AddUnit("Length", "meter\xB2 per meter", "", 1.0L, false);
             WindowHarness h;
@@ -210,8 +228,7 @@ private slots:
         }
     }
 
-    void start_corruptUnitsFile_loadsDefaultAndWritesAValidFileAtExit()
-    {
+    void start_corruptUnitsFile_loadsDefaultAndWritesAValidFileAtExit() {
         WindowHarness h(false);
         h.dir.write("units.dat", "MNSA garbage that is no database");
         h.dir.write("default.dat", FixtureDatabaseBytes());
@@ -226,11 +243,10 @@ private slots:
         QCOMPARE(h.dir.read("default.dat"), FixtureDatabaseBytes());
     }
 
-    void start_bothDatabasesUnreadable_endsWithoutWritingAnything()
-    {
+    void start_bothDatabasesUnreadable_endsWithoutWritingAnything() {
         WindowHarness h(false);
         h.dir.write("units.dat", "broken");
-        TForm1& window = h.Create();
+        TForm1 &window = h.Create();
         QVERIFY(!window.startedOk());
         QCOMPARE(h.prompts.log.back(), std::string("error: ") + DatabaseLifecycle::NoDefaultText);
         h.Finish();
@@ -239,8 +255,7 @@ private slots:
         QVERIFY(!h.dir.exists("default.dat"));
     }
 
-    void start_trayArgument_anyCaseHidesOnlyWhereATrayExists_data()
-    {
+    void start_trayArgument_anyCaseHidesOnlyWhereATrayExists_data() {
         QTest::addColumn<QString>("argument");
         QTest::addColumn<bool>("trayAvailable");
         QTest::addColumn<bool>("hidden");
@@ -250,8 +265,7 @@ private slots:
         QTest::newRow("other argument") << "trays" << true << false;
         QTest::newRow("no tray on this desktop") << "tray" << false << false;
     }
-    void start_trayArgument_anyCaseHidesOnlyWhereATrayExists()
-    {
+    void start_trayArgument_anyCaseHidesOnlyWhereATrayExists() {
         QFETCH(QString, argument);
         QFETCH(bool, trayAvailable);
         QFETCH(bool, hidden);
@@ -259,8 +273,7 @@ private slots:
         QCOMPARE(h.Create(argument.toStdString(), trayAvailable).startsHidden(), hidden);
     }
 
-    void neverShownRun_writesNothing()
-    {
+    void neverShownRun_writesNothing() {
         WindowHarness h;
         const std::string before = h.dir.read("units.dat");
         h.Create("tray", true);
@@ -269,10 +282,9 @@ private slots:
         QVERIFY(!h.dir.exists("mensurio.ini"));
     }
 
-    void shownRun_writesSettingsBoundsAndToolbar()
-    {
+    void shownRun_writesSettingsBoundsAndToolbar() {
         WindowHarness h;
-        TForm1& window = h.Start();
+        TForm1 &window = h.Start();
         window.resize(600, 420);
         window.move(33, 44);
         h.Finish();
@@ -285,28 +297,25 @@ private slots:
         QCOMPARE(h.Setting("DockedTo", "Toolbar971"), std::string("Dock97top"));
     }
 
-    void start_storedBounds_areAppliedOnceSaved()
-    {
+    void start_storedBounds_areAppliedOnceSaved() {
         WindowHarness h;
         h.SetSetting("save", "1");
         h.SetSetting("width", "640");
         h.SetSetting("height", "450");
-        TForm1& window = h.Start();
+        TForm1 &window = h.Start();
         QCOMPARE(window.size(), QSize(640, 450));
     }
 
-    void start_maximizedSetting_maximizesTheWindow()
-    {
+    void start_maximizedSetting_maximizesTheWindow() {
         WindowHarness h;
         h.SetSetting("maximized", "1");
-        TForm1& window = h.Start();
+        TForm1 &window = h.Start();
         QTRY_VERIFY(window.isMaximized());
         h.Finish();
         QCOMPARE(h.Setting("maximized"), std::string("1"));
     }
 
-    void exit_databaseCannotBeWritten_promptsRetryCancelUntilCancel()
-    {
+    void exit_databaseCannotBeWritten_promptsRetryCancelUntilCancel() {
         WindowHarness h;
         h.Start();
         // A non-empty folder in the database's place: no file can be renamed over it.
@@ -315,7 +324,8 @@ private slots:
         h.dir.write("units.dat/keep", "x");
         h.prompts.answers = {true, false}; // Retry once, then Cancel
         h.Finish();
-        const std::string prompt = std::string("retry/cancel [Mensurio]: ") + DatabaseLifecycle::SaveFailedText;
+        const std::string prompt =
+            std::string("retry/cancel [Mensurio]: ") + DatabaseLifecycle::SaveFailedText;
         QCOMPARE(std::count(h.prompts.log.begin(), h.prompts.log.end(), prompt), 2);
         QCOMPARE(std::count(h.prompts.log.begin(), h.prompts.log.end(), std::string("beep")), 2);
         // The settings are still written after the database gave up.

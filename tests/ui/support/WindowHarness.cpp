@@ -14,16 +14,21 @@
 
 namespace mensurio::test {
 
-UnitDatabase FixtureDatabase()
-{
+UnitDatabase FixtureDatabase() {
     UnitDatabase db;
-    const auto add = [&db](const char* category, std::initializer_list<std::pair<const char*, long double>> units) {
+    const auto add = [&db](const char *category,
+                           std::initializer_list<std::pair<const char *, long double>> units) {
         db.AddCategory(category, false);
-        for (const auto& [name, factor] : units)
+        for (const auto &[name, factor] : units)
             db.AddUnit(category, name, "", factor, false);
     };
-    add("Length", {{"meter", 1.0L}, {"kilometer", 1000.0L}, {"foot", 0.3048L}, {"inch", 0.0254L},
-                   {"yard", 0.9144L}, {"mile", 1609.344L}, {"survey foot", 1200.0L / 3937.0L}});
+    add("Length", {{"meter", 1.0L},
+                   {"kilometer", 1000.0L},
+                   {"foot", 0.3048L},
+                   {"inch", 0.0254L},
+                   {"yard", 0.9144L},
+                   {"mile", 1609.344L},
+                   {"survey foot", 1200.0L / 3937.0L}});
     add("Pressure", {{"pascal", 1.0L}, {"bar", 1e5L}, {"atmosphere", 101325.0L}});
     add("Temperature", {{"Celsius", 491.67L}, {"Fahrenheit", 459.67L}, {"Kelvin", 0.0L}, {"Rankine", 0.0L}});
     add("Numbers", {{"decimal", 10.0L}, {"hexadecimal", 16.0L}, {"binary", 2.0L}});
@@ -40,16 +45,16 @@ UnitDatabase FixtureDatabase()
     return db;
 }
 
-std::string FixtureDatabaseBytes() { return DatabaseFile::ToBytes(FixtureDatabase(), "MNSA"); }
+std::string FixtureDatabaseBytes() {
+    return DatabaseFile::ToBytes(FixtureDatabase(), "MNSA");
+}
 
-WindowHarness::WindowHarness(bool writeDatabase)
-{
+WindowHarness::WindowHarness(bool writeDatabase) {
     if (writeDatabase)
         dir.write("units.dat", FixtureDatabaseBytes());
 }
 
-WindowEnvironment WindowHarness::Environment(const std::string& firstArgument, bool trayAvailable)
-{
+WindowEnvironment WindowHarness::Environment(const std::string &firstArgument, bool trayAvailable) {
     WindowEnvironment environment;
     environment.baseDirectory = dir.path();
     environment.settingsPath = SettingsPath();
@@ -59,44 +64,38 @@ WindowEnvironment WindowHarness::Environment(const std::string& firstArgument, b
     return environment;
 }
 
-TForm1& WindowHarness::Create(const std::string& firstArgument, bool trayAvailable)
-{
+TForm1 &WindowHarness::Create(const std::string &firstArgument, bool trayAvailable) {
     m_window = std::make_unique<TForm1>(Environment(firstArgument, trayAvailable));
     return *m_window;
 }
 
-TForm1& WindowHarness::Start()
-{
-    TForm1& window = Create();
+TForm1 &WindowHarness::Start() {
+    TForm1 &window = Create();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         qWarning("the window was not exposed");
     return window;
 }
 
-void WindowHarness::Finish()
-{
+void WindowHarness::Finish() {
     if (!m_window)
         return;
     m_window->close();
     m_window.reset();
 }
 
-void WindowHarness::SetSetting(const std::string& key, const std::string& value, const std::string& section)
-{
+void WindowHarness::SetSetting(const std::string &key, const std::string &value, const std::string &section) {
     IniFile(SettingsPath()).WriteString(section, key, value);
 }
 
-std::string WindowHarness::Setting(const std::string& key, const std::string& section) const
-{
+std::string WindowHarness::Setting(const std::string &key, const std::string &section) const {
     return IniFile(SettingsPath()).ReadString(section, key, "<missing>");
 }
 
-void WindowHarness::ChooseCategory(const QString& name)
-{
-    auto* menu = Find<QMenu>("PopupMenu1");
+void WindowHarness::ChooseCategory(const QString &name) {
+    auto *menu = Find<QMenu>("PopupMenu1");
     emit menu->aboutToShow();
-    for (QAction* item : menu->actions()) {
+    for (QAction *item : menu->actions()) {
         if (item->data().toString() == name) {
             item->trigger();
             return;
@@ -105,17 +104,15 @@ void WindowHarness::ChooseCategory(const QString& name)
     qWarning("no category item %s", qPrintable(name));
 }
 
-void WindowHarness::Type(const QString& text)
-{
-    auto* edit = Find<QLineEdit>("Edit1");
+void WindowHarness::Type(const QString &text) {
+    auto *edit = Find<QLineEdit>("Edit1");
     edit->setFocus();
     edit->clear();
     QTest::keyClicks(edit, text);
 }
 
-void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers)
-{
-    QListWidgetItem* item = list->item(row);
+void ClickRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers) {
+    QListWidgetItem *item = list->item(row);
     if (item == nullptr) {
         qWarning("no row %d to click", row);
         return;
@@ -124,13 +121,11 @@ void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(item).center());
 }
 
-void ClickRow(QListWidget* list, const QString& name, Qt::KeyboardModifiers modifiers)
-{
+void ClickRow(QListWidget *list, const QString &name, Qt::KeyboardModifiers modifiers) {
     ClickRow(list, RowOf(list, name), modifiers);
 }
 
-int RowOf(const QListWidget* list, const QString& name)
-{
+int RowOf(const QListWidget *list, const QString &name) {
     for (int row = 0; row < list->count(); ++row) {
         if (list->item(row)->text() == name)
             return row;
@@ -138,8 +133,7 @@ int RowOf(const QListWidget* list, const QString& name)
     return -1;
 }
 
-QStringList SelectedNames(const QListWidget* list)
-{
+QStringList SelectedNames(const QListWidget *list) {
     QStringList names;
     for (int row = 0; row < list->count(); ++row) {
         if (list->item(row)->isSelected())
@@ -148,9 +142,8 @@ QStringList SelectedNames(const QListWidget* list)
     return names;
 }
 
-QString CurrentName(const QListWidget* list)
-{
-    const QListWidgetItem* item = list->currentItem();
+QString CurrentName(const QListWidget *list) {
+    const QListWidgetItem *item = list->currentItem();
     return item != nullptr ? item->text() : QString();
 }
 

@@ -24,47 +24,45 @@ std::string FixtureDatabaseBytes();
 /// A conversion window on a scratch folder: the test writes the files, starts, drives and
 /// closes the window, and reads what the run left behind.
 class WindowHarness {
-public:
+  public:
     /// Writes the fixture database as units.dat unless told otherwise.
     explicit WindowHarness(bool writeDatabase = true);
 
-    WindowEnvironment Environment(const std::string& firstArgument = {}, bool trayAvailable = false);
+    WindowEnvironment Environment(const std::string &firstArgument = {}, bool trayAvailable = false);
     /// Creates the window (FormCreate) without showing it.
-    TForm1& Create(const std::string& firstArgument = {}, bool trayAvailable = false);
+    TForm1 &Create(const std::string &firstArgument = {}, bool trayAvailable = false);
     /// Creates the window, shows it and waits until it is exposed.
-    TForm1& Start();
+    TForm1 &Start();
     /// Closes and destroys the window, as the end of a run does.
     void Finish();
-    TForm1* window() { return m_window.get(); }
+    TForm1 *window() { return m_window.get(); }
 
     /// Settings written before the start (section "general" unless given).
-    void SetSetting(const std::string& key, const std::string& value, const std::string& section = "general");
-    std::string Setting(const std::string& key, const std::string& section = "general") const;
+    void SetSetting(const std::string &key, const std::string &value, const std::string &section = "general");
+    std::string Setting(const std::string &key, const std::string &section = "general") const;
     std::string SettingsPath() const { return dir.file("mensurio.ini"); }
 
-    template <typename T>
-    T* Find(const char* name) const
-    {
-        return m_window ? m_window->findChild<T*>(name) : nullptr;
+    template <typename T> T *Find(const char *name) const {
+        return m_window ? m_window->findChild<T *>(name) : nullptr;
     }
 
     /// Picks a category from the category button's menu, as the user does.
-    void ChooseCategory(const QString& name);
+    void ChooseCategory(const QString &name);
     /// Makes the input field hold exactly `text`, typed key by key.
-    void Type(const QString& text);
+    void Type(const QString &text);
 
     ScratchDir dir;
     FakePrompts prompts;
 
-private:
+  private:
     std::unique_ptr<TForm1> m_window;
 };
 
 /// Clicks a row as the user does, with the given keyboard modifiers (Ctrl toggles a row).
-void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-void ClickRow(QListWidget* list, const QString& name, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-int RowOf(const QListWidget* list, const QString& name);
-QStringList SelectedNames(const QListWidget* list);
-QString CurrentName(const QListWidget* list);
+void ClickRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void ClickRow(QListWidget *list, const QString &name, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+int RowOf(const QListWidget *list, const QString &name);
+QStringList SelectedNames(const QListWidget *list);
+QString CurrentName(const QListWidget *list);
 
 } // namespace mensurio::test
