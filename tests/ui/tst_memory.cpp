@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace mensurio;
@@ -110,6 +111,23 @@ class TestMemory : public QObject {
         QCOMPARE(list2(h)->mode(), TListBoxTwo::Mode::tstandard);
         QVERIFY(list2(h)->values().isEmpty());
         QCOMPARE(SelectedNames(list2(h)), QStringList({"inch", "kilometer", "mile"}));
+    }
+
+    void showAllResults_toolbarButtonAndMenuItemStayInStep() {
+        WindowHarness h;
+        h.SetSetting("AktualCate", "Length");
+        h.Start();
+        auto *button = h.Find<QToolButton>("ToolbarButton972");
+        QAction *item = h.Find<QAction>("ShowAllResults1");
+        button->click();
+        QVERIFY(button->isChecked());
+        QVERIFY(item->isChecked());
+        QVERIFY(h.window()->settings().split);
+        item->trigger();
+        QVERIFY(!button->isChecked());
+        QVERIFY(!h.window()->settings().split);
+        h.Finish();
+        QCOMPARE(h.Setting("split"), std::string("0"));
     }
 
     void showAllResults_inTemperatureKeepsTheSingleSelection() {

@@ -297,6 +297,20 @@ class TestStartup : public QObject {
         QCOMPARE(h.Setting("DockedTo", "Toolbar971"), std::string("Dock97top"));
     }
 
+    void toolbarCommand_hidesTheToolbarAndTheNextStartKeepsItHidden() {
+        WindowHarness h;
+        h.Start();
+        QAction *toolbar = h.Find<QAction>("Toolbar1");
+        QVERIFY(toolbar->isChecked());
+        toolbar->trigger();
+        QVERIFY(h.Find<QToolBar>("Toolbar971")->isHidden());
+        h.Finish();
+        QCOMPARE(h.Setting("Visible", "Toolbar971"), std::string("0"));
+        h.Start();
+        QVERIFY(h.Find<QToolBar>("Toolbar971")->isHidden());
+        QVERIFY(!h.Find<QAction>("Toolbar1")->isChecked());
+    }
+
     void start_storedBounds_areAppliedOnceSaved() {
         WindowHarness h;
         h.SetSetting("save", "1");
