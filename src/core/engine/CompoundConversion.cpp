@@ -167,6 +167,10 @@ CompoundTexts CompoundOutput(std::vector<long double> inputValues, bool inputInv
 ListSelection SyncInputSelection(const ListSelection &input, bool compound,
                                  std::span<const CategoryUnit *const> usedUnits) {
     ListSelection synced = input;
+    // A half-typed expression ("5*") fails to parse and names no unit; wiping the user's
+    // selection then would leave "no unit selected" once the expression is complete.
+    if (compound && usedUnits.empty())
+        return synced;
     if (compound) {
         std::fill(synced.selected.begin(), synced.selected.end(), false);
         for (const CategoryUnit *unit : usedUnits)

@@ -48,6 +48,18 @@ TEST_F(EngineTest, Convert_compoundInput_selectsExactlyItsUnitsAndIgnoresListSel
     EXPECT_TRUE(result.inputSelection->IsSelected(Row("inch")));
 }
 
+TEST_F(EngineTest, Convert_halfTypedExpression_keepsTheInputUnitForTheNextKey) {
+    // Typing "5*2" passes through "5*", which no reading accepts and which names no unit.
+    const ConversionResult partial = m_engine.Convert(Request("5*", {"foot"}, {"inch"}));
+    ASSERT_TRUE(partial.outputText);
+    EXPECT_NE(*partial.outputText, "no unit selected");
+    if (partial.inputSelection) {
+        EXPECT_TRUE(partial.inputSelection->IsSelected(Row("foot")));
+        EXPECT_EQ(partial.inputSelection->SelectedCount(), 1);
+    }
+    EXPECT_EQ(Output("5*2", {"foot"}, {"inch"}), "120");
+}
+
 TEST_F(EngineTest, Convert_plainNumberWithTwoInputUnits_keepsOnlyTheLowestRow) {
     ListSelection input = Select({"inch", "foot"}); // current is inch, the higher row
     ConversionRequest request = Request("2", {}, {"inch"});
