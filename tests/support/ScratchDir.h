@@ -9,6 +9,20 @@
 
 namespace mensurio::test {
 
+/// The whole content of the file at `path`; empty when it cannot be read.
+inline std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+/// Replaces the file at `path` with exactly `bytes`, creating it when missing.
+inline void writeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
 /// A fresh temporary folder, removed with everything in it when the object goes.
 class ScratchDir {
 public:
@@ -32,16 +46,8 @@ public:
     const std::string& path() const { return m_path; }
     std::string file(const std::string& name) const { return m_path + "/" + name; }
 
-    void write(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
-    std::string read(const std::string& name) const
-    {
-        std::ifstream in(file(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    void write(const std::string& name, const std::string& bytes) const { writeFile(file(name), bytes); }
+    std::string read(const std::string& name) const { return readFile(file(name)); }
     bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
 
 private:

@@ -1,45 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "core/settings/FontSettings.h"
 
+#include "support/ScratchDir.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace mensurio {
 namespace {
 
-namespace fs = std::filesystem;
-
-class ScratchDir {
-  public:
-    ScratchDir() {
-        std::string pattern = (fs::temp_directory_path() / "mensurio-font-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-    }
-    ~ScratchDir() { fs::remove_all(m_path); }
-    ScratchDir(const ScratchDir &) = delete;
-    ScratchDir &operator=(const ScratchDir &) = delete;
-    std::string File(const std::string &name) const { return (m_path / name).string(); }
-
-  private:
-    fs::path m_path;
-};
-
-std::string ReadText(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteText(const std::string &path, const std::string &text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-}
+using test::readFile;
+using test::ScratchDir;
+using test::writeFile;
 
 tfont2 SampleFont() {
     tfont2 font;
@@ -55,7 +28,7 @@ tfont2 SampleFont() {
 class FontSettingsTest : public ::testing::Test {
   protected:
     ScratchDir m_dir;
-    std::string m_path = m_dir.File("mensurio.ini");
+    std::string m_path = m_dir.file("mensurio.ini");
     IniFile m_file{m_path};
 };
 
@@ -72,7 +45,7 @@ TEST_F(FontSettingsTest, readfromini_missingKeys_givesTheStoredDefaults) {
 
 TEST_F(FontSettingsTest, savetoini_defaultFont_writesKeysInOrder) {
     EXPECT_TRUE(tfont2{}.savetoini(m_file, kTabFontPrefix));
-    EXPECT_EQ(ReadText(m_path),
+    EXPECT_EQ(readFile(m_path),
               "[general]\nf2charset=0\nf2color=-2147483640\nf2height=-11\nf2size=8\n"
               "f2name=ZEV Adurezu Zazu\nf2bold=0\nf2italic=0\nf2underline=0\nf2strikeout=0\n");
 }
@@ -93,18 +66,18 @@ TEST_F(FontSettingsTest, savetoiniThenReadfromini_twoPrefixes_roundTripIndepende
 }
 
 TEST_F(FontSettingsTest, readfromini_staleHeight_sizeWins) {
-    WriteText(m_path, "[general]\nf1height=-40\nf1size=10\n");
+    writeFile(m_path, "[general]\nf1height=-40\nf1size=10\n");
     tfont2 font;
     font.readfromini(m_file, kFieldFontPrefix);
     EXPECT_EQ(font.Size(), 10);
     EXPECT_EQ(font.Height(), -13);
-    WriteText(m_path, "[general]\nf1height=-40\n"); // no size key: its default 8 still follows
+    writeFile(m_path, "[general]\nf1height=-40\n"); // no size key: its default 8 still follows
     font.readfromini(m_file, kFieldFontPrefix);
     EXPECT_EQ(font.Size(), 8);
 }
 
 TEST_F(FontSettingsTest, readfromini_styleKeys_replaceThePreviousStyle) {
-    WriteText(m_path, "[general]\nf1italic=5\nf1bold=no\nf1color=0x80000008\n");
+    writeFile(m_path, "[general]\nf1italic=5\nf1bold=no\nf1color=0x80000008\n");
     tfont2 font = SampleFont();
     font.readfromini(m_file, kFieldFontPrefix);
     EXPECT_FALSE(font.Bold());
@@ -139,7 +112,7 @@ TEST(FontSize, SetHeight_positiveCellHeight_givesNegativeSize) {
 }
 
 TEST_F(FontSettingsTest, savetoini_refused_returnsFalse) {
-    IniFile file(m_dir.File("gone/mensurio.ini"));
+    IniFile file(m_dir.file("gone/mensurio.ini"));
     EXPECT_FALSE(SampleFont().savetoini(file, kFieldFontPrefix));
 }
 

@@ -1,74 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "core/settings/IniFile.h"
 
+#include "support/FileSizeLimit.h"
+#include "support/ScratchDir.h"
+
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace mensurio {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A fresh folder under the system's temporary directory, removed with everything in it.
-class ScratchDir {
-  public:
-    ScratchDir() {
-        std::string pattern = (fs::temp_directory_path() / "mensurio-ini-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-    }
-    ~ScratchDir() { fs::remove_all(m_path); }
-    ScratchDir(const ScratchDir &) = delete;
-    ScratchDir &operator=(const ScratchDir &) = delete;
-    std::string File(const std::string &name) const { return (m_path / name).string(); }
-    const fs::path &Path() const { return m_path; }
-
-  private:
-    fs::path m_path;
-};
-
-// Makes the kernel refuse writes that would grow any file past `bytes`, also for root.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-  private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
-
-std::string ReadText(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteText(const std::string &path, const std::string &text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-}
+using test::FileSizeLimit;
+using test::readFile;
+using test::ScratchDir;
+using test::writeFile;
 
 size_t EntriesIn(const fs::path &directory) {
     size_t count = 0;
@@ -81,7 +32,7 @@ size_t EntriesIn(const fs::path &directory) {
 class IniFileTest : public ::testing::Test {
   protected:
     ScratchDir m_dir;
-    std::string m_path = m_dir.File("mensurio.ini");
+    std::string m_path = m_dir.file("mensurio.ini");
     IniFile m_file{m_path};
 };
 
@@ -96,7 +47,7 @@ TEST_F(IniFileTest, Read_missingFile_givesDefaults) {
 
 TEST_F(IniFileTest, Write_missingFile_createsItWithSectionAndKey) {
     m_file.WriteString("general", "AktualCate", "Length");
-    EXPECT_EQ(ReadText(m_path), "[general]\nAktualCate=Length\n");
+    EXPECT_EQ(readFile(m_path), "[general]\nAktualCate=Length\n");
     EXPECT_EQ(m_file.ReadString("general", "AktualCate", ""), "Length");
 }
 
@@ -111,40 +62,40 @@ TEST_F(IniFileTest, Write_typedValues_roundTrip) {
     EXPECT_TRUE(m_file.ReadBool("general", "tray", false));
     EXPECT_FALSE(m_file.ReadBool("general", "tipbox", true));
     EXPECT_EQ(m_file.ReadString("general", "CalcPath", "x"), "");
-    EXPECT_EQ(ReadText(m_path), "[general]\ntop=-2147483648\nleft=2147483647\ntray=1\ntipbox=0\nCalcPath=\n");
+    EXPECT_EQ(readFile(m_path), "[general]\ntop=-2147483648\nleft=2147483647\ntray=1\ntipbox=0\nCalcPath=\n");
 }
 
 TEST_F(IniFileTest, ReadAndWrite_sectionAndKeyCase_isIgnored) {
-    WriteText(m_path, "[General]\nReNumber=2\n");
+    writeFile(m_path, "[General]\nReNumber=2\n");
     EXPECT_EQ(m_file.ReadInteger("GENERAL", "renumber", 0), 2);
     m_file.WriteInteger("general", "RENUMBER", 3);
-    EXPECT_EQ(ReadText(m_path), "[General]\nReNumber=3\n");
+    EXPECT_EQ(readFile(m_path), "[General]\nReNumber=3\n");
 }
 
 TEST_F(IniFileTest, Write_existingKey_replacesOnlyThatLine) {
-    WriteText(m_path, "; kept comment\r\n[general]\r\ntop=1\r\n  left = 7\r\nnot a setting\r\n\r\n"
+    writeFile(m_path, "; kept comment\r\n[general]\r\ntop=1\r\n  left = 7\r\nnot a setting\r\n\r\n"
                       "[Length]\r\nlist1=05\r\n");
     m_file.WriteInteger("general", "left", 99);
     m_file.WriteString("length", "LIST1", "0A");
-    EXPECT_EQ(ReadText(m_path),
+    EXPECT_EQ(readFile(m_path),
               "; kept comment\n[general]\ntop=1\n  left =99\nnot a setting\n\n[Length]\nlist1=0A\n");
 }
 
 TEST_F(IniFileTest, Write_newKey_goesAfterTheSectionsLastLine) {
-    WriteText(m_path, "[general]\ntop=1\n\n[Toolbar971]\nVisible=1\n");
+    writeFile(m_path, "[general]\ntop=1\n\n[Toolbar971]\nVisible=1\n");
     m_file.WriteInteger("general", "left", 2);
     m_file.WriteString("Toolbar971", "DockedTo", "nil");
-    EXPECT_EQ(ReadText(m_path), "[general]\ntop=1\nleft=2\n\n[Toolbar971]\nVisible=1\nDockedTo=nil\n");
+    EXPECT_EQ(readFile(m_path), "[general]\ntop=1\nleft=2\n\n[Toolbar971]\nVisible=1\nDockedTo=nil\n");
 }
 
 TEST_F(IniFileTest, Write_newSection_isAppendedAfterABlankLine) {
-    WriteText(m_path, "[general]\ntop=1");
+    writeFile(m_path, "[general]\ntop=1");
     m_file.WriteString("Speed", "hodnota", "5");
-    EXPECT_EQ(ReadText(m_path), "[general]\ntop=1\n\n[Speed]\nhodnota=5\n");
+    EXPECT_EQ(readFile(m_path), "[general]\ntop=1\n\n[Speed]\nhodnota=5\n");
 }
 
 TEST_F(IniFileTest, Read_value_isTheTextAfterTheFirstEqualsSign) {
-    WriteText(m_path, "[s]\n a =  spaced  \nb=x=y\nc\n=orphan\n");
+    writeFile(m_path, "[s]\n a =  spaced  \nb=x=y\nc\n=orphan\n");
     EXPECT_EQ(m_file.ReadString("s", "a", "d"), "  spaced  ");
     EXPECT_EQ(m_file.ReadString("s", "b", "d"), "x=y");
     EXPECT_EQ(m_file.ReadString("s", "c", "d"), "d");
@@ -167,12 +118,12 @@ TEST_F(IniFileTest, Write_lineBreaksInNames_cannotInjectLines) {
 }
 
 TEST_F(IniFileTest, Read_duplicateSectionsAndKeys_usesTheFirst) {
-    WriteText(m_path, "top=5\n[a]\nk=1\nk=2\n[b]\nk=3\n[A]\nk=4\nj=5\n");
+    writeFile(m_path, "top=5\n[a]\nk=1\nk=2\n[b]\nk=3\n[A]\nk=4\nj=5\n");
     EXPECT_EQ(m_file.ReadInteger("a", "k", 0), 1);
     EXPECT_FALSE(m_file.ValueExists("a", "j"));
     EXPECT_FALSE(m_file.ValueExists("", "top"));
     m_file.WriteInteger("A", "k", 9);
-    EXPECT_EQ(ReadText(m_path), "top=5\n[a]\nk=9\nk=2\n[b]\nk=3\n[A]\nk=4\nj=5\n");
+    EXPECT_EQ(readFile(m_path), "top=5\n[a]\nk=9\nk=2\n[b]\nk=3\n[A]\nk=4\nj=5\n");
 }
 
 TEST_F(IniFileTest, ReadAndWrite_bracketsInSectionName_roundTrip) {
@@ -188,12 +139,12 @@ TEST_F(IniFileTest, Read_fileChangedByAnotherWriter_seesTheChange) {
     EXPECT_EQ(other.ReadInteger("general", "top", 0), 1);
     other.WriteInteger("general", "top", 2);
     EXPECT_EQ(m_file.ReadInteger("general", "top", 0), 2);
-    WriteText(m_path, "[general]\ntop=3\n");
+    writeFile(m_path, "[general]\ntop=3\n");
     EXPECT_EQ(m_file.ReadInteger("general", "top", 0), 3);
 }
 
 TEST_F(IniFileTest, Write_directoryMissing_throwsUnableToWrite) {
-    const std::string path = m_dir.File("missing/mensurio.ini");
+    const std::string path = m_dir.file("missing/mensurio.ini");
     IniFile file(path);
     try {
         file.WriteInteger("general", "top", 1);
@@ -207,33 +158,33 @@ TEST_F(IniFileTest, Write_pathIsADirectory_throwsAndLeavesNoTemporaryFile) {
     fs::create_directory(m_path);
     EXPECT_THROW(m_file.WriteInteger("general", "top", 1), IniFileError);
     EXPECT_TRUE(fs::is_directory(m_path));
-    EXPECT_EQ(EntriesIn(m_dir.Path()), 1u);
+    EXPECT_EQ(EntriesIn(m_dir.path()), 1u);
     EXPECT_EQ(m_file.ReadInteger("general", "top", 7), 7);
 }
 
 TEST_F(IniFileTest, Write_diskRefusesTheBytes_keepsOldContent) {
     const std::string old = "[general]\ntop=1\n";
-    WriteText(m_path, old);
+    writeFile(m_path, old);
     {
         FileSizeLimit limit(64);
         EXPECT_THROW(m_file.WriteString("general", "CalcPath", std::string(200, 'x')), IniFileError);
         m_file.WriteInteger("general", "left", 2); // small enough to pass
     }
-    EXPECT_EQ(ReadText(m_path), old + "left=2\n");
-    EXPECT_EQ(EntriesIn(m_dir.Path()), 1u);
+    EXPECT_EQ(readFile(m_path), old + "left=2\n");
+    EXPECT_EQ(EntriesIn(m_dir.path()), 1u);
 }
 
 TEST_F(IniFileTest, Write_throughSymbolicLink_updatesTheTargetAndKeepsTheLink) {
-    const std::string target = m_dir.File("real.ini");
-    WriteText(target, "[general]\ntop=1\n");
+    const std::string target = m_dir.file("real.ini");
+    writeFile(target, "[general]\ntop=1\n");
     fs::create_symlink(target, m_path);
     m_file.WriteInteger("general", "top", 2);
     EXPECT_TRUE(fs::is_symlink(m_path));
-    EXPECT_EQ(ReadText(target), "[general]\ntop=2\n");
+    EXPECT_EQ(readFile(target), "[general]\ntop=2\n");
 }
 
 TEST_F(IniFileTest, Write_existingFile_keepsItsPermissions) {
-    WriteText(m_path, "[general]\ntop=1\n");
+    writeFile(m_path, "[general]\ntop=1\n");
     ::chmod(m_path.c_str(), 0640);
     m_file.WriteInteger("general", "top", 2);
     struct stat info {};
@@ -293,7 +244,7 @@ const IntegerCase kIntegerCases[] = {
 INSTANTIATE_TEST_SUITE_P(Texts, ParseIntegerTable, ::testing::ValuesIn(kIntegerCases));
 
 TEST_F(IniFileTest, ReadBool_storedTexts_nonZeroIsTrueAndMalformedIsDefault) {
-    WriteText(m_path, "[general]\ntwo=2\nminus=-1\nzero=0\nyes=yes\nhex=0x10\n");
+    writeFile(m_path, "[general]\ntwo=2\nminus=-1\nzero=0\nyes=yes\nhex=0x10\n");
     for (bool fallback : {false, true}) {
         EXPECT_TRUE(m_file.ReadBool("general", "two", fallback));
         EXPECT_TRUE(m_file.ReadBool("general", "minus", fallback));

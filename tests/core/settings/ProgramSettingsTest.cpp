@@ -1,71 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "core/settings/ProgramSettings.h"
 
+#include "support/FileSizeLimit.h"
+#include "support/ScratchDir.h"
+
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
-
-#include <sys/resource.h>
 
 namespace mensurio {
 namespace {
 
 namespace fs = std::filesystem;
-
-class ScratchDir {
-  public:
-    ScratchDir() {
-        std::string pattern = (fs::temp_directory_path() / "mensurio-settings-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-    }
-    ~ScratchDir() { fs::remove_all(m_path); }
-    ScratchDir(const ScratchDir &) = delete;
-    ScratchDir &operator=(const ScratchDir &) = delete;
-    std::string File(const std::string &name) const { return (m_path / name).string(); }
-
-  private:
-    fs::path m_path;
-};
-
-// Makes the kernel refuse writes that would grow any file past `bytes`, also for root.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-  private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
-
-std::string ReadText(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteText(const std::string &path, const std::string &text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-}
+using test::FileSizeLimit;
+using test::readFile;
+using test::ScratchDir;
+using test::writeFile;
 
 // A new file written from the defaults: every key in the write order with its default.
 constexpr char kDefaultFile[] = "[Toolbar971]\nVisible=1\n\n[Toolbar972]\nVisible=1\n\n[general]\n"
@@ -122,7 +74,7 @@ ProgramSettings EveryFieldChanged() {
 class ProgramSettingsTest : public ::testing::Test {
   protected:
     ScratchDir m_dir;
-    std::string m_path = m_dir.File("mensurio.ini");
+    std::string m_path = m_dir.file("mensurio.ini");
     IniFile m_file{m_path};
 };
 
@@ -133,7 +85,7 @@ TEST_F(ProgramSettingsTest, ReadSettings_missingFile_givesEveryDefault) {
 
 TEST_F(ProgramSettingsTest, WriteSettings_newFile_writesEveryKeyInOrderWithDefaults) {
     EXPECT_TRUE(WriteSettings(m_file, ProgramSettings{}));
-    EXPECT_EQ(ReadText(m_path), kDefaultFile);
+    EXPECT_EQ(readFile(m_path), kDefaultFile);
 }
 
 TEST_F(ProgramSettingsTest, WriteThenRead_everyFieldChanged_roundTrips) {
@@ -141,11 +93,11 @@ TEST_F(ProgramSettingsTest, WriteThenRead_everyFieldChanged_roundTrips) {
     ASSERT_TRUE(WriteSettings(m_file, changed));
     EXPECT_EQ(ReadSettings(m_file), changed);
     ASSERT_TRUE(WriteSettings(m_file, ProgramSettings{}));
-    EXPECT_EQ(ReadText(m_path), kDefaultFile); // rewriting replaces in place, adds nothing
+    EXPECT_EQ(readFile(m_path), kDefaultFile); // rewriting replaces in place, adds nothing
 }
 
 TEST_F(ProgramSettingsTest, ReadSettings_malformedValues_fallBackPerKey) {
-    WriteText(m_path, "[GENERAL]\nrenumber=abc\nReDeciPlace=0x\ntop=0x1A\nleft= -3 \ntray=yes\n"
+    writeFile(m_path, "[GENERAL]\nrenumber=abc\nReDeciPlace=0x\ntop=0x1A\nleft= -3 \ntray=yes\n"
                       "GeSoCate=2\nshowhidden=-1\ntipbox=0\nwidth=99999999999\nCalcPath=  spaced \n"
                       "[toolbar971]\nvisible=0\n");
     const ProgramSettings s = ReadSettings(m_file);
@@ -173,7 +125,7 @@ TEST_F(ProgramSettingsTest, WriteSettings_categoryNamedGeneral_keepsItsMemoryKey
 }
 
 TEST_F(ProgramSettingsTest, WriteSettings_directoryMissing_returnsFalseWithoutThrowing) {
-    IniFile file(m_dir.File("gone/mensurio.ini"));
+    IniFile file(m_dir.file("gone/mensurio.ini"));
     EXPECT_FALSE(WriteSettings(file, ProgramSettings{}));
 }
 
@@ -186,13 +138,13 @@ TEST_F(ProgramSettingsTest, WriteSettings_refusedMidway_stopsAndKeepsEarlierKeys
         completed = WriteSettings(m_file, EveryFieldChanged());
     }
     EXPECT_FALSE(completed);
-    const std::string text = ReadText(m_path);
+    const std::string text = readFile(m_path);
     EXPECT_LE(text.size(), 200u);
     EXPECT_NE(text.find("GeDiCate=0\n"), std::string::npos);
     EXPECT_EQ(text.find("tipbox"), std::string::npos);
     // Whatever was written is a prefix of the full file in write order.
     ASSERT_TRUE(WriteSettings(m_file, EveryFieldChanged()));
-    EXPECT_EQ(ReadText(m_path).substr(0, text.size()), text);
+    EXPECT_EQ(readFile(m_path).substr(0, text.size()), text);
 }
 
 } // namespace

@@ -3,45 +3,18 @@
 
 #include "core/settings/ProgramSettings.h"
 
+#include "support/ScratchDir.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace mensurio {
 namespace {
 
-namespace fs = std::filesystem;
-
-class ScratchDir {
-  public:
-    ScratchDir() {
-        std::string pattern = (fs::temp_directory_path() / "mensurio-toolbar-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-    }
-    ~ScratchDir() { fs::remove_all(m_path); }
-    ScratchDir(const ScratchDir &) = delete;
-    ScratchDir &operator=(const ScratchDir &) = delete;
-    std::string File(const std::string &name) const { return (m_path / name).string(); }
-
-  private:
-    fs::path m_path;
-};
-
-std::string ReadText(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteText(const std::string &path, const std::string &text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-}
+using test::readFile;
+using test::ScratchDir;
+using test::writeFile;
 
 ToolbarPlacement Current(const std::string &name) {
     ToolbarPlacement placement;
@@ -71,7 +44,7 @@ ToolbarPlacement Stored(const std::string &name, const std::string &dock) {
 class ToolbarPlacementTest : public ::testing::Test {
   protected:
     ScratchDir m_dir;
-    std::string m_path = m_dir.File("mensurio.ini");
+    std::string m_path = m_dir.file("mensurio.ini");
     IniFile m_file{m_path};
 };
 
@@ -94,7 +67,7 @@ TEST_F(ToolbarPlacementTest, SaveThenLoad_floatingAndEveryDock_roundTrip) {
 
 TEST_F(ToolbarPlacementTest, Save_floatingToolbar_writesKeysInOrder) {
     SaveToolbarPlacement(m_file, Stored("Toolbar971", kFloatingDock));
-    EXPECT_EQ(ReadText(m_path),
+    EXPECT_EQ(readFile(m_path),
               "[Toolbar971]\nVisible=0\nDockedTo=nil\nDockRow=1\nDockPos=120\nFloatLeft=200\n"
               "FloatTop=150\nFloatRight=480\nFloatBottom=190\nFloatRightX=7\n");
 }
@@ -102,14 +75,14 @@ TEST_F(ToolbarPlacementTest, Save_floatingToolbar_writesKeysInOrder) {
 TEST_F(ToolbarPlacementTest, Save_unknownOrNoDock_writesOnlyVisible) {
     for (const char *dock : {"", "Dock97middle"}) {
         ScratchDir dir;
-        IniFile file(dir.File("t.ini"));
+        IniFile file(dir.file("t.ini"));
         SaveToolbarPlacement(file, Stored("Toolbar971", dock));
-        EXPECT_EQ(ReadText(file.Path()), "[Toolbar971]\nVisible=0\n") << dock;
+        EXPECT_EQ(readFile(file.Path()), "[Toolbar971]\nVisible=0\n") << dock;
     }
 }
 
 TEST_F(ToolbarPlacementTest, Load_dockWithoutNumbers_takesCurrentRowAndZeroRectangle) {
-    WriteText(m_path, "[toolbar971]\ndockedto=Dock97left\nFloatTop=abc\n");
+    writeFile(m_path, "[toolbar971]\ndockedto=Dock97left\nFloatTop=abc\n");
     const ToolbarPlacement loaded = LoadToolbarPlacement(m_file, Current("Toolbar971"));
     EXPECT_EQ(loaded.dockedTo, "Dock97left");
     EXPECT_TRUE(loaded.visible);
@@ -142,7 +115,7 @@ TEST_F(ToolbarPlacementTest, SaveToolbarPositions_unnamedToolbar_raisesNameError
 }
 
 TEST_F(ToolbarPlacementTest, SaveToolbarPositions_refused_returnsFalse) {
-    IniFile file(m_dir.File("gone/mensurio.ini"));
+    IniFile file(m_dir.file("gone/mensurio.ini"));
     EXPECT_FALSE(SaveToolbarPositions(file, {Stored("Toolbar971", "nil")}));
 }
 
