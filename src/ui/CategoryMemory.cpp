@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "ui/CategoryMemory.h"
 
-#include "core/db/Cp1252.h"
 #include "core/settings/IniFile.h"
 #include "core/settings/ProgramSettings.h"
+#include "ui/QtCp1252.h"
 #include "ui/TListBoxTwo.h"
 
-#include <QByteArray>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -16,18 +15,6 @@
 namespace mensurio {
 
 namespace {
-
-QString ToQString(std::string_view cp1252)
-{
-    const std::string utf8 = Cp1252::ToUtf8(cp1252);
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-std::string FromQString(const QString& text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    return Cp1252::FromUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-}
 
 ListSelection SelectionOf(const QListWidget& list)
 {
@@ -68,7 +55,7 @@ std::vector<std::string> CategoryMemory::RowNames(const QListWidget& list)
     std::vector<std::string> names;
     names.reserve(static_cast<std::size_t>(list.count()));
     for (int row = 0; row < list.count(); ++row)
-        names.push_back(FromQString(list.item(row)->text()));
+        names.push_back(QtCp1252::FromQString(list.item(row)->text()));
     return names;
 }
 
@@ -136,7 +123,7 @@ void CategoryMemory::ApplyOutputCodes(std::string_view outputCodes)
 
 void CategoryMemory::SaveCategoryMemory()
 {
-    const ConversionMemory memory{CaptureSelection(), FromQString(m_edit1->text())};
+    const ConversionMemory memory{CaptureSelection(), QtCp1252::FromQString(m_edit1->text())};
     WriteConversionMemory(*m_settingsFile, m_settings->AktualCate, memory);
 }
 
@@ -144,7 +131,7 @@ void CategoryMemory::RestoreCategoryMemory()
 {
     const ConversionMemory memory = ReadConversionMemory(*m_settingsFile, m_settings->AktualCate);
     ApplySelection(memory.selection);
-    const QString text = ToQString(memory.inputText);
+    const QString text = QtCp1252::ToQString(memory.inputText);
     // Setting the same text raises no change event; the restore still converts once.
     if (m_edit1->text() == text) {
         if (m_hooks.convert)
