@@ -9,18 +9,13 @@
 #include "ui/TListBoxTwo.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
 #include <QMenu>
-#include <QStyle>
-#include <QSystemTrayIcon>
 #include <QTabBar>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 namespace mensurio {
 
@@ -57,6 +52,7 @@ void TForm1::FormCreate() {
     createActions();
     createMenus();
     createToolbar();
+    createRecordbar();
     applyIcons();
     m_bridge = std::make_unique<ConversionBridge>(m_engine, m_settings, m_separators,
                                                   ConversionWidgets{Edit1, Edit2, ListBox1, ListBox2});
@@ -66,23 +62,28 @@ void TForm1::FormCreate() {
         return;
     createTrayIcon();
     connectActions();
+    connectToolbars();
     connectHelpCommands();
+    connectEditCommands();
+    connectRecordCommands();
     connectEvents();
 }
 
+// The controls sit at the positions LayoutWindow computes; no Qt layout manager moves them.
 void TForm1::createWidgets() {
     Panel1 = new QWidget(this);
     Panel1->setObjectName("Panel1");
-    auto *column = new QVBoxLayout(Panel1);
-    column->setContentsMargins(4, 4, 4, 4);
-    column->addWidget(createFieldsStrip());
-    column->addWidget(createListsArea(), 1);
-    TabControl1 = new QTabBar(Panel1);
+    Panel1->installEventFilter(this);
+    TabSheet = new QFrame(Panel1);
+    TabSheet->setObjectName("TabSheet");
+    TabSheet->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+    createFieldsStrip();
+    createListsArea();
+    TabControl1 = new QTabBar(TabSheet);
     TabControl1->setObjectName("TabControl1");
     TabControl1->setShape(QTabBar::RoundedSouth);
     TabControl1->setExpanding(false);
     TabControl1->setUsesScrollButtons(true);
-    column->addWidget(TabControl1);
     setCentralWidget(Panel1);
 
     ComboBox3 = new QComboBox(this);
@@ -94,10 +95,8 @@ void TForm1::createWidgets() {
 }
 
 QWidget *TForm1::createFieldsStrip() {
-    Panel3 = new QWidget(Panel1);
+    Panel3 = new QWidget(TabSheet);
     Panel3->setObjectName("Panel3");
-    auto *row = new QHBoxLayout(Panel3);
-    row->setContentsMargins(3, 6, 3, 3);
     Edit1 = new QLineEdit(Panel3);
     Edit1->setObjectName("Edit1");
     Edit2 = new QLineEdit(Panel3);
@@ -106,18 +105,13 @@ QWidget *TForm1::createFieldsStrip() {
     Edit2->setStyleSheet("QLineEdit { background-color: silver; }");
     Image1 = new QLabel(Panel3);
     Image1->setObjectName("Image1");
-    row->addWidget(Edit1, 1);
-    row->addWidget(Image1);
-    row->addWidget(Edit2, 1);
     return Panel3;
 }
 
 QWidget *TForm1::createListsArea() {
-    Panel2 = new QWidget(Panel1);
+    Panel2 = new QWidget(TabSheet);
     Panel2->setObjectName("Panel2");
     Panel2->setContextMenuPolicy(Qt::CustomContextMenu);
-    auto *grid = new QGridLayout(Panel2);
-    grid->setContentsMargins(3, 3, 3, 3);
     const QStringList references = {"Absolute Pressure", "Gauge Pressure"};
     ComboBox1 = new QComboBox(Panel2);
     ComboBox1->setObjectName("ComboBox1");
@@ -135,48 +129,7 @@ QWidget *TForm1::createListsArea() {
     Label1->hide();
     ListBox2 = new TListBoxTwo(Panel2);
     ListBox2->setObjectName("ListBox2");
-    grid->addWidget(ComboBox1, 0, 0);
-    grid->addWidget(ComboBox2, 0, 1);
-    grid->addWidget(ListBox1, 1, 0);
-    grid->addWidget(Label1, 1, 0);
-    grid->addWidget(ListBox2, 1, 1);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(1, 1);
     return Panel2;
-}
-
-void TForm1::createTrayIcon() {
-    if (!m_environment.trayAvailable)
-        return;
-    TrayIcon1 = new QSystemTrayIcon(windowIcon(), this);
-    TrayIcon1->setObjectName("TrayIcon1");
-    TrayIcon1->setToolTip("Mensurio");
-    connect(TrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
-            return;
-        if (isHidden() || isMinimized())
-            showNormal();
-        raise();
-        activateWindow();
-    });
-    updateTrayIcon();
-}
-
-// The simple layout of this step: Qt's layouts place the controls; the category decides which
-// of them show.
-void TForm1::LayoutWindow() {
-    Image1->setVisible(Panel3->width() > 350);
-    LayoutForCategory();
-}
-
-void TForm1::LayoutForCategory() {
-    const bool pressure = m_settings.AktualCate == "Pressure";
-    ComboBox1->setVisible(pressure);
-    ComboBox2->setVisible(pressure);
-    const bool fractions = m_settings.AktualCate == "Fractions";
-    ListBox1->setVisible(!fractions);
-    Label1->setVisible(fractions);
 }
 
 bool TForm1::isSingleSelectionCategory() const {

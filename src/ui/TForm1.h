@@ -3,10 +3,13 @@
 
 #include "core/db/UnitDatabase.h"
 #include "core/engine/Engine.h"
+#include "core/layout/WindowLayout.h"
+#include "core/record/ConversionRecord.h"
 #include "core/settings/ConversionMemory.h"
 #include "core/settings/FontSettings.h"
 #include "core/settings/IniFile.h"
 #include "core/settings/ProgramSettings.h"
+#include "core/settings/ToolbarPlacement.h"
 #include "ui/WindowActions.h"
 #include "ui/WindowEnvironment.h"
 
@@ -18,6 +21,7 @@
 #include <vector>
 
 class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -70,6 +74,17 @@ class TForm1 : public QMainWindow {
     /// Runs the engine on the current input, selections and settings and shows the result.
     void Convert();
 
+    /// Shows Toolbar971 and Toolbar972 and checks their menu items per the two settings.
+    void ApplyToolbarSettings();
+    /// The enabled state of Cut, Copy, Paste and Select all for the focused control.
+    void UpdateEditCommands();
+    const ConversionRecord &record() const { return m_record; }
+
+    /// Shows the tip of the day (the start-up showing and "Tip of the Day..."); tests put a
+    /// recorder here instead of the modal dialog.
+    using TipOfTheDayHook = std::function<void(ProgramSettings &, QWidget *)>;
+    void SetTipOfTheDayHook(TipOfTheDayHook hook) { m_showTipOfTheDay = std::move(hook); }
+
     ProgramSettings &settings() { return m_settings; }
     UnitDatabase &database() { return m_database; }
     Tengine &engine() { return m_engine; }
@@ -80,6 +95,8 @@ class TForm1 : public QMainWindow {
   protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
@@ -88,15 +105,51 @@ class TForm1 : public QMainWindow {
     void createWidgets();
     QWidget *createFieldsStrip();
     QWidget *createListsArea();
-    void createTrayIcon();
     // Menus and toolbar (TForm1Actions.cpp)
     void createActions();
     void createActionMenuActions();
     void createEditAndRecordActions();
     void createViewAndHelpActions();
     void createMenus();
-    void createToolbar();
     void connectActions();
+    // Toolbars (TForm1Toolbars.cpp)
+    void createToolbar();
+    void createRecordbar();
+    void connectToolbars();
+    void Toolbar1Click(bool checked);
+    void AdvancedToolbar1Click(bool checked);
+    void toggleToolbar(QToolBar *bar, bool &setting, bool show);
+    void toolbarVisibilityChanged(QToolBar *bar);
+    void toolbarDockChanged(QToolBar *bar);
+    void LoadToolbarPlacement();
+    void SaveToolbarPlacement();
+    // Layout (TForm1Layout.cpp)
+    LayoutInput layoutInput();
+    void applyCategoryLayout(const CategoryLayout &layout);
+    void panel1Resized();
+    // Edit commands and the clipboard (TForm1EditCommands.cpp)
+    void connectEditCommands();
+    void editCommand(const std::function<void(QLineEdit &)> &command);
+    void Paste1Click();
+    void ClipboardChanged();
+    void enableEditCommands(bool cut, bool copy, bool paste, bool selectAll);
+    // Notification area (TForm1Tray.cpp)
+    void createTrayIcon();
+    void TrayIcon1DblClick();
+    void MinimizetoTray1Click(bool checked);
+    void updateTrayIcon();
+    void minimizedToTray();
+    // Conversion record (TForm1Record.cpp)
+    void connectRecordCommands();
+    ConversionSnapshot conversionSnapshot() const;
+    void putOnClipboard(const std::string &text);
+    void AddItem1Click();
+    void CopyConversion1Click();
+    void CopyAllConversions1Click();
+    void CopyRecord1Click();
+    void recordKeyFilter(QObject *watched, QEvent *event);
+    // Tip of the day (TForm1Help.cpp)
+    void TipoftheDay1Click();
     // Help menu and pictures (TForm1Help.cpp)
     void applyIcons();
     void connectHelpCommands();
@@ -106,7 +159,6 @@ class TForm1 : public QMainWindow {
     bool CodePageTestPasses();
     void ApplyPressureSelectors();
     void ApplyPlacement();
-    void LoadToolbarPlacement();
     // Lists (TForm1Lists.cpp)
     void fillCategoryList();
     void clearCategoryList();
@@ -133,11 +185,6 @@ class TForm1 : public QMainWindow {
     void ToolbarButton971Click(bool down);
     void ShowHidden1Click(bool checked);
     void ToolbarButton972Click(bool down);
-    void Toolbar1Click(bool checked);
-    void MinimizetoTray1Click(bool checked);
-    void editCommand(const std::function<void(QLineEdit &)> &command);
-    void Paste1Click();
-    void updateTrayIcon();
     // Conversion memory (TForm1Memory.cpp)
     void createCategoryMemory();
     CapturedSelection CaptureSelection() const;
@@ -150,7 +197,6 @@ class TForm1 : public QMainWindow {
     // Shut-down (TForm1Shutdown.cpp)
     void FormClose();
     void FormDestroy();
-    void SaveToolbarPlacement();
 
     bool isSingleSelectionCategory() const;
 
@@ -170,9 +216,16 @@ class TForm1 : public QMainWindow {
     bool m_categoryHasUnits = false;
     std::unique_ptr<CategoryMemory> m_memory;
     std::unique_ptr<CategoryMenu> m_categoryMenu; // PopupMenu1's items; holds lastCheckedCategoryItem
+    ResizeSuppressCounter resizeSuppress;
+    std::vector<ToolbarPlacement> m_toolbarPlacements; // as loaded: what a floating bar keeps
+    bool clipboardHasText = false;
+    bool m_painted = false; // the first paint has shown the tip of the day
+    ConversionRecord m_record;
+    TipOfTheDayHook m_showTipOfTheDay;
 
     // Controls, named as in the design.
     QWidget *Panel1 = nullptr;
+    QFrame *TabSheet = nullptr; // the tab control's page: the fields strip, the lists and the tabs
     QWidget *Panel2 = nullptr;
     QWidget *Panel3 = nullptr;
     QLineEdit *Edit1 = nullptr;
@@ -189,6 +242,7 @@ class TForm1 : public QMainWindow {
     QLabel *Label1 = nullptr;
     QLabel *Image1 = nullptr;
     QToolBar *Toolbar971 = nullptr;
+    QToolBar *Toolbar972 = nullptr;
     QSystemTrayIcon *TrayIcon1 = nullptr;
     WindowActions m_actions;
 };

@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The conversion window's menus, toolbar and the commands behind them.
+// The conversion window's commands and menus.
 #include "ui/TForm1.h"
 
 #include "ui/TListBoxTwo.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolBar>
-#include <QToolButton>
 
 namespace mensurio {
 
@@ -40,9 +37,7 @@ void TForm1::createActions() {
     createViewAndHelpActions();
     WindowActions &a = m_actions;
     Unavailable({a.CreateConversionTable1, a.ManageUnitsandCategories1, a.Preferences1, a.Find1,
-                 a.HandheldExport1, a.Record1, a.AddItem1, a.RemoveLastItem1, a.DeleteAllItems1,
-                 a.CopyConversion1, a.CopyAllConversions1, a.CopyRecord1, a.Units1, a.Categories1,
-                 a.AdvancedToolbar1, a.TipoftheDay1});
+                 a.HandheldExport1, a.Units1, a.Categories1});
 }
 
 void TForm1::createActionMenuActions() {
@@ -70,13 +65,18 @@ void TForm1::createEditAndRecordActions() {
     for (QAction *edit : {a.Cut1, a.Copy1, a.Paste1}) // the fields handle their own keys
         edit->setShortcutContext(Qt::WidgetShortcut);
     a.Record1 = MakeAction(this, "Record1", "&Record", QKeySequence("Ctrl+R"));
-    a.AddItem1 = MakeAction(this, "AddItem1", "&Add Item", QKeySequence("Ctrl+A"));
-    a.RemoveLastItem1 = MakeAction(this, "RemoveLastItem1", "Re&move Last Item", QKeySequence("Ctrl+M"));
-    a.DeleteAllItems1 = MakeAction(this, "DeleteAllItems1", "&Delete All Items", QKeySequence("Ctrl+D"));
-    a.CopyConversion1 = MakeAction(this, "CopyConversion1", "&Copy Conversion", QKeySequence(Qt::Key_F5));
-    a.CopyAllConversions1 =
-        MakeAction(this, "CopyAllConversions1", "Copy A&ll Conversions", QKeySequence("Ctrl+L"));
-    a.CopyRecord1 = MakeAction(this, "CopyRecord1", "C&opy Record", QKeySequence("Ctrl+O"));
+    a.Record1->setCheckable(true);
+    a.AddItem1 = MakeAction(this, "AddItem1", "&Add Item", QKeySequence("Ctrl+A"), "Add Item");
+    a.RemoveLastItem1 = MakeAction(this, "RemoveLastItem1", "Re&move Last Item", QKeySequence("Ctrl+M"),
+                                   "Remove Last Item");
+    a.DeleteAllItems1 = MakeAction(this, "DeleteAllItems1", "&Delete All Items", QKeySequence("Ctrl+D"),
+                                   "Delete All Items");
+    a.CopyConversion1 = MakeAction(this, "CopyConversion1", "&Copy Conversion", QKeySequence(Qt::Key_F5),
+                                   "Copy Conversion to Clipboard");
+    a.CopyAllConversions1 = MakeAction(this, "CopyAllConversions1", "Copy A&ll Conversions",
+                                       QKeySequence("Ctrl+L"), "Copy All Conversions to Clipboard");
+    a.CopyRecord1 = MakeAction(this, "CopyRecord1", "C&opy Record", QKeySequence("Ctrl+O"),
+                               "Copy Record to Clipboard");
 }
 
 void TForm1::createViewAndHelpActions() {
@@ -129,66 +129,15 @@ void TForm1::createMenus() {
     help->addAction(a.About2);
 }
 
-void TForm1::createToolbar() {
-    Toolbar971 = new QToolBar("Toolbar", this);
-    Toolbar971->setObjectName("Toolbar971");
-    addToolBar(Qt::TopToolBarArea, Toolbar971);
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName("PopupMenu1");
-    ToolbarButton973 = new QToolButton(Toolbar971);
-    ToolbarButton973->setObjectName("ToolbarButton973");
-    ToolbarButton973->setPopupMode(QToolButton::InstantPopup);
-    ToolbarButton973->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    ToolbarButton973->setMenu(PopupMenu1);
-    const WindowActions &a = m_actions;
-    const std::pair<QAction *, const char *> buttons[] = {{a.Units1, "SpeedButton1"},
-                                                          {a.Categories1, "SpeedButton2"},
-                                                          {nullptr, nullptr},
-                                                          {a.InvertConversion1, "SpeedButton6"},
-                                                          {nullptr, "ToolbarButton973"},
-                                                          {nullptr, nullptr},
-                                                          {a.Cut1, "SpeedButton8"},
-                                                          {a.Copy1, "SpeedButton9"},
-                                                          {a.Paste1, "SpeedButton10"},
-                                                          {nullptr, nullptr},
-                                                          {a.Find1, "SpeedButton4"},
-                                                          {a.Preferences1, "SpeedButton3"},
-                                                          {a.SortUnits1, "ToolbarButton971"},
-                                                          {a.ShowAllResults1, "ToolbarButton972"},
-                                                          {a.CreateConversionTable1, "SpeedButton11"},
-                                                          {nullptr, nullptr},
-                                                          {a.Calculator1, "SpeedButton5"},
-                                                          {a.HelpTopics1, "SpeedButton7"}};
-    for (const auto &[command, name] : buttons) {
-        if (command == nullptr && name == nullptr)
-            Toolbar971->addSeparator();
-        else if (command == nullptr)
-            Toolbar971->addWidget(ToolbarButton973);
-        else
-            Toolbar971->addAction(command);
-        if (command != nullptr)
-            Toolbar971->widgetForAction(command)->setObjectName(name);
-    }
-}
-
 void TForm1::connectActions() {
     const WindowActions &a = m_actions;
     connect(a.InvertConversion1, &QAction::triggered, this, &TForm1::InvertConversion1Click);
     connect(a.ClearInputField1, &QAction::triggered, this, &TForm1::ClearInputField1Click);
     connect(a.ClearConversionMemory1, &QAction::triggered, this, &TForm1::ClearConversionMemory1Click);
     connect(a.Exit1, &QAction::triggered, this, &QWidget::close);
-    connect(a.Cut1, &QAction::triggered, this,
-            [this] { editCommand([](QLineEdit &field) { field.cut(); }); });
-    connect(a.Copy1, &QAction::triggered, this,
-            [this] { editCommand([](QLineEdit &field) { field.copy(); }); });
-    connect(a.Paste1, &QAction::triggered, this, &TForm1::Paste1Click);
-    connect(a.Selectall1, &QAction::triggered, this,
-            [this] { editCommand([](QLineEdit &field) { field.selectAll(); }); });
     connect(a.SortUnits1, &QAction::triggered, this, &TForm1::ToolbarButton971Click);
     connect(a.ShowAllResults1, &QAction::triggered, this, &TForm1::ToolbarButton972Click);
     connect(a.ShowHidden1, &QAction::triggered, this, &TForm1::ShowHidden1Click);
-    connect(a.Toolbar1, &QAction::triggered, this, &TForm1::Toolbar1Click);
-    connect(a.MinimizetoTray1, &QAction::triggered, this, &TForm1::MinimizetoTray1Click);
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
     connect(Panel2, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { PopupMenu1->popup(Panel2->mapToGlobal(at)); });

@@ -9,13 +9,9 @@
 #include "ui/TListBoxTwo.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMimeData>
-#include <QSystemTrayIcon>
 #include <QTabBar>
 #include <QToolBar>
 
@@ -33,6 +29,13 @@ void TForm1::connectEvents() {
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == Panel1 && event->type() == QEvent::Resize)
+        panel1Resized();
+    if ((watched == Toolbar971 || watched == Toolbar972) &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        toolbarVisibilityChanged(static_cast<QToolBar *>(watched));
+    if (watched == ListBox1 || watched == ListBox2)
+        recordKeyFilter(watched, event);
     if (watched != Edit1)
         return QMainWindow::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn && m_categoryHasUnits)
@@ -41,6 +44,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             Edit1->selectAll(); // the key itself is swallowed
+            if (m_record.AddsOnEnter())
+                AddItem1Click();
             return true;
         }
     }
@@ -190,35 +195,6 @@ void TForm1::ToolbarButton972Click(bool down) {
         ApplyOutputCodes(codes);
     if (m_categoryHasUnits)
         Convert();
-}
-
-void TForm1::Toolbar1Click(bool checked) {
-    Toolbar971->setVisible(checked);
-    m_settings.Toolbar971Visible = checked;
-    LayoutWindow();
-}
-
-void TForm1::MinimizetoTray1Click(bool checked) {
-    m_settings.tray = checked;
-    startedInTray = false;
-    updateTrayIcon();
-}
-
-void TForm1::updateTrayIcon() {
-    if (TrayIcon1 != nullptr)
-        TrayIcon1->setVisible(startedInTray || m_settings.tray);
-}
-
-// Cut, Copy and Select all act on the focused field only.
-void TForm1::editCommand(const std::function<void(QLineEdit &)> &command) {
-    if (auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
-        command(*field);
-}
-
-void TForm1::Paste1Click() {
-    const QMimeData *data = QApplication::clipboard()->mimeData();
-    if (data != nullptr && data->hasText())
-        editCommand([](QLineEdit &field) { field.paste(); });
 }
 
 } // namespace mensurio

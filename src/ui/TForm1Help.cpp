@@ -6,10 +6,12 @@
 #include "ui/CalculatorLauncher.h"
 #include "ui/HelpWindow.h"
 #include "ui/TAboutBox.h"
+#include "ui/TTipDay.h"
 #include "ui/ToolbarIcons.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QTimer>
 
 namespace mensurio {
 
@@ -28,6 +30,8 @@ void TForm1::connectHelpCommands() {
     const WindowActions &a = m_actions;
     for (QAction *command : {a.HelpTopics1, a.MetricPrefixes1, a.Calculator1, a.About2})
         command->setEnabled(true);
+    m_showTipOfTheDay = &TTipDay::ShowTipOfTheDay;
+    connect(a.TipoftheDay1, &QAction::triggered, this, &TForm1::TipoftheDay1Click);
     connect(a.HelpTopics1, &QAction::triggered, this,
             [this] { HelpWindow::ShowHelp(HelpPage::Index, *m_environment.prompts, this); });
     connect(a.MetricPrefixes1, &QAction::triggered, this,
@@ -38,6 +42,22 @@ void TForm1::connectHelpCommands() {
         TAboutBox about(this);
         about.exec();
     });
+}
+
+void TForm1::TipoftheDay1Click() {
+    if (m_showTipOfTheDay)
+        m_showTipOfTheDay(m_settings, this);
+}
+
+// The first paint shows the tip of the day when asked for; the dialog opens once the paint is
+// over, never inside it.
+void TForm1::paintEvent(QPaintEvent *event) {
+    QMainWindow::paintEvent(event);
+    if (m_painted || !m_started)
+        return;
+    m_painted = true;
+    if (m_settings.tipbox)
+        QTimer::singleShot(0, this, &TForm1::TipoftheDay1Click);
 }
 
 } // namespace mensurio

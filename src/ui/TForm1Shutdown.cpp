@@ -3,29 +3,10 @@
 #include "ui/TForm1.h"
 
 #include "core/db/DatabaseLifecycle.h"
-#include "core/settings/ToolbarPlacement.h"
 
 #include <QCloseEvent>
-#include <QToolBar>
 
 namespace mensurio {
-
-namespace {
-
-const char *DockName(Qt::ToolBarArea area) {
-    switch (area) {
-    case Qt::LeftToolBarArea:
-        return "Dock97left";
-    case Qt::RightToolBarArea:
-        return "Dock97right";
-    case Qt::BottomToolBarArea:
-        return "Dock97bottom";
-    default:
-        return "Dock97top";
-    }
-}
-
-} // namespace
 
 void TForm1::closeEvent(QCloseEvent *event) {
     FormClose();
@@ -54,18 +35,6 @@ void TForm1::FormDestroy() {
         return;
     WriteSettings(m_settingsFile, m_settings);
     SaveToolbarPlacement();
-}
-
-// The toolbar's visibility and dock; its row and position within the dock come with the
-// toolbar layout.
-void TForm1::SaveToolbarPlacement() {
-    ToolbarPlacement placement;
-    placement.name = kToolbarSection;
-    placement.visible = !Toolbar971->isHidden();
-    placement.dockedTo = DockName(toolBarArea(Toolbar971));
-    const bool horizontal = Toolbar971->orientation() == Qt::Horizontal;
-    placement.dockPos = horizontal ? Toolbar971->x() : Toolbar971->y();
-    SaveToolbarPositions(m_settingsFile, {placement});
 }
 
 } // namespace mensurio

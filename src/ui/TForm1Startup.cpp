@@ -3,7 +3,6 @@
 #include "ui/TForm1.h"
 
 #include "core/db/DatabaseLifecycle.h"
-#include "core/settings/ToolbarPlacement.h"
 #include "ui/QtCp1252.h"
 #include "ui/QtFonts.h"
 #include "ui/TListBoxTwo.h"
@@ -50,11 +49,6 @@ const std::array<std::string, 15> &CodePageTestNames() {
                                                       "pica (printer\x1Bs)"};
     return names;
 }
-
-const std::pair<const char *, Qt::ToolBarArea> kDocks[] = {{"Dock97top", Qt::TopToolBarArea},
-                                                           {"Dock97left", Qt::LeftToolBarArea},
-                                                           {"Dock97right", Qt::RightToolBarArea},
-                                                           {"Dock97bottom", Qt::BottomToolBarArea}};
 
 } // namespace
 
@@ -157,22 +151,6 @@ void TForm1::ApplyPlacement() {
     } else {
         m_settings.save = true;
     }
-}
-
-// The toolbar's visibility and dock; rows, positions and floating come with the toolbar layout.
-void TForm1::LoadToolbarPlacement() {
-    ToolbarPlacement current;
-    current.name = kToolbarSection;
-    current.visible = !Toolbar971->isHidden();
-    const ToolbarPlacement placement = LoadToolbarPositions(m_settingsFile, {current}).front();
-    Toolbar971->setVisible(placement.visible);
-    for (const auto &[dock, area] : kDocks) {
-        if (placement.dockedTo == dock && toolBarArea(Toolbar971) != area)
-            addToolBar(area, Toolbar971);
-    }
-    m_settings.Toolbar971Visible = !Toolbar971->isHidden();
-    m_actions.Toolbar1->setChecked(m_settings.Toolbar971Visible);
-    m_actions.AdvancedToolbar1->setChecked(m_settings.Toolbar972Visible);
 }
 
 } // namespace mensurio

@@ -101,7 +101,7 @@ class TestStartup : public QObject {
                               << "" << true;
         QTest::newRow("copy conversion") << "CopyConversion1"
                                          << "&Copy Conversion"
-                                         << "F5" << false;
+                                         << "F5" << true;
         QTest::newRow("units") << "Units1"
                                << "&Units..."
                                << "" << false;
@@ -113,7 +113,7 @@ class TestStartup : public QObject {
                                 << "F3" << true;
         QTest::newRow("tip") << "TipoftheDay1"
                              << "Tip of the Day..."
-                             << "" << false;
+                             << "" << true;
         QTest::newRow("calculator") << "Calculator1"
                                     << "&Calculator"
                                     << "F12" << true;

@@ -53,6 +53,7 @@ class WindowHarness {
 
     ScratchDir dir;
     FakePrompts prompts;
+    int tipsShown = 0; // showings of the tip of the day
 
   private:
     std::unique_ptr<TForm1> m_window;
