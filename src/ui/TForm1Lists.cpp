@@ -193,11 +193,12 @@ void TForm1::SelectInputUnit(int index) {
         index = 0;
     if (isSingleSelectionCategory()) {
         ListWidgetSelection::SetCurrentRow(*ListBox1, index);
-        return;
+    } else {
+        ListSelection only = ListSelection::Single(ListBox1->count(), index);
+        only.current = -1; // the item index stays where it is
+        ListWidgetSelection::Write(*ListBox1, only);
     }
-    ListSelection only = ListSelection::Single(ListBox1->count(), index);
-    only.current = -1; // the item index stays where it is
-    ListWidgetSelection::Write(*ListBox1, only);
+    ListBox1->scrollToItem(ListBox1->item(index)); // a remembered or found unit is shown
 }
 
 void TForm1::SelectOutputUnit(int index) {
@@ -207,11 +208,12 @@ void TForm1::SelectOutputUnit(int index) {
         index = 0;
     if (isSingleSelectionCategory()) {
         ListWidgetSelection::SetCurrentRow(*ListBox2, index);
-        return;
+    } else {
+        ListSelection only = ListSelection::Single(ListBox2->count(), index);
+        only.current = -1;
+        ListWidgetSelection::Write(*ListBox2, only);
     }
-    ListSelection only = ListSelection::Single(ListBox2->count(), index);
-    only.current = -1;
-    ListWidgetSelection::Write(*ListBox2, only);
+    ListBox2->scrollToItem(ListBox2->item(index));
 }
 
 int TForm1::FirstSelectedInput() const {

@@ -139,8 +139,6 @@ TEST_F(CliTest, UsageErrors_explainOnStandardErrorAndExitWithTwo)
     const std::vector<std::vector<std::string>> cases = {
         {"1", "parsec", "--to", "meter"},                      // no category holds the unit
         {"1", "meter", "--to", "pascal"},                      // no category holds both units
-        {"1", "inch"},                                         // Length and Typography both hold it
-        {"5 inch", "--all"},                                   // the expression reads in both
         {"-c", "Volume", "1"},                                 // unknown category
         {"-c", "Length", "1", "point", "--to", "meter"},       // unit of another category
         {"-c", "Length", "1", "meter", "--to", "pica"},        // output unit of another category
