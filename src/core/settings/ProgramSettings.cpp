@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/settings/ProgramSettings.h"
 
+#include <algorithm>
+#include <string_view>
 #include <type_traits>
 #include <variant>
 #include <vector>
@@ -68,48 +70,19 @@ const std::vector<SettingField> &ReadOrder() {
     return fields;
 }
 
-// The order in which they are written; it differs from the reading order in the two window
-// rectangles.
+// The order in which they are written: the reading order, except that each window rectangle
+// is written as left, top, height, width (it is read as top, left, width, height).
 const std::vector<SettingField> &WriteOrder() {
-    static const std::vector<SettingField> fields = {
-        {kToolbarSection, "Visible", &ProgramSettings::Toolbar971Visible},
-        {kRecordbarSection, "Visible", &ProgramSettings::Toolbar972Visible},
-        MENSURIO_FIELD(GeDiCate),
-        MENSURIO_FIELD(GeSoUnit),
-        MENSURIO_FIELD(GeSoCate),
-        MENSURIO_FIELD(GeCaDefa),
-        MENSURIO_FIELD(SwopValue),
-        MENSURIO_FIELD(CalcPath),
-        MENSURIO_FIELD(ReNumber),
-        MENSURIO_FIELD(ReDeciPlace),
-        MENSURIO_FIELD(AktualCate),
-        MENSURIO_FIELD(com1abs),
-        MENSURIO_FIELD(com2abs),
-        MENSURIO_FIELD(maximized),
-        MENSURIO_FIELD(left),
-        MENSURIO_FIELD(top),
-        MENSURIO_FIELD(height),
-        MENSURIO_FIELD(width),
-        MENSURIO_FIELD(pgsdl5sort),
-        MENSURIO_FIELD(split),
-        MENSURIO_FIELD(tablecategory),
-        MENSURIO_FIELD(tableresultformat),
-        MENSURIO_FIELD(tablepaper),
-        MENSURIO_FIELD(tableconversionstyle),
-        MENSURIO_FIELD(premaximized),
-        MENSURIO_FIELD(save),
-        MENSURIO_FIELD(showhidden),
-        MENSURIO_FIELD(showhiddenmulti),
-        MENSURIO_FIELD(sortmulti),
-        MENSURIO_FIELD(tray),
-        MENSURIO_FIELD(preleft),
-        MENSURIO_FIELD(pretop),
-        MENSURIO_FIELD(preheight),
-        MENSURIO_FIELD(prewidth),
-        MENSURIO_FIELD(multiformat),
-        MENSURIO_FIELD(palmverze),
-        MENSURIO_FIELD(tipbox),
-    };
+    static const std::vector<SettingField> fields = [] {
+        std::vector<SettingField> order = ReadOrder();
+        for (const std::string_view first : {"top", "pretop"}) {
+            const auto at = std::find_if(order.begin(), order.end(),
+                                         [&](const SettingField &f) { return first == f.key; });
+            std::iter_swap(at, at + 1);
+            std::iter_swap(at + 2, at + 3);
+        }
+        return order;
+    }();
     return fields;
 }
 
