@@ -4,6 +4,8 @@
 #include "ui/QtCp1252.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace mensurio {
@@ -40,6 +42,20 @@ bool MessageBoxPrompts::RetryCancel(const std::string &text, const std::string &
     const auto answer = QMessageBox::warning(m_parent, QtCp1252::ToQString(title), QtCp1252::ToQString(text),
                                              QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry);
     return answer == QMessageBox::Retry;
+}
+
+std::string MessageBoxPrompts::SaveFileName(const std::string &title, const std::string &directory,
+                                            const std::string &fileName, const std::string &filter) {
+    const QString start = QDir(QString::fromStdString(directory)).filePath(QString::fromStdString(fileName));
+    return QFileDialog::getSaveFileName(m_parent, QtCp1252::ToQString(title), start, QString::fromStdString(filter))
+        .toStdString();
+}
+
+std::string MessageBoxPrompts::OpenFileName(const std::string &title, const std::string &directory,
+                                            const std::string &filter) {
+    return QFileDialog::getOpenFileName(m_parent, QtCp1252::ToQString(title), QString::fromStdString(directory),
+                                        QString::fromStdString(filter))
+        .toStdString();
 }
 
 } // namespace mensurio

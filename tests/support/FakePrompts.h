@@ -27,10 +27,33 @@ public:
         return next();
     }
 
+    std::string SaveFileName(const std::string& title, const std::string& directory,
+                             const std::string& fileName, const std::string& filter) override
+    {
+        log.push_back("save [" + title + "] " + directory + " " + fileName + " " + filter);
+        return nextFile();
+    }
+    std::string OpenFileName(const std::string& title, const std::string& directory,
+                             const std::string& filter) override
+    {
+        log.push_back("open [" + title + "] " + directory + " " + filter);
+        return nextFile();
+    }
+
     std::vector<std::string> log;
     std::deque<bool> answers;
+    /// Paths the file dialogs answer in turn; an empty string (or none left) is Cancel.
+    std::deque<std::string> fileAnswers;
 
 private:
+    std::string nextFile()
+    {
+        if (fileAnswers.empty())
+            return {};
+        std::string path = fileAnswers.front();
+        fileAnswers.pop_front();
+        return path;
+    }
     bool next()
     {
         if (answers.empty())
