@@ -26,8 +26,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CliCase{"mileInKilometer", {"1", "mile", "--to", "kilometer"}, "1.609344\n"},
         CliCase{"boilingPoint", {"100", "Celsius", "--to", "Fahrenheit"}, "212\n"},
-        CliCase{"litersPer100kmInMpg", {"5", "liter/100 km", "--to", "miles/gallon (US) (mpg)"}, "47.04291667\n"},
-        CliCase{"mpgInLitersPer100km", {"47.04291667", "miles/gallon (US) (mpg)", "--to", "liter/100 km"}, "5\n"},
+        CliCase{"litersPer100kmInMpg", {"5", "liter/100 km", "--to", "mile/gallon (US) (mpg)"}, "47.04291667\n"},
+        CliCase{"mpgInLitersPer100km", {"47.04291667", "mile/gallon (US) (mpg)", "--to", "liter/100 km"}, "5\n"},
         CliCase{"atmosphereInPascal", {"1", "atmosphere (atm)", "--to", "pascal"}, "101325\n"},
         CliCase{"atmosphereInPsi", {"1", "atmosphere (atm)", "--to", "pound/square inch (psi)"}, "14.69594878\n"},
         CliCase{"gaugeAtmosphereInPsi",

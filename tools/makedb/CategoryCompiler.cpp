@@ -2,6 +2,8 @@
 #include "tools/makedb/CategoryCompiler.h"
 
 #include "core/db/Cp1252.h"
+#include "core/engine/CategoryKind.h"
+#include "core/engine/SpecialCategories.h"
 #include "tools/makedb/SourceError.h"
 #include "tools/makedb/ValueExpression.h"
 
@@ -119,11 +121,36 @@ void CheckFactor(const std::string& category, const SourceUnit& unit, const Comp
         throw SourceError(unit.File, unit.Line, "factor must be positive");
 }
 
+// The converter recognises inverse units by fixed names: listing compares them ignoring letter
+// case, converting compares them exactly. A name that differs from a fixed one in letter case
+// only would be listed as inverse but converted as a normal unit, and a wavelength under any
+// other name would be converted as a frequency; both give wrong results, so neither may exist.
+void CheckInverseName(const std::string& category, const SourceUnit& unit, const std::string& name)
+{
+    const std::vector<std::string>& inverseNames = InverseUnitNames(CategoryKindOf(category));
+    if (inverseNames.empty())
+        return;
+    for (const std::string& inverse : inverseNames) {
+        if (name == inverse)
+            return;
+        if (EqualIgnoringAsciiCase(name, inverse))
+            throw SourceError(unit.File, unit.Line,
+                              "'" + unit.Name + "' differs from the inverse unit name '" + Cp1252::ToUtf8(inverse) +
+                                  "' in letter case only; the converter would list it as inverse but convert it "
+                                  "as a normal unit");
+    }
+    constexpr std::string_view wavelength = "wavelength in ";
+    if (EqualIgnoringAsciiCase(std::string_view(name).substr(0, wavelength.size()), wavelength))
+        throw SourceError(unit.File, unit.Line,
+                          "'" + unit.Name + "' is not one of the wavelength names the converter treats as inverse");
+}
+
 // Checks one unit's name against the earlier ones and evaluates its value.
 PendingUnit ReadUnit(const SourceCategory& category, const SourceUnit& unit, std::vector<CompiledUnit>& units)
 {
     CompiledUnit compiled;
     compiled.Name = ToDatabaseName(unit.Name, "unit name", unit.File, unit.Line);
+    CheckInverseName(category.Name, unit, compiled.Name);
     for (const CompiledUnit& earlier : units) {
         if (UnitDatabase::SameNameIgnoringCase(earlier.Name, compiled.Name))
             throw SourceError(unit.File, unit.Line,

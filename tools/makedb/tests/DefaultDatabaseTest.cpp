@@ -31,8 +31,8 @@ TEST_F(DefaultDatabase, LoadFromPath_builtFile_isFreshAndLarge)
     std::size_t units = 0;
     for (const CategoryRecord& category : db.Categories())
         units += category.Units.size();
-    EXPECT_GE(db.Categories().size(), 70u);
-    EXPECT_GE(units, 1500u);
+    EXPECT_GE(db.Categories().size(), 97u);
+    EXPECT_GE(units, 1600u);
 }
 
 TEST_F(DefaultDatabase, Categories_everyUnit_hasOrderOriginAndUsableFactor)
@@ -96,8 +96,12 @@ const ExactFactor ExactFactors[] = {
     {"Pressure", "inch of water (inH2O)", "2490.8891"},
     {"Pressure", "foot of water (ftH2O)", "29890.6692"},
     {"Pressure", "pound/square inch (psi)", "68947.5729316836133672267344534689069378138756"},
-    {"Pressure", "kilopound/square inch (ksi)", "68947572.9316836133672267344534689069378138756"},
+    {"Pressure", "kip/square inch (ksi)", "68947572.9316836133672267344534689069378138756"},
     {"Pressure", "pound/square foot (psf)", "478.802589803358426161296767037978520401485247"},
+    {"Pressure", "kip/square foot (ksf)", "478802.589803358426161296767037978520401485247"},
+    {"Pressure", "meter of sea water (msw)", "100000"},
+    {"Pressure", "foot of sea water (fsw)", "30704.5454545454545454545454545454545454545455"},
+    {"Pressure", "tonne-force/square meter", "98066.5"},
     {"Pressure", "ounce-force/square inch", "4309.22330823022583545167090334180668361336723"},
     {"Pressure", "poundal/square foot", "14.8816394356955380577427821522309711286089239"},
     {"Pressure", "ton-force (short)/square inch", "137895145.863367226734453468906937813875627751"},
@@ -115,15 +119,15 @@ const ExactFactor ExactFactors[] = {
     {"Thermal Resistivity", "BTU (themochem)/hour-foot-degree F", "0.578175982433610114186674695840992504081128793"},
     {"Thermal Resistivity", "calorie (thermoch.)/second-centimeter-degree C",
      "0.00239005736137667304015296367112810707456978967"},
-    {"Fuel Efficiency", "miles/gallon (US) (mpg)", "425.143707430272003401149659442176027209197276"},
-    {"Fuel Efficiency", "miles/gallon (UK)", "354.006189934647136330341018325638075797003579"},
+    {"Fuel Efficiency", "mile/gallon (US) (mpg)", "425.143707430272003401149659442176027209197276"},
+    {"Fuel Efficiency", "mile/gallon (UK)", "354.006189934647136330341018325638075797003579"},
     {"Fuel Efficiency", "liter/100 km", "100000"},
     {"Fuel Efficiency", "gallons (US)/100mi", "42514.3707430272003401149659442176027209197276"},
     {"Fuel Efficiency", "gallons (UK)/mile", "354.006189934647136330341018325638075797003579"},
     {"Fuel Efficiency", "kilometer/gallon (UK)", "219.969248299087787527303682945124271626826570"},
     {"HVAC Efficiency", "energy efficiency ratio (EER)", "0.293071070172222222222222222222222222222222222"},
     {"HVAC Efficiency", "kilowatt/ton", "3.51685284206666666666666666666666666666666667"},
-    {"Frequency Wavelength", "revolutions/minute (rpm)", "0.0166666666666666666666666666666666666666666667"},
+    {"Frequency Wavelength", "revolution/minute (rpm)", "0.0166666666666666666666666666666666666666666667"},
     {"Frequency Wavelength", "electronvolt (photon energy)", "241798924208491.816223829142527264067676675593"},
     {"Frequency Wavelength", "kayser (wavenumber 1/centimeter)", "29979245800"},
     {"Frequency Wavelength", "wavelength in exametres", "2.99792458E-10"},
@@ -133,6 +137,20 @@ const ExactFactor ExactFactors[] = {
     {"Length", "foot", "0.3048"},
     {"Length", "mile", "1609.344"},
     {"Length", "nautical mile", "1852"},
+    {"Length", "rack unit (U)", "0.04445"},
+    {"Typography", "density-independent pixel (Android dp)", "0.00015875"},
+    {"Cooking Volume", "dessertspoon (metric)", "10"},
+    {"Cooking Volume", "drop (metric)", "0.05"},
+    {"Cooking Volume", "jigger (US shot)", "44.36029434375"},
+    {"Cooking Volume", "gallon (UK)", "4546.09"},
+    {"Pace", "minute/mile", "0.621371192237333969617434184363318221585938121"},
+    {"Pace", "minute/500 meter (rowing split)", "2"},
+    {"Power", "megavolt-ampere (MVA)", "1000000"},
+    {"Power", "MBH (thousand BTU (IT)/hour)", "293.071070172222222222222222222222222222222222"},
+    {"Power", "gigacalorie (IT)/hour (Gcal/h)", "1163000"},
+    {"Equivalent Dose Rate", "millisievert/year", "3.16880878140289502370268968489365477729611884E-11"},
+    {"Ratio", "karat (gold fineness)", "0.0416666666666666666666666666666666666666666667"},
+    {"Ratio", "basis point (per ten thousand)", "0.0001"},
 };
 
 // Half a unit in the last place of an 80-bit value: the gap to its neighbour towards

@@ -77,6 +77,12 @@ const FaultCase FaultCases[] = {
     {"number base above 36", {{"a.txt", "category: Numbers\nbase 37 | 37 | | s\n"}}, "a.txt", 2, "2 to 36"},
     {"number base 1", {{"a.txt", "category: Numbers\nunary | 1 | | s\n"}}, "a.txt", 2, "2 to 36"},
     {"fractional number base", {{"a.txt", "category: Numbers\nodd | 2.5 | | s\n"}}, "a.txt", 2, "2 to 36"},
+    {"inverse name in other letter case",
+     {{"a.txt", "category: Fuel Efficiency\nmeter/liter | 1 | | s\nLiter/100 km | 100 | meter/liter | s\n"}}, "a.txt",
+     3, "in letter case only"},
+    {"wavelength without a fixed inverse name",
+     {{"a.txt", "category: Frequency Wavelength\nhertz | 1 | | s\nwavelength in nanometres | 1 | hertz | s\n"}},
+     "a.txt", 3, "not one of the wavelength names"},
 };
 
 void PrintTo(const FaultCase& fault, std::ostream* out) { *out << fault.Title; }

@@ -93,10 +93,10 @@ TEST(SpecialCategoriesData, FuelEfficiency_inverseUnits_matchTheirNormalCounterp
     EXPECT_NEAR(static_cast<double>(InverseAwareResult(input.base, DB::Factor("Fuel Efficiency", "kilometer/liter"),
                                                        false)),
                 20.0, 1e-15);
-    const long double mpg = DB::Factor("Fuel Efficiency", "miles/gallon (US) (mpg)");
+    const long double mpg = DB::Factor("Fuel Efficiency", "mile/gallon (US) (mpg)");
     EXPECT_EQ(DB::Factor("Fuel Efficiency", "gallons (US)/mile"), mpg);
     EXPECT_NEAR(static_cast<double>(DB::Factor("Fuel Efficiency", "gallons (US)/100mi") / 4 / mpg), 25.0, 1e-15);
-    EXPECT_EQ(DB::Factor("Fuel Efficiency", "gallons (UK)/mile"), DB::Factor("Fuel Efficiency", "miles/gallon (UK)"));
+    EXPECT_EQ(DB::Factor("Fuel Efficiency", "gallons (UK)/mile"), DB::Factor("Fuel Efficiency", "mile/gallon (UK)"));
     EXPECT_EQ(DB::Factor("Fuel Efficiency", "liter/meter"), DB::Factor("Fuel Efficiency", "meter/liter"));
     // 10 kilowatt/ton is a COP of 0.35168528...: 12000 BTU per hour over 10 kW.
     EXPECT_NEAR(static_cast<double>(DB::Factor("HVAC Efficiency", "kilowatt/ton") / 10), 0.351685284206666667, 1e-17);
