@@ -40,11 +40,11 @@ QAction *CategoryMenu::Item(int index) const {
     return index >= 0 && index < Count() ? m_items[static_cast<std::size_t>(index)] : nullptr;
 }
 
+// Picking an item toggles its check on its own, so more than the last checked item may carry
+// one: every item but the current category's loses it.
 void CategoryMenu::MoveCheck(int index) {
-    if (QAction *old = Item(m_lastChecked))
-        old->setChecked(false);
-    if (QAction *now = Item(index))
-        now->setChecked(true);
+    for (int item = 0; item < Count(); ++item)
+        m_items[static_cast<std::size_t>(item)]->setChecked(item == index);
     m_lastChecked = index;
 }
 

@@ -25,7 +25,7 @@ class CategoryMenu {
     int Count() const { return static_cast<int>(m_items.size()); }
     QAction *Item(int index) const;
 
-    /// Moves the check mark from the item last checked to `index`; -1 checks nothing.
+    /// Moves the check mark to `index`, leaving no other item checked; -1 checks nothing.
     void MoveCheck(int index);
     int LastChecked() const { return m_lastChecked; }
 

@@ -36,6 +36,10 @@ void TForm1::createActions() {
     createEditAndRecordActions();
     createViewAndHelpActions();
     WindowActions &a = m_actions;
+    // A checked command with an icon shows a framed icon in a menu instead of a tick: the menus
+    // show the tick, the toolbar buttons keep their glyphs.
+    for (QAction *toggle : {a.ShowAllResults1, a.Record1})
+        toggle->setIconVisibleInMenu(false);
     Unavailable({a.CreateConversionTable1, a.ManageUnitsandCategories1, a.Preferences1, a.Find1,
                  a.HandheldExport1, a.Units1, a.Categories1});
 }

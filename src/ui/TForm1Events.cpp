@@ -11,15 +11,51 @@
 #include <QAction>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QTabBar>
 #include <QToolBar>
 
 namespace mensurio {
 
+namespace {
+
+bool IsRightButtonClick(const QEvent *event) {
+    const QEvent::Type type = event->type();
+    return (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+            type == QEvent::MouseButtonDblClick) &&
+           static_cast<const QMouseEvent *>(event)->button() == Qt::RightButton;
+}
+
+// Ctrl+click on the selected row of a single-selection list deselects it, while the engine still
+// converts from the list's current row: that row is selected again.
+void KeepSingleSelection(QListWidget &list) {
+    if (list.selectionMode() == QAbstractItemView::SingleSelection && list.currentRow() >= 0 &&
+        ListWidgetSelection::SelectedCount(list) == 0)
+        ListWidgetSelection::SetSelected(list, list.currentRow(), true);
+}
+
+// The unit the program selected is shown: the current row of a single-selection list, else the
+// lowest selected row.
+void ShowSelectedUnit(QListWidget &list) {
+    int row = ListWidgetSelection::LowestSelected(list);
+    if (list.selectionMode() == QAbstractItemView::SingleSelection && list.currentRow() >= 0)
+        row = list.currentRow();
+    if (row >= 0)
+        list.scrollToItem(list.item(row));
+}
+
+} // namespace
+
 void TForm1::connectEvents() {
     connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     Edit1->installEventFilter(this);
+    Edit2->installEventFilter(this);
+    // A right click in a unit list only opens the category menu (Panel2's context menu).
+    ListBox1->viewport()->installEventFilter(this);
+    ListBox2->viewport()->installEventFilter(this);
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm1::ListBox1Click);
     connect(ListBox2, &QListWidget::itemSelectionChanged, this, &TForm1::ListBox2Click);
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm1::ComboBox1Change);
@@ -31,11 +67,14 @@ void TForm1::connectEvents() {
 bool TForm1::eventFilter(QObject *watched, QEvent *event) {
     if (watched == Panel1 && event->type() == QEvent::Resize)
         panel1Resized();
-    if ((watched == Toolbar971 || watched == Toolbar972) &&
-        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
-        toolbarVisibilityChanged(static_cast<QToolBar *>(watched));
+    if ((watched->parent() == ListBox1 || watched->parent() == ListBox2) && IsRightButtonClick(event))
+        return true;
     if (watched == ListBox1 || watched == ListBox2)
         recordKeyFilter(watched, event);
+    // Ctrl+A is Add Item in the fields too; select all stays in the Edit menu and the context menu.
+    if ((watched == Edit1 || watched == Edit2) && event->type() == QEvent::ShortcutOverride &&
+        QKeySequence(static_cast<QKeyEvent *>(event)->keyCombination()) == m_actions.AddItem1->shortcut())
+        return true;
     if (watched != Edit1)
         return QMainWindow::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn && m_categoryHasUnits)
@@ -66,6 +105,7 @@ void TForm1::Edit1Change() {
 // The typed compound input follows the input list: terms of deselected units go, and with two
 // or more rows selected every newly selected unit gets a "(0) unit" template.
 void TForm1::ListBox1Click() {
+    KeepSingleSelection(*ListBox1);
     const ListSelection input = ListWidgetSelection::Read(*ListBox1);
     const std::string typed = QtCp1252::FromQString(Edit1->text());
     if (input.SelectedCount() < 2) {
@@ -84,6 +124,7 @@ void TForm1::ListBox1Click() {
 }
 
 void TForm1::ListBox2Click() {
+    KeepSingleSelection(*ListBox2);
     Convert();
 }
 
@@ -107,6 +148,8 @@ void TForm1::InvertConversion1Click() {
         invertSingle(special);
     else if (!invertCombination())
         return;
+    ShowSelectedUnit(*ListBox1);
+    ShowSelectedUnit(*ListBox2);
     if (m_categoryHasUnits)
         Convert();
 }

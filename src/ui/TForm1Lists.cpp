@@ -70,10 +70,15 @@ void TForm1::followCurrentCategory(bool moveTab) {
         ComboBox3->setCurrentIndex(index);
     }
     ToolbarButton973->setText(CategoryMenu::Caption(name));
-    if (moveTab && m_settings.GeDiCate && index >= 0) {
-        const QSignalBlocker tabsBlocked(TabControl1);
+    const QSignalBlocker tabsBlocked(TabControl1);
+    // A current category that is not listed (a hidden one) gets a tab of its own at the end while
+    // it is current, so that the tab strip never shows another category as the current one.
+    while (TabControl1->count() > ComboBox3->count())
+        TabControl1->removeTab(TabControl1->count() - 1);
+    if (m_settings.GeDiCate && index < 0 && !name.isEmpty())
+        TabControl1->setCurrentIndex(TabControl1->addTab(CategoryMenu::Caption(name)));
+    else if (moveTab && m_settings.GeDiCate && index >= 0)
         TabControl1->setCurrentIndex(index);
-    }
 }
 
 // Both lists show the same rows, and the engine gets one record per row in row order.

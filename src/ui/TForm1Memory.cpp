@@ -6,6 +6,7 @@
 #include "ui/CategoryMemory.h"
 #include "ui/TListBoxTwo.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
 
@@ -70,6 +71,7 @@ void TForm1::SaveCategoryMemory() {
 void TForm1::RestoreCategoryMemory() {
     const ListsSilenced silenced(ListBox1, ListBox2);
     m_memory->RestoreCategoryMemory();
+    Edit1->setCursorPosition(0); // a long input shows its start, such as a template's first "(0) "
 }
 
 void TForm1::ClearConversionMemory1Click() {

@@ -25,7 +25,6 @@ QToolBar *MakeToolbar(QMainWindow &window, const char *name, const QString &capt
     bar->setObjectName(name);
     bar->setIconSize(QSize(16, 16)); // icons only, small enough for the design width
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    bar->installEventFilter(&window);
     return bar;
 }
 
@@ -102,6 +101,8 @@ void TForm1::connectToolbars() {
     for (QToolBar *bar : {Toolbar971, Toolbar972}) {
         connect(bar, &QToolBar::topLevelChanged, this, [this, bar] { toolbarDockChanged(bar); });
         connect(bar, &QToolBar::orientationChanged, this, [this, bar] { toolbarDockChanged(bar); });
+        connect(bar->toggleViewAction(), &QAction::triggered, this,
+                [this, bar] { toolbarVisibilityChanged(bar); });
     }
 }
 
@@ -125,8 +126,9 @@ void TForm1::toggleToolbar(QToolBar *bar, bool &setting, bool show) {
     resizeSuppress.End();
 }
 
-// However a bar was shown or hidden (the View menu, the window's context menu, Preferences),
-// its setting and its menu check follow.
+// A bar shown or hidden from the window's context menu: its setting and its menu check follow.
+// Only the user's commands count, never the widget's state: when the application quits it closes
+// a floating bar's window, which hides the bar.
 void TForm1::toolbarVisibilityChanged(QToolBar *bar) {
     const bool visible = !bar->isHidden();
     if (bar == Toolbar971) {
@@ -175,6 +177,9 @@ void TForm1::SaveToolbarPlacement() {
         const ToolbarPlacement previous = i < m_toolbarPlacements.size() ? m_toolbarPlacements[i] : ToolbarPlacement{};
         placements.push_back(ToolbarDocking::Capture(*this, *bars[i], previous));
     }
+    // Visibility is the user's setting: by now a floating bar's window may have been closed.
+    placements[0].visible = m_settings.Toolbar971Visible;
+    placements[1].visible = m_settings.Toolbar972Visible;
     SaveToolbarPositions(m_settingsFile, placements);
 }
 

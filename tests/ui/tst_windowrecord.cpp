@@ -242,7 +242,7 @@ class TestWindowRecord : public QObject {
             QVERIFY(Record(window).startsWith("12 foot = "));
     }
 
-    void record_ctrlA_selectsAllInAFieldAndAddsElsewhere() {
+    void record_ctrlA_addsInTheInputFieldAndInAList() {
         WindowHarness h;
         TForm1 &window = StartActive(h);
         FootToMeter(h, "12");
@@ -250,13 +250,13 @@ class TestWindowRecord : public QObject {
         edit1->setFocus();
         edit1->deselect();
         QTest::keyClick(edit1, Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(edit1->selectedText(), QString("12"));
-        QCOMPARE(Record(window), QString());
+        QVERIFY(!edit1->hasSelectedText());
+        QCOMPARE(Record(window), QString("12 foot = 3.6576 meter"));
         auto *list = h.Find<QListWidget>("ListBox2");
         list->setFocus();
         QTRY_VERIFY(list->hasFocus());
         QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(Record(window), QString("12 foot = 3.6576 meter"));
+        QCOMPARE(Record(window), QString("12 foot = 3.6576 meter\r\n12 foot = 3.6576 meter"));
     }
 
     void record_buttonAndMenuSwitch_stayInStep() {
