@@ -37,7 +37,7 @@ void TForm1::createActions() {
     createViewAndHelpActions();
     WindowActions &a = m_actions;
     Unavailable({a.CreateConversionTable1, a.ManageUnitsandCategories1, a.Preferences1, a.Find1,
-                 a.HandheldExport1, a.Units1, a.Categories1});
+                 a.HandheldExport1});
 }
 
 void TForm1::createActionMenuActions() {
