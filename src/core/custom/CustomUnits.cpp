@@ -170,6 +170,10 @@ EditOutcome CustomUnits::Modify(std::string_view category, std::string_view unit
     long double factor = 0;
     if (EditOutcome refused = FactorOf(category, value, origin, factor); !refused.done)
         return refused;
+    // The editor shows the ratio with 10 digits only: when that text is left as it was shown,
+    // the unit keeps its exact factor instead of the rounded one.
+    if (value == RatioText(category, unit, origin))
+        factor = m_database.UnitFactorOf(category, unit);
     if (!UnitDatabase::SameNameIgnoringCase(prepared.name, unit) &&
         m_database.UnitNameTaken(category, prepared.name))
         return EditOutcome::Refused(CustomTexts::UnitNameTaken);

@@ -176,6 +176,17 @@ TEST_F(CustomUnitsTest, Modify_renamedOrigin_carriesIntoOtherDescriptions) {
     EXPECT_EQ(units.Description("Length", "mile8"), "1 mile8 = 8 stadium");
 }
 
+TEST_F(CustomUnitsTest, Modify_valueLeftAsShown_keepsTheExactFactor) {
+    ASSERT_TRUE(units.Add("Length", "third", "1/3", "meter").done);
+    const UnitEditorSetup setup = units.ModifySetup("Length", "third");
+    EXPECT_EQ(setup.value, "0.3333333333");
+    ASSERT_TRUE(units.Modify("Length", "third", "Third", setup.value, "meter", false).done);
+    EXPECT_EQ(Unit("Length", "Third").Factor, 1.0L / 3.0L);
+    // Another origin with the same text means a new definition.
+    ASSERT_TRUE(units.Modify("Length", "Third", "Third", setup.value, "foot", false).done);
+    EXPECT_EQ(Unit("Length", "Third").Factor, 0.3048L * 0.3333333333L);
+}
+
 TEST_F(CustomUnitsTest, Modify_badValue_keepsTheUnit) {
     ASSERT_TRUE(units.Add("Length", "furlong", "201.168", "meter").done);
     EXPECT_EQ(units.Modify("Length", "furlong", "furlong", "0", "meter", false).message,
