@@ -140,6 +140,8 @@ EditOutcome CustomUnits::FactorOf(std::string_view category, std::string_view va
 
 EditOutcome CustomUnits::Add(std::string_view category, std::string_view name, std::string_view value,
                              std::string_view origin) {
+    if (RefusesCustomUnits(category)) // the list dialog offers no Add there; other callers are held too
+        return EditOutcome::Refused(CustomTexts::RefusedCategory);
     const PreparedName prepared = PrepareCustomName(name, NameKind::Unit);
     if (!prepared.problem.empty())
         return EditOutcome::Refused(prepared.problem);

@@ -62,6 +62,8 @@ TEST_F(CustomCategoriesTest, Add_sixtyCharacters_storedAsFifty) {
     ASSERT_TRUE(categories.Add(std::string(60, 'q')).done);
     EXPECT_EQ(categories.LastStoredName(), std::string(50, 'q'));
     EXPECT_EQ(categories.Names().back(), std::string(50, 'q'));
+    ASSERT_TRUE(categories.Add(std::string(10000, 'z')).done); // a pasted page
+    EXPECT_EQ(categories.LastStoredName(), std::string(50, 'z'));
     // The check compares the first 50 characters too.
     EXPECT_EQ(categories.Add(std::string(50, 'Q') + "different").message, CustomTexts::CategoryNameTaken);
 }

@@ -48,6 +48,11 @@ TEST_F(CustomUnitsTest, RefusesCustomUnits_exactlyTheSevenSpecialCategories) {
         EXPECT_FALSE(CustomUnits::RefusesCustomUnits(name)) << name;
 }
 
+TEST_F(CustomUnitsTest, Add_toARefusingCategory_isRefused) {
+    EXPECT_EQ(units.Add("Temperature", "Delisle", "2", "Kelvin").message, CustomTexts::RefusedCategory);
+    EXPECT_EQ(db.UnitCount("Temperature"), 1);
+}
+
 TEST_F(CustomUnitsTest, Add_furlongInMeters_factorAndDescription) {
     ASSERT_TRUE(units.Add("Length", "furlong", "201.168", "meter").done);
     const UnitRecord furlong = Unit("Length", "furlong");
