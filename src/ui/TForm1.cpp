@@ -64,6 +64,7 @@ void TForm1::FormCreate() {
     connectActions();
     connectToolbars();
     connectHelpCommands();
+    connectCustomCommands();
     connectEditCommands();
     connectRecordCommands();
     connectEvents();

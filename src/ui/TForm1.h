@@ -148,6 +148,10 @@ class TForm1 : public QMainWindow {
     void CopyAllConversions1Click();
     void CopyRecord1Click();
     void recordKeyFilter(QObject *watched, QEvent *event);
+    // Custom units and categories (TForm1Custom.cpp)
+    void connectCustomCommands();
+    void Units1Click();
+    void Categories1Click();
     // Tip of the day (TForm1Help.cpp)
     void TipoftheDay1Click();
     // Help menu and pictures (TForm1Help.cpp)

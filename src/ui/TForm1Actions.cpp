@@ -41,7 +41,7 @@ void TForm1::createActions() {
     for (QAction *toggle : {a.ShowAllResults1, a.Record1})
         toggle->setIconVisibleInMenu(false);
     Unavailable({a.CreateConversionTable1, a.ManageUnitsandCategories1, a.Preferences1, a.Find1,
-                 a.HandheldExport1, a.Units1, a.Categories1});
+                 a.HandheldExport1});
 }
 
 void TForm1::createActionMenuActions() {

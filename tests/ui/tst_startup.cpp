@@ -104,7 +104,10 @@ class TestStartup : public QObject {
                                          << "F5" << true;
         QTest::newRow("units") << "Units1"
                                << "&Units..."
-                               << "" << false;
+                               << "" << true;
+        QTest::newRow("categories") << "Categories1"
+                                    << "&Categories..."
+                                    << "" << true;
         QTest::newRow("all results") << "ShowAllResults1"
                                      << "&Show All Results"
                                      << "F6" << true;
