@@ -36,7 +36,7 @@ void TForm1::createActions() {
     createEditAndRecordActions();
     createViewAndHelpActions();
     WindowActions &a = m_actions;
-    Unavailable({a.CreateConversionTable1, a.ManageUnitsandCategories1, a.Preferences1, a.Find1,
+    Unavailable({a.CreateConversionTable1, a.ManageUnitsandCategories1, a.Find1,
                  a.HandheldExport1, a.Units1, a.Categories1});
 }
 
@@ -135,6 +135,7 @@ void TForm1::connectActions() {
     connect(a.ClearInputField1, &QAction::triggered, this, &TForm1::ClearInputField1Click);
     connect(a.ClearConversionMemory1, &QAction::triggered, this, &TForm1::ClearConversionMemory1Click);
     connect(a.Exit1, &QAction::triggered, this, &QWidget::close);
+    connect(a.Preferences1, &QAction::triggered, this, &TForm1::Preferences1Click);
     connect(a.SortUnits1, &QAction::triggered, this, &TForm1::ToolbarButton971Click);
     connect(a.ShowAllResults1, &QAction::triggered, this, &TForm1::ToolbarButton972Click);
     connect(a.ShowHidden1, &QAction::triggered, this, &TForm1::ShowHidden1Click);
