@@ -131,8 +131,7 @@ void TPagesDlg2::ComboBox1Change(int index) {
 
 void TPagesDlg2::renderSample() {
     const ResultFormatOptions options{m_settings.ReNumber, m_settings.ReDeciPlace, m_window.Separators()};
-    Label1->setText(
-        QtCp1252::ToQString(FormatResult(static_cast<long double>(kSampleValue), false, options)));
+    Label1->setText(QtCp1252::ToQString(FormatResult(kSampleValue, false, options)));
 }
 
 // The font dialog starts from the window's font of that kind, not from the pending one.

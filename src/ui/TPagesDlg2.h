@@ -33,7 +33,7 @@ class TPagesDlg2 : public QDialog {
     /// Asks for a font starting from `initial`; nothing when the user cancels. Tests answer it.
     using FontChooser = std::function<std::optional<QFont>(const QFont &initial, QWidget *parent)>;
 
-    static constexpr double kSampleValue = 1234567.89987654321;
+    static constexpr long double kSampleValue = 1234567.89987654321L;
     /// Name filters cannot test the execute permission: "Programs" lists every file (Linux programs
     /// carry no extension), the second choice narrows to the usual packaged and script forms.
     static constexpr char kCalculatorFilter[] =
