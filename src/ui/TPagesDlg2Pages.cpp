@@ -52,6 +52,7 @@ QWidget *TPagesDlg2::createGeneralPage() {
     CheckBox8 = Named(new QCheckBox("Run on &Start Up"), "CheckBox8");
     CheckBox9 = Named(new QCheckBox("&Minimize to Tray"), "CheckBox9");
     Add(environment, {CheckBox1, CheckBox6, CheckBox2, CheckBox3, CheckBox8, CheckBox9});
+    static_cast<QVBoxLayout *>(environment->layout())->addStretch();
     QGroupBox *operation = Group("Operation", page);
     CheckBox5 = Named(new QCheckBox("Swop &Value by Invert Conversion"), "CheckBox5");
     CheckBox7 = Named(new QCheckBox("Show &All Results"), "CheckBox7");
@@ -91,9 +92,15 @@ QWidget *TPagesDlg2::createResultFormatPage() {
     for (int places = 0; places <= 12; ++places)
         ComboBox1->addItem(QString::number(places));
     ComboBox1->setStyleSheet("QComboBox:disabled { background-color: silver; }");
+    auto *placesRow = new QWidget;
+    auto *placesLayout = new QHBoxLayout(placesRow);
+    placesLayout->setContentsMargins(0, 0, 0, 0);
     auto *placesLabel = new QLabel("&Decimal Places to Display in Result:");
     placesLabel->setBuddy(ComboBox1);
-    Add(format, {RadioButton1, RadioButton2, RadioButton3, RadioButton4, placesLabel, ComboBox1});
+    placesLayout->addWidget(placesLabel);
+    placesLayout->addWidget(ComboBox1);
+    placesLayout->addStretch();
+    Add(format, {RadioButton1, RadioButton2, RadioButton3, RadioButton4, placesRow});
     QGroupBox *preview = Group("Preview", page);
     Label1 = Named(new QLabel, "Label1");
     QFont sampleFont("Arial");
