@@ -370,6 +370,14 @@ class TestPreferences : public QObject {
         QCOMPARE(f.harness.Find<QTabBar>("TabControl1")->count(), 0);
         QVERIFY(!f.harness.Find<QTabBar>("TabControl1")->isVisible());
         QCOMPARE(window.currentCategory(), std::string("Length"));
+
+        auto again = f.Open();
+        In<QCheckBox>(*again, "CheckBox2")->click();
+        Press(*again, QDialogButtonBox::Ok);
+        auto *tabs = f.harness.Find<QTabBar>("TabControl1");
+        QCOMPARE(tabs->count(), 7); // every category, the hidden one shown too (Show Hidden is on)
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), QString("Length"));
+        QVERIFY(tabs->isVisible());
     }
 
     // Sorting on: alphabetical lists, the selection kept, the Sort Units button pressed.
