@@ -37,6 +37,7 @@ class CategoryMemory;
 class CategoryMenu;
 class ConversionBridge;
 class TListBoxTwo;
+struct PreferenceChanges;
 
 /// The conversion window: starts and ends the run, turns every user action into a conversion
 /// and hosts the commands of the other parts of the program.
@@ -76,6 +77,18 @@ class TForm1 : public QMainWindow {
 
     /// Shows Toolbar971 and Toolbar972 and checks their menu items per the two settings.
     void ApplyToolbarSettings();
+
+    // Preferences (TForm1Preferences.cpp)
+    const tfont2 &FieldFont() const { return fieldFont; }
+    const tfont2 &TabFont() const { return tabFont; }
+    const NumberSeparators &Separators() const { return m_separators; }
+    Prompts &prompts() const { return *m_environment.prompts; }
+    /// Brings the window in line with the settings the Preferences dialog stored, doing only
+    /// what `changes` says was touched: fonts (written to the settings file), tabs, toolbars,
+    /// unit order, all results, then a conversion in the new format.
+    void ApplyPreferences(const PreferenceChanges &changes);
+    /// The "&Minimize to Tray" choice of the Preferences dialog.
+    void ApplyTrayPreference(bool minimizeToTray);
     /// The enabled state of Cut, Copy, Paste and Select all for the focused control.
     void UpdateEditCommands();
     const ConversionRecord &record() const { return m_record; }
@@ -148,10 +161,14 @@ class TForm1 : public QMainWindow {
     void CopyAllConversions1Click();
     void CopyRecord1Click();
     void recordKeyFilter(QObject *watched, QEvent *event);
+<<<<<<< HEAD
     // Custom units and categories (TForm1Custom.cpp)
     void connectCustomCommands();
     void Units1Click();
     void Categories1Click();
+=======
+    void Preferences1Click();
+>>>>>>> issue13
     // Tip of the day (TForm1Help.cpp)
     void TipoftheDay1Click();
     // Help menu and pictures (TForm1Help.cpp)

@@ -92,7 +92,7 @@ class TestStartup : public QObject {
                                 << "F4" << false;
         QTest::newRow("preferences") << "Preferences1"
                                      << "&Preferences..."
-                                     << "" << false;
+                                     << "" << true;
         QTest::newRow("find") << "Find1"
                               << "&Find..."
                               << "Ctrl+F" << false;
