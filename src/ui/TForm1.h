@@ -148,6 +148,8 @@ class TForm1 : public QMainWindow {
     void CopyAllConversions1Click();
     void CopyRecord1Click();
     void recordKeyFilter(QObject *watched, QEvent *event);
+    // Handheld export (TForm1HandheldExport.cpp)
+    void SpeedButton125Click();
     // Tip of the day (TForm1Help.cpp)
     void TipoftheDay1Click();
     // Help menu and pictures (TForm1Help.cpp)

@@ -37,7 +37,7 @@ void TForm1::createActions() {
     createViewAndHelpActions();
     WindowActions &a = m_actions;
     Unavailable({a.CreateConversionTable1, a.ManageUnitsandCategories1, a.Preferences1, a.Find1,
-                 a.HandheldExport1, a.Units1, a.Categories1});
+                 a.Units1, a.Categories1});
 }
 
 void TForm1::createActionMenuActions() {
@@ -134,6 +134,7 @@ void TForm1::connectActions() {
     connect(a.InvertConversion1, &QAction::triggered, this, &TForm1::InvertConversion1Click);
     connect(a.ClearInputField1, &QAction::triggered, this, &TForm1::ClearInputField1Click);
     connect(a.ClearConversionMemory1, &QAction::triggered, this, &TForm1::ClearConversionMemory1Click);
+    connect(a.HandheldExport1, &QAction::triggered, this, &TForm1::SpeedButton125Click);
     connect(a.Exit1, &QAction::triggered, this, &QWidget::close);
     connect(a.SortUnits1, &QAction::triggered, this, &TForm1::ToolbarButton971Click);
     connect(a.ShowAllResults1, &QAction::triggered, this, &TForm1::ToolbarButton972Click);
