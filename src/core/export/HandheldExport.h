@@ -51,7 +51,8 @@ class HandheldExport {
 
 /// Writes both files, each through an atomic replace. When the names file cannot be written
 /// the values file is put back as it was, so a failure leaves no mismatched pair behind; the
-/// failure is thrown as HandheldExportError and nothing claims success.
+/// failure is thrown as HandheldExportError and nothing claims success. One file named twice
+/// (see SameFile) is refused before anything is written.
 void ExportHandheldDatabases(UnitDatabase &database, const std::string &valuesPath,
                              const std::string &namesPath, int exportNumber);
 
