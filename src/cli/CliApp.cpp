@@ -3,6 +3,7 @@
 
 #include "cli/CategoryInference.h"
 #include "cli/CliConversion.h"
+#include "cli/CliExport.h"
 #include "cli/CliFind.h"
 #include "cli/CliUsageError.h"
 #include "cli/CliValue.h"
@@ -124,6 +125,8 @@ int CliApp::runAction()
         return listUnits(m_options.listUnitsCategory);
     case CliOptions::Action::Find:
         return CliFind::Print(m_db, m_options.findText, m_options.findAnywhere, m_out);
+    case CliOptions::Action::ExportHandheld:
+        return CliExport::Run(m_db, m_options, m_out);
     default:
         return convert();
     }

@@ -161,14 +161,13 @@ class TForm1 : public QMainWindow {
     void CopyAllConversions1Click();
     void CopyRecord1Click();
     void recordKeyFilter(QObject *watched, QEvent *event);
-<<<<<<< HEAD
     // Custom units and categories (TForm1Custom.cpp)
     void connectCustomCommands();
     void Units1Click();
     void Categories1Click();
-=======
     void Preferences1Click();
->>>>>>> issue13
+    // Handheld export (TForm1HandheldExport.cpp)
+    void SpeedButton125Click();
     // Tip of the day (TForm1Help.cpp)
     void TipoftheDay1Click();
     // Help menu and pictures (TForm1Help.cpp)

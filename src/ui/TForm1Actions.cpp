@@ -40,7 +40,7 @@ void TForm1::createActions() {
     // show the tick, the toolbar buttons keep their glyphs.
     for (QAction *toggle : {a.ShowAllResults1, a.Record1})
         toggle->setIconVisibleInMenu(false);
-    Unavailable({a.CreateConversionTable1, a.ManageUnitsandCategories1, a.Find1, a.HandheldExport1});
+    Unavailable({a.CreateConversionTable1, a.ManageUnitsandCategories1, a.Find1});
 }
 
 void TForm1::createActionMenuActions() {
@@ -137,6 +137,7 @@ void TForm1::connectActions() {
     connect(a.InvertConversion1, &QAction::triggered, this, &TForm1::InvertConversion1Click);
     connect(a.ClearInputField1, &QAction::triggered, this, &TForm1::ClearInputField1Click);
     connect(a.ClearConversionMemory1, &QAction::triggered, this, &TForm1::ClearConversionMemory1Click);
+    connect(a.HandheldExport1, &QAction::triggered, this, &TForm1::SpeedButton125Click);
     connect(a.Exit1, &QAction::triggered, this, &QWidget::close);
     connect(a.Preferences1, &QAction::triggered, this, &TForm1::Preferences1Click);
     connect(a.SortUnits1, &QAction::triggered, this, &TForm1::ToolbarButton971Click);
