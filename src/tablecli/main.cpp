@@ -9,6 +9,17 @@
 #include <string>
 #include <vector>
 
+namespace {
+
+// Qt's notices (such as a missing runtime folder) are no concern of the command's user; only
+// real failures reach standard error.
+void QuietMessages(QtMsgType type, const QMessageLogContext &, const QString &message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "mensurio-cli: " << message.toStdString() << "\n";
+}
+
+} // namespace
+
 int main(int argc, char *argv[]) {
     // The table is drawn off screen: no display is needed or used.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
