@@ -78,7 +78,8 @@ class TestTables : public QObject {
     }
     static void clickRow(QListWidget *list, int row) {
         list->scrollToItem(list->item(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
     }
     // Runs the dialog's Preview with the given rows and columns and hands the preview to `look`.
     void preview(int rowCount, int columnCount, const std::function<void(TPreview &)> &look) {
@@ -312,7 +313,8 @@ class TestTables : public QObject {
         for (const char *unit : {"hour", "day", "t3", "second", "minute"})
             QVERIFY2(text.contains(unit), unit);
         // hour: 3600 seconds, 60 minutes, 1/24 day; day: 86400, 1440, 1; t3 (21 s): 21, 0.35.
-        for (const char *value : {"3600", "60", "0.0416666667", "86400", "1440", "21", "0.35", "0.0002430556"})
+        for (const char *value :
+             {"3600", "60", "0.0416666667", "86400", "1440", "21", "0.35", "0.0002430556"})
             QVERIFY2(text.contains(value), value);
         QVERIFY(m_prompts.log.empty());
     }
