@@ -2,6 +2,7 @@
 #include "ui/TListBoxThree.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace mensurio {
@@ -96,6 +97,20 @@ void TListBoxThree::mouseReleaseEvent(QMouseEvent *event) {
     QListWidgetItem *clicked = item(pressRow);
     setCurrentItem(clicked, QItemSelectionModel::NoUpdate);
     clicked->setSelected(!clicked->isSelected());
+}
+
+} // namespace mensurio
+
+namespace mensurio {
+
+// Ctrl+Up and Ctrl+Down move the focused item, the keyboard's way of dragging it.
+void TListBoxThree::keyPressEvent(QKeyEvent *event) {
+    const int step = event->key() == Qt::Key_Up ? -1 : event->key() == Qt::Key_Down ? 1 : 0;
+    if (step != 0 && event->modifiers() == Qt::ControlModifier && currentRow() >= 0) {
+        MoveItem(currentRow(), currentRow() + step);
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 } // namespace mensurio

@@ -7,7 +7,8 @@ namespace mensurio {
 
 /// The unit lists of the table dialog: a click or Space toggles an item, no more than the
 /// maximum can be selected (the item just clicked or focused stays unselected), and an item
-/// dragged with the mouse moves up or down with its selected state.
+/// dragged with the mouse (or moved by Ctrl+Up and Ctrl+Down) goes up or down with its
+/// selected state.
 class TListBoxThree : public QListWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TListBoxThree)
@@ -30,6 +31,7 @@ class TListBoxThree : public QListWidget {
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
   private:
     void enforceMaximum();

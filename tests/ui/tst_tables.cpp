@@ -7,6 +7,7 @@
 #include "ui/TPagesDlg6.h"
 #include "ui/TPreview.h"
 #include "ui/TPreviewSurface.h"
+#include "ui/support/WindowHarness.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -205,13 +206,36 @@ class TestTables : public QObject {
 
     void dragging_movesAnItemWithItsSelection() {
         open();
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
         chooseCategory("Time");
-        rows()->item(0)->setSelected(true);
-        rows()->MoveItem(0, 3);
-        QCOMPARE(rows()->item(3)->text(), QString("second"));
-        QVERIFY(rows()->item(3)->isSelected());
-        QCOMPARE(rows()->item(0)->text(), QString("minute"));
-        QCOMPARE(m_dialog->CurrentChoices().rowUnits, std::vector<std::string>{"second"});
+        TListBoxThree *list = rows();
+        list->item(0)->setSelected(true);
+        // Drag "second" from the top onto the fourth place.
+        const QPoint from = list->visualItemRect(list->item(0)).center();
+        const QPoint to = list->visualItemRect(list->item(3)).center();
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), list->viewport()->mapToGlobal(QPointF(to)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &move);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, to);
+        QCOMPARE(list->item(3)->text(), QString("second"));
+        QVERIFY(list->item(3)->isSelected());
+        QCOMPARE(list->item(0)->text(), QString("minute"));
+        QVERIFY(!list->item(0)->isSelected());
+        // Rows come in the list's order.
+        list->item(0)->setSelected(true);
+        QCOMPARE(m_dialog->CurrentChoices().rowUnits, (std::vector<std::string>{"minute", "second"}));
+        // The keyboard moves the focused item too: Ctrl+Up and Ctrl+Down.
+        list->setFocus();
+        list->setCurrentRow(3, QItemSelectionModel::NoUpdate);
+        QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(list->item(2)->text(), QString("second"));
+        QVERIFY(list->item(2)->isSelected());
+        QCOMPARE(list->currentRow(), 2);
+        QTest::keyClick(list, Qt::Key_Down, Qt::ControlModifier);
+        QTest::keyClick(list, Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(list->item(4)->text(), QString("second"));
     }
 
     void preview_oneRowIsOnePageWithBothButtonsDisabled() {
@@ -317,6 +341,24 @@ class TestTables : public QObject {
              {"3600", "60", "0.0416666667", "86400", "1440", "21", "0.35", "0.0002430556"})
             QVERIFY2(text.contains(value), value);
         QVERIFY(m_prompts.log.empty());
+    }
+
+    void createConversionTable_opensTheDialogOnTheWindowsDatabase() {
+        test::WindowHarness harness;
+        TForm1 &window = harness.Start();
+        auto *command = window.findChild<QAction *>("CreateConversionTable1");
+        QVERIFY(command->isEnabled());
+        QString category;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<TPagesDlg6 *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            category = dialog->findChild<QComboBox *>("ComboBox1")->currentText();
+            dialog->findChild<QPushButton *>("BitBtn2")->click();
+        });
+        command->trigger();
+        QCOMPARE(category, QString("Length"));
+        harness.Finish();
     }
 
     void printCancelled_writesNothing() {
