@@ -6,6 +6,7 @@
 #include "ui/TableReport.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -100,6 +101,27 @@ void TPreview::SpeedButton3Click() {
         return;
     const BusyCursor busy;
     m_report.PrintCopies(printer);
+}
+
+// The keyboard's way to the page buttons and the zoom: Page Up and Page Down turn the pages,
+// + and - zoom in and out.
+void TPreview::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+        SpeedButton1Click();
+        break;
+    case Qt::Key_PageDown:
+        SpeedButton2Click();
+        break;
+    case Qt::Key_Plus:
+        m_surface->ZoomIn();
+        break;
+    case Qt::Key_Minus:
+        m_surface->ZoomOut();
+        break;
+    default:
+        QDialog::keyPressEvent(event);
+    }
 }
 
 // However the window closes, its place and size are kept for the next preview.

@@ -37,6 +37,9 @@ class TPreview : public QDialog {
 
     void done(int result) override;
 
+  protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
   private:
     void createWidgets();
     void applyGeometry();

@@ -263,6 +263,12 @@ class TestTables : public QObject {
             QVERIFY(prev->isEnabled() && !next->isEnabled());
             QTest::mouseClick(prev, Qt::LeftButton);
             QCOMPARE(preview.CurrentPage(), 2);
+            QTest::keyClick(&preview, Qt::Key_PageUp);
+            QCOMPARE(status->currentMessage(), QString("Page  1/3"));
+            QTest::keyClick(&preview, Qt::Key_PageDown);
+            QTest::keyClick(&preview, Qt::Key_PageDown);
+            QTest::keyClick(&preview, Qt::Key_PageDown);
+            QCOMPARE(status->currentMessage(), QString("Page  3/3"));
         });
     }
 
@@ -281,6 +287,8 @@ class TestTables : public QObject {
                 QCOMPARE(surface->Zoom(), zoom);
             }
             QCOMPARE(surface->cursor().shape(), Qt::BitmapCursor);
+            QTest::keyClick(&preview, Qt::Key_Plus);
+            QCOMPARE(surface->Zoom(), 75);
         });
     }
 
