@@ -204,6 +204,27 @@ class TestTables : public QObject {
         QCOMPARE(columns()->SelectedCount(), 0);
     }
 
+    void rowMenu_selectsDeselectsAndInverts() {
+        open();
+        chooseCategory("Time");
+        auto *menu = find<QMenu>("PopupMenu1");
+        QStringList captions;
+        for (QAction *action : menu->actions())
+            captions << (action->isSeparator() ? QString("-") : action->text());
+        QCOMPARE(captions, (QStringList{"Select All", "Deselect All", "-", "Invert Selection"}));
+        menu->actions().at(0)->trigger();
+        QCOMPARE(rows()->SelectedCount(), 14);
+        menu->actions().at(1)->trigger();
+        QCOMPARE(rows()->SelectedCount(), 0);
+        rows()->item(0)->setSelected(true);
+        menu->actions().at(3)->trigger();
+        QCOMPARE(rows()->SelectedCount(), 13);
+        QVERIFY(!rows()->item(0)->isSelected());
+        columns()->item(0)->setSelected(true);
+        QVERIFY(find<QPushButton>("BitBtn1")->isEnabled());
+        QVERIFY(find<QPushButton>("BitBtn3")->isEnabled());
+    }
+
     void dragging_movesAnItemWithItsSelection() {
         open();
         m_dialog->show();
