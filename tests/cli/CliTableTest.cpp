@@ -45,6 +45,18 @@ TEST_F(CliTableTest, DirectionFormatAndPaperAreHonoured) {
     EXPECT_NE(info.out.find("595 x 842 pts (A4)"), std::string::npos) << info.out;
 }
 
+// Names match exactly, else ignoring letter case: "Mm" is the megametre, "MM" the first of the
+// two that differ only in case (the millimetre).
+TEST_F(CliTableTest, NamesMatchExactlyElseIgnoringCase) {
+    const ProcessResult r =
+        runOnFixture({"--table", pdf(), "-c", "LENGTH", "--rows", "Mm,MM", "--columns", "mm"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string text = pdfText(pdf());
+    EXPECT_NE(text.find("1000000000"), std::string::npos) << text;
+    EXPECT_NE(text.find("Mm "), std::string::npos) << text;
+    EXPECT_EQ(text.find("MM"), std::string::npos) << "rows show the database's names";
+}
+
 TEST_F(CliTableTest, CommaInsideANameIsEscaped) {
     UnitDatabase db;
     db.AddCategory("Mass", false);

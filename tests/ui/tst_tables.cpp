@@ -293,6 +293,36 @@ class TestTables : public QObject {
         });
     }
 
+    void preview_printsEveryPage() {
+        test::ScratchDir dir;
+        const QString path = QString::fromStdString(dir.file("preview.pdf"));
+        int asked = 0;
+        QPageLayout::Orientation offered = QPageLayout::Portrait;
+        auto choice = [&](QPrinter &printer, QWidget *) {
+            ++asked;
+            offered = printer.pageLayout().orientation();
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return true;
+        };
+        open();
+        m_dialog->SetPrinterChoice(choice);
+        chooseCategory("Counts");
+        for (int row = 0; row < 80; ++row)
+            rows()->item(row)->setSelected(true);
+        columns()->item(1)->setSelected(true);
+        m_dialog->SetPreviewHook([&](TPreview &preview) {
+            QTest::mouseClick(preview.findChild<QPushButton *>("SpeedButton3"), Qt::LeftButton);
+        });
+        QTest::mouseClick(find<QPushButton>("BitBtn1"), Qt::LeftButton);
+        QCOMPARE(asked, 1);
+        QCOMPARE(offered, QPageLayout::Landscape);
+        const QString text = PdfText(path);
+        QVERIFY(text.contains(QRegularExpression("Page\\s+3")));
+        QVERIFY(text.contains("u80"));
+        QVERIFY(text.contains("40")); // u80 in u2
+    }
+
     void preview_zoomsByClicksWithinItsLimits() {
         preview(1, 1, [](TPreview &preview) {
             auto *surface = preview.findChild<TPreviewSurface *>("PageSurface");

@@ -28,11 +28,14 @@ std::string Trim(const std::string &text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-std::vector<std::string> CategoryUnits(UnitDatabase &database, const std::string &category) {
+std::vector<std::string> CategoryUnits(const UnitDatabase &database, const std::string &category) {
     std::vector<std::string> names;
-    database.SelectCategory(category);
-    for (database.FirstUnit(); database.HasUnit(); database.NextUnit())
-        names.push_back(database.UnitName());
+    for (const CategoryRecord &record : database.Categories())
+        if (record.Name == category) {
+            for (const UnitRecord &unit : record.Units)
+                names.push_back(unit.Name);
+            break;
+        }
     return names;
 }
 
@@ -44,10 +47,16 @@ std::vector<std::string> ResolveUnits(const std::string &list, const std::vector
     std::vector<std::string> names;
     for (const std::string &name : TableRequest::SplitUnitList(list)) {
         const std::string cut = UnitDatabase::CutName(Cp1252::FromUtf8(name));
-        if (std::find(units.begin(), units.end(), cut) == units.end())
+        // Exactly as written, else ignoring letter case, as every other command matches names.
+        auto unit = std::find(units.begin(), units.end(), cut);
+        if (unit == units.end())
+            unit = std::find_if(units.begin(), units.end(), [&cut](const std::string &candidate) {
+                return UnitDatabase::SameNameIgnoringCase(candidate, cut);
+            });
+        if (unit == units.end())
             throw TableRequestError("no unit named '" + name + "' in category '" + Cp1252::ToUtf8(category) +
                                     "'");
-        names.push_back(cut);
+        names.push_back(*unit);
     }
     if (names.empty())
         throw TableRequestError(std::string("no ") + what + " units given");
@@ -131,10 +140,19 @@ std::vector<std::string> TableRequest::SplitUnitList(std::string_view list) {
 }
 
 TableChoices TableRequest::Resolve(UnitDatabase &database) const {
-    if (!database.SelectCategory(Cp1252::FromUtf8(category)))
-        throw TableRequestError("no category named '" + category + "'");
+    // Exactly as written, else the first category whose name differs only in letter case.
+    const std::string wanted = UnitDatabase::CutName(Cp1252::FromUtf8(category));
     TableChoices choices;
-    choices.category = database.CategoryName();
+    for (const CategoryRecord &record : database.Categories()) {
+        if (record.Name == wanted) {
+            choices.category = record.Name;
+            break;
+        }
+        if (choices.category.empty() && UnitDatabase::SameNameIgnoringCase(record.Name, wanted))
+            choices.category = record.Name;
+    }
+    if (choices.category.empty())
+        throw TableRequestError("no category named '" + category + "'");
     if (CategoryKindOf(choices.category) != CategoryKind::Ordinary)
         throw TableRequestError("the category '" + Cp1252::ToUtf8(choices.category) +
                                 "' does not convert by a plain factor and has no conversion table");

@@ -99,7 +99,7 @@ TEST(TableRequest, ResolveKeepsTheGivenOrder) {
     UnitDatabase db = test::TableDatabase();
     TableRequest request;
     request.category = "length";
-    request.rows = "inch,meter";
+    request.rows = "inch,METER";
     request.columns = "all";
     request.conversionStyle = 1;
     const TableChoices choices = request.Resolve(db);
