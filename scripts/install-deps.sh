@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth
   desktop-file-utils
+  poppler-utils
 )
 
 missing=()

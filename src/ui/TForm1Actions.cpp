@@ -3,6 +3,7 @@
 #include "ui/TForm1.h"
 
 #include "ui/TListBoxTwo.h"
+#include "ui/TPagesDlg6.h"
 
 #include <QAction>
 #include <QMenu>
@@ -40,7 +41,7 @@ void TForm1::createActions() {
     // show the tick, the toolbar buttons keep their glyphs.
     for (QAction *toggle : {a.ShowAllResults1, a.Record1})
         toggle->setIconVisibleInMenu(false);
-    Unavailable({a.CreateConversionTable1, a.ManageUnitsandCategories1, a.Find1});
+    Unavailable({a.ManageUnitsandCategories1, a.Find1});
 }
 
 void TForm1::createActionMenuActions() {
@@ -143,6 +144,10 @@ void TForm1::connectActions() {
     connect(a.SortUnits1, &QAction::triggered, this, &TForm1::ToolbarButton971Click);
     connect(a.ShowAllResults1, &QAction::triggered, this, &TForm1::ToolbarButton972Click);
     connect(a.ShowHidden1, &QAction::triggered, this, &TForm1::ShowHidden1Click);
+    connect(a.CreateConversionTable1, &QAction::triggered, this, [this] {
+        TPagesDlg6 dialog(m_database, m_settings, *m_environment.prompts, m_separators, this);
+        dialog.exec();
+    });
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
     connect(Panel2, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { PopupMenu1->popup(Panel2->mapToGlobal(at)); });

@@ -86,7 +86,7 @@ class TestStartup : public QObject {
                                       << "" << true;
         QTest::newRow("table") << "CreateConversionTable1"
                                << "Create Conversion &Table"
-                               << "Ctrl+T" << false;
+                               << "Ctrl+T" << true;
         QTest::newRow("manage") << "ManageUnitsandCategories1"
                                 << "Mana&ge Units and Categories..."
                                 << "F4" << false;
