@@ -36,8 +36,7 @@ void TForm1::createActions() {
     createEditAndRecordActions();
     createViewAndHelpActions();
     WindowActions &a = m_actions;
-    Unavailable({a.CreateConversionTable1, a.ManageUnitsandCategories1, a.Preferences1, a.Find1,
-                 a.HandheldExport1, a.Units1, a.Categories1});
+    Unavailable({a.CreateConversionTable1, a.Preferences1, a.HandheldExport1, a.Units1, a.Categories1});
 }
 
 void TForm1::createActionMenuActions() {
@@ -139,6 +138,7 @@ void TForm1::connectActions() {
     connect(a.ShowAllResults1, &QAction::triggered, this, &TForm1::ToolbarButton972Click);
     connect(a.ShowHidden1, &QAction::triggered, this, &TForm1::ShowHidden1Click);
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
+    connectCustomiseCommands();
     connect(Panel2, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { PopupMenu1->popup(Panel2->mapToGlobal(at)); });
 }
