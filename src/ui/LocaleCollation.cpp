@@ -18,17 +18,18 @@ bool LocaleCollation::Less(const std::string &a, const std::string &b) const {
     return m_collator.compare(QtCp1252::ToQString(a), QtCp1252::ToQString(b)) < 0;
 }
 
+// Qt's sort keys ignore the case setting in the C locale, so the cached form is the Unicode
+// text, converted once per name, and each comparison goes through the collator.
 NameOrder LocaleCollation::Order(const std::vector<std::string> &known) const {
-    auto keys = std::make_shared<std::unordered_map<std::string, QCollatorSortKey>>();
-    keys->reserve(known.size());
+    auto texts = std::make_shared<std::unordered_map<std::string, QString>>();
+    texts->reserve(known.size());
     for (const std::string &name : known)
-        if (keys->find(name) == keys->end())
-            keys->emplace(name, m_collator.sortKey(QtCp1252::ToQString(name)));
-    return [this, keys](const std::string &a, const std::string &b) {
-        const auto x = keys->find(a);
-        const auto y = keys->find(b);
-        if (x != keys->end() && y != keys->end())
-            return x->second.compare(y->second) < 0;
+        texts->try_emplace(name, QtCp1252::ToQString(name));
+    return [this, texts](const std::string &a, const std::string &b) {
+        const auto x = texts->find(a);
+        const auto y = texts->find(b);
+        if (x != texts->end() && y != texts->end())
+            return m_collator.compare(x->second, y->second) < 0;
         return Less(a, b);
     };
 }

@@ -17,8 +17,8 @@ class LocaleCollation {
     LocaleCollation();
 
     bool Less(const std::string &a, const std::string &b) const;
-    /// The same order as a NameOrder. Names of `known` get their collation keys computed once,
-    /// which makes sorting many of them cheap; other names are compared directly.
+    /// The same order as a NameOrder, valid while this object lives. Names of `known` are
+    /// converted for the collator once, which makes sorting many of them cheaper.
     NameOrder Order(const std::vector<std::string> &known = {}) const;
 
   private:
