@@ -132,15 +132,18 @@ void TCheckList::dragMoveEvent(QDragMoveEvent *event) {
         event->ignore();
 }
 
+bool TCheckList::DropAt(const QMimeData *data, const QPoint &position) {
+    const int from = draggedRow(data);
+    return from >= 0 && MoveRow(from, dropRow(position));
+}
+
 // The move is done here, not by the item model: the row keeps its item and so its check mark,
 // and nothing is copied from or removed by the drag's source.
 void TCheckList::dropEvent(QDropEvent *event) {
-    const int from = draggedRow(event->mimeData());
-    if (from < 0) {
+    if (!DropAt(event->mimeData(), event->position().toPoint())) {
         event->ignore();
         return;
     }
-    MoveRow(from, dropRow(event->position().toPoint()));
     event->setDropAction(Qt::CopyAction); // nothing for the drag's source to remove
     event->accept();
     stopAutoScroll();

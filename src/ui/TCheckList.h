@@ -31,8 +31,11 @@ class TCheckList : public QListWidget {
     /// Moves row `from` to row `to`; the rows between shift by one. False when not allowed.
     bool MoveRow(int from, int to);
 
-    /// What a drag of `row` carries; a drop of it on this list moves the row.
+    /// What a drag of `row` carries (the caller owns it); a drop of it on this list moves the row.
     QMimeData *DragData(int row) const;
+    /// A drop of `data` at `position` of the viewport: moves the dragged row there. False when
+    /// moving is not allowed or the data is not a row of this list.
+    bool DropAt(const QMimeData *data, const QPoint &position);
 
   signals:
     /// The user changed the order or a check mark.

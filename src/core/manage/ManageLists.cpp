@@ -27,14 +27,14 @@ const CheckItem *FindItem(const CheckItems &items, const std::string &name) {
 
 } // namespace
 
-CheckItems ManageLists::CategoryItems(UnitDatabase &database) {
+CheckItems ManageLists::CategoryItems(const UnitDatabase &database) {
     CheckItems items;
     for (const CategoryRecord &category : database.Categories())
         items.push_back({category.Name, !category.Hidden});
     return items;
 }
 
-CheckItems ManageLists::UnitItems(UnitDatabase &database, std::string_view category) {
+CheckItems ManageLists::UnitItems(const UnitDatabase &database, std::string_view category) {
     CheckItems items;
     if (const CategoryRecord *found = FindCategory(database, category))
         for (const UnitRecord &unit : found->Units)
@@ -42,7 +42,7 @@ CheckItems ManageLists::UnitItems(UnitDatabase &database, std::string_view categ
     return items;
 }
 
-UnitCounts ManageLists::CountUnits(UnitDatabase &database, std::string_view category) {
+UnitCounts ManageLists::CountUnits(const UnitDatabase &database, std::string_view category) {
     UnitCounts counts;
     if (const CategoryRecord *found = FindCategory(database, category)) {
         counts.units = static_cast<int>(found->Units.size());

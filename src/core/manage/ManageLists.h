@@ -26,11 +26,11 @@ using NameOrder = std::function<bool(const std::string &, const std::string &)>;
 class ManageLists {
   public:
     /// Every category in database order, hidden ones included, ticked unless hidden.
-    static CheckItems CategoryItems(UnitDatabase &database);
+    static CheckItems CategoryItems(const UnitDatabase &database);
     /// The units of the category named exactly `category` in list order, ticked unless hidden;
     /// empty when there is no such category.
-    static CheckItems UnitItems(UnitDatabase &database, std::string_view category);
-    static UnitCounts CountUnits(UnitDatabase &database, std::string_view category);
+    static CheckItems UnitItems(const UnitDatabase &database, std::string_view category);
+    static UnitCounts CountUnits(const UnitDatabase &database, std::string_view category);
     /// "Units/Visible    12/10"
     static std::string UnitsVisibleText(UnitCounts counts);
     /// Puts the cursor on the first category named exactly `name`, else on the first that
