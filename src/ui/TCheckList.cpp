@@ -29,7 +29,6 @@ TCheckList::TCheckList(QWidget *parent) : QListWidget(parent) {
     setUniformItemSizes(true);
     setDropIndicatorShown(true);
     SetMovable(true);
-    connect(this, &QListWidget::itemChanged, this, &TCheckList::edited);
 }
 
 CheckItems TCheckList::Items() const {
@@ -81,7 +80,6 @@ bool TCheckList::MoveRow(int from, int to) {
     QListWidgetItem *moved = takeItem(from);
     insertItem(to, moved);
     setCurrentItem(moved);
-    emit edited();
     return true;
 }
 

@@ -38,8 +38,6 @@ class TCheckList : public QListWidget {
     bool DropAt(const QMimeData *data, const QPoint &position);
 
   signals:
-    /// The user changed the order or a check mark.
-    void edited();
     /// Enter or Return on the list.
     void enterPressed();
 
