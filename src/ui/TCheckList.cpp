@@ -116,10 +116,12 @@ int TCheckList::dropRow(const QPoint &position) const {
 }
 
 void TCheckList::dragEnterEvent(QDragEnterEvent *event) {
-    if (draggedRow(event->mimeData()) >= 0)
-        event->acceptProposedAction();
-    else
+    if (draggedRow(event->mimeData()) < 0) {
         event->ignore();
+        return;
+    }
+    QListWidget::dragEnterEvent(event); // the view's dragging state and drop indicator
+    event->acceptProposedAction();
 }
 
 void TCheckList::dragMoveEvent(QDragMoveEvent *event) {
