@@ -10,25 +10,28 @@ constexpr char kBracketOpen[] = "    [";
 constexpr char kBracketClose[] = "]";
 } // namespace
 
-std::vector<FindEntry> BuildFindEntries(const UnitDatabase &database) {
+std::vector<FindEntry> BuildFindEntries(const UnitDatabase& database)
+{
     std::vector<FindEntry> entries;
-    for (const CategoryRecord &category : database.Categories()) {
+    for (const CategoryRecord& category : database.Categories()) {
         entries.push_back({category.Name + kBracketOpen + kFindCategoryWord + kBracketClose, category.Name,
                            kFindCategoryWord, true});
-        for (const UnitRecord &unit : category.Units)
+        for (const UnitRecord& unit : category.Units)
             entries.push_back(
                 {unit.Name + kBracketOpen + category.Name + kBracketClose, unit.Name, category.Name, false});
     }
     return entries;
 }
 
-void SortFindEntries(std::vector<FindEntry> &entries,
-                     const std::function<bool(const std::string &, const std::string &)> &less) {
+void SortFindEntries(std::vector<FindEntry>& entries,
+                     const std::function<bool(const std::string&, const std::string&)>& less)
+{
     std::stable_sort(entries.begin(), entries.end(),
-                     [&less](const FindEntry &a, const FindEntry &b) { return less(a.display, b.display); });
+                     [&less](const FindEntry& a, const FindEntry& b) { return less(a.display, b.display); });
 }
 
-bool FindEntryMatches(std::string_view display, std::string_view search, bool anywhere) {
+bool FindEntryMatches(std::string_view display, std::string_view search, bool anywhere)
+{
     if (search.size() > display.size()) // a pasted page of text matches nothing, and quickly
         return false;
     const std::string text = UnitDatabase::FoldCase(display);
