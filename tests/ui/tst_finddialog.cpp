@@ -197,6 +197,19 @@ class TestFindDialog : public QObject {
         QCOMPARE(f.dialog->Chosen()->category, std::string("Length"));
     }
 
+    void doubleClick_goes() {
+        FindFixture f;
+        f.dialog->show();
+        f.search("rod");
+        QListWidgetItem *row = f.list->item(0);
+        const QPoint at = f.list->visualItemRect(row).center();
+        QTest::mouseClick(f.list->viewport(), Qt::LeftButton, Qt::NoModifier, at); // the first click
+        QTest::mouseDClick(f.list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QCOMPARE(f.dialog->result(), int(QDialog::Accepted));
+        QVERIFY(f.dialog->Chosen().has_value());
+        QCOMPARE(f.dialog->Chosen()->category, std::string("Old Length"));
+    }
+
     void escape_cancelsWithoutChoice() {
         FindFixture f;
         f.dialog->show();
