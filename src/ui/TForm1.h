@@ -35,6 +35,7 @@ namespace mensurio {
 
 class CategoryMemory;
 class CategoryMenu;
+struct FindEntry;
 class ConversionBridge;
 class TListBoxTwo;
 struct PreferenceChanges;
@@ -97,6 +98,13 @@ class TForm1 : public QMainWindow {
     /// recorder here instead of the modal dialog.
     using TipOfTheDayHook = std::function<void(ProgramSettings &, QWidget *)>;
     void SetTipOfTheDayHook(TipOfTheDayHook hook) { m_showTipOfTheDay = std::move(hook); }
+
+    /// The custom units and custom categories dialogs, run modally when the manage dialog's
+    /// "Units" and "Categories" buttons are pressed; unset, those buttons are disabled.
+    void SetCustomDialogs(std::function<void()> customUnits, std::function<void()> customCategories);
+    /// Find's Go: switches to the found category, or to the found unit's category and selects
+    /// the unit, turning Show Hidden on first when the entry is hidden.
+    void GoToFound(const FindEntry &entry);
 
     ProgramSettings &settings() { return m_settings; }
     UnitDatabase &database() { return m_database; }
@@ -214,6 +222,11 @@ class TForm1 : public QMainWindow {
     void SaveCategoryMemory();
     void RestoreCategoryMemory();
     void ClearConversionMemory1Click();
+    // Find and Manage Units and Categories (TForm1Customise.cpp)
+    void connectCustomiseCommands();
+    void Find1Click();
+    void SpeedButton12Click();
+    void SetShowHidden(bool on);
     // Shut-down (TForm1Shutdown.cpp)
     void FormClose();
     void FormDestroy();
@@ -242,6 +255,8 @@ class TForm1 : public QMainWindow {
     bool m_painted = false; // the first paint has shown the tip of the day
     ConversionRecord m_record;
     TipOfTheDayHook m_showTipOfTheDay;
+    std::function<void()> m_customUnitsDialog;
+    std::function<void()> m_customCategoriesDialog;
 
     // Controls, named as in the design.
     QWidget *Panel1 = nullptr;

@@ -24,12 +24,6 @@ QAction *MakeAction(QObject *parent, const char *name, const QString &caption, c
     return action;
 }
 
-// Commands whose dialogs come with later parts of the program: shown, but not yet available.
-void Unavailable(std::initializer_list<QAction *> actions) {
-    for (QAction *action : actions)
-        action->setEnabled(false);
-}
-
 } // namespace
 
 void TForm1::createActions() {
@@ -41,7 +35,6 @@ void TForm1::createActions() {
     // show the tick, the toolbar buttons keep their glyphs.
     for (QAction *toggle : {a.ShowAllResults1, a.Record1})
         toggle->setIconVisibleInMenu(false);
-    Unavailable({a.ManageUnitsandCategories1, a.Find1});
 }
 
 void TForm1::createActionMenuActions() {
@@ -149,6 +142,7 @@ void TForm1::connectActions() {
         dialog.exec();
     });
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
+    connectCustomiseCommands();
     connect(Panel2, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { PopupMenu1->popup(Panel2->mapToGlobal(at)); });
 }

@@ -89,13 +89,13 @@ class TestStartup : public QObject {
                                << "Ctrl+T" << true;
         QTest::newRow("manage") << "ManageUnitsandCategories1"
                                 << "Mana&ge Units and Categories..."
-                                << "F4" << false;
+                                << "F4" << true;
         QTest::newRow("preferences") << "Preferences1"
                                      << "&Preferences..."
                                      << "" << true;
         QTest::newRow("find") << "Find1"
                               << "&Find..."
-                              << "Ctrl+F" << false;
+                              << "Ctrl+F" << true;
         QTest::newRow("exit") << "Exit1"
                               << "E&xit"
                               << "" << true;

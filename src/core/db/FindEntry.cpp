@@ -32,6 +32,8 @@ void SortFindEntries(std::vector<FindEntry>& entries,
 
 bool FindEntryMatches(std::string_view display, std::string_view search, bool anywhere)
 {
+    if (search.size() > display.size()) // a pasted page of text matches nothing, and quickly
+        return false;
     const std::string text = UnitDatabase::FoldCase(display);
     const std::string wanted = UnitDatabase::FoldCase(search);
     if (anywhere)
