@@ -88,6 +88,34 @@ class TestCustomWindow : public QObject {
         QCOMPARE(Output(h), QString("660"));
     }
 
+    // The manage dialog's Units button opens the real custom units dialog; the new unit joins the
+    // pending list and reaches the window when the manage dialog closes.
+    void manageDialog_opensCustomUnits_andListsTheNewUnit() {
+        WindowHarness h;
+        h.SetSetting("AktualCate", "Length");
+        h.Start();
+        const bool ran = ModalSteps()
+                             .Then("TManageDlg", Click("BitBtn6"))
+                             .Then("TPagesDlg",
+                                   [](QDialog &units) {
+                                       QCOMPARE(Child<QComboBox>(units, "ComboBox1")->currentText(),
+                                                QString("Length"));
+                                       ClickButton(units, "BitBtn1");
+                                   })
+                             .Then("TPagesDlg1", AddUnitStep("furlong", "201.168", "meter"))
+                             .Then("TPagesDlg", Click("BitBtn2"))
+                             .Then("TManageDlg",
+                                   [](QDialog &manage) {
+                                       auto *list = Child<QListWidget>(manage, "CheckList2");
+                                       QVERIFY(list != nullptr);
+                                       QVERIFY(RowOf(list, "furlong") >= 0);
+                                       ClickButton(manage, "BitBtn7");
+                                   })
+                             .Run([&] { h.Find<QAction>("ManageUnitsandCategories1")->trigger(); });
+        QVERIFY(ran);
+        QVERIFY(RowOf(InputList(h), "furlong") >= 0);
+    }
+
     void roundTrip_categoryAndTwoUnits_reachTheNextRunAndTheCommandLine() {
         WindowHarness h;
         h.Start();
