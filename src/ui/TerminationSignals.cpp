@@ -25,7 +25,8 @@ void TerminationSignals::handleSignal(int signal) {
 
 TerminationSignals::TerminationSignals(std::function<void()> onSignal, QObject *parent)
     : QObject(parent), m_onSignal(std::move(onSignal)) {
-    if (g_pipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_pipe.data()) != 0)
+    if (g_pipe[0] >= 0 ||
+        ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_pipe.data()) != 0)
         return;
     m_notifier = new QSocketNotifier(g_pipe[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readSignal);
