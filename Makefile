@@ -3,7 +3,9 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-sanitize bench format clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps configure build run test test-sanitize bench format clean install deb
 
 all: build
 
@@ -30,6 +32,14 @@ test-sanitize: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
+
+# Installs under PREFIX (default /usr/local); DESTDIR is honoured for staging.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package in build/: mensurio_<version>_<arch>.deb.
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done

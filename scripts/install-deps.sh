@@ -11,6 +11,7 @@ packages=(
   xvfb xauth
   desktop-file-utils
   poppler-utils
+  appstream mandoc dpkg-dev file
 )
 
 missing=()

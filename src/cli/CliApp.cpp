@@ -24,10 +24,10 @@ bool CliApp::loadDatabase(const std::string& explicitPath)
 {
     std::string path = explicitPath;
     if (path.empty()) {
-        const std::string dir = Paths::ExecutableDirectory();
-        path = FileOps::Join(dir, DatabaseLifecycle::UnitsFile);
+        const FileLocations locations = Paths::Locate(Paths::ExecutablePath());
+        path = FileOps::Join(locations.userDirectory, DatabaseLifecycle::UnitsFile);
         if (!FileOps::Exists(path))
-            path = FileOps::Join(dir, DatabaseLifecycle::DefaultFile);
+            path = FileOps::Join(locations.defaultDirectory, DatabaseLifecycle::DefaultFile);
     }
     try {
         DatabaseFile::LoadFromPath(m_db, path);

@@ -21,7 +21,7 @@ bool DatabaseLifecycle::tryLoad(UnitDatabase& db, const std::string& path)
 }
 
 bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string& dir, Prompts& prompts,
-                                            bool showHidden)
+                                            bool showHidden, const std::string& defaultDir)
 {
     db = UnitDatabase();
     if (!tryLoad(db, FileOps::Join(dir, UnitsFile))) {
@@ -29,7 +29,7 @@ bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string&
         prompts.Error(CorruptedText);
         db.Clear();
         db = UnitDatabase(); // nothing of the failed read survives, flags included
-        if (!tryLoad(db, FileOps::Join(dir, DefaultFile))) {
+        if (!tryLoad(db, FileOps::Join(defaultDir.empty() ? dir : defaultDir, DefaultFile))) {
             prompts.Beep();
             prompts.Error(NoDefaultText);
             db.Clear();

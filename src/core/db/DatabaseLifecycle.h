@@ -22,9 +22,11 @@ public:
         "Can not save the units database. Probably disk is full or you do not have right to write.";
     static constexpr const char* Title = "Mensurio";
 
-    /// Fills `db` from `dir`. Returns false when neither file could be read: the caller then
-    /// ends the process with exit code 0 and writes nothing.
-    static bool LoadDatabaseAtStart(UnitDatabase& db, const std::string& dir, Prompts& prompts, bool showHidden);
+    /// Fills `db` from units.dat in `dir`, falling back to default.dat in `defaultDir` (empty:
+    /// `dir` too). Returns false when neither file could be read: the caller then ends the
+    /// process with exit code 0 and writes nothing.
+    static bool LoadDatabaseAtStart(UnitDatabase& db, const std::string& dir, Prompts& prompts, bool showHidden,
+                                    const std::string& defaultDir = {});
 
     /// Backs up a legacy file once, writes the database (atomically, with the Retry/Cancel
     /// prompt on failure) and clears it. Returns true when the file was written.

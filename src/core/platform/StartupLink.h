@@ -17,7 +17,7 @@ class StartupLink {
     static constexpr char kFileName[] = "Mensurio.desktop";
     static constexpr char kDescription[] = "Mensurio StartUp Link";
     static constexpr char kArgument[] = "tray";
-    static constexpr char kIcon[] = "mensurio";
+    static constexpr char kIcon[] = "org.mensurio.Mensurio"; // the installed icon theme name
     static constexpr char kCannotDelete[] = "Could not delete StartUp link.";
     static constexpr char kCannotCreate[] = "Could not create link.";
 
