@@ -37,7 +37,8 @@ struct ShadowText {
 ShadowText MarkUnitNames(std::string_view text, std::span<const KnownUnit> knownUnits);
 
 // Prepares marked text for tree building, deciding on the shadow so that unit names keep their
-// characters: deletes spaces, turns commas into points, writes "-(" and "+(" as "-1(" and "+1(",
+// characters: deletes spaces, turns commas into points, encloses a signed group in a sign position
+// in parentheses of its own ("8/-(2)" gives "8/(-(2))"), writes "-(" and "+(" as "-1(" and "+1(",
 // and inserts '*' between a digit or ')' and a following '(', and between ')' and a following
 // digit or '(' (implicit multiplication: "5 foot 3 inch" gives "5*(foot)*3*(inch)").
 void NormalizeUnitText(ShadowText &marked);
