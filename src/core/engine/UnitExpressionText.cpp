@@ -195,7 +195,8 @@ ShadowText MarkUnitNames(std::string_view text, std::span<const KnownUnit> known
     ShadowText marked;
     marked.text = std::string(text);
     marked.shadow.assign(text.size(), 0);
-    std::transform(text.begin(), text.end(), marked.shadow.begin(), shadowValue);
+    std::transform(text.begin(), text.end(), marked.shadow.begin(),
+                   [](char c) { return c == '\0' ? kUnmappableMarker : shadowValue(c); });
     for (std::size_t index = 0; index < knownUnits.size(); ++index) {
         if (markOneName(marked, knownUnits[index].name)) {
             marked.usedUnits.push_back(index);

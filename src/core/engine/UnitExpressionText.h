@@ -19,6 +19,9 @@ struct KnownUnit {
 // Shadow value that stands for a character of a found unit name. It lies outside the byte range,
 // so no typed character can equal it.
 inline constexpr int kUnitNameMarker = 256;
+// Shadow value of a typed character that Windows-1252 cannot hold (Cp1252::Unmappable in the
+// text); it matches no character of any unit name.
+inline constexpr int kUnmappableMarker = 258;
 
 // The text of a unit-aware expression together with its shadow: the same characters (as values
 // 0..255) except that every character of a found unit name is kUnitNameMarker in the shadow.
