@@ -133,6 +133,11 @@ const ExactFactor ExactFactors[] = {
     {"Length", "foot", "0.3048"},
     {"Length", "mile", "1609.344"},
     {"Length", "nautical mile", "1852"},
+    {"Length", "klafter (Austria)", "1.89648384"},
+    {"Length", "fuss (Austria)", "0.31608064"},
+    {"Area", "joch (Austria)", "5754.64152860983296"},
+    {"Area", "darcy", "9.86923266716012830002467308166790032075006168E-13"},
+    {"Area", "millidarcy", "9.86923266716012830002467308166790032075006168E-16"},
 };
 
 // Half a unit in the last place of an 80-bit value: the gap to its neighbour towards
