@@ -31,7 +31,8 @@ bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string&
     if (!tryLoad(db, unitsPath)) {
         std::string message = CorruptedText;
         const std::string target = FileOps::ResolveLink(unitsPath);
-        if (FileOps::Exists(target)) {
+        const bool unreadableExists = FileOps::Exists(target);
+        if (unreadableExists) {
             const std::string kept = KeptPathFor(target);
             message += std::string("\n") + KeptText + kept.substr(kept.find_last_of('/') + 1) + ".";
         }
@@ -45,6 +46,7 @@ bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string&
             db.Clear();
             return false;
         }
+        db.LoadedFallback = unreadableExists;
     }
     db.SkipHidden = !showHidden;
     return true;
@@ -69,15 +71,15 @@ std::string DatabaseLifecycle::KeptPathFor(const std::string& path)
     return kept;
 }
 
-// A file that does not load as a database (damaged, cut short, unreadable) is never overwritten:
-// it is renamed beside itself first. Returns false when it could not be kept.
-bool DatabaseLifecycle::keepIfUnreadable(const std::string& path)
+// A file that did not load at start, or does not load now (damaged, cut short, unreadable), is
+// never overwritten: it is renamed beside itself first. Returns false when it could not be kept.
+bool DatabaseLifecycle::keepIfUnreadable(const std::string& path, bool failedAtStart)
 {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return true; // nothing to keep; anything but a file makes the write itself fail
     UnitDatabase probe;
-    if (tryLoad(probe, path))
+    if (!failedAtStart && tryLoad(probe, path))
         return true;
     return FileOps::RenameIfAbsent(path, KeptPathFor(path));
 }
@@ -92,7 +94,7 @@ bool DatabaseLifecycle::trySave(const UnitDatabase& db, const std::string& linkO
         // A file the user may not write (another user's) is refused, not replaced by the rename.
         if (FileOps::Exists(path) && ::access(path.c_str(), W_OK) != 0)
             return false;
-        if (!keepIfUnreadable(path))
+        if (!keepIfUnreadable(path, db.LoadedFallback))
             return false;
         FileOps::AtomicReplace(path, DatabaseFile::ToBytes(db, db.NamesSimplified ? "MNSS" : "MNSA"));
         return true;

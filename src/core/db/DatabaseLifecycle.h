@@ -41,7 +41,7 @@ public:
 private:
     static bool tryLoad(UnitDatabase& db, const std::string& path);
     static bool trySave(const UnitDatabase& db, const std::string& path);
-    static bool keepIfUnreadable(const std::string& path);
+    static bool keepIfUnreadable(const std::string& path, bool failedAtStart);
 };
 
 } // namespace mensurio

@@ -110,6 +110,9 @@ public:
     bool LoadedLegacy = false;
     bool LoadedFresh = false;
     bool NamesSimplified = false;
+    // Set by the start sequence when "units.dat" existed but could not be read and the default
+    // database was loaded instead: the exit save keeps that file before it writes a new one.
+    bool LoadedFallback = false;
 
 private:
     CategoryRecord* currentCategory();

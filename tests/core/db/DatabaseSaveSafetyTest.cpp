@@ -112,6 +112,24 @@ TEST(DatabaseSaveSafety, StartAndExit_unreadableUnitsDat_isKeptBesideItNeverOver
     }
 }
 
+// A file that failed to load at start is kept even when it reads again by the exit (a passing
+// disk error): the default database must not replace what the user saved.
+TEST(DatabaseSaveSafety, Exit_fileThatFailedOnlyAtStart_isKeptToo)
+{
+    ScratchDir dir;
+    dir.write("units.dat", "MNSA");
+    dir.write("default.dat", databaseWith("Default"));
+    UnitDatabase db;
+    FakePrompts prompts;
+    ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
+    EXPECT_TRUE(db.LoadedFallback);
+    const std::string mine = databaseWith("Mine");
+    dir.write("units.dat", mine); // readable again
+    ASSERT_TRUE(DatabaseLifecycle::SaveDatabaseAtExit(db, dir.path(), prompts));
+    EXPECT_EQ(dir.read("units.dat.bad"), mine);
+    EXPECT_TRUE(loaded(dir.file("units.dat")).CategoryExists("Default"));
+}
+
 TEST(DatabaseSaveSafety, Start_missingUnitsDat_saysNothingAboutKeeping) {
     ScratchDir dir;
     dir.write("default.dat", databaseWith("Default"));
@@ -119,6 +137,7 @@ TEST(DatabaseSaveSafety, Start_missingUnitsDat_saysNothingAboutKeeping) {
     FakePrompts prompts;
     ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
     EXPECT_EQ(prompts.log, (std::vector<std::string>{"beep", corrupted}));
+    EXPECT_FALSE(db.LoadedFallback);
     ASSERT_TRUE(DatabaseLifecycle::SaveDatabaseAtExit(db, dir.path(), prompts));
     EXPECT_FALSE(dir.exists("units.dat.bad"));
 }
