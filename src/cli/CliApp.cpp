@@ -25,16 +25,30 @@ bool CliApp::loadDatabase(const std::string& explicitPath)
     std::string path = explicitPath;
     if (path.empty()) {
         const FileLocations locations = Paths::Locate(Paths::ExecutablePath());
-        path = FileOps::Join(locations.userDirectory, DatabaseLifecycle::UnitsFile);
-        if (!FileOps::Exists(path))
-            path = FileOps::Join(locations.defaultDirectory, DatabaseLifecycle::DefaultFile);
+        const std::string units = FileOps::Join(locations.userDirectory, DatabaseLifecycle::UnitsFile);
+        if (FileOps::Exists(units)) {
+            if (tryLoad(units))
+                return true;
+            // As the window does, a damaged units.dat falls back to the default database.
+            m_err << "mensurio-cli: warning: " << units << " is corrupted; the default database is used\n";
+        }
+        path = FileOps::Join(locations.defaultDirectory, DatabaseLifecycle::DefaultFile);
     }
+    if (tryLoad(path))
+        return true;
+    m_err << "mensurio-cli: cannot read the units database " << path << "\n";
+    return false;
+}
+
+// Loads a file into an empty database; on failure the database is left empty again.
+bool CliApp::tryLoad(const std::string& path)
+{
     try {
         DatabaseFile::LoadFromPath(m_db, path);
         m_db.SkipHidden = false;
         return true;
     } catch (const std::exception&) {
-        m_err << "mensurio-cli: cannot read the units database " << path << "\n";
+        m_db = UnitDatabase();
         return false;
     }
 }

@@ -238,9 +238,11 @@ class TestStartup : public QObject {
         h.Start();
         QCOMPARE(h.prompts.log.size(), std::size_t(2));
         QCOMPARE(h.prompts.log[0], std::string("beep"));
-        QCOMPARE(h.prompts.log[1], std::string("error: ") + DatabaseLifecycle::CorruptedText);
+        QCOMPARE(h.prompts.log[1], std::string("error: ") + DatabaseLifecycle::CorruptedText +
+                                       "\nThe unreadable file will be kept as units.dat.bad.");
         QCOMPARE(h.Find<QComboBox>("ComboBox3")->count(), 7); // hidden ones shown by default
         h.Finish();
+        QCOMPARE(h.dir.read("units.dat.bad"), std::string("MNSA garbage that is no database"));
         const UnitDatabase saved = LoadFile(h.dir.file("units.dat"));
         QCOMPARE(saved.Categories().size(), FixtureDatabase().Categories().size());
         QCOMPARE(h.dir.read("default.dat"), FixtureDatabaseBytes());

@@ -11,6 +11,7 @@
 #include <ostream>
 #include <sstream>
 #include <system_error>
+#include <unordered_map>
 
 namespace mensurio {
 
@@ -87,18 +88,50 @@ RawRecord readLegacyRecord(std::istream& in)
     return r;
 }
 
-void insertRecord(UnitDatabase& db, RawRecord r, bool legacy)
-{
-    if (r.s1 == CategoryMarker) {
-        db.AppendCategoryRecord(r.s2, r.unit.Custom != 0, !legacy && r.unit.Hidden != 0);
-        return;
+// Adds records to the database by the insertion rule: a unit record goes to the current
+// category when its name is exactly string 1, else to the first category of that name, created
+// when there is none. The categories are indexed by name as they are added, so that each unit
+// record costs constant time however the records are ordered.
+class RecordInserter {
+public:
+    explicit RecordInserter(UnitDatabase& db) : m_db(db)
+    {
+        const auto& categories = db.Categories();
+        for (std::size_t i = 0; i < categories.size(); ++i)
+            m_firstByName.try_emplace(categories[i].Name, i);
     }
-    r.unit.Name = std::move(r.s2);
-    r.unit.OriginUnit = std::move(r.s3);
-    if (legacy)
-        r.unit.Hidden = 0;
-    db.AppendUnitRecord(r.s1, std::move(r.unit), legacy);
-}
+
+    void insert(RawRecord r, bool legacy)
+    {
+        if (r.s1 == CategoryMarker) {
+            m_db.AppendCategoryRecord(r.s2, r.unit.Custom != 0, !legacy && r.unit.Hidden != 0);
+            m_current = m_db.Categories().size() - 1;
+            m_firstByName.try_emplace(m_db.Categories()[m_current].Name, m_current);
+            return;
+        }
+        r.unit.Name = std::move(r.s2);
+        r.unit.OriginUnit = std::move(r.s3);
+        if (legacy)
+            r.unit.Hidden = 0;
+        const std::string category = UnitDatabase::CutName(r.s1);
+        if (m_current == UnitDatabase::None || m_db.Categories()[m_current].Name != category) {
+            const auto found = m_firstByName.find(category);
+            if (found != m_firstByName.end()) {
+                m_current = found->second;
+            } else {
+                m_db.AppendCategoryRecord(category, false, false);
+                m_current = m_db.Categories().size() - 1;
+                m_firstByName.emplace(category, m_current);
+            }
+        }
+        m_db.AppendUnitRecordAt(m_current, std::move(r.unit), legacy);
+    }
+
+private:
+    UnitDatabase& m_db;
+    std::unordered_map<std::string, std::size_t> m_firstByName;
+    std::size_t m_current = UnitDatabase::None;
+};
 
 void putInt32(std::string& out, std::int32_t value)
 {
@@ -150,8 +183,9 @@ int DatabaseFile::LoadFromFile(UnitDatabase& db, std::istream& in)
     }
     const std::int32_t expected = readInt32(countBytes);
     int read = 0;
+    RecordInserter inserter(db);
     while (!atEnd(in)) {
-        insertRecord(db, current ? readCurrentRecord(in) : readLegacyRecord(in), !current);
+        inserter.insert(current ? readCurrentRecord(in) : readLegacyRecord(in), !current);
         ++read;
     }
     if (read != expected)
