@@ -2,6 +2,7 @@
 #include "cli/CliApp.h"
 
 #include "cli/CategoryInference.h"
+#include "cli/CliBatch.h"
 #include "cli/CliConversion.h"
 #include "cli/CliFind.h"
 #include "cli/CliUsageError.h"
@@ -125,6 +126,8 @@ int CliApp::runAction()
     case CliOptions::Action::Find:
         return CliFind::Print(m_db, m_options.findText, m_options.findAnywhere, m_out);
     default:
+        if (m_options.batch)
+            return CliBatch(m_db, m_options, m_separators, m_out).Run(0);
         return convert();
     }
 }

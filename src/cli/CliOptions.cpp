@@ -94,10 +94,13 @@ bool takesValue(const std::string& a)
 std::string combinationError(const CliOptions& o)
 {
     using Action = CliOptions::Action;
-    if (o.action == Action::Convert && o.positional.empty())
+    if (o.batch && o.action != Action::Convert && o.action != Action::Help && o.action != Action::Version)
+        return "--batch converts; it does not list or find";
+    if (o.action == Action::Convert && o.positional.empty() && !o.batch)
         return "nothing to convert";
-    if (o.action == Action::Convert && o.positional.size() > 2)
-        return "too many arguments";
+    if (o.action == Action::Convert && o.positional.size() > (o.batch ? 1u : 2u))
+        return o.batch ? "--batch reads the expressions from standard input; it takes only FROM-UNIT"
+                       : "too many arguments";
     if (o.action != Action::Convert && o.action != Action::Help && o.action != Action::Version &&
         !o.positional.empty())
         return "unexpected argument " + o.positional.front();
@@ -129,6 +132,8 @@ std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args
                 return std::nullopt;
         } else if (a == "--all") {
             o.all = true;
+        } else if (a == "--batch") {
+            o.batch = true;
         } else if (a == "--anywhere") {
             o.findAnywhere = true;
         } else if (a == "--input-gauge") {
@@ -165,6 +170,9 @@ const char* CliOptions::UsageText()
            "  -c, --category NAME  category (default: the first category that holds every named unit)\n"
            "  --to UNIT            output unit; repeat it for a compound result\n"
            "  --all                every unit's result of the category: value, a tab, unit name\n"
+           "  --batch              one EXPRESSION per line of standard input, one result per\n"
+           "                       line (with --all a block ending in an empty line); the\n"
+           "                       only argument is FROM-UNIT\n"
            "  --format auto|scientific|fixed|thousands\n"
            "  --places 0..12       decimal places\n"
            "  --style 0|1|2        compound output style\n"
@@ -177,7 +185,8 @@ const char* CliOptions::UsageText()
            "  --                   ends the options (for an expression that starts with '-')\n"
            "\n"
            "Exit status: 0 for a result, 1 when the conversion answered with a message (shown\n"
-           "on standard output), 2 for a usage error or an unreadable database.\n";
+           "on standard output), 2 for a usage error or an unreadable database. With --batch:\n"
+           "1 when any line was refused.\n";
 }
 
 } // namespace mensurio
