@@ -82,7 +82,8 @@ bool CliBatch::convertLine(std::string_view utf8)
         if (!inferred.error.empty())
             throw CliUsageError(inferred.error);
         if (inferred.category) {
-            status = CliConversion(m_database, m_lineOptions, m_separators, m_out).Run(*inferred.category);
+            status = CliConversion(m_database, m_lineOptions, m_separators, m_out)
+                         .RunLoaded(engineFor(*inferred.category), *inferred.category);
         } else if (m_lineOptions.all) {
             throw CliUsageError("--all needs a category (-c) or a unit");
         } else {
@@ -97,6 +98,17 @@ bool CliBatch::convertLine(std::string_view utf8)
     if (m_lineOptions.all)
         m_out << "\n";
     return status == kExitResult;
+}
+
+Tengine& CliBatch::engineFor(const std::string& category)
+{
+    if (!m_engine || m_engineCategory != category) {
+        m_engine = std::make_unique<Tengine>(m_database);
+        m_engineCategory.clear(); // until the load has succeeded
+        m_engine->LoadCategoryUnits(category, UnitListOptionsOf(CliConversion::SettingsOf(m_lineOptions)));
+        m_engineCategory = category;
+    }
+    return *m_engine;
 }
 
 const CliBatch::Inferred& CliBatch::categoryOf(const std::string& expression)

@@ -3,9 +3,11 @@
 
 #include "cli/CliOptions.h"
 #include "core/db/UnitDatabase.h"
+#include "core/engine/Engine.h"
 #include "core/engine/Separators.h"
 
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +37,7 @@ private:
     };
 
     bool convertLine(std::string_view utf8);
+    Tengine& engineFor(const std::string& category);
     const Inferred& categoryOf(const std::string& expression);
 
     UnitDatabase& m_database;
@@ -46,6 +49,10 @@ private:
     // in the category the unit names give, whatever its number, so all such lines share one
     // entry (the empty key, which no expression with units has).
     std::unordered_map<std::string, Inferred> m_inferred;
+    // The engine with the units of the last line's category, loaded again only when the
+    // category changes.
+    std::unique_ptr<Tengine> m_engine;
+    std::string m_engineCategory;
 };
 
 } // namespace mensurio
