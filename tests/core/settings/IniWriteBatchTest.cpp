@@ -149,6 +149,19 @@ TEST_F(IniWriteBatchTest, Batch_withoutWrites_doesNotCreateTheFile) {
     EXPECT_FALSE(fs::exists(m_path));
 }
 
+// Reading through a batch reads the file once: a change made by another writer meanwhile is
+// not seen, and reads give what reading the file key by key gives.
+TEST_F(IniWriteBatchTest, Batch_readsFromOneReadingOfTheFile) {
+    writeFile(m_path, "[general]\r\nReNumber=2\ntop=0x1A\nCalcPath= a=b \n");
+    const ProgramSettings keyByKey = ReadSettings(m_file);
+    IniWriteBatch batch(m_file);
+    writeFile(m_path, "[general]\nReNumber=3\n");
+    EXPECT_EQ(ReadSettings(m_file), keyByKey);
+    EXPECT_EQ(keyByKey.ReNumber, 2);
+    EXPECT_EQ(keyByKey.top, 26);
+    EXPECT_EQ(keyByKey.CalcPath, " a=b ");
+}
+
 TEST_F(IniWriteBatchTest, InnerBatch_leavesTheWritingToTheOuterOne) {
     IniWriteBatch outer(m_file);
     {
