@@ -8,7 +8,7 @@
 # other programs' medians to mensurio-cli's one ("x faster").
 # Batch: LINES lines of the same conversion on standard input, each program reading its own
 # batch form (mensurio-cli --batch; GNU units: alternating have and want lines; qalc -f -, with
-# a tenth of the lines, as it is slow). A second mensurio-cli batch has a different expression on
+# a hundredth of the lines, as it is slow). A second mensurio-cli batch has a different expression on
 # every line ("N foot + 3 inch"), so that nothing learnt from one line serves the next.
 # The median processor time of BATCH_RUNS runs is reported as lines per second.
 #
@@ -98,8 +98,9 @@ print(f"  results: mensurio-cli {first_line([cli, EXPR_M, '--to', 'meter'])!r}, 
 print(f"  GNU units / mensurio-cli: {figures[f'units -t {chr(39)}{EXPR_U}{chr(39)} m'] / ours:5.1f} x")
 print(f"  qalc / mensurio-cli:      {figures[f'qalc -t {chr(39)}{EXPR_U} to m{chr(39)}'] / ours:5.1f} x")
 
-# qalc takes about a millisecond a line: a tenth of the lines tells its rate as well.
-qalc_lines = max(1, lines // 10)
+# qalc works each line in a thread it waits for, some milliseconds a line of wall-clock time:
+# a hundredth of the lines tells its rate as well.
+qalc_lines = max(1, lines // 100)
 print(f"\nBatch: lines of '{EXPR_M}' to meter, median processor time of {batch_runs} runs")
 with tempfile.TemporaryDirectory() as scratch:
     def write(name, text, count):
