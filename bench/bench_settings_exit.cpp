@@ -16,16 +16,14 @@ namespace {
 
 using namespace mensurio;
 
-std::string ScratchFile()
-{
+std::string ScratchFile() {
     std::string folder = (std::filesystem::temp_directory_path() / "mensurio-bench-XXXXXX").string();
     if (::mkdtemp(folder.data()) == nullptr)
         std::abort();
     return folder + "/mensurio.ini";
 }
 
-void WriteAtExit(IniFile& file)
-{
+void WriteAtExit(IniFile &file) {
     ProgramSettings settings;
     settings.AktualCate = "Length";
     WriteSettings(file, settings);
@@ -33,8 +31,7 @@ void WriteAtExit(IniFile& file)
                                 {"Toolbar972", true, "Dock97top", 0, 200, 0, 0, 0, 0, 0}});
 }
 
-void BM_ExitKeyByKey(benchmark::State& state)
-{
+void BM_ExitKeyByKey(benchmark::State &state) {
     const std::string path = ScratchFile();
     IniFile file(path);
     for (auto _ : state)
@@ -43,8 +40,7 @@ void BM_ExitKeyByKey(benchmark::State& state)
 }
 BENCHMARK(BM_ExitKeyByKey)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_ExitInOneReplace(benchmark::State& state)
-{
+void BM_ExitInOneReplace(benchmark::State &state) {
     const std::string path = ScratchFile();
     IniFile file(path);
     for (auto _ : state) {
