@@ -2,6 +2,7 @@
 #include "cli/CliApp.h"
 
 #include "cli/CategoryInference.h"
+#include "cli/CliBatch.h"
 #include "cli/CliConversion.h"
 #include "cli/CliExport.h"
 #include "cli/CliFind.h"
@@ -142,6 +143,8 @@ int CliApp::runAction()
     case CliOptions::Action::ExportHandheld:
         return CliExport::Run(m_db, m_options, m_out);
     default:
+        if (m_options.batch)
+            return CliBatch(m_db, m_options, m_separators, m_out).Run(0);
         return convert();
     }
 }

@@ -50,9 +50,15 @@ ProgramSettings CliConversion::SettingsOf(const CliOptions& options)
 
 int CliConversion::Run(const std::string& category)
 {
-    const ProgramSettings settings = SettingsOf(m_options);
     Tengine engine(m_database);
-    const std::vector<UnitRecord> rows = engine.LoadCategoryUnits(category, UnitListOptionsOf(settings));
+    engine.LoadCategoryUnits(category, UnitListOptionsOf(SettingsOf(m_options)));
+    return RunLoaded(engine, category);
+}
+
+int CliConversion::RunLoaded(Tengine& engine, const std::string& category)
+{
+    const ProgramSettings settings = SettingsOf(m_options);
+    const std::vector<UnitRecord>& rows = engine.Rows();
     if (engine.Kind() == CategoryKind::Fractions)
         throw CliUsageError("nothing converts in the category " + Quoted(category));
     if (rows.empty())

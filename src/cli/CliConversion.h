@@ -4,6 +4,7 @@
 #include "cli/CliOptions.h"
 #include "core/db/UnitDatabase.h"
 #include "core/engine/ConversionResult.h"
+#include "core/engine/Engine.h"
 #include "core/engine/ListSelection.h"
 #include "core/engine/Separators.h"
 #include "core/settings/ProgramSettings.h"
@@ -24,6 +25,9 @@ public:
 
     /// Converts in the given category (its database spelling). Throws CliUsageError.
     int Run(const std::string& category);
+    /// The same with an engine that has loaded that category's units under these options
+    /// already, so that many conversions in one category load it once.
+    int RunLoaded(Tengine& engine, const std::string& category);
 
     /// The settings a command line converts under: the program's defaults with the choices
     /// made by --format, --places, --style, --all and the pressure options.

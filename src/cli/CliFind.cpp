@@ -5,8 +5,10 @@
 #include "core/db/Cp1252.h"
 #include "core/db/FindEntry.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <ostream>
+#include <vector>
 
 namespace mensurio {
 
@@ -45,13 +47,23 @@ bool CliFind::CollatesBefore(const std::string& a, const std::string& b)
 
 int CliFind::Print(const UnitDatabase& database, const std::string& textUtf8, bool anywhere, std::ostream& out)
 {
-    std::vector<FindEntry> entries = BuildFindEntries(database);
-    SortFindEntries(entries, &CliFind::CollatesBefore);
+    // Only the matching entries are put in order: a stable order of a part of the list is that
+    // part of the stable order of the whole. Each text is made ready for comparing once.
     const std::string search = Cp1252::FromUtf8(textUtf8);
-    for (const FindEntry& entry : entries) {
+    struct Match {
+        std::wstring collation;
+        std::string display;
+    };
+    std::vector<Match> matches;
+    for (FindEntry& entry : BuildFindEntries(database)) {
         if (FindEntryMatches(entry.display, search, anywhere))
-            out << Cp1252::ToUtf8(entry.display) << "\n";
+            matches.push_back({CollationText(entry.display), std::move(entry.display)});
     }
+    std::stable_sort(matches.begin(), matches.end(), [](const Match& a, const Match& b) {
+        return std::wcscoll(a.collation.c_str(), b.collation.c_str()) < 0;
+    });
+    for (const Match& match : matches)
+        out << Cp1252::ToUtf8(match.display) << "\n";
     return kExitResult;
 }
 

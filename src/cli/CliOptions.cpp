@@ -103,10 +103,13 @@ std::string combinationError(const CliOptions& o)
         return "--export-handheld needs two files: VALUES.pdb NAMES.pdb";
     if (o.exportNumber && o.action != Action::ExportHandheld)
         return "--export-number needs --export-handheld";
-    if (o.action == Action::Convert && o.positional.empty())
+    if (o.batch && o.action != Action::Convert && o.action != Action::Help && o.action != Action::Version)
+        return "--batch converts; it does not list, find, export or write tables";
+    if (o.action == Action::Convert && o.positional.empty() && !o.batch)
         return "nothing to convert";
-    if (o.action == Action::Convert && o.positional.size() > 2)
-        return "too many arguments";
+    if (o.action == Action::Convert && o.positional.size() > (o.batch ? 1u : 2u))
+        return o.batch ? "--batch reads the expressions from standard input; it takes only FROM-UNIT"
+                       : "too many arguments";
     if (o.action != Action::Convert && o.action != Action::ExportHandheld && o.action != Action::Help &&
         o.action != Action::Version && !o.positional.empty())
         return "unexpected argument " + o.positional.front();
@@ -138,6 +141,8 @@ std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args
                 return std::nullopt;
         } else if (a == "--all") {
             o.all = true;
+        } else if (a == "--batch") {
+            o.batch = true;
         } else if (a == "--anywhere") {
             o.findAnywhere = true;
         } else if (a == "--input-gauge") {
@@ -177,6 +182,9 @@ const char* CliOptions::UsageText()
            "  -c, --category NAME  category (default: the first category that holds every named unit)\n"
            "  --to UNIT            output unit; repeat it for a compound result\n"
            "  --all                every unit's result of the category: value, a tab, unit name\n"
+           "  --batch              one EXPRESSION per line of standard input, one result per\n"
+           "                       line (with --all a block ending in an empty line); the\n"
+           "                       only argument is FROM-UNIT\n"
            "  --format auto|scientific|fixed|thousands\n"
            "  --places 0..12       decimal places\n"
            "  --style 0|1|2        compound output style\n"
@@ -201,7 +209,7 @@ const char* CliOptions::UsageText()
            "\n"
            "Exit status: 0 for a result, 1 when the conversion answered with a message (shown\n"
            "on standard output), 2 for a usage error, an unreadable database or an export\n"
-           "that could not be written.\n";
+           "that could not be written. With --batch: 1 when any line was refused.\n";
 }
 
 } // namespace mensurio

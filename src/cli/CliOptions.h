@@ -21,6 +21,7 @@ struct CliOptions {
     std::optional<int> exportNumber;     // --export-number, 2..32767
     std::vector<std::string> toUnits;
     bool all = false;
+    bool batch = false; // --batch: one EXPRESSION per line of standard input; positional is [FROM-UNIT]
     // Result settings given on the command line; the settings' defaults apply to the others.
     std::optional<int> resultFormat; // --format, as ReNumber (0 auto .. 3 thousands)
     std::optional<int> places;       // --places, as ReDeciPlace

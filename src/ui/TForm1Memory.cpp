@@ -65,7 +65,10 @@ void TForm1::ApplyOutputCodes(const std::string &codes) {
 }
 
 void TForm1::SaveCategoryMemory() {
+    // The category's keys go to the disk together, in one replace of the settings file.
+    IniWriteBatch batch(m_settingsFile);
     m_memory->SaveCategoryMemory();
+    RunIgnoringRefusedWrites([&] { batch.Commit(); });
 }
 
 void TForm1::RestoreCategoryMemory() {

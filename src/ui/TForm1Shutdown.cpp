@@ -33,8 +33,13 @@ void TForm1::FormDestroy() {
     m_database.Clear();
     if (!m_started)
         return;
+    // The settings and the toolbar placement reach the disk in one replace of the file: the
+    // same content the key-by-key writes would leave, without a flush to the disk for each
+    // key. A file that cannot be written keeps its old content and the run ends as usual.
+    IniWriteBatch batch(m_settingsFile);
     WriteSettings(m_settingsFile, m_settings);
     SaveToolbarPlacement();
+    RunIgnoringRefusedWrites([&] { batch.Commit(); });
 }
 
 } // namespace mensurio

@@ -53,9 +53,14 @@ const std::array<std::string, 15> &CodePageTestNames() {
 } // namespace
 
 bool TForm1::LoadDatabaseAtStart() {
-    m_settings = ReadSettings(m_settingsFile);
-    fieldFont.readfromini(m_settingsFile, kFieldFontPrefix);
-    tabFont.readfromini(m_settingsFile, kTabFontPrefix);
+    {
+        // Every key from one reading of the file instead of one reading per key; nothing is
+        // written here, so the batch ends without touching the file.
+        IniWriteBatch oneReading(m_settingsFile);
+        m_settings = ReadSettings(m_settingsFile);
+        fieldFont.readfromini(m_settingsFile, kFieldFontPrefix);
+        tabFont.readfromini(m_settingsFile, kTabFontPrefix);
+    }
     if (!DatabaseLifecycle::LoadDatabaseAtStart(m_database, m_environment.baseDirectory,
                                                 *m_environment.prompts, m_settings.showhidden,
                                                 m_environment.defaultDirectory))

@@ -5,13 +5,16 @@
 #include "core/db/Tfileexception.h"
 
 #include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <istream>
+#include <iterator>
 #include <ostream>
-#include <sstream>
+#include <string_view>
 #include <system_error>
 #include <unordered_map>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace mensurio {
 
@@ -22,12 +25,25 @@ constexpr const char* CategoryOrigin = "0 puvodce";
 constexpr std::size_t MaxStringSize = UnitDatabase::MaxNameLength + 1;
 constexpr std::size_t HeaderSize = 20;
 
-void readExact(std::istream& in, void* buffer, std::size_t size)
-{
-    in.read(static_cast<char*>(buffer), static_cast<std::streamsize>(size));
-    if (static_cast<std::size_t>(in.gcount()) != size)
-        throw Tfileexception(Tfileexception::ShortRead);
-}
+// The file's bytes, read front to back. Every read past the end is a short read.
+class ByteReader {
+public:
+    explicit ByteReader(std::string_view bytes) : m_bytes(bytes) {}
+
+    const std::uint8_t* take(std::size_t size)
+    {
+        if (m_bytes.size() - m_pos < size)
+            throw Tfileexception(Tfileexception::ShortRead);
+        const auto* p = reinterpret_cast<const std::uint8_t*>(m_bytes.data() + m_pos);
+        m_pos += size;
+        return p;
+    }
+    bool atEnd() const { return m_pos == m_bytes.size(); }
+
+private:
+    std::string_view m_bytes;
+    std::size_t m_pos = 0;
+};
 
 std::int32_t readInt32(const std::uint8_t* p)
 {
@@ -37,61 +53,58 @@ std::int32_t readInt32(const std::uint8_t* p)
 }
 
 // A string occupies exactly `size` bytes: its length byte and its characters. Sizes the writer
-// cannot produce are rejected instead of being read past.
-std::string readString(std::istream& in, std::size_t size)
+// cannot produce are rejected instead of being read past. The text stays in the file's bytes;
+// it is copied only where the database keeps it.
+std::string_view readString(ByteReader& in, std::size_t size)
 {
     if (size == 0 || size > MaxStringSize)
         throw Tfileexception(Tfileexception::ShortRead);
-    std::uint8_t buffer[MaxStringSize];
-    readExact(in, buffer, size);
+    const std::uint8_t* buffer = in.take(size);
     const std::size_t length = buffer[0];
     if (length + 1 > size)
         throw Tfileexception(Tfileexception::ShortRead);
-    return UnitDatabase::CutName(std::string(reinterpret_cast<const char*>(buffer + 1), length));
+    return {reinterpret_cast<const char*>(buffer + 1), length}; // at most 50 bytes: nothing to cut
 }
 
-bool atEnd(std::istream& in) { return in.peek() == std::char_traits<char>::eof(); }
-
 struct RawRecord {
-    std::string s1, s2, s3;
-    UnitRecord unit; // Factor, Custom, Hidden, DefaultOrder
+    std::string_view s1, s2, s3;
+    long double factor = 0;
+    bool custom = false;
+    bool hidden = false;
+    std::int32_t defaultOrder = 0;
 };
 
-RawRecord readCurrentRecord(std::istream& in)
+RawRecord readCurrentRecord(ByteReader& in)
 {
-    std::uint8_t h[HeaderSize];
-    readExact(in, h, HeaderSize);
+    const std::uint8_t* h = in.take(HeaderSize);
     RawRecord r;
-    r.unit.DefaultOrder = readInt32(h);
-    r.unit.Factor = Extended80::Decode(h + 4);
-    r.unit.Custom = h[14] ? 1 : 0;
-    r.unit.Hidden = h[15] ? 1 : 0;
+    r.defaultOrder = readInt32(h);
+    r.factor = Extended80::Decode(h + 4);
+    r.custom = h[14] != 0;
+    r.hidden = h[15] != 0;
     r.s1 = readString(in, h[16]);
     r.s2 = readString(in, h[17]);
     r.s3 = readString(in, h[18]);
     return r;
 }
 
-RawRecord readLegacyRecord(std::istream& in)
+RawRecord readLegacyRecord(ByteReader& in)
 {
     RawRecord r;
-    std::string* strings[] = {&r.s1, &r.s2, &r.s3};
-    for (std::string* s : strings) {
-        std::uint8_t size = 0;
-        readExact(in, &size, 1);
-        *s = readString(in, size);
-    }
-    std::uint8_t tail[11];
-    readExact(in, tail, sizeof tail);
-    r.unit.Custom = tail[0] ? 1 : 0;
-    r.unit.Factor = Extended80::Decode(tail + 1);
+    std::string_view* strings[] = {&r.s1, &r.s2, &r.s3};
+    for (std::string_view* s : strings)
+        *s = readString(in, *in.take(1));
+    const std::uint8_t* tail = in.take(11);
+    r.custom = tail[0] != 0;
+    r.factor = Extended80::Decode(tail + 1);
     return r;
 }
 
 // Adds records to the database by the insertion rule: a unit record goes to the current
 // category when its name is exactly string 1, else to the first category of that name, created
 // when there is none. The categories are indexed by name as they are added, so that each unit
-// record costs constant time however the records are ordered.
+// record costs constant time however the records are ordered; a name is copied only where the
+// database keeps it or the category changes.
 class RecordInserter {
 public:
     explicit RecordInserter(UnitDatabase& db) : m_db(db)
@@ -101,33 +114,39 @@ public:
             m_firstByName.try_emplace(categories[i].Name, i);
     }
 
-    void insert(RawRecord r, bool legacy)
+    void insert(const RawRecord& r, bool legacy)
     {
         if (r.s1 == CategoryMarker) {
-            m_db.AppendCategoryRecord(r.s2, r.unit.Custom != 0, !legacy && r.unit.Hidden != 0);
+            m_db.AppendCategoryRecord(r.s2, r.custom, !legacy && r.hidden);
             m_current = m_db.Categories().size() - 1;
             m_firstByName.try_emplace(m_db.Categories()[m_current].Name, m_current);
             return;
         }
-        r.unit.Name = std::move(r.s2);
-        r.unit.OriginUnit = std::move(r.s3);
-        if (legacy)
-            r.unit.Hidden = 0;
-        const std::string category = UnitDatabase::CutName(r.s1);
-        if (m_current == UnitDatabase::None || m_db.Categories()[m_current].Name != category) {
-            const auto found = m_firstByName.find(category);
-            if (found != m_firstByName.end()) {
-                m_current = found->second;
-            } else {
-                m_db.AppendCategoryRecord(category, false, false);
-                m_current = m_db.Categories().size() - 1;
-                m_firstByName.emplace(category, m_current);
-            }
-        }
-        m_db.AppendUnitRecordAt(m_current, std::move(r.unit), legacy);
+        UnitRecord unit;
+        unit.Name.assign(r.s2);
+        unit.OriginUnit.assign(r.s3);
+        unit.Custom = r.custom ? 1 : 0;
+        unit.Hidden = r.hidden && !legacy ? 1 : 0;
+        unit.Factor = r.factor;
+        unit.DefaultOrder = r.defaultOrder;
+        if (m_current == UnitDatabase::None || m_db.Categories()[m_current].Name != r.s1)
+            selectCategory(UnitDatabase::CutName(r.s1));
+        m_db.AppendUnitRecordAt(m_current, std::move(unit), legacy);
     }
 
 private:
+    void selectCategory(const std::string& category)
+    {
+        const auto found = m_firstByName.find(category);
+        if (found != m_firstByName.end()) {
+            m_current = found->second;
+            return;
+        }
+        m_db.AppendCategoryRecord(category, false, false);
+        m_current = m_db.Categories().size() - 1;
+        m_firstByName.emplace(category, m_current);
+    }
+
     UnitDatabase& m_db;
     std::unordered_map<std::string, std::size_t> m_firstByName;
     std::size_t m_current = UnitDatabase::None;
@@ -167,24 +186,24 @@ void putRecord(std::string& out, std::int32_t order, long double factor, bool cu
 
 int DatabaseFile::LoadFromFile(UnitDatabase& db, std::istream& in)
 {
-    char magic[4];
-    readExact(in, magic, 4);
-    const std::string m(magic, 4);
+    const std::string bytes(std::istreambuf_iterator<char>(in), {});
+    return LoadFromBytes(db, bytes);
+}
+
+int DatabaseFile::LoadFromBytes(UnitDatabase& db, std::string_view bytes)
+{
+    ByteReader in(bytes);
+    const std::uint8_t* magic = in.take(4);
+    const std::string_view m(reinterpret_cast<const char*>(magic), 4);
     const bool current = m == "MNS0" || m == "MNSA" || m == "MNSS";
     if (m == "MNSS")
         db.NamesSimplified = true;
     if (m == "MNS0")
         db.LoadedFresh = true;
-    std::uint8_t countBytes[4];
-    if (current) {
-        readExact(in, countBytes, 4);
-    } else {
-        std::memcpy(countBytes, magic, 4);
-    }
-    const std::int32_t expected = readInt32(countBytes);
+    const std::int32_t expected = readInt32(current ? in.take(4) : magic);
     int read = 0;
     RecordInserter inserter(db);
-    while (!atEnd(in)) {
+    while (!in.atEnd()) {
         inserter.insert(current ? readCurrentRecord(in) : readLegacyRecord(in), !current);
         ++read;
     }
@@ -223,12 +242,35 @@ void DatabaseFile::SaveToFile(const UnitDatabase& db, std::ostream& out)
         throw Tfileexception(Tfileexception::ShortWrite);
 }
 
+// The whole file in one buffer, read with as few calls as its size allows, then parsed there.
 int DatabaseFile::LoadFromPath(UnitDatabase& db, const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::system_error(errno ? errno : ENOENT, std::generic_category(), "cannot open " + path);
-    return LoadFromFile(db, in);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw std::system_error(errno, std::generic_category(), "cannot open " + path);
+    struct stat info {};
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    // One byte more than the size, so that the read that finds the end needs no second buffer.
+    std::string bytes(regular ? static_cast<std::size_t>(info.st_size) + 1 : 65536, '\0');
+    std::size_t size = 0;
+    int error = 0;
+    for (;;) {
+        if (size == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const ssize_t count = ::read(fd, bytes.data() + size, bytes.size() - size);
+        if (count > 0) {
+            size += static_cast<std::size_t>(count);
+        } else if (count == 0 || errno != EINTR) {
+            error = count < 0 ? errno : 0;
+            break;
+        }
+    }
+    bytes.resize(size);
+    ::close(fd);
+    // A file that cannot be read to its end is short, as a stream reader would find it.
+    if (error != 0)
+        throw Tfileexception(Tfileexception::ShortRead);
+    return LoadFromBytes(db, bytes);
 }
 
 } // namespace mensurio

@@ -5,6 +5,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace mensurio {
 
@@ -15,6 +16,8 @@ public:
     /// Reads a whole file into an empty database and returns the number of records read.
     /// Throws Tfileexception on a short or malformed file; sets the loaded-form flags.
     static int LoadFromFile(UnitDatabase& db, std::istream& in);
+    /// The same, from the file's bytes in memory.
+    static int LoadFromBytes(UnitDatabase& db, std::string_view bytes);
     /// Writes the whole database ("MNSS" when names were simplified, else "MNSA").
     /// Throws Tfileexception when the stream stores fewer bytes than asked.
     static void SaveToFile(const UnitDatabase& db, std::ostream& out);

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "core/db/Extended80.h"
 
+#include <bit>
 #include <cmath>
+#include <cstring>
+#include <limits>
 
 namespace mensurio {
 
@@ -10,6 +13,12 @@ namespace {
 constexpr int ExponentBias = 16383;
 constexpr int MaxExponent = 0x7FFF;
 constexpr std::uint64_t IntegerBit = 0x8000000000000000ULL;
+
+// The x87 extended type of x86, laid out in memory as the file stores it (little-endian, ten
+// bytes of sign, exponent and significand with its integer bit).
+constexpr bool NativeIsExtended80 = std::numeric_limits<long double>::digits == 64 &&
+                                    std::numeric_limits<long double>::max_exponent == 16384 &&
+                                    std::endian::native == std::endian::little && sizeof(long double) >= 10;
 
 Extended80::Bytes pack(bool negative, int exponent, std::uint64_t significand)
 {
@@ -48,7 +57,10 @@ Extended80::Bytes Extended80::Encode(long double value)
     return pack(negative, biased, static_cast<std::uint64_t>(scaled));
 }
 
-long double Extended80::Decode(const Bytes& bytes) { return Decode(bytes.data()); }
+long double Extended80::Decode(const Bytes& bytes)
+{
+    return Decode(bytes.data());
+}
 
 long double Extended80::Decode(const std::uint8_t* bytes)
 {
@@ -58,6 +70,14 @@ long double Extended80::Decode(const std::uint8_t* bytes)
     const unsigned top = static_cast<unsigned>(bytes[8]) | (static_cast<unsigned>(bytes[9]) << 8);
     const bool negative = (top & 0x8000u) != 0;
     const int exponent = static_cast<int>(top & 0x7FFFu);
+    if constexpr (NativeIsExtended80) {
+        // A normal number is stored exactly as this platform holds it: the bytes are the value.
+        if (exponent != 0 && exponent != MaxExponent && (significand & IntegerBit) != 0) {
+            long double value = 0;
+            std::memcpy(&value, bytes, 10);
+            return value;
+        }
+    }
     long double value;
     if (exponent == MaxExponent) {
         value = (significand << 1) == 0 ? HUGE_VALL : std::nanl("");

@@ -203,7 +203,8 @@ void UnitDatabase::AppendCategoryRecord(std::string_view name, bool custom, bool
 
 void UnitDatabase::AppendUnitRecord(std::string_view category, UnitRecord unit, bool legacyOrder)
 {
-    const std::string cat = CutName(category);
+    // Names are cut in place, without copies: the file reader appends every unit through here.
+    const std::string_view cat = category.substr(0, std::min(category.size(), MaxNameLength));
     if (!(m_category < m_categories.size() && m_categories[m_category].Name == cat)) {
         const std::size_t found = findCategoryExact(cat);
         if (found == None)
@@ -218,8 +219,10 @@ void UnitDatabase::AppendUnitRecordAt(std::size_t categoryIndex, UnitRecord unit
 {
     m_category = categoryIndex;
     auto& units = m_categories[m_category].Units;
-    unit.Name = CutName(unit.Name);
-    unit.OriginUnit = CutName(unit.OriginUnit);
+    if (unit.Name.size() > MaxNameLength)
+        unit.Name.resize(MaxNameLength);
+    if (unit.OriginUnit.size() > MaxNameLength)
+        unit.OriginUnit.resize(MaxNameLength);
     units.push_back(std::move(unit));
     if (legacyOrder)
         units.back().DefaultOrder = static_cast<std::int32_t>(units.size());

@@ -100,11 +100,13 @@ NumberSeparators MapLocaleSeparators(std::string_view decimalUtf8, std::string_v
     return result;
 }
 
+// Only the numeric category is taken from the environment: the separators are all that is
+// read, and loading every category of the user's locale would cost a command-line call more.
 NumberSeparators ReadLocaleSeparators() {
-    const char *current = std::setlocale(LC_ALL, nullptr);
+    const char *current = std::setlocale(LC_NUMERIC, nullptr);
     const std::string previous = current != nullptr ? current : "C";
     NumberSeparators result;
-    if (std::setlocale(LC_ALL, "") != nullptr) {
+    if (std::setlocale(LC_NUMERIC, "") != nullptr) {
         const std::lconv *conventions = std::localeconv();
         const std::string decimal = conventions->decimal_point != nullptr ? conventions->decimal_point : "";
         const std::string thousands = conventions->thousands_sep != nullptr ? conventions->thousands_sep : "";
@@ -112,7 +114,7 @@ NumberSeparators ReadLocaleSeparators() {
     } else {
         result = MapLocaleSeparators(".", "");
     }
-    std::setlocale(LC_ALL, previous.c_str());
+    std::setlocale(LC_NUMERIC, previous.c_str());
     return result;
 }
 

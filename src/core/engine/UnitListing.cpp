@@ -17,16 +17,21 @@ std::vector<UnitRecord> ListCategoryUnits(const UnitDatabase &database, std::str
     std::vector<UnitRecord> rows;
     if (found == categories.end())
         return rows;
-    rows.reserve(found->Units.size());
+    // The order is decided on pointers, so that each record is copied once, into its place.
+    std::vector<const UnitRecord *> listed;
+    listed.reserve(found->Units.size());
     for (const UnitRecord &unit : found->Units) {
         if (options.showHidden || unit.Hidden == 0)
-            rows.push_back(unit);
+            listed.push_back(&unit);
     }
     if (options.sortByName) {
-        std::stable_sort(rows.begin(), rows.end(), [](const UnitRecord &a, const UnitRecord &b) {
-            return UnitDatabase::NameLess(a.Name, b.Name);
+        std::stable_sort(listed.begin(), listed.end(), [](const UnitRecord *a, const UnitRecord *b) {
+            return UnitDatabase::NameLess(a->Name, b->Name);
         });
     }
+    rows.reserve(listed.size());
+    for (const UnitRecord *unit : listed)
+        rows.push_back(*unit);
     return rows;
 }
 

@@ -179,8 +179,11 @@ bool ClearCategoryMemory(IniFile& file, std::string_view category)
 
 void ClearAllCategoryMemory(IniFile& file, const UnitDatabase& database)
 {
+    // Every category's keys in one replace of the file rather than one per key.
+    IniWriteBatch batch(file);
     for (const CategoryRecord& category : database.Categories())
         ClearCategoryMemory(file, category.Name);
+    RunIgnoringRefusedWrites([&] { batch.Commit(); });
 }
 
 } // namespace mensurio

@@ -244,9 +244,17 @@ std::optional<int32_t> ParseHex(std::string_view digits) {
 
 IniFile::IniFile(std::string path) : m_path(std::move(path)) {}
 
+bool IniFile::ReadContent(std::string &content) const {
+    if (m_gathering && !m_gatheredUnreadable) {
+        content = m_gathered;
+        return true;
+    }
+    return ReadWholeFile(m_path, content) == FileState::Read;
+}
+
 std::optional<std::string> IniFile::Lookup(std::string_view section, std::string_view key) const {
     std::string content;
-    if (ReadWholeFile(m_path, content) != FileState::Read) {
+    if (!ReadContent(content)) {
         return std::nullopt;
     }
     const Lines lines = SplitLines(content);
@@ -285,6 +293,18 @@ bool IniFile::ValueExists(std::string_view section, std::string_view key) const 
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    if (m_gathering) {
+        if (m_gatheredUnreadable) {
+            throw IniFileError("Unable to write to " + m_path);
+        }
+        // Split and joined again for every write, exactly as a write through the disk does,
+        // so that the gathered content equals what the single writes would leave.
+        Lines lines = SplitLines(m_gathered);
+        ApplyWrite(lines, section, key, value);
+        m_gathered = JoinLines(lines);
+        m_gatheredAny = true;
+        return;
+    }
     const std::string target = ResolveTarget(m_path);
     std::string content;
     // An existing file that cannot be read must not be replaced by one holding a single key.
@@ -296,6 +316,28 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     if (!ReplaceAtomically(target, JoinLines(lines))) {
         throw IniFileError("Unable to write to " + m_path);
     }
+}
+
+void IniFile::BeginWrites() {
+    m_gathering = true;
+    m_gatheredAny = false;
+    m_gatheredUnreadable = ReadWholeFile(ResolveTarget(m_path), m_gathered) == FileState::Unreadable;
+}
+
+void IniFile::CommitWrites() {
+    const bool write = m_gathering && m_gatheredAny && !m_gatheredUnreadable;
+    std::string content = std::move(m_gathered);
+    DiscardWrites();
+    if (write && !ReplaceAtomically(ResolveTarget(m_path), content)) {
+        throw IniFileError("Unable to write to " + m_path);
+    }
+}
+
+void IniFile::DiscardWrites() {
+    m_gathering = false;
+    m_gatheredUnreadable = false;
+    m_gatheredAny = false;
+    m_gathered.clear();
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value) {

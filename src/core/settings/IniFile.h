@@ -48,10 +48,55 @@ class IniFile {
 
     static constexpr size_t kMaxValueLength = 1023;
 
+    // Gathering writes: between BeginWrites and CommitWrites every write changes a copy of the
+    // file held in memory (reads see it too), and CommitWrites puts the result on the disk in
+    // one atomic replace. The file then holds exactly what the same writes made one by one
+    // would have left, or, when the replace is refused, its old content untouched. A file
+    // that exists but cannot be read refuses every gathered write at once, as it refuses
+    // single writes. Nothing is written when no write was gathered.
+    void BeginWrites();
+    /// Throws IniFileError when the file cannot be replaced; the gathered writes are dropped
+    /// either way.
+    void CommitWrites();
+    void DiscardWrites();
+    bool GatheringWrites() const { return m_gathering; }
+
   private:
     std::optional<std::string> Lookup(std::string_view section, std::string_view key) const;
+    bool ReadContent(std::string &content) const;
 
     std::string m_path;
+    bool m_gathering = false;
+    bool m_gatheredUnreadable = false; // the file existed but could not be read
+    bool m_gatheredAny = false;
+    std::string m_gathered; // the file's content with the gathered writes applied
+};
+
+/// Gathers the writes made during its life into one atomic replace of the file (see
+/// IniFile::BeginWrites). Commit() writes them; leaving the scope without Commit() drops them.
+/// Inside another batch of the same file it leaves the writing to the outer one.
+class IniWriteBatch {
+  public:
+    explicit IniWriteBatch(IniFile &file) : m_file(file), m_owner(!file.GatheringWrites()) {
+        if (m_owner)
+            m_file.BeginWrites();
+    }
+    ~IniWriteBatch() {
+        if (m_owner && m_file.GatheringWrites())
+            m_file.DiscardWrites();
+    }
+    IniWriteBatch(const IniWriteBatch &) = delete;
+    IniWriteBatch &operator=(const IniWriteBatch &) = delete;
+
+    /// Throws IniFileError when the file cannot be replaced.
+    void Commit() {
+        if (m_owner)
+            m_file.CommitWrites();
+    }
+
+  private:
+    IniFile &m_file;
+    bool m_owner;
 };
 
 /// Runs a sequence of settings writes that stops at the first failing one. A failure whose

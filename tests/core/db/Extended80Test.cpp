@@ -65,3 +65,15 @@ TEST(Extended80, RoundTrip_preservesEveryBitOfAssortedValues)
         EXPECT_EQ(Extended80::Decode(Extended80::Encode(v)), v) << static_cast<double>(v);
     }
 }
+
+// A damaged file may hold encodings the processor does not take as numbers: an exponent with
+// the integer bit clear, or a zero exponent with it set. They read as significand times power of two.
+TEST(Extended80, Decode_encodingsWithoutTheirIntegerBit_readAsSignificandTimesPowerOfTwo)
+{
+    const Extended80::Bytes unnormal = {0, 0, 0, 0, 0, 0, 0, 0x40, 0xFF, 0x3F}; // 2^62 * 2^(16383-16383-63)
+    EXPECT_EQ(Extended80::Decode(unnormal), 0.5L);
+    const Extended80::Bytes negativeUnnormal = {0, 0, 0, 0, 0, 0, 0, 0x40, 0xFF, 0xBF};
+    EXPECT_EQ(Extended80::Decode(negativeUnnormal), -0.5L);
+    const Extended80::Bytes pseudoDenormal = {0, 0, 0, 0, 0, 0, 0, 0x80, 0, 0};
+    EXPECT_EQ(Extended80::Decode(pseudoDenormal), std::ldexp(1.0L, -16382));
+}
