@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Mensurio needs to build, test and run.
-# Quiet when everything is already present.
+# Quiet when everything is already present. With the argument "fuzz", also what the
+# libFuzzer targets need: clang and its runtime libraries (libFuzzer, the sanitizers).
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,9 @@ packages=(
   fonts-dejavu-core
   xvfb xauth
 )
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
