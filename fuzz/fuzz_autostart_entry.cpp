@@ -15,43 +15,40 @@
 
 namespace {
 
-const std::string& ScratchPath()
-{
+const std::string &ScratchPath() {
     static const std::string path = [] {
-        const char* dir = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+        const char *dir = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
         return std::string(dir) + "/mensurio-fuzz-" + std::to_string(::getpid()) + ".desktop";
     }();
     return path;
 }
 
-void WriteFile(const std::string& path, std::string_view bytes)
-{
-    std::FILE* f = std::fopen(path.c_str(), "wb");
+void WriteFile(const std::string &path, std::string_view bytes) {
+    std::FILE *f = std::fopen(path.c_str(), "wb");
     FUZZ_CHECK(f != nullptr);
     FUZZ_CHECK(std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size());
     std::fclose(f);
 }
 
-bool Writable(const mensurio::ShellLinkProperties& link)
-{
+bool Writable(const mensurio::ShellLinkProperties &link) {
     using mensurio::DesktopEntry;
-    for (const std::string& argument : link.arguments) {
+    for (const std::string &argument : link.arguments) {
         if (!DesktopEntry::IsWritableText(argument))
             return false;
     }
     return !link.target.empty() && DesktopEntry::IsWritableText(link.target) &&
-           DesktopEntry::IsWritableText(link.workingDirectory) && DesktopEntry::IsWritableText(link.description) &&
-           DesktopEntry::IsWritableText(link.icon);
+           DesktopEntry::IsWritableText(link.workingDirectory) &&
+           DesktopEntry::IsWritableText(link.description) && DesktopEntry::IsWritableText(link.icon);
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char *>(data), size);
     (void)mensurio::DesktopEntry::ReadGroup(text);
     if (const auto command = mensurio::DesktopEntry::SplitExecValue(text); command && !command->empty()) {
-        const auto again = mensurio::DesktopEntry::SplitExecValue(mensurio::DesktopEntry::ExecValue(*command));
+        const auto again =
+            mensurio::DesktopEntry::SplitExecValue(mensurio::DesktopEntry::ExecValue(*command));
         FUZZ_CHECK(again && *again == *command);
     }
 

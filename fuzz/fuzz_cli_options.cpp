@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     std::vector<std::string> args(1);
     for (std::size_t i = 0; i < size; ++i) {
         if (data[i] == 0)
@@ -26,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!options->places || (*options->places >= 0 && *options->places <= 12));
         FUZZ_CHECK(!options->style || (*options->style >= 0 && *options->style <= 2));
         // The CLI turns its UTF-8 arguments into the database's code page.
-        for (const std::string& text : options->positional)
+        for (const std::string &text : options->positional)
             (void)mensurio::Cp1252::FromUtf8(text);
     }
     return 0;

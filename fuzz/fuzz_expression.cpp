@@ -8,9 +8,8 @@
 #include <cstdint>
 #include <string_view>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char *>(data), size);
     const mensurio::EvaluationResult result = mensurio::EvaluateExpression(text);
     // Faults are reported as failures, so a value that is not a number never comes back.
     FUZZ_CHECK(result.failed || !std::isnan(result.value));

@@ -11,16 +11,14 @@
 
 namespace {
 
-void CheckText(const std::string& text)
-{
+void CheckText(const std::string &text) {
     FUZZ_CHECK(!text.empty());
     FUZZ_CHECK(text.size() < 64); // 18 digits, 12 places, separators, sign and exponent
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     if (size < 14)
         return 0;
     const long double value = mensurio::Extended80::Decode(data);

@@ -12,18 +12,16 @@
 
 namespace {
 
-std::string Upper(std::string_view text)
-{
+std::string Upper(std::string_view text) {
     std::string out(text);
-    for (char& c : out) {
+    for (char &c : out) {
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
     }
     return out;
 }
 
-void CheckPositional(std::string_view text, int base)
-{
+void CheckPositional(std::string_view text, int base) {
     if (text.empty() || mensurio::ValidateNumberInput(text, base, "unit"))
         return;
     const std::string digits = Upper(text);
@@ -35,8 +33,7 @@ void CheckPositional(std::string_view text, int base)
     FUZZ_CHECK(mensurio::ToBase(number.value, base) == expected);
 }
 
-void CheckRoman(std::string_view text)
-{
+void CheckRoman(std::string_view text) {
     const mensurio::RomanParts parts = mensurio::SplitRoman(text);
     if (parts.failed)
         return;
@@ -48,14 +45,13 @@ void CheckRoman(std::string_view text)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     if (size < 2)
         return 0;
     // Two bytes choose the units' factors, including ones no number system has (1, 37, -2).
     const long double inFactor = static_cast<long double>(static_cast<std::int8_t>(data[0]) % 40);
     const long double outFactor = static_cast<long double>(static_cast<std::int8_t>(data[1]) % 40);
-    const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
+    const std::string_view text(reinterpret_cast<const char *>(data + 2), size - 2);
 
     CheckPositional(text, 2 + data[0] % 35);
     CheckRoman(text);

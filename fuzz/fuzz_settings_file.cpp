@@ -14,26 +14,23 @@
 namespace {
 
 // One scratch file per fuzzing process, in memory where the system offers it.
-const std::string& ScratchPath()
-{
+const std::string &ScratchPath() {
     static const std::string path = [] {
-        const char* dir = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+        const char *dir = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
         return std::string(dir) + "/mensurio-fuzz-" + std::to_string(::getpid()) + ".ini";
     }();
     return path;
 }
 
-void WriteFile(const std::string& path, const std::uint8_t* data, std::size_t size)
-{
-    std::FILE* f = std::fopen(path.c_str(), "wb");
+void WriteFile(const std::string &path, const std::uint8_t *data, std::size_t size) {
+    std::FILE *f = std::fopen(path.c_str(), "wb");
     FUZZ_CHECK(f != nullptr);
     FUZZ_CHECK(std::fwrite(data, 1, size, f) == size);
     std::fclose(f);
 }
 
-std::string Expected(std::string value)
-{
-    for (char& c : value) {
+std::string Expected(std::string value) {
+    for (char &c : value) {
         if (c == '\r' || c == '\n')
             c = ' ';
     }
@@ -42,11 +39,10 @@ std::string Expected(std::string value)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     // The last 8 bytes (when there are more than 8) are a value to write; the rest is the file.
     const std::size_t valueSize = size > 8 ? 8 : 0;
-    const std::string value(reinterpret_cast<const char*>(data + size - valueSize), valueSize);
+    const std::string value(reinterpret_cast<const char *>(data + size - valueSize), valueSize);
     WriteFile(ScratchPath(), data, size - valueSize);
 
     mensurio::IniFile file(ScratchPath());

@@ -12,8 +12,7 @@
 namespace {
 
 // Longest name first, as the engine lists them.
-const std::vector<mensurio::KnownUnit>& Units()
-{
+const std::vector<mensurio::KnownUnit> &Units() {
     static const std::vector<mensurio::KnownUnit> units = {
         {"mile per gallon (US, liquid)", 0.425143707L, true},
         {"gallon (US, liquid)", 0.003785411784L, false},
@@ -35,13 +34,12 @@ const std::vector<mensurio::KnownUnit>& Units()
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     if (size == 0)
         return 0;
     const bool checkInverse = data[0] & 1;
     const bool wantTerms = data[0] & 2;
-    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::string_view text(reinterpret_cast<const char *>(data + 1), size - 1);
     const auto result = mensurio::ParseUnitExpression(text, Units(), checkInverse, wantTerms);
     FUZZ_CHECK(result.usedUnits.size() == result.usedNames.size());
     for (std::size_t i = 0; i < result.usedUnits.size(); ++i) {

@@ -13,23 +13,21 @@
 
 namespace {
 
-bool Load(mensurio::UnitDatabase& db, const std::string& bytes)
-{
+bool Load(mensurio::UnitDatabase &db, const std::string &bytes) {
     std::istringstream in(bytes);
     try {
         mensurio::DatabaseFile::LoadFromFile(db, in);
         return true;
-    } catch (const mensurio::Tfileexception&) {
+    } catch (const mensurio::Tfileexception &) {
         return false;
     }
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     mensurio::UnitDatabase db;
-    if (!Load(db, std::string(reinterpret_cast<const char*>(data), size)))
+    if (!Load(db, std::string(reinterpret_cast<const char *>(data), size)))
         return 0;
     const std::string written = mensurio::DatabaseFile::ToBytes(db, "MNSA");
     mensurio::UnitDatabase reread;

@@ -11,6 +11,8 @@
 #include <ostream>
 #include <sstream>
 #include <system_error>
+#include <unordered_map>
+#include <vector>
 
 namespace mensurio {
 
@@ -87,18 +89,59 @@ RawRecord readLegacyRecord(std::istream& in)
     return r;
 }
 
-void insertRecord(UnitDatabase& db, RawRecord r, bool legacy)
-{
-    if (r.s1 == CategoryMarker) {
-        db.AppendCategoryRecord(r.s2, r.unit.Custom != 0, !legacy && r.unit.Hidden != 0);
-        return;
+// Places records by the insertion rule while the file is read, then hands them to the database
+// in one go. The index of the first category of each name lets a unit record find its category
+// without walking all of them, so a file of many categories reads in linear time.
+class RecordPlacer {
+public:
+    void Place(RawRecord r, bool legacy)
+    {
+        if (r.s1 == CategoryMarker) {
+            addCategory(std::move(r.s2), r.unit.Custom != 0, !legacy && r.unit.Hidden != 0);
+            return;
+        }
+        if (!(m_current < m_categories.size() && m_categories[m_current].Name == r.s1)) {
+            const auto found = m_firstByName.find(r.s1);
+            if (found == m_firstByName.end())
+                addCategory(r.s1, false, false);
+            else
+                m_current = found->second;
+        }
+        auto& units = m_categories[m_current].Units;
+        r.unit.Name = std::move(r.s2);
+        r.unit.OriginUnit = std::move(r.s3);
+        if (legacy) {
+            r.unit.Hidden = 0;
+            r.unit.DefaultOrder = static_cast<std::int32_t>(units.size() + 1);
+        }
+        units.push_back(std::move(r.unit));
     }
-    r.unit.Name = std::move(r.s2);
-    r.unit.OriginUnit = std::move(r.s3);
-    if (legacy)
-        r.unit.Hidden = 0;
-    db.AppendUnitRecord(r.s1, std::move(r.unit), legacy);
-}
+
+    void MoveInto(UnitDatabase& db)
+    {
+        for (CategoryRecord& c : m_categories) {
+            db.AppendCategoryRecord(c.Name, c.Custom != 0, c.Hidden != 0);
+            for (UnitRecord& u : c.Units)
+                db.AppendUnitRecord(c.Name, std::move(u), false); // lands in the category just added
+        }
+    }
+
+private:
+    void addCategory(std::string name, bool custom, bool hidden)
+    {
+        m_current = m_categories.size();
+        m_firstByName.emplace(name, m_current); // keeps the first category of a name
+        CategoryRecord c;
+        c.Name = std::move(name);
+        c.Custom = custom ? 1 : 0;
+        c.Hidden = hidden ? 1 : 0;
+        m_categories.push_back(std::move(c));
+    }
+
+    std::vector<CategoryRecord> m_categories;
+    std::unordered_map<std::string, std::size_t> m_firstByName;
+    std::size_t m_current = static_cast<std::size_t>(-1);
+};
 
 void putInt32(std::string& out, std::int32_t value)
 {
@@ -150,12 +193,14 @@ int DatabaseFile::LoadFromFile(UnitDatabase& db, std::istream& in)
     }
     const std::int32_t expected = readInt32(countBytes);
     int read = 0;
+    RecordPlacer placer;
     while (!atEnd(in)) {
-        insertRecord(db, current ? readCurrentRecord(in) : readLegacyRecord(in), !current);
+        placer.Place(current ? readCurrentRecord(in) : readLegacyRecord(in), !current);
         ++read;
     }
     if (read != expected)
         throw Tfileexception(Tfileexception::CountMismatch);
+    placer.MoveInto(db);
     if (!current)
         db.LoadedLegacy = true;
     return read;

@@ -24,6 +24,8 @@ bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string&
                                             bool showHidden)
 {
     db = UnitDatabase();
+    // A save killed mid-write leaves its temporary file; the database it was writing is intact.
+    FileOps::RemoveStaleTemporaries(FileOps::Join(dir, UnitsFile));
     if (!tryLoad(db, FileOps::Join(dir, UnitsFile))) {
         prompts.Beep();
         prompts.Error(CorruptedText);
