@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Replaces the global operator new and delete of this test program with counting versions
-// over malloc and free; the size of each block sits in a header before it.
+// Replaces the global operator new and delete of this test program (the plain, array and
+// nothrow forms; the aligned forms keep the library's own pair) with counting versions over
+// malloc and free; the size of each block sits in a header before it.
 #include "AllocationProbe.h"
 
 #include <atomic>
@@ -48,6 +49,22 @@ void *operator new(std::size_t size) {
 }
 void *operator new[](std::size_t size) {
     return Allocate(size);
+}
+void *operator new(std::size_t size, const std::nothrow_t &) noexcept {
+    try {
+        return Allocate(size);
+    } catch (const std::bad_alloc &) {
+        return nullptr;
+    }
+}
+void *operator new[](std::size_t size, const std::nothrow_t &tag) noexcept {
+    return operator new(size, tag);
+}
+void operator delete(void *pointer, const std::nothrow_t &) noexcept {
+    Release(pointer);
+}
+void operator delete[](void *pointer, const std::nothrow_t &) noexcept {
+    Release(pointer);
 }
 void operator delete(void *pointer) noexcept {
     Release(pointer);

@@ -261,7 +261,7 @@ TEST(HostileDatabaseFile, bytesOutsideTheCodePage_areKeptExactly) {
     // Shown through UTF-8 and typed back, defined characters come back as they were; the five
     // bytes the code page leaves undefined become the one byte that matches no name.
     std::string expected = odd;
-    for (char& c : expected) {
+    for (char &c : expected) {
         const auto b = static_cast<unsigned char>(c);
         if (b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D)
             c = static_cast<char>(Cp1252::Unmappable);

@@ -105,7 +105,8 @@ TEST(KillDuringSave, unitsDatabase_isOldOrNewAfterEveryKill_andStartRemovesLefto
     };
     const auto oneSave = TimeOf([&] { save(1); });
     std::mt19937 random(18);
-    std::uniform_int_distribution<long> moment(0, 3 * oneSave.count() + 2000);
+    // Most kills land inside a save, some between two.
+    std::uniform_int_distribution<long> moment(0, oneSave.count() * 3 / 2 + 2000);
 
     int killedMidWrite = 0;
     for (int kill = 0; kill < kKills; ++kill) {
@@ -169,7 +170,7 @@ TEST(KillDuringSave, settingsFile_everyKeyIsOldOrNewAfterEveryKill_andNextSaveRe
     ASSERT_TRUE(WriteSettings(file, settings[0]));
 
     std::mt19937 random(18);
-    std::uniform_int_distribution<long> moment(0, 3 * oneWrite.count() + 2000);
+    std::uniform_int_distribution<long> moment(0, oneWrite.count() * 3 / 2 + 2000);
     int killedMidWrite = 0;
     for (int kill = 0; kill < kKills; ++kill) {
         RunAndKill(write, std::chrono::microseconds(moment(random)));
