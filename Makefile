@@ -5,7 +5,9 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench format clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps configure build run test test-sanitize fuzz bench format clean install deb
 
 all: build
 
@@ -40,6 +42,14 @@ fuzz:
 		-DMENSURIO_BUILD_TESTS=OFF -DMENSURIO_BUILD_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 	scripts/run-fuzzers.sh $(FUZZ_BUILD)/bin $(FUZZ_SECONDS)
+
+# Installs under PREFIX (default /usr/local); DESTDIR is honoured for staging.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package in build/: mensurio_<version>_<arch>.deb.
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done

@@ -9,6 +9,9 @@
 # taken at the window's design size and with the window filling the screen; without a window
 # manager a maximised window keeps its normal size, so the bounds are the screen's instead.
 #
+# Two more show Length at the design size on a HiDPI screen (scale factor 2) and under a dark
+# palette (Fusion with qt6ct's "darker" colour scheme, as a user of a dark desktop theme has it).
+#
 # Usage: scripts/screenshots.sh [BIN_DIR] [OUT_DIR]     (defaults: build/bin, docs/screenshots)
 set -euo pipefail
 
@@ -17,6 +20,8 @@ BIN_DIR="$(realpath "${1:-$ROOT/build/bin}")"
 OUT_DIR="$(realpath -m "${2:-$ROOT/docs/screenshots}")"
 SCREEN_WIDTH=1024
 SCREEN_HEIGHT=768
+XVFB_WIDTH=1600 # room for the window at scale factor 2
+XVFB_HEIGHT=1200
 DESIGN_WIDTH=561
 DESIGN_HEIGHT=385
 
@@ -65,7 +70,7 @@ window_id() {
 shoot() {
   local file="$1"; shift
   write_settings "$@"
-  "$scratch/mensurio" >"$scratch/program.log" 2>&1 &
+  env "${SHOT_ENV[@]}" "$scratch/mensurio" >"$scratch/program.log" 2>&1 &
   local pid=$! id
   if ! id="$(window_id)"; then
     kill "$pid" 2>/dev/null || true
@@ -92,10 +97,21 @@ inner() {
 
   local design=("$DESIGN_WIDTH" "$DESIGN_HEIGHT") full=("$SCREEN_WIDTH" "$SCREEN_HEIGHT")
   local name
+  SHOT_ENV=()
   for name in length pressure fractions; do
     shoot "$name.png" "shot_$name" "${design[@]}"
     shoot "$name-full.png" "shot_$name" "${full[@]}"
   done
+
+  SHOT_ENV=(QT_SCALE_FACTOR=2)
+  shoot "length-scale2.png" shot_length "${design[@]}"
+
+  mkdir -p "$XDG_CONFIG_HOME/qt6ct"
+  printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\nstyle=Fusion\n' \
+    >"$XDG_CONFIG_HOME/qt6ct/qt6ct.conf"
+  SHOT_ENV=(QT_QPA_PLATFORMTHEME=qt6ct)
+  shoot "length-dark.png" shot_length "${design[@]}"
+  shoot "pressure-dark.png" shot_pressure "${design[@]}"
 }
 
 # ---- outside: prerequisites, then the same script inside xvfb-run -------------------------------
@@ -114,6 +130,7 @@ fi
 tools=()
 command -v import >/dev/null && command -v identify >/dev/null || tools+=(imagemagick)
 command -v xwininfo >/dev/null || tools+=(x11-utils)
+[ -e /usr/share/qt6ct/colors/darker.conf ] || tools+=(qt6ct)
 if [ ${#tools[@]} -gt 0 ]; then
   SUDO=""
   [ "$(id -u)" -ne 0 ] && SUDO="sudo"
@@ -123,4 +140,4 @@ fi
 
 export MENSURIO_SCREENSHOTS_INNER=1 BIN_DIR OUT_DIR
 unset QT_QPA_PLATFORM
-exec xvfb-run -a -s "-screen 0 ${SCREEN_WIDTH}x${SCREEN_HEIGHT}x24" "${BASH_SOURCE[0]}" "$BIN_DIR" "$OUT_DIR"
+exec xvfb-run -a -s "-screen 0 ${XVFB_WIDTH}x${XVFB_HEIGHT}x24" "${BASH_SOURCE[0]}" "$BIN_DIR" "$OUT_DIR"

@@ -8,6 +8,7 @@
 #include "core/engine/NumberParser.h"
 #include "core/engine/SpecialCategories.h"
 #include "core/engine/UnitExpression.h"
+#include "core/engine/UnitExpressionText.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -21,10 +22,6 @@ struct Candidate {
     std::string name;
     std::vector<UnitRecord> rows;
 };
-
-// How an expression reads in a category: with its units, naming some of them but failing, or
-// naming none.
-enum class ExpressionFit { Reads, NamesUnits, NoUnits };
 
 // The category's units as the unit-aware parse wants them: longer names first, inverse units
 // marked, exactly as the engine loads them.
@@ -45,18 +42,22 @@ std::vector<KnownUnit> KnownUnitsOf(const Candidate& candidate)
     return known;
 }
 
-ExpressionFit FitOf(const Candidate& candidate, std::string_view expression)
+// How many characters of the expression are names of the category's units, found as the
+// unit-aware parse finds them (exactly, longer names first, none inside another). Only marks
+// names, builds no expression tree, so that guessing among many categories stays cheap.
+std::size_t NameCoverage(const Candidate& candidate, std::string_view expression)
 {
     const CategoryKind kind = CategoryKindOf(candidate.name);
     // These kinds read no unit names in the typed text.
     if (kind == CategoryKind::Temperature || kind == CategoryKind::Numbers || kind == CategoryKind::Fractions)
-        return ExpressionFit::NoUnits;
-    const std::vector<KnownUnit> known = KnownUnitsOf(candidate);
-    const bool checkInverse = kind == CategoryKind::Efficiency || kind == CategoryKind::Reciprocal;
-    const UnitExpressionResult parsed = ParseUnitExpression(expression, known, checkInverse, false);
-    if (parsed.code == 0 && parsed.hasUnits)
-        return ExpressionFit::Reads;
-    return parsed.usedCount > 0 ? ExpressionFit::NamesUnits : ExpressionFit::NoUnits;
+        return 0;
+    const bool anyName = std::any_of(candidate.rows.begin(), candidate.rows.end(), [&](const UnitRecord& row) {
+        return !row.Name.empty() && expression.find(row.Name) != std::string_view::npos;
+    });
+    if (!anyName)
+        return 0;
+    const ShadowText marked = MarkUnitNames(expression, KnownUnitsOf(candidate));
+    return static_cast<std::size_t>(std::count(marked.shadow.begin(), marked.shadow.end(), kUnitNameMarker));
 }
 
 bool HoldsAll(const Candidate& candidate, const std::vector<std::string>& names, bool exact)
@@ -156,23 +157,23 @@ std::optional<std::string> CategoryInference::Infer(const UnitDatabase& database
     std::vector<Candidate> candidates = CandidatesForNames(std::move(all), names);
 
     if (!IsPlainValue(expression)) {
-        // Categories the expression reads in; failing those, categories whose units it names
-        // (their conversion then shows the engine's message).
-        std::vector<Candidate> reads;
-        std::vector<Candidate> named;
+        // The categories whose unit names the expression holds, the one whose names cover the
+        // most of it first (a category the expression is written in covers every name in it);
+        // the conversion then parses the expression once, in the category chosen.
+        std::vector<std::pair<std::size_t, Candidate>> named;
         for (Candidate& c : candidates) {
-            const ExpressionFit fit = FitOf(c, expression);
-            if (fit == ExpressionFit::Reads)
-                reads.push_back(c);
-            else if (fit == ExpressionFit::NamesUnits)
-                named.push_back(c);
+            if (const std::size_t coverage = NameCoverage(c, expression); coverage > 0)
+                named.emplace_back(coverage, std::move(c));
         }
-        if (reads.empty())
-            reads = std::move(named);
-        if (!reads.empty())
-            candidates = std::move(reads);
-        else if (names.empty())
+        std::stable_sort(named.begin(), named.end(),
+                         [](const auto& a, const auto& b) { return a.first > b.first; });
+        if (!named.empty()) {
+            candidates.clear();
+            for (auto& [coverage, c] : named)
+                candidates.push_back(std::move(c));
+        } else if (names.empty()) {
             return std::nullopt; // the expression names no unit of any category
+        }
     } else if (names.empty()) {
         return std::nullopt;
     }

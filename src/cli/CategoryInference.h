@@ -27,9 +27,9 @@ public:
     static bool IsPlainValue(std::string_view expression);
 
     /// The only category whose listed units hold every named unit and, when the expression
-    /// names units, the one whose units the expression is written in. Nothing when neither the
-    /// names nor the expression name a unit. Throws CliUsageError when no category or more
-    /// than one fits.
+    /// names units, the one whose unit names cover the most of the expression (the first in
+    /// database order of equals); the expression is not parsed here. Nothing when neither the
+    /// names nor the expression name a unit. Throws CliUsageError when no category fits.
     static std::optional<std::string> Infer(const UnitDatabase& database, UnitListOptions options,
                                             std::string_view expression, const std::vector<std::string>& unitNames);
 };

@@ -3,6 +3,7 @@
 
 #include "cli/CategoryInference.h"
 #include "cli/CliConversion.h"
+#include "cli/CliExport.h"
 #include "cli/CliFind.h"
 #include "cli/CliUsageError.h"
 #include "cli/CliValue.h"
@@ -23,17 +24,31 @@ bool CliApp::loadDatabase(const std::string& explicitPath)
 {
     std::string path = explicitPath;
     if (path.empty()) {
-        const std::string dir = Paths::ExecutableDirectory();
-        path = FileOps::Join(dir, DatabaseLifecycle::UnitsFile);
-        if (!FileOps::Exists(path))
-            path = FileOps::Join(dir, DatabaseLifecycle::DefaultFile);
+        const FileLocations locations = Paths::Locate(Paths::ExecutablePath());
+        const std::string units = FileOps::Join(locations.userDirectory, DatabaseLifecycle::UnitsFile);
+        if (FileOps::Exists(units)) {
+            if (tryLoad(units))
+                return true;
+            // As the window does, a damaged units.dat falls back to the default database.
+            m_err << "mensurio-cli: warning: " << units << " is corrupted; the default database is used\n";
+        }
+        path = FileOps::Join(locations.defaultDirectory, DatabaseLifecycle::DefaultFile);
     }
+    if (tryLoad(path))
+        return true;
+    m_err << "mensurio-cli: cannot read the units database " << path << "\n";
+    return false;
+}
+
+// Loads a file into an empty database; on failure the database is left empty again.
+bool CliApp::tryLoad(const std::string& path)
+{
     try {
         DatabaseFile::LoadFromPath(m_db, path);
         m_db.SkipHidden = false;
         return true;
     } catch (const std::exception&) {
-        m_err << "mensurio-cli: cannot read the units database " << path << "\n";
+        m_db = UnitDatabase();
         return false;
     }
 }
@@ -124,6 +139,8 @@ int CliApp::runAction()
         return listUnits(m_options.listUnitsCategory);
     case CliOptions::Action::Find:
         return CliFind::Print(m_db, m_options.findText, m_options.findAnywhere, m_out);
+    case CliOptions::Action::ExportHandheld:
+        return CliExport::Run(m_db, m_options, m_out);
     default:
         return convert();
     }

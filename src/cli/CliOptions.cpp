@@ -66,6 +66,11 @@ bool applyValueOption(CliOptions& o, const std::string& name, const std::string&
             error = "--places must be a whole number from 0 to 12";
             return false;
         }
+    } else if (name == "--export-number") {
+        if (!parseOptionalInt(value, 2, 32767, o.exportNumber)) {
+            error = "--export-number must be a whole number from 2 to 32767";
+            return false;
+        }
     } else if (name == "--style") {
         if (!parseOptionalInt(value, 0, 2, o.style)) {
             error = "--style must be 0, 1 or 2";
@@ -87,19 +92,23 @@ bool looksLikeOption(const std::string& a)
 bool takesValue(const std::string& a)
 {
     return a == "--db" || a == "-c" || a == "--category" || a == "--to" || a == "--list-units" || a == "--find" ||
-           a == "--format" || a == "--places" || a == "--style";
+           a == "--format" || a == "--places" || a == "--style" || a == "--export-number";
 }
 
 // What is wrong with the options taken together; empty when nothing is.
 std::string combinationError(const CliOptions& o)
 {
     using Action = CliOptions::Action;
+    if (o.action == Action::ExportHandheld && o.positional.size() != 2)
+        return "--export-handheld needs two files: VALUES.pdb NAMES.pdb";
+    if (o.exportNumber && o.action != Action::ExportHandheld)
+        return "--export-number needs --export-handheld";
     if (o.action == Action::Convert && o.positional.empty())
         return "nothing to convert";
     if (o.action == Action::Convert && o.positional.size() > 2)
         return "too many arguments";
-    if (o.action != Action::Convert && o.action != Action::Help && o.action != Action::Version &&
-        !o.positional.empty())
+    if (o.action != Action::Convert && o.action != Action::ExportHandheld && o.action != Action::Help &&
+        o.action != Action::Version && !o.positional.empty())
         return "unexpected argument " + o.positional.front();
     if (o.all && !o.toUnits.empty())
         return "--all shows every unit; it does not take --to";
@@ -135,6 +144,8 @@ std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args
             o.inputGauge = true;
         } else if (a == "--output-gauge") {
             o.outputGauge = true;
+        } else if (a == "--export-handheld") {
+            o.action = Action::ExportHandheld;
         } else if (a == "--list-categories") {
             o.action = Action::ListCategories;
         } else if (a == "--help" || a == "-h") {
@@ -160,7 +171,8 @@ const char* CliOptions::UsageText()
            "without any unit its value is printed. Unit and category names match exactly,\n"
            "else ignoring letter case.\n"
            "\n"
-           "  --db FILE            units database (default: units.dat beside the executable,\n"
+           "  --db FILE            units database (default: the window's units.dat, beside the\n"
+           "                       executable or, when installed, in ~/.local/share/mensurio;\n"
            "                       else default.dat)\n"
            "  -c, --category NAME  category (default: the first category that holds every named unit)\n"
            "  --to UNIT            output unit; repeat it for a compound result\n"
@@ -173,11 +185,23 @@ const char* CliOptions::UsageText()
            "  --list-units CATEGORY  every unit of a category, one per line\n"
            "  --find TEXT [--anywhere]  categories and units whose names start with TEXT\n"
            "                       (with --anywhere: that contain TEXT)\n"
+           "  --export-handheld VALUES.pdb NAMES.pdb [--export-number N]\n"
+           "                       write the database as the two files of the handheld program;\n"
+           "                       N is 2 to 32767 and goes into both files. Without it a number\n"
+           "                       is drawn at random, different from the one in an existing\n"
+           "                       VALUES.pdb. The command line keeps no settings: the number of\n"
+           "                       the window's last export is neither consulted nor changed, so\n"
+           "                       give N when the pair must differ from that export.\n"
+           "  --table FILE.pdf -c CATEGORY --rows A,B,... --columns C,D,...\n"
+           "                       write a conversion table as PDF ('\\,' is a comma inside a\n"
+           "                       name; --rows all); more options: --direction right-up|down-left,\n"
+           "                       --table-format general|scientific, --paper horizontal|vertical\n"
            "  --help, --version\n"
            "  --                   ends the options (for an expression that starts with '-')\n"
            "\n"
            "Exit status: 0 for a result, 1 when the conversion answered with a message (shown\n"
-           "on standard output), 2 for a usage error or an unreadable database.\n";
+           "on standard output), 2 for a usage error, an unreadable database or an export\n"
+           "that could not be written.\n";
 }
 
 } // namespace mensurio

@@ -9,7 +9,7 @@ namespace mensurio {
 
 /// The parsed command line of mensurio-cli.
 struct CliOptions {
-    enum class Action { Convert, ListCategories, ListUnits, Find, Help, Version };
+    enum class Action { Convert, ListCategories, ListUnits, Find, ExportHandheld, Help, Version };
 
     Action action = Action::Convert;
     std::string databasePath;       // empty: beside the executable
@@ -17,7 +17,8 @@ struct CliOptions {
     std::string listUnitsCategory;  // --list-units
     std::string findText;           // --find
     bool findAnywhere = false;
-    std::vector<std::string> positional; // EXPRESSION [FROM-UNIT]
+    std::vector<std::string> positional; // EXPRESSION [FROM-UNIT], or VALUES.pdb NAMES.pdb
+    std::optional<int> exportNumber;     // --export-number, 2..32767
     std::vector<std::string> toUnits;
     bool all = false;
     // Result settings given on the command line; the settings' defaults apply to the others.

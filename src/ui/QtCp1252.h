@@ -12,7 +12,7 @@ namespace mensurio {
 class QtCp1252 {
   public:
     static QString ToQString(std::string_view cp1252);
-    /// Characters the code page cannot hold become Cp1252::Unmappable, which never matches a name.
+    /// Characters the code page cannot hold become Cp1252::Unmappable, which typed text never matches.
     static std::string FromQString(const QString &text);
 };
 

@@ -29,4 +29,18 @@ std::optional<QColor> QtFonts::TextColor(const tfont2 &font) {
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
+tfont2 QtFonts::FromQFont(const QFont &font, const tfont2 &base) {
+    tfont2 result = base;
+    result.SetName(QtCp1252::FromQString(font.family()));
+    if (font.pointSize() > 0)
+        result.SetSize(font.pointSize());
+    else if (font.pixelSize() > 0)
+        result.SetHeight(-font.pixelSize());
+    result.SetBold(font.weight() >= QFont::DemiBold);
+    result.SetItalic(font.italic());
+    result.SetUnderline(font.underline());
+    result.SetStrikeout(font.strikeOut());
+    return result;
+}
+
 } // namespace mensurio

@@ -19,6 +19,10 @@ class QtFonts {
     /// The stored colour (0x00BBGGRR); nothing for the system's window-text colour, which means
     /// the palette's own text colour.
     static std::optional<QColor> TextColor(const tfont2 &font);
+    /// The font the user chose in the font dialog, stored over `base`: face, size and the four
+    /// styles from `font`; colour, character set and pitch, which the dialog does not offer,
+    /// from `base`.
+    static tfont2 FromQFont(const QFont &font, const tfont2 &base);
 };
 
 } // namespace mensurio

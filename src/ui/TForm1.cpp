@@ -6,6 +6,7 @@
 #include "ui/CategoryMemory.h"
 #include "ui/CategoryMenu.h"
 #include "ui/ConversionBridge.h"
+#include "ui/FieldColors.h"
 #include "ui/TListBoxTwo.h"
 
 #include <QComboBox>
@@ -64,6 +65,7 @@ void TForm1::FormCreate() {
     connectActions();
     connectToolbars();
     connectHelpCommands();
+    connectCustomCommands();
     connectEditCommands();
     connectRecordCommands();
     connectEvents();
@@ -102,7 +104,7 @@ QWidget *TForm1::createFieldsStrip() {
     Edit2 = new QLineEdit(Panel3);
     Edit2->setObjectName("Edit2");
     Edit2->setReadOnly(true);
-    Edit2->setStyleSheet("QLineEdit { background-color: silver; }");
+    Edit2->setPalette(FieldColors::ReadOnlyPalette(Edit2->palette()));
     Image1 = new QLabel(Panel3);
     Image1->setObjectName("Image1");
     return Panel3;

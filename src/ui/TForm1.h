@@ -35,8 +35,10 @@ namespace mensurio {
 
 class CategoryMemory;
 class CategoryMenu;
+struct FindEntry;
 class ConversionBridge;
 class TListBoxTwo;
+struct PreferenceChanges;
 
 /// The conversion window: starts and ends the run, turns every user action into a conversion
 /// and hosts the commands of the other parts of the program.
@@ -76,6 +78,18 @@ class TForm1 : public QMainWindow {
 
     /// Shows Toolbar971 and Toolbar972 and checks their menu items per the two settings.
     void ApplyToolbarSettings();
+
+    // Preferences (TForm1Preferences.cpp)
+    const tfont2 &FieldFont() const { return fieldFont; }
+    const tfont2 &TabFont() const { return tabFont; }
+    const NumberSeparators &Separators() const { return m_separators; }
+    Prompts &prompts() const { return *m_environment.prompts; }
+    /// Brings the window in line with the settings the Preferences dialog stored, doing only
+    /// what `changes` says was touched: fonts (written to the settings file), tabs, toolbars,
+    /// unit order, all results, then a conversion in the new format.
+    void ApplyPreferences(const PreferenceChanges &changes);
+    /// The "&Minimize to Tray" choice of the Preferences dialog.
+    void ApplyTrayPreference(bool minimizeToTray);
     /// The enabled state of Cut, Copy, Paste and Select all for the focused control.
     void UpdateEditCommands();
     const ConversionRecord &record() const { return m_record; }
@@ -84,6 +98,13 @@ class TForm1 : public QMainWindow {
     /// recorder here instead of the modal dialog.
     using TipOfTheDayHook = std::function<void(ProgramSettings &, QWidget *)>;
     void SetTipOfTheDayHook(TipOfTheDayHook hook) { m_showTipOfTheDay = std::move(hook); }
+
+    /// The custom units and custom categories dialogs, run modally when the manage dialog's
+    /// "Units" and "Categories" buttons are pressed; unset, those buttons are disabled.
+    void SetCustomDialogs(std::function<void()> customUnits, std::function<void()> customCategories);
+    /// Find's Go: switches to the found category, or to the found unit's category and selects
+    /// the unit, turning Show Hidden on first when the entry is hidden.
+    void GoToFound(const FindEntry &entry);
 
     ProgramSettings &settings() { return m_settings; }
     UnitDatabase &database() { return m_database; }
@@ -148,6 +169,13 @@ class TForm1 : public QMainWindow {
     void CopyAllConversions1Click();
     void CopyRecord1Click();
     void recordKeyFilter(QObject *watched, QEvent *event);
+    // Custom units and categories (TForm1Custom.cpp)
+    void connectCustomCommands();
+    void Units1Click();
+    void Categories1Click();
+    void Preferences1Click();
+    // Handheld export (TForm1HandheldExport.cpp)
+    void SpeedButton125Click();
     // Tip of the day (TForm1Help.cpp)
     void TipoftheDay1Click();
     // Help menu and pictures (TForm1Help.cpp)
@@ -194,6 +222,11 @@ class TForm1 : public QMainWindow {
     void SaveCategoryMemory();
     void RestoreCategoryMemory();
     void ClearConversionMemory1Click();
+    // Find and Manage Units and Categories (TForm1Customise.cpp)
+    void connectCustomiseCommands();
+    void Find1Click();
+    void SpeedButton12Click();
+    void SetShowHidden(bool on);
     // Shut-down (TForm1Shutdown.cpp)
     void FormClose();
     void FormDestroy();
@@ -222,6 +255,8 @@ class TForm1 : public QMainWindow {
     bool m_painted = false; // the first paint has shown the tip of the day
     ConversionRecord m_record;
     TipOfTheDayHook m_showTipOfTheDay;
+    std::function<void()> m_customUnitsDialog;
+    std::function<void()> m_customCategoriesDialog;
 
     // Controls, named as in the design.
     QWidget *Panel1 = nullptr;

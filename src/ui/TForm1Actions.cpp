@@ -3,6 +3,7 @@
 #include "ui/TForm1.h"
 
 #include "ui/TListBoxTwo.h"
+#include "ui/TPagesDlg6.h"
 
 #include <QAction>
 #include <QMenu>
@@ -23,12 +24,6 @@ QAction *MakeAction(QObject *parent, const char *name, const QString &caption, c
     return action;
 }
 
-// Commands whose dialogs come with later parts of the program: shown, but not yet available.
-void Unavailable(std::initializer_list<QAction *> actions) {
-    for (QAction *action : actions)
-        action->setEnabled(false);
-}
-
 } // namespace
 
 void TForm1::createActions() {
@@ -40,8 +35,6 @@ void TForm1::createActions() {
     // show the tick, the toolbar buttons keep their glyphs.
     for (QAction *toggle : {a.ShowAllResults1, a.Record1})
         toggle->setIconVisibleInMenu(false);
-    Unavailable({a.CreateConversionTable1, a.ManageUnitsandCategories1, a.Preferences1, a.Find1,
-                 a.HandheldExport1, a.Units1, a.Categories1});
 }
 
 void TForm1::createActionMenuActions() {
@@ -138,11 +131,18 @@ void TForm1::connectActions() {
     connect(a.InvertConversion1, &QAction::triggered, this, &TForm1::InvertConversion1Click);
     connect(a.ClearInputField1, &QAction::triggered, this, &TForm1::ClearInputField1Click);
     connect(a.ClearConversionMemory1, &QAction::triggered, this, &TForm1::ClearConversionMemory1Click);
+    connect(a.HandheldExport1, &QAction::triggered, this, &TForm1::SpeedButton125Click);
     connect(a.Exit1, &QAction::triggered, this, &QWidget::close);
+    connect(a.Preferences1, &QAction::triggered, this, &TForm1::Preferences1Click);
     connect(a.SortUnits1, &QAction::triggered, this, &TForm1::ToolbarButton971Click);
     connect(a.ShowAllResults1, &QAction::triggered, this, &TForm1::ToolbarButton972Click);
     connect(a.ShowHidden1, &QAction::triggered, this, &TForm1::ShowHidden1Click);
+    connect(a.CreateConversionTable1, &QAction::triggered, this, [this] {
+        TPagesDlg6 dialog(m_database, m_settings, *m_environment.prompts, m_separators, this);
+        dialog.exec();
+    });
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
+    connectCustomiseCommands();
     connect(Panel2, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { PopupMenu1->popup(Panel2->mapToGlobal(at)); });
 }

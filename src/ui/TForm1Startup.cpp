@@ -57,7 +57,8 @@ bool TForm1::LoadDatabaseAtStart() {
     fieldFont.readfromini(m_settingsFile, kFieldFontPrefix);
     tabFont.readfromini(m_settingsFile, kTabFontPrefix);
     if (!DatabaseLifecycle::LoadDatabaseAtStart(m_database, m_environment.baseDirectory,
-                                                *m_environment.prompts, m_settings.showhidden))
+                                                *m_environment.prompts, m_settings.showhidden,
+                                                m_environment.defaultDirectory))
         return false;
     m_actions.MinimizetoTray1->setChecked(m_settings.tray);
     return true;

@@ -9,8 +9,11 @@ namespace mensurio {
 
 WindowEnvironment WindowEnvironment::ForRunningProgram(Prompts &prompts, const std::string &firstArgument) {
     WindowEnvironment environment;
-    environment.baseDirectory = Paths::ExecutableDirectory();
-    environment.settingsPath = Paths::SettingsPathFor(Paths::ExecutablePath());
+    const FileLocations locations = Paths::Locate(Paths::ExecutablePath());
+    Paths::PrepareUserFiles(locations); // a failure shows later as an unreadable or unwritable file
+    environment.baseDirectory = locations.userDirectory;
+    environment.defaultDirectory = locations.defaultDirectory;
+    environment.settingsPath = locations.settingsPath;
     environment.prompts = &prompts;
     environment.firstArgument = firstArgument;
     environment.trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();

@@ -86,16 +86,16 @@ class TestStartup : public QObject {
                                       << "" << true;
         QTest::newRow("table") << "CreateConversionTable1"
                                << "Create Conversion &Table"
-                               << "Ctrl+T" << false;
+                               << "Ctrl+T" << true;
         QTest::newRow("manage") << "ManageUnitsandCategories1"
                                 << "Mana&ge Units and Categories..."
-                                << "F4" << false;
+                                << "F4" << true;
         QTest::newRow("preferences") << "Preferences1"
                                      << "&Preferences..."
-                                     << "" << false;
+                                     << "" << true;
         QTest::newRow("find") << "Find1"
                               << "&Find..."
-                              << "Ctrl+F" << false;
+                              << "Ctrl+F" << true;
         QTest::newRow("exit") << "Exit1"
                               << "E&xit"
                               << "" << true;
@@ -104,7 +104,10 @@ class TestStartup : public QObject {
                                          << "F5" << true;
         QTest::newRow("units") << "Units1"
                                << "&Units..."
-                               << "" << false;
+                               << "" << true;
+        QTest::newRow("categories") << "Categories1"
+                                    << "&Categories..."
+                                    << "" << true;
         QTest::newRow("all results") << "ShowAllResults1"
                                      << "&Show All Results"
                                      << "F6" << true;
@@ -235,9 +238,11 @@ class TestStartup : public QObject {
         h.Start();
         QCOMPARE(h.prompts.log.size(), std::size_t(2));
         QCOMPARE(h.prompts.log[0], std::string("beep"));
-        QCOMPARE(h.prompts.log[1], std::string("error: ") + DatabaseLifecycle::CorruptedText);
+        QCOMPARE(h.prompts.log[1], std::string("error: ") + DatabaseLifecycle::CorruptedText +
+                                       "\nThe unreadable file will be kept as units.dat.bad.");
         QCOMPARE(h.Find<QComboBox>("ComboBox3")->count(), 7); // hidden ones shown by default
         h.Finish();
+        QCOMPARE(h.dir.read("units.dat.bad"), std::string("MNSA garbage that is no database"));
         const UnitDatabase saved = LoadFile(h.dir.file("units.dat"));
         QCOMPARE(saved.Categories().size(), FixtureDatabase().Categories().size());
         QCOMPARE(h.dir.read("default.dat"), FixtureDatabaseBytes());

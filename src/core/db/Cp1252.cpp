@@ -83,9 +83,12 @@ unsigned char Cp1252::FromCodePoint(char32_t cp)
 {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
         return static_cast<unsigned char>(cp);
-    for (std::size_t i = 0; i < HighControls.size(); ++i)
-        if (HighControls[i] != 0 && HighControls[i] == cp)
+    for (std::size_t i = 0; i < HighControls.size(); ++i) {
+        // A defined byte by its character; an undefined one by the C1 control it is shown as.
+        const char32_t shownAs = HighControls[i] != 0 ? HighControls[i] : static_cast<char32_t>(0x80 + i);
+        if (shownAs == cp)
             return static_cast<unsigned char>(0x80 + i);
+    }
     return Unmappable;
 }
 

@@ -9,12 +9,15 @@ namespace mensurio {
 /// Windows-1252 text at the edges of the program: to and from Unicode and UTF-8.
 class Cp1252 {
 public:
-    /// Stands for a character that Windows-1252 cannot hold; it is undefined in the
-    /// code page, so it never matches a unit name.
-    static constexpr unsigned char Unmappable = 0x81;
+    /// Stands for a character that Windows-1252 cannot hold. Every other byte is a character of
+    /// some name, so the NUL byte, which no name written by the program holds, takes this part;
+    /// the matchers of typed text (the unit-aware parse, Find) let it match nothing at all.
+    static constexpr unsigned char Unmappable = 0x00;
 
+    /// Every byte has its own code point: the five bytes the code page leaves undefined (81, 8D,
+    /// 8F, 90, 9D hex) are the C1 controls of the same value, and map back to themselves.
     static char32_t ToCodePoint(unsigned char byte);
-    /// The byte for a code point, or Unmappable.
+    /// The byte for a code point, or Unmappable (also for U+0000).
     static unsigned char FromCodePoint(char32_t codePoint);
     static bool CanEncode(char32_t codePoint);
 

@@ -12,7 +12,6 @@
 #include <sstream>
 #include <system_error>
 #include <unordered_map>
-#include <vector>
 
 namespace mensurio {
 
@@ -89,58 +88,49 @@ RawRecord readLegacyRecord(std::istream& in)
     return r;
 }
 
-// Places records by the insertion rule while the file is read, then hands them to the database
-// in one go. The index of the first category of each name lets a unit record find its category
-// without walking all of them, so a file of many categories reads in linear time.
-class RecordPlacer {
+// Adds records to the database by the insertion rule: a unit record goes to the current
+// category when its name is exactly string 1, else to the first category of that name, created
+// when there is none. The categories are indexed by name as they are added, so that each unit
+// record costs constant time however the records are ordered.
+class RecordInserter {
 public:
-    void Place(RawRecord r, bool legacy)
+    explicit RecordInserter(UnitDatabase& db) : m_db(db)
     {
-        if (r.s1 == CategoryMarker) {
-            addCategory(std::move(r.s2), r.unit.Custom != 0, !legacy && r.unit.Hidden != 0);
-            return;
-        }
-        if (!(m_current < m_categories.size() && m_categories[m_current].Name == r.s1)) {
-            const auto found = m_firstByName.find(r.s1);
-            if (found == m_firstByName.end())
-                addCategory(r.s1, false, false);
-            else
-                m_current = found->second;
-        }
-        auto& units = m_categories[m_current].Units;
-        r.unit.Name = std::move(r.s2);
-        r.unit.OriginUnit = std::move(r.s3);
-        if (legacy) {
-            r.unit.Hidden = 0;
-            r.unit.DefaultOrder = static_cast<std::int32_t>(units.size() + 1);
-        }
-        units.push_back(std::move(r.unit));
+        const auto& categories = db.Categories();
+        for (std::size_t i = 0; i < categories.size(); ++i)
+            m_firstByName.try_emplace(categories[i].Name, i);
     }
 
-    void MoveInto(UnitDatabase& db)
+    void insert(RawRecord r, bool legacy)
     {
-        for (CategoryRecord& c : m_categories) {
-            db.AppendCategoryRecord(c.Name, c.Custom != 0, c.Hidden != 0);
-            for (UnitRecord& u : c.Units)
-                db.AppendUnitRecord(c.Name, std::move(u), false); // lands in the category just added
+        if (r.s1 == CategoryMarker) {
+            m_db.AppendCategoryRecord(r.s2, r.unit.Custom != 0, !legacy && r.unit.Hidden != 0);
+            m_current = m_db.Categories().size() - 1;
+            m_firstByName.try_emplace(m_db.Categories()[m_current].Name, m_current);
+            return;
         }
+        r.unit.Name = std::move(r.s2);
+        r.unit.OriginUnit = std::move(r.s3);
+        if (legacy)
+            r.unit.Hidden = 0;
+        const std::string category = UnitDatabase::CutName(r.s1);
+        if (m_current == UnitDatabase::None || m_db.Categories()[m_current].Name != category) {
+            const auto found = m_firstByName.find(category);
+            if (found != m_firstByName.end()) {
+                m_current = found->second;
+            } else {
+                m_db.AppendCategoryRecord(category, false, false);
+                m_current = m_db.Categories().size() - 1;
+                m_firstByName.emplace(category, m_current);
+            }
+        }
+        m_db.AppendUnitRecordAt(m_current, std::move(r.unit), legacy);
     }
 
 private:
-    void addCategory(std::string name, bool custom, bool hidden)
-    {
-        m_current = m_categories.size();
-        m_firstByName.emplace(name, m_current); // keeps the first category of a name
-        CategoryRecord c;
-        c.Name = std::move(name);
-        c.Custom = custom ? 1 : 0;
-        c.Hidden = hidden ? 1 : 0;
-        m_categories.push_back(std::move(c));
-    }
-
-    std::vector<CategoryRecord> m_categories;
+    UnitDatabase& m_db;
     std::unordered_map<std::string, std::size_t> m_firstByName;
-    std::size_t m_current = static_cast<std::size_t>(-1);
+    std::size_t m_current = UnitDatabase::None;
 };
 
 void putInt32(std::string& out, std::int32_t value)
@@ -193,14 +183,13 @@ int DatabaseFile::LoadFromFile(UnitDatabase& db, std::istream& in)
     }
     const std::int32_t expected = readInt32(countBytes);
     int read = 0;
-    RecordPlacer placer;
+    RecordInserter inserter(db);
     while (!atEnd(in)) {
-        placer.Place(current ? readCurrentRecord(in) : readLegacyRecord(in), !current);
+        inserter.insert(current ? readCurrentRecord(in) : readLegacyRecord(in), !current);
         ++read;
     }
     if (read != expected)
         throw Tfileexception(Tfileexception::CountMismatch);
-    placer.MoveInto(db);
     if (!current)
         db.LoadedLegacy = true;
     return read;

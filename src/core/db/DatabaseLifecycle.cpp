@@ -7,6 +7,9 @@
 
 #include <exception>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace mensurio {
 
 bool DatabaseLifecycle::tryLoad(UnitDatabase& db, const std::string& path)
@@ -21,32 +24,81 @@ bool DatabaseLifecycle::tryLoad(UnitDatabase& db, const std::string& path)
 }
 
 bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string& dir, Prompts& prompts,
-                                            bool showHidden)
+                                            bool showHidden, const std::string& defaultDir)
 {
     db = UnitDatabase();
-    // A save killed mid-write leaves its temporary file; the database it was writing is intact.
-    FileOps::RemoveStaleTemporaries(FileOps::Join(dir, UnitsFile));
-    if (!tryLoad(db, FileOps::Join(dir, UnitsFile))) {
+    const std::string unitsPath = FileOps::Join(dir, UnitsFile);
+    // A save or backup killed mid-write leaves its temporary file; the file it was writing is intact.
+    FileOps::RemoveStaleTemporaries(unitsPath);
+    FileOps::RemoveStaleTemporaries(FileOps::Join(dir, BackupFile));
+    if (!tryLoad(db, unitsPath)) {
+        std::string message = CorruptedText;
+        const std::string target = FileOps::ResolveLink(unitsPath);
+        const bool unreadableExists = FileOps::Exists(target);
+        if (unreadableExists) {
+            const std::string kept = KeptPathFor(target);
+            message += std::string("\n") + KeptText + kept.substr(kept.find_last_of('/') + 1) + ".";
+        }
         prompts.Beep();
-        prompts.Error(CorruptedText);
+        prompts.Error(message);
         db.Clear();
         db = UnitDatabase(); // nothing of the failed read survives, flags included
-        if (!tryLoad(db, FileOps::Join(dir, DefaultFile))) {
+        if (!tryLoad(db, FileOps::Join(defaultDir.empty() ? dir : defaultDir, DefaultFile))) {
             prompts.Beep();
             prompts.Error(NoDefaultText);
             db.Clear();
             return false;
         }
+        db.LoadedFallback = unreadableExists;
     }
     db.SkipHidden = !showHidden;
     return true;
 }
 
-bool DatabaseLifecycle::trySave(const UnitDatabase& db, const std::string& path)
+namespace {
+
+// Whether a name is taken by anything, a dangling symbolic link included.
+bool nameTaken(const std::string& path)
 {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+} // namespace
+
+std::string DatabaseLifecycle::KeptPathFor(const std::string& path)
+{
+    std::string kept = path + ".bad";
+    for (int number = 2; nameTaken(kept); ++number)
+        kept = path + ".bad" + std::to_string(number);
+    return kept;
+}
+
+// A file that did not load at start, or does not load now (damaged, cut short, unreadable), is
+// never overwritten: it is renamed beside itself first. Returns false when it could not be kept.
+bool DatabaseLifecycle::keepIfUnreadable(const std::string& path, bool failedAtStart)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return true; // nothing to keep; anything but a file makes the write itself fail
+    UnitDatabase probe;
+    if (!failedAtStart && tryLoad(probe, path))
+        return true;
+    return FileOps::RenameIfAbsent(path, KeptPathFor(path));
+}
+
+bool DatabaseLifecycle::trySave(const UnitDatabase& db, const std::string& linkOrPath)
+{
+    // A symbolic link keeps pointing where it did: its target is replaced.
+    const std::string path = FileOps::ResolveLink(linkOrPath);
     try {
         if (FileOps::Exists(path) && FileOps::IsReadOnly(path))
             FileOps::ClearReadOnly(path);
+        // A file the user may not write (another user's) is refused, not replaced by the rename.
+        if (FileOps::Exists(path) && ::access(path.c_str(), W_OK) != 0)
+            return false;
+        if (!keepIfUnreadable(path, db.LoadedFallback))
+            return false;
         FileOps::AtomicReplace(path, DatabaseFile::ToBytes(db, db.NamesSimplified ? "MNSS" : "MNSA"));
         return true;
     } catch (const std::exception&) {

@@ -21,18 +21,29 @@ public:
     static constexpr const char* SaveFailedText =
         "Can not save the units database. Probably disk is full or you do not have right to write.";
     static constexpr const char* Title = "Mensurio";
+    /// Second line of CorruptedText when the unreadable file exists: where it will be kept.
+    static constexpr const char* KeptText = "The unreadable file will be kept as ";
 
-    /// Fills `db` from `dir`. Returns false when neither file could be read: the caller then
-    /// ends the process with exit code 0 and writes nothing.
-    static bool LoadDatabaseAtStart(UnitDatabase& db, const std::string& dir, Prompts& prompts, bool showHidden);
+    /// Fills `db` from units.dat in `dir`, falling back to default.dat in `defaultDir` (empty:
+    /// `dir` too). Returns false when neither file could be read: the caller then ends the
+    /// process with exit code 0 and writes nothing.
+    static bool LoadDatabaseAtStart(UnitDatabase& db, const std::string& dir, Prompts& prompts, bool showHidden,
+                                    const std::string& defaultDir = {});
 
     /// Backs up a legacy file once, writes the database (atomically, with the Retry/Cancel
-    /// prompt on failure) and clears it. Returns true when the file was written.
+    /// prompt on failure) and clears it. Returns true when the file was written. Writing follows
+    /// a symbolic link to its target, refuses a file the user may not write, and first renames a
+    /// file that does not load as a database to KeptPathFor() so that nothing is lost.
     static bool SaveDatabaseAtExit(UnitDatabase& db, const std::string& dir, Prompts& prompts);
+
+    /// Where an unreadable database file at `path` is kept: path + ".bad", or ".bad2", ".bad3"...
+    /// when that exists.
+    static std::string KeptPathFor(const std::string& path);
 
 private:
     static bool tryLoad(UnitDatabase& db, const std::string& path);
     static bool trySave(const UnitDatabase& db, const std::string& path);
+    static bool keepIfUnreadable(const std::string& path, bool failedAtStart);
 };
 
 } // namespace mensurio

@@ -32,8 +32,13 @@ void SortFindEntries(std::vector<FindEntry>& entries,
 
 bool FindEntryMatches(std::string_view display, std::string_view search, bool anywhere)
 {
+    if (search.size() > display.size()) // a pasted page of text matches nothing, and quickly
+        return false;
     const std::string text = UnitDatabase::FoldCase(display);
     const std::string wanted = UnitDatabase::FoldCase(search);
+    // A typed character the code page cannot hold is in no name, so such a search finds nothing.
+    if (wanted.find('\0') != std::string::npos)
+        return false;
     if (anywhere)
         return text.find(wanted) != std::string::npos;
     return text.compare(0, wanted.size(), wanted) == 0;

@@ -99,6 +99,9 @@ public:
     // unit of the named category, creating the category when it is not current or known.
     void AppendCategoryRecord(std::string_view name, bool custom, bool hidden);
     void AppendUnitRecord(std::string_view category, UnitRecord unit, bool legacyOrder);
+    // The same for a category already found by position (the reader's name index); it becomes
+    // the current category.
+    void AppendUnitRecordAt(std::size_t categoryIndex, UnitRecord unit, bool legacyOrder);
 
     // Read-only access to the whole store, for writers and exporters.
     const std::vector<CategoryRecord>& Categories() const { return m_categories; }
@@ -107,6 +110,9 @@ public:
     bool LoadedLegacy = false;
     bool LoadedFresh = false;
     bool NamesSimplified = false;
+    // Set by the start sequence when "units.dat" existed but could not be read and the default
+    // database was loaded instead: the exit save keeps that file before it writes a new one.
+    bool LoadedFallback = false;
 
 private:
     CategoryRecord* currentCategory();

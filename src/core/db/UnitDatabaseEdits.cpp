@@ -211,6 +211,12 @@ void UnitDatabase::AppendUnitRecord(std::string_view category, UnitRecord unit, 
         else
             m_category = found;
     }
+    AppendUnitRecordAt(m_category, std::move(unit), legacyOrder);
+}
+
+void UnitDatabase::AppendUnitRecordAt(std::size_t categoryIndex, UnitRecord unit, bool legacyOrder)
+{
+    m_category = categoryIndex;
     auto& units = m_categories[m_category].Units;
     unit.Name = CutName(unit.Name);
     unit.OriginUnit = CutName(unit.OriginUnit);

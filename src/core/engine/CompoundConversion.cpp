@@ -22,11 +22,13 @@ long double Int(long double x) {
     return std::trunc(x);
 }
 
-// Int(x), or Int(x) + 1 when x lies a hair below that next whole number.
+// Int(x), or the next whole number away from zero when x lies a hair short of it; a negative value
+// is the mirror of its positive counterpart, so a split of -x is the split of x negated.
 long double WholeCountingNearMisses(long double x) {
     const long double whole = Int(x);
-    if (Int(CheckedMultiply(x, kNearWhole)) == whole + 1)
-        return whole + 1;
+    const long double next = x < 0 ? whole - 1 : whole + 1;
+    if (Int(CheckedMultiply(x, kNearWhole)) == next)
+        return next;
     return whole;
 }
 
@@ -51,8 +53,8 @@ void Distribute(long double value, std::span<const long double> f, const Scale &
             parts[n - 1] = CheckedAdd(parts[n - 1], x);
             return;
         }
-        if (Int(CheckedMultiply(x, kNearWhole)) == Int(x) + 1)
-            x = Int(x) + 1;
+        if (const long double whole = WholeCountingNearMisses(x); whole != Int(x))
+            x = whole;
         parts[i - 1] = CheckedAdd(parts[i - 1], Int(x));
         x = scale.ToBase(CheckedSubtract(x, Int(x)), f[i - 1]);
         if (x == 0)
@@ -121,6 +123,10 @@ std::vector<long double> SplitCompound(std::span<const long double> values,
         Distribute(value, factors, scale, parts);
     for (std::size_t i = 0; i + 1 < n; ++i)
         Carry(i, factors, scale, parts);
+    for (long double &part : parts) {
+        if (part == 0)
+            part = 0.0L; // a part of a negative value that came to nothing is shown as 0, not -0
+    }
     return parts;
 }
 

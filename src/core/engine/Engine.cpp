@@ -25,6 +25,18 @@ std::string CommasToPoints(std::string_view text) {
     return copy;
 }
 
+// A plain value written with its unit in the compound style: "(5) foot", "5 foot" or "foot (5)".
+// Style 1 keeps parentheses around anything but a plain number, so that "1+2" stays one value.
+std::string WithUnitName(std::string_view value, const std::string &name, int style) {
+    std::string trimmed(value);
+    trimmed.erase(trimmed.find_last_not_of(' ') + 1);
+    if (style == 2)
+        return name + " (" + trimmed + ")";
+    if (style == 1 && ParseNumber(CommasToPoints(trimmed)).ok)
+        return trimmed + " " + name;
+    return "(" + trimmed + ") " + name;
+}
+
 } // namespace
 
 Tengine::Tengine(UnitDatabase &database) : m_database(database) {}
@@ -107,6 +119,7 @@ void Tengine::ClearCategoryUnits() {
     m_outputOrder.clear();
     m_orderView.clear();
     m_usedUnits.clear();
+    m_plainInputRow = -1;
     m_usedCount = 0;
     m_terms.clear();
     m_compound = false;
@@ -181,6 +194,7 @@ bool Tengine::ReadInput(Run &run) {
             ReadUnitExpression(run, working, stop);
     }
     run.input = SyncInputSelection(run.input, m_compound, m_usedUnits);
+    m_plainInputRow = m_compound || typed.empty() ? -1 : run.input.FirstSelected();
     if (stop)
         return true;
     if (run.input.SelectedCount() == 0 && !m_compound) {
@@ -320,7 +334,18 @@ std::string Tengine::RemoveDeselectedUnitTerms(std::string_view text, const List
 
 std::string Tengine::AppendUnitTemplates(std::string_view text, const ListSelection &input,
                                          int multiformat) const {
-    return mensurio::AppendUnitTemplates(text, m_units, m_usedUnits, input, multiformat);
+    const std::size_t first = text.find_first_not_of(' ');
+    if (!m_usedUnits.empty() || m_plainInputRow < 0 || first == std::string_view::npos)
+        return mensurio::AppendUnitTemplates(text, m_units, m_usedUnits, input, multiformat);
+    // A plain number keeps its unit: appending templates to it would glue digits together.
+    const int row = input.IsSelected(m_plainInputRow) ? m_plainInputRow : input.LowestSelected();
+    const auto unit = std::find_if(m_units.begin(), m_units.end(),
+                                   [row](const CategoryUnit &u) { return u.listIndex == row; });
+    if (unit == m_units.end())
+        return mensurio::AppendUnitTemplates(text, m_units, m_usedUnits, input, multiformat);
+    const std::vector<const CategoryUnit *> used = {&*unit};
+    const std::string withUnit = WithUnitName(text.substr(first), unit->record.Name, multiformat);
+    return mensurio::AppendUnitTemplates(withUnit, m_units, used, input, multiformat);
 }
 
 std::string Tengine::FactorRatioText(std::string_view category, std::string_view unitA,

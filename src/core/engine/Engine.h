@@ -47,7 +47,9 @@ class Tengine {
     /// longer selected (those units are forgotten as used).
     std::string RemoveDeselectedUnitTerms(std::string_view text, const ListSelection &input);
     /// The window's input-list click with two or more rows selected: templates for newly
-    /// selected units appended to the text.
+    /// selected units appended to the text. A text that was read as a plain number (or plain
+    /// arithmetic) first gets the name of the unit it was converted from, when that unit is still
+    /// selected (else of the lowest selected unit), so "5" in foot becomes "(5) foot + (0) inch".
     std::string AppendUnitTemplates(std::string_view text, const ListSelection &input, int multiformat) const;
 
     /// Factor of unit A over factor of unit B in the category, in the general format, for the
@@ -118,6 +120,7 @@ class Tengine {
     std::vector<int> m_orderView;
 
     std::vector<const CategoryUnit *> m_usedUnits;
+    int m_plainInputRow = -1; // the input row of the last plain (unit-free, non-empty) input
     std::int32_t m_usedCount = 0;
     std::vector<long double> m_terms; // the compound input's terms in base units
     long double m_inputValue = 0;

@@ -45,15 +45,18 @@ public:
     std::unique_ptr<tuzel> build(std::string_view text, int depth)
     {
         auto node = std::make_unique<tuzel>();
-        while (StripEnclosingPair(text)) {
+        if (StripEnclosingPair(text)) {
+            ++depth; // one level of nesting, however many pairs enclose it
+            while (StripEnclosingPair(text)) {
+            }
         }
         node->text = std::string(text);
         const SplitPoint split = FindSplitPoint(text);
         if (split.code != OperatorCode::None && depth < kMaxTreeDepth) {
             node->isOperator = true;
             node->operation = split.code;
-            node->left = build(text.substr(0, split.position), depth + 1);
-            node->right = build(text.substr(split.position + 1), depth + 1);
+            node->left = build(text.substr(0, split.position), depth);
+            node->right = build(text.substr(split.position + 1), depth);
             return node;
         }
         const ParsedNumber number = ParseNumber(text);

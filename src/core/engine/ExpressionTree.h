@@ -13,8 +13,10 @@ namespace mensurio {
 // Longest expression text the parsers build a tree for; a longer text fails cleanly, so that a
 // pasted page of text cannot make the quadratic tree building hang.
 inline constexpr std::size_t kMaxExpressionLength = 10000;
-// Deepest tree the parsers build (each split is one level); deeper input fails cleanly instead of
-// exhausting the stack. Parentheses that are merely stripped do not count.
+// Deepest nesting the parsers build a tree for; deeper input fails cleanly instead of exhausting
+// the stack. Nesting counts the nodes whose text lost enclosing parentheses on the way down (a run
+// of pairs around one operand counts once), not the operands of a flat chain: a flat chain within
+// kMaxExpressionLength has at most 5,000 operands, which the recursive passes take in their stride.
 inline constexpr int kMaxTreeDepth = 1000;
 
 // One node of a plain arithmetic expression tree. A node owns its children.

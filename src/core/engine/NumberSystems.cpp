@@ -225,7 +225,9 @@ PositionalNumber ParseInBase(std::string_view digits, int base)
     for (std::size_t i = digits.size(); i-- > 0;) {
         const int digit = DigitValue(AsciiUpper(digits[i]));
         const long double d = digit < 0 ? 0 : digit;
-        if (power > limit || power * d + total > limit)
+        if (d == 0) {
+            // A zero digit adds nothing, however high its place: leading zeros never overflow.
+        } else if (power > limit || power * d + total > limit)
             result.tooLarge = true;
         else
             total += d * power;

@@ -58,6 +58,76 @@ bool markOneName(ShadowText &marked, std::string_view name)
 
 bool isDigit(int c) { return c >= '0' && c <= '9'; }
 
+// A '+' or '-' at shadow position i is a sign (not an operator) when it starts the text or follows
+// an opening parenthesis, an operator or another sign.
+bool isSignPosition(const std::vector<int> &shadow, std::size_t i)
+{
+    if (i == 0)
+        return true;
+    switch (shadow[i - 1]) {
+    case '(':
+    case '*':
+    case '/':
+    case '^':
+    case '+':
+    case '-':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Whether the signed group from sign to close already fills the text or a pair of parentheses.
+bool alreadyEnclosed(const std::vector<int> &shadow, std::size_t sign, std::size_t close)
+{
+    const bool openedBefore = sign == 0 || shadow[sign - 1] == '(';
+    const bool closedAfter = close + 1 == shadow.size() || shadow[close + 1] == ')';
+    return openedBefore && closedAfter;
+}
+
+// Encloses every signed parenthesised group, "-(x)" or "+(x)" in a sign position, in a pair of
+// its own: "8/-(2)" becomes "8/(-(2))", so that the later "-1(" rewrite gives "8/(-1*(2))" and
+// the sign binds to its group, as a sign binds to the number it precedes, instead of "8/-1*(2)".
+// A group without its closing parenthesis is left alone.
+void encloseSignedGroups(ShadowText &marked)
+{
+    const std::size_t size = marked.shadow.size();
+    std::vector<std::size_t> openers;
+    std::vector<std::size_t> closesAfter(size, 0);
+    std::vector<bool> opensBefore(size, false);
+    for (std::size_t i = 0; i < size; ++i) {
+        if (marked.shadow[i] == '(') {
+            openers.push_back(i);
+        } else if (marked.shadow[i] == ')' && !openers.empty()) {
+            const std::size_t open = openers.back();
+            openers.pop_back();
+            if (open == 0)
+                continue;
+            const std::size_t sign = open - 1;
+            if ((marked.shadow[sign] == '-' || marked.shadow[sign] == '+') && isSignPosition(marked.shadow, sign) &&
+                !alreadyEnclosed(marked.shadow, sign, i)) {
+                opensBefore[sign] = true;
+                ++closesAfter[i];
+            }
+        }
+    }
+    ShadowText out;
+    out.text.reserve(size * 2);
+    out.shadow.reserve(size * 2);
+    for (std::size_t i = 0; i < size; ++i) {
+        if (opensBefore[i]) {
+            out.text += '(';
+            out.shadow.push_back('(');
+        }
+        out.text += marked.text[i];
+        out.shadow.push_back(marked.shadow[i]);
+        out.text.append(closesAfter[i], ')');
+        out.shadow.insert(out.shadow.end(), closesAfter[i], ')');
+    }
+    marked.text = std::move(out.text);
+    marked.shadow = std::move(out.shadow);
+}
+
 // Removes every position whose shadow is a space; turns every shadow comma into a point.
 void dropSpacesAndCommas(ShadowText &marked)
 {
@@ -125,7 +195,8 @@ ShadowText MarkUnitNames(std::string_view text, std::span<const KnownUnit> known
     ShadowText marked;
     marked.text = std::string(text);
     marked.shadow.assign(text.size(), 0);
-    std::transform(text.begin(), text.end(), marked.shadow.begin(), shadowValue);
+    std::transform(text.begin(), text.end(), marked.shadow.begin(),
+                   [](char c) { return c == '\0' ? kUnmappableMarker : shadowValue(c); });
     for (std::size_t index = 0; index < knownUnits.size(); ++index) {
         if (markOneName(marked, knownUnits[index].name)) {
             marked.usedUnits.push_back(index);
@@ -138,6 +209,7 @@ ShadowText MarkUnitNames(std::string_view text, std::span<const KnownUnit> known
 void NormalizeUnitText(ShadowText &marked)
 {
     dropSpacesAndCommas(marked);
+    encloseSignedGroups(marked);
     // "-(" and "+(" become "-1(" and "+1("; one pass suffices, as an inserted '1' never forms
     // a new pair.
     insertWhere(marked, insertionBefore);

@@ -19,6 +19,9 @@ struct KnownUnit {
 // Shadow value that stands for a character of a found unit name. It lies outside the byte range,
 // so no typed character can equal it.
 inline constexpr int kUnitNameMarker = 256;
+// Shadow value of a typed character that Windows-1252 cannot hold (Cp1252::Unmappable in the
+// text); it matches no character of any unit name.
+inline constexpr int kUnmappableMarker = 258;
 
 // The text of a unit-aware expression together with its shadow: the same characters (as values
 // 0..255) except that every character of a found unit name is kUnitNameMarker in the shadow.
@@ -37,7 +40,8 @@ struct ShadowText {
 ShadowText MarkUnitNames(std::string_view text, std::span<const KnownUnit> knownUnits);
 
 // Prepares marked text for tree building, deciding on the shadow so that unit names keep their
-// characters: deletes spaces, turns commas into points, writes "-(" and "+(" as "-1(" and "+1(",
+// characters: deletes spaces, turns commas into points, encloses a signed group in a sign position
+// in parentheses of its own ("8/-(2)" gives "8/(-(2))"), writes "-(" and "+(" as "-1(" and "+1(",
 // and inserts '*' between a digit or ')' and a following '(', and between ')' and a following
 // digit or '(' (implicit multiplication: "5 foot 3 inch" gives "5*(foot)*3*(inch)").
 void NormalizeUnitText(ShadowText &marked);

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <csignal>
 #include <dirent.h>
+#include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
@@ -57,39 +58,6 @@ bool FileOps::ClearReadOnly(const std::string& path)
     if (::stat(path.c_str(), &st) != 0)
         return false;
     return ::chmod(path.c_str(), (st.st_mode & 07777) | S_IWUSR) == 0;
-}
-
-bool FileOps::CopyIfAbsent(const std::string& src, const std::string& dst)
-{
-    const int in = ::open(src.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0)
-        return false;
-    const int out = ::open(dst.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (out < 0) {
-        ::close(in);
-        return false;
-    }
-    std::vector<char> buffer(65536);
-    bool ok = true;
-    for (;;) {
-        const ssize_t n = ::read(in, buffer.data(), buffer.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        if (!writeAll(out, buffer.data(), static_cast<std::size_t>(n))) {
-            ok = false;
-            break;
-        }
-    }
-    ::close(in);
-    if (::close(out) != 0)
-        ok = false;
-    if (!ok)
-        ::unlink(dst.c_str());
-    return ok;
 }
 
 namespace {
@@ -186,6 +154,72 @@ int FileOps::RemoveStaleTemporaries(const std::string& path)
     return removed;
 }
 
+bool FileOps::RenameIfAbsent(const std::string& from, const std::string& to)
+{
+    // A hard link fails when the target exists, so an existing file is never replaced.
+    if (::link(from.c_str(), to.c_str()) == 0) {
+        ::unlink(from.c_str());
+        return true;
+    }
+    if (errno == EEXIST || Exists(to))
+        return false;
+    // File systems without hard links: the check above and a rename.
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool FileOps::CopyIfAbsent(const std::string& src, const std::string& dst)
+{
+    if (Exists(dst))
+        return false;
+    const int in = ::open(src.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return false;
+    std::string temporary;
+    const int out = createTemporary(dst, temporary);
+    if (out < 0) {
+        ::close(in);
+        return false;
+    }
+    std::vector<char> buffer(65536);
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::read(in, buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        if (!writeAll(out, buffer.data(), static_cast<std::size_t>(n))) {
+            ok = false;
+            break;
+        }
+    }
+    ::close(in);
+    ok = ::fsync(out) == 0 && ok;
+    ok = ::close(out) == 0 && ok;
+    // Only a complete copy ever gets the target's name.
+    ok = ok && RenameIfAbsent(temporary, dst);
+    if (!ok)
+        ::unlink(temporary.c_str());
+    else
+        syncDirectory(DirectoryOf(dst));
+    return ok;
+}
+
+std::string FileOps::ResolveLink(const std::string& path)
+{
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+            std::string result(resolved);
+            std::free(resolved);
+            return result;
+        }
+    }
+    return path;
+}
+
 void FileOps::AtomicReplace(const std::string& path, std::string_view bytes)
 {
     RemoveStaleTemporaries(path);
@@ -200,8 +234,9 @@ void FileOps::AtomicReplace(const std::string& path, std::string_view bytes)
     if (fd < 0)
         throwErrno("cannot create a temporary file beside " + path);
     if (exists) {
-        // The new file keeps the mode and, where allowed, the owner of the one it replaces.
-        ::fchmod(fd, existing.st_mode & 07777);
+        // The new file keeps the mode and, where allowed, the owner of the one it replaces; its
+        // owner may always read and write it, or the next start could not read it back.
+        ::fchmod(fd, (existing.st_mode & 07777) | S_IRUSR | S_IWUSR);
         [[maybe_unused]] const int owned = ::fchown(fd, existing.st_uid, existing.st_gid);
     }
     bool ok = writeAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;

@@ -15,11 +15,17 @@ public:
     static bool IsReadOnly(const std::string& path);
     /// Gives the owner write permission; other bits unchanged. Returns false on failure.
     static bool ClearReadOnly(const std::string& path);
-    /// Copies src to dst; fails when dst exists. A partial target is removed on error.
+    /// Copies src to dst; fails when dst exists. The copy is written to a temporary file beside
+    /// dst and renamed to dst only when complete, so dst never holds a partial copy.
     static bool CopyIfAbsent(const std::string& src, const std::string& dst);
+    /// Renames `from` to `to` unless `to` exists (never overwrites). Returns false on failure.
+    static bool RenameIfAbsent(const std::string& from, const std::string& to);
+    /// The file a symbolic link finally points to; any other path (or a dangling link) as given.
+    static std::string ResolveLink(const std::string& path);
     /// Writes `bytes` to a temporary file beside `path`, flushes it to disk and renames it
-    /// over `path`. Throws std::system_error on failure; `path` is then unchanged. Temporary
-    /// files of earlier replaces whose process died are removed first.
+    /// over `path`. The new file keeps the old one's mode, always readable and writable by its
+    /// owner. Throws std::system_error on failure; `path` is then unchanged. Temporary files of
+    /// earlier replaces whose process died are removed first.
     static void AtomicReplace(const std::string& path, std::string_view bytes);
     /// Removes the temporary files AtomicReplace leaves beside `path` when its process is killed
     /// mid-write: "." + file name + "." + pid + "." + number + ".tmp", only when no process of that

@@ -3,10 +3,19 @@
 
 #include "core/platform/FileOps.h"
 
+#include <cerrno>
 #include <climits>
+#include <cstdlib>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace mensurio {
+
+namespace {
+constexpr const char* DefaultDatabaseFile = "default.dat";
+constexpr const char* UnitsDatabaseFile = "units.dat";
+} // namespace
 
 std::string Paths::ExecutablePath()
 {
@@ -31,6 +40,96 @@ std::string Paths::SettingsPathFor(const std::string& executablePath)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c + 32);
     return dir + name + ".ini";
+}
+
+std::string Paths::InstalledDataDirectory(const std::string& executablePath)
+{
+    const std::string binDir = FileOps::DirectoryOf(executablePath);
+    return FileOps::Join(FileOps::DirectoryOf(binDir), "share/mensurio");
+}
+
+namespace {
+
+// An XDG base folder: the variable when it holds an absolute path, else $HOME + fallback.
+std::string XdgFolder(const Paths::GetEnv& getEnv, const char* variable, const char* fallback)
+{
+    const char* value = getEnv(variable);
+    if (value && value[0] == '/')
+        return value;
+    std::string home;
+    if (const char* h = getEnv("HOME"); h && h[0] == '/')
+        home = h;
+    else if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir)
+        home = entry->pw_dir;
+    return FileOps::Join(home.empty() ? std::string("/tmp") : home, fallback);
+}
+
+bool IsWritableDirectory(const std::string& dir)
+{
+    return !dir.empty() && ::access(dir.c_str(), W_OK) == 0;
+}
+
+// mkdir -p, with the new folders private to the user (0700 as the XDG folders want).
+bool MakeDirectories(const std::string& dir)
+{
+    std::string path;
+    std::size_t start = 0;
+    while (start <= dir.size()) {
+        std::size_t slash = dir.find('/', start);
+        if (slash == std::string::npos)
+            slash = dir.size();
+        path = dir.substr(0, slash);
+        if (!path.empty() && ::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
+            return false;
+        start = slash + 1;
+    }
+    struct stat info {};
+    return ::stat(dir.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+} // namespace
+
+FileLocations Paths::Locate(const std::string& executablePath, const GetEnv& getEnv)
+{
+    const std::string exeDir = FileOps::DirectoryOf(executablePath);
+    const std::string shareDir = InstalledDataDirectory(executablePath);
+    const bool writable = IsWritableDirectory(exeDir);
+    const bool portable = writable && (FileOps::Exists(FileOps::Join(exeDir, DefaultDatabaseFile)) ||
+                                       !FileOps::Exists(FileOps::Join(shareDir, DefaultDatabaseFile)));
+    FileLocations locations;
+    if (portable) {
+        locations.userDirectory = exeDir;
+        locations.defaultDirectory = exeDir;
+        locations.settingsPath = SettingsPathFor(executablePath);
+        return locations;
+    }
+    locations.installed = true;
+    locations.userDirectory = FileOps::Join(XdgFolder(getEnv, "XDG_DATA_HOME", ".local/share"), "mensurio");
+    locations.defaultDirectory = shareDir;
+    const std::string settingsFile = SettingsPathFor(executablePath);
+    const std::string settingsName = settingsFile.substr(settingsFile.find_last_of('/') + 1);
+    locations.settingsPath = FileOps::Join(
+        FileOps::Join(XdgFolder(getEnv, "XDG_CONFIG_HOME", ".config"), "mensurio"), settingsName);
+    return locations;
+}
+
+FileLocations Paths::Locate(const std::string& executablePath)
+{
+    return Locate(executablePath, [](const char* name) -> const char* { return std::getenv(name); });
+}
+
+bool Paths::PrepareUserFiles(const FileLocations& locations)
+{
+    if (!locations.installed)
+        return true;
+    const bool folders = MakeDirectories(locations.userDirectory) &&
+                         MakeDirectories(FileOps::DirectoryOf(locations.settingsPath));
+    if (!folders)
+        return false;
+    const std::string units = FileOps::Join(locations.userDirectory, UnitsDatabaseFile);
+    if (!FileOps::Exists(units))
+        FileOps::CopyIfAbsent(FileOps::Join(locations.defaultDirectory, DefaultDatabaseFile), units);
+    return true;
 }
 
 } // namespace mensurio

@@ -62,7 +62,8 @@ TEST(DatabaseLifecycle, Start_missingOrCorruptUnitsDat_fallsBackToDefault)
         UnitDatabase db;
         FakePrompts prompts;
         ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, true));
-        EXPECT_EQ(prompts.log, (std::vector<std::string>{"beep", corrupted}));
+        const std::string kept = contents ? "\nThe unreadable file will be kept as units.dat.bad." : "";
+        EXPECT_EQ(prompts.log, (std::vector<std::string>{"beep", corrupted + kept}));
         EXPECT_TRUE(db.CategoryExists("Default"));
         EXPECT_EQ(db.Categories().size(), 1u); // nothing of the failed read survives
         EXPECT_TRUE(db.LoadedFresh);

@@ -152,7 +152,7 @@ TEST(EvaluateExpression, EvaluateExpression_longChainWithinLimits_isEvaluated)
 TEST(EvaluateExpression, EvaluateExpression_pathologicalInput_failsCleanly)
 {
     EXPECT_TRUE(EvaluateExpression(repeat("1+", 50000) + "1").failed);       // 100,001 characters
-    EXPECT_TRUE(EvaluateExpression(repeat("1+", 3000) + "1").failed);        // deeper than the tree limit
+    EXPECT_TRUE(EvaluateExpression(repeat("1+(", 3000) + "1" + repeat(")", 3000)).failed); // too deep
     EXPECT_TRUE(EvaluateExpression(repeat("2^(", 2000) + "1" + repeat(")", 2000)).failed);
     EXPECT_TRUE(EvaluateExpression(std::string(kMaxExpressionLength + 1, '1')).failed);
     EXPECT_FALSE(EvaluateExpression(std::string(kMaxExpressionLength, '0')).failed);

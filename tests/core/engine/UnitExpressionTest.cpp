@@ -183,7 +183,7 @@ std::string repeat(const std::string &piece, int count)
 TEST(ParseUnitExpression, ParseUnitExpression_pathologicalInput_endsInCode100)
 {
     EXPECT_EQ(parse(repeat("1 foot + ", 12000) + "1 inch").code, 100); // over 100,000 characters
-    EXPECT_EQ(parse(repeat("foot+", 1500) + "inch").code, 100);          // deeper than the tree limit
+    EXPECT_EQ(parse(repeat("foot+(", 1500) + "inch" + repeat(")", 1500)).code, 100); // too deep
     EXPECT_EQ(parse(repeat("(", 3000) + "foot" + repeat(")", 3000)).code, 0);
     const UnitExpressionResult chain = parse(repeat("foot+inch+", 200) + "foot", true);
     EXPECT_EQ(chain.code, 0);

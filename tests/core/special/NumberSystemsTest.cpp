@@ -36,9 +36,14 @@ TEST(NumberSystems, ParseInBase_table_readsValuesAndDetects64BitLimit)
         {"1Y2P0IJ32E8E7", 36, kMax, false},
         {"1Y2P0IJ32E8E8", 36, 0, true},
         {"2021110011022210012102010021220101220221", 3, kMax, false},
-        // The place value of a leading zero counts too: 10^19 passes the limit.
-        {"00000000000000000001", 10, 0, true},
+        // A leading zero adds nothing, even where its place value passes the limit.
+        {"00000000000000000001", 10, 1, false},
         {"0000000000000000001", 10, 1, false},
+        {"00000000000000001", 16, 1, false},
+        {"0" + std::string(63, '1'), 2, kMax, false},
+        {std::string(200, '0') + "7FFFFFFFFFFFFFFF", 16, kMax, false},
+        {std::string(200, '0') + "8000000000000000", 16, 0, true},
+        {"0" + std::string(64, '1'), 2, 0, true},
         {"1", 1, 0, true},
         {"1", 37, 0, true},
     };

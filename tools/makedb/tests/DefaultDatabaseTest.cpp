@@ -151,6 +151,11 @@ const ExactFactor ExactFactors[] = {
     {"Equivalent Dose Rate", "millisievert/year", "3.16880878140289502370268968489365477729611884E-11"},
     {"Ratio", "karat (gold fineness)", "0.0416666666666666666666666666666666666666666667"},
     {"Ratio", "basis point (per ten thousand)", "0.0001"},
+    {"Length", "klafter (Austria)", "1.89648384"},
+    {"Length", "fuss (Austria)", "0.31608064"},
+    {"Area", "joch (Austria)", "5754.64152860983296"},
+    {"Area", "darcy", "9.86923266716012830002467308166790032075006168E-13"},
+    {"Area", "millidarcy", "9.86923266716012830002467308166790032075006168E-16"},
 };
 
 // Half a unit in the last place of an 80-bit value: the gap to its neighbour towards

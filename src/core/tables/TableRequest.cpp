@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: MIT
+#include "core/tables/TableRequest.h"
+
+#include "core/db/Cp1252.h"
+#include "core/db/UnitDatabase.h"
+#include "core/engine/CategoryKind.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace mensurio {
+
+namespace {
+
+int Choice(const std::string &option, const std::string &value, std::string_view zero, std::string_view one) {
+    if (value == zero)
+        return 0;
+    if (value == one)
+        return 1;
+    throw TableRequestError(option + " takes " + std::string(zero) + " or " + std::string(one) + ", not '" +
+                            value + "'");
+}
+
+std::string Trim(const std::string &text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::vector<std::string> CategoryUnits(const UnitDatabase &database, const std::string &category) {
+    std::vector<std::string> names;
+    for (const CategoryRecord &record : database.Categories())
+        if (record.Name == category) {
+            for (const UnitRecord &unit : record.Units)
+                names.push_back(unit.Name);
+            break;
+        }
+    return names;
+}
+
+// The named units in Windows-1252, each one the category holds; "all" is every unit in list order.
+std::vector<std::string> ResolveUnits(const std::string &list, const std::vector<std::string> &units,
+                                      const std::string &category, const char *what) {
+    if (list == "all")
+        return units;
+    std::vector<std::string> names;
+    for (const std::string &name : TableRequest::SplitUnitList(list)) {
+        const std::string cut = UnitDatabase::CutName(Cp1252::FromUtf8(name));
+        // Exactly as written, else ignoring letter case, as every other command matches names.
+        auto unit = std::find(units.begin(), units.end(), cut);
+        if (unit == units.end())
+            unit = std::find_if(units.begin(), units.end(), [&cut](const std::string &candidate) {
+                return UnitDatabase::SameNameIgnoringCase(candidate, cut);
+            });
+        if (unit == units.end())
+            throw TableRequestError("no unit named '" + name + "' in category '" + Cp1252::ToUtf8(category) +
+                                    "'");
+        names.push_back(*unit);
+    }
+    if (names.empty())
+        throw TableRequestError(std::string("no ") + what + " units given");
+    return names;
+}
+
+} // namespace
+
+bool TableRequest::Requested(const std::vector<std::string> &args) {
+    for (const std::string &arg : args) {
+        if (arg == "--")
+            return false;
+        if (arg == "--table" || arg.rfind("--table=", 0) == 0)
+            return true;
+    }
+    return false;
+}
+
+TableRequest TableRequest::Parse(const std::vector<std::string> &args) {
+    TableRequest request;
+    bool hasRows = false;
+    bool hasColumns = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string option = args[i];
+        std::string value;
+        const std::size_t equals = option.find('=');
+        if (option.rfind("--", 0) == 0 && equals != std::string::npos) {
+            value = option.substr(equals + 1);
+            option.resize(equals);
+        } else {
+            if (i + 1 >= args.size())
+                throw TableRequestError(option.rfind("-", 0) == 0 ? option + " needs a value"
+                                                                  : "unexpected argument '" + option + "'");
+            value = args[++i];
+        }
+        if (option == "--table")
+            request.pdfPath = value;
+        else if (option == "--db")
+            request.databasePath = value;
+        else if (option == "-c" || option == "--category")
+            request.category = value;
+        else if (option == "--rows")
+            request.rows = value, hasRows = true;
+        else if (option == "--columns")
+            request.columns = value, hasColumns = true;
+        else if (option == "--direction")
+            request.conversionStyle = Choice(option, value, "right-up", "down-left");
+        else if (option == "--table-format")
+            request.resultFormat = Choice(option, value, "general", "scientific");
+        else if (option == "--paper")
+            request.paper = Choice(option, value, "horizontal", "vertical");
+        else
+            throw TableRequestError("'" + option + "' cannot be used with --table");
+    }
+    if (request.pdfPath.empty())
+        throw TableRequestError("--table needs the name of the PDF file to write");
+    if (request.category.empty())
+        throw TableRequestError("--table needs a category (-c)");
+    if (!hasRows || !hasColumns)
+        throw TableRequestError("--table needs --rows and --columns");
+    return request;
+}
+
+std::vector<std::string> TableRequest::SplitUnitList(std::string_view list) {
+    std::vector<std::string> names;
+    std::string name;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const char c = list[i];
+        if (c == '\\' && i + 1 < list.size() && (list[i + 1] == ',' || list[i + 1] == '\\')) {
+            name.push_back(list[++i]);
+        } else if (c == ',') {
+            names.push_back(Trim(name));
+            name.clear();
+        } else {
+            name.push_back(c);
+        }
+    }
+    names.push_back(Trim(name));
+    names.erase(std::remove(names.begin(), names.end(), std::string()), names.end());
+    return names;
+}
+
+TableChoices TableRequest::Resolve(UnitDatabase &database) const {
+    // Exactly as written, else the first category whose name differs only in letter case.
+    const std::string wanted = UnitDatabase::CutName(Cp1252::FromUtf8(category));
+    TableChoices choices;
+    for (const CategoryRecord &record : database.Categories()) {
+        if (record.Name == wanted) {
+            choices.category = record.Name;
+            break;
+        }
+        if (choices.category.empty() && UnitDatabase::SameNameIgnoringCase(record.Name, wanted))
+            choices.category = record.Name;
+    }
+    if (choices.category.empty())
+        throw TableRequestError("no category named '" + category + "'");
+    if (CategoryKindOf(choices.category) != CategoryKind::Ordinary)
+        throw TableRequestError("the category '" + Cp1252::ToUtf8(choices.category) +
+                                "' does not convert by a plain factor and has no conversion table");
+    const std::vector<std::string> units = CategoryUnits(database, choices.category);
+    choices.rowUnits = ResolveUnits(rows, units, choices.category, "row");
+    choices.columnUnits = ResolveUnits(columns, units, choices.category, "column");
+    const int maximum = TableChoices::ColumnMaximum(paper);
+    if (static_cast<int>(choices.columnUnits.size()) > maximum)
+        throw TableRequestError(std::to_string(choices.columnUnits.size()) +
+                                " columns do not fit: " + (paper == 1 ? "vertical" : "horizontal") +
+                                " paper takes at most " + std::to_string(maximum));
+    choices.resultFormat = resultFormat;
+    choices.paper = paper;
+    choices.conversionStyle = conversionStyle;
+    return choices;
+}
+
+} // namespace mensurio

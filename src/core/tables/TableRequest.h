@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/tables/TableChoices.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mensurio {
+
+class UnitDatabase;
+
+/// A table request that cannot be met; the text says why.
+class TableRequestError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+/// The table options of the command line (`--table FILE.pdf -c CATEGORY --rows ... --columns ...`),
+/// as given, in UTF-8.
+struct TableRequest {
+    std::string pdfPath;
+    std::string databasePath; // --db; empty: beside the executable
+    std::string category;
+    std::string rows;        // comma-separated names, "\," for a comma in a name, or "all"
+    std::string columns;     // the same
+    int conversionStyle = 0; // --direction right-up (0) | down-left (1)
+    int resultFormat = 0;    // --table-format general (0) | scientific (1)
+    int paper = 0;           // --paper horizontal (0) | vertical (1)
+
+    /// Whether a command line asks for a table.
+    static bool Requested(const std::vector<std::string> &args);
+    /// Reads the table options; any other option, a missing value or a missing choice is an error.
+    static TableRequest Parse(const std::vector<std::string> &args);
+    /// Splits a unit list at commas; "\," is a comma inside a name and "\\" a back-slash.
+    /// Blanks around each name are dropped.
+    static std::vector<std::string> SplitUnitList(std::string_view list);
+
+    /// The choices of the table: the category (no special one) and the units in Windows-1252,
+    /// each checked against the category, at most the paper's column maximum. Throws
+    /// TableRequestError with a message for the user.
+    TableChoices Resolve(UnitDatabase &database) const;
+};
+
+} // namespace mensurio

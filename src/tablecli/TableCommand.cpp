@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "tablecli/TableCommand.h"
+
+#include "core/db/DatabaseFile.h"
+#include "core/db/DatabaseLifecycle.h"
+#include "core/db/UnitDatabase.h"
+#include "core/engine/Separators.h"
+#include "core/platform/FileOps.h"
+#include "core/platform/Paths.h"
+#include "core/tables/TableRequest.h"
+#include "ui/TableReport.h"
+
+#include <exception>
+#include <ostream>
+#include <string_view>
+
+namespace mensurio {
+
+namespace {
+
+constexpr int kWritten = 0;
+constexpr int kRefused = 2;
+
+std::string DatabasePath(const std::string &explicitPath) {
+    if (!explicitPath.empty())
+        return explicitPath;
+    const std::string dir = Paths::ExecutableDirectory();
+    const std::string units = FileOps::Join(dir, DatabaseLifecycle::UnitsFile);
+    return FileOps::Exists(units) ? units : FileOps::Join(dir, DatabaseLifecycle::DefaultFile);
+}
+
+} // namespace
+
+int TableCommand::Run(const std::vector<std::string> &args) {
+    TableRequest request;
+    UnitDatabase database;
+    try {
+        request = TableRequest::Parse(args);
+    } catch (const TableRequestError &error) {
+        m_err << "mensurio-cli: " << error.what() << "\nTry 'mensurio-cli --help'.\n";
+        return kRefused;
+    }
+    const std::string databasePath = DatabasePath(request.databasePath);
+    try {
+        DatabaseFile::LoadFromPath(database, databasePath);
+    } catch (const std::exception &) {
+        m_err << "mensurio-cli: cannot read the units database " << databasePath << "\n";
+        return kRefused;
+    }
+    try {
+        TableChoices choices = request.Resolve(database);
+        choices.separators = ReadLocaleSeparators();
+        const QByteArray pdf = TableReport(database, choices).Pdf();
+        if (pdf.isEmpty())
+            throw TableRequestError("the PDF document could not be made");
+        FileOps::AtomicReplace(request.pdfPath,
+                               std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    } catch (const TableRequestError &error) {
+        m_err << "mensurio-cli: " << error.what() << "\n";
+        return kRefused;
+    } catch (const std::system_error &error) {
+        m_err << "mensurio-cli: cannot write " << request.pdfPath << ": " << error.code().message() << "\n";
+        return kRefused;
+    } catch (const std::exception &error) {
+        m_err << "mensurio-cli: " << error.what() << "\n";
+        return kRefused;
+    }
+    return kWritten;
+}
+
+} // namespace mensurio

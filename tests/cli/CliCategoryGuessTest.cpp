@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+// Without -c the category is guessed from the unit names the expression holds.
+#include "cli/CliFixture.h"
+
+using namespace mensurio;
+using namespace mensurio::test;
+
+namespace {
+
+std::string repeat(const std::string &piece, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += piece;
+    return text;
+}
+
+class CliCategoryGuess : public CliTest, public ::testing::WithParamInterface<CliCase> {};
+
+} // namespace
+
+TEST_P(CliCategoryGuess, Convert_inTheCategoryWhoseNamesCoverTheExpression) {
+    const auto r = runOnFixture(GetParam().args);
+    EXPECT_EQ(r.out, GetParam().out);
+    EXPECT_EQ(r.status, GetParam().out.find("incorrect") == std::string::npos &&
+                                GetParam().out.find("invalid") == std::string::npos
+                            ? 0
+                            : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fixture, CliCategoryGuess,
+    ::testing::Values(
+        CliCase{"sharedNameTakesFirstCategory", {"--to", "inch", "--", "3 inch"}, "3\n"},
+        CliCase{"moreNamesOfTheOther", {"--to", "inch", "--", "1 inch + 6 pica"}, "2\n"},
+        CliCase{"namesOfOneCategoryOnly", {"--to", "inch", "--", "1 foot + 1 inch"}, "13\n"},
+        CliCase{"signedGroups", {"--to", "inch", "--", "-(-(1 foot))"}, "12\n"},
+        CliCase{"namedButRefused",
+                {"--to", "inch", "--", "1 foot * 2 inch"},
+                "incorrect use of '*' or '/' operator in expression\n"},
+        CliCase{"longNestedNoUnits",
+                {"--", repeat("-(", 3330) + "1" + repeat(")", 3330)},
+                "invalid or incomplete expression\n"},
+        CliCase{"longNestedWithUnit",
+                {"--to", "inch", "--", repeat("-(", 900) + "1 foot" + repeat(")", 900)},
+                "12\n"},
+        CliCase{"longFlatSum", {"--to", "inch", "--", repeat("1 foot+", 1400) + "1 inch"}, "16801\n"}),
+    CaseName);

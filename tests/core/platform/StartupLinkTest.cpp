@@ -1,0 +1,279 @@
+// SPDX-License-Identifier: MIT
+#include "core/platform/StartupLink.h"
+
+#include "core/platform/ShellLinker.h"
+#include "support/FakePrompts.h"
+#include "support/FileSizeLimit.h"
+#include "support/RunProcess.h"
+#include "support/ScratchDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace mensurio {
+namespace {
+
+using test::FakePrompts;
+using test::ScratchDir;
+
+const std::string kExe = "/opt/Mensurio Apps/mensurio";
+
+std::string EntryWith(const std::string &exec, const std::string &extra = {}) {
+    return "[Desktop Entry]\nType=Application\nName=Mensurio\nExec=" + exec + "\n" + extra;
+}
+
+ino_t InodeOf(const std::string &path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+class StartupLinkTest : public ::testing::Test {
+  protected:
+    std::string Folder() const { return scratch.file("autostart"); }
+    std::string Link() const { return Folder() + "/Mensurio.desktop"; }
+    StartupLink Linker() const { return StartupLink(Folder(), kExe); }
+    void WriteLink(const std::string &text, const std::string &name = "Mensurio.desktop") const {
+        std::filesystem::create_directories(Folder());
+        test::writeFile(Folder() + "/" + name, text);
+    }
+
+    ScratchDir scratch;
+    FakePrompts prompts;
+};
+
+TEST_F(StartupLinkTest, createdLink_readsBackAndStartsTheProgramInTheTray) {
+    Linker().BringInLine(true, prompts);
+    EXPECT_TRUE(prompts.log.empty());
+    const auto link = ShellLinker::ReadShellLink(Link());
+    ASSERT_TRUE(link);
+    EXPECT_EQ(*link, Linker().WantedLink());
+    EXPECT_EQ(link->arguments, std::vector<std::string>{"tray"});
+    EXPECT_EQ(link->workingDirectory, "/opt/Mensurio Apps");
+    EXPECT_EQ(link->description, "Mensurio StartUp Link");
+    EXPECT_NE(test::readFile(Link()).find("Exec=\"/opt/Mensurio Apps/mensurio\" tray\n"), std::string::npos);
+    EXPECT_TRUE(Linker().IsCorrect());
+    struct stat st {};
+    ASSERT_EQ(::stat(Folder().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u); // a folder the link creates is private
+}
+
+// Entries that are right stay untouched, byte for byte and file for file.
+TEST_F(StartupLinkTest, correctLink_isKeptAsItIs) {
+    for (const std::string &exec : {std::string("\"/opt/Mensurio Apps/mensurio\" tray"),
+                                    std::string("\"/OPT/mensurio apps/MENSURIO\" TRAY")}) {
+        const std::string text = EntryWith(exec, "# written by hand\nX-Extra=1\n");
+        WriteLink(text);
+        const ino_t before = InodeOf(Link());
+        Linker().BringInLine(true, prompts);
+        EXPECT_EQ(test::readFile(Link()), text) << exec;
+        EXPECT_EQ(InodeOf(Link()), before) << exec;
+    }
+    EXPECT_TRUE(prompts.log.empty());
+}
+
+TEST_F(StartupLinkTest, wrongOrUnreadableLink_isReplaced) {
+    const struct {
+        const char *what;
+        std::string text;
+    } cases[] = {
+        {"another copy of the program", EntryWith("/usr/bin/mensurio tray")},
+        {"without tray", EntryWith("\"/opt/Mensurio Apps/mensurio\"")},
+        {"with more arguments", EntryWith("\"/opt/Mensurio Apps/mensurio\" tray extra")},
+        {"switched off by the session", EntryWith("\"/opt/Mensurio Apps/mensurio\" tray", "Hidden=true\n")},
+        {"switched off by GNOME",
+         EntryWith("\"/opt/Mensurio Apps/mensurio\" tray", "X-GNOME-Autostart-enabled=false\n")},
+        {"malformed Exec", EntryWith("\"/opt/Mensurio Apps/mensurio tray")},
+        {"not a desktop entry", "garbage\x01\xff\n"},
+        {"empty", ""},
+    };
+    for (const auto &c : cases) {
+        WriteLink(c.text);
+        EXPECT_FALSE(Linker().IsCorrect()) << c.what;
+        Linker().BringInLine(true, prompts);
+        EXPECT_EQ(test::readFile(Link()), ShellLinker::EntryText(Linker().WantedLink())) << c.what;
+    }
+    EXPECT_TRUE(prompts.log.empty());
+}
+
+TEST_F(StartupLinkTest, linkNamesMatchWithoutRegardToCase) {
+    WriteLink(EntryWith("/usr/bin/other tray"), "mensurio.DESKTOP");
+    EXPECT_TRUE(Linker().Exists());
+    Linker().BringInLine(true, prompts);
+    EXPECT_FALSE(scratch.exists("autostart/mensurio.DESKTOP"));
+    EXPECT_TRUE(Linker().IsCorrect());
+
+    WriteLink(EntryWith("/usr/bin/other tray"), "MENSURIO.desktop"); // a second spelling
+    EXPECT_FALSE(Linker().IsCorrect());
+    Linker().BringInLine(false, prompts);
+    EXPECT_FALSE(Linker().Exists());
+    EXPECT_TRUE(prompts.log.empty());
+}
+
+TEST_F(StartupLinkTest, clearedBox_deletesTheLinkAndLeavesOtherEntries) {
+    WriteLink(EntryWith("/usr/bin/other"), "other.desktop");
+    Linker().BringInLine(true, prompts);
+    ASSERT_TRUE(Linker().Exists());
+    Linker().BringInLine(false, prompts);
+    EXPECT_FALSE(Linker().Exists());
+    EXPECT_TRUE(scratch.exists("autostart/other.desktop"));
+    Linker().BringInLine(false, prompts); // nothing to delete: no warning either
+    EXPECT_TRUE(prompts.log.empty());
+}
+
+enum class Outcome { Passed, Failed, CannotDropPrivileges };
+
+// Runs `scenario` as an unprivileged user: permission bits do not stop root. As root the
+// scratch folder is handed to "nobody" and the scenario runs in a child process.
+Outcome RunUnprivileged(const ScratchDir &scratch, const std::function<bool()> &scenario) {
+    if (::geteuid() != 0)
+        return scenario() ? Outcome::Passed : Outcome::Failed;
+    constexpr uid_t kNobody = 65534;
+    constexpr int kNoDrop = 77;
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(scratch.path()))
+        [[maybe_unused]] const int owned = ::chown(entry.path().c_str(), kNobody, kNobody);
+    [[maybe_unused]] const int owned = ::chown(scratch.path().c_str(), kNobody, kNobody);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+            ::_exit(kNoDrop); // e.g. a container whose user namespace maps root alone
+        ::_exit(scenario() ? 0 : 1);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return Outcome::Failed;
+    if (WEXITSTATUS(status) == kNoDrop)
+        return Outcome::CannotDropPrivileges;
+    return WEXITSTATUS(status) == 0 ? Outcome::Passed : Outcome::Failed;
+}
+
+#define EXPECT_UNPRIVILEGED(scratch, ...)                                                                    \
+    do {                                                                                                     \
+        const Outcome outcome = RunUnprivileged(scratch, __VA_ARGS__);                                       \
+        if (outcome == Outcome::CannotDropPrivileges)                                                        \
+            GTEST_SKIP() << "running as root and unable to become an ordinary user";                         \
+        EXPECT_EQ(outcome, Outcome::Passed);                                                                 \
+    } while (false)
+
+bool LogIs(const FakePrompts &prompts, const std::vector<std::string> &expected) {
+    if (prompts.log == expected)
+        return true;
+    for (const std::string &line : prompts.log)
+        std::fprintf(stderr, "logged: %s\n", line.c_str());
+    return false;
+}
+
+TEST_F(StartupLinkTest, unwritableFolder_warnsAndKeepsTheOldLink) {
+    const std::string old = EntryWith("/usr/bin/other tray");
+    WriteLink(old);
+    ::chmod(Folder().c_str(), 0500);
+    EXPECT_UNPRIVILEGED(scratch, [this] {
+        Linker().BringInLine(true, prompts);
+        const bool replacing = LogIs(prompts, {"beep", "warning: Could not delete StartUp link.", "beep",
+                                               "warning: Could not create link."});
+        prompts.log.clear();
+        Linker().BringInLine(false, prompts);
+        return replacing && LogIs(prompts, {"beep", "warning: Could not delete StartUp link."});
+    });
+    ::chmod(Folder().c_str(), 0700);
+    EXPECT_EQ(test::readFile(Link()), old);
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(Folder()), std::filesystem::directory_iterator()),
+        1)
+        << "a temporary file was left behind";
+}
+
+TEST_F(StartupLinkTest, unwritableConfigHome_warnsWithoutCreatingAnything) {
+    const std::string config = scratch.file("config");
+    std::filesystem::create_directories(config);
+    ::chmod(config.c_str(), 0500);
+    EXPECT_UNPRIVILEGED(scratch, [this, config] {
+        StartupLink(config + "/autostart", kExe).BringInLine(true, prompts);
+        return LogIs(prompts, {"beep", "warning: Could not create link."});
+    });
+    ::chmod(config.c_str(), 0700);
+    EXPECT_FALSE(std::filesystem::exists(config + "/autostart"));
+}
+
+// A folder in the link's place can be neither deleted nor replaced, whoever runs the program.
+TEST_F(StartupLinkTest, folderInTheLinksPlace_warnsTwice) {
+    std::filesystem::create_directories(Link() + "/inside");
+    EXPECT_TRUE(Linker().Exists());
+    Linker().BringInLine(true, prompts);
+    EXPECT_EQ(prompts.log, (std::vector<std::string>{"beep", "warning: Could not delete StartUp link.",
+                                                     "beep", "warning: Could not create link."}));
+    EXPECT_TRUE(std::filesystem::is_directory(Link() + "/inside"));
+}
+
+// A write the disk refuses half way leaves no link and no temporary file.
+TEST_F(StartupLinkTest, failingWrite_leavesNothingHalfWritten) {
+    std::filesystem::create_directories(Folder());
+    {
+        const test::FileSizeLimit limit(16);
+        Linker().BringInLine(true, prompts);
+    }
+    EXPECT_EQ(prompts.log, (std::vector<std::string>{"beep", "warning: Could not create link."}));
+    EXPECT_EQ(std::filesystem::directory_iterator(Folder()), std::filesystem::directory_iterator());
+}
+
+TEST(ShellLinker, startupFolderPath_followsXdgConfigHomeThenHome) {
+    const char *savedConfig = std::getenv("XDG_CONFIG_HOME");
+    const char *savedHome = std::getenv("HOME");
+    const std::string keepConfig = savedConfig ? savedConfig : "";
+    const std::string keepHome = savedHome ? savedHome : "";
+    const struct {
+        const char *config; // nullptr: unset
+        const char *home;
+        const char *folder;
+    } cases[] = {
+        {"/tmp/cfg", "/home/u", "/tmp/cfg/autostart"},        {"/tmp/cfg/", "/home/u", "/tmp/cfg/autostart"},
+        {nullptr, "/home/u", "/home/u/.config/autostart"},    {"", "/home/u", "/home/u/.config/autostart"},
+        {"relative", "/home/u", "/home/u/.config/autostart"}, {nullptr, nullptr, ""},
+    };
+    for (const auto &c : cases) {
+        c.config ? ::setenv("XDG_CONFIG_HOME", c.config, 1) : ::unsetenv("XDG_CONFIG_HOME");
+        c.home ? ::setenv("HOME", c.home, 1) : ::unsetenv("HOME");
+        EXPECT_EQ(ShellLinker::StartupFolderPath(), c.folder);
+    }
+    savedConfig ? ::setenv("XDG_CONFIG_HOME", keepConfig.c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
+    savedHome ? ::setenv("HOME", keepHome.c_str(), 1) : ::unsetenv("HOME");
+}
+
+TEST(ShellLinker, readShellLink_refusesWhatIsNoApplicationEntry) {
+    ScratchDir scratch;
+    std::filesystem::create_directories(scratch.file("dir.desktop"));
+    scratch.write("link.desktop", "[Desktop Entry]\nType=Link\nExec=/m tray\n");
+    scratch.write("noexec.desktop", "[Desktop Entry]\nType=Application\nName=x\n");
+    scratch.write("huge.desktop", EntryWith("/m tray", std::string(2 << 20, '#')));
+    for (const char *name :
+         {"missing.desktop", "dir.desktop", "link.desktop", "noexec.desktop", "huge.desktop"})
+        EXPECT_FALSE(ShellLinker::ReadShellLink(scratch.file(name))) << name;
+}
+
+// The desktop's own checker accepts what we write, also for paths that need quoting.
+TEST(ShellLinker, writtenEntry_passesDesktopFileValidate) {
+    ScratchDir scratch;
+    for (const std::string &exe :
+         {std::string("/usr/bin/mensurio"), std::string("/opt/My \"Apps\"/it's $x\\y%/m"),
+          std::string("/opt/a=b/caf\xC3\xA9/m")}) {
+        const std::string file = scratch.file("Mensurio.desktop");
+        ASSERT_TRUE(ShellLinker::CreateShellLink(file, StartupLink(scratch.path(), exe).WantedLink()));
+        const auto result = test::runProcess("desktop-file-validate", {file}, scratch.path());
+        EXPECT_EQ(result.status, 0) << exe << "\n" << result.out << result.err;
+        EXPECT_EQ(result.out + result.err, "") << exe;
+        EXPECT_EQ(ShellLinker::ReadShellLink(file)->target, exe);
+    }
+}
+
+} // namespace
+} // namespace mensurio
