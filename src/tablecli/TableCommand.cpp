@@ -24,9 +24,10 @@ constexpr int kRefused = 2;
 std::string DatabasePath(const std::string &explicitPath) {
     if (!explicitPath.empty())
         return explicitPath;
-    const std::string dir = Paths::ExecutableDirectory();
-    const std::string units = FileOps::Join(dir, DatabaseLifecycle::UnitsFile);
-    return FileOps::Exists(units) ? units : FileOps::Join(dir, DatabaseLifecycle::DefaultFile);
+    // The same database the conversions read: the user's, portable or installed.
+    const FileLocations locations = Paths::Locate(Paths::ExecutablePath());
+    const std::string units = FileOps::Join(locations.userDirectory, DatabaseLifecycle::UnitsFile);
+    return FileOps::Exists(units) ? units : FileOps::Join(locations.defaultDirectory, DatabaseLifecycle::DefaultFile);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "ui/CategoryMenu.h"
 #include "ui/ConversionBridge.h"
 #include "ui/FieldColors.h"
+#include "ui/FieldContextMenu.h"
 #include "ui/TListBoxTwo.h"
 
 #include <QComboBox>
@@ -105,6 +106,8 @@ QWidget *TForm1::createFieldsStrip() {
     Edit2->setObjectName("Edit2");
     Edit2->setReadOnly(true);
     Edit2->setPalette(FieldColors::ReadOnlyPalette(Edit2->palette()));
+    for (QLineEdit *field : {Edit1, Edit2})
+        FieldContextMenu::Install(field);
     Image1 = new QLabel(Panel3);
     Image1->setObjectName("Image1");
     return Panel3;

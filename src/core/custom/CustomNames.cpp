@@ -11,8 +11,11 @@ namespace mensurio {
 
 namespace {
 
+// Control characters (C0, DEL, and the five code-page bytes that only stand for C1 controls) and
+// the mark of a character the code page cannot hold are refused.
 bool Storable(unsigned char byte) {
-    return byte >= 0x20 && byte != 0x7F && byte != Cp1252::Unmappable;
+    const bool c1Control = byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+    return byte >= 0x20 && byte != 0x7F && !c1Control && byte != Cp1252::Unmappable;
 }
 
 bool IsBlank(char c) {
