@@ -1,11 +1,13 @@
 # SPDX-License-Identifier: MIT
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test test-sanitize bench format clean install deb
+.PHONY: all deps configure build run test test-sanitize fuzz bench format clean install deb
 
 all: build
 
@@ -33,6 +35,14 @@ test-sanitize: deps
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
 
+# Every libFuzzer target in fuzz/ for FUZZ_SECONDS each (clang, ASan and UBSan).
+fuzz:
+	@scripts/install-deps.sh fuzz
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMENSURIO_FUZZ=ON \
+		-DMENSURIO_BUILD_TESTS=OFF -DMENSURIO_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	scripts/run-fuzzers.sh $(FUZZ_BUILD)/bin $(FUZZ_SECONDS)
+
 # Installs under PREFIX (default /usr/local); DESTDIR is honoured for staging.
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
@@ -45,7 +55,7 @@ bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 
 format:
-	find src tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find src tests tools bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

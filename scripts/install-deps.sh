@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Mensurio needs to build, test and run.
-# Quiet when everything is already present.
+# Quiet when everything is already present. With the argument "fuzz", also what the
+# libFuzzer targets need: clang and its runtime libraries (libFuzzer, the sanitizers).
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,9 @@ packages=(
   poppler-utils
   appstream mandoc dpkg-dev file
 )
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

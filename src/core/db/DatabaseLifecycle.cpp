@@ -28,6 +28,9 @@ bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string&
 {
     db = UnitDatabase();
     const std::string unitsPath = FileOps::Join(dir, UnitsFile);
+    // A save or backup killed mid-write leaves its temporary file; the file it was writing is intact.
+    FileOps::RemoveStaleTemporaries(unitsPath);
+    FileOps::RemoveStaleTemporaries(FileOps::Join(dir, BackupFile));
     if (!tryLoad(db, unitsPath)) {
         std::string message = CorruptedText;
         const std::string target = FileOps::ResolveLink(unitsPath);

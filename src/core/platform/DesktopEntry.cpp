@@ -101,8 +101,16 @@ std::optional<std::string> ExpandFieldCodes(const std::string &word) {
 } // namespace
 
 std::string DesktopEntry::EscapeString(std::string_view value) {
+    // Readers trim blanks around a value, so spaces at its ends are written as "\s".
+    const std::size_t first = value.find_first_not_of(' ');
+    const std::size_t last = value.find_last_not_of(' ');
     std::string result;
-    for (const char c : value) {
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == ' ' && (first == std::string_view::npos || i < first || i > last)) {
+            result += "\\s";
+            continue;
+        }
         switch (c) {
         case '\\':
             result += "\\\\";

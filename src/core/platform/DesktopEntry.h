@@ -13,7 +13,8 @@ namespace mensurio {
 /// arguments of an Exec line, and reading the keys of the "Desktop Entry" group back.
 class DesktopEntry {
   public:
-    /// The escapes of a string value: backslash, newline, tab and carriage return.
+    /// The escapes of a string value: backslash, newline, tab and carriage return, and "\s" for
+    /// the spaces at either end, which readers would otherwise trim.
     static std::string EscapeString(std::string_view value);
     /// Undoes EscapeString (also "\s" for a space); nothing for a dangling backslash.
     static std::optional<std::string> UnescapeString(std::string_view value);

@@ -3,6 +3,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
+#include <dirent.h>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
@@ -89,6 +91,69 @@ void syncDirectory(const std::string& dir)
 
 } // namespace
 
+namespace {
+
+std::string FileNameOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool AllDigits(std::string_view text)
+{
+    return !text.empty() && text.size() <= 18 && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// A process that may still be writing its temporary file: this one, or any that exists
+// (EPERM means it exists but belongs to someone else).
+bool ProcessMayRun(long pid)
+{
+    if (pid <= 0 || pid == static_cast<long>(::getpid()))
+        return true;
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
+}
+
+} // namespace
+
+bool FileOps::IsTemporaryNameOf(const std::string& path, const std::string& entry, long& pid)
+{
+    const std::string prefix = "." + FileNameOf(path) + ".";
+    const std::string suffix = ".tmp";
+    if (entry.size() <= prefix.size() + suffix.size() || entry.compare(0, prefix.size(), prefix) != 0 ||
+        entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return false;
+    const std::string_view middle =
+        std::string_view(entry).substr(prefix.size(), entry.size() - prefix.size() - suffix.size());
+    const auto dot = middle.find('.');
+    if (dot == std::string_view::npos || !AllDigits(middle.substr(0, dot)) || !AllDigits(middle.substr(dot + 1)))
+        return false;
+    pid = std::stol(std::string(middle.substr(0, dot)));
+    return true;
+}
+
+int FileOps::RemoveStaleTemporaries(const std::string& path)
+{
+    const std::string dir = DirectoryOf(path);
+    DIR* folder = ::opendir(dir.c_str());
+    if (folder == nullptr)
+        return 0;
+    std::vector<std::string> stale;
+    while (const dirent* entry = ::readdir(folder)) {
+        long pid = 0;
+        if (IsTemporaryNameOf(path, entry->d_name, pid) && !ProcessMayRun(pid))
+            stale.emplace_back(entry->d_name);
+    }
+    ::closedir(folder);
+    int removed = 0;
+    for (const std::string& name : stale) {
+        const std::string full = Join(dir, name);
+        struct stat st {};
+        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(full.c_str()) == 0)
+            ++removed;
+    }
+    return removed;
+}
+
 bool FileOps::RenameIfAbsent(const std::string& from, const std::string& to)
 {
     // A hard link fails when the target exists, so an existing file is never replaced.
@@ -157,6 +222,7 @@ std::string FileOps::ResolveLink(const std::string& path)
 
 void FileOps::AtomicReplace(const std::string& path, std::string_view bytes)
 {
+    RemoveStaleTemporaries(path);
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode)) {

@@ -24,8 +24,16 @@ public:
     static std::string ResolveLink(const std::string& path);
     /// Writes `bytes` to a temporary file beside `path`, flushes it to disk and renames it
     /// over `path`. The new file keeps the old one's mode, always readable and writable by its
-    /// owner. Throws std::system_error on failure; `path` is then unchanged.
+    /// owner. Throws std::system_error on failure; `path` is then unchanged. Temporary files of
+    /// earlier replaces whose process died are removed first.
     static void AtomicReplace(const std::string& path, std::string_view bytes);
+    /// Removes the temporary files AtomicReplace leaves beside `path` when its process is killed
+    /// mid-write: "." + file name + "." + pid + "." + number + ".tmp", only when no process of that
+    /// id runs any more. Other files are never touched. Returns how many were removed.
+    static int RemoveStaleTemporaries(const std::string& path);
+    /// Whether `entry` (a file name without folder) is one of those temporary names for `path`;
+    /// gives the process id in the name.
+    static bool IsTemporaryNameOf(const std::string& path, const std::string& entry, long& pid);
     static std::string ReadAll(const std::string& path); // throws std::system_error
     static std::string DirectoryOf(const std::string& path);
     static std::string Join(const std::string& dir, const std::string& name);

@@ -80,3 +80,14 @@ TEST(DesktopEntry, isWritableText_acceptsUtf8AndRefusesControlsAndBrokenSequence
 
 } // namespace
 } // namespace mensurio
+
+// Readers trim the blanks around a value: spaces at its ends must survive as escapes.
+TEST(DesktopEntry, stringValue_spacesAtItsEndsSurviveAWriteAndARead) {
+    for (const std::string value : {" lead", "trail ", "  both  ", " ", "in side", ""}) {
+        const std::string text =
+            "[Desktop Entry]\nComment=" + mensurio::DesktopEntry::EscapeString(value) + "\n";
+        const auto group = mensurio::DesktopEntry::ReadGroup(text);
+        ASSERT_TRUE(group.has_value()) << text;
+        EXPECT_EQ(mensurio::DesktopEntry::UnescapeString(group->at("Comment")), value) << text;
+    }
+}
