@@ -250,13 +250,23 @@ int DatabaseFile::LoadFromPath(UnitDatabase& db, const std::string& path)
         throw std::system_error(errno, std::generic_category(), "cannot open " + path);
     struct stat info {};
     const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    // A file far larger than any units database is refused before anything is allocated for it.
+    if (regular && static_cast<std::uintmax_t>(info.st_size) > MaxFileSize) {
+        ::close(fd);
+        throw Tfileexception(Tfileexception::ShortRead);
+    }
     // One byte more than the size, so that the read that finds the end needs no second buffer.
     std::string bytes(regular ? static_cast<std::size_t>(info.st_size) + 1 : 65536, '\0');
     std::size_t size = 0;
     int error = 0;
     for (;;) {
-        if (size == bytes.size())
+        if (size == bytes.size()) {
+            if (bytes.size() > MaxFileSize) {
+                ::close(fd);
+                throw Tfileexception(Tfileexception::ShortRead);
+            }
             bytes.resize(bytes.size() * 2);
+        }
         const ssize_t count = ::read(fd, bytes.data() + size, bytes.size() - size);
         if (count > 0) {
             size += static_cast<std::size_t>(count);

@@ -4,6 +4,7 @@
 #include "core/db/UnitDatabase.h"
 
 #include <iosfwd>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -24,8 +25,12 @@ public:
 
     /// The file image as bytes, with the given four-byte magic.
     static std::string ToBytes(const UnitDatabase& db, const char* magic);
-    /// Reads a database file by path; throws Tfileexception or std::system_error.
+    /// Reads a database file by path; throws Tfileexception or std::system_error. A file larger
+    /// than MaxFileSize is refused as malformed before it is read.
     static int LoadFromPath(UnitDatabase& db, const std::string& path);
+
+    /// 64 MiB: several times a database of 100,000 categories with a unit each.
+    static constexpr std::uintmax_t MaxFileSize = 64u * 1024u * 1024u;
 };
 
 } // namespace mensurio

@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,6 +49,37 @@ std::string Paths::InstalledDataDirectory(const std::string& executablePath)
 
 namespace {
 
+// The user's home folder from the local password file. The name service (getpwuid) is not used:
+// mensurio-cli is linked statically, where it would need glibc's shared modules at run time.
+std::string HomeFromPasswordFile(uid_t uid)
+{
+    std::string text;
+    try {
+        text = FileOps::ReadAll("/etc/passwd");
+    } catch (const std::exception&) {
+        return {};
+    }
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        // name:password:uid:gid:comment:home:shell
+        std::string fields[7];
+        std::size_t field = 0;
+        for (std::size_t i = start; i < end && field < 7; ++i) {
+            if (text[i] == ':')
+                ++field;
+            else
+                fields[field] += text[i];
+        }
+        if (field >= 5 && fields[2] == std::to_string(uid) && !fields[5].empty() && fields[5][0] == '/')
+            return fields[5];
+        start = end + 1;
+    }
+    return {};
+}
+
 // An XDG base folder: the variable when it holds an absolute path, else $HOME + fallback.
 std::string XdgFolder(const Paths::GetEnv& getEnv, const char* variable, const char* fallback)
 {
@@ -59,8 +89,8 @@ std::string XdgFolder(const Paths::GetEnv& getEnv, const char* variable, const c
     std::string home;
     if (const char* h = getEnv("HOME"); h && h[0] == '/')
         home = h;
-    else if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir)
-        home = entry->pw_dir;
+    else
+        home = HomeFromPasswordFile(::getuid());
     return FileOps::Join(home.empty() ? std::string("/tmp") : home, fallback);
 }
 

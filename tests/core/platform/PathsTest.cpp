@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -81,6 +82,17 @@ TEST(PathsLocate, unsetOrRelativeXdgVariables_fallBackUnderHome) {
         EXPECT_EQ(l.userDirectory, layout.dir.file("home/.local/share/mensurio")) << relative;
         EXPECT_EQ(l.settingsPath, layout.dir.file("home/.config/mensurio/mensurio.ini")) << relative;
     }
+}
+
+TEST(PathsLocate, noHomeVariable_takesTheHomeFolderOfThePasswordFile)
+{
+    Layout layout;
+    layout.make(false, true);
+    const passwd* entry = ::getpwuid(::getuid());
+    ASSERT_NE(entry, nullptr);
+    const FileLocations l = layout.locate();
+    EXPECT_EQ(l.userDirectory, std::string(entry->pw_dir) + "/.local/share/mensurio");
+    EXPECT_EQ(l.settingsPath, std::string(entry->pw_dir) + "/.config/mensurio/mensurio.ini");
 }
 
 TEST(PathsLocate, readOnlyFolderWithDefaultDatabase_isInstalled) {
