@@ -46,7 +46,7 @@ _mensurio_cli() {
     local cur prev
     cur=${COMP_WORDS[COMP_CWORD]}
     prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local options="--db -c --category --to --all --format --places --style --input-gauge
+    local options="--db -c --category --to --all --batch --format --places --style --input-gauge
         --output-gauge --list-categories --list-units --find --anywhere --table --rows --columns
         --direction --table-format --paper --export-handheld --export-number --help --version"
 
