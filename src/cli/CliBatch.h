@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/CategoryGuesser.h"
 #include "cli/CliOptions.h"
 #include "core/db/UnitDatabase.h"
 #include "core/engine/Engine.h"
@@ -21,8 +22,9 @@ namespace mensurio {
 /// gets that error's text as its line; with --all each line's block ends with an empty line.
 /// Lines end in LF or CR LF; a last line without a line break counts too.
 class CliBatch {
-public:
-    CliBatch(UnitDatabase& database, const CliOptions& options, NumberSeparators separators, std::ostream& out);
+  public:
+    CliBatch(UnitDatabase &database, const CliOptions &options, NumberSeparators separators,
+             std::ostream &out);
 
     /// Converts every line read from the file descriptor until its end. The output is flushed
     /// whenever the input read so far is used up, so a program that writes one line and waits
@@ -30,25 +32,27 @@ public:
     /// throws CliUsageError for options no line can be converted with or an unreadable input.
     int Run(int inputFd);
 
-private:
+  private:
     struct Inferred {
         std::optional<std::string> category;
         std::string error; // the usage error's text; empty when the category was found
     };
 
     bool convertLine(std::string_view utf8);
-    Tengine& engineFor(const std::string& category);
-    const Inferred& categoryOf(const std::string& expression);
+    Tengine &engineFor(const std::string &category);
+    const Inferred &categoryOf(const std::string &expression);
 
-    UnitDatabase& m_database;
+    UnitDatabase &m_database;
     CliOptions m_lineOptions; // the command line's options with the current line as EXPRESSION
     NumberSeparators m_separators;
-    std::ostream& m_out;
+    std::ostream &m_out;
     std::optional<Inferred> m_fixed; // the category named by -c
     // The category a line's expression gives. A line that reads as a plain value is converted
     // in the category the unit names give, whatever its number, so all such lines share one
     // entry (the empty key, which no expression with units has).
     std::unordered_map<std::string, Inferred> m_inferred;
+    // Guesses the category of lines not remembered; made for the first of them.
+    std::optional<CategoryGuesser> m_guesser;
     // The engine with the units of the last line's category, loaded again only when the
     // category changes.
     std::unique_ptr<Tengine> m_engine;
