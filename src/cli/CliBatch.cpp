@@ -23,7 +23,8 @@ namespace {
 // expressions the remembered categories start afresh.
 constexpr std::size_t kRememberedExpressions = 4096;
 
-std::string_view WithoutCarriageReturn(std::string_view line) {
+std::string_view WithoutCarriageReturn(std::string_view line)
+{
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
     return line;
@@ -31,29 +32,28 @@ std::string_view WithoutCarriageReturn(std::string_view line) {
 
 } // namespace
 
-CliBatch::CliBatch(UnitDatabase &database, const CliOptions &options, NumberSeparators separators,
-                   std::ostream &out)
-    : m_database(database), m_lineOptions(options), m_separators(separators), m_out(out) {
+CliBatch::CliBatch(UnitDatabase& database, const CliOptions& options, NumberSeparators separators, std::ostream& out)
+    : m_database(database), m_lineOptions(options), m_separators(separators), m_out(out)
+{
     // The positional arguments of a batch are [FROM-UNIT]; each line becomes the EXPRESSION.
     m_lineOptions.positional.insert(m_lineOptions.positional.begin(), std::string());
     if (!options.category.empty()) {
-        const auto category =
-            CategoryInference::ResolveCategory(m_database, Cp1252::FromUtf8(options.category));
+        const auto category = CategoryInference::ResolveCategory(m_database, Cp1252::FromUtf8(options.category));
         if (!category)
             throw CliUsageError("no category named '" + options.category + "'");
         m_fixed = Inferred{category, {}};
     }
 }
 
-int CliBatch::Run(int inputFd) {
+int CliBatch::Run(int inputFd)
+{
     bool refused = false;
     std::string pending;
     std::vector<char> chunk(1 << 16);
     for (;;) {
         std::size_t start = 0;
         for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos; start = end + 1)
-            refused |=
-                !convertLine(WithoutCarriageReturn(std::string_view(pending).substr(start, end - start)));
+            refused |= !convertLine(WithoutCarriageReturn(std::string_view(pending).substr(start, end - start)));
         pending.erase(0, start);
         m_out.flush();
         const ssize_t count = ::read(inputFd, chunk.data(), chunk.size());
@@ -72,12 +72,13 @@ int CliBatch::Run(int inputFd) {
 }
 
 // The one-shot conversion of the line (see CliApp::convert); returns whether it gave a result.
-bool CliBatch::convertLine(std::string_view utf8) {
+bool CliBatch::convertLine(std::string_view utf8)
+{
     m_lineOptions.positional.front().assign(utf8);
     int status = kExitResult;
     try {
         const std::string expression = Cp1252::FromUtf8(utf8);
-        const Inferred &inferred = m_fixed ? *m_fixed : categoryOf(expression);
+        const Inferred& inferred = m_fixed ? *m_fixed : categoryOf(expression);
         if (!inferred.error.empty())
             throw CliUsageError(inferred.error);
         if (inferred.category) {
@@ -90,7 +91,7 @@ bool CliBatch::convertLine(std::string_view utf8) {
             const ResultFormatOptions format{settings.ReNumber, settings.ReDeciPlace, m_separators};
             status = PrintTypedValue(expression, format, m_out);
         }
-    } catch (const std::exception &error) {
+    } catch (const std::exception& error) {
         m_out << error.what() << "\n";
         status = kExitMessage;
     }
@@ -99,7 +100,8 @@ bool CliBatch::convertLine(std::string_view utf8) {
     return status == kExitResult;
 }
 
-Tengine &CliBatch::engineFor(const std::string &category) {
+Tengine& CliBatch::engineFor(const std::string& category)
+{
     if (!m_engine || m_engineCategory != category) {
         m_engine = std::make_unique<Tengine>(m_database);
         m_engineCategory.clear(); // until the load has succeeded
@@ -109,7 +111,8 @@ Tengine &CliBatch::engineFor(const std::string &category) {
     return *m_engine;
 }
 
-const CliBatch::Inferred &CliBatch::categoryOf(const std::string &expression) {
+const CliBatch::Inferred& CliBatch::categoryOf(const std::string& expression)
+{
     const std::string key = CategoryInference::IsPlainValue(expression) ? std::string() : expression;
     if (const auto found = m_inferred.find(key); found != m_inferred.end())
         return found->second;
@@ -119,7 +122,7 @@ const CliBatch::Inferred &CliBatch::categoryOf(const std::string &expression) {
         std::vector<std::string> names;
         if (m_lineOptions.positional.size() > 1)
             names.push_back(Cp1252::FromUtf8(m_lineOptions.positional[1]));
-        for (const std::string &to : m_lineOptions.toUnits)
+        for (const std::string& to : m_lineOptions.toUnits)
             names.push_back(Cp1252::FromUtf8(to));
         const ProgramSettings settings = CliConversion::SettingsOf(m_lineOptions);
         m_guesser.emplace(m_database, UnitListOptionsOf(settings), names);
@@ -127,7 +130,7 @@ const CliBatch::Inferred &CliBatch::categoryOf(const std::string &expression) {
     Inferred inferred;
     try {
         inferred.category = m_guesser->Infer(expression);
-    } catch (const CliUsageError &error) {
+    } catch (const CliUsageError& error) {
         inferred.error = error.what();
     }
     return m_inferred.emplace(key, std::move(inferred)).first->second;

@@ -22,9 +22,8 @@ namespace mensurio {
 /// gets that error's text as its line; with --all each line's block ends with an empty line.
 /// Lines end in LF or CR LF; a last line without a line break counts too.
 class CliBatch {
-  public:
-    CliBatch(UnitDatabase &database, const CliOptions &options, NumberSeparators separators,
-             std::ostream &out);
+public:
+    CliBatch(UnitDatabase& database, const CliOptions& options, NumberSeparators separators, std::ostream& out);
 
     /// Converts every line read from the file descriptor until its end. The output is flushed
     /// whenever the input read so far is used up, so a program that writes one line and waits
@@ -32,20 +31,20 @@ class CliBatch {
     /// throws CliUsageError for options no line can be converted with or an unreadable input.
     int Run(int inputFd);
 
-  private:
+private:
     struct Inferred {
         std::optional<std::string> category;
         std::string error; // the usage error's text; empty when the category was found
     };
 
     bool convertLine(std::string_view utf8);
-    Tengine &engineFor(const std::string &category);
-    const Inferred &categoryOf(const std::string &expression);
+    Tengine& engineFor(const std::string& category);
+    const Inferred& categoryOf(const std::string& expression);
 
-    UnitDatabase &m_database;
+    UnitDatabase& m_database;
     CliOptions m_lineOptions; // the command line's options with the current line as EXPRESSION
     NumberSeparators m_separators;
-    std::ostream &m_out;
+    std::ostream& m_out;
     std::optional<Inferred> m_fixed; // the category named by -c
     // The category a line's expression gives. A line that reads as a plain value is converted
     // in the category the unit names give, whatever its number, so all such lines share one
