@@ -24,12 +24,12 @@ bool HoldsAll(const std::vector<const UnitRecord *> &rows, const std::vector<std
 
 // The rows the unit lists show for the category of this name: those of the first category
 // whose name matches ignoring letter case, hidden ones only when asked for.
-std::vector<const UnitRecord *> ListedRows(const UnitDatabase &database, const std::string &name,
+std::vector<const UnitRecord *> ListedRows(const UnitDatabase &database, std::string_view name,
                                            bool showHidden) {
     std::vector<const UnitRecord *> rows;
-    const std::string wanted = UnitDatabase::CutName(name);
+    const std::string_view wanted = name.substr(0, std::min(name.size(), UnitDatabase::MaxNameLength));
     for (const CategoryRecord &c : database.Categories()) {
-        if (!UnitDatabase::SameNameIgnoringCase(c.Name, wanted))
+        if (c.Name.size() != wanted.size() || !UnitDatabase::SameNameIgnoringCase(c.Name, wanted))
             continue;
         rows.reserve(c.Units.size());
         for (const UnitRecord &unit : c.Units) {
@@ -210,29 +210,18 @@ void CategoryGuesser::markHitsByIndex(std::string_view expression) {
 // How many characters of the expression are names of the category's units, found as the
 // unit-aware parse finds them (exactly, longer names first, none inside another). Only the
 // names the expression holds are tried, with those that can be found across the marks of
-// others: a name of neither kind would find nothing, so leaving it out changes no mark.
-std::size_t CategoryGuesser::coverage(Candidate &candidate, std::string_view expression) {
-    makeTriedOrder(candidate);
-    std::vector<KnownUnit> known;
-    for (const std::uint32_t row : candidate.tried) {
-        const std::string &name = candidate.listed[row]->Name;
-        if (m_hits[candidate.firstHit + row] || MatchesAcrossMarks(name))
-            known.push_back({name, 0.0L, false});
+// others: a name of neither kind would find nothing, so leaving it out changes no mark. The
+// order of the names tried is that of the whole list, of which they are a part.
+std::size_t CategoryGuesser::coverage(const Candidate &candidate, std::string_view expression) const {
+    std::vector<std::uint32_t> tried;
+    for (std::uint32_t row = 0; row < candidate.listed.size(); ++row) {
+        if (m_hits[candidate.firstHit + row] || MatchesAcrossMarks(candidate.listed[row]->Name))
+            tried.push_back(row);
     }
-    const ShadowText marked = MarkUnitNames(expression, known);
-    return static_cast<std::size_t>(std::count(marked.shadow.begin(), marked.shadow.end(), kUnitNameMarker));
-}
-
-// Longer names first; names of one length in list order, which is alphabetical (ignoring
-// letter case, equal names in row order) when the lists sort by name.
-void CategoryGuesser::makeTriedOrder(Candidate &candidate) const {
-    if (candidate.triedMade)
-        return;
-    candidate.tried.resize(candidate.listed.size());
-    for (std::size_t i = 0; i < candidate.tried.size(); ++i)
-        candidate.tried[i] = static_cast<std::uint32_t>(i);
+    // Longer names first; names of one length in list order, which is alphabetical (ignoring
+    // letter case, equal names in row order) when the lists sort by name.
     const bool byName = m_options.sortByName;
-    std::sort(candidate.tried.begin(), candidate.tried.end(), [&](std::uint32_t a, std::uint32_t b) {
+    std::sort(tried.begin(), tried.end(), [&](std::uint32_t a, std::uint32_t b) {
         const std::string &nameA = candidate.listed[a]->Name;
         const std::string &nameB = candidate.listed[b]->Name;
         if (nameA.size() != nameB.size())
@@ -245,7 +234,12 @@ void CategoryGuesser::makeTriedOrder(Candidate &candidate) const {
         }
         return a < b;
     });
-    candidate.triedMade = true;
+    std::vector<KnownUnit> known;
+    known.reserve(tried.size());
+    for (const std::uint32_t row : tried)
+        known.push_back({candidate.listed[row]->Name, 0.0L, false});
+    const ShadowText marked = MarkUnitNames(expression, known);
+    return static_cast<std::size_t>(std::count(marked.shadow.begin(), marked.shadow.end(), kUnitNameMarker));
 }
 
 } // namespace mensurio

@@ -36,10 +36,6 @@ class CategoryGuesser {
         CategoryKind kind = CategoryKind::Ordinary;
         std::vector<const UnitRecord *> listed; // the listed rows, in the database's order
         std::size_t firstHit = 0;               // where its rows' flags start in m_hits
-        // The rows in the order the unit-aware parse tries them (longer names first), made
-        // when the category is first named by an expression.
-        std::vector<std::uint32_t> tried;
-        bool triedMade = false;
     };
     struct IndexEntry {
         std::string_view name;
@@ -52,8 +48,7 @@ class CategoryGuesser {
     void markHitsByScanning(std::string_view expression);
     void markHitsByIndex(std::string_view expression);
     void buildIndex();
-    std::size_t coverage(Candidate &candidate, std::string_view expression);
-    void makeTriedOrder(Candidate &candidate) const;
+    std::size_t coverage(const Candidate &candidate, std::string_view expression) const;
 
     UnitListOptions m_options;
     std::vector<std::string> m_names; // the named units, cut to the name length
