@@ -21,7 +21,8 @@ namespace mensurio {
 /// found once; the unit names of an expression are found by scanning every listed name the
 /// first time, and from the second expression on through an index of all names by their first
 /// bytes, built once, so that a batch of distinct expressions costs per line only what the line
-/// holds. The database must not change while the guesser is used: it keeps pointers into it.
+/// holds. The database must not gain or lose categories or units while the guesser is used: it
+/// keeps pointers to its records.
 class CategoryGuesser {
   public:
     CategoryGuesser(const UnitDatabase &database, UnitListOptions options,
