@@ -118,15 +118,18 @@ const CliBatch::Inferred& CliBatch::categoryOf(const std::string& expression)
         return found->second;
     if (m_inferred.size() >= kRememberedExpressions)
         m_inferred.clear();
-    std::vector<std::string> names;
-    if (m_lineOptions.positional.size() > 1)
-        names.push_back(Cp1252::FromUtf8(m_lineOptions.positional[1]));
-    for (const std::string& to : m_lineOptions.toUnits)
-        names.push_back(Cp1252::FromUtf8(to));
-    const ProgramSettings settings = CliConversion::SettingsOf(m_lineOptions);
+    if (!m_guesser) {
+        std::vector<std::string> names;
+        if (m_lineOptions.positional.size() > 1)
+            names.push_back(Cp1252::FromUtf8(m_lineOptions.positional[1]));
+        for (const std::string& to : m_lineOptions.toUnits)
+            names.push_back(Cp1252::FromUtf8(to));
+        const ProgramSettings settings = CliConversion::SettingsOf(m_lineOptions);
+        m_guesser.emplace(m_database, UnitListOptionsOf(settings), names);
+    }
     Inferred inferred;
     try {
-        inferred.category = CategoryInference::Infer(m_database, UnitListOptionsOf(settings), expression, names);
+        inferred.category = m_guesser->Infer(expression);
     } catch (const CliUsageError& error) {
         inferred.error = error.what();
     }

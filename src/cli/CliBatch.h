@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/CategoryGuesser.h"
 #include "cli/CliOptions.h"
 #include "core/db/UnitDatabase.h"
 #include "core/engine/Engine.h"
@@ -49,6 +50,8 @@ private:
     // in the category the unit names give, whatever its number, so all such lines share one
     // entry (the empty key, which no expression with units has).
     std::unordered_map<std::string, Inferred> m_inferred;
+    // Guesses the category of lines not remembered; made for the first of them.
+    std::optional<CategoryGuesser> m_guesser;
     // The engine with the units of the last line's category, loaded again only when the
     // category changes.
     std::unique_ptr<Tengine> m_engine;

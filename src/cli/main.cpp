@@ -18,6 +18,9 @@ int main(int argc, char* argv[])
     // Everything else, number reading included, stays in the "C" locale.
     const mensurio::NumberSeparators separators = mensurio::ReadLocaleSeparators();
     std::setlocale(LC_COLLATE, "");
-    mensurio::CliApp app(std::cout, std::cerr, separators);
-    return app.Run(args);
+    // The application, with the units database, is never destroyed: freeing its thousands of
+    // names one by one would cost more than a conversion, and the process ends right after.
+    // It stays reachable from this static pointer, so leak checkers do not count it.
+    static mensurio::CliApp* const app = new mensurio::CliApp(std::cout, std::cerr, separators);
+    return app->Run(args);
 }

@@ -142,7 +142,12 @@ TEST_F(CliBatchTest, Batch_equalsOneShotLineForLine)
     const std::vector<std::string> lines = {
         "1",      "2.5", "5 foot + 3 inch",     "",       "2 * 3", "1 parsec", "-5",
         "1e5000", "1 +", "(1) foot - (1) inch", "3 yard", "1,5",   "abc",      "1 point",
-        "2 inch", "1/0", "1 mm + 1 Mm"};
+        "2 inch", "1/0", "1 mm + 1 Mm",
+        // Names with parentheses, a Windows-1252 name, a hidden unit, names inside other names:
+        // the batch finds them through its index of names, the one-shot call by scanning.
+        "1 atmosphere (atm)", "2 toise (ancien r\xC3\xA9gime)", "3 meter/liter", "1 league (hidden)",
+        "1 inch + 6 pica", "1 hidden unit", "2 kilometer/liter", "1 foot 3 inch", "(1 foot)(2 inch)",
+        "pica + 1 inch"};
     const std::vector<std::vector<std::string>> optionSets = {{},
                                                               {"foot", "--to", "inch"},
                                                               {"--to", "meter"},
@@ -150,6 +155,7 @@ TEST_F(CliBatchTest, Batch_equalsOneShotLineForLine)
                                                               {"-c", "Typography", "--to", "point"},
                                                               {"--format", "scientific", "--places", "3", "--to", "mm"},
                                                               {"meter", "-c", "Length", "--all"},
+                                                              {"--all"},
                                                               {"--to", "Kelvin"}};
     std::string input;
     for (const std::string& line : lines)
