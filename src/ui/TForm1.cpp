@@ -8,6 +8,7 @@
 #include "ui/ConversionBridge.h"
 #include "ui/FieldColors.h"
 #include "ui/FieldContextMenu.h"
+#include "ui/SystemSeparators.h"
 #include "ui/TListBoxTwo.h"
 
 #include <QComboBox>
@@ -15,20 +16,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QMenu>
 #include <QTabBar>
 
 namespace mensurio {
-
-namespace {
-
-NumberSeparators SystemSeparators() {
-    const QLocale locale = QLocale::system();
-    return MapLocaleSeparators(locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString());
-}
-
-} // namespace
 
 TForm1::TForm1(WindowEnvironment environment, QWidget *parent)
     : QMainWindow(parent), m_environment(std::move(environment)), m_settingsFile(m_environment.settingsPath) {

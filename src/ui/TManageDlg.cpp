@@ -4,6 +4,7 @@
 
 #include "core/db/UnitDatabase.h"
 #include "core/settings/ProgramSettings.h"
+#include "ui/DialogWidgets.h"
 #include "ui/TCheckList.h"
 
 #include <QAction>
@@ -18,17 +19,6 @@
 namespace mensurio {
 
 namespace {
-
-template <typename T> T *Named(T *widget, const char *name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QPushButton *Button(const QString &caption, const char *name) {
-    auto *button = Named(new QPushButton(caption), name);
-    button->setAutoDefault(false); // Enter belongs to the lists
-    return button;
-}
 
 QAction *MenuItem(QMenu *menu, const QString &caption, const char *name) {
     QAction *action = menu->addAction(caption);
@@ -60,13 +50,13 @@ void TManageDlg::createWidgets() {
     Label8 = Named(new QLabel, "Label8");
     CheckList1 = Named(new TCheckList, "CheckList1");
     CheckList2 = Named(new TCheckList, "CheckList2");
-    BitBtn3 = Button(QStringLiteral("&Reset"), "BitBtn3");
-    BitBtn5 = Button(QStringLiteral("&Categories"), "BitBtn5");
-    BitBtn1 = Button(QStringLiteral("&Accept"), "BitBtn1");
-    BitBtn4 = Button(QStringLiteral("R&eset"), "BitBtn4");
-    BitBtn6 = Button(QStringLiteral("&Units"), "BitBtn6");
-    BitBtn2 = Button(QStringLiteral("Acce&pt"), "BitBtn2");
-    BitBtn7 = Button(QStringLiteral("&Close"), "BitBtn7");
+    BitBtn3 = DialogButton(QStringLiteral("&Reset"), "BitBtn3");
+    BitBtn5 = DialogButton(QStringLiteral("&Categories"), "BitBtn5");
+    BitBtn1 = DialogButton(QStringLiteral("&Accept"), "BitBtn1");
+    BitBtn4 = DialogButton(QStringLiteral("R&eset"), "BitBtn4");
+    BitBtn6 = DialogButton(QStringLiteral("&Units"), "BitBtn6");
+    BitBtn2 = DialogButton(QStringLiteral("Acce&pt"), "BitBtn2");
+    BitBtn7 = DialogButton(QStringLiteral("&Close"), "BitBtn7");
     CheckBox1 = Named(new QCheckBox(QStringLiteral("&Sort Categories in Alphabetical Order")), "CheckBox1");
     CheckBox2 =
         Named(new QCheckBox(QStringLiteral("Show &Hidden  (ignore visibility settings)")), "CheckBox2");

@@ -4,14 +4,15 @@
 #include "core/custom/CustomTexts.h"
 #include "core/db/UnitDatabase.h"
 #include "core/platform/Prompts.h"
+#include "ui/DialogWidgets.h"
 #include "ui/QtCp1252.h"
+#include "ui/SystemSeparators.h"
 #include "ui/TPagesDlg1.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -21,23 +22,11 @@ namespace mensurio {
 
 namespace {
 
-// The ratios the dialogs show use the decimal mark of the user's locale, as the window does.
-NumberSeparators LocaleSeparators() {
-    const QLocale locale = QLocale::system();
-    return MapLocaleSeparators(locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString());
-}
-
-QPushButton *MakeButton(const QString &caption, const char *name) {
-    auto *button = new QPushButton(caption);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 } // namespace
 
 TPagesDlg::TPagesDlg(UnitDatabase &database, Prompts &prompts, const std::string &category, QWidget *parent)
-    : QDialog(parent), m_prompts(prompts), m_units(database, LocaleSeparators()) {
+    : QDialog(parent), m_prompts(prompts), m_units(database, SystemSeparators()) {
     setObjectName(QStringLiteral("TPagesDlg"));
     setWindowTitle(QStringLiteral("Custom Units"));
     createControls();
@@ -68,10 +57,10 @@ void TPagesDlg::createControls() {
     ListBox1 = new QListWidget;
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    BitBtn1 = MakeButton(QStringLiteral("&Add"), "BitBtn1");
-    BitBtn4 = MakeButton(QStringLiteral("&Modify"), "BitBtn4");
-    BitBtn5 = MakeButton(QStringLiteral("&Remove"), "BitBtn5");
-    BitBtn2 = MakeButton(QStringLiteral("Close"), "BitBtn2");
+    BitBtn1 = DialogButton(QStringLiteral("&Add"), "BitBtn1");
+    BitBtn4 = DialogButton(QStringLiteral("&Modify"), "BitBtn4");
+    BitBtn5 = DialogButton(QStringLiteral("&Remove"), "BitBtn5");
+    BitBtn2 = DialogButton(QStringLiteral("Close"), "BitBtn2");
     Label1 = new QLabel;
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);

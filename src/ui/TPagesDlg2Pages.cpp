@@ -2,6 +2,8 @@
 // The four pages of the Preferences dialog and the wiring of their controls.
 #include "ui/TPagesDlg2.h"
 
+#include "ui/DialogWidgets.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,11 +18,6 @@
 namespace mensurio {
 
 namespace {
-
-template <typename T> T *Named(T *widget, const char *name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 QGroupBox *Group(const QString &heading, QWidget *parent) {
     auto *group = new QGroupBox(heading, parent);

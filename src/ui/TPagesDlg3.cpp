@@ -4,6 +4,7 @@
 #include "core/custom/CustomTexts.h"
 #include "core/db/UnitDatabase.h"
 #include "core/platform/Prompts.h"
+#include "ui/DialogWidgets.h"
 #include "ui/QtCp1252.h"
 #include "ui/TPagesDlg.h"
 #include "ui/TPagesDlg4.h"
@@ -22,12 +23,6 @@ namespace mensurio {
 
 namespace {
 
-QPushButton *MakeButton(const QString &caption, const char *name) {
-    auto *button = new QPushButton(caption);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 } // namespace
 
@@ -54,11 +49,11 @@ void TPagesDlg3::createControls() {
     ListBox1 = new QListWidget;
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    BitBtn1 = MakeButton(QStringLiteral("&Add"), "BitBtn1");
-    BitBtn2 = MakeButton(QStringLiteral("Re&name"), "BitBtn2");
-    BitBtn3 = MakeButton(QStringLiteral("&Remove"), "BitBtn3");
-    BitBtn4 = MakeButton(QStringLiteral("&Units"), "BitBtn4");
-    BitBtn6 = MakeButton(QStringLiteral("&Close"), "BitBtn6");
+    BitBtn1 = DialogButton(QStringLiteral("&Add"), "BitBtn1");
+    BitBtn2 = DialogButton(QStringLiteral("Re&name"), "BitBtn2");
+    BitBtn3 = DialogButton(QStringLiteral("&Remove"), "BitBtn3");
+    BitBtn4 = DialogButton(QStringLiteral("&Units"), "BitBtn4");
+    BitBtn6 = DialogButton(QStringLiteral("&Close"), "BitBtn6");
     Label2 = new QLabel;
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setWordWrap(true);

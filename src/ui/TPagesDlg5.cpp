@@ -3,6 +3,7 @@
 
 #include "core/db/UnitDatabase.h"
 #include "core/settings/ProgramSettings.h"
+#include "ui/DialogWidgets.h"
 #include "ui/LocaleCollation.h"
 #include "ui/QtCp1252.h"
 
@@ -22,11 +23,6 @@
 namespace mensurio {
 
 namespace {
-
-template <typename T> T *Named(T *widget, const char *name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 std::vector<FindEntry> SortedEntries(const UnitDatabase &database) {
     std::vector<FindEntry> entries = BuildFindEntries(database);

@@ -5,6 +5,7 @@
 #include "core/engine/CategoryKind.h"
 #include "core/platform/Prompts.h"
 #include "ui/BusyCursor.h"
+#include "ui/DialogWidgets.h"
 #include "ui/QtCp1252.h"
 #include "ui/TListBoxThree.h"
 #include "ui/TPreview.h"
@@ -32,12 +33,6 @@
 namespace mensurio {
 
 namespace {
-
-QLabel *MakeLabel(const QString &text, const char *name, QWidget *parent) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
 
 QButtonGroup *MakeRadioGroup(QGroupBox *box, const char *name, const QStringList &captions) {
     box->setObjectName(name);
@@ -77,7 +72,7 @@ void TPagesDlg6::createWidgets() {
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName("ComboBox1");
     auto *categoryRow = new QHBoxLayout;
-    categoryRow->addWidget(MakeLabel("Conversion Table of Category:", "Label1", this));
+    categoryRow->addWidget(Named(new QLabel("Conversion Table of Category:", this), "Label1"));
     categoryRow->addWidget(ComboBox1, 1);
 
     BitBtn1 = new QPushButton("Pre&view", this);
@@ -91,7 +86,7 @@ void TPagesDlg6::createWidgets() {
     for (QPushButton *button : {BitBtn1, BitBtn3, BitBtn2})
         buttons->addWidget(button);
 
-    TestLabel1 = MakeLabel("", "TestLabel1", this);
+    TestLabel1 = Named(new QLabel("", this), "TestLabel1");
     TestLabel1->hide();
 
     auto *layout = new QVBoxLayout(this);
@@ -114,12 +109,12 @@ QWidget *TPagesDlg6::createListsArea() {
     if (QFontDatabase::hasFamily("ZEV Adurezu Zazu"))
         for (TListBoxThree *list : {ListBoxThree1, ListBoxThree2})
             list->setFont(QFont("ZEV Adurezu Zazu", list->font().pointSize()));
-    Label3 = MakeLabel("", "Label3", area);
+    Label3 = Named(new QLabel("", area), "Label3");
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto *grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(MakeLabel("Rows", "Label4", area), 0, 0);
-    grid->addWidget(MakeLabel("Columns", "Label5", area), 0, 1);
+    grid->addWidget(Named(new QLabel("Rows", area), "Label4"), 0, 0);
+    grid->addWidget(Named(new QLabel("Columns", area), "Label5"), 0, 1);
     grid->addWidget(ListBoxThree1, 1, 0);
     grid->addWidget(ListBoxThree2, 1, 1);
     grid->addWidget(Label3, 2, 1);
@@ -159,13 +154,13 @@ QWidget *TPagesDlg6::createExamplePanel() {
     panel->setFrameShape(QFrame::StyledPanel);
     Shape21 = new TableArrow(panel);
     Shape21->setObjectName("Shape21");
-    Label6 = MakeLabel("", "Label6", panel);
-    Label8 = MakeLabel("", "Label8", panel);
+    Label6 = Named(new QLabel("", panel), "Label6");
+    Label8 = Named(new QLabel("", panel), "Label8");
     auto *grid = new QGridLayout(panel);
     grid->addWidget(Shape21, 0, 0);
-    grid->addWidget(MakeLabel("day", "ExampleDay", panel), 0, 1);
-    grid->addWidget(MakeLabel("minute", "ExampleMinute", panel), 0, 2);
-    grid->addWidget(MakeLabel("hour", "ExampleHour", panel), 1, 0);
+    grid->addWidget(Named(new QLabel("day", panel), "ExampleDay"), 0, 1);
+    grid->addWidget(Named(new QLabel("minute", panel), "ExampleMinute"), 0, 2);
+    grid->addWidget(Named(new QLabel("hour", panel), "ExampleHour"), 1, 0);
     grid->addWidget(Label6, 1, 1);
     grid->addWidget(Label8, 1, 2);
     return panel;
