@@ -23,35 +23,18 @@ namespace mensurio {
 
 bool CliApp::loadDatabase(const std::string& explicitPath)
 {
-    std::string path = explicitPath;
-    if (path.empty()) {
-        const FileLocations locations = Paths::Locate(Paths::ExecutablePath());
-        const std::string units = FileOps::Join(locations.userDirectory, DatabaseLifecycle::UnitsFile);
-        if (FileOps::Exists(units)) {
-            if (tryLoad(units))
-                return true;
-            // As the window does, a damaged units.dat falls back to the default database.
-            m_err << "mensurio-cli: warning: " << units << " is corrupted; the default database is used\n";
-        }
-        path = FileOps::Join(locations.defaultDirectory, DatabaseLifecycle::DefaultFile);
-    }
-    if (tryLoad(path))
-        return true;
-    m_err << "mensurio-cli: cannot read the units database " << path << "\n";
-    return false;
-}
-
-// Loads a file into an empty database; on failure the database is left empty again.
-bool CliApp::tryLoad(const std::string& path)
-{
-    try {
-        DatabaseFile::LoadFromPath(m_db, path);
+    const FileLocations locations = explicitPath.empty() ? Paths::Locate(Paths::ExecutablePath()) : FileLocations{};
+    std::string path;
+    // As the window does, a damaged units.dat falls back to the default database.
+    const auto warn = [this](const std::string& units) {
+        m_err << "mensurio-cli: warning: " << units << " is corrupted; the default database is used\n";
+    };
+    if (DatabaseLifecycle::LoadForReading(m_db, explicitPath, locations, path, warn)) {
         m_db.SkipHidden = false;
         return true;
-    } catch (const std::exception&) {
-        m_db = UnitDatabase();
-        return false;
     }
+    m_err << "mensurio-cli: cannot read the units database " << path << "\n";
+    return false;
 }
 
 int CliApp::listCategories()

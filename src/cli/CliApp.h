@@ -24,7 +24,6 @@ public:
 
 private:
     bool loadDatabase(const std::string& explicitPath);
-    bool tryLoad(const std::string& path);
     int runAction();
     int listCategories();
     int listUnits(const std::string& category);

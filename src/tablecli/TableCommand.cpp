@@ -21,15 +21,6 @@ namespace {
 constexpr int kWritten = 0;
 constexpr int kRefused = 2;
 
-std::string DatabasePath(const std::string &explicitPath) {
-    if (!explicitPath.empty())
-        return explicitPath;
-    // The same database the conversions read: the user's, portable or installed.
-    const FileLocations locations = Paths::Locate(Paths::ExecutablePath());
-    const std::string units = FileOps::Join(locations.userDirectory, DatabaseLifecycle::UnitsFile);
-    return FileOps::Exists(units) ? units : FileOps::Join(locations.defaultDirectory, DatabaseLifecycle::DefaultFile);
-}
-
 } // namespace
 
 int TableCommand::Run(const std::vector<std::string> &args) {
@@ -41,10 +32,14 @@ int TableCommand::Run(const std::vector<std::string> &args) {
         m_err << "mensurio-cli: " << error.what() << "\nTry 'mensurio-cli --help'.\n";
         return kRefused;
     }
-    const std::string databasePath = DatabasePath(request.databasePath);
-    try {
-        DatabaseFile::LoadFromPath(database, databasePath);
-    } catch (const std::exception &) {
+    // The database the conversions read (the user's, portable or installed), with the same fallback.
+    const FileLocations locations =
+        request.databasePath.empty() ? Paths::Locate(Paths::ExecutablePath()) : FileLocations{};
+    std::string databasePath;
+    const auto warn = [this](const std::string &units) {
+        m_err << "mensurio-cli: warning: " << units << " is corrupted; the default database is used\n";
+    };
+    if (!DatabaseLifecycle::LoadForReading(database, request.databasePath, locations, databasePath, warn)) {
         m_err << "mensurio-cli: cannot read the units database " << databasePath << "\n";
         return kRefused;
     }

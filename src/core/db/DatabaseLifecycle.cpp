@@ -3,6 +3,7 @@
 
 #include "core/db/DatabaseFile.h"
 #include "core/platform/FileOps.h"
+#include "core/platform/Paths.h"
 #include "core/platform/Prompts.h"
 
 #include <exception>
@@ -122,6 +123,34 @@ bool DatabaseLifecycle::SaveDatabaseAtExit(UnitDatabase& db, const std::string& 
     }
     db.Clear();
     return saved;
+}
+
+bool DatabaseLifecycle::LoadForReading(UnitDatabase& db, const std::string& explicitPath,
+                                       const FileLocations& locations, std::string& path,
+                                       const std::function<void(const std::string&)>& warnDamaged)
+{
+    const auto load = [&db](const std::string& file) {
+        try {
+            DatabaseFile::LoadFromPath(db, file);
+            return true;
+        } catch (const std::exception&) {
+            db = UnitDatabase();
+            return false;
+        }
+    };
+    if (!explicitPath.empty()) {
+        path = explicitPath;
+        return load(path);
+    }
+    path = FileOps::Join(locations.userDirectory, UnitsFile);
+    if (FileOps::Exists(path)) {
+        if (load(path))
+            return true;
+        if (warnDamaged)
+            warnDamaged(path);
+    }
+    path = FileOps::Join(locations.defaultDirectory, DefaultFile);
+    return load(path);
 }
 
 } // namespace mensurio

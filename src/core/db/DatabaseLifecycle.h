@@ -3,11 +3,13 @@
 
 #include "core/db/UnitDatabase.h"
 
+#include <functional>
 #include <string>
 
 namespace mensurio {
 
 class Prompts;
+struct FileLocations;
 
 /// The start and exit sequences of the units database: load "units.dat" beside the
 /// executable with the fallback to "default.dat", and write it back at exit.
@@ -39,6 +41,13 @@ public:
     /// Where an unreadable database file at `path` is kept: path + ".bad", or ".bad2", ".bad3"...
     /// when that exists.
     static std::string KeptPathFor(const std::string& path);
+
+    /// How the command-line programs read, never writing anything: `explicitPath` when given;
+    /// else the user's units.dat and, when it is missing or damaged, default.dat. `warnDamaged`
+    /// is told the path of a damaged units.dat. `path` is the file read or, on failure (false,
+    /// with `db` empty), the file that could not be read.
+    static bool LoadForReading(UnitDatabase& db, const std::string& explicitPath, const FileLocations& locations,
+                               std::string& path, const std::function<void(const std::string&)>& warnDamaged);
 
 private:
     static bool tryLoad(UnitDatabase& db, const std::string& path);
