@@ -37,19 +37,6 @@ std::string Listing(const std::string &root) {
     return listing;
 }
 
-void ClickButton(QDialog &dialog, const char *name) {
-    auto *button = dialog.findChild<QPushButton *>(name);
-    QVERIFY2(button != nullptr, name);
-    button->click();
-}
-
-void TypeInto(QDialog &dialog, const char *name, const QString &text) {
-    auto *edit = dialog.findChild<QLineEdit *>(name);
-    QVERIFY2(edit != nullptr, name);
-    edit->setFocus();
-    QTest::keyClicks(edit, text);
-}
-
 } // namespace
 
 class TestInstalled : public QObject {
@@ -84,7 +71,7 @@ class TestInstalled : public QObject {
         const bool ran = ModalSteps()
                              .Then("TPagesDlg",
                                    [](QDialog &units) {
-                                       auto *category = units.findChild<QComboBox *>("ComboBox1");
+                                       auto *category = Child<QComboBox>(units, "ComboBox1");
                                        category->setCurrentIndex(category->findText("Length"));
                                        ClickButton(units, "BitBtn1");
                                    })
@@ -92,7 +79,7 @@ class TestInstalled : public QObject {
                                    [](QDialog &editor) {
                                        TypeInto(editor, "Edit1", "stadion");
                                        TypeInto(editor, "Edit2", "184.8");
-                                       auto *origin = editor.findChild<QComboBox *>("ComboBox1");
+                                       auto *origin = Child<QComboBox>(editor, "ComboBox1");
                                        origin->setCurrentIndex(origin->findText("meter"));
                                        ClickButton(editor, "BitBtn1");
                                    })
