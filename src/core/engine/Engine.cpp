@@ -4,6 +4,7 @@
 #include "core/db/UnitDatabase.h"
 #include "core/engine/CheckedArithmetic.h"
 #include "core/engine/CompoundConversion.h"
+#include "core/engine/EverydayInput.h"
 #include "core/engine/ExpressionTree.h"
 #include "core/engine/NumberParser.h"
 #include "core/engine/SpecialCategories.h"
@@ -75,6 +76,7 @@ void Tengine::LoadCategoryRows(std::string_view category, std::vector<UnitRecord
         m_knownUnits.push_back({unit.record.Name, unit.record.Factor, unit.inverse});
         m_outputOrder.push_back(&unit);
     }
+    m_aliases = UnitAliases(m_builtinAliases, m_categoryName, names);
     std::stable_sort(
         m_outputOrder.begin(), m_outputOrder.end(), [](const CategoryUnit *a, const CategoryUnit *b) {
             if (a->inverse != b->inverse)
@@ -116,6 +118,7 @@ void Tengine::ClearCategoryUnits() {
     m_rows.clear();
     m_units.clear();
     m_knownUnits.clear();
+    m_aliases = UnitAliases();
     m_outputOrder.clear();
     m_orderView.clear();
     m_usedUnits.clear();
@@ -180,7 +183,15 @@ bool Tengine::ReadInput(Run &run) {
     m_terms.clear();
     m_compound = false;
     m_inputInverse = false;
-    const std::string &typed = run.request.inputText;
+    std::string typed = run.request.inputText;
+    if (const std::optional<std::string> refusal = ReadEveryday(run, typed)) {
+        // As with a failed parse, the units the text names count as used and get selected.
+        m_compound = !m_usedUnits.empty();
+        run.input = SyncInputSelection(run.input, m_compound, m_usedUnits);
+        m_plainInputRow = -1;
+        Refuse(run, *refusal);
+        return true;
+    }
     const std::string working = CommasToPoints(typed);
     bool stop = false;
     const ParsedNumber number = ParseNumber(working);
@@ -191,7 +202,7 @@ bool Tengine::ReadInput(Run &run) {
     } else {
         m_inputValue = 0;
         if (!typed.empty())
-            ReadUnitExpression(run, working, stop);
+            ReadUnitExpression(run, typed, stop);
     }
     run.input = SyncInputSelection(run.input, m_compound, m_usedUnits);
     m_plainInputRow = m_compound || typed.empty() ? -1 : run.input.FirstSelected();
@@ -204,16 +215,35 @@ bool Tengine::ReadInput(Run &run) {
     return false;
 }
 
-void Tengine::ReadUnitExpression(Run &run, std::string_view workingCopy, bool &stop) {
-    const EvaluationResult plain = EvaluateExpression(workingCopy);
+// Rewrites the typed text into the form the parse reads (symbols, mixed numbers, sums of
+// quantities, grouped digits); returns the refusal when the text cannot be read.
+std::optional<std::string> Tengine::ReadEveryday(Run &run, std::string &text) {
+    if (text.empty())
+        return std::nullopt;
+    EverydayInput everyday =
+        ReadEverydayInput(text, m_knownUnits, m_aliases, run.request.format.separators.decimal);
+    if (!everyday.message.empty()) {
+        for (const CategoryUnit &unit : m_units) {
+            if (std::find(everyday.namedUnits.begin(), everyday.namedUnits.end(), unit.record.Name) !=
+                everyday.namedUnits.end())
+                m_usedUnits.push_back(&unit);
+        }
+        m_usedCount = static_cast<std::int32_t>(m_usedUnits.size());
+        return everyday.message;
+    }
+    text = std::move(everyday.text);
+    return std::nullopt;
+}
+
+void Tengine::ReadUnitExpression(Run &run, std::string_view typed, bool &stop) {
+    const EvaluationResult plain = EvaluateExpression(CommasToPoints(typed));
     if (!plain.failed) {
         m_inputValue = plain.value;
         return;
     }
     const bool checkInverse = m_kind == CategoryKind::Efficiency || m_kind == CategoryKind::Reciprocal;
     const bool wantTerms = run.request.output.SelectedCount() > 1;
-    UnitExpressionResult parsed =
-        ParseUnitExpression(run.request.inputText, m_knownUnits, checkInverse, wantTerms);
+    UnitExpressionResult parsed = ParseUnitExpression(typed, m_knownUnits, checkInverse, wantTerms);
     m_inputValue = parsed.total;
     // A failed parse counts as naming units: its message stands, and the units it found are
     // selected in the input list.

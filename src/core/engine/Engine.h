@@ -6,11 +6,14 @@
 #include "core/engine/CategoryUnit.h"
 #include "core/engine/ConversionRequest.h"
 #include "core/engine/ConversionResult.h"
+#include "core/engine/UnitAliases.h"
 #include "core/engine/UnitExpressionText.h"
 #include "core/engine/UnitListing.h"
 
 #include <cstdint>
+#include <optional>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +27,12 @@ class UnitDatabase;
 class Tengine {
   public:
     explicit Tengine(UnitDatabase &database);
+
+    /// The symbols and other spellings of the built-in units; takes effect at the next category
+    /// load. Without them only full names and unique parenthesised endings are understood.
+    void SetBuiltinAliases(std::span<const BuiltinAliasEntry> aliases) { m_builtinAliases = aliases; }
+    /// The aliases of the current category's units.
+    const UnitAliases &Aliases() const { return m_aliases; }
 
     // ---- Category change ----------------------------------------------------------------------
 
@@ -95,7 +104,8 @@ class Tengine {
 
     void Dispatch(Run &run);
     bool ReadInput(Run &run);
-    void ReadUnitExpression(Run &run, std::string_view workingCopy, bool &stop);
+    void ReadUnitExpression(Run &run, std::string_view typed, bool &stop);
+    std::optional<std::string> ReadEveryday(Run &run, std::string &text);
     void ConvertLinear(Run &run);
     void ConvertTemperature(Run &run);
     void ConvertInverseKind(Run &run);
@@ -116,6 +126,8 @@ class Tengine {
     std::vector<UnitRecord> m_rows;
     std::vector<CategoryUnit> m_units;
     std::vector<KnownUnit> m_knownUnits; // m_units as the unit-aware parse wants them
+    std::span<const BuiltinAliasEntry> m_builtinAliases;
+    UnitAliases m_aliases;
     std::vector<const CategoryUnit *> m_outputOrder;
     std::vector<int> m_orderView;
 

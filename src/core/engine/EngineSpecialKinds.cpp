@@ -5,6 +5,7 @@
 
 #include "core/db/UnitDatabase.h"
 #include "core/engine/CheckedArithmetic.h"
+#include "core/engine/EverydayInput.h"
 #include "core/engine/ExpressionTree.h"
 #include "core/engine/NumberParser.h"
 #include "core/engine/NumberSystems.h"
@@ -28,10 +29,24 @@ long double TemperatureOrFault(long double value, std::string_view inputName, lo
 
 } // namespace
 
-// Temperature reads a number or an arithmetic expression only; unit names are not recognised.
-// Both lists are single-selection lists, so their current rows are the units.
+// Temperature reads a number or an arithmetic expression, or one number with its scale ("72 °F"),
+// which then is the input unit. Both lists are single-selection lists, so their current rows are
+// the units.
 void Tengine::ConvertTemperature(Run &run) {
     std::string working(run.request.inputText);
+    if (!working.empty()) {
+        const EverydayInput everyday =
+            ReadEverydayInput(working, m_knownUnits, m_aliases, run.request.format.separators.decimal);
+        if (!everyday.message.empty()) {
+            Refuse(run, everyday.message);
+            return;
+        }
+        working = everyday.singleUnit.empty() ? everyday.text : everyday.singleNumber;
+        const auto row = std::find_if(m_rows.begin(), m_rows.end(),
+                                      [&](const UnitRecord &r) { return r.Name == everyday.singleUnit; });
+        if (row != m_rows.end())
+            run.input = ListSelection::Single(static_cast<int>(m_rows.size()), static_cast<int>(row - m_rows.begin()));
+    }
     std::replace(working.begin(), working.end(), ',', '.');
     const ParsedNumber number = ParseNumber(working);
     if (number.overflow)

@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(ReadingOrder, EngineReadInputTest,
                                            ReadCase{"2*3", "72"},      // plain expression
                                            ReadCase{"2 * 3", "72"},    // spaces: unit-aware form
                                            ReadCase{"1 000", "12000"}, // spaces removed there
-                                           ReadCase{"1 3/4", "39"},    // 13/4, no mixed numbers
+                                           ReadCase{"1 3/4", "21"},    // a mixed number
                                            ReadCase{"-(2+3)", "-60"},  // unit-aware form only
                                            ReadCase{"5 foot + 3 inch", "63"},
                                            ReadCase{"2 survey foot", "24.000048"}, // longest name wins
@@ -102,8 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RefusalCase{"5", false, true, "no unit selected", true},
         RefusalCase{"5", true, false, "no unit selected", false}, // input read: column filled
-        RefusalCase{"abc", false, true, "invalid or incomplete expression", true},
-        RefusalCase{"abc", true, true, "invalid or incomplete expression", true},
+        RefusalCase{"abc", false, true, "unknown unit 'abc'", true},
+        RefusalCase{"abc", true, true, "unknown unit 'abc'", true},
         RefusalCase{"5 foot + 3", false, true, "incorrect use of '+' or '-' operator in expression", true},
         RefusalCase{"5 foot * 3 inch", true, true, "incorrect use of '*' or '/' operator in expression",
                     true},
@@ -150,7 +150,7 @@ TEST_F(EngineTest, Convert_collectModeRefusal_writesMessageAndEmptiesCollectList
     ConversionRequest request = Request("abc", {"foot"}, {"inch"});
     request.collectAll = true;
     const ConversionResult result = m_engine.Convert(request);
-    EXPECT_EQ(result.outputText, "invalid or incomplete expression");
+    EXPECT_EQ(result.outputText, "unknown unit 'abc'");
     EXPECT_TRUE(result.collected.empty());
     EXPECT_FALSE(result.allResults.has_value());
 }

@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: MIT
+#include "core/engine/UnitAliases.h"
+
+#include "core/db/UnitDatabase.h"
+#include "core/engine/BuiltinAliases.h"
+
+#include <algorithm>
+
+namespace mensurio {
+
+namespace {
+
+// The text inside a name's closing parenthesis, "fur" of "furlong (fur)"; empty when none.
+std::string_view ParenthesisedEnding(std::string_view name)
+{
+    if (name.size() < 4 || name.back() != ')')
+        return {};
+    const std::size_t open = name.rfind(" (");
+    if (open == std::string_view::npos || open == 0)
+        return {};
+    const std::string_view inner = name.substr(open + 2, name.size() - open - 3);
+    if (inner.empty() || inner.find_first_of("()") != std::string_view::npos)
+        return {};
+    return inner;
+}
+
+} // namespace
+
+std::vector<std::string_view> SplitAliasList(std::string_view list)
+{
+    std::vector<std::string_view> items;
+    while (!list.empty()) {
+        const std::size_t end = list.find('\n');
+        if (end != 0)
+            items.push_back(list.substr(0, end));
+        if (end == std::string_view::npos)
+            break;
+        list.remove_prefix(end + 1);
+    }
+    return items;
+}
+
+UnitAliases::UnitAliases(std::span<const BuiltinAliasEntry> builtin, std::string_view category,
+                         const std::vector<std::string> &unitNames)
+{
+    std::vector<bool> hasBuiltin(unitNames.size(), false);
+    for (const BuiltinAliasEntry &entry : builtin) {
+        if (!UnitDatabase::SameNameIgnoringCase(entry.category, category))
+            continue;
+        const auto unit = std::find(unitNames.begin(), unitNames.end(), std::string_view(entry.unit));
+        if (unit == unitNames.end())
+            continue;
+        hasBuiltin[static_cast<std::size_t>(unit - unitNames.begin())] = true;
+        addBuiltin(entry);
+    }
+    std::vector<std::string> others;
+    for (std::size_t i = 0; i < unitNames.size(); ++i) {
+        if (!hasBuiltin[i])
+            others.push_back(unitNames[i]);
+    }
+    addParenthesisedEndings(others, unitNames);
+    // Every full name may also be typed in another letter case ("Foot").
+    for (const std::string &name : unitNames)
+        add(name, name, false, true);
+    std::stable_sort(m_aliases.begin(), m_aliases.end(),
+                     [](const UnitAlias &a, const UnitAlias &b) { return a.text.size() > b.text.size(); });
+}
+
+void UnitAliases::addBuiltin(const BuiltinAliasEntry &entry)
+{
+    for (const std::string_view symbol : SplitAliasList(entry.symbols))
+        add(std::string(symbol), entry.unit, true, false);
+    for (const std::string_view spelling : SplitAliasList(entry.spellings))
+        add(std::string(spelling), entry.unit, false, false);
+    if (entry.display[0] != '\0')
+        m_display.emplace_back(entry.unit, entry.display);
+}
+
+// A parenthesised ending is an abbreviation only when it is unique among the category's units:
+// "(US)" ends fourteen names of Volume and names none of them.
+void UnitAliases::addParenthesisedEndings(const std::vector<std::string> &candidates,
+                                          const std::vector<std::string> &unitNames)
+{
+    for (const std::string &name : candidates) {
+        const std::string_view ending = ParenthesisedEnding(name);
+        if (ending.empty())
+            continue;
+        const auto same = std::count_if(unitNames.begin(), unitNames.end(), [&](const std::string &other) {
+            return ParenthesisedEnding(other) == ending;
+        });
+        const bool taken =
+            !UnitNamed(ending).empty() || std::any_of(unitNames.begin(), unitNames.end(), [&](const std::string &other) {
+                return UnitDatabase::SameNameIgnoringCase(other, ending);
+            });
+        if (same == 1 && !taken)
+            add(std::string(ending), name, true, false);
+    }
+}
+
+void UnitAliases::add(std::string text, const std::string &unitName, bool symbol, bool fullName)
+{
+    if (!text.empty())
+        m_aliases.push_back({std::move(text), unitName, symbol, fullName});
+}
+
+std::string UnitAliases::DisplaySymbol(std::string_view unitName) const
+{
+    for (const auto &[unit, symbol] : m_display) {
+        if (unit == unitName)
+            return symbol;
+    }
+    return {};
+}
+
+std::vector<std::string> UnitAliases::AliasesOf(std::string_view unitName) const
+{
+    std::vector<std::string> texts;
+    for (const bool symbols : {true, false}) {
+        for (const UnitAlias &alias : m_aliases) {
+            if (alias.symbol == symbols && !alias.fullName && alias.unitName == unitName)
+                texts.push_back(alias.text);
+        }
+    }
+    return texts;
+}
+
+std::string UnitAliases::UnitNamed(std::string_view text) const
+{
+    for (const UnitAlias &alias : m_aliases) {
+        if (alias.text == text)
+            return alias.unitName;
+    }
+    for (const UnitAlias &alias : m_aliases) {
+        if (!alias.symbol && UnitDatabase::SameNameIgnoringCase(alias.text, text))
+            return alias.unitName;
+    }
+    return {};
+}
+
+} // namespace mensurio
