@@ -5,6 +5,7 @@
 #include "core/engine/CategoryKind.h"
 #include "core/engine/SpecialCategories.h"
 #include "tools/makedb/SourceError.h"
+#include "tools/makedb/UnitAliases.h"
 #include "tools/makedb/ValueExpression.h"
 
 #include <quadmath.h>
@@ -192,6 +193,7 @@ CompiledCategory CategoryCompiler::Compile(const SourceCategory& category)
         result.Units[i].Factor = static_cast<long double>(result.Units[i].ExactFactor);
         CheckFactor(result.Name, *pending[i].Source, result.Units[i]);
     }
+    UnitAliases::Compile(category, result);
     return result;
 }
 

@@ -11,7 +11,8 @@ namespace mensurio {
 
 /// Turns parsed source categories into database categories: checks the names,
 /// evaluates every value in quad precision, follows references (factor = value x
-/// factor of the reference, in chains) and rounds each factor once.
+/// factor of the reference, in chains), rounds each factor once, and reads the units'
+/// symbols and spellings (UnitAliases).
 class CategoryCompiler {
 public:
     /// Throws SourceError ("file:line: ...") on the first fault found.

@@ -12,6 +12,7 @@ namespace mensurio {
 namespace {
 
 constexpr std::string_view CategoryKeyword = "category:";
+constexpr std::string_view SymbolSourceKeyword = "symbol source:";
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
 std::string_view Trim(std::string_view text)
@@ -37,6 +38,28 @@ std::vector<std::string> SplitFields(std::string_view line)
     }
 }
 
+// The comma-separated items of field 5 or 6; an empty field has none.
+std::vector<std::string> SplitItems(std::string_view field, const char* what, const std::string& unit,
+                                    const std::string& file, int line)
+{
+    std::vector<std::string> items;
+    if (field.empty())
+        return items;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = field.find(',', start);
+        const std::string_view item =
+            Trim(field.substr(start, comma == std::string_view::npos ? comma : comma - start));
+        if (item.empty())
+            throw SourceError(file, line,
+                              "unit '" + unit + "' has an empty " + what + " in '" + std::string(field) + "'");
+        items.emplace_back(item);
+        if (comma == std::string_view::npos)
+            return items;
+        start = comma + 1;
+    }
+}
+
 } // namespace
 
 void DataSource::ParseFile(const std::string& path)
@@ -56,6 +79,7 @@ void DataSource::ParseText(std::string_view text, const std::string& fileName)
     if (text.substr(0, Utf8Bom.size()) == Utf8Bom)
         text.remove_prefix(Utf8Bom.size());
     m_inCategory = false;
+    m_symbolSource.clear();
     int lineNumber = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -67,6 +91,8 @@ void DataSource::ParseText(std::string_view text, const std::string& fileName)
             continue;
         if (line.substr(0, CategoryKeyword.size()) == CategoryKeyword)
             startCategory(Trim(line.substr(CategoryKeyword.size())), fileName, lineNumber);
+        else if (line.substr(0, SymbolSourceKeyword.size()) == SymbolSourceKeyword)
+            setSymbolSource(Trim(line.substr(SymbolSourceKeyword.size())), fileName, lineNumber);
         else
             addUnit(line, fileName, lineNumber);
     }
@@ -85,14 +111,22 @@ void DataSource::startCategory(std::string_view name, const std::string& file, i
     m_inCategory = true;
 }
 
+void DataSource::setSymbolSource(std::string_view citation, const std::string& file, int line)
+{
+    if (citation.empty())
+        throw SourceError(file, line, "'symbol source:' without a citation");
+    m_symbolSource = citation;
+}
+
 void DataSource::addUnit(std::string_view line, const std::string& file, int lineNumber)
 {
     if (!m_inCategory)
         throw SourceError(file, lineNumber, "unit line before any 'category:' line");
     std::vector<std::string> fields = SplitFields(line);
-    if (fields.size() != 4)
+    if (fields.size() < 4 || fields.size() > 6)
         throw SourceError(file, lineNumber,
-                          "expected 4 fields 'name | value | reference | source', found " +
+                          "expected 4 fields 'name | value | reference | source', optionally followed by "
+                          "'| symbols | spellings', found " +
                               std::to_string(fields.size()));
     if (fields[0].empty())
         throw SourceError(file, lineNumber, "unit without a name");
@@ -100,8 +134,19 @@ void DataSource::addUnit(std::string_view line, const std::string& file, int lin
         throw SourceError(file, lineNumber, "unit '" + fields[0] + "' has no value");
     if (fields[3].empty())
         throw SourceError(file, lineNumber, "unit '" + fields[0] + "' has no source");
-    m_categories.back().Units.push_back(SourceUnit{std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
-                                                   std::move(fields[3]), file, lineNumber});
+    SourceUnit unit;
+    unit.Name = std::move(fields[0]);
+    unit.Value = std::move(fields[1]);
+    unit.Reference = std::move(fields[2]);
+    unit.Source = std::move(fields[3]);
+    if (fields.size() > 4)
+        unit.Symbols = SplitItems(fields[4], "symbol", unit.Name, file, lineNumber);
+    if (fields.size() > 5)
+        unit.Spellings = SplitItems(fields[5], "spelling", unit.Name, file, lineNumber);
+    unit.SymbolSource = m_symbolSource;
+    unit.File = file;
+    unit.Line = lineNumber;
+    m_categories.back().Units.push_back(std::move(unit));
 }
 
 } // namespace mensurio

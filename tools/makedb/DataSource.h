@@ -13,6 +13,9 @@ struct SourceUnit {
     std::string Value;
     std::string Reference;
     std::string Source;
+    std::vector<std::string> Symbols;   // field 5, items in order
+    std::vector<std::string> Spellings; // field 6, items in order
+    std::string SymbolSource;           // the "symbol source:" line in force; empty before the first
     std::string File;
     int Line = 0;
 };
@@ -26,7 +29,8 @@ struct SourceCategory {
 };
 
 /// Reads the units data source files (data/*.txt) line by line into categories,
-/// refusing malformed lines, missing sources and categories that appear twice.
+/// refusing malformed lines, missing sources, empty symbol or spelling items and
+/// categories that appear twice.
 class DataSource {
 public:
     /// Parses one file's text; fileName is used in messages. Throws SourceError.
@@ -38,10 +42,12 @@ public:
 
 private:
     void startCategory(std::string_view name, const std::string& file, int line);
+    void setSymbolSource(std::string_view citation, const std::string& file, int line);
     void addUnit(std::string_view line, const std::string& file, int lineNumber);
 
     std::vector<SourceCategory> m_categories;
     bool m_inCategory = false; // a category was started in the current file
+    std::string m_symbolSource; // the "symbol source:" in force in the current file
 };
 
 } // namespace mensurio

@@ -3,6 +3,7 @@
 
 #include "core/db/DatabaseFile.h"
 #include "core/db/UnitDatabase.h"
+#include "tools/makedb/AliasesSource.h"
 #include "tools/makedb/CategoryCompiler.h"
 #include "tools/makedb/DataSource.h"
 #include "tools/makedb/SourceError.h"
@@ -18,7 +19,8 @@ namespace mensurio {
 namespace {
 
 constexpr const char* Usage = "usage: mensurio-makedb OUTPUT INPUT...\n"
-                              "       mensurio-makedb --summary MARKDOWN-FILE INPUT...\n";
+                              "       mensurio-makedb --summary MARKDOWN-FILE INPUT...\n"
+                              "       mensurio-makedb --aliases CPP-FILE INPUT...\n";
 
 } // namespace
 
@@ -43,8 +45,9 @@ void MakeDbCommand::WriteFileAtomically(const std::string& path, const std::stri
 int MakeDbCommand::Run(const std::vector<std::string>& args, std::ostream& err)
 {
     const bool summary = !args.empty() && args[0] == "--summary";
-    const std::size_t firstInput = summary ? 2 : 1;
-    if (args.size() <= firstInput || (!summary && args[0].rfind("-", 0) == 0)) {
+    const bool aliases = !args.empty() && args[0] == "--aliases";
+    const std::size_t firstInput = summary || aliases ? 2 : 1;
+    if (args.size() <= firstInput || (firstInput == 1 && args[0].rfind("-", 0) == 0)) {
         err << Usage;
         return 2;
     }
@@ -56,6 +59,10 @@ int MakeDbCommand::Run(const std::vector<std::string>& args, std::ostream& err)
         const std::vector<CompiledCategory> categories = CategoryCompiler::CompileAll(source);
         if (summary) {
             WriteFileAtomically(output, UnitsSummary::Markdown(categories));
+            return 0;
+        }
+        if (aliases) {
+            WriteFileAtomically(output, AliasesSource::Cpp(categories));
             return 0;
         }
         UnitDatabase db;

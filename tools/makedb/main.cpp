@@ -2,6 +2,7 @@
 // mensurio-makedb: compiles the units data source into the database file.
 //   mensurio-makedb OUTPUT INPUT...            writes the database ("MNS0")
 //   mensurio-makedb --summary FILE INPUT...    writes the Markdown list of categories
+//   mensurio-makedb --aliases FILE INPUT...    writes the C++ table of symbols and spellings
 #include "tools/makedb/MakeDbCommand.h"
 
 #include <iostream>

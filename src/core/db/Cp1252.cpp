@@ -2,6 +2,7 @@
 #include "core/db/Cp1252.h"
 
 #include <array>
+#include <vector>
 
 namespace mensurio {
 
@@ -111,6 +112,76 @@ std::string Cp1252::FromUtf8(std::string_view utf8)
     while (pos < utf8.size()) {
         char32_t cp = 0;
         out += static_cast<char>(decodeUtf8(utf8, pos, cp) ? FromCodePoint(cp) : Unmappable);
+    }
+    return out;
+}
+
+namespace {
+
+// The digit of a superscript digit character, or -1.
+int superscriptDigit(char32_t cp)
+{
+    switch (cp) {
+    case 0x2070: return 0;
+    case 0x00B9: return 1;
+    case 0x00B2: return 2;
+    case 0x00B3: return 3;
+    default: return cp >= 0x2074 && cp <= 0x2079 ? static_cast<int>(cp - 0x2070) : -1;
+    }
+}
+
+} // namespace
+
+std::string Cp1252::FromTypedUtf8(std::string_view utf8)
+{
+    std::vector<char32_t> codePoints; // 0 stands for a malformed sequence
+    codePoints.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        char32_t cp = 0;
+        codePoints.push_back(decodeUtf8(utf8, pos, cp) ? cp : 0);
+    }
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < codePoints.size(); ++i) {
+        const char32_t cp = codePoints[i];
+        if (superscriptDigit(cp) >= 0 || cp == 0x207B) {
+            // A run of superscript digits, perhaps after a superscript minus.
+            std::size_t end = cp == 0x207B ? i + 1 : i;
+            bool outsideCodePage = cp == 0x207B;
+            for (; end < codePoints.size() && superscriptDigit(codePoints[end]) >= 0; ++end)
+                outsideCodePage = outsideCodePage || !CanEncode(codePoints[end]);
+            if (!outsideCodePage) { // only ¹ ² ³: kept as they are
+                for (; i < end; ++i)
+                    out += static_cast<char>(FromCodePoint(codePoints[i]));
+                --i;
+                continue;
+            }
+            out += cp == 0x207B ? "^-" : "^";
+            for (std::size_t k = cp == 0x207B ? i + 1 : i; k < end; ++k)
+                out += static_cast<char>('0' + superscriptDigit(codePoints[k]));
+            i = end - 1;
+            continue;
+        }
+        switch (cp) {
+        case 0x03BC: // Greek small mu
+            out += static_cast<char>(0xB5);
+            break;
+        case 0x03A9: // Greek capital omega
+        case 0x2126: // ohm sign
+            out += "ohm";
+            break;
+        case 0x2212: // minus sign
+            out += '-';
+            break;
+        case 0x2215: // division slash
+            out += '/';
+            break;
+        case 0x22C5: // dot operator
+            out += static_cast<char>(0xB7);
+            break;
+        default:
+            out += static_cast<char>(cp == 0 ? Unmappable : FromCodePoint(cp));
+        }
     }
     return out;
 }

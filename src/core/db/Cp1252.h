@@ -24,6 +24,14 @@ public:
     static std::string ToUtf8(std::string_view cp1252);
     /// Invalid UTF-8 sequences and characters outside the code page become Unmappable.
     static std::string FromUtf8(std::string_view utf8);
+    /// Typed text as the unit matchers compare it: like FromUtf8, after mapping the characters
+    /// people type in symbols that Windows-1252 lacks. Greek mu becomes the micro sign; Greek
+    /// capital omega and the ohm sign become "ohm"; the superscript minus becomes "^-" and the
+    /// superscript digits after it plain digits ("m⁻¹" is "m^-1"); a run of superscript digits
+    /// holding one of ⁰ ⁴..⁹ becomes "^" and the digits ("m⁴" is "m^4"), while ¹ ² ³ alone stay
+    /// (Windows-1252 has them); the minus sign becomes '-', the division slash '/', the dot
+    /// operator the middle dot.
+    static std::string FromTypedUtf8(std::string_view utf8);
     /// Like FromUtf8 but reports failure instead of substituting.
     static bool TryFromUtf8(std::string_view utf8, std::string& out);
 };

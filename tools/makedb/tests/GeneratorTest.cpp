@@ -55,7 +55,7 @@ const FaultCase FaultCases[] = {
     {"empty value", {{"a.txt", Base + "x |  | base | s\n"}}, "a.txt", 3, "has no value"},
     {"missing source", {{"a.txt", Base + "x | 2 | base | \n"}}, "a.txt", 3, "has no source"},
     {"three fields", {{"a.txt", Base + "x | 2 | source\n"}}, "a.txt", 3, "expected 4 fields"},
-    {"five fields", {{"a.txt", Base + "x | 2 | | s | t\n"}}, "a.txt", 3, "expected 4 fields"},
+    {"seven fields", {{"a.txt", Base + "x | 2 | | s | t | u | v\n"}}, "a.txt", 3, "expected 4 fields"},
     {"empty name", {{"a.txt", Base + " | 2 | | s\n"}}, "a.txt", 3, "unit without a name"},
     {"unit before any category", {{"a.txt", "# legend\nx | 1 | | s\n"}}, "a.txt", 2, "before any 'category:'"},
     {"unit lines do not carry over to the next file", {{"a.txt", Base}, {"b.txt", "x | 1 | | s\n"}}, "b.txt", 1,

@@ -25,8 +25,10 @@ std::string ReadAll(const std::string& path)
     return text.str();
 }
 
-const std::string GoodData = "category: Length\nmeter | 1 | | s\nfoot | 0.3048 | | s\nyard | 3 | foot | s\n"
-                             "category: Temperature\nKelvin | 0 | | s\nCelsius | 491.67 | | s\n";
+const std::string GoodData = "symbol source: SI Brochure; NIST HB44\n"
+                             "category: Length\nmeter | 1 | | s | m\nfoot | 0.3048 | | s | ft | feet\n"
+                             "yard | 3 | foot | s\n"
+                             "category: Temperature\nKelvin | 0 | | s | K\nCelsius | 491.67 | | s | | \n";
 
 TEST(MakeDbCommand, Run_goodData_writesFreshDatabaseThatReadsBack)
 {
@@ -74,12 +76,26 @@ TEST(MakeDbCommand, Run_summary_listsCategoriesWithUnitCounts)
     EXPECT_NE(text.find("| Temperature | 2 | Kelvin |"), std::string::npos) << text;
 }
 
+TEST(MakeDbCommand, Run_aliases_writesTheTableOfSymbolsAndSpellings)
+{
+    ScratchFolder folder;
+    const std::string input = folder.Write("10-a.txt", GoodData);
+    std::ostringstream err;
+    ASSERT_EQ(MakeDbCommand::Run({"--aliases", folder.Path("aliases.cpp"), input}, err), 0) << err.str();
+    const std::string text = ReadAll(folder.Path("aliases.cpp"));
+    EXPECT_NE(text.find("#include \"core/engine/BuiltinAliases.h\""), std::string::npos) << text;
+    EXPECT_NE(text.find("{\"Length\", \"foot\", \"ft\", \"feet\", \"ft\"},"), std::string::npos) << text;
+    EXPECT_NE(text.find("{\"Temperature\", \"Kelvin\", \"K\", \"\", \"K\"},"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Celsius"), std::string::npos) << text; // neither symbols nor spellings
+}
+
 TEST(MakeDbCommand, Run_missingArguments_isAUsageError)
 {
     std::ostringstream err;
     EXPECT_EQ(MakeDbCommand::Run({}, err), 2);
     EXPECT_EQ(MakeDbCommand::Run({"out.dat"}, err), 2);
     EXPECT_EQ(MakeDbCommand::Run({"--summary", "units.md"}, err), 2);
+    EXPECT_EQ(MakeDbCommand::Run({"--aliases", "aliases.cpp"}, err), 2);
     EXPECT_EQ(MakeDbCommand::Run({"--bogus", "out.dat", "in.txt"}, err), 2);
     EXPECT_NE(err.str().find("usage:"), std::string::npos);
 }

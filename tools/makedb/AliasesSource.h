@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "tools/makedb/CompiledCategory.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mensurio {
+
+/// The C++ source of the built-in symbols and spellings (core/engine/BuiltinAliases.h):
+/// one constant array with an entry per unit that has a symbol or a spelling, in data order.
+class AliasesSource {
+public:
+    static std::string Cpp(const std::vector<CompiledCategory>& categories);
+    /// A C++ string literal of the bytes; every byte outside printable ASCII, and '"' and
+    /// '\\', as a three-digit octal escape, so no escape can take in the character after it.
+    static std::string Literal(std::string_view bytes);
+};
+
+} // namespace mensurio
