@@ -6,15 +6,19 @@
 #include "cli/CliConversion.h"
 #include "cli/CliExport.h"
 #include "cli/CliFind.h"
+#include "cli/CliOperands.h"
 #include "cli/CliUsageError.h"
 #include "cli/CliValue.h"
+#include "cli/UnitNameLookup.h"
 #include "core/db/Cp1252.h"
 #include "core/db/DatabaseFile.h"
 #include "core/db/DatabaseLifecycle.h"
+#include "core/engine/BuiltinAliases.h"
 #include "core/engine/RequestSettings.h"
 #include "core/platform/FileOps.h"
 #include "core/platform/Paths.h"
 
+#include <algorithm>
 #include <exception>
 #include <optional>
 #include <ostream>
@@ -58,20 +62,37 @@ int CliApp::listUnits(const std::string& category)
 // value on its own.
 int CliApp::convert()
 {
-    const std::string expression = Cp1252::FromUtf8(m_options.positional.front());
-    const ProgramSettings settings = CliConversion::SettingsOf(m_options);
+    const UnitNameLookup lookup(m_db, BuiltinAliases());
     std::optional<std::string> category;
     if (!m_options.category.empty()) {
         category = CategoryInference::ResolveCategory(m_db, Cp1252::FromUtf8(m_options.category));
         if (!category)
             throw CliUsageError("no category named '" + m_options.category + "'");
-    } else {
+    }
+    ReadOperands(m_options, [&](std::string_view utf8) {
+        const std::string typed = Cp1252::FromTypedUtf8(utf8);
+        if (!category)
+            return !lookup.Find(typed).empty();
+        const auto found = std::find_if(m_db.Categories().begin(), m_db.Categories().end(),
+                                        [&](const CategoryRecord& c) { return c.Name == *category; });
+        return found != m_db.Categories().end() && !lookup.FindIn(*found, typed).empty();
+    });
+    if (m_options.positional.size() == 1)
+        m_options.positional.front() = WithRadixLiteralsInDecimal(m_options.positional.front());
+    const std::string expression = Cp1252::FromTypedUtf8(m_options.positional.front());
+    const ProgramSettings settings = CliConversion::SettingsOf(m_options);
+    if (!category) {
         std::vector<std::string> names;
         if (m_options.positional.size() > 1)
-            names.push_back(Cp1252::FromUtf8(m_options.positional[1]));
+            names.push_back(lookup.FullName(Cp1252::FromTypedUtf8(m_options.positional[1])));
         for (const std::string& to : m_options.toUnits)
-            names.push_back(Cp1252::FromUtf8(to));
+            names.push_back(lookup.FullName(Cp1252::FromTypedUtf8(to)));
         category = CategoryInference::Infer(m_db, UnitListOptionsOf(settings), expression, names);
+        if (!category && !CategoryInference::IsPlainValue(expression))
+            category = lookup.CategoryReading(expression, m_separators.decimal);
+        if (category && *category == "Temperature Interval")
+            m_err << "mensurio-cli: note: " << Cp1252::ToUtf8(*category)
+                  << " converts temperature differences; for temperatures add -c Temperature\n";
     }
     if (category)
         return CliConversion(m_db, m_options, m_separators, m_out).Run(*category);

@@ -3,6 +3,8 @@
 
 #include "cli/CategoryInference.h"
 #include "cli/CliConversion.h"
+#include "cli/UnitNameLookup.h"
+#include "core/engine/BuiltinAliases.h"
 #include "cli/CliUsageError.h"
 #include "cli/CliValue.h"
 #include "core/db/Cp1252.h"
@@ -77,7 +79,7 @@ bool CliBatch::convertLine(std::string_view utf8)
     m_lineOptions.positional.front().assign(utf8);
     int status = kExitResult;
     try {
-        const std::string expression = Cp1252::FromUtf8(utf8);
+        const std::string expression = Cp1252::FromTypedUtf8(utf8);
         const Inferred& inferred = m_fixed ? *m_fixed : categoryOf(expression);
         if (!inferred.error.empty())
             throw CliUsageError(inferred.error);
@@ -104,6 +106,7 @@ Tengine& CliBatch::engineFor(const std::string& category)
 {
     if (!m_engine || m_engineCategory != category) {
         m_engine = std::make_unique<Tengine>(m_database);
+        m_engine->SetBuiltinAliases(BuiltinAliases());
         m_engineCategory.clear(); // until the load has succeeded
         m_engine->LoadCategoryUnits(category, UnitListOptionsOf(CliConversion::SettingsOf(m_lineOptions)));
         m_engineCategory = category;
@@ -118,18 +121,21 @@ const CliBatch::Inferred& CliBatch::categoryOf(const std::string& expression)
         return found->second;
     if (m_inferred.size() >= kRememberedExpressions)
         m_inferred.clear();
+    const UnitNameLookup lookup(m_database, BuiltinAliases());
     if (!m_guesser) {
         std::vector<std::string> names;
         if (m_lineOptions.positional.size() > 1)
-            names.push_back(Cp1252::FromUtf8(m_lineOptions.positional[1]));
+            names.push_back(lookup.FullName(Cp1252::FromTypedUtf8(m_lineOptions.positional[1])));
         for (const std::string& to : m_lineOptions.toUnits)
-            names.push_back(Cp1252::FromUtf8(to));
+            names.push_back(lookup.FullName(Cp1252::FromTypedUtf8(to)));
         const ProgramSettings settings = CliConversion::SettingsOf(m_lineOptions);
         m_guesser.emplace(m_database, UnitListOptionsOf(settings), names);
     }
     Inferred inferred;
     try {
         inferred.category = m_guesser->Infer(expression);
+        if (!inferred.category && !key.empty())
+            inferred.category = lookup.CategoryReading(expression, m_separators.decimal);
     } catch (const CliUsageError& error) {
         inferred.error = error.what();
     }

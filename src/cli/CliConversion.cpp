@@ -4,8 +4,10 @@
 #include "cli/CategoryInference.h"
 #include "cli/CliUsageError.h"
 #include "core/db/Cp1252.h"
+#include "core/engine/BuiltinAliases.h"
 #include "core/engine/CategoryKind.h"
 #include "core/engine/Engine.h"
+#include "core/engine/EverydayInput.h"
 #include "core/engine/NumberSystems.h"
 #include "core/engine/RequestSettings.h"
 
@@ -51,6 +53,7 @@ ProgramSettings CliConversion::SettingsOf(const CliOptions& options)
 int CliConversion::Run(const std::string& category)
 {
     Tengine engine(m_database);
+    engine.SetBuiltinAliases(BuiltinAliases());
     engine.LoadCategoryUnits(category, UnitListOptionsOf(SettingsOf(m_options)));
     return RunLoaded(engine, category);
 }
@@ -66,12 +69,12 @@ int CliConversion::RunLoaded(Tengine& engine, const std::string& category)
 
     ConversionRequest request;
     ApplyProgramSettings(request, settings, m_separators);
-    request.inputText = Cp1252::FromUtf8(m_options.positional.front());
+    request.inputText = Cp1252::FromTypedUtf8(m_options.positional.front());
     std::vector<std::string> inputNames;
     if (m_options.positional.size() > 1)
         inputNames.push_back(m_options.positional[1]);
-    request.input = selectionOf(rows, inputNames, category);
-    request.output = selectionOf(rows, m_options.toUnits, category);
+    request.input = selectionOf(engine, inputNames, category);
+    request.output = selectionOf(engine, m_options.toUnits, category);
     if (IsSingleSelection(engine.Kind())) {
         if (request.input.SelectedCount() == 0)
             throw CliUsageError("the category " + Quoted(category) + " needs an input unit (FROM-UNIT)");
@@ -88,15 +91,24 @@ int CliConversion::RunLoaded(Tengine& engine, const std::string& category)
 
 // The list selection for unit names given on the command line: each name's row selected, the
 // first one current (the row a single-selection list shows).
-ListSelection CliConversion::selectionOf(const std::vector<UnitRecord>& rows, const std::vector<std::string>& names,
+ListSelection CliConversion::selectionOf(const Tengine& engine, const std::vector<std::string>& names,
                                          const std::string& category) const
 {
+    const std::vector<UnitRecord>& rows = engine.Rows();
     ListSelection selection;
     selection.selected.assign(rows.size(), false);
     for (const std::string& utf8 : names) {
-        const int row = CategoryInference::ResolveUnit(rows, Cp1252::FromUtf8(utf8));
-        if (row < 0)
-            throw CliUsageError("no unit named '" + utf8 + "' in the category " + Quoted(category));
+        const std::string typed = Cp1252::FromTypedUtf8(utf8);
+        int row = CategoryInference::ResolveUnit(rows, typed);
+        if (const std::string alias = engine.Aliases().UnitNamed(typed); row < 0 && !alias.empty())
+            row = CategoryInference::ResolveUnit(rows, alias);
+        if (row < 0) {
+            std::string message = "no unit named '" + utf8 + "' in the category " + Quoted(category);
+            const std::vector<std::string> closest = ClosestUnits(typed, engine.Aliases());
+            for (std::size_t i = 0; i < closest.size(); ++i)
+                message += (i == 0 ? "; did you mean " : ", ") + Cp1252::ToUtf8(closest[i]);
+            throw CliUsageError(closest.empty() ? message : message + "?");
+        }
         selection.Select(row, true);
         if (selection.current < 0)
             selection.current = row;

@@ -15,6 +15,8 @@
 
 namespace mensurio {
 
+class Tengine;
+
 /// One conversion of the command line: the request the window would build for the same
 /// category, input unit and output units, run through the engine; prints the output field's
 /// text (or, with --all, every unit's result) and returns the exit status.
@@ -34,7 +36,7 @@ public:
     static ProgramSettings SettingsOf(const CliOptions& options);
 
 private:
-    ListSelection selectionOf(const std::vector<UnitRecord>& rows, const std::vector<std::string>& names,
+    ListSelection selectionOf(const Tengine& engine, const std::vector<std::string>& names,
                               const std::string& category) const;
     int printOutputField(const std::string& category, const ConversionResult& result);
     int printAllResults(const std::vector<UnitRecord>& rows, const ConversionResult& result);

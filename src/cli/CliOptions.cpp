@@ -83,7 +83,7 @@ bool applyValueOption(CliOptions& o, const std::string& name, const std::string&
 // "-5", "-.5" and "-(2+3)" are expressions, not options: no option starts with these.
 bool looksLikeOption(const std::string& a)
 {
-    if (a.size() < 2 || a[0] != '-')
+    if (a.size() < 2 || a[0] != '-' || a == "->")
         return false;
     const char next = a[1];
     return !((next >= '0' && next <= '9') || next == '.' || next == ',' || next == '(');
@@ -107,9 +107,8 @@ std::string combinationError(const CliOptions& o)
         return "--batch converts; it does not list, find, export or write tables";
     if (o.action == Action::Convert && o.positional.empty() && !o.batch)
         return "nothing to convert";
-    if (o.action == Action::Convert && o.positional.size() > (o.batch ? 1u : 2u))
-        return o.batch ? "--batch reads the expressions from standard input; it takes only FROM-UNIT"
-                       : "too many arguments";
+    if (o.action == Action::Convert && o.batch && o.positional.size() > 1)
+        return "--batch reads the expressions from standard input; it takes only FROM-UNIT";
     if (o.action != Action::Convert && o.action != Action::ExportHandheld && o.action != Action::Help &&
         o.action != Action::Version && !o.positional.empty())
         return "unexpected argument " + o.positional.front();
@@ -171,10 +170,14 @@ std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args
 const char* CliOptions::UsageText()
 {
     return "Usage: mensurio-cli [options] EXPRESSION [FROM-UNIT] [--to UNIT]...\n"
+           "       mensurio-cli [options] QUANTITY to UNIT      (or: QUANTITY -> UNIT)\n"
            "Converts EXPRESSION between units of the Mensurio units database. EXPRESSION is\n"
-           "a number, an arithmetic expression or a sum naming units ('5 foot + 3 inch');\n"
-           "without any unit its value is printed. Unit and category names match exactly,\n"
-           "else ignoring letter case.\n"
+           "a number, an arithmetic expression or a sum naming units ('5 foot + 3 inch',\n"
+           "'5 ft 3 in', '1 3/4 inch'); without any unit its value is printed (0x1F, 0o17 and\n"
+           "0b1010 are read as hexadecimal, octal and binary). Units may be named by their\n"
+           "names, symbols (ft, km/h, \u00B0F) or other spellings (feet, metres). The operands\n"
+           "are joined into one text. Unit and category names match exactly, else ignoring\n"
+           "letter case; symbols match only with their letter case.\n"
            "\n"
            "  --db FILE            units database (default: the window's units.dat, beside the\n"
            "                       executable or, when installed, in ~/.local/share/mensurio;\n"

@@ -3,6 +3,7 @@
 
 #include "cli/CliUsageError.h"
 #include "core/db/Cp1252.h"
+#include "core/engine/EverydayInput.h"
 #include "core/engine/ExpressionTree.h"
 #include "core/engine/NumberParser.h"
 #include "core/engine/SpecialCategories.h"
@@ -14,8 +15,16 @@
 
 namespace mensurio {
 
-int PrintTypedValue(std::string_view typedCp1252, const ResultFormatOptions& format, std::ostream& out)
+int PrintTypedValue(std::string_view typed, const ResultFormatOptions& format, std::ostream& out)
 {
+    // Mixed numbers, digit groups and the refusals of ambiguous groupings and numbers side by
+    // side apply here as in any category; a word is a unit that no category has.
+    const EverydayInput everyday = ReadEverydayInput(typed, {}, UnitAliases(), format.separators.decimal);
+    if (!everyday.message.empty()) {
+        out << Cp1252::ToUtf8(everyday.message) << "\n";
+        return kExitMessage;
+    }
+    const std::string_view typedCp1252 = everyday.text;
     std::string working(typedCp1252);
     std::replace(working.begin(), working.end(), ',', '.');
     long double value = 0; // an empty input field stands for 0

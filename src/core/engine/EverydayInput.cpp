@@ -377,9 +377,9 @@ std::vector<std::string> ClosestUnits(std::string_view word, const UnitAliases &
         if (candidate.distance > candidates.front().distance)
             break; // only the closest spellings
         std::string shown = candidate.unit;
-        const std::vector<std::string> texts = aliases.AliasesOf(candidate.unit);
-        if (!texts.empty() && shown.find("(" + texts.front() + ")") == std::string::npos)
-            shown += " (" + texts.front() + ")";
+        const std::string symbol = aliases.SymbolOf(candidate.unit);
+        if (!symbol.empty() && shown.find("(" + symbol + ")") == std::string::npos)
+            shown += " (" + symbol + ")";
         if (std::find(closest.begin(), closest.end(), shown) == closest.end())
             closest.push_back(shown);
         if (closest.size() == 3)

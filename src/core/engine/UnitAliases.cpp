@@ -72,8 +72,9 @@ void UnitAliases::addBuiltin(const BuiltinAliasEntry &entry)
         add(std::string(symbol), entry.unit, true, false);
     for (const std::string_view spelling : SplitAliasList(entry.spellings))
         add(std::string(spelling), entry.unit, false, false);
-    if (entry.display[0] != '\0')
-        m_display.emplace_back(entry.unit, entry.display);
+    const std::vector<std::string_view> symbols = SplitAliasList(entry.symbols);
+    if (entry.display[0] != '\0' && !symbols.empty())
+        m_display.push_back({entry.unit, entry.display, std::string(symbols.front())});
 }
 
 // A parenthesised ending is an abbreviation only when it is unique among the category's units:
@@ -105,9 +106,18 @@ void UnitAliases::add(std::string text, const std::string &unitName, bool symbol
 
 std::string UnitAliases::DisplaySymbol(std::string_view unitName) const
 {
-    for (const auto &[unit, symbol] : m_display) {
-        if (unit == unitName)
-            return symbol;
+    for (const Symbol &symbol : m_display) {
+        if (symbol.unit == unitName)
+            return symbol.utf8;
+    }
+    return {};
+}
+
+std::string UnitAliases::SymbolOf(std::string_view unitName) const
+{
+    for (const Symbol &symbol : m_display) {
+        if (symbol.unit == unitName)
+            return symbol.cp1252;
     }
     return {};
 }

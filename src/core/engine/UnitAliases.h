@@ -34,6 +34,8 @@ class UnitAliases {
     const std::vector<UnitAlias> &All() const { return m_aliases; }
     /// The symbol shown beside a unit's name, UTF-8; empty when it has none.
     std::string DisplaySymbol(std::string_view unitName) const;
+    /// The first symbol of a unit as the data gives it, Windows-1252; empty when it has none.
+    std::string SymbolOf(std::string_view unitName) const;
     /// The symbols and spellings of one unit (Windows-1252), symbols first.
     std::vector<std::string> AliasesOf(std::string_view unitName) const;
     /// The unit an exact alias names: a symbol with its letter case, else a word or a full name
@@ -47,7 +49,12 @@ class UnitAliases {
     void add(std::string text, const std::string &unitName, bool symbol, bool fullName);
 
     std::vector<UnitAlias> m_aliases;
-    std::vector<std::pair<std::string, std::string>> m_display; // unit name, UTF-8 symbol
+    struct Symbol {
+        std::string unit;
+        std::string utf8;    // as written in the data
+        std::string cp1252;  // as typed
+    };
+    std::vector<Symbol> m_display;
 };
 
 /// The splitting of a '\n'-separated list of the built-in table.
