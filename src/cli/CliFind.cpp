@@ -3,6 +3,7 @@
 
 #include "cli/CliUsageError.h"
 #include "core/db/Cp1252.h"
+#include "core/engine/BuiltinAliases.h"
 #include "core/db/FindEntry.h"
 
 #include <algorithm>
@@ -49,17 +50,23 @@ int CliFind::Print(const UnitDatabase& database, const std::string& textUtf8, bo
 {
     // Only the matching entries are put in order: a stable order of a part of the list is that
     // part of the stable order of the whole. Each text is made ready for comparing once.
-    const std::string search = Cp1252::FromUtf8(textUtf8);
+    const std::string search = Cp1252::FromTypedUtf8(textUtf8);
     struct Match {
+        bool exact;
         std::wstring collation;
         std::string display;
     };
     std::vector<Match> matches;
-    for (FindEntry& entry : BuildFindEntries(database)) {
-        if (FindEntryMatches(entry.display, search, anywhere))
-            matches.push_back({CollationText(entry.display), std::move(entry.display)});
+    std::vector<FindEntry> entries = BuildFindEntries(database);
+    AddFindAliases(entries, BuiltinAliases());
+    for (FindEntry& entry : entries) {
+        if (const FindMatch match = MatchFindEntry(entry, search, anywhere); match != FindMatch::None)
+            matches.push_back({match == FindMatch::Exact, CollationText(entry.display), std::move(entry.display)});
     }
+    // Exact names and symbols first, then the collation order.
     std::stable_sort(matches.begin(), matches.end(), [](const Match& a, const Match& b) {
+        if (a.exact != b.exact)
+            return a.exact;
         return std::wcscoll(a.collation.c_str(), b.collation.c_str()) < 0;
     });
     for (const Match& match : matches)

@@ -18,7 +18,7 @@ ConversionBridge::ConversionBridge(Tengine &engine, const ProgramSettings &setti
 
 ConversionRequest ConversionBridge::BuildRequest() const {
     ConversionRequest request;
-    request.inputText = QtCp1252::FromQString(m_widgets.input->text());
+    request.inputText = QtCp1252::FromTypedQString(m_widgets.input->text());
     request.input = ListWidgetSelection::Read(*m_widgets.inputList);
     request.output = ListWidgetSelection::Read(*m_widgets.outputList);
     ApplyProgramSettings(request, m_settings, m_separators);

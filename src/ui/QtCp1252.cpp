@@ -25,4 +25,9 @@ std::string QtCp1252::FromQString(const QString &text) {
     return bytes;
 }
 
+std::string QtCp1252::FromTypedQString(const QString &text) {
+    const QByteArray utf8 = text.toUtf8();
+    return Cp1252::FromTypedUtf8(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
 } // namespace mensurio

@@ -14,6 +14,9 @@ class QtCp1252 {
     static QString ToQString(std::string_view cp1252);
     /// Characters the code page cannot hold become Cp1252::Unmappable, which typed text never matches.
     static std::string FromQString(const QString &text);
+    /// Typed text: the symbol characters the code page lacks (Greek mu, ohm, superscript
+    /// exponents) are mapped first, as Cp1252::FromTypedUtf8 does.
+    static std::string FromTypedQString(const QString &text);
 };
 
 } // namespace mensurio

@@ -2,12 +2,14 @@
 // Construction of the conversion window: its controls and the creation steps of a run.
 #include "ui/TForm1.h"
 
+#include "core/engine/BuiltinAliases.h"
 #include "core/platform/FileOps.h"
 #include "ui/CategoryMemory.h"
 #include "ui/CategoryMenu.h"
 #include "ui/ConversionBridge.h"
 #include "ui/FieldColors.h"
 #include "ui/FieldContextMenu.h"
+#include "ui/UnitSymbolDelegate.h"
 #include "ui/SystemSeparators.h"
 #include "ui/TListBoxTwo.h"
 
@@ -41,6 +43,7 @@ void TForm1::FormCreate() {
     if (FileOps::Exists(m_settingsFile.Path()) && FileOps::IsReadOnly(m_settingsFile.Path()))
         FileOps::ClearReadOnly(m_settingsFile.Path());
     m_separators = SystemSeparators();
+    m_engine.SetBuiltinAliases(BuiltinAliases());
     createWidgets();
     createActions();
     createMenus();
@@ -116,6 +119,7 @@ QWidget *TForm1::createListsArea() {
     ComboBox2->setObjectName("ComboBox2");
     ComboBox2->addItems(references);
     ListBox1 = new QListWidget(Panel2);
+    ListBox1->setItemDelegate(new UnitSymbolDelegate(ListBox1));
     ListBox1->setObjectName("ListBox1");
     ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Label1 = new QLabel("Enter a decimal number or a fraction", Panel2);

@@ -5,6 +5,7 @@
 #include "core/engine/RequestSettings.h"
 #include "ui/CategoryMenu.h"
 #include "ui/ListWidgetSelection.h"
+#include "ui/UnitSymbolDelegate.h"
 #include "ui/QtCp1252.h"
 #include "ui/TListBoxTwo.h"
 
@@ -91,6 +92,12 @@ void TForm1::fillUnitLists(const std::string &category) {
         const QString name = QtCp1252::ToQString(row.Name);
         ListBox1->addItem(name);
         ListBox2->addItem(name);
+        // The symbol shows beside the name where the row has room for it.
+        const QString symbol = QString::fromStdString(m_engine.Aliases().DisplaySymbol(row.Name));
+        if (!symbol.isEmpty() && !name.contains(QStringLiteral("(") + symbol + QStringLiteral(")"))) {
+            for (QListWidget *list : {static_cast<QListWidget *>(ListBox1), static_cast<QListWidget *>(ListBox2)})
+                list->item(list->count() - 1)->setData(UnitSymbolDelegate::UnitSymbolRole, symbol);
+        }
     }
     m_categoryHasUnits = !rows.empty();
 }

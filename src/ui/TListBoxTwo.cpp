@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/TListBoxTwo.h"
 
+#include "ui/UnitSymbolDelegate.h"
+
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -18,6 +20,9 @@ public:
     {
         if (m_list->mode() != TListBoxTwo::Mode::ttwo) {
             QStyledItemDelegate::paint(painter, option, index);
+            const int nameRight = option.rect.left() + 4 +
+                                  QFontMetrics(option.font).horizontalAdvance(index.data(Qt::DisplayRole).toString());
+            UnitSymbolDelegate::PaintSymbol(painter, option, index, nameRight);
             return;
         }
         const bool selected = option.state.testFlag(QStyle::State_Selected);

@@ -2,6 +2,7 @@
 #include "ui/TPagesDlg5.h"
 
 #include "core/db/UnitDatabase.h"
+#include "core/engine/BuiltinAliases.h"
 #include "core/settings/ProgramSettings.h"
 #include "ui/DialogWidgets.h"
 #include "ui/LocaleCollation.h"
@@ -26,6 +27,7 @@ namespace {
 
 std::vector<FindEntry> SortedEntries(const UnitDatabase &database) {
     std::vector<FindEntry> entries = BuildFindEntries(database);
+    AddFindAliases(entries, BuiltinAliases());
     std::vector<std::string> displays;
     displays.reserve(entries.size());
     for (const FindEntry &entry : entries)
@@ -103,20 +105,28 @@ void TPagesDlg5::connectControls() {
 // The search text is matched as plain text (no pattern characters); a character the code page
 // cannot hold matches nothing.
 void TPagesDlg5::Edit1Change() {
-    const std::string search = QtCp1252::FromQString(Edit1->text());
+    const std::string search = QtCp1252::FromTypedQString(Edit1->text());
     const bool anywhere = RadioButton2->isChecked();
     QStringList shown;
     m_rows.clear();
+    std::vector<std::size_t> partial;
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        if (FindEntryMatches(m_entries[i].display, search, anywhere)) {
-            m_rows.push_back(i);
-            shown.append(m_displays[static_cast<qsizetype>(i)]);
-        }
+        const FindMatch match = MatchFindEntry(m_entries[i], search, anywhere);
+        if (match == FindMatch::Exact)
+            m_rows.push_back(i); // exact names and symbols first
+        else if (match == FindMatch::Partial)
+            partial.push_back(i);
     }
+    m_rows.insert(m_rows.end(), partial.begin(), partial.end());
+    for (const std::size_t i : m_rows)
+        shown.append(m_displays[static_cast<qsizetype>(i)]);
     {
         const QSignalBlocker blocked(ListBox1);
         ListBox1->clear();
         ListBox1->addItems(shown);
+        // Enter picks the first match.
+        if (!search.empty() && !shown.isEmpty())
+            ListBox1->setCurrentRow(0);
     }
     UpdateGo();
 }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "core/db/FindEntry.h"
 
+#include "core/engine/UnitAliases.h"
+
 #include <algorithm>
+#include <unordered_map>
 
 namespace mensurio {
 
@@ -28,6 +31,61 @@ void SortFindEntries(std::vector<FindEntry>& entries,
 {
     std::stable_sort(entries.begin(), entries.end(),
                      [&less](const FindEntry& a, const FindEntry& b) { return less(a.display, b.display); });
+}
+
+void AddFindAliases(std::vector<FindEntry>& entries, std::span<const BuiltinAliasEntry> table)
+{
+    std::unordered_map<std::string, const BuiltinAliasEntry*> byUnit;
+    for (const BuiltinAliasEntry& alias : table)
+        byUnit.emplace(UnitDatabase::FoldCase(alias.category) + '\n' + alias.unit, &alias);
+    for (FindEntry& entry : entries) {
+        if (entry.isCategory)
+            continue;
+        const auto found = byUnit.find(UnitDatabase::FoldCase(entry.category) + '\n' + entry.name);
+        if (found == byUnit.end())
+            continue;
+        for (const char* list : {found->second->symbols, found->second->spellings}) {
+            for (const std::string_view item : SplitAliasList(list))
+                entry.aliases.emplace_back(item);
+        }
+    }
+}
+
+namespace {
+
+// Whether wanted (folded) starts a word of the folded name: after a space, '/', '(' or '-'.
+bool StartsAWord(const std::string& name, const std::string& wanted)
+{
+    for (std::size_t at = name.find(wanted); at != std::string::npos; at = name.find(wanted, at + 1)) {
+        if (at == 0 || name[at - 1] == ' ' || name[at - 1] == '/' || name[at - 1] == '(' || name[at - 1] == '-')
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+FindMatch MatchFindEntry(const FindEntry& entry, std::string_view search, bool anywhere)
+{
+    if (search.empty())
+        return FindMatch::Partial;
+    const std::string wanted = UnitDatabase::FoldCase(search);
+    if (wanted.find('\0') != std::string::npos)
+        return FindMatch::None;
+    const bool exact = UnitDatabase::SameNameIgnoringCase(entry.name, search) ||
+                       std::find(entry.aliases.begin(), entry.aliases.end(), search) != entry.aliases.end();
+    if (exact)
+        return FindMatch::Exact;
+    if (FindEntryMatches(entry.display, search, anywhere))
+        return FindMatch::Partial;
+    if (!anywhere && wanted.size() <= entry.name.size() && StartsAWord(UnitDatabase::FoldCase(entry.name), wanted))
+        return FindMatch::Partial;
+    for (const std::string& alias : entry.aliases) {
+        const std::string folded = UnitDatabase::FoldCase(alias);
+        if (anywhere ? folded.find(wanted) != std::string::npos : folded.compare(0, wanted.size(), wanted) == 0)
+            return FindMatch::Partial;
+    }
+    return FindMatch::None;
 }
 
 bool FindEntryMatches(std::string_view display, std::string_view search, bool anywhere)
