@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench format clean install deb
+.PHONY: all deps configure build run test test-sanitize fuzz bench format clean install uninstall deb
 
 all: build
 
@@ -43,9 +43,14 @@ fuzz:
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 	scripts/run-fuzzers.sh $(FUZZ_BUILD)/bin $(FUZZ_SECONDS)
 
-# Installs under PREFIX (default /usr/local); DESTDIR is honoured for staging.
+# Installs under PREFIX (default /usr/local) with stripped binaries (those in $(BUILD)/bin keep
+# their debug symbols); DESTDIR is honoured for staging. `make uninstall` with the same PREFIX
+# and DESTDIR removes what the install put there.
 install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
+	scripts/install.sh install $(BUILD) $(PREFIX)
+
+uninstall:
+	scripts/install.sh uninstall $(BUILD) $(PREFIX)
 
 # A Debian package in build/: mensurio_<version>_<arch>.deb.
 deb: build

@@ -24,7 +24,7 @@ RUNS="${2:-20}"
 LINES="${3:-100000}"
 BATCH_RUNS="${4:-3}"
 CLI="$BIN_DIR/mensurio-cli"
-PYTHON="$(command -v /usr/bin/python3 || command -v python3)"
+PYTHON="$(command -v /usr/bin/python3 || command -v python3)" || { echo "cli_compare: python3 is missing (Debian package python3-minimal)" >&2; exit 2; }
 
 if [[ ! -x "$CLI" ]]; then
   echo "cli_compare: $CLI is missing; build the target mensurio-cli first" >&2

@@ -14,7 +14,7 @@ BIN_DIR="${1:-$ROOT/build/bin}"
 RUNS="${2:-5}"
 CLI="$BIN_DIR/mensurio-cli"
 DB="$BIN_DIR/default.dat"
-PYTHON="$(command -v python3)"
+PYTHON="$(command -v python3)" || { echo "cli_long_input: python3 is missing (Debian package python3-minimal)" >&2; exit 2; }
 
 # One unit name of every category that reads unit names, joined into a sum up to the limit.
 every_category_sum() {

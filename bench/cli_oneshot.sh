@@ -16,6 +16,8 @@ if ldd "$CLI" | grep -qi qt; then
 fi
 echo "mensurio-cli links no Qt"
 
+command -v python3 >/dev/null || { echo "cli_oneshot: python3 is missing (Debian package python3-minimal)" >&2; exit 2; }
+
 # Processor time (user + system) of the children, in milliseconds, for a command run RUNS times.
 cpu_ms_per_run() {
     "$(command -v python3)" - "$RUNS" "$@" <<'PY'

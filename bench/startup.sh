@@ -20,7 +20,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BIN_DIR="${1:-$ROOT/build/bin}"
 RUNS="${2:-7}"
 WATCH_TIMEOUT=30
-PYTHON="$(command -v /usr/bin/python3 || command -v python3)"
+PYTHON="$(command -v /usr/bin/python3 || command -v python3)" || { echo "startup: python3 is missing (Debian package python3-minimal)" >&2; exit 2; }
 
 # ---- inside the virtual X server ---------------------------------------------------------------
 

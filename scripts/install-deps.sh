@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Mensurio needs to build, test and run.
+# Installs the Debian packages Mensurio needs to build, test and run: what `make run`,
+# `make test`, `make test-sanitize`, `make deb` and the scripts in scripts/ use.
 # Quiet when everything is already present. With the argument "fuzz", also what the
 # libFuzzer targets need: clang and its runtime libraries (libFuzzer, the sanitizers).
 set -euo pipefail
@@ -9,10 +10,14 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6svg6
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
-  xvfb xauth
-  desktop-file-utils
-  poppler-utils
-  appstream mandoc dpkg-dev file
+  xvfb xauth             # scripts/screenshots.sh, bench/startup.sh
+  desktop-file-utils     # desktop-file-validate: tests/install, tests/core/platform
+  poppler-utils          # pdftotext, pdfinfo: the table tests; pdftoppm: scripts/help-table-picture.sh
+  appstream              # appstreamcli: tests/install
+  mandoc groff-base      # manual page checks: tests/install
+  bash zsh bsdutils      # completion tests (script gives them a terminal)
+  file                   # uninstall test: installed binaries are stripped
+  dpkg-dev lintian       # dpkg-shlibdeps: make deb; lintian: the package test
 )
 if [ "${1:-}" = fuzz ]; then
   packages+=(clang libclang-rt-14-dev)

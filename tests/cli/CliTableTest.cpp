@@ -12,7 +12,7 @@ class CliTableTest : public CliTest {
     std::string pdf() const { return m_dir.file("table.pdf"); }
     std::string pdfText(const std::string &path) const {
         const ProcessResult r = runProcess("pdftotext", {"-layout", path, "-"}, m_dir.path());
-        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.status, 0) << missingTool(r, "pdftotext", "poppler-utils");
         return r.out;
     }
 };
@@ -42,6 +42,7 @@ TEST_F(CliTableTest, DirectionFormatAndPaperAreHonoured) {
     EXPECT_NE(text.find("3.0480000E-01"), std::string::npos) << text;
     EXPECT_NE(text.find("league (hidden)"), std::string::npos) << "--rows all includes hidden units";
     const ProcessResult info = runProcess("pdfinfo", {pdf()}, m_dir.path());
+    ASSERT_EQ(info.status, 0) << missingTool(info, "pdfinfo", "poppler-utils");
     EXPECT_NE(info.out.find("595 x 842 pts (A4)"), std::string::npos) << info.out;
 }
 

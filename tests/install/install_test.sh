@@ -8,6 +8,11 @@
 set -euo pipefail
 
 BUILD="$1"
+. "$(dirname "$0")/../support/need.sh"
+need desktop-file-validate desktop-file-utils
+need appstreamcli appstream
+need mandoc mandoc
+need groff groff-base
 scratch="$(mktemp -d)"
 trap 'chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
 prefix="$scratch/prefix"
@@ -21,8 +26,9 @@ for f in bin/mensurio bin/mensurio-cli bin/mensurio-table share/mensurio/default
   share/icons/hicolor/scalable/apps/org.mensurio.Mensurio.svg \
   share/icons/hicolor/48x48/apps/org.mensurio.Mensurio.png \
   share/icons/hicolor/256x256/apps/org.mensurio.Mensurio.png \
-  share/man/man1/mensurio.1 share/man/man1/mensurio-cli.1 \
-  share/bash-completion/completions/mensurio-cli share/zsh/vendor-completions/_mensurio-cli; do
+  share/man/man1/mensurio.1.gz share/man/man1/mensurio-cli.1.gz share/man/man1/mensurio-table.1.gz \
+  share/doc/mensurio/copyright \
+  share/bash-completion/completions/mensurio-cli share/zsh/site-functions/_mensurio-cli; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
 
@@ -30,11 +36,25 @@ done
 desktop-file-validate "$prefix/share/applications/org.mensurio.Mensurio.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.mensurio.Mensurio.metainfo.xml" >/dev/null ||
   fail "appstreamcli validate"
-for page in "$prefix"/share/man/man1/*.1; do
+for page in "$prefix"/share/man/man1/*.1.gz; do
   lint="$(mandoc -T lint -W style "$page" 2>&1 || true)"
   [ -z "$lint" ] || fail "mandoc: $lint"
-  warnings="$(groff -ww -man -z "$page" 2>&1)"
+  warnings="$(gzip -dc "$page" | groff -ww -man -z 2>&1)"
   [ -z "$warnings" ] || fail "groff: $warnings"
+done
+
+# ---- --help and --version answer at once, touching no window system ---------------------------
+# With the X11 platform forced and no display, anything that started Qt would fail or wait.
+for option in --help -h --version; do
+  out="$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb timeout 1 "$prefix/bin/mensurio" "$option" \
+    2>"$scratch/stderr")" || fail "mensurio $option ended with status $?"
+  [ ! -s "$scratch/stderr" ] || fail "mensurio $option wrote to standard error: $(cat "$scratch/stderr")"
+  case $option in
+    --version) expected="mensurio [0-9]*.[0-9]*.[0-9]*" ;;
+    *) expected="Usage: mensurio *" ;;
+  esac
+  # shellcheck disable=SC2053 # a pattern on purpose
+  [[ $out == $expected ]] || fail "mensurio $option printed: $out"
 done
 
 # ---- run from the read-only prefix with scratch XDG folders ----------------------------------

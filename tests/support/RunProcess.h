@@ -46,4 +46,12 @@ inline ProcessResult runProcess(const std::string& program, const std::vector<st
     return r;
 }
 
+/// The one line a test prints when a tool it runs is not installed (the shell's status 127).
+inline std::string missingTool(const ProcessResult& r, const std::string& tool, const std::string& package)
+{
+    if (r.status != 127)
+        return r.err;
+    return tool + " is not installed (Debian package " + package + "; scripts/install-deps.sh installs it)";
+}
+
 } // namespace mensurio::test

@@ -51,6 +51,10 @@ UnitDatabase TablesDatabase() {
 QString PdfText(const QString &path) {
     QProcess process;
     process.start("pdftotext", {"-layout", path, "-"});
+    if (!process.waitForStarted()) {
+        qWarning("pdftotext is not installed (Debian package poppler-utils; scripts/install-deps.sh installs it)");
+        return {};
+    }
     if (!process.waitForFinished(30000))
         return {};
     return QString::fromUtf8(process.readAllStandardOutput());

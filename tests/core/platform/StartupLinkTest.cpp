@@ -269,6 +269,7 @@ TEST(ShellLinker, writtenEntry_passesDesktopFileValidate) {
         const std::string file = scratch.file("Mensurio.desktop");
         ASSERT_TRUE(ShellLinker::CreateShellLink(file, StartupLink(scratch.path(), exe).WantedLink()));
         const auto result = test::runProcess("desktop-file-validate", {file}, scratch.path());
+        ASSERT_NE(result.status, 127) << test::missingTool(result, "desktop-file-validate", "desktop-file-utils");
         EXPECT_EQ(result.status, 0) << exe << "\n" << result.out << result.err;
         EXPECT_EQ(result.out + result.err, "") << exe;
         EXPECT_EQ(ShellLinker::ReadShellLink(file)->target, exe);
