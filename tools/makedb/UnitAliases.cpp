@@ -172,13 +172,16 @@ void AddGenerated(CompiledCategory& category)
 
 std::string UnitAliases::Plural(const std::string& name)
 {
-    // The noun is the last word before " (", "/" or " of " ("inch of mercury"), or the end.
-    const std::size_t end = std::min({name.find(" ("), name.find('/'), name.find(" of ")});
+    // The noun is the last word before " (", "/", " of " ("inch of mercury") or " per " ("part
+    // per million"), or the end.
+    const std::size_t end = std::min({name.find(" ("), name.find('/'), name.find(" of "), name.find(" per ")});
     const std::string head = name.substr(0, end);
     const std::string rest = end == std::string::npos ? std::string() : name.substr(end);
     const std::size_t space = head.rfind(' ');
     const std::string word = head.substr(space == std::string::npos ? 0 : space + 1);
-    if (word.empty() || IsUpper(static_cast<unsigned char>(word.front())) || word == "foot")
+    // Hyphenated words ("pound-force", "acre-foot") and irregular nouns are left to the data.
+    if (word.empty() || IsUpper(static_cast<unsigned char>(word.front())) || word == "foot" || word == "feet" ||
+        word.find('-') != std::string::npos)
         return {};
     if (std::any_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return {};
@@ -200,7 +203,10 @@ std::vector<UnitAliases::Generated> UnitAliases::GeneratedSpellings(const std::s
 {
     std::vector<Generated> result;
     const auto add = [&](const std::string& spelling, int level) {
-        if (spelling.empty() || spelling.size() > UnitDatabase::MaxNameLength)
+        // A form cut inside nested parentheses ("MBH (thousand BTU") is no spelling.
+        const bool balanced = std::count(spelling.begin(), spelling.end(), '(') ==
+                              std::count(spelling.begin(), spelling.end(), ')');
+        if (spelling.empty() || spelling.size() > UnitDatabase::MaxNameLength || !balanced)
             return;
         for (const Generated& g : result) {
             if (SameIgnoringCase(g.Spelling, spelling))

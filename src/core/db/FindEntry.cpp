@@ -18,10 +18,10 @@ std::vector<FindEntry> BuildFindEntries(const UnitDatabase& database)
     std::vector<FindEntry> entries;
     for (const CategoryRecord& category : database.Categories()) {
         entries.push_back({category.Name + kBracketOpen + kFindCategoryWord + kBracketClose, category.Name,
-                           kFindCategoryWord, true});
+                           kFindCategoryWord, true, {}});
         for (const UnitRecord& unit : category.Units)
             entries.push_back(
-                {unit.Name + kBracketOpen + category.Name + kBracketClose, unit.Name, category.Name, false});
+                {unit.Name + kBracketOpen + category.Name + kBracketClose, unit.Name, category.Name, false, {}});
     }
     return entries;
 }
