@@ -74,6 +74,8 @@ int CliConversion::RunLoaded(Tengine& engine, const std::string& category)
     if (m_options.positional.size() > 1)
         inputNames.push_back(m_options.positional[1]);
     request.input = selectionOf(engine, inputNames, category);
+    if (request.input.SelectedCount() == 0 && IsSingleSelection(engine.Kind()))
+        request.input = unitTypedWithTheValue(engine, request.inputText).value_or(request.input);
     request.output = selectionOf(engine, m_options.toUnits, category);
     if (IsSingleSelection(engine.Kind())) {
         if (request.input.SelectedCount() == 0)
@@ -114,6 +116,22 @@ ListSelection CliConversion::selectionOf(const Tengine& engine, const std::vecto
             selection.current = row;
     }
     return selection;
+}
+
+// The input unit of "72 °F": one number followed by the one unit it is in.
+std::optional<ListSelection> CliConversion::unitTypedWithTheValue(const Tengine& engine, const std::string& typed) const
+{
+    const std::vector<UnitRecord>& rows = engine.Rows();
+    std::vector<KnownUnit> known;
+    for (const UnitRecord& row : rows)
+        known.push_back({row.Name, row.Factor, false});
+    std::stable_sort(known.begin(), known.end(),
+                     [](const KnownUnit& a, const KnownUnit& b) { return a.name.size() > b.name.size(); });
+    const EverydayInput read = ReadEverydayInput(typed, known, engine.Aliases(), m_separators.decimal);
+    const int row = read.singleUnit.empty() ? -1 : CategoryInference::ResolveUnit(rows, read.singleUnit);
+    if (row < 0)
+        return std::nullopt;
+    return ListSelection::Single(static_cast<int>(rows.size()), row);
 }
 
 int CliConversion::printOutputField(const std::string& category, const ConversionResult& result)

@@ -33,6 +33,13 @@ std::pair<std::size_t, std::size_t> TargetSeparator(const std::string &text)
     return found;
 }
 
+bool HasLetter(const std::string &text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        return std::isalpha(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80;
+    });
+}
+
 bool IsNumber(std::string word)
 {
     std::replace(word.begin(), word.end(), ',', '.');
@@ -74,7 +81,11 @@ bool IsWordCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)
 void ReadOperands(CliOptions &options, const std::function<bool(std::string_view)> &namesUnit)
 {
     std::vector<std::string> &operands = options.positional;
-    if (operands.empty() || (operands.size() == 2 && namesUnit(operands[1])))
+    // A number and a word stay EXPRESSION FROM-UNIT even when the word names no unit, so that
+    // a mistyped unit is reported as a usage error.
+    const bool fromUnitForm = operands.size() == 2 && (namesUnit(operands[1]) || (IsNumber(operands[0]) &&
+                                                                                   HasLetter(operands[1])));
+    if (operands.empty() || fromUnitForm)
         return;
     std::string text;
     for (const std::string &operand : operands)
@@ -90,10 +101,6 @@ void ReadOperands(CliOptions &options, const std::function<bool(std::string_view
         }
     }
     operands = {text};
-    const std::size_t space = text.find(' ');
-    if (space != std::string::npos && text.find(' ', space + 1) == std::string::npos &&
-        IsNumber(text.substr(0, space)) && namesUnit(text.substr(space + 1)))
-        operands = {text.substr(0, space), text.substr(space + 1)};
 }
 
 std::string WithRadixLiteralsInDecimal(std::string_view text)

@@ -13,8 +13,6 @@ namespace mensurio {
 /// - two operands of which the second names a unit keep the form EXPRESSION FROM-UNIT;
 /// - otherwise all operands are joined by spaces into one text, and when no --to is given a
 ///   separate word "to" or "->" splits it into the quantity and the target ("5 ft 3 in to cm");
-/// - a quantity that is one number and one word naming a unit ("72 °F") becomes
-///   EXPRESSION FROM-UNIT, so that categories with one input unit read it.
 /// namesUnit tells whether a UTF-8 text names a unit. Throws CliUsageError for an empty target.
 void ReadOperands(CliOptions &options, const std::function<bool(std::string_view)> &namesUnit);
 

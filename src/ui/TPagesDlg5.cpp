@@ -124,9 +124,6 @@ void TPagesDlg5::Edit1Change() {
         const QSignalBlocker blocked(ListBox1);
         ListBox1->clear();
         ListBox1->addItems(shown);
-        // Enter picks the first match.
-        if (!search.empty() && !shown.isEmpty())
-            ListBox1->setCurrentRow(0);
     }
     UpdateGo();
 }
@@ -190,6 +187,13 @@ bool TPagesDlg5::eventFilter(QObject *watched, QEvent *event) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
             moveSelection(key);
+            return true;
+        }
+        // Enter with nothing selected picks the first match (exact names and symbols lead).
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && ListBox1->selectedItems().isEmpty() &&
+            ListBox1->count() > 0) {
+            ListBox1->setCurrentRow(0);
+            BitBtn1Click();
             return true;
         }
     }

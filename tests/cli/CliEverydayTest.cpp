@@ -65,9 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
         EverydayCliCase{"fullNameInOtherCase", {"2", "Foot", "--to", "Inch"}, "24\n", 0},
         EverydayCliCase{"ambiguousGrouping", {"1,000"}, "'1,000' is ambiguous: 1000 or 1?\n", 1},
         EverydayCliCase{"numbersSideBySide", {"2 3"}, "two numbers side by side: '2 3'\n", 1},
-        EverydayCliCase{"unknownWordInCategory", {"-c", "Length", "5 fot", "--to", "m"},
-                        "unknown unit 'fot'; did you mean foot (ft)?\n", 1},
-        EverydayCliCase{"unknownUnitArgument", {"5", "fot", "--to", "m"}, "mensurio-cli: unknown unit 'fot'", 2},
+        EverydayCliCase{"unknownWordInCategory", {"-c", "Length", "5 feeet", "--to", "m"},
+                        "unknown unit 'feeet'; did you mean foot (ft)?\n", 1},
+        EverydayCliCase{"unknownUnitArgument", {"5", "feeet", "--to", "m"}, "mensurio-cli: unknown unit 'feeet'", 2},
         EverydayCliCase{"nothingAfterTo", {"5 ft to"}, "mensurio-cli: nothing to convert to after 'to'", 2}),
     [](const ::testing::TestParamInfo<EverydayCliCase>& info) { return std::string(info.param.name); });
 

@@ -26,7 +26,7 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"caseIgnoredThenDatabaseOrder", {"--find", "MM"}, "mm    [Length]\nMm    [Length]\n"},
         CliCase{"unitInTwoCategories", {"--find", "inch"}, "inch    [Length]\ninch    [Typography]\n"},
         CliCase{"categoryEntry", {"--find", "Temp"}, "Temperature    [Category]\n"},
-        CliCase{"hiddenIncluded", {"--find", "hidden"}, "hidden unit    [Secret]\n"},
+        CliCase{"hiddenIncluded", {"--find", "hidden"}, "hidden unit    [Secret]\nleague (hidden)    [Length]\n"},
         CliCase{"utf8InAndOut", {"--find", "toise (ancien r\xC3\xA9"},
                 "toise (ancien r\xC3\xA9gime)    [Length]\n"},
         CliCase{"noMatch", {"--find", "parsec"}, ""},

@@ -169,7 +169,7 @@ class TestFindDialog : public QObject {
 
     void searchStyle_storedAndAppliedAtOnce() {
         FindFixture f;
-        QCOMPARE(f.search("hour").size(), 0);
+        QCOMPARE(f.search("our").size(), 0);
         f.entire->click();
         QVERIFY(!f.settings.pgsdl5sort);
         QCOMPARE(rows(f.list), QStringList{"kilometer/hour    [Speed]"});
@@ -195,6 +195,22 @@ class TestFindDialog : public QObject {
         QVERIFY(f.dialog->Chosen().has_value());
         QCOMPARE(f.dialog->Chosen()->name, std::string("kilometer"));
         QCOMPARE(f.dialog->Chosen()->category, std::string("Length"));
+    }
+
+    void enterWithoutSelection_picksTheFirstMatchExactSymbolsFirst() {
+        FindFixture f;
+        f.dialog->show();
+        f.search("kilometer");
+        QVERIFY(!f.go->isEnabled());
+        QTest::keyClick(f.edit, Qt::Key_Return);
+        QCOMPARE(f.dialog->result(), int(QDialog::Accepted));
+        QVERIFY(f.dialog->Chosen().has_value());
+        QCOMPARE(f.dialog->Chosen()->name, std::string("kilometer")); // the exact name before kilometer/hour
+    }
+
+    void startOfAnyWord_matchesFromTheStart() {
+        FindFixture f;
+        QVERIFY(f.search("hour").contains("kilometer/hour    [Speed]"));
     }
 
     void doubleClick_goes() {

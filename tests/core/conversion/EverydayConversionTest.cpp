@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         EverydayCase{"Length", "1,5", "meter", "cm", "150"},
         EverydayCase{"Length", "1,000 m", "foot", "km", "'1,000' is ambiguous: 1000 or 1?"},
         EverydayCase{"Length", "2 3", "meter", "cm", "two numbers side by side: '2 3'"},
-        EverydayCase{"Length", "5 fot", "meter", "cm", "unknown unit 'fot'; did you mean foot (ft)?"},
+        EverydayCase{"Length", "5 feeet", "meter", "cm", "unknown unit 'feeet'; did you mean foot (ft)?"},
         EverydayCase{"Length", "12 ft / 2", "meter", "ft", "6"},
         // Mass.
         EverydayCase{"Mass", "1 lb", "kg", "g", "453.59237"},
