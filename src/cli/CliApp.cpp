@@ -7,6 +7,7 @@
 #include "cli/CliExport.h"
 #include "cli/CliFind.h"
 #include "cli/CliOperands.h"
+#include "cli/CliQuantity.h"
 #include "cli/CliUsageError.h"
 #include "cli/CliValue.h"
 #include "cli/UnitNameLookup.h"
@@ -82,14 +83,21 @@ int CliApp::convert()
     const std::string expression = Cp1252::FromTypedUtf8(m_options.positional.front());
     const ProgramSettings settings = CliConversion::SettingsOf(m_options);
     if (!category) {
-        std::vector<std::string> names;
-        if (m_options.positional.size() > 1)
-            names.push_back(lookup.FullName(Cp1252::FromTypedUtf8(m_options.positional[1])));
-        for (const std::string& to : m_options.toUnits)
-            names.push_back(lookup.FullName(Cp1252::FromTypedUtf8(to)));
-        category = CategoryInference::Infer(m_db, UnitListOptionsOf(settings), expression, names);
-        if (!category && !CategoryInference::IsPlainValue(expression))
-            category = lookup.CategoryReading(expression, m_separators.decimal);
+        // A quantity whose units no single category holds is read across categories; when it
+        // is none, the single-category reading and its messages stand.
+        const CliQuantity acrossCategories(m_db, m_options, m_separators, m_out);
+        try {
+            category = inferCategory(lookup, expression);
+        } catch (const CliUsageError&) {
+            if (const std::optional<int> status = acrossCategories.TryRun(expression))
+                return *status;
+            throw;
+        }
+        const bool plain = CategoryInference::IsPlainValue(expression);
+        if (!plain && (!category || !CliQuantity::ReadsIn(m_db, *category, expression, m_separators.decimal))) {
+            if (const std::optional<int> status = acrossCategories.TryRun(expression))
+                return *status;
+        }
         if (category && *category == "Temperature Interval")
             m_err << "mensurio-cli: note: " << Cp1252::ToUtf8(*category)
                   << " converts temperature differences; for temperatures add -c Temperature\n";
@@ -100,6 +108,20 @@ int CliApp::convert()
         throw CliUsageError("--all needs a category (-c) or a unit");
     const ResultFormatOptions format{settings.ReNumber, settings.ReDeciPlace, m_separators};
     return PrintTypedValue(expression, format, m_out);
+}
+
+std::optional<std::string> CliApp::inferCategory(const UnitNameLookup& lookup, const std::string& expression)
+{
+    const ProgramSettings settings = CliConversion::SettingsOf(m_options);
+    std::vector<std::string> names;
+    if (m_options.positional.size() > 1)
+        names.push_back(lookup.FullName(Cp1252::FromTypedUtf8(m_options.positional[1])));
+    for (const std::string& to : m_options.toUnits)
+        names.push_back(lookup.FullName(Cp1252::FromTypedUtf8(to)));
+    std::optional<std::string> category = CategoryInference::Infer(m_db, UnitListOptionsOf(settings), expression, names);
+    if (!category && !CategoryInference::IsPlainValue(expression))
+        category = lookup.CategoryReading(expression, m_separators.decimal);
+    return category;
 }
 
 int CliApp::Run(const std::vector<std::string>& args)

@@ -6,10 +6,13 @@
 #include "core/engine/Separators.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace mensurio {
+
+class UnitNameLookup;
 
 /// Runs one mensurio-cli invocation: exit status 0 for a result, 1 when the engine answered
 /// with a message, 2 for a usage error or an unreadable database.
@@ -28,6 +31,7 @@ private:
     int listCategories();
     int listUnits(const std::string& category);
     int convert();
+    std::optional<std::string> inferCategory(const UnitNameLookup& lookup, const std::string& expression);
 
     std::ostream& m_out;
     std::ostream& m_err;

@@ -5,6 +5,7 @@
 #include "cli/CliConversion.h"
 #include "cli/UnitNameLookup.h"
 #include "core/engine/BuiltinAliases.h"
+#include "core/engine/BuiltinDimensions.h"
 #include "cli/CliUsageError.h"
 #include "cli/CliValue.h"
 #include "core/db/Cp1252.h"
@@ -107,6 +108,7 @@ Tengine& CliBatch::engineFor(const std::string& category)
     if (!m_engine || m_engineCategory != category) {
         m_engine = std::make_unique<Tengine>(m_database);
         m_engine->SetBuiltinAliases(BuiltinAliases());
+        m_engine->SetBuiltinDimensions(BuiltinDimensions());
         m_engineCategory.clear(); // until the load has succeeded
         m_engine->LoadCategoryUnits(category, UnitListOptionsOf(CliConversion::SettingsOf(m_lineOptions)));
         m_engineCategory = category;

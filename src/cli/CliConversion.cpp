@@ -5,6 +5,7 @@
 #include "cli/CliUsageError.h"
 #include "core/db/Cp1252.h"
 #include "core/engine/BuiltinAliases.h"
+#include "core/engine/BuiltinDimensions.h"
 #include "core/engine/CategoryKind.h"
 #include "core/engine/Engine.h"
 #include "core/engine/EverydayInput.h"
@@ -54,6 +55,7 @@ int CliConversion::Run(const std::string& category)
 {
     Tengine engine(m_database);
     engine.SetBuiltinAliases(BuiltinAliases());
+    engine.SetBuiltinDimensions(BuiltinDimensions());
     engine.LoadCategoryUnits(category, UnitListOptionsOf(SettingsOf(m_options)));
     return RunLoaded(engine, category);
 }
@@ -122,11 +124,7 @@ ListSelection CliConversion::selectionOf(const Tengine& engine, const std::vecto
 std::optional<ListSelection> CliConversion::unitTypedWithTheValue(const Tengine& engine, const std::string& typed) const
 {
     const std::vector<UnitRecord>& rows = engine.Rows();
-    std::vector<KnownUnit> known;
-    for (const UnitRecord& row : rows)
-        known.push_back({row.Name, row.Factor, false});
-    std::stable_sort(known.begin(), known.end(),
-                     [](const KnownUnit& a, const KnownUnit& b) { return a.name.size() > b.name.size(); });
+    const std::vector<KnownUnit> known = KnownUnitsLongestFirst(rows);
     const EverydayInput read = ReadEverydayInput(typed, known, engine.Aliases(), m_separators.decimal);
     const int row = read.singleUnit.empty() ? -1 : CategoryInference::ResolveUnit(rows, read.singleUnit);
     if (row < 0)

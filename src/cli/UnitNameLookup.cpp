@@ -128,11 +128,7 @@ std::optional<std::string> UnitNameLookup::CategoryReading(std::string_view expr
         const CategoryKind kind = CategoryKindOf(category.Name);
         if (kind == CategoryKind::Numbers || kind == CategoryKind::Fractions || category.Units.empty())
             continue;
-        std::vector<KnownUnit> known;
-        for (const UnitRecord &unit : category.Units)
-            known.push_back({unit.Name, unit.Factor, false});
-        std::stable_sort(known.begin(), known.end(),
-                         [](const KnownUnit &a, const KnownUnit &b) { return a.name.size() > b.name.size(); });
+        const std::vector<KnownUnit> known = KnownUnitsLongestFirst(category.Units);
         const EverydayInput read = ReadEverydayInput(expression, known, aliasesOf(category), decimalMark);
         if (read.message.empty() && !read.namedUnits.empty())
             readings.push_back({category.Name, read.namedUnits});

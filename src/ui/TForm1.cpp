@@ -3,6 +3,7 @@
 #include "ui/TForm1.h"
 
 #include "core/engine/BuiltinAliases.h"
+#include "core/engine/BuiltinDimensions.h"
 #include "core/platform/FileOps.h"
 #include "ui/CategoryMemory.h"
 #include "ui/CategoryMenu.h"
@@ -44,6 +45,7 @@ void TForm1::FormCreate() {
         FileOps::ClearReadOnly(m_settingsFile.Path());
     m_separators = SystemSeparators();
     m_engine.SetBuiltinAliases(BuiltinAliases());
+    m_engine.SetBuiltinDimensions(BuiltinDimensions());
     createWidgets();
     createActions();
     createMenus();

@@ -35,18 +35,22 @@ void SortFindEntries(std::vector<FindEntry>& entries,
 
 void AddFindAliases(std::vector<FindEntry>& entries, std::span<const BuiltinAliasEntry> table)
 {
-    std::unordered_map<std::string, const BuiltinAliasEntry*> byUnit;
+    // The table's strings are static: the index keys on them without copies.
+    std::unordered_multimap<std::string_view, const BuiltinAliasEntry*> byUnit;
+    byUnit.reserve(table.size());
     for (const BuiltinAliasEntry& alias : table)
-        byUnit.emplace(UnitDatabase::FoldCase(alias.category) + '\n' + alias.unit, &alias);
+        byUnit.emplace(alias.unit, &alias);
     for (FindEntry& entry : entries) {
         if (entry.isCategory)
             continue;
-        const auto found = byUnit.find(UnitDatabase::FoldCase(entry.category) + '\n' + entry.name);
-        if (found == byUnit.end())
-            continue;
-        for (const char* list : {found->second->symbols, found->second->spellings}) {
-            for (const std::string_view item : SplitAliasList(list))
-                entry.aliases.emplace_back(item);
+        const auto [first, last] = byUnit.equal_range(entry.name);
+        for (auto found = first; found != last; ++found) {
+            if (!UnitDatabase::SameNameIgnoringCase(found->second->category, entry.category))
+                continue;
+            for (const char* list : {found->second->symbols, found->second->spellings}) {
+                for (const std::string_view item : SplitAliasList(list))
+                    entry.aliases.emplace_back(item);
+            }
         }
     }
 }

@@ -7,6 +7,7 @@
 #include "core/engine/EverydayInput.h"
 #include "core/engine/ExpressionTree.h"
 #include "core/engine/NumberParser.h"
+#include "core/engine/QuantityCalculator.h"
 #include "core/engine/SpecialCategories.h"
 #include "core/engine/UnitExpression.h"
 
@@ -184,7 +185,9 @@ bool Tengine::ReadInput(Run &run) {
     m_compound = false;
     m_inputInverse = false;
     std::string typed = run.request.inputText;
-    if (const std::optional<std::string> refusal = ReadEveryday(run, typed)) {
+    if (std::optional<std::string> refusal = ReadEveryday(run, typed)) {
+        if (ReadAcrossCategories(run, *refusal))
+            return false;
         // As with a failed parse, the units the text names count as used and get selected.
         m_compound = !m_usedUnits.empty();
         run.input = SyncInputSelection(run.input, m_compound, m_usedUnits);
@@ -256,9 +259,39 @@ void Tengine::ReadUnitExpression(Run &run, std::string_view typed, bool &stop) {
             m_usedUnits.push_back(&m_units[index]);
     }
     if (parsed.code != 0) {
-        Refuse(run, UnitExpressionMessage(parsed.code));
+        std::string refusal = UnitExpressionMessage(parsed.code);
+        if (ReadAcrossCategories(run, refusal))
+            return;
+        Refuse(run, refusal);
         stop = true;
     }
+}
+
+// An input the category's own units cannot read may still be a quantity of the category's
+// dimension written with units of other categories. Returns whether it was; a quantity of
+// another dimension replaces the refusal with a message that names both dimensions.
+bool Tengine::ReadAcrossCategories(Run &run, std::string &refusal) {
+    if (m_builtinDimensions.empty() || m_kind != CategoryKind::Ordinary)
+        return false;
+    const QuantityCalculator calculator(m_database, m_builtinAliases, m_builtinDimensions);
+    const std::optional<Dimension> dimension = calculator.DimensionOf(m_categoryName);
+    const char decimal = run.request.format.separators.decimal;
+    const QuantityCalculator::Reading reading = calculator.Evaluate(run.request.inputText, decimal);
+    if (!dimension || !reading.quantity)
+        return false;
+    if (reading.quantity->dimension != *dimension) {
+        refusal = run.request.inputText + " is " + calculator.Describe(reading.quantity->dimension) + "; " +
+                  m_categoryName + " is " + calculator.Describe(*dimension);
+        return false;
+    }
+    m_usedUnits.clear();
+    m_usedCount = 1;
+    m_compound = true;
+    m_inputValue = CheckedDivide(reading.quantity->value, calculator.BaseInSi(m_categoryName));
+    m_terms = {m_inputValue};
+    run.input = SyncInputSelection(run.input, m_compound, m_usedUnits);
+    m_plainInputRow = -1;
+    return true;
 }
 
 void Tengine::ConvertLinear(Run &run) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/db/UnitRecord.h"
+#include "core/engine/BuiltinDimensions.h"
 #include "core/engine/CategoryKind.h"
 #include "core/engine/CategoryUnit.h"
 #include "core/engine/ConversionRequest.h"
@@ -31,6 +32,9 @@ class Tengine {
     /// The symbols and other spellings of the built-in units; takes effect at the next category
     /// load. Without them only full names and unique parenthesised endings are understood.
     void SetBuiltinAliases(std::span<const BuiltinAliasEntry> aliases) { m_builtinAliases = aliases; }
+    /// The dimensions of the built-in categories: an input that combines units of other
+    /// categories ("100 km / 45 min" in Speed) converts when its dimension is the category's.
+    void SetBuiltinDimensions(std::span<const BuiltinDimensionEntry> dimensions) { m_builtinDimensions = dimensions; }
     /// The aliases of the current category's units.
     const UnitAliases &Aliases() const { return m_aliases; }
 
@@ -106,6 +110,7 @@ class Tengine {
     bool ReadInput(Run &run);
     void ReadUnitExpression(Run &run, std::string_view typed, bool &stop);
     std::optional<std::string> ReadEveryday(Run &run, std::string &text);
+    bool ReadAcrossCategories(Run &run, std::string &refusal);
     void ConvertLinear(Run &run);
     void ConvertTemperature(Run &run);
     void ConvertInverseKind(Run &run);
@@ -127,6 +132,7 @@ class Tengine {
     std::vector<CategoryUnit> m_units;
     std::vector<KnownUnit> m_knownUnits; // m_units as the unit-aware parse wants them
     std::span<const BuiltinAliasEntry> m_builtinAliases;
+    std::span<const BuiltinDimensionEntry> m_builtinDimensions;
     UnitAliases m_aliases;
     std::vector<const CategoryUnit *> m_outputOrder;
     std::vector<int> m_orderView;

@@ -2,9 +2,11 @@
 #include "core/engine/EverydayInput.h"
 
 #include "core/db/UnitDatabase.h"
+#include "core/db/UnitRecord.h"
 #include "core/engine/ExpressionTree.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <optional>
 
@@ -41,12 +43,16 @@ bool MatchesIgnoringCase(std::string_view text, std::size_t pos, std::string_vie
 // The longest unit name or alias at pos: a full name exactly as the database spells it (as the
 // parse has always matched names), or an alias as a whole word. Ties go to the exact spelling.
 std::optional<Token> UnitAt(std::string_view text, std::size_t pos, std::span<const KnownUnit> knownUnits,
-                            const UnitAliases &aliases)
+                            const std::array<bool, 256> &knownFirstBytes, const UnitAliases &aliases)
 {
     std::size_t bestLength = 0;
     std::string unit;
+    const auto first = static_cast<unsigned char>(text[pos]);
     for (const KnownUnit &known : knownUnits) {
-        if (!known.name.empty() && text.compare(pos, known.name.size(), known.name) == 0) {
+        if (!knownFirstBytes[first])
+            break;
+        if (!known.name.empty() && known.name.front() == text[pos] &&
+            text.compare(pos, known.name.size(), known.name) == 0) {
             bestLength = known.name.size();
             unit = known.name;
             break; // longest first
@@ -54,9 +60,13 @@ std::optional<Token> UnitAt(std::string_view text, std::size_t pos, std::span<co
     }
     bool exact = bestLength > 0;
     for (const UnitAlias &alias : aliases.All()) {
+        if (!aliases.MayStartWith(first))
+            break;
         const std::size_t length = alias.text.size();
         if (length < bestLength || (length == bestLength && exact))
             break; // longest first: nothing after this one can win
+        if (alias.symbol && alias.text.front() != text[pos])
+            continue;
         const std::size_t end = pos + length;
         const bool same = text.compare(pos, length, alias.text) == 0;
         if (!same && (alias.symbol || !MatchesIgnoringCase(text, pos, alias.text)))
@@ -103,6 +113,11 @@ bool StartsNumber(std::string_view text, std::size_t pos)
 
 std::vector<Token> Tokenize(std::string_view text, std::span<const KnownUnit> knownUnits, const UnitAliases &aliases)
 {
+    std::array<bool, 256> knownFirstBytes{};
+    for (const KnownUnit &known : knownUnits) {
+        if (!known.name.empty())
+            knownFirstBytes[static_cast<unsigned char>(known.name.front())] = true;
+    }
     std::vector<Token> tokens;
     bool space = false;
     std::size_t pos = 0;
@@ -116,7 +131,7 @@ std::vector<Token> Tokenize(std::string_view text, std::span<const KnownUnit> kn
         const bool wordStart = pos == 0 || IsBoundary(text[pos - 1]) || (!tokens.empty() && tokens.back().kind == TokenKind::Unit);
         std::optional<Token> token;
         if (wordStart)
-            token = UnitAt(text, pos, knownUnits, aliases);
+            token = UnitAt(text, pos, knownUnits, knownFirstBytes, aliases);
         if (!token && StartsNumber(text, pos)) {
             const std::size_t end = NumberEnd(text, pos);
             token = Token{TokenKind::Number, std::string(text.substr(pos, end - pos)), {}, false};
@@ -352,6 +367,25 @@ std::size_t EditDistance(std::string_view a, std::string_view b)
 }
 
 } // namespace
+
+std::vector<KnownUnit> KnownUnitsLongestFirst(const std::vector<UnitRecord> &units)
+{
+    std::vector<KnownUnit> known;
+    known.reserve(units.size());
+    for (const UnitRecord &unit : units)
+        known.push_back({unit.Name, unit.Factor, false});
+    std::stable_sort(known.begin(), known.end(),
+                     [](const KnownUnit &a, const KnownUnit &b) { return a.name.size() > b.name.size(); });
+    return known;
+}
+
+std::size_t TypedNumberEnd(std::string_view text, std::size_t pos) { return NumberEnd(text, pos); }
+bool StartsTypedNumber(std::string_view text, std::size_t pos) { return StartsNumber(text, pos); }
+bool EndsTypedWord(std::string_view text, std::size_t end) { return EndsWord(text, end); }
+std::string PlainTypedNumber(const std::string &typed, char decimalMark, std::string &message)
+{
+    return PlainNumber(typed, decimalMark, message);
+}
 
 std::string InputTooLongMessage() { return "input longer than 10,000 characters"; }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/db/UnitRecord.h"
 #include "core/engine/UnitAliases.h"
 #include "core/engine/UnitExpressionText.h"
 
@@ -39,11 +40,23 @@ struct EverydayInput {
 EverydayInput ReadEverydayInput(std::string_view typed, std::span<const KnownUnit> knownUnits,
                                 const UnitAliases &aliases, char decimalMark);
 
+/// The units as the reading wants them: longest name first (ties in the given order).
+std::vector<KnownUnit> KnownUnitsLongestFirst(const std::vector<UnitRecord> &units);
+
 /// Up to three units whose names or aliases are closest in spelling to word, as "foot (ft)".
 std::vector<std::string> ClosestUnits(std::string_view word, const UnitAliases &aliases);
 
 /// "unknown unit 'fot'; did you mean foot (ft)?" (without the question when nothing is close).
 std::string UnknownUnitMessage(std::string_view word, const std::vector<std::string> &closest);
+
+/// The pieces of the reading above, for readers of other kinds of expressions: where a number
+/// starting at pos ends; whether one starts there; whether a word ends at end (a space, a digit,
+/// an operator, a parenthesis or the end); a number's text with its digit groups removed, or the
+/// message when its grouping is ambiguous.
+std::size_t TypedNumberEnd(std::string_view text, std::size_t pos);
+bool StartsTypedNumber(std::string_view text, std::size_t pos);
+bool EndsTypedWord(std::string_view text, std::size_t end);
+std::string PlainTypedNumber(const std::string &typed, char decimalMark, std::string &message);
 
 /// The message for an input beyond the length limit.
 std::string InputTooLongMessage();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <span>
 #include <string>
@@ -38,6 +39,8 @@ class UnitAliases {
     std::string SymbolOf(std::string_view unitName) const;
     /// The symbols and spellings of one unit (Windows-1252), symbols first.
     std::vector<std::string> AliasesOf(std::string_view unitName) const;
+    /// Whether some alias may start with this byte (in any letter case for spellings).
+    bool MayStartWith(unsigned char byte) const { return m_firstBytes[byte]; }
     /// The unit an exact alias names: a symbol with its letter case, else a word or a full name
     /// ignoring case. Empty when none.
     std::string UnitNamed(std::string_view text) const;
@@ -47,8 +50,10 @@ class UnitAliases {
     void addParenthesisedEndings(const std::vector<std::string> &candidates,
                                  const std::vector<std::string> &unitNames);
     void add(std::string text, const std::string &unitName, bool symbol, bool fullName);
+    void markFirstBytes();
 
     std::vector<UnitAlias> m_aliases;
+    std::array<bool, 256> m_firstBytes{};
     struct Symbol {
         std::string unit;
         std::string utf8;    // as written in the data
