@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::string_view CategoryKeyword = "category:";
 constexpr std::string_view SymbolSourceKeyword = "symbol source:";
+constexpr std::string_view DimensionKeyword = "dimension:";
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
 std::string_view Trim(std::string_view text)
@@ -93,6 +94,8 @@ void DataSource::ParseText(std::string_view text, const std::string& fileName)
             startCategory(Trim(line.substr(CategoryKeyword.size())), fileName, lineNumber);
         else if (line.substr(0, SymbolSourceKeyword.size()) == SymbolSourceKeyword)
             setSymbolSource(Trim(line.substr(SymbolSourceKeyword.size())), fileName, lineNumber);
+        else if (line.substr(0, DimensionKeyword.size()) == DimensionKeyword)
+            setDimension(Trim(line.substr(DimensionKeyword.size())), fileName, lineNumber);
         else
             addUnit(line, fileName, lineNumber);
     }
@@ -107,7 +110,11 @@ void DataSource::startCategory(std::string_view name, const std::string& file, i
             throw SourceError(file, line, "category '" + std::string(name) + "' appears twice (first at " +
                                               other.File + ":" + std::to_string(other.Line) + ")");
     }
-    m_categories.push_back(SourceCategory{std::string(name), file, line, {}});
+    SourceCategory category;
+    category.Name = name;
+    category.File = file;
+    category.Line = line;
+    m_categories.push_back(std::move(category));
     m_inCategory = true;
 }
 
@@ -116,6 +123,23 @@ void DataSource::setSymbolSource(std::string_view citation, const std::string& f
     if (citation.empty())
         throw SourceError(file, line, "'symbol source:' without a citation");
     m_symbolSource = citation;
+}
+
+// The line is kept as text here; DimensionCompiler reads it. Its place is checked here,
+// where the order of the lines is known: one per category, before the first unit.
+void DataSource::setDimension(std::string_view text, const std::string& file, int line)
+{
+    if (!m_inCategory)
+        throw SourceError(file, line, "'dimension:' line before any 'category:' line");
+    SourceCategory& category = m_categories.back();
+    if (category.DimensionLine != 0)
+        throw SourceError(file, line, "second 'dimension:' line in category '" + category.Name + "' (first at " +
+                                          category.File + ":" + std::to_string(category.DimensionLine) + ")");
+    if (!category.Units.empty())
+        throw SourceError(file, line, "'dimension:' line after the first unit of category '" + category.Name +
+                                          "'; it belongs before the units");
+    category.Dimension = text;
+    category.DimensionLine = line;
 }
 
 void DataSource::addUnit(std::string_view line, const std::string& file, int lineNumber)

@@ -25,12 +25,14 @@ struct SourceCategory {
     std::string Name;
     std::string File;
     int Line = 0;
+    std::string Dimension; // the text after "dimension:", trimmed
+    int DimensionLine = 0; // 0 while the category has no "dimension:" line
     std::vector<SourceUnit> Units;
 };
 
 /// Reads the units data source files (data/*.txt) line by line into categories,
-/// refusing malformed lines, missing sources, empty symbol or spelling items and
-/// categories that appear twice.
+/// refusing malformed lines, missing sources, empty symbol or spelling items,
+/// categories that appear twice and misplaced or repeated "dimension:" lines.
 class DataSource {
 public:
     /// Parses one file's text; fileName is used in messages. Throws SourceError.
@@ -43,6 +45,7 @@ public:
 private:
     void startCategory(std::string_view name, const std::string& file, int line);
     void setSymbolSource(std::string_view citation, const std::string& file, int line);
+    void setDimension(std::string_view text, const std::string& file, int line);
     void addUnit(std::string_view line, const std::string& file, int lineNumber);
 
     std::vector<SourceCategory> m_categories;

@@ -6,6 +6,8 @@
 #include "tools/makedb/AliasesSource.h"
 #include "tools/makedb/CategoryCompiler.h"
 #include "tools/makedb/DataSource.h"
+#include "tools/makedb/DimensionCompiler.h"
+#include "tools/makedb/DimensionsSource.h"
 #include "tools/makedb/SourceError.h"
 #include "tools/makedb/UnitsSummary.h"
 
@@ -20,7 +22,8 @@ namespace {
 
 constexpr const char* Usage = "usage: mensurio-makedb OUTPUT INPUT...\n"
                               "       mensurio-makedb --summary MARKDOWN-FILE INPUT...\n"
-                              "       mensurio-makedb --aliases CPP-FILE INPUT...\n";
+                              "       mensurio-makedb --aliases CPP-FILE INPUT...\n"
+                              "       mensurio-makedb --dimensions CPP-FILE INPUT...\n";
 
 } // namespace
 
@@ -46,7 +49,8 @@ int MakeDbCommand::Run(const std::vector<std::string>& args, std::ostream& err)
 {
     const bool summary = !args.empty() && args[0] == "--summary";
     const bool aliases = !args.empty() && args[0] == "--aliases";
-    const std::size_t firstInput = summary || aliases ? 2 : 1;
+    const bool dimensions = !args.empty() && args[0] == "--dimensions";
+    const std::size_t firstInput = summary || aliases || dimensions ? 2 : 1;
     if (args.size() <= firstInput || (firstInput == 1 && args[0].rfind("-", 0) == 0)) {
         err << Usage;
         return 2;
@@ -57,8 +61,14 @@ int MakeDbCommand::Run(const std::vector<std::string>& args, std::ostream& err)
         for (std::size_t i = firstInput; i < args.size(); ++i)
             source.ParseFile(args[i]);
         const std::vector<CompiledCategory> categories = CategoryCompiler::CompileAll(source);
+        // Every output checks the dimensions, so that the database build stops on a fault too.
+        const std::vector<CompiledDimension> categoryDimensions = DimensionCompiler::CompileAll(source);
         if (summary) {
-            WriteFileAtomically(output, UnitsSummary::Markdown(categories));
+            WriteFileAtomically(output, UnitsSummary::Markdown(categories, categoryDimensions));
+            return 0;
+        }
+        if (dimensions) {
+            WriteFileAtomically(output, DimensionsSource::Cpp(categoryDimensions));
             return 0;
         }
         if (aliases) {

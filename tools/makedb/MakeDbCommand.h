@@ -8,8 +8,8 @@
 namespace mensurio {
 
 /// The generator's command line: reads the data files, compiles them and writes the
-/// database file (or the Markdown summary, or the C++ table of symbols and spellings);
-/// messages go to err.
+/// database file (or the Markdown summary, or the C++ table of symbols and spellings, or
+/// the C++ table of dimensions); messages go to err.
 class MakeDbCommand {
 public:
     /// Returns the process exit code: 0 on success, 1 on a data fault, 2 on a usage error.

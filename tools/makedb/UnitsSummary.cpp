@@ -2,12 +2,25 @@
 #include "tools/makedb/UnitsSummary.h"
 
 #include "core/db/Cp1252.h"
+#include "tools/makedb/DimensionCompiler.h"
 
 #include <sstream>
 
 namespace mensurio {
 
-std::string UnitsSummary::Markdown(const std::vector<CompiledCategory>& categories)
+namespace {
+
+// "L^2 M T^-2 (preferred)", "none": the mark as the data writes it, which is where
+// several categories share the dimension.
+std::string DimensionCell(const CompiledDimension& dimension)
+{
+    return DimensionCompiler::Text(dimension) + (dimension.MarkedPreferred ? " (preferred)" : "");
+}
+
+} // namespace
+
+std::string UnitsSummary::Markdown(const std::vector<CompiledCategory>& categories,
+                                   const std::vector<CompiledDimension>& dimensions)
 {
     std::size_t total = 0;
     std::size_t totalWithSymbol = 0;
@@ -28,11 +41,13 @@ std::string UnitsSummary::Markdown(const std::vector<CompiledCategory>& categori
         << "do not edit by hand (run `cmake --build build --target units-summary`).\n\n"
         << categories.size() << " categories, " << total << " units, " << totalWithSymbol
         << " of them with a symbol.\n\n"
-        << "| Category | Units | First unit | With a symbol |\n"
-        << "|---|---:|---|---:|\n";
-    for (const CompiledCategory& category : categories) {
+        << "| Category | Units | First unit | With a symbol | Dimension | Base unit in SI units |\n"
+        << "|---|---:|---|---:|---|---|\n";
+    for (std::size_t i = 0; i < categories.size(); ++i) {
+        const CompiledCategory& category = categories[i];
         out << "| " << category.Utf8Name << " | " << category.Units.size() << " | "
-            << Cp1252::ToUtf8(category.Units.front().Name) << " | " << withSymbol(category) << " |\n";
+            << Cp1252::ToUtf8(category.Units.front().Name) << " | " << withSymbol(category) << " | "
+            << DimensionCell(dimensions[i]) << " | " << dimensions[i].SiValueText << " |\n";
     }
     return out.str();
 }

@@ -3,6 +3,7 @@
 //   mensurio-makedb OUTPUT INPUT...            writes the database ("MNS0")
 //   mensurio-makedb --summary FILE INPUT...    writes the Markdown list of categories
 //   mensurio-makedb --aliases FILE INPUT...    writes the C++ table of symbols and spellings
+//   mensurio-makedb --dimensions FILE INPUT... writes the C++ table of category dimensions
 #include "tools/makedb/MakeDbCommand.h"
 
 #include <iostream>

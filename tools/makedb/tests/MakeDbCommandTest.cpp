@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
+#include <vector>
 
 namespace mensurio {
 namespace {
@@ -26,9 +27,9 @@ std::string ReadAll(const std::string& path)
 }
 
 const std::string GoodData = "symbol source: SI Brochure; NIST HB44\n"
-                             "category: Length\nmeter | 1 | | s | m\nfoot | 0.3048 | | s | ft | feet\n"
+                             "category: Length\ndimension: L | 1\nmeter | 1 | | s | m\nfoot | 0.3048 | | s | ft | feet\n"
                              "yard | 3 | foot | s\n"
-                             "category: Temperature\nKelvin | 0 | | s | K\nCelsius | 491.67 | | s | | \n";
+                             "category: Temperature\ndimension: none\nKelvin | 0 | | s | K\nCelsius | 491.67 | | s | | \n";
 
 TEST(MakeDbCommand, Run_goodData_writesFreshDatabaseThatReadsBack)
 {
@@ -72,8 +73,8 @@ TEST(MakeDbCommand, Run_summary_listsCategoriesWithUnitCounts)
     ASSERT_EQ(MakeDbCommand::Run({"--summary", folder.Path("units.md"), input}, err), 0) << err.str();
     const std::string text = ReadAll(folder.Path("units.md"));
     EXPECT_NE(text.find("2 categories, 5 units, 3 of them with a symbol."), std::string::npos) << text;
-    EXPECT_NE(text.find("| Length | 3 | meter | 2 |"), std::string::npos) << text;
-    EXPECT_NE(text.find("| Temperature | 2 | Kelvin | 1 |"), std::string::npos) << text;
+    EXPECT_NE(text.find("| Length | 3 | meter | 2 | L | 1 |"), std::string::npos) << text;
+    EXPECT_NE(text.find("| Temperature | 2 | Kelvin | 1 | none |  |"), std::string::npos) << text;
 }
 
 TEST(MakeDbCommand, Run_aliases_writesTheTableOfSymbolsAndSpellings)
@@ -89,6 +90,41 @@ TEST(MakeDbCommand, Run_aliases_writesTheTableOfSymbolsAndSpellings)
     EXPECT_EQ(text.find("Celsius"), std::string::npos) << text; // neither symbols nor spellings
 }
 
+TEST(MakeDbCommand, Run_dimensions_writesOneEntryPerProportionalCategory)
+{
+    ScratchFolder folder;
+    const std::string input =
+        folder.Write("10-a.txt", GoodData + "category: Cooking Volume\ndimension: L^3 | 1e-6\nmilliliter | 1 | | s\n"
+                                            "category: Volume\ndimension: L^3 | 1 | preferred\nliter | 1 | | s\n");
+    std::ostringstream err;
+    ASSERT_EQ(MakeDbCommand::Run({"--dimensions", folder.Path("dimensions.cpp"), input}, err), 0) << err.str();
+    const std::string text = ReadAll(folder.Path("dimensions.cpp"));
+    EXPECT_NE(text.find("#include \"core/engine/BuiltinDimensions.h\""), std::string::npos) << text;
+    EXPECT_NE(text.find("Entries[3] = {\n"
+                        "    {\"Length\", {1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0x1p0L, true},\n"
+                        "    {\"Cooking Volume\", {3, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0x1.0c6f7a0b5ed8d36cp-20L, false},\n"
+                        "    {\"Volume\", {3, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0x1p0L, true},\n};"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("Temperature"), std::string::npos) << text; // dimension none
+}
+
+TEST(MakeDbCommand, Run_missingDimension_failsForEveryOutput)
+{
+    ScratchFolder folder;
+    const std::string input = folder.Write("10-a.txt", "category: A\nx | 1 | | s\n");
+    for (const std::string option : {"", "--summary", "--aliases", "--dimensions"}) {
+        std::vector<std::string> args = {folder.Path("out"), input};
+        if (!option.empty())
+            args.insert(args.begin(), option);
+        std::ostringstream err;
+        EXPECT_EQ(MakeDbCommand::Run(args, err), 1) << option;
+        EXPECT_EQ(err.str(), input + ":1: category 'A' has no 'dimension:' line; write one before its units\n")
+            << option;
+        EXPECT_FALSE(std::filesystem::exists(folder.Path("out"))) << option;
+    }
+}
+
 TEST(MakeDbCommand, Run_missingArguments_isAUsageError)
 {
     std::ostringstream err;
@@ -96,6 +132,7 @@ TEST(MakeDbCommand, Run_missingArguments_isAUsageError)
     EXPECT_EQ(MakeDbCommand::Run({"out.dat"}, err), 2);
     EXPECT_EQ(MakeDbCommand::Run({"--summary", "units.md"}, err), 2);
     EXPECT_EQ(MakeDbCommand::Run({"--aliases", "aliases.cpp"}, err), 2);
+    EXPECT_EQ(MakeDbCommand::Run({"--dimensions", "dimensions.cpp"}, err), 2);
     EXPECT_EQ(MakeDbCommand::Run({"--bogus", "out.dat", "in.txt"}, err), 2);
     EXPECT_NE(err.str().find("usage:"), std::string::npos);
 }
