@@ -31,7 +31,7 @@ std::optional<int> CliQuantity::TryRun(const std::string &expression) const
     const ResultFormatOptions format{settings.ReNumber, settings.ReDeciPlace, m_separators};
     const char decimal = m_separators.decimal;
     const QuantityCalculator::Reading reading = calculator.Evaluate(expression, decimal);
-    if (!reading.quantity)
+    if (!reading.quantity || reading.unitWords == 0)
         return std::nullopt;
     if (!m_options.toUnits.empty()) {
         const std::string target = Cp1252::FromTypedUtf8(m_options.toUnits.front());

@@ -68,7 +68,18 @@ INSTANTIATE_TEST_SUITE_P(
         EverydayCliCase{"unknownWordInCategory", {"-c", "Length", "5 feeet", "--to", "m"},
                         "unknown unit 'feeet'; did you mean foot (ft)?\n", 1},
         EverydayCliCase{"unknownUnitArgument", {"5", "feeet", "--to", "m"}, "mensurio-cli: unknown unit 'feeet'", 2},
-        EverydayCliCase{"nothingAfterTo", {"5 ft to"}, "mensurio-cli: nothing to convert to after 'to'", 2}),
+        EverydayCliCase{"nothingAfterTo", {"5 ft to"}, "mensurio-cli: nothing to convert to after 'to'", 2},
+        // Quantities across categories.
+        EverydayCliCase{"energyPerDistance", {"60 kWh/100 km", "to", "Wh/mile"}, "965.6064\n", 0},
+        EverydayCliCase{"massTimesAcceleration", {"10 kg * 9.81 m/s^2", "to", "N"}, "98.1\n", 0},
+        EverydayCliCase{"distanceOverTime", {"1 mile / 8 min", "to", "km/h"}, "12.07008\n", 0},
+        EverydayCliCase{"areaFromLengths", {"3 m * 4 m", "to", "square foot"}, "129.166925\n", 0},
+        EverydayCliCase{"powerTimesTime", {"1000 W * 3 h", "to", "kWh"}, "3\n", 0},
+        EverydayCliCase{"unitExpressionTarget", {"1 kWh", "--to", "kg*m^2/s^2"}, "3600000\n", 0},
+        EverydayCliCase{"noTargetNamesTheCategory", {"10 kg * 9.81 m/s^2"}, "98.1 newton (Force)\n", 0},
+        EverydayCliCase{"otherDimension", {"60 kWh/100 km", "to", "mile"},
+                        "60 kWh/100 km is a force (M L T^-2); mile is a length (L)\n", 1},
+        EverydayCliCase{"categoryGivenAcross", {"-c", "Speed", "100 km / 45 min", "--to", "km/h"}, "133.3333333\n", 0}),
     [](const ::testing::TestParamInfo<EverydayCliCase>& info) { return std::string(info.param.name); });
 
 TEST_F(CliTest, AmbiguousSymbol_withoutCategory_namesTheCandidatesAndExitsWithTwo)

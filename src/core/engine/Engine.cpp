@@ -277,11 +277,14 @@ bool Tengine::ReadAcrossCategories(Run &run, std::string &refusal) {
     const std::optional<Dimension> dimension = calculator.DimensionOf(m_categoryName);
     const char decimal = run.request.format.separators.decimal;
     const QuantityCalculator::Reading reading = calculator.Evaluate(run.request.inputText, decimal);
-    if (!dimension || !reading.quantity)
+    if (!dimension || !reading.quantity || reading.unitWords == 0)
         return false;
     if (reading.quantity->dimension != *dimension) {
-        refusal = run.request.inputText + " is " + calculator.Describe(reading.quantity->dimension) + "; " +
-                  m_categoryName + " is " + calculator.Describe(*dimension);
+        // Named after the one output unit when there is one, else after the category.
+        const int output = run.request.output.SelectedCount() == 1 ? run.request.output.FirstSelected() : -1;
+        const std::string wanted = output >= 0 ? RowName(output) : m_categoryName;
+        refusal = run.request.inputText + " is " + calculator.Describe(reading.quantity->dimension) + "; " + wanted +
+                  " is " + calculator.Describe(*dimension);
         return false;
     }
     m_usedUnits.clear();

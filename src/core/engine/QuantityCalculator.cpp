@@ -188,13 +188,17 @@ class QuantityCalculator::Parser {
     }
 
     std::string message;
+    int unitWords = 0;
 
     std::optional<Quantity> whole()
     {
         std::optional<Quantity> result = sum(0);
         skipSpaces();
-        if (result && message.empty() && m_pos < m_text.size())
-            fail("invalid or incomplete expression");
+        if (result && message.empty() && m_pos < m_text.size()) {
+            const auto next = static_cast<unsigned char>(m_text[m_pos]);
+            const bool word = (next | 0x20) >= 'a' && (next | 0x20) <= 'z';
+            fail(word || next >= 0x80 ? unknownWordMessage() : "invalid or incomplete expression");
+        }
         return message.empty() ? result : std::nullopt;
     }
 
@@ -342,6 +346,7 @@ class QuantityCalculator::Parser {
         if (meaning == nullptr)
             return std::nullopt;
         m_pos += word->text.size();
+        ++unitWords;
         Quantity unit{meaning->inSi, m_calculator.m_categories[meaning->category].dimension};
         if (at('^')) {
             ++m_pos;
@@ -435,6 +440,7 @@ QuantityCalculator::Reading QuantityCalculator::Evaluate(std::string_view text, 
     try {
         reading.quantity = parser.whole();
         reading.message = parser.message;
+        reading.unitWords = parser.unitWords;
     } catch (const ArithmeticError &) {
         reading.quantity.reset();
         reading.message = "invalid or incomplete expression";

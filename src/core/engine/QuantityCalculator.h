@@ -38,6 +38,7 @@ class QuantityCalculator {
     struct Reading {
         std::optional<Quantity> quantity;
         std::string message;
+        int unitWords = 0; // how many unit words the text holds
     };
     Reading Evaluate(std::string_view text, char decimalMark) const;
 

@@ -162,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
         QuantityCase{"1 m^2", "ft^2", "1.076391041670972230833351e+1"},
         QuantityCase{"1 kg * 1 km", "kg m", "1.000000000000000000000000e+3"},
         QuantityCase{"1 L / 100 km", "mL/km", "1.000000000000000000000000e+1"},
-        QuantityCase{"1 gal / 1 mi", "L/km", "2.352145833333333333333333e-3"}
+        QuantityCase{"1 gal / 1 mi", "L/km", "2.352145833333333333333333e+0"}
         ));
 
 TEST_F(QuantityCalculatorTest, Convert_mileAnHourInMph_isExactlyOne)
