@@ -104,8 +104,11 @@ ListSelection CliConversion::selectionOf(const Tengine& engine, const std::vecto
     for (const std::string& utf8 : names) {
         const std::string typed = Cp1252::FromTypedUtf8(utf8);
         int row = CategoryInference::ResolveUnit(rows, typed);
-        if (const std::string alias = engine.Aliases().UnitNamed(typed); row < 0 && !alias.empty())
-            row = CategoryInference::ResolveUnit(rows, alias);
+        if (row < 0) {
+            const std::string alias = engine.Aliases().UnitNamed(typed);
+            if (!alias.empty())
+                row = CategoryInference::ResolveUnit(rows, alias);
+        }
         if (row < 0) {
             std::string message = "no unit named '" + utf8 + "' in the category " + Quoted(category);
             const std::vector<std::string> closest = ClosestUnits(typed, engine.Aliases());

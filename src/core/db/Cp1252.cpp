@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/db/Cp1252.h"
 
+#include <algorithm>
+
 #include <array>
 #include <vector>
 
@@ -134,6 +136,9 @@ int superscriptDigit(char32_t cp)
 
 std::string Cp1252::FromTypedUtf8(std::string_view utf8)
 {
+    // ASCII is the same in both, and is what nearly every typed line is.
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return std::string(utf8);
     std::vector<char32_t> codePoints; // 0 stands for a malformed sequence
     codePoints.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {

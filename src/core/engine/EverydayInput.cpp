@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 
 namespace mensurio {
@@ -42,26 +43,28 @@ bool MatchesIgnoringCase(std::string_view text, std::size_t pos, std::string_vie
 
 // The longest unit name or alias at pos: a full name exactly as the database spells it (as the
 // parse has always matched names), or an alias as a whole word. Ties go to the exact spelling.
+// The longest unit name or alias at pos: a full name exactly as the database spells it (as the
+// parse has always matched names, without a word end), or an alias as a whole word. Ties go to
+// the exact spelling. The aliases hold every full name; knownUnits serve only when they are
+// empty.
 std::optional<Token> UnitAt(std::string_view text, std::size_t pos, std::span<const KnownUnit> knownUnits,
-                            const std::array<bool, 256> &knownFirstBytes, const UnitAliases &aliases)
+                            const UnitAliases &aliases)
 {
     std::size_t bestLength = 0;
     std::string unit;
-    const auto first = static_cast<unsigned char>(text[pos]);
-    for (const KnownUnit &known : knownUnits) {
-        if (!knownFirstBytes[first])
-            break;
-        if (!known.name.empty() && known.name.front() == text[pos] &&
-            text.compare(pos, known.name.size(), known.name) == 0) {
-            bestLength = known.name.size();
-            unit = known.name;
-            break; // longest first
+    bool exact = false;
+    if (aliases.All().empty()) {
+        for (const KnownUnit &known : knownUnits) {
+            if (!known.name.empty() && text.compare(pos, known.name.size(), known.name) == 0) {
+                bestLength = known.name.size();
+                unit = known.name;
+                exact = true;
+                break; // longest first
+            }
         }
     }
-    bool exact = bestLength > 0;
-    for (const UnitAlias &alias : aliases.All()) {
-        if (!aliases.MayStartWith(first))
-            break;
+    for (const std::uint32_t index : aliases.StartingWith(static_cast<unsigned char>(text[pos]))) {
+        const UnitAlias &alias = aliases.All()[index];
         const std::size_t length = alias.text.size();
         if (length < bestLength || (length == bestLength && exact))
             break; // longest first: nothing after this one can win
@@ -74,7 +77,8 @@ std::optional<Token> UnitAt(std::string_view text, std::size_t pos, std::span<co
         // A '^' belongs to the last unit word only, so "m/s^2" is not the symbol "m/s" squared.
         const bool slashBeforePower =
             end < text.size() && text[end] == '^' && alias.text.find('/') != std::string::npos;
-        if (!EndsWord(text, end) || slashBeforePower)
+        const bool fullNameAsSpelt = alias.fullName && same;
+        if (!fullNameAsSpelt && (!EndsWord(text, end) || slashBeforePower))
             continue;
         if (length > bestLength || same) {
             bestLength = length;
@@ -113,11 +117,6 @@ bool StartsNumber(std::string_view text, std::size_t pos)
 
 std::vector<Token> Tokenize(std::string_view text, std::span<const KnownUnit> knownUnits, const UnitAliases &aliases)
 {
-    std::array<bool, 256> knownFirstBytes{};
-    for (const KnownUnit &known : knownUnits) {
-        if (!known.name.empty())
-            knownFirstBytes[static_cast<unsigned char>(known.name.front())] = true;
-    }
     std::vector<Token> tokens;
     bool space = false;
     std::size_t pos = 0;
@@ -131,7 +130,7 @@ std::vector<Token> Tokenize(std::string_view text, std::span<const KnownUnit> kn
         const bool wordStart = pos == 0 || IsBoundary(text[pos - 1]) || (!tokens.empty() && tokens.back().kind == TokenKind::Unit);
         std::optional<Token> token;
         if (wordStart)
-            token = UnitAt(text, pos, knownUnits, knownFirstBytes, aliases);
+            token = UnitAt(text, pos, knownUnits, aliases);
         if (!token && StartsNumber(text, pos)) {
             const std::size_t end = NumberEnd(text, pos);
             token = Token{TokenKind::Number, std::string(text.substr(pos, end - pos)), {}, false};

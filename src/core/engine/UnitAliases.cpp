@@ -64,25 +64,27 @@ UnitAliases::UnitAliases(std::span<const BuiltinAliasEntry> builtin, std::string
         add(name, name, false, true);
     std::stable_sort(m_aliases.begin(), m_aliases.end(),
                      [](const UnitAlias &a, const UnitAlias &b) { return a.text.size() > b.text.size(); });
-    markFirstBytes();
+    indexFirstBytes();
 }
 
-// The first bytes aliases can start with, so that a reader passes over a position no alias can
-// start at without comparing. Spellings match in any letter case: both cases of ASCII letters
-// count, and any byte of the upper half (where the code page keeps its other letters).
-void UnitAliases::markFirstBytes()
+// The aliases by the bytes they can start with, so that a reader compares at a position only
+// those. Spellings match in any letter case: both cases of an ASCII letter, and for a letter of
+// the upper half (where the code page keeps its other letters) every byte of that half.
+void UnitAliases::indexFirstBytes()
 {
-    for (const UnitAlias &alias : m_aliases) {
+    for (std::uint32_t index = 0; index < m_aliases.size(); ++index) {
+        const UnitAlias &alias = m_aliases[index];
         const auto first = static_cast<unsigned char>(alias.text.front());
-        m_firstBytes[first] = true;
-        if (alias.symbol)
-            continue;
-        if (first >= 0x80) {
-            for (int byte = 0x80; byte < 0x100; ++byte)
-                m_firstBytes[static_cast<std::size_t>(byte)] = true;
+        if (alias.symbol) {
+            m_byFirstByte[first].push_back(index);
+        } else if (first >= 0x80) {
+            for (std::size_t byte = 0x80; byte < 0x100; ++byte)
+                m_byFirstByte[byte].push_back(index);
         } else if ((first | 0x20) >= 'a' && (first | 0x20) <= 'z') {
-            m_firstBytes[first | 0x20] = true;
-            m_firstBytes[first & ~0x20] = true;
+            m_byFirstByte[first | 0x20].push_back(index);
+            m_byFirstByte[first & ~0x20].push_back(index);
+        } else {
+            m_byFirstByte[first].push_back(index);
         }
     }
 }

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -39,8 +40,10 @@ class UnitAliases {
     std::string SymbolOf(std::string_view unitName) const;
     /// The symbols and spellings of one unit (Windows-1252), symbols first.
     std::vector<std::string> AliasesOf(std::string_view unitName) const;
-    /// Whether some alias may start with this byte (in any letter case for spellings).
-    bool MayStartWith(unsigned char byte) const { return m_firstBytes[byte]; }
+    /// The aliases that may start with this byte (in any letter case for spellings), longest
+    /// first: a reader compares only these at a position.
+    /// Indices into All(); indices, not pointers, so that a copy of the list stays sound.
+    const std::vector<std::uint32_t> &StartingWith(unsigned char byte) const { return m_byFirstByte[byte]; }
     /// The unit an exact alias names: a symbol with its letter case, else a word or a full name
     /// ignoring case. Empty when none.
     std::string UnitNamed(std::string_view text) const;
@@ -50,10 +53,10 @@ class UnitAliases {
     void addParenthesisedEndings(const std::vector<std::string> &candidates,
                                  const std::vector<std::string> &unitNames);
     void add(std::string text, const std::string &unitName, bool symbol, bool fullName);
-    void markFirstBytes();
+    void indexFirstBytes();
 
     std::vector<UnitAlias> m_aliases;
-    std::array<bool, 256> m_firstBytes{};
+    std::array<std::vector<std::uint32_t>, 256> m_byFirstByte;
     struct Symbol {
         std::string unit;
         std::string utf8;    // as written in the data
