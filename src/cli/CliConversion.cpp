@@ -64,8 +64,6 @@ int CliConversion::RunLoaded(Tengine& engine, const std::string& category)
 {
     const ProgramSettings settings = SettingsOf(m_options);
     const std::vector<UnitRecord>& rows = engine.Rows();
-    if (engine.Kind() == CategoryKind::Fractions)
-        throw CliUsageError("nothing converts in the category " + Quoted(category));
     if (rows.empty())
         throw CliUsageError("the category " + Quoted(category) + " has no units");
 
@@ -89,8 +87,18 @@ int CliConversion::RunLoaded(Tengine& engine, const std::string& category)
         if (m_options.all)
             request.output = request.input; // the list always has a current row; the input unit will do
     }
+    if (engine.Kind() == CategoryKind::Fractions)
+        checkFractionsUnits(category); // the typed value needs no unit; the answer one --to unit
     const ConversionResult result = engine.Convert(request);
     return m_options.all ? printAllResults(rows, result) : printOutputField(category, result);
+}
+
+void CliConversion::checkFractionsUnits(const std::string& category) const
+{
+    if (m_options.toUnits.size() > 1)
+        throw CliUsageError("the category " + Quoted(category) + " takes only one --to unit");
+    if (m_options.toUnits.empty() && !m_options.all)
+        throw CliUsageError("the category " + Quoted(category) + " needs an output unit (--to)");
 }
 
 // The list selection for unit names given on the command line: each name's row selected, the

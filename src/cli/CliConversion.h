@@ -39,6 +39,7 @@ public:
 private:
     ListSelection selectionOf(const Tengine& engine, const std::vector<std::string>& names,
                               const std::string& category) const;
+    void checkFractionsUnits(const std::string& category) const;
     std::optional<ListSelection> unitTypedWithTheValue(const Tengine& engine, const std::string& typed) const;
     int printOutputField(const std::string& category, const ConversionResult& result);
     int printAllResults(const std::vector<UnitRecord>& rows, const ConversionResult& result);

@@ -183,6 +183,7 @@ class TForm1 : public QMainWindow {
     void connectHelpCommands();
     // Start (TForm1Startup.cpp)
     bool LoadDatabaseAtStart();
+    void UpdateBuiltinData();
     void FormShow();
     bool CodePageTestPasses();
     void ApplyPressureSelectors();
@@ -245,6 +246,7 @@ class TForm1 : public QMainWindow {
 
     bool m_startedOk = false;
     bool m_started = false;
+    int m_dataVersionToRecord = 0; // written to the settings with the database that holds its units
     bool startedInTray = false;
     bool m_categoryHasUnits = false;
     std::unique_ptr<CategoryMemory> m_memory;

@@ -3,6 +3,7 @@
 #include "ui/TForm1.h"
 
 #include "core/db/DatabaseLifecycle.h"
+#include "core/settings/DataVersionSetting.h"
 
 #include <QCloseEvent>
 
@@ -27,9 +28,10 @@ void TForm1::FormClose() {
 // Only a window that was shown writes anything: a run that ends before (both databases
 // unreadable, or started in the tray and never restored) leaves every file as it was.
 void TForm1::FormDestroy() {
+    bool databaseSaved = false;
     if (m_started)
-        DatabaseLifecycle::SaveDatabaseAtExit(m_database, m_environment.baseDirectory,
-                                              *m_environment.prompts);
+        databaseSaved = DatabaseLifecycle::SaveDatabaseAtExit(m_database, m_environment.baseDirectory,
+                                                              *m_environment.prompts);
     m_database.Clear();
     if (!m_started)
         return;
@@ -39,6 +41,10 @@ void TForm1::FormDestroy() {
     IniWriteBatch batch(m_settingsFile);
     WriteSettings(m_settingsFile, m_settings);
     SaveToolbarPlacement();
+    // The data version goes with the database that holds its units: a database that could not
+    // be saved gets the new units again at the next start.
+    if (databaseSaved && m_dataVersionToRecord > 0)
+        WriteDataVersion(m_settingsFile, m_dataVersionToRecord);
     RunIgnoringRefusedWrites([&] { batch.Commit(); });
 }
 

@@ -2,7 +2,12 @@
 // The start of a run: the database load at creation and the steps of the first show.
 #include "ui/TForm1.h"
 
+#include "core/db/BuiltinUpdate.h"
+#include "core/db/DatabaseFile.h"
 #include "core/db/DatabaseLifecycle.h"
+#include "core/platform/FileOps.h"
+#include "core/platform/Prompts.h"
+#include "core/settings/DataVersionSetting.h"
 #include "ui/QtCp1252.h"
 #include "ui/QtFonts.h"
 #include "ui/TListBoxTwo.h"
@@ -20,6 +25,7 @@
 #include <QToolBar>
 
 #include <array>
+#include <exception>
 #include <string>
 
 namespace mensurio {
@@ -65,8 +71,32 @@ bool TForm1::LoadDatabaseAtStart() {
                                                 *m_environment.prompts, m_settings.showhidden,
                                                 m_environment.defaultDirectory))
         return false;
+    UpdateBuiltinData();
     m_actions.MinimizetoTray1->setChecked(m_settings.tray);
     return true;
+}
+
+// The categories and units shipped since the data version the settings record (or, with none
+// recorded, since the one the database most likely came from) join the user's database, and
+// the user is told once. The version is recorded at exit, together with the saved database.
+void TForm1::UpdateBuiltinData() {
+    const int recorded = ReadDataVersion(m_settingsFile);
+    if (recorded >= BuiltinDataVersion())
+        return;
+    const std::string &defaultDirectory =
+        m_environment.defaultDirectory.empty() ? m_environment.baseDirectory : m_environment.defaultDirectory;
+    UnitDatabase shipped;
+    try {
+        DatabaseFile::LoadFromPath(shipped, FileOps::Join(defaultDirectory, DatabaseLifecycle::DefaultFile));
+    } catch (const std::exception &) {
+        return; // nothing to take the new units from; the next start tries again
+    }
+    const int from = recorded > 0 ? recorded : BuiltinUpdate::InferredVersion(m_database, BuiltinHistory());
+    const BuiltinUpdateSummary summary = BuiltinUpdate::Apply(m_database, shipped, BuiltinHistory(), from);
+    m_dataVersionToRecord = BuiltinDataVersion();
+    const std::string added = BuiltinUpdate::SummaryText(summary);
+    if (!added.empty())
+        m_environment.prompts->Information(std::string(kBuiltinDataAddedText) + added + ".");
 }
 
 void TForm1::showEvent(QShowEvent *event) {

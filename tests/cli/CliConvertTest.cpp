@@ -83,6 +83,13 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"numbersLowerCaseDigits", {"ff", "hexadecimal", "--to", "decimal"}, "255\n"},
         CliCase{"numbersFromRoman", {"MCMXCIV", "Roman numerals", "--to", "decimal"}, "1994\n"},
         CliCase{"numbersToRoman", {"14", "decimal", "--to", "roman numerals"}, "XIV\n"},
+        CliCase{"fractionsNearest", {"-c", "Fractions", "--to", "nearest 1/16", "0.3"}, "5/16 (+0.0125)\n"},
+        CliCase{"fractionsNegativeMirrored", {"-c", "Fractions", "--to", "nearest 1/16", "--", "-0.3"},
+                "-5/16 (-0.0125)\n"},
+        CliCase{"fractionsCategoryFromTheUnit", {"3/8", "--to", "as decimal"}, "0.375\n"},
+        CliCase{"fractionsMixedNumber", {"-c", "Fractions", "2.5", "--to", "as fraction"}, "2 1/2\n"},
+        CliCase{"fractionsChart", {"-c", "Fractions", "--all", "1 3/8"}, // in name order, as the lists
+                "1.375\tas decimal\n1 3/8\tas fraction\n1 3/8\tnearest 1/16\n1 3/8\tnearest 1/8\n"},
         CliCase{"inverseUnitInput", {"5", "liter/100 km", "--to", "kilometer/liter"}, "20\n"},
         CliCase{"inverseUnitOutput", {"20", "kilometer/liter", "--to", "liter/100 km"}, "5\n"},
         CliCase{"inverseUnitCompoundInput", {"2 liter/100 km + 3 liter/100 km", "--to", "kilometer/liter"}, "20\n"},
@@ -130,6 +137,9 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"inverseMixedInput", {"5 liter/100 km + 1 kilometer/liter", "--to", "meter/liter"},
                 "illegal use of inverse units\n"},
         CliCase{"allRefused", {"abc", "meter", "--all"}, "unknown unit 'abc'\n"},
+        CliCase{"fractionsUnreadable", {"-c", "Fractions", "3/", "--to", "as fraction"},
+                "invalid or incomplete expression\n"},
+        CliCase{"fractionsChartRefused", {"-c", "Fractions", "--all", "3/"}, "invalid or incomplete expression\n"},
         CliCase{"allWithoutInputUnit", {"-c", "Length", "--all", "5"}, "no unit selected\n"}),
     CaseName);
 
@@ -142,7 +152,8 @@ TEST_F(CliTest, UsageErrors_explainOnStandardErrorAndExitWithTwo)
         {"-c", "Volume", "1"},                                 // unknown category
         {"-c", "Length", "1", "point", "--to", "meter"},       // unit of another category
         {"-c", "Length", "1", "meter", "--to", "pica"},        // output unit of another category
-        {"-c", "Fractions", "3/4"},                            // converts nothing
+        {"-c", "Fractions", "3/4"},                            // no output unit
+        {"-c", "Fractions", "3/4", "--to", "as decimal", "--to", "as fraction"}, // one answer at a time
         {"-c", "Empty", "1"},                                  // no units
         {"100", "Celsius", "--to", "Kelvin", "--to", "Fahrenheit"}, // single-selection lists
         {"-c", "Temperature", "100", "--to", "Kelvin"},        // no input unit

@@ -50,8 +50,8 @@ TEST_F(CliTest, Find_emptyTextListsEveryEntrySorted)
     std::vector<std::string> lines;
     for (std::size_t start = 0, end; (end = r.out.find('\n', start)) != std::string::npos; start = end + 1)
         lines.push_back(r.out.substr(start, end - start));
-    ASSERT_EQ(lines.size(), 9u + 26u); // every category and every unit
-    EXPECT_EQ(lines.front(), "atmosphere (atm)    [Pressure]");
+    ASSERT_EQ(lines.size(), 9u + 29u); // every category and every unit
+    EXPECT_EQ(lines.front(), "as decimal    [Fractions]");
     EXPECT_EQ(lines.back(), "yard    [Length]");
     auto lower = [](std::string s) {
         for (char& c : s)

@@ -37,7 +37,7 @@ inline UnitDatabase CliFixtureDatabase()
     add("Temperature", {{"Celsius", 491.67L}, {"Fahrenheit", 459.67L}, {"Kelvin", 0.0L}});
     add("Numbers", {{"decimal", 10.0L}, {"hexadecimal", 16.0L}, {"binary", 2.0L}, {"Roman numerals", 0.0L}});
     add("Fuel Efficiency", {{"meter/liter", 1.0L}, {"kilometer/liter", 1000.0L}, {"liter/100 km", 100000.0L}});
-    add("Fractions", {{"decimal fraction", 1.0L}});
+    add("Fractions", {{"as decimal", 1.0L}, {"as fraction", 0.0L}, {"nearest 1/8", 8.0L}, {"nearest 1/16", 16.0L}});
     add("Empty", {});
     add("Secret", {{"hidden unit", 1.0L}});
     db.SelectCategory("Secret");

@@ -245,7 +245,7 @@ class TestWindowUse : public QObject {
         QCOMPARE(secret.button, QString("Secret"));
         QCOMPARE(secret.tab, QString("Secret"));
         QCOMPARE(secret.firstUnit, QString("one"));
-        const QStringList firstUnits = {"meter", "pascal", "Celsius", "decimal", "fraction", "kilogram"};
+        const QStringList firstUnits = {"meter", "pascal", "Celsius", "decimal", "as decimal", "kilogram"};
         const QStringList categories = {"Length", "Pressure", "Temperature", "Numbers", "Fractions", "Mass"};
         for (int i = 0; i < categories.size(); ++i) {
             ClickTab(h, i);

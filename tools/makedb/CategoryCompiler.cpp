@@ -3,6 +3,7 @@
 
 #include "core/db/Cp1252.h"
 #include "core/engine/CategoryKind.h"
+#include "core/engine/Fractions.h"
 #include "core/engine/SpecialCategories.h"
 #include "tools/makedb/SourceError.h"
 #include "tools/makedb/UnitAliases.h"
@@ -12,6 +13,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 
 namespace mensurio {
 
@@ -99,6 +101,26 @@ void Resolve(std::vector<PendingUnit>& pending, std::vector<CompiledUnit>& units
     }
 }
 
+// A unit of "Fractions" names a way of writing the value, and its factor is the denominator:
+// 1 for "as decimal", 0 for "as fraction", n for "nearest 1/n" (the name must say which n).
+void CheckFractionsUnit(const SourceUnit& unit, const CompiledUnit& compiled)
+{
+    const long double factor = compiled.Factor;
+    if (factor != std::nearbyint(factor) || factor < 0 || factor > static_cast<long double>(kMaxNearestDenominator))
+        throw SourceError(unit.File, unit.Line,
+                          "a Fractions unit's factor is its denominator: 1 (as decimal), 0 (as fraction) or n "
+                          "from 2 to " + std::to_string(kMaxNearestDenominator) + " (nearest 1/n)");
+    const std::string nearest = "nearest 1/";
+    const bool namedNearest = compiled.Name.rfind(nearest, 0) == 0;
+    if (factor >= 2 && compiled.Name != nearest + std::to_string(static_cast<std::uint64_t>(factor)))
+        throw SourceError(unit.File, unit.Line,
+                          "a Fractions unit with factor " + std::to_string(static_cast<std::uint64_t>(factor)) +
+                              " rounds to the nearest 1/" + std::to_string(static_cast<std::uint64_t>(factor)) +
+                              " and must be named so");
+    if (factor < 2 && namedNearest)
+        throw SourceError(unit.File, unit.Line, "'" + unit.Name + "' needs its denominator as its factor");
+}
+
 void CheckFactor(const std::string& category, const SourceUnit& unit, const CompiledUnit& compiled)
 {
     const long double factor = compiled.Factor;
@@ -116,6 +138,10 @@ void CheckFactor(const std::string& category, const SourceUnit& unit, const Comp
     if (category == "Numbers") {
         if (factor != std::nearbyint(factor) || factor < 0 || factor == 1 || factor > 36)
             throw SourceError(unit.File, unit.Line, "a number system's factor is its base, 2 to 36, or 0 for Roman");
+        return;
+    }
+    if (category == "Fractions") {
+        CheckFractionsUnit(unit, compiled);
         return;
     }
     if (!(factor > 0))

@@ -10,6 +10,7 @@
 #include "tools/makedb/DimensionsSource.h"
 #include "tools/makedb/SourceError.h"
 #include "tools/makedb/UnitsSummary.h"
+#include "tools/makedb/VersionHistory.h"
 
 #include <cstdio>
 #include <fstream>
@@ -22,7 +23,7 @@ namespace {
 
 constexpr const char* Usage = "usage: mensurio-makedb OUTPUT INPUT...\n"
                               "       mensurio-makedb --summary MARKDOWN-FILE INPUT...\n"
-                              "       mensurio-makedb --aliases CPP-FILE INPUT...\n"
+                              "       mensurio-makedb --aliases CPP-FILE [--history VERSIONS-FILE] INPUT...\n"
                               "       mensurio-makedb --dimensions CPP-FILE INPUT...\n";
 
 } // namespace
@@ -50,12 +51,13 @@ int MakeDbCommand::Run(const std::vector<std::string>& args, std::ostream& err)
     const bool summary = !args.empty() && args[0] == "--summary";
     const bool aliases = !args.empty() && args[0] == "--aliases";
     const bool dimensions = !args.empty() && args[0] == "--dimensions";
-    const std::size_t firstInput = summary || aliases || dimensions ? 2 : 1;
+    const bool history = aliases && args.size() > 2 && args[2] == "--history";
+    const std::size_t firstInput = history ? 4 : summary || aliases || dimensions ? 2 : 1;
     if (args.size() <= firstInput || (firstInput == 1 && args[0].rfind("-", 0) == 0)) {
         err << Usage;
         return 2;
     }
-    const std::string& output = args[firstInput - 1];
+    const std::string& output = args[summary || aliases || dimensions ? 1 : 0];
     try {
         DataSource source;
         for (std::size_t i = firstInput; i < args.size(); ++i)
@@ -72,7 +74,12 @@ int MakeDbCommand::Run(const std::vector<std::string>& args, std::ostream& err)
             return 0;
         }
         if (aliases) {
-            WriteFileAtomically(output, AliasesSource::Cpp(categories));
+            VersionHistory versions;
+            if (history) {
+                versions.ParseFile(args[3]);
+                versions.Check(categories);
+            }
+            WriteFileAtomically(output, AliasesSource::Cpp(categories, versions));
             return 0;
         }
         UnitDatabase db;

@@ -9,7 +9,7 @@ namespace mensurio {
 // from the category's name alone.
 enum class CategoryKind {
     Ordinary,    // factors alone (plus the pressure offset in "Pressure")
-    Fractions,   // "Fractions": no conversion at all
+    Fractions,   // "Fractions": the value written as a decimal, a fraction or to the nearest 1/n
     Numbers,     // "Numbers": number systems and Roman numerals
     Temperature, // "Temperature": zero points and degree sizes
     Efficiency,  // "Fuel Efficiency", "HVAC Efficiency": some units are reciprocal to the others

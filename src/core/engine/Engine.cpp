@@ -162,7 +162,8 @@ void Tengine::Dispatch(Run &run) {
         ConvertLinear(run);
         break;
     case CategoryKind::Fractions:
-        break; // typed fractions are evaluated elsewhere; nothing converts here
+        ConvertFractions(run);
+        break;
     case CategoryKind::Numbers:
         ConvertNumbers(run);
         break;

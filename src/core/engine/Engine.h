@@ -53,7 +53,7 @@ class Tengine {
     // ---- Conversion ---------------------------------------------------------------------------
 
     /// Converts the request. Every refusal is one line of outputText. A category without listed
-    /// units, and the Fractions category, convert nothing.
+    /// units converts nothing.
     ConversionResult Convert(const ConversionRequest &request);
 
     /// The window's input-list click: the typed text without the terms of units that are no
@@ -115,6 +115,7 @@ class Tengine {
     void ConvertTemperature(Run &run);
     void ConvertInverseKind(Run &run);
     void ConvertNumbers(Run &run);
+    void ConvertFractions(Run &run);
     void WriteCompound(Run &run, long double value, bool inputInverse, long double inverseForm);
     void WriteResult(Run &run, long double value);
     void Refuse(Run &run, std::string_view message);

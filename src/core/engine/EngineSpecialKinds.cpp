@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: MIT
 // The conversions of the categories that do not convert by factors alone: Temperature, the
-// Efficiency and Reciprocal kinds with their inverse units, and Numbers.
+// Efficiency and Reciprocal kinds with their inverse units, Numbers and Fractions.
 #include "core/engine/Engine.h"
 
 #include "core/db/UnitDatabase.h"
 #include "core/engine/CheckedArithmetic.h"
 #include "core/engine/EverydayInput.h"
 #include "core/engine/ExpressionTree.h"
+#include "core/engine/FractionAnswers.h"
 #include "core/engine/NumberParser.h"
 #include "core/engine/NumberSystems.h"
 #include "core/engine/SpecialCategories.h"
+#include "core/engine/UnitExpression.h"
 
 #include <algorithm>
+#include <optional>
+#include <span>
+#include <string>
 
 namespace mensurio {
 
@@ -25,6 +30,48 @@ long double TemperatureOrFault(long double value, std::string_view inputName, lo
     if (!result)
         throw ArithmeticError(ArithmeticFault::InvalidOperation);
     return *result;
+}
+
+// The typed value of the Fractions category: a number, a fraction, a mixed number or an
+// expression; a typed decimal number also gives its exact digits.
+struct TypedFraction {
+    long double value = 0;
+    std::optional<Fraction> digits;
+    std::string refusal;
+};
+
+TypedFraction ReadTypedFraction(std::string_view typed, std::span<const KnownUnit> knownUnits,
+                                const UnitAliases &aliases, char decimalMark) {
+    TypedFraction read;
+    std::string working(typed);
+    if (!working.empty()) {
+        const EverydayInput everyday = ReadEverydayInput(working, knownUnits, aliases, decimalMark);
+        if (!everyday.message.empty()) {
+            read.refusal = everyday.message;
+            return read;
+        }
+        working = everyday.text;
+    }
+    std::replace(working.begin(), working.end(), ',', '.');
+    const ParsedNumber number = ParseNumber(working);
+    if (number.overflow)
+        throw ArithmeticError(ArithmeticFault::Overflow);
+    if (number.ok) {
+        read.value = number.value;
+        read.digits = FractionOfDecimal(working);
+    } else if (!working.empty()) {
+        // Plain arithmetic first, then the unit-aware form with no units, which also reads a
+        // sign before parentheses ("-(1+3/8)", a negative mixed number).
+        const EvaluationResult plain = EvaluateExpression(working);
+        read.value = plain.value;
+        if (plain.failed) {
+            const UnitExpressionResult parsed = ParseUnitExpression(working, {}, false, false);
+            if (parsed.code != 0 || parsed.hasUnits)
+                read.refusal = std::string(kInvalidExpressionMessage);
+            read.value = parsed.total;
+        }
+    }
+    return read;
 }
 
 } // namespace
@@ -147,6 +194,44 @@ void Tengine::ConvertNumbers(Run &run) {
         run.result.collected = std::move(conversion.allResults);
     else
         run.result.allResults = std::move(conversion.allResults);
+}
+
+// Fractions: every unit writes the typed value its own way (its factor is the denominator);
+// the input list is not used. The output is the answer of the selected unit (the current one
+// when several are selected).
+void Tengine::ConvertFractions(Run &run) {
+    const TypedFraction typed = ReadTypedFraction(run.request.inputText, m_knownUnits, m_aliases,
+                                                  run.request.format.separators.decimal);
+    if (!typed.refusal.empty()) {
+        Refuse(run, typed.refusal);
+        return;
+    }
+    m_inputValue = typed.value;
+    const FractionAnswers answers(typed.value, typed.digits, run.request.format);
+    const auto answerOf = [&answers](const UnitRecord &unit) {
+        return answers.AnswerFor(unit.Factor).value_or(FractionAnswers::InvalidUnitMessage(unit.Name));
+    };
+    if (!run.Collect()) {
+        if (run.request.output.SelectedCount() == 0) {
+            run.result.outputText = "no unit selected";
+        } else {
+            const int row = run.request.output.FirstSelected();
+            m_outputFactor = FactorOfRow(row);
+            const std::optional<std::string> answer = answers.AnswerFor(m_outputFactor);
+            m_resultValid = answer.has_value();
+            run.result.outputText = answer.value_or(FractionAnswers::InvalidUnitMessage(RowName(row)));
+        }
+    }
+    if (!run.AllResults())
+        return;
+    std::vector<std::string> values;
+    values.reserve(m_rows.size());
+    for (const UnitRecord &row : m_rows)
+        values.push_back(answerOf(row));
+    if (run.Collect())
+        run.result.collected = std::move(values);
+    else
+        run.result.allResults = std::move(values);
 }
 
 } // namespace mensurio

@@ -41,6 +41,16 @@ std::optional<std::string> LinearInputPart(const ConversionSnapshot &snapshot) {
     return text;
 }
 
+// Fractions reads no input unit: the typed value alone, and the unit that answered.
+std::string FractionsConversionText(const ConversionSnapshot &snapshot) {
+    const std::string input = TrimSpaces(snapshot.inputText);
+    const auto outputName = snapshot.output.SelectedCount() > 0 ? RowName(snapshot, snapshot.output.FirstSelected())
+                                                                 : std::nullopt;
+    if (input.empty() || !outputName)
+        return {};
+    return input + " = " + snapshot.outputText + " " + *outputName;
+}
+
 std::string ItemIndexConversionText(const ConversionSnapshot &snapshot) {
     const auto inputName = RowName(snapshot, snapshot.input.current);
     const auto outputName = RowName(snapshot, snapshot.output.current);
@@ -62,6 +72,8 @@ std::string TrimSpaces(std::string_view text) {
 std::string CurrentConversionText(const ConversionSnapshot &snapshot) {
     if (UsesItemIndex(snapshot.category))
         return ItemIndexConversionText(snapshot);
+    if (CategoryKindOf(snapshot.category) == CategoryKind::Fractions)
+        return FractionsConversionText(snapshot);
     if (snapshot.output.SelectedCount() == 0)
         return {};
     auto text = LinearInputPart(snapshot);
@@ -81,6 +93,10 @@ std::string AllConversionsPrefix(const ConversionSnapshot &snapshot) {
     if (UsesItemIndex(snapshot.category)) {
         const auto name = RowName(snapshot, snapshot.input.current);
         return name ? snapshot.inputText + " " + *name + " = " : std::string();
+    }
+    if (CategoryKindOf(snapshot.category) == CategoryKind::Fractions) {
+        const std::string input = TrimSpaces(snapshot.inputText);
+        return input.empty() ? std::string() : input + " = ";
     }
     const auto text = LinearInputPart(snapshot);
     return text ? *text + " = " : std::string();

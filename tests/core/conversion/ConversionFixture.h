@@ -43,7 +43,13 @@ inline void BuildFixtureDatabase(UnitDatabase &db) {
                             {"miles/gallon (US)", 1.609344L / 3.785411784L},
                             {"liter/meter", 0.001L}});
     add("Numbers", {{"decimal", 10.0L}, {"hexadecimal", 16.0L}, {"binary", 2.0L}, {"Roman numerals", 0.0L}});
-    add("Fractions", {{"fraction", 1.0L}});
+    // Fractions: the factor is the denominator (1 decimal, 0 fraction, n nearest 1/n).
+    add("Fractions", {{"as decimal", 1.0L},
+                      {"as fraction", 0.0L},
+                      {"nearest 1/2", 2.0L},
+                      {"nearest 1/8", 8.0L},
+                      {"nearest 1/16", 16.0L},
+                      {"nearest 1/3", 3.0L}});
 }
 
 // An engine over the fixture database with helpers that build requests by unit name.

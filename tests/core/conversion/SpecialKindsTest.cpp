@@ -163,14 +163,100 @@ TEST_F(NumbersTest, Convert_numbersAllResultsAndInvalidInput) {
     EXPECT_EQ(m_engine.Convert(request).collected, (std::vector<std::string>{"10", "A", "1010", "X"}));
 }
 
-TEST_F(ConversionFixture, Convert_fractions_changesNothing) {
+// Each unit of Fractions writes the typed value its own way; negative values mirror positive ones.
+TEST_F(ConversionFixture, Convert_fractions_answerInEveryUnit) {
+    struct Case {
+        const char *input;
+        const char *unit;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {"3/8", "as decimal", "0.375"},
+        {"1 3/8", "as decimal", "1.375"},
+        {"-1 3/8", "as decimal", "-1.375"},
+        {"0.375", "as fraction", "3/8"},
+        {"0.1", "as fraction", "1/10"},
+        {"2.5", "as fraction", "2 1/2"},
+        {"-2.5", "as fraction", "-2 1/2"},
+        {"1 3/8", "as fraction", "1 3/8"},
+        {"1/3 + 1/6", "as fraction", "1/2"},
+        {"1/3", "as fraction", "1/3"},
+        {"-1/3", "as fraction", "-1/3"},
+        {"0.333", "as fraction", "333/1000"},
+        {"4", "as fraction", "4"},
+        {"0", "as fraction", "0"},
+        {"1,25", "as fraction", "1 1/4"}, // a comma marks decimals too
+        {"2^0.5", "as fraction", "1 318281039/768398401 (nearest; no fraction with a denominator up to 10^9 is exact)"},
+        {"0.3", "nearest 1/16", "5/16 (+0.0125)"},
+        {"-0.3", "nearest 1/16", "-5/16 (-0.0125)"},
+        {"1.9999", "nearest 1/8", "2 (+0.0001)"},
+        {"-1.9999", "nearest 1/8", "-2 (-0.0001)"},
+        {"0.375", "nearest 1/8", "3/8"},          // an exact hit shows no difference
+        {"1 3/8", "nearest 1/16", "1 3/8"},
+        {"0.25", "nearest 1/2", "1/2 (+0.25)"},    // halfway goes away from zero
+        {"-0.25", "nearest 1/2", "-1/2 (-0.25)"},
+        {"0.75", "nearest 1/2", "1 (+0.25)"},
+        {"0.2", "nearest 1/2", "0 (-0.2)"},
+        {"-0.2", "nearest 1/2", "0 (+0.2)"},
+        {"1/3 + 1/6", "nearest 1/2", "1/2"},       // the simplest fraction: exactly a half
+        {"1/3", "nearest 1/3", "1/3"},
+        {"0.3", "nearest 1/3", "1/3 (+0.03333333333)"},
+        {"1/3", "nearest 1/16", "5/16 (-0.02083333333)"},
+        {"2.03125", "nearest 1/16", "2 1/16 (+0.03125)"},
+        {"1e-12", "nearest 1/16", "0 (-1E-12)"},
+    };
     Load("Fractions");
-    ConversionRequest request = Request("3/4", {"fraction"}, {"fraction"});
+    for (const Case &c : cases) {
+        ConversionRequest request = Request(c.input, {}, {c.unit});
+        const ConversionResult result = m_engine.Convert(request);
+        EXPECT_EQ(result.outputText.value_or("<unchanged>"), c.expected) << c.input << " in " << c.unit;
+        EXPECT_TRUE(result.resultValid) << c.input << " in " << c.unit;
+    }
+}
+
+TEST_F(ConversionFixture, Convert_fractions_allResultsAreAFractionChart) {
+    Load("Fractions");
+    ConversionRequest request = Request("0.3", {}, {"nearest 1/16"});
+    request.split = true;
+    const ConversionResult shown = m_engine.Convert(request);
+    const std::vector<std::string> chart = {"0.3", "3/10", "1/2 (+0.2)", "1/4 (-0.05)", "5/16 (+0.0125)",
+                                            "1/3 (+0.03333333333)"};
+    EXPECT_EQ(shown.allResults, chart);
+    request.collectAll = true;
+    const ConversionResult collected = m_engine.Convert(request);
+    EXPECT_FALSE(collected.outputText.has_value());
+    EXPECT_EQ(collected.collected, chart);
+}
+
+TEST_F(ConversionFixture, Convert_fractions_refusalsAndNoOutputUnit) {
+    Load("Fractions");
+    ConversionRequest request = Request("3/", {}, {"as decimal"});
+    request.split = true;
+    ConversionResult result = m_engine.Convert(request);
+    EXPECT_EQ(result.outputText, "invalid or incomplete expression");
+    EXPECT_EQ(result.allResults, std::vector<std::string>{});
+    EXPECT_FALSE(result.resultValid);
+    request.inputText = "3 foot";
+    EXPECT_EQ(m_engine.Convert(request).outputText.value_or("").rfind("unknown unit 'foot'", 0), 0u);
+    request.inputText = "1/0";
+    EXPECT_EQ(m_engine.Convert(request).outputText, "invalid or incomplete expression");
+    EXPECT_EQ(Output("0.5", {}, {}), "no unit selected");
+}
+
+// A unit whose factor is no denominator (a damaged or hand-edited file) is refused by name, in
+// the output field and in its row of the chart, without disturbing the other rows.
+TEST_F(ConversionFixture, Convert_fractions_invalidDenominator_isNamed) {
+    m_db.AddUnit("Fractions", "nearest 1/2.5", "", 2.5L, false);
+    m_db.AddUnit("Fractions", "negative", "", -4.0L, false);
+    Load("Fractions");
+    ConversionRequest request = Request("0.3", {}, {"nearest 1/2.5"});
     request.split = true;
     const ConversionResult result = m_engine.Convert(request);
-    EXPECT_FALSE(result.outputText.has_value());
-    EXPECT_FALSE(result.allResults.has_value());
+    EXPECT_EQ(result.outputText, "Invalid nearest 1/2.5 denominator");
     EXPECT_FALSE(result.resultValid);
+    ASSERT_TRUE(result.allResults.has_value());
+    EXPECT_EQ(result.allResults->at(static_cast<std::size_t>(Row("negative"))), "Invalid negative denominator");
+    EXPECT_EQ(result.allResults->at(static_cast<std::size_t>(Row("as fraction"))), "3/10");
 }
 
 } // namespace

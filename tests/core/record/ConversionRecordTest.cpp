@@ -46,6 +46,17 @@ ConversionSnapshot IndexSnapshot(const char *category, std::string input, int in
     return s;
 }
 
+ConversionSnapshot FractionsSnapshot(std::string input, std::initializer_list<int> outputs, std::string output) {
+    ConversionSnapshot s;
+    s.category = "Fractions";
+    s.inputText = std::move(input);
+    s.outputText = std::move(output);
+    s.rowNames = {"as decimal", "as fraction", "nearest 1/16"};
+    s.input = Rows(3, {}, -1); // the hidden input list plays no part
+    s.output = Rows(3, outputs, outputs.size() ? *outputs.begin() : -1);
+    return s;
+}
+
 // ---- Texts built from the window -------------------------------------------------------------
 
 TEST(TrimSpaces, removesOnlyOuterSpaces) {
@@ -93,6 +104,10 @@ std::vector<TextCase> TextCases() {
          "20 Celsius = "},
         {"temperature without input index", IndexSnapshot("Temperature", "20", -1, 1, "68"), "", ""},
         {"index outside the list", IndexSnapshot("Temperature", "20", 0, 5, "68"), "", "20 Celsius = "},
+        {"fractions: the value and the answering unit", FractionsSnapshot(" 0.3 ", {2}, "5/16 (+0.0125)"),
+         "0.3 = 5/16 (+0.0125) nearest 1/16", "0.3 = "},
+        {"fractions without an output unit", FractionsSnapshot("0.3", {}, "no unit selected"), "", "0.3 = "},
+        {"fractions without input", FractionsSnapshot("  ", {1}, "0"), "", ""},
     };
 }
 
@@ -170,6 +185,16 @@ TEST_F(CopyAllConversionsTest, temperature_usesItemIndexAndUntrimmedInput) {
     const ConversionSnapshot s = Load("Temperature", " 100", Rows(2, {0}, 0), Rows(2, {1}, 1));
     EXPECT_EQ(CopyAllConversions(m_engine, m_request, s, true),
               " 100 Celsius = 100 Celsius\r\n 100 Celsius = 212 Fahrenheit");
+}
+
+TEST_F(CopyAllConversionsTest, fractions_giveTheChartWithoutAnInputUnit) {
+    m_db.AddCategory("Fractions", false);
+    m_db.AddUnit("Fractions", "as decimal", "", 1.0L, false);
+    m_db.AddUnit("Fractions", "as fraction", "", 0.0L, false);
+    m_db.AddUnit("Fractions", "nearest 1/16", "", 16.0L, false);
+    const ConversionSnapshot s = Load("Fractions", "0.3", Rows(3, {}, -1), Rows(3, {2}, 2));
+    EXPECT_EQ(CopyAllConversions(m_engine, m_request, s, true),
+              "0.3 = 0.3 as decimal\r\n0.3 = 3/10 as fraction\r\n0.3 = 5/16 (+0.0125) nearest 1/16");
 }
 
 TEST_F(CopyAllConversionsTest, inputTheEngineCannotConvert_givesNoText) {

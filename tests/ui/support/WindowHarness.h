@@ -15,7 +15,8 @@
 namespace mensurio::test {
 
 /// Categories for the window tests: Length (7 units, in this list order: meter, kilometer,
-/// foot, inch, yard, mile, survey foot), Pressure, Temperature, Numbers, Fractions, Mass (with
+/// foot, inch, yard, mile, survey foot), Pressure, Temperature, Numbers, Fractions (as decimal,
+/// as fraction, nearest 1/8, nearest 1/16), Mass (with
 /// a hidden unit "grain") and the hidden category "Secret".
 UnitDatabase FixtureDatabase();
 /// The fixture as file bytes ("MNSA": written by this program before).

@@ -77,6 +77,18 @@ const FaultCase FaultCases[] = {
     {"number base above 36", {{"a.txt", "category: Numbers\nbase 37 | 37 | | s\n"}}, "a.txt", 2, "2 to 36"},
     {"number base 1", {{"a.txt", "category: Numbers\nunary | 1 | | s\n"}}, "a.txt", 2, "2 to 36"},
     {"fractional number base", {{"a.txt", "category: Numbers\nodd | 2.5 | | s\n"}}, "a.txt", 2, "2 to 36"},
+    {"fractions denominator not whole", {{"a.txt", "category: Fractions\nas decimal | 1 | | s\nnearest 1/2.5 | 2.5 | | s\n"}},
+     "a.txt", 3, "factor is its denominator"},
+    {"fractions negative denominator", {{"a.txt", "category: Fractions\nx | -2 | | s\n"}}, "a.txt", 2,
+     "factor is its denominator"},
+    {"fractions denominator too large", {{"a.txt", "category: Fractions\nnearest 1/2000000 | 2000000 | | s\n"}}, "a.txt",
+     2, "factor is its denominator"},
+    {"fractions nearest unit misnamed", {{"a.txt", "category: Fractions\nnearest 1/8 | 16 | | s\n"}}, "a.txt", 2,
+     "factor 16 rounds to the nearest 1/16"},
+    {"fractions ratio unit", {{"a.txt", "category: Fractions\nas decimal | 1 | | s\nhalf | 0.5 | | s\n"}}, "a.txt", 3,
+     "factor is its denominator"},
+    {"fractions nearest name on a decimal", {{"a.txt", "category: Fractions\nnearest 1/1 | 1 | | s\n"}}, "a.txt", 2,
+     "needs its denominator"},
     {"inverse name in other letter case",
      {{"a.txt", "category: Fuel Efficiency\nmeter/liter | 1 | | s\nLiter/100 km | 100 | meter/liter | s\n"}}, "a.txt",
      3, "in letter case only"},
@@ -195,6 +207,16 @@ TEST(Generator, Compile_numberSystems_acceptRomanZeroAndBase36)
         CompileFiles(folder, {{"a.txt", "category: Numbers\nRoman | 0 | | s\nbinary | 2 | | s\nbase 36 | 36 | | s\n"}});
     EXPECT_EQ(categories[0].Units[0].Factor, 0.0L);
     EXPECT_EQ(categories[0].Units[2].Factor, 36.0L);
+}
+
+TEST(Generator, Compile_fractions_acceptDecimalFractionAndNearestDenominators)
+{
+    ScratchFolder folder;
+    const auto categories = CompileFiles(
+        folder, {{"a.txt", "category: Fractions\nas decimal | 1 | | s\nas fraction | 0 | | s\nnearest 1/16 | 16 | | s\n"
+                           "nearest 1/32 | 2 | nearest 1/16 | s\n"}});
+    EXPECT_EQ(categories[0].Units[1].Factor, 0.0L);
+    EXPECT_EQ(categories[0].Units[3].Factor, 32.0L);
 }
 
 } // namespace

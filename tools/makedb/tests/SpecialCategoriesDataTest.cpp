@@ -160,7 +160,17 @@ TEST(SpecialCategoriesData, SpecialNames_allExistWhereTheConverterLooksForThem)
                              "Frequency Wavelength", "Thermal Resistivity"})
         EXPECT_NE(DB::Category(name), nullptr) << name;
     ASSERT_NE(DB::Category("Fractions"), nullptr);
-    EXPECT_FALSE(DB::Category("Fractions")->Units.empty());
+    // The shipped Fractions units: decimal, fraction, and the sixteenths family people read off a rule.
+    std::map<std::string, long double> fractions;
+    for (const UnitRecord& unit : DB::Category("Fractions")->Units)
+        fractions[unit.Name] = unit.Factor;
+    const std::map<std::string, long double> wanted = {{"as decimal", 1},    {"as fraction", 0},  {"nearest 1/2", 2},
+                                                       {"nearest 1/4", 4},   {"nearest 1/8", 8},  {"nearest 1/16", 16},
+                                                       {"nearest 1/32", 32}, {"nearest 1/64", 64}};
+    for (const auto& [name, factor] : wanted) {
+        ASSERT_TRUE(fractions.count(name)) << name;
+        EXPECT_EQ(fractions[name], factor) << name;
+    }
 
     // Every efficiency inverse name lives in one of the two efficiency categories.
     const auto fuel = InverseNamesHeld("Fuel Efficiency");
