@@ -353,7 +353,7 @@ std::size_t EditDistance(std::string_view a, std::string_view b)
 
 } // namespace
 
-std::string InputTooLongMessage() { return "input longer than 10,000 characters"; }
+std::string InputTooLongMessage() { return std::string(kInputTooLongMessage); }
 
 std::vector<std::string> ClosestUnits(std::string_view word, const UnitAliases &aliases)
 {
