@@ -179,6 +179,8 @@ void TForm1::RebuildLists() {
     LayoutWindow();
     if (m_categoryHasUnits)
         Convert();
+    else
+        Edit2->clear(); // no unit left to convert from: the last result no longer stands
 }
 
 void TForm1::RebuildCategoryList() {
