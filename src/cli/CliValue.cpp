@@ -6,6 +6,7 @@
 #include "core/engine/EverydayInput.h"
 #include "core/engine/ExpressionTree.h"
 #include "core/engine/NumberParser.h"
+#include "core/engine/NumberSystems.h"
 #include "core/engine/SpecialCategories.h"
 #include "core/engine/UnitExpression.h"
 
@@ -30,7 +31,7 @@ int PrintTypedValue(std::string_view typed, const ResultFormatOptions& format, s
     long double value = 0; // an empty input field stands for 0
     const ParsedNumber number = ParseNumber(working);
     if (number.overflow) {
-        out << kInvalidExpressionMessage << "\n";
+        out << kResultTooLargeMessage << "\n";
         return kExitMessage;
     }
     if (number.ok) {

@@ -19,6 +19,7 @@ namespace mensurio {
 namespace {
 
 constexpr int kWritten = 0;
+constexpr int kNothingToWrite = 1;
 constexpr int kRefused = 2;
 
 } // namespace
@@ -51,6 +52,9 @@ int TableCommand::Run(const std::vector<std::string> &args) {
             throw TableRequestError("the PDF document could not be made");
         FileOps::AtomicReplace(request.pdfPath,
                                std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    } catch (const TableCategoryEmpty &error) {
+        m_err << "mensurio-cli: " << error.what() << "\n";
+        return kNothingToWrite;
     } catch (const TableRequestError &error) {
         m_err << "mensurio-cli: " << error.what() << "\n";
         return kRefused;

@@ -38,12 +38,18 @@ void TForm1::Find1Click() {
 void TForm1::SpeedButton12Click() {
     ManageDialogHooks hooks;
     // The custom dialogs open over the manage dialog; tests may put their own in place.
+    // A renamed current category stays current under its new name, as from the View menu.
     hooks.customCategories = m_customCategoriesDialog ? m_customCategoriesDialog : [this] {
-        TPagesDlg3::ShowCustomCategories(m_database, *m_environment.prompts, QApplication::activeModalWidget());
+        TPagesDlg3 dialog(m_database, *m_environment.prompts, QApplication::activeModalWidget());
+        dialog.exec();
+        m_settings.AktualCate = dialog.CurrentNameOf(m_settings.AktualCate);
     };
-    hooks.customUnits = m_customUnitsDialog ? m_customUnitsDialog : [this] {
-        TPagesDlg::ShowCustomUnits(m_database, *m_environment.prompts, m_settings.AktualCate,
-                                   QApplication::activeModalWidget());
+    hooks.customUnits = [this](const std::string &category) {
+        if (m_customUnitsDialog)
+            m_customUnitsDialog();
+        else
+            TPagesDlg::ShowCustomUnits(m_database, *m_environment.prompts, category,
+                                       QApplication::activeModalWidget());
     };
     hooks.showHiddenChanged = [this](bool on) { m_actions.ShowHidden1->setChecked(on); };
     hooks.closed = [this] { RebuildLists(); };

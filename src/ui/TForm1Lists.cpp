@@ -10,15 +10,34 @@
 #include "ui/TListBoxTwo.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <algorithm>
 
 namespace mensurio {
+
+namespace {
+
+// Room beside the category name on its toolbar button (the menu arrow and the padding).
+constexpr int kCategoryButtonMargin = 25;
+
+// The category's name on the button, elided in the middle when the button is too narrow for it;
+// the tooltip always holds the whole name.
+void ShowCategoryCaption(QToolButton &button, const QString &name) {
+    const int room = button.maximumWidth() - kCategoryButtonMargin;
+    const bool fitted = button.maximumWidth() < QWIDGETSIZE_MAX;
+    const QString shown = fitted ? button.fontMetrics().elidedText(name, Qt::ElideMiddle, room) : name;
+    button.setText(CategoryMenu::Caption(shown));
+    button.setToolTip(name);
+}
+
+} // namespace
 
 void TForm1::fillCategoryList() {
     if (!m_categoryMenu)
@@ -70,7 +89,7 @@ void TForm1::followCurrentCategory(bool moveTab) {
         const QSignalBlocker comboBlocked(ComboBox3);
         ComboBox3->setCurrentIndex(index);
     }
-    ToolbarButton973->setText(CategoryMenu::Caption(name));
+    ShowCategoryCaption(*ToolbarButton973, name);
     const QSignalBlocker tabsBlocked(TabControl1);
     // A current category that is not listed (a hidden one) gets a tab of its own at the end while
     // it is current, so that the tab strip never shows another category as the current one.
@@ -148,9 +167,15 @@ void TForm1::SplitCategoryMenu() {
     m_categoryMenu->SplitColumns();
 }
 
+// As wide as the widest category name, within the room the other buttons leave on the toolbar at
+// the window's width: a longer name is elided on the button (ShowCategoryCaption) instead of
+// pushing the toolbar past the window.
 void TForm1::FitCategoryButton() {
-    ToolbarButton973->setFixedWidth(
-        std::max(111, m_categoryMenu->WidestCaption(ToolbarButton973->font()) + 25));
+    const int others = Toolbar971->sizeHint().width() - ToolbarButton973->width();
+    const int room = std::max(DesignWidth, width()) - others;
+    const int wanted = m_categoryMenu->WidestCaption(ToolbarButton973->font()) + kCategoryButtonMargin;
+    ToolbarButton973->setFixedWidth(std::max(111, std::min(wanted, room)));
+    ShowCategoryCaption(*ToolbarButton973, QtCp1252::ToQString(m_settings.AktualCate));
 }
 
 void TForm1::RebuildLists() {
@@ -179,6 +204,8 @@ void TForm1::RebuildLists() {
     LayoutWindow();
     if (m_categoryHasUnits)
         Convert();
+    else
+        Edit2->clear(); // no unit left to convert from: the last result no longer stands
 }
 
 void TForm1::RebuildCategoryList() {

@@ -5,6 +5,7 @@
 
 #include "ui/CategoryMemory.h"
 #include "ui/TListBoxTwo.h"
+#include "ui/ValueFieldSelection.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -74,7 +75,9 @@ void TForm1::SaveCategoryMemory() {
 void TForm1::RestoreCategoryMemory() {
     const ListsSilenced silenced(ListBox1, ListBox2);
     m_memory->RestoreCategoryMemory();
-    Edit1->setCursorPosition(0); // a long input shows its start, such as a template's first "(0) "
+    // Selected whole, the caret at the start (a long input shows its start, such as a template's
+    // first "(0) "), so that typing replaces the restored value.
+    ValueFieldSelection::SelectProgramText(*Edit1);
 }
 
 void TForm1::ClearConversionMemory1Click() {

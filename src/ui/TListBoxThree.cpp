@@ -32,17 +32,20 @@ QStringList TListBoxThree::SelectedNames() const {
     return names;
 }
 
-// One selection too many: the item the user just toggled (the focused one) gives way.
+// Selections beyond the maximum: the item the user just toggled (the focused one) gives way, then
+// the last selected ones, until the count is within the maximum again.
 void TListBoxThree::enforceMaximum() {
     if (m_enforcing || m_maximum <= 0 || SelectedCount() <= m_maximum)
         return;
     m_enforcing = true;
     QListWidgetItem *focused = currentItem();
-    if (focused && focused->isSelected()) {
+    if (focused && focused->isSelected())
         focused->setSelected(false);
-    } else {
-        const QList<QListWidgetItem *> selected = selectedItems();
-        selected.back()->setSelected(false);
+    while (SelectedCount() > m_maximum) {
+        QListWidgetItem *last = nullptr;
+        for (int row = count() - 1; row >= 0 && !last; --row)
+            last = item(row)->isSelected() ? item(row) : nullptr;
+        last->setSelected(false);
     }
     m_enforcing = false;
 }
@@ -105,6 +108,11 @@ namespace mensurio {
 
 // Ctrl+Up and Ctrl+Down move the focused item, the keyboard's way of dragging it.
 void TListBoxThree::keyPressEvent(QKeyEvent *event) {
+    // Selecting every item is refused, as a click beyond the maximum is, when they are too many.
+    if (event->matches(QKeySequence::SelectAll) && m_maximum > 0 && count() > m_maximum) {
+        QApplication::beep();
+        return;
+    }
     const int step = event->key() == Qt::Key_Up ? -1 : event->key() == Qt::Key_Down ? 1 : 0;
     if (step != 0 && event->modifiers() == Qt::ControlModifier && currentRow() >= 0) {
         MoveItem(currentRow(), currentRow() + step);

@@ -141,6 +141,12 @@ void TManageDlg::layOut() {
     setFixedSize(sizeHint().expandedTo(QSize(617, 500)));
 }
 
+// The category the user has chosen in the category list, else the one whose units are shown.
+std::string TManageDlg::selectedCategory() const {
+    const std::string focused = CheckList1->FocusedName();
+    return focused.empty() ? m_shownCategory : focused;
+}
+
 void TManageDlg::connectControls() {
     connect(CheckList1, &QListWidget::currentItemChanged, this, &TManageDlg::updateCategoryCounts);
     connect(CheckList1, &QListWidget::itemDoubleClicked, this,
@@ -151,7 +157,10 @@ void TManageDlg::connectControls() {
     connect(BitBtn3, &QPushButton::clicked, this, &TManageDlg::ResetCategoriesClick);
     connect(BitBtn4, &QPushButton::clicked, this, &TManageDlg::ResetUnitsClick);
     connect(BitBtn5, &QPushButton::clicked, this, [this] { runCustomDialog(m_hooks.customCategories); });
-    connect(BitBtn6, &QPushButton::clicked, this, [this] { runCustomDialog(m_hooks.customUnits); });
+    connect(BitBtn6, &QPushButton::clicked, this, [this] {
+        if (m_hooks.customUnits)
+            runCustomDialog([this, category = selectedCategory()] { m_hooks.customUnits(category); });
+    });
     connect(BitBtn7, &QPushButton::clicked, this, &QDialog::accept);
     connect(CheckBox1, &QCheckBox::clicked, this, &TManageDlg::CheckBox1Click);
     connect(CheckBox2, &QCheckBox::clicked, this, &TManageDlg::CheckBox2Click);

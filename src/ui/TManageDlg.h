@@ -26,7 +26,8 @@ struct ManageDialogHooks {
     /// Run the custom categories or custom units dialog modally; unset hides nothing but
     /// disables the button.
     std::function<void()> customCategories;
-    std::function<void()> customUnits;
+    /// The custom units dialog opens on the category whose units the manage dialog shows.
+    std::function<void(const std::string &category)> customUnits;
     /// The window's "Show Hidden" menu item takes this check mark.
     std::function<void(bool)> showHiddenChanged;
     /// The dialog is closing: the window rebuilds its lists from the database.
@@ -76,6 +77,8 @@ class TManageDlg : public QDialog {
     UnitDatabase &m_database;
     ProgramSettings &m_settings;
     Prompts &m_prompts;
+    std::string selectedCategory() const;
+
     ManageDialogHooks m_hooks;
     LocaleCollation m_collation;
     ListSnapshot m_snapshot;

@@ -180,7 +180,25 @@ void TPagesDlg2::copyControlsToSettings() {
     m_settings.multiformat = RadioSF3->isChecked() ? 2 : RadioSF2->isChecked() ? 1 : 0;
 }
 
+namespace {
+
+constexpr const char *kUnstorableCalculatorPath =
+    "The calculator path holds characters that the settings file cannot store, so the calculator "
+    "could not be found again. Choose a program whose path uses only Western European characters.";
+
+// The settings file holds Windows-1252 text: a path that would not read back as typed is refused.
+bool ReadsBackExactly(const QString &path) {
+    return QtCp1252::ToQString(QtCp1252::FromQString(path)) == path;
+}
+
+} // namespace
+
 void TPagesDlg2::accept() {
+    if (!ReadsBackExactly(Edit1->text())) {
+        m_window.prompts().Error(kUnstorableCalculatorPath);
+        Edit1->setFocus();
+        return; // the dialog stays open with every other choice as it was
+    }
     copyControlsToSettings();
     m_changes.newFieldFont = m_pendingFieldFont;
     m_changes.newTabFont = m_pendingTabFont;

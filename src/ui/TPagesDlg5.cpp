@@ -60,6 +60,9 @@ void TPagesDlg5::createWidgets() {
     ListBox1 = Named(new QListWidget, "ListBox1");
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setUniformItemSizes(true); // thousands of rows are laid out without measuring each
+    // A row wider than the list loses its middle, not its category at the end; the tooltip
+    // shows it whole.
+    ListBox1->setTextElideMode(Qt::ElideMiddle);
     RadioButton1 = Named(new QRadioButton(QStringLiteral("Search &Start of Strings Only")), "RadioButton1");
     RadioButton2 = Named(new QRadioButton(QStringLiteral("Search &Entire Strings")), "RadioButton2");
     BitBtn1 = Named(new QPushButton(QStringLiteral("&Go")), "BitBtn1");
@@ -124,6 +127,8 @@ void TPagesDlg5::Edit1Change() {
         const QSignalBlocker blocked(ListBox1);
         ListBox1->clear();
         ListBox1->addItems(shown);
+        for (int row = 0; row < ListBox1->count(); ++row)
+            ListBox1->item(row)->setToolTip(ListBox1->item(row)->text());
     }
     UpdateGo();
 }

@@ -221,14 +221,19 @@ void TPagesDlg6::FormShow() {
 // Every category in database order, hidden ones too, less those that do not convert by a factor.
 void TPagesDlg6::fillCategories() {
     const QSignalBlocker blocker(ComboBox1);
-    int chosen = 0;
+    // The category spelled exactly so, else the first whose name differs only in letter case.
+    int chosen = -1;
+    int chosenIgnoringCase = -1;
     for (const CategoryRecord &category : m_database.Categories()) {
         if (CategoryKindOf(category.Name) != CategoryKind::Ordinary)
             continue;
-        if (UnitDatabase::SameNameIgnoringCase(category.Name, m_settings.tablecategory))
+        if (chosen < 0 && category.Name == m_settings.tablecategory)
             chosen = ComboBox1->count();
+        if (chosenIgnoringCase < 0 && UnitDatabase::SameNameIgnoringCase(category.Name, m_settings.tablecategory))
+            chosenIgnoringCase = ComboBox1->count();
         ComboBox1->addItem(QtCp1252::ToQString(category.Name));
     }
+    chosen = chosen >= 0 ? chosen : std::max(chosenIgnoringCase, 0);
     ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? chosen : -1);
 }
 
@@ -268,6 +273,8 @@ void TPagesDlg6::RadioGroup1Click(int index) {
 }
 
 void TPagesDlg6::RadioGroup2Click(int index) {
+    if (index == m_settings.tablepaper)
+        return; // the orientation shown again: the chosen columns stay
     m_settings.tablepaper = index;
     m_columnMaximum = TableChoices::ColumnMaximum(index);
     ListBoxThree2->SetMaximum(m_columnMaximum);

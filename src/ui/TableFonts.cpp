@@ -18,6 +18,8 @@ QFont TableFonts::Font(ReportFont font) {
     result.setPixelSize(font == ReportFont::Heading ? 15 : 11);
     result.setWeight(QFont::Normal);
     result.setItalic(false);
+    // No ligatures: a PDF whose text layer holds "ﬂ" for "fl" cannot be searched for "flux".
+    result.setStyleStrategy(QFont::PreferNoShaping);
     return result;
 }
 

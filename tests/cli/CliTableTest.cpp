@@ -70,6 +70,21 @@ TEST_F(CliTableTest, CommaInsideANameIsEscaped) {
     EXPECT_NE(pdfText(pdf()).find("0.3732417216"), std::string::npos);
 }
 
+// The text layer holds every letter as itself: no ligature replaces "fl", "fi" or "ff".
+TEST_F(CliTableTest, PdfText_hasNoLigatures_andCanBeSearched) {
+    UnitDatabase db;
+    db.AddCategory("Flow", false);
+    db.AddUnit("Flow", "flux unit", "", 1, false);
+    db.AddUnit("Flow", "official effluent", "", 2, false);
+    m_dir.write("flow.dat", DatabaseFile::ToBytes(db, "MNSA"));
+    const ProcessResult r =
+        run({"--db", m_dir.file("flow.dat"), "--table", pdf(), "-c", "Flow", "--rows", "all", "--columns", "all"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string text = pdfText(pdf());
+    for (const char *word : {"Flow", "flux unit", "official effluent"})
+        EXPECT_NE(text.find(word), std::string::npos) << word << "\n" << text;
+}
+
 struct RefusedCase {
     const char *name;
     std::vector<std::string> args; // after --table FILE
@@ -105,6 +120,20 @@ INSTANTIATE_TEST_SUITE_P(
                     {"-c", "Length", "--rows", "all", "--columns", "foot", "--direction", "up"},
                     "right-up"}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// The fixture's "Empty" category holds no units: reported, exit status 1, no file.
+TEST_F(CliTableTest, CategoryWithoutUnits_isReportedWithOne) {
+    for (const std::vector<std::string> &units : {std::vector<std::string>{"--rows", "all", "--columns", "all"},
+                                                   std::vector<std::string>{"--rows", "all", "--columns", "x"}}) {
+        std::vector<std::string> args = {"--table", pdf(), "-c", "Empty"};
+        args.insert(args.end(), units.begin(), units.end());
+        const ProcessResult r = runOnFixture(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("'Empty' holds no units"), std::string::npos) << r.err;
+        EXPECT_FALSE(std::filesystem::exists(pdf()));
+    }
+}
 
 TEST_F(CliTableTest, UnwritableFileIsRefusedAndAnOldFileKept) {
     const ProcessResult missing = runOnFixture({"--table", m_dir.file("no/such/folder/t.pdf"), "-c", "Length",

@@ -111,6 +111,24 @@ struct FindWindow {
 class TestFindDialog : public QObject {
     Q_OBJECT
   private slots:
+    // A long entry is elided in the middle, so its category stays in sight, and hovering shows
+    // it whole.
+    void longEntry_elidedInTheMiddleWithTheWholeTextOnHover() {
+        FindFixture f;
+        const std::string longName = "unit with a long name that runs past the list edge"; // 50, the most
+        f.database.AddUnit("Length", longName, "", 2.0L, true);
+        f.dialog = std::make_unique<TPagesDlg5>(f.database, f.settings);
+        f.list = f.dialog->findChild<QListWidget *>("ListBox1");
+        f.dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
+        QCOMPARE(f.list->textElideMode(), Qt::ElideMiddle);
+        const QString entry = QString::fromStdString(longName) + "    [Length]";
+        const QList<QListWidgetItem *> found = f.list->findItems(entry, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.first()->toolTip(), entry);
+        QCOMPARE(f.list->item(0)->toolTip(), f.list->item(0)->text());
+    }
+
     void open_listsEveryEntrySortedByLocale() {
         FindFixture f;
         const QStringList all = rows(f.list);

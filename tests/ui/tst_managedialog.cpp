@@ -2,14 +2,19 @@
 #include "core/db/DatabaseFile.h"
 #include "core/manage/ManageLists.h"
 #include "support/ModalDriver.h"
+#include "ui/support/ModalSteps.h"
 #include "support/WindowHarness.h"
 #include "ui/TCheckList.h"
 #include "ui/TManageDlg.h"
+#include "ui/TPagesDlg.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QToolButton>
 #include <QMimeData>
 #include <QPushButton>
 #include <QtTest>
@@ -286,6 +291,72 @@ class TestManageDialog : public QObject {
         });
         QCOMPARE(w.windowUnits(),
                  (QStringList{"survey foot", "meter", "kilometer", "mile", "thumb", "league"}));
+    }
+
+    // Units opens Custom Units on the category chosen in the manage dialog, not the window's.
+    void unitsButton_opensCustomUnitsOnTheChosenCategory() {
+        ManageWindow w;
+        w.manage([](TManageDlg &d) {
+            for (const char *category : {"Mass", "Pressure"}) {
+                categories(d)->setCurrentRow(RowOf(categories(d), category));
+                QString shown;
+                const bool reached = DriveModal<TPagesDlg>([&d] { click(d, "BitBtn6"); },
+                                                           [&shown](TPagesDlg &custom) {
+                                                               shown = QString::fromStdString(custom.CurrentCategory());
+                                                               custom.reject();
+                                                           });
+                QVERIFY(reached);
+                QCOMPARE(shown, QString(category));
+            }
+        });
+    }
+
+    // Every unit of the current category deleted (here by the custom units dialog): the output
+    // no longer shows the last result.
+    void currentCategoryLosesItsUnits_outputIsCleared() {
+        ManageWindow w;
+        w.harness.Type("2");
+        QVERIFY(!w.harness.Find<QLineEdit>("Edit2")->text().isEmpty());
+        w.harness.window()->SetCustomDialogs(
+            [&w] {
+                UnitDatabase &db = w.harness.window()->database();
+                for (const QString &unit : kLengthUnits)
+                    db.DeleteUnit("Length", unit.toStdString());
+            },
+            {});
+        w.manage([](TManageDlg &d) { click(d, "BitBtn6"); });
+        QCOMPARE(w.harness.window()->currentCategory(), std::string("Length"));
+        QVERIFY(w.windowUnits().isEmpty());
+        QCOMPARE(w.harness.Find<QLineEdit>("Edit2")->text(), QString());
+    }
+
+    // A category renamed through the manage dialog's Categories button stays current.
+    void renamedCurrentCategory_staysCurrent() {
+        ManageWindow w;
+        UnitDatabase &db = w.harness.window()->database();
+        db.AddCategory("Fuel", true);
+        db.AddUnit("Fuel", "drop", "", 1.0L, true);
+        w.harness.window()->RebuildLists();
+        w.harness.ChooseCategory("Fuel");
+        QCOMPARE(w.harness.window()->currentCategory(), std::string("Fuel"));
+        w.manage([](TManageDlg &d) {
+            const bool ran = ModalSteps()
+                                 .Then("TPagesDlg3",
+                                       [](QDialog &categories) {
+                                           ClickRow(Child<QListWidget>(categories, "ListBox1"), "Fuel");
+                                           ClickButton(categories, "BitBtn2");
+                                       })
+                                 .Then("TPagesDlg4",
+                                       [](QDialog &editor) {
+                                           TypeInto(editor, "Edit1", "Petrol");
+                                           ClickButton(editor, "BitBtn3");
+                                       })
+                                 .Then("TPagesDlg3", [](QDialog &categories) { ClickButton(categories, "BitBtn6"); })
+                                 .Run([&d] { click(d, "BitBtn5"); });
+            QVERIFY(ran);
+        });
+        QCOMPARE(w.harness.window()->currentCategory(), std::string("Petrol"));
+        QCOMPARE(w.harness.Find<QToolButton>("ToolbarButton973")->text(), QString("Petrol"));
     }
 
     void acceptWithNoCategory_warnsAndChangesNothing() {

@@ -30,6 +30,37 @@ class TestMemory : public QObject {
     }
 
   private slots:
+    // A restored value (at start and on return to a category) is selected whole: the first click
+    // keeps it selected and typing replaces it; after the user edits, a click places the caret.
+    void restoredValue_firstClickKeepsItSelectedSoTypingReplacesIt() {
+        WindowHarness h;
+        h.SetSetting("AktualCate", "Length");
+        h.SetSetting("hodnota", "30", "Length");
+        h.Start();
+        QCOMPARE(edit1(h)->text(), QString("30"));
+        QCOMPARE(edit1(h)->selectedText(), QString("30"));
+        QCOMPARE(edit1(h)->cursorPosition(), 0);
+        const QPoint end(edit1(h)->width() - 4, edit1(h)->height() / 2);
+        QTest::mouseClick(edit1(h), Qt::LeftButton, {}, end);
+        QVERIFY(edit1(h)->hasFocus());
+        QCOMPARE(edit1(h)->selectedText(), QString("30"));
+        QTest::keyClicks(edit1(h), "12");
+        QCOMPARE(edit1(h)->text(), QString("12"));
+        // Edited by the user: a click places the caret as usual.
+        QTest::mouseClick(edit1(h), Qt::LeftButton, {}, end);
+        QCOMPARE(edit1(h)->selectedText(), QString());
+        QTest::keyClicks(edit1(h), "5");
+        QCOMPARE(edit1(h)->text(), QString("125"));
+        // A category change and the way back restore the value selected again.
+        h.ChooseCategory("Mass");
+        h.ChooseCategory("Length");
+        QCOMPARE(edit1(h)->text(), QString("125"));
+        QCOMPARE(edit1(h)->selectedText(), QString("125"));
+        QTest::mouseClick(edit1(h), Qt::LeftButton, {}, end);
+        QTest::keyClicks(edit1(h), "7");
+        QCOMPARE(edit1(h)->text(), QString("7"));
+    }
+
     void categoryChange_savesTheLeftCategoryAndRestoresItOnReturn() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Length");

@@ -6,6 +6,7 @@
 #include "core/platform/StartupLink.h"
 #include "support/FileSizeLimit.h"
 #include "ui/PreferenceChanges.h"
+#include "ui/QtCp1252.h"
 #include "ui/TListBoxTwo.h"
 #include "ui/TPagesDlg2.h"
 #include "ui/support/WindowHarness.h"
@@ -452,6 +453,29 @@ class TestPreferences : public QObject {
                  0u);
         Press(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(window.settings().CalcPath, chosen);
+        QVERIFY(!window.settings().GeCaDefa);
+    }
+
+    // A path the settings file cannot hold is refused with a message and never stored; one it can
+    // hold (Windows-1252 letters such as é) is stored and reads back exactly.
+    void otherCalculator_pathOutsideTheSettingsEncoding_isRefused() {
+        Fixture f;
+        TForm1 &window = f.Start();
+        const std::string before = window.settings().CalcPath;
+        auto dialog = f.Open();
+        In<QRadioButton>(*dialog, "RadioButton5")->click();
+        auto *path = In<QLineEdit>(*dialog, "Edit1");
+        path->setText(QString::fromUtf8("/opt/\u8ba1\u7b97\u5668/calc"));
+        Press(*dialog, QDialogButtonBox::Ok);
+        QCOMPARE(dialog->result(), 0);
+        QVERIFY(!f.harness.prompts.log.empty());
+        QVERIFY2(f.harness.prompts.log.back().find("cannot store") != std::string::npos,
+                 f.harness.prompts.log.back().c_str());
+        QCOMPARE(window.settings().CalcPath, before);
+        path->setText(QString::fromUtf8("/opt/caf\u00e9/calc"));
+        Press(*dialog, QDialogButtonBox::Ok);
+        QCOMPARE(dialog->result(), 1);
+        QCOMPARE(QtCp1252::ToQString(window.settings().CalcPath), QString::fromUtf8("/opt/caf\u00e9/calc"));
         QVERIFY(!window.settings().GeCaDefa);
     }
 

@@ -182,6 +182,62 @@ class TestTables : public QObject {
         QVERIFY(columns()->item(maximum)->isSelected());
     }
 
+    // Ctrl+A over more units than the maximum is refused like a click beyond it; the count shown
+    // is the count selected, and the table holds exactly those columns.
+    void columnMaximum_selectAllBeyondIt_isRefusedAndCountedTruthfully() {
+        open();
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+        chooseCategory("Counts");
+        clickRow(columns(), 0);
+        clickRow(columns(), 1);
+        columns()->setFocus();
+        QTest::keyClick(columns(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(columns()->SelectedCount(), 2);
+        QCOMPARE(find<QLabel>("Label3")->text(), QString("2 of 10"));
+        QCOMPARE(m_dialog->CurrentChoices().columnUnits.size(), std::size_t{2});
+        // However the list gets more selected, the maximum holds and the label says so.
+        columns()->selectAll();
+        QCOMPARE(columns()->SelectedCount(), 10);
+        QCOMPARE(find<QLabel>("Label3")->text(), QString("10 of 10"));
+        // Rows have no maximum: Ctrl+A takes them all.
+        rows()->setFocus();
+        QTest::keyClick(rows(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(rows()->SelectedCount(), 100);
+    }
+
+    void orientationClickedAgain_keepsTheColumns() {
+        open();
+        chooseCategory("Time");
+        columns()->item(1)->setSelected(true);
+        columns()->item(2)->setSelected(true);
+        find<QRadioButton>("RadioGroup2_0")->click(); // already the orientation
+        QCOMPARE(columns()->SelectedCount(), 2);
+        QCOMPARE(find<QLabel>("Label3")->text(), QString("2 of 10"));
+        find<QRadioButton>("RadioGroup2_1")->click();
+        find<QRadioButton>("RadioGroup2_1")->click();
+        QCOMPARE(m_settings.tablepaper, 1);
+        columns()->item(3)->setSelected(true);
+        find<QRadioButton>("RadioGroup2_1")->click();
+        QCOMPARE(columns()->SelectedCount(), 1);
+    }
+
+    // Two categories whose names differ only in letter case: the remembered one is taken exactly,
+    // and the table is made of its units.
+    void categoriesDifferingInCase_theExactNameIsUsed() {
+        m_db.AddCategory("time", false);
+        m_db.AddUnit("time", "tick", "tick", 1, false);
+        m_db.AddUnit("time", "tock", "tick", 2, false);
+        m_settings.tablecategory = "time";
+        open();
+        QCOMPARE(find<QComboBox>("ComboBox1")->currentText(), QString("time"));
+        QCOMPARE(rows()->count(), 2);
+        QCOMPARE(m_dialog->CurrentChoices().category, std::string("time"));
+        m_settings.tablecategory = "TIME";
+        open();
+        QCOMPARE(find<QComboBox>("ComboBox1")->currentText(), QString("Time")); // the first ignoring case
+    }
+
     void orientationChange_clearsColumnsButKeepsRows() {
         open();
         chooseCategory("Time");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The window's frame: the computed layout applied to the controls, the two toolbars with their
 // placement across runs, and the notification-area icon.
+#include "core/db/UnitDatabase.h"
 #include "core/layout/WindowLayout.h"
 #include "ui/TListBoxTwo.h"
 #include "ui/ToolbarDocking.h"
@@ -136,6 +137,32 @@ class TestWindowLayout : public QObject {
         QCOMPARE(bar->toolButtonStyle(), Qt::ToolButtonIconOnly);
         QVERIFY2(bar->sizeHint().width() <= 561, qPrintable(QString::number(bar->sizeHint().width())));
         QVERIFY(!h.Find<QToolButton>("SpeedButton8")->icon().isNull());
+    }
+
+    // A 50-character category name is elided on the category button, which keeps the toolbar
+    // within the window; the tooltip holds the whole name.
+    void toolbar_longCategoryName_isElidedWithTheWholeNameInTheTooltip() {
+        WindowHarness h;
+        h.Start();
+        auto *bar = h.Find<QToolBar>("Toolbar971");
+        const int before = bar->sizeHint().width();
+        const QString name = QString("Category with a name of exactly fifty characters!!").left(50);
+        QCOMPARE(name.size(), 50);
+        UnitDatabase &db = h.window()->database();
+        db.AddCategory(name.toStdString(), true);
+        db.AddUnit(name.toStdString(), "part", "", 1.0L, true);
+        h.window()->RebuildLists();
+        h.ChooseCategory(name);
+        auto *button = h.Find<QToolButton>("ToolbarButton973");
+        QCOMPARE(button->toolTip(), name);
+        QVERIFY(button->text() != name);
+        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= button->width(),
+                 qPrintable(button->text()));
+        QVERIFY2(bar->sizeHint().width() <= std::max(h.window()->width(), before),
+                 qPrintable(QString::number(bar->sizeHint().width())));
+        h.ChooseCategory("Length");
+        QCOMPARE(button->text(), QString("Length"));
+        QCOMPARE(button->toolTip(), QString("Length"));
     }
 
     void recordbar_buttons_carryTheirCommandsHintsAndGlyphs_data() {

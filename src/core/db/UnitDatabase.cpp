@@ -171,6 +171,11 @@ void UnitDatabase::NextVisibleCategory()
 
 bool UnitDatabase::SelectCategory(std::string_view name)
 {
+    // The category spelled exactly so first: two categories may differ only in letter case.
+    if (const std::size_t exact = findCategoryExact(name); exact != None) {
+        m_category = exact;
+        return true;
+    }
     const std::string cut = CutName(name);
     for (std::size_t i = 0; i < m_categories.size(); ++i) {
         if (SameNameIgnoringCase(m_categories[i].Name, cut)) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/engine/CheckedArithmetic.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -15,6 +16,8 @@ const char *faultText(ArithmeticFault fault)
         return "division by zero";
     case ArithmeticFault::Overflow:
         return "overflow";
+    case ArithmeticFault::NoFiniteValue:
+        return "no finite value";
     case ArithmeticFault::InvalidOperation:
         break;
     }
@@ -29,6 +32,15 @@ long double checked(long double result, long double a, long double b)
     if (std::isinf(result) && std::isfinite(a) && std::isfinite(b))
         throw ArithmeticError(ArithmeticFault::Overflow);
     return result;
+}
+
+// The residue of operands that cancel (see CheckedAdd) becomes an exact zero.
+long double withoutResidue(long double sum, long double a, long double b)
+{
+    const long double larger = std::max(std::fabs(a), std::fabs(b));
+    if (sum != 0 && std::isfinite(larger) && std::fabs(sum) < std::ldexp(larger, -58))
+        return 0.0L;
+    return sum;
 }
 
 // base ^ n for n >= 1 by repeated squaring, without any check (may give inf or 0).
@@ -68,9 +80,9 @@ long double wholePower(long double base, long double exponent)
 
 ArithmeticError::ArithmeticError(ArithmeticFault fault) : std::runtime_error(faultText(fault)), m_fault(fault) {}
 
-long double CheckedAdd(long double a, long double b) { return checked(a + b, a, b); }
+long double CheckedAdd(long double a, long double b) { return withoutResidue(checked(a + b, a, b), a, b); }
 
-long double CheckedSubtract(long double a, long double b) { return checked(a - b, a, b); }
+long double CheckedSubtract(long double a, long double b) { return withoutResidue(checked(a - b, a, b), a, b); }
 
 long double CheckedMultiply(long double a, long double b) { return checked(a * b, a, b); }
 

@@ -2,6 +2,7 @@
 #include "core/engine/CompoundConversion.h"
 
 #include "core/engine/CheckedArithmetic.h"
+#include "core/engine/SpecialCategories.h"
 
 #include <algorithm>
 #include <cmath>
@@ -130,6 +131,25 @@ std::vector<long double> SplitCompound(std::span<const long double> values,
     return parts;
 }
 
+void CarryShownParts(std::vector<long double> &parts, std::span<const long double> factors, bool inverseForm,
+                     const ResultFormatOptions &format) {
+    const Scale scale{inverseForm};
+    for (std::size_t i = std::min(parts.size(), factors.size()); i-- > 1;) {
+        const long double shown = ShownValue(parts[i], format);
+        const long double oneLarger = scale.ToUnit(scale.ToBase(1.0L, factors[i - 1]), factors[i]);
+        // The residue rule of CheckedSubtract lets 12 inch equal the 12.000000000000000001 inch
+        // that a foot comes to in binary.
+        if (!std::isfinite(shown) || CheckedSubtract(std::fabs(shown), oneLarger) < 0)
+            continue;
+        const long double sign = shown < 0 ? -1.0L : 1.0L;
+        parts[i - 1] = CheckedAdd(parts[i - 1], sign);
+        // The rest of what was shown: 11.99999999999 inch shown as 12 leaves 0, not -1E-11.
+        parts[i] = CheckedSubtract(shown, sign * oneLarger);
+        if (ShownValue(parts[i], format) == 0)
+            parts[i] = 0.0L;
+    }
+}
+
 CompoundTexts RenderCompound(std::span<const CategoryUnit *const> units, std::span<const long double> parts,
                              int style, const ResultFormatOptions &format) {
     const bool unitFirst = style == 2;
@@ -160,13 +180,14 @@ CompoundTexts CompoundOutput(std::vector<long double> inputValues, bool inputInv
                              const SelectedOutputs &outputs, int style, const ResultFormatOptions &format) {
     if (outputs.outputInverse != inputInverse) {
         for (long double &value : inputValues)
-            value = value == 0 ? 0.0L : CheckedDivide(1.0L, value);
+            value = FiniteReciprocal(value);
     }
     std::vector<long double> factors;
     factors.reserve(outputs.units.size());
     for (const CategoryUnit *unit : outputs.units)
         factors.push_back(unit->record.Factor);
-    const std::vector<long double> parts = SplitCompound(inputValues, factors, outputs.outputInverse);
+    std::vector<long double> parts = SplitCompound(inputValues, factors, outputs.outputInverse);
+    CarryShownParts(parts, factors, outputs.outputInverse, format);
     return RenderCompound(outputs.units, parts, style, format);
 }
 

@@ -38,6 +38,12 @@ SelectedOutputs SelectOutputs(std::span<const CategoryUnit *const> outputOrder, 
 std::vector<long double> SplitCompound(std::span<const long double> values,
                                        std::span<const long double> factors, bool inverseForm);
 
+/// After rounding to the places the format shows, a part that shows as one unit of the next larger
+/// unit or more ("12 inch" beside foot, "60 minute" beside hour) carries into it, from the
+/// smallest unit up, and keeps the rest (0 when that shows as zero). Negative parts carry -1.
+void CarryShownParts(std::vector<long double> &parts, std::span<const long double> factors, bool inverseForm,
+                     const ResultFormatOptions &format);
+
 /// The two texts of one compound result.
 struct CompoundTexts {
     std::string text;      // as shown
@@ -49,8 +55,9 @@ struct CompoundTexts {
 CompoundTexts RenderCompound(std::span<const CategoryUnit *const> units, std::span<const long double> parts,
                              int style, const ResultFormatOptions &format);
 
-/// The whole compound output: the values are replaced by their reciprocals (0 for 0) when the
-/// outputs' inverse flag differs from the input's, split in the outputs' form and rendered.
+/// The whole compound output: the values are replaced by their reciprocals when the outputs'
+/// inverse flag differs from the input's (a zero has none: ArithmeticError NoFiniteValue), split
+/// in the outputs' form, carried as shown (CarryShownParts) and rendered.
 CompoundTexts CompoundOutput(std::vector<long double> inputValues, bool inputInverse,
                              const SelectedOutputs &outputs, int style, const ResultFormatOptions &format);
 

@@ -140,9 +140,10 @@ ConversionResult Tengine::Convert(const ConversionRequest &request) {
     if (!m_rows.empty()) {
         try {
             Dispatch(run);
-        } catch (const ArithmeticError &) {
-            // Overflow, division by zero or an invalid operation anywhere in the conversion.
-            Refuse(run, kInvalidExpressionMessage);
+        } catch (const ArithmeticError &error) {
+            // Overflow, division by zero, an invalid operation or the reciprocal of zero anywhere
+            // in the conversion.
+            Refuse(run, ArithmeticFaultMessage(error.fault()));
         }
     }
     if (run.input != request.input)
@@ -306,6 +307,10 @@ void Tengine::ConvertLinear(Run &run) {
         m_inputFactor = FactorOfRow(run.input.FirstSelected());
         base = CheckedMultiply(m_inputValue, m_inputFactor);
     }
+    if (BelowPerfectVacuum(m_categoryName, base, run.request.inputPressureAbsolute)) {
+        Refuse(run, kBelowPerfectVacuumMessage);
+        return;
+    }
     const long double offset =
         PressureOffset(m_categoryName, run.request.inputPressureAbsolute, run.request.outputPressureAbsolute);
     const long double value = CheckedAdd(base, offset);
@@ -375,8 +380,16 @@ void Tengine::AddAllResults(Run &run, const std::function<long double(const Unit
         return;
     std::vector<std::string> values;
     values.reserve(m_rows.size());
-    for (const UnitRecord &row : m_rows)
-        values.push_back(FormatResult(resultOf(row), false, run.request.format));
+    for (const UnitRecord &row : m_rows) {
+        try {
+            values.push_back(FormatResult(resultOf(row), false, run.request.format));
+        } catch (const ArithmeticError &error) {
+            // Zero in an inverse unit: that one unit has no value, the others still do.
+            if (error.fault() != ArithmeticFault::NoFiniteValue)
+                throw;
+            values.emplace_back(kNoFiniteValueMessage);
+        }
+    }
     if (run.Collect())
         run.result.collected = std::move(values);
     else

@@ -104,7 +104,7 @@ void Tengine::ConvertTemperature(Run &run) {
         if (!working.empty()) {
             const EvaluationResult plain = EvaluateExpression(working);
             if (plain.failed) {
-                Refuse(run, kInvalidExpressionMessage);
+                Refuse(run, ExpressionFailureMessage(plain.failure));
                 return;
             }
             value = plain.value;
@@ -114,6 +114,10 @@ void Tengine::ConvertTemperature(Run &run) {
     const std::string outputName = RowName(run.request.output.CurrentOrFirst());
     m_inputFactor = m_database.UnitFactorOf(m_categoryName, inputName);
     m_outputFactor = m_database.UnitFactorOf(m_categoryName, outputName);
+    if (BelowAbsoluteZero(value, inputName, m_inputFactor)) {
+        Refuse(run, kBelowAbsoluteZeroMessage);
+        return;
+    }
     const long double result =
         TemperatureOrFault(value, inputName, m_inputFactor, outputName, m_outputFactor);
     if (!run.Collect())

@@ -386,7 +386,7 @@ std::string PlainTypedNumber(const std::string &typed, char decimalMark, std::st
     return PlainNumber(typed, decimalMark, message);
 }
 
-std::string InputTooLongMessage() { return "input longer than 10,000 characters"; }
+std::string InputTooLongMessage() { return std::string(kInputTooLongMessage); }
 
 std::vector<std::string> ClosestUnits(std::string_view word, const UnitAliases &aliases)
 {

@@ -2,6 +2,10 @@
 #include "core/engine/ExpressionTree.h"
 
 #include "core/engine/NumberParser.h"
+#include "core/engine/NumberSystems.h"
+#include "core/engine/SpecialCategories.h"
+
+#include <algorithm>
 
 namespace mensurio {
 
@@ -52,7 +56,7 @@ public:
         }
         node->text = std::string(text);
         const SplitPoint split = FindSplitPoint(text);
-        if (split.code != OperatorCode::None && depth < kMaxTreeDepth) {
+        if (split.code != OperatorCode::None && depth <= kMaxTreeDepth) {
             node->isOperator = true;
             node->operation = split.code;
             node->left = build(text.substr(0, split.position), depth);
@@ -61,15 +65,23 @@ public:
         }
         const ParsedNumber number = ParseNumber(text);
         node->value = number.value;
-        if (!number.ok)
+        if (number.overflow)
+            m_tooLarge = true;
+        else if (!number.ok)
             m_invalid = true;
         return node;
     }
 
-    bool invalid() const { return m_invalid; }
+    ExpressionFailure failure() const
+    {
+        if (m_invalid)
+            return ExpressionFailure::Invalid;
+        return m_tooLarge ? ExpressionFailure::TooLarge : ExpressionFailure::None;
+    }
 
 private:
     bool m_invalid = false;
+    bool m_tooLarge = false; // a number beyond the range
 };
 
 long double evaluate(const tuzel &node)
@@ -133,18 +145,58 @@ SplitPoint FindSplitPoint(std::string_view text)
     return {};
 }
 
-EvaluationResult EvaluateExpression(std::string_view text)
+std::string_view ExpressionFailureMessage(ExpressionFailure failure)
+{
+    switch (failure) {
+    case ExpressionFailure::None:
+        return {};
+    case ExpressionFailure::TooLong:
+        return kInputTooLongMessage;
+    case ExpressionFailure::NestedTooDeep:
+        return kNestedTooDeepMessage;
+    case ExpressionFailure::TooLarge:
+        return kResultTooLargeMessage;
+    case ExpressionFailure::Invalid:
+        break;
+    }
+    return kInvalidExpressionMessage;
+}
+
+int NestingDepth(std::string_view text)
+{
+    int depth = 0;
+    int deepest = 0;
+    for (const char c : text) {
+        if (c == '(')
+            deepest = std::max(deepest, ++depth);
+        else if (c == ')' && depth > 0)
+            --depth;
+    }
+    return deepest;
+}
+
+ExpressionFailure CheckExpressionLimits(std::string_view text)
 {
     if (text.size() > kMaxExpressionLength)
-        return {0.0L, true};
+        return ExpressionFailure::TooLong;
+    if (NestingDepth(text) > kMaxTreeDepth)
+        return ExpressionFailure::NestedTooDeep;
+    return ExpressionFailure::None;
+}
+
+EvaluationResult EvaluateExpression(std::string_view text)
+{
+    if (const ExpressionFailure limit = CheckExpressionLimits(text); limit != ExpressionFailure::None)
+        return {0.0L, true, limit};
     PlainTreeBuilder builder;
     const std::unique_ptr<tuzel> root = builder.build(text, 0);
-    if (builder.invalid())
-        return {0.0L, true};
+    if (builder.failure() != ExpressionFailure::None)
+        return {0.0L, true, builder.failure()};
     try {
         return {evaluate(*root), false};
-    } catch (const ArithmeticError &) {
-        return {0.0L, true};
+    } catch (const ArithmeticError &error) {
+        const bool tooLarge = error.fault() == ArithmeticFault::Overflow;
+        return {0.0L, true, tooLarge ? ExpressionFailure::TooLarge : ExpressionFailure::Invalid};
     }
 }
 

@@ -10,14 +10,37 @@
 
 namespace mensurio {
 
-// Longest expression text the parsers build a tree for; a longer text fails cleanly, so that a
+// Longest expression text the parsers build a tree for; a longer text is refused, so that a
 // pasted page of text cannot make the quadratic tree building hang.
 inline constexpr std::size_t kMaxExpressionLength = 10000;
-// Deepest nesting the parsers build a tree for; deeper input fails cleanly instead of exhausting
-// the stack. Nesting counts the nodes whose text lost enclosing parentheses on the way down (a run
-// of pairs around one operand counts once), not the operands of a flat chain: a flat chain within
-// kMaxExpressionLength has at most 5,000 operands, which the recursive passes take in their stride.
+// Deepest parenthesis nesting the parsers take, whatever the form: "((1))", "(1+(1+(1)))" and
+// "-(-(1))" all count one level per open parenthesis. Deeper input is refused before a tree is
+// built, so that the recursive passes cannot exhaust the stack. A flat chain ("1+1+...+1") has no
+// nesting: within kMaxExpressionLength it has at most 5,000 operands, which the passes take.
 inline constexpr int kMaxTreeDepth = 1000;
+
+// The refusals that name the limit that was met.
+inline constexpr std::string_view kInputTooLongMessage = "input longer than 10,000 characters";
+inline constexpr std::string_view kNestedTooDeepMessage = "expression nested more than 1,000 levels deep";
+
+/// Why an expression has no value.
+enum class ExpressionFailure {
+    None,
+    Invalid,       // not a number or an expression, or an invalid operation
+    TooLong,       // longer than kMaxExpressionLength
+    NestedTooDeep, // nested deeper than kMaxTreeDepth
+    TooLarge,      // a number or a result beyond the extended range
+};
+
+/// The message shown for a failure (empty for None): the limit texts above, "result too large"
+/// or "invalid or incomplete expression".
+std::string_view ExpressionFailureMessage(ExpressionFailure failure);
+
+/// The deepest nesting of parentheses in the text; an unmatched '(' stays open to the end.
+int NestingDepth(std::string_view text);
+
+/// TooLong or NestedTooDeep when the text is beyond one of the parsers' limits, else None.
+ExpressionFailure CheckExpressionLimits(std::string_view text);
 
 // One node of a plain arithmetic expression tree. A node owns its children.
 struct tuzel {
@@ -51,12 +74,14 @@ SplitPoint FindSplitPoint(std::string_view text);
 struct EvaluationResult {
     long double value = 0.0L;
     bool failed = false;
+    ExpressionFailure failure = ExpressionFailure::None; // why, when failed
 };
 
 // Evaluates plain arithmetic (numbers, + - * / ^ and parentheses; all operators left-associative,
 // ^ binding tighter than * and /, which bind tighter than + and -). failed is true when a leaf is
 // not a valid number (see ParseNumber), when the arithmetic divides by zero, overflows or is
-// invalid, or when the text exceeds kMaxExpressionLength or kMaxTreeDepth. Spaces are not removed
+// invalid, or when the text exceeds kMaxExpressionLength or kMaxTreeDepth; failure says which.
+// An overflow, or a number beyond the range, is TooLarge. Spaces are not removed
 // and commas are not decimal marks here: callers replace commas by points first.
 EvaluationResult EvaluateExpression(std::string_view text);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/engine/ResultFormatter.h"
 
+#include "core/engine/NumberParser.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -94,7 +96,7 @@ bool WriteNonFinite(long double value, std::string &out) {
         return true;
     }
     if (std::isinf(value)) {
-        out = "INF";
+        out = value < 0 ? "-INF" : "INF";
         return true;
     }
     return false;
@@ -255,6 +257,20 @@ std::string FormatResult(long double value, bool forceGeneral, const ResultForma
         }
     }
     return FormatGeneral(value, kGeneralPrecision, options.separators);
+}
+
+long double ShownValue(long double value, const ResultFormatOptions &options) {
+    if (!std::isfinite(value)) {
+        return value;
+    }
+    // The shown text without grouping and with a point, read back.
+    ResultFormatOptions plain = options;
+    plain.separators = NumberSeparators{'.', ','};
+    if (plain.resultFormat == kFormatThousands) {
+        plain.resultFormat = kFormatFixed;
+    }
+    const ParsedNumber shown = ParseNumber(FormatResult(value, false, plain));
+    return shown.ok ? shown.value : value;
 }
 
 std::string FormatFixed(long double value, const ResultFormatOptions &options) {

@@ -25,6 +25,10 @@ inline constexpr int kFormatThousands = 3;
 /// format outside 0..3 is written as AutoFormat.
 std::string FormatResult(long double value, bool forceGeneral, const ResultFormatOptions &options);
 
+/// The value that FormatResult shows for the value (not forced to the general format): the value
+/// rounded to the shown digits. Values that are not finite come back unchanged.
+long double ShownValue(long double value, const ResultFormatOptions &options);
+
 /// Writes the value in fixed notation with the settings' decimal places, whatever the result format.
 std::string FormatFixed(long double value, const ResultFormatOptions &options);
 
@@ -33,7 +37,7 @@ int EffectiveDecimalPlaces(int decimalPlaces);
 
 // The four conversions on their own, for callers with fixed formats (conversion tables).
 // Each reduces the value to 18 significant digits, rounds half away from zero at the last
-// shown digit, and writes "INF" or "NAN" for values that are not finite.
+// shown digit, and writes "INF", "-INF" or "NAN" for values that are not finite.
 
 /// `g`: at most `precision` significant digits, trailing zeros dropped; scientific notation
 /// ("1.5E20", "9E-5") outside −3 ≤ E ≤ precision, where E counts the digits before the point.

@@ -2,6 +2,7 @@
 #include "core/engine/SpecialCategories.h"
 
 #include "core/engine/CheckedArithmetic.h"
+#include "core/engine/NumberSystems.h"
 
 namespace mensurio {
 
@@ -98,10 +99,22 @@ std::vector<bool> MarkInverseUnits(CategoryKind kind, std::span<const std::strin
     return inverse;
 }
 
-long double ReciprocalOrZero(long double x)
+std::string_view ArithmeticFaultMessage(ArithmeticFault fault)
+{
+    switch (fault) {
+    case ArithmeticFault::Overflow:
+        return kResultTooLargeMessage;
+    case ArithmeticFault::NoFiniteValue:
+        return kNoFiniteValueMessage;
+    default:
+        return kInvalidExpressionMessage;
+    }
+}
+
+long double FiniteReciprocal(long double x)
 {
     if (x == 0)
-        return 0;
+        throw ArithmeticError(ArithmeticFault::NoFiniteValue);
     return CheckedDivide(1.0L, x);
 }
 
@@ -111,7 +124,7 @@ InverseInput InverseInputBase(long double value, long double inputFactor, bool i
     input.inputInverse = inputIsInverse;
     if (inputIsInverse) {
         input.inverseForm = CheckedDivide(value, inputFactor);
-        value = ReciprocalOrZero(value);
+        value = FiniteReciprocal(value);
     }
     input.base = CheckedMultiply(value, inputFactor);
     return input;
@@ -119,13 +132,13 @@ InverseInput InverseInputBase(long double value, long double inputFactor, bool i
 
 long double BaseFromCompoundTotal(long double total, bool inverseUnits)
 {
-    return inverseUnits ? ReciprocalOrZero(total) : total;
+    return inverseUnits ? FiniteReciprocal(total) : total;
 }
 
 long double InverseAwareResult(long double base, long double factor, bool unitIsInverse)
 {
     const long double result = CheckedDivide(base, factor);
-    return unitIsInverse ? ReciprocalOrZero(result) : result;
+    return unitIsInverse ? FiniteReciprocal(result) : result;
 }
 
 std::optional<std::string> InverseOutputRefusal(bool mixedOutputs, bool inputInverse, bool outputInverse,
@@ -161,12 +174,26 @@ std::optional<long double> ConvertTemperatureValue(long double value, std::strin
     return CheckedDivide(CheckedSubtract(degrees, outputFactor), *outputSize);
 }
 
+bool BelowAbsoluteZero(long double value, std::string_view unitName, long double unitFactor)
+{
+    const std::optional<long double> size = DegreeSize(unitName);
+    return size && CheckedAdd(CheckedMultiply(value, *size), unitFactor) < 0;
+}
+
 std::int32_t PressureOffset(std::string_view categoryName, bool inputPressureAbsolute,
                             bool outputPressureAbsolute)
 {
     if (categoryName != "Pressure" || inputPressureAbsolute == outputPressureAbsolute)
         return 0;
     return outputPressureAbsolute ? kStandardAtmosphereInBaseUnits : -kStandardAtmosphereInBaseUnits;
+}
+
+bool BelowPerfectVacuum(std::string_view categoryName, long double base, bool inputPressureAbsolute)
+{
+    if (categoryName != "Pressure")
+        return false;
+    const long double absolute = inputPressureAbsolute ? base : CheckedAdd(base, kStandardAtmosphereInBaseUnits);
+    return absolute < 0;
 }
 
 } // namespace mensurio

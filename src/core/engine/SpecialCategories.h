@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/engine/CategoryKind.h"
+#include "core/engine/CheckedArithmetic.h"
 
 #include <cstdint>
 #include <optional>
@@ -25,6 +26,13 @@ inline constexpr std::string_view kIllegalInverseUnitsMessage = "illegal use of 
 inline constexpr std::string_view kIllegalInverseMixMessage =
     "illegal use of inverse units, select only 1 input or 1 output unit";
 inline constexpr std::string_view kInvalidExpressionMessage = "invalid or incomplete expression";
+inline constexpr std::string_view kNoFiniteValueMessage = "no finite value";
+inline constexpr std::string_view kBelowAbsoluteZeroMessage = "below absolute zero";
+inline constexpr std::string_view kBelowPerfectVacuumMessage = "below a perfect vacuum";
+
+// The refusal for an arithmetic fault of a conversion: "result too large" for an overflow,
+// "no finite value" for the reciprocal of zero, else "invalid or incomplete expression".
+std::string_view ArithmeticFaultMessage(ArithmeticFault fault);
 
 // ---- Inverse units (Efficiency and Reciprocal kinds) ------------------------------------------
 
@@ -47,8 +55,9 @@ std::vector<bool> MarkInverseUnits(CategoryKind kind, std::span<const std::strin
 // Equality ignoring letter case over A to Z only (other bytes must match exactly).
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
 
-// 1 / x, with the reciprocal of 0 giving 0 (an input of 0 in an inverse unit is not an error).
-long double ReciprocalOrZero(long double x);
+// 1 / x. Zero (an input of 0 in an inverse unit, or a result of 0 shown in one) has no finite
+// reciprocal: throws ArithmeticError with ArithmeticFault::NoFiniteValue.
+long double FiniteReciprocal(long double x);
 
 // The base value of a plain number typed for the input unit with this factor.
 struct InverseInput {
@@ -57,14 +66,14 @@ struct InverseInput {
     bool inputInverse = false;  // the input unit is an inverse unit
 };
 // Normal unit: base = value × factor. Inverse unit: inverseForm = value / factor and
-// base = (1 / value) × factor, the reciprocal of 0 giving 0.
+// base = (1 / value) × factor; a value of 0 has no finite value (FiniteReciprocal).
 InverseInput InverseInputBase(long double value, long double inputFactor, bool inputIsInverse);
 
-// The base value of a compound input: the parse's total, or its reciprocal (0 for 0) when the
+// The base value of a compound input: the parse's total, or its FiniteReciprocal when the
 // units named in the input are inverse units.
 long double BaseFromCompoundTotal(long double total, bool inverseUnits);
 
-// One unit's result of a base value: base / factor, replaced by its reciprocal (0 for 0) when
+// One unit's result of a base value: base / factor, replaced by its FiniteReciprocal when
 // the unit is an inverse unit. Serves the single output, the all-results column and collect mode.
 long double InverseAwareResult(long double base, long double factor, bool unitIsInverse);
 
@@ -88,6 +97,10 @@ std::optional<long double> ConvertTemperatureValue(long double value, std::strin
                                                    long double inputFactor, std::string_view outputName,
                                                    long double outputFactor);
 
+// Whether a temperature lies below absolute zero, the reference of the zero points (the
+// database's Kelvin and Rankine units have factor 0). A unit without a degree size is not judged.
+bool BelowAbsoluteZero(long double value, std::string_view unitName, long double unitFactor);
+
 // ---- Pressure ---------------------------------------------------------------------------------
 
 // One standard atmosphere (101325 Pa) in the Pressure category's base unit of 0.1 Pa.
@@ -98,5 +111,9 @@ inline constexpr std::int32_t kStandardAtmosphereInBaseUnits = 1013250;
 // −1 atmosphere from absolute input to gauge output.
 std::int32_t PressureOffset(std::string_view categoryName, bool inputPressureAbsolute,
                             bool outputPressureAbsolute);
+
+// Whether an input of the "Pressure" category (its base value, taken as absolute or gauge
+// pressure) lies below a perfect vacuum; false in every other category.
+bool BelowPerfectVacuum(std::string_view categoryName, long double base, bool inputPressureAbsolute);
 
 } // namespace mensurio

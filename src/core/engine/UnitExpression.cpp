@@ -50,6 +50,7 @@ public:
     void collect(const tuzel2 &node, bool positive, std::vector<long double> &terms);
 
     bool invalid = false;
+    bool tooLarge = false; // a number or a result beyond the range
     int ruleError = 0;
     int sumError = 0;
     bool hasUnits = true;
@@ -105,7 +106,7 @@ std::unique_ptr<tuzel2> UnitTreeParser::build(std::string_view text, int depth)
     }
     node->text = std::string(text);
     const SplitPoint split = FindSplitPoint(text);
-    if (split.code != OperatorCode::None && depth < kMaxTreeDepth) {
+    if (split.code != OperatorCode::None && depth <= kMaxTreeDepth) {
         node->isOperator = true;
         node->operation = split.code;
         node->left = build(text.substr(0, split.position), depth);
@@ -114,7 +115,9 @@ std::unique_ptr<tuzel2> UnitTreeParser::build(std::string_view text, int depth)
     }
     const ParsedNumber number = ParseNumber(text);
     node->value = number.value;
-    if (!number.ok)
+    if (number.overflow)
+        tooLarge = true;
+    else if (!number.ok)
         invalid = true;
     return node;
 }
@@ -262,7 +265,7 @@ void evaluateUnitText(UnitTreeParser &parser, const ShadowText &marked, bool wan
     std::unique_ptr<tuzel2> root;
     try {
         root = parser.build(marked.text, 0);
-        if (parser.invalid)
+        if (parser.invalid || parser.tooLarge)
             return;
         parser.reduce(*root);
         if (parser.ruleError != 0)
@@ -272,8 +275,11 @@ void evaluateUnitText(UnitTreeParser &parser, const ShadowText &marked, bool wan
             result.terms.clear();
             parser.collect(*root, true, result.terms);
         }
-    } catch (const ArithmeticError &) {
-        parser.invalid = true;
+    } catch (const ArithmeticError &error) {
+        if (error.fault() == ArithmeticFault::Overflow)
+            parser.tooLarge = true;
+        else
+            parser.invalid = true;
     }
 }
 
@@ -289,9 +295,15 @@ UnitExpressionResult ParseUnitExpression(std::string_view text, std::span<const 
                                          bool checkInverse, bool wantTerms)
 {
     UnitExpressionResult result;
-    if (text.size() > kMaxExpressionLength) {
-        result.code = kUnitCodeInvalid;
+    switch (CheckExpressionLimits(text)) {
+    case ExpressionFailure::TooLong:
+        result.code = kUnitCodeTooLong;
         return result;
+    case ExpressionFailure::NestedTooDeep:
+        result.code = kUnitCodeNestedTooDeep;
+        return result;
+    default:
+        break;
     }
     ShadowText marked = MarkUnitNames(text, knownUnits);
     result.usedUnits = marked.usedUnits;
@@ -308,6 +320,8 @@ UnitExpressionResult ParseUnitExpression(std::string_view text, std::span<const 
     evaluateUnitText(parser, marked, wantTerms, result);
     result.hasUnits = parser.hasUnits;
     result.code = 10 * parser.ruleError + parser.sumError + (parser.invalid ? kUnitCodeInvalid : 0);
+    if (parser.tooLarge && !parser.invalid)
+        result.code = kUnitCodeTooLarge;
     return result;
 }
 
@@ -318,6 +332,12 @@ std::string UnitExpressionMessage(std::int32_t code)
     static const std::string power = "incorrect use of '^' operator in expression";
     static const std::string timesDivide = "incorrect use of '*' or '/' operator in expression";
     static const std::string anyProduct = "incorrect use of '*','/' or '^' operator in expression";
+    if (code == kUnitCodeTooLong)
+        return std::string(ExpressionFailureMessage(ExpressionFailure::TooLong));
+    if (code == kUnitCodeNestedTooDeep)
+        return std::string(ExpressionFailureMessage(ExpressionFailure::NestedTooDeep));
+    if (code == kUnitCodeTooLarge)
+        return std::string(ExpressionFailureMessage(ExpressionFailure::TooLarge));
     if (code / 1000 == 1)
         return "illegal use of inverse units";
     if ((code % 1000) / 100 == 1)

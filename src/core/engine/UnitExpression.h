@@ -47,8 +47,12 @@ struct UnitExpressionResult {
 };
 
 // Error codes of the unit-aware parse: 10 * rule error + sum error, plus these.
-inline constexpr std::int32_t kUnitCodeInvalid = 100;  // bad number, arithmetic fault, too long
+inline constexpr std::int32_t kUnitCodeInvalid = 100;  // bad number, invalid operation
 inline constexpr std::int32_t kUnitCodeInverse = 1000; // inverse and ordinary units mixed
+// The limits, which outrank every other code.
+inline constexpr std::int32_t kUnitCodeTooLong = 10000;       // longer than kMaxExpressionLength
+inline constexpr std::int32_t kUnitCodeNestedTooDeep = 20000; // nested deeper than kMaxTreeDepth
+inline constexpr std::int32_t kUnitCodeTooLarge = 30000;      // a number or result beyond the range
 
 // Parses a typed expression that may name units of knownUnits (listed longest name first), for
 // example "5 foot + 3 inch". Unit names are matched case-sensitively and taken as whole names;

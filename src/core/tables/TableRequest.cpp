@@ -157,6 +157,9 @@ TableChoices TableRequest::Resolve(UnitDatabase &database) const {
         throw TableRequestError("the category '" + Cp1252::ToUtf8(choices.category) +
                                 "' does not convert by a plain factor and has no conversion table");
     const std::vector<std::string> units = CategoryUnits(database, choices.category);
+    if (units.empty())
+        throw TableCategoryEmpty("the category '" + Cp1252::ToUtf8(choices.category) +
+                                 "' holds no units; there is no table to write");
     choices.rowUnits = ResolveUnits(rows, units, choices.category, "row");
     choices.columnUnits = ResolveUnits(columns, units, choices.category, "column");
     const int maximum = TableChoices::ColumnMaximum(paper);

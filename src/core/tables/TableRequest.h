@@ -19,6 +19,12 @@ class TableRequestError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+/// The category holds no units at all: there is no table to write (a finding, not a usage error).
+class TableCategoryEmpty : public TableRequestError {
+  public:
+    using TableRequestError::TableRequestError;
+};
+
 /// The table options of the command line (`--table FILE.pdf -c CATEGORY --rows ... --columns ...`),
 /// as given, in UTF-8.
 struct TableRequest {

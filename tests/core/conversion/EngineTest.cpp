@@ -108,8 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"5 foot * 3 inch", true, true, "incorrect use of '*' or '/' operator in expression",
                     true},
         RefusalCase{"(5 foot)^2", true, true, "incorrect use of '^' operator in expression", true},
-        RefusalCase{"1e5000", true, true, "invalid or incomplete expression", true},   // typed overflow
-        RefusalCase{"1e4931", true, true, "invalid or incomplete expression", true})); // overflow in inch
+        RefusalCase{"1e5000", true, true, "result too large", true},   // typed overflow
+        RefusalCase{"1e4931", true, true, "result too large", true})); // overflow in inch
 
 TEST_F(EngineTest, Convert_failedUnitParse_selectsTheUnitsItNamed) {
     const ConversionResult result = m_engine.Convert(Request("5 foot + 3", {}, {"inch"}));

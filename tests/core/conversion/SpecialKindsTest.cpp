@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(Scales, TemperatureTest,
                                            TemperatureCase{"100 Celsius + 1", "Celsius", "Fahrenheit",
                                                            "invalid or incomplete expression"},
                                            TemperatureCase{"1e5000", "Celsius", "Fahrenheit",
-                                                           "invalid or incomplete expression"}));
+                                                           "result too large"}));
 
 TEST_F(ConversionFixture, Convert_temperatureAllResults_convertsIntoEveryScale) {
     Load("Temperature");
@@ -92,7 +92,7 @@ class EfficiencyTest : public ConversionFixture {
 TEST_F(EfficiencyTest, Convert_inverseUnits_convertThroughReciprocals) {
     EXPECT_EQ(Output("5", {"liter/100 km"}, {"kilometer/liter"}), "20");
     EXPECT_EQ(Output("20", {"kilometer/liter"}, {"liter/100 km"}), "5");
-    EXPECT_EQ(Output("0", {"liter/100 km"}, {"kilometer/liter"}), "0");
+    EXPECT_EQ(Output("0", {"liter/100 km"}, {"kilometer/liter"}), "no finite value");
     EXPECT_EQ(Output("5", {"liter/100 km"}, {"liter/meter"}), "5E-5");
     EXPECT_EQ(Output("5 liter/100 km", {}, {"kilometer/liter"}), "20");
 }

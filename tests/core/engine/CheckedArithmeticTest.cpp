@@ -108,6 +108,39 @@ TEST(CheckedArithmetic, CheckedOperations_infiniteOperandsAndUnderflow_passSilen
     EXPECT_GT(CheckedDivide(tiny, 4), 0.0L); // denormal
 }
 
+struct ResidueCase {
+    long double a;
+    long double b;
+    bool subtract;
+    long double expected;
+};
+
+// A sum below 2^-58 of its larger operand is the residue of cancelling operands and is 0; a result
+// just above that bound, and an exact small difference, stay.
+TEST(CheckedArithmetic, CheckedAddSubtract_residueOfCancellingOperands_isZero)
+{
+    const long double kelvinInDegrees = 273.15L * 1.8L; // 491.67 rounded apart from the literal
+    const long double bound = std::ldexp(1.0L, -58);
+    const ResidueCase cases[] = {
+        {kelvinInDegrees, 491.67L, true, 0},
+        {1760 * 0.9144L, 1609.344L, true, 0},
+        {1609.344L, -(1760 * 0.9144L), false, 0},
+        {1, 1 - std::ldexp(1.0L, -63), true, 0},                      // one unit in the last place
+        {1, -(1 - 31 * std::ldexp(1.0L, -64)), false, 0},             // 31 units: still a residue
+        {1, 1 - std::ldexp(1.0L, -57), true, std::ldexp(1.0L, -57)},  // above the bound: kept
+        {1e-30L, 1e-30L * (1 - bound / 2), true, 0},                     // the bound scales with the terms
+        {1, 0.999999L, true, 1 - 0.999999L},                          // an ordinary small result
+        {0, 1e-4000L, false, 1e-4000L},                               // one term alone is no residue
+        {5, 5, true, 0},
+    };
+    for (const ResidueCase &c : cases) {
+        const long double result = c.subtract ? CheckedSubtract(c.a, c.b) : CheckedAdd(c.a, c.b);
+        EXPECT_EQ(result, c.expected) << static_cast<double>(c.a) << (c.subtract ? " - " : " + ")
+                                      << static_cast<double>(c.b);
+        EXPECT_FALSE(std::signbit(result) && result == 0); // never a negative zero from a residue
+    }
+}
+
 TEST(CheckedArithmetic, ApplyOperator_codes_mapToOperations)
 {
     EXPECT_EQ(ApplyOperator(OperatorCode::Add, 6, 3), 9);

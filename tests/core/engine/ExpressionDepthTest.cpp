@@ -49,12 +49,35 @@ TEST(ExpressionDepth, Parsers_deeplyNestedInput_failCleanly) {
     EXPECT_TRUE(EvaluateExpression(repeat("1+(", 1500) + "1" + repeat(")", 1500)).failed);
     EXPECT_TRUE(EvaluateExpression(repeat("2^(", 2000) + "1" + repeat(")", 2000)).failed);
     EXPECT_EQ(
-        ParseUnitExpression(repeat("foot+(", 1500) + "inch" + repeat(")", 1500), kLength, false, false).code,
-        100);
+        ParseUnitExpression(repeat("foot+(", 1200) + "inch" + repeat(")", 1200), kLength, false, false).code,
+        kUnitCodeNestedTooDeep);
     EXPECT_EQ(ParseUnitExpression(repeat("-(", 3000) + "1" + repeat(")", 3000), kLength, false, false).code,
-              100);
+              kUnitCodeNestedTooDeep);
     // Nesting just within the limit still evaluates.
     EXPECT_FALSE(EvaluateExpression(repeat("1+(", 900) + "1" + repeat(")", 900)).failed);
+}
+
+// Every form of nesting meets the same limit: 1,000 levels evaluate, 1,001 are refused as too deep.
+TEST(ExpressionDepth, Parsers_everyFormOfNesting_meetsOneLimit) {
+    // The plain parse takes no sign before a parenthesis; the unit-aware one reads "-(" as "-1*(".
+    for (const std::string opening : {"(", "(1+", "1+(", "1^(", "2*(", "(2)*(", "-("}) {
+        for (const int levels : {kMaxTreeDepth, kMaxTreeDepth + 1}) {
+            const std::string text = repeat(opening, static_cast<std::size_t>(levels)) + "1" +
+                                     repeat(")", static_cast<std::size_t>(levels));
+            const bool tooDeep = levels > kMaxTreeDepth;
+            const EvaluationResult plain = EvaluateExpression(text);
+            if (opening != "-(" || tooDeep) {
+                EXPECT_EQ(plain.failed, tooDeep) << opening << " x" << levels;
+                EXPECT_EQ(plain.failure, tooDeep ? ExpressionFailure::NestedTooDeep : ExpressionFailure::None)
+                    << opening << " x" << levels;
+            }
+            const UnitExpressionResult units = ParseUnitExpression(text, kLength, false, false);
+            EXPECT_EQ(units.code, tooDeep ? kUnitCodeNestedTooDeep : 0) << opening << " x" << levels;
+        }
+    }
+    EXPECT_EQ(UnitExpressionMessage(kUnitCodeNestedTooDeep), "expression nested more than 1,000 levels deep");
+    EXPECT_EQ(UnitExpressionMessage(kUnitCodeTooLong), "input longer than 10,000 characters");
+    EXPECT_EQ(UnitExpressionMessage(kUnitCodeTooLarge), "result too large");
 }
 
 } // namespace

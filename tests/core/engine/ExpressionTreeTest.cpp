@@ -144,9 +144,12 @@ TEST(EvaluateExpression, EvaluateExpression_longChainWithinLimits_isEvaluated)
     const EvaluationResult result = EvaluateExpression(repeat("1+", 900) + "1");
     EXPECT_FALSE(result.failed);
     EXPECT_EQ(result.value, 901);
-    const EvaluationResult nested = EvaluateExpression(repeat("(", 4000) + "2" + repeat(")", 4000));
+    const EvaluationResult nested = EvaluateExpression(repeat("(", 1000) + "2" + repeat(")", 1000));
     EXPECT_FALSE(nested.failed);
     EXPECT_EQ(nested.value, 2);
+    const EvaluationResult deeper = EvaluateExpression(repeat("(", 1001) + "2" + repeat(")", 1001));
+    EXPECT_TRUE(deeper.failed);
+    EXPECT_EQ(deeper.failure, ExpressionFailure::NestedTooDeep);
 }
 
 TEST(EvaluateExpression, EvaluateExpression_pathologicalInput_failsCleanly)

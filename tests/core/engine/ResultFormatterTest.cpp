@@ -158,9 +158,9 @@ INSTANTIATE_TEST_SUITE_P(OutOfRangePlaces, FormatResultTable, ::testing::ValuesI
 // Non-finite values and unknown result formats.
 const FormatCase kSpecialCases[] = {
     {std::numeric_limits<long double>::infinity(), 0, 9, "INF"},
-    {-std::numeric_limits<long double>::infinity(), 1, 2, "INF"},
+    {-std::numeric_limits<long double>::infinity(), 1, 2, "-INF"},
     {std::numeric_limits<long double>::infinity(), 2, 2, "INF"},
-    {-std::numeric_limits<long double>::infinity(), 3, 2, "INF"},
+    {-std::numeric_limits<long double>::infinity(), 3, 2, "-INF"},
     {std::numeric_limits<long double>::quiet_NaN(), 0, 9, "NAN"},
     {-std::numeric_limits<long double>::quiet_NaN(), 2, 2, "NAN"},
     {std::numeric_limits<long double>::quiet_NaN(), 3, 2, "NAN"},

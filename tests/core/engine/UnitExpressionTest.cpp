@@ -95,9 +95,9 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(Invalid, UnitExpressionCode,
                          ::testing::Values(CodeCase{"Foot", 100}, CodeCase{"", 100}, CodeCase{"5 foot +", 100},
                                            CodeCase{"1/0 foot", 100}, CodeCase{"0/0", 100},
-                                           CodeCase{"(-8)^(1/3)", 100}, CodeCase{"1e5000 foot", 100},
-                                           CodeCase{"1e4000 foot * 1e4000", 100},
-                                           CodeCase{"1e2000 huge", 100}, CodeCase{"2 foot / 0", 100},
+                                           CodeCase{"(-8)^(1/3)", 100}, CodeCase{"1e5000 foot", kUnitCodeTooLarge},
+                                           CodeCase{"1e4000 foot * 1e4000", kUnitCodeTooLarge},
+                                           CodeCase{"1e2000 huge", kUnitCodeTooLarge}, CodeCase{"2 foot / 0", 100},
                                            CodeCase{"5 foo + 3 inch", 100}, CodeCase{"x + foot", 100}));
 
 TEST(ParseUnitExpression, ParseUnitExpression_footAndInch_collectsTermsInBaseUnits)
@@ -180,11 +180,12 @@ std::string repeat(const std::string &piece, int count)
     return text;
 }
 
-TEST(ParseUnitExpression, ParseUnitExpression_pathologicalInput_endsInCode100)
+TEST(ParseUnitExpression, ParseUnitExpression_pathologicalInput_endsInTheLimitsCode)
 {
-    EXPECT_EQ(parse(repeat("1 foot + ", 12000) + "1 inch").code, 100); // over 100,000 characters
-    EXPECT_EQ(parse(repeat("foot+(", 1500) + "inch" + repeat(")", 1500)).code, 100); // too deep
-    EXPECT_EQ(parse(repeat("(", 3000) + "foot" + repeat(")", 3000)).code, 0);
+    EXPECT_EQ(parse(repeat("1 foot + ", 12000) + "1 inch").code, kUnitCodeTooLong); // over 100,000 characters
+    EXPECT_EQ(parse(repeat("foot+(", 1200) + "inch" + repeat(")", 1200)).code, kUnitCodeNestedTooDeep);
+    EXPECT_EQ(parse(repeat("(", 3000) + "foot" + repeat(")", 3000)).code, kUnitCodeNestedTooDeep);
+    EXPECT_EQ(parse(repeat("(", 1000) + "foot" + repeat(")", 1000)).code, 0);
     const UnitExpressionResult chain = parse(repeat("foot+inch+", 200) + "foot", true);
     EXPECT_EQ(chain.code, 0);
     EXPECT_EQ(chain.terms.size(), 401U);

@@ -114,6 +114,8 @@ TEST_F(HandheldExportFiles, SameFile_comparesIgnoringCaseAndResolvingThePath) {
         {dir.file("sub/../new.pdb"), dir.file("./New.pdb"), true}, // neither exists yet
         {dir.file("link.pdb"), dir.file("names.pdb"), true},
         {dir.file("sub/names.pdb"), dir.file("names.pdb"), false},
+        {"relative-new.pdb", "./relative-new.pdb", true}, // relative, not there yet
+        {"relative-new.pdb", "relative-other.pdb", false},
     };
     for (const Case &c : cases)
         EXPECT_EQ(HandheldExport::SameFile(c.first, c.second), c.same) << c.first << " " << c.second;

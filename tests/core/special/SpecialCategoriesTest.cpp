@@ -140,9 +140,7 @@ TEST(SpecialCategories, InverseInputBase_inverseAndNormalInputUnits)
     EXPECT_TRUE(fromInverse.inputInverse);
     EXPECT_NEAR(static_cast<double>(fromInverse.base), 20, 1e-15);
     EXPECT_NEAR(static_cast<double>(fromInverse.inverseForm), 0.05, 1e-17);
-    const InverseInput fromZero = InverseInputBase(0, kLiterPer100Km, true);
-    EXPECT_EQ(fromZero.base, 0);
-    EXPECT_EQ(fromZero.inverseForm, 0);
+    EXPECT_THROW(InverseInputBase(0, kLiterPer100Km, true), ArithmeticError); // no finite value
     const InverseInput fromNormal = InverseInputBase(30, kMilesPerGallonUs, false);
     EXPECT_FALSE(fromNormal.inputInverse);
     EXPECT_EQ(fromNormal.base, 30 * kMilesPerGallonUs);
@@ -156,7 +154,7 @@ TEST(SpecialCategories, InverseAwareResult_table_normalInverseAndZero)
         bool inverse;
         long double expected;
     } cases[] = {
-        {20, 1, false, 20},          {20, kLiterPer100Km, true, 5},         {0, kLiterPer100Km, true, 0},
+        {20, 1, false, 20},          {20, kLiterPer100Km, true, 5},
         {0, 1, false, 0},            {-4, kLiterPer100Km, true, -25},       {299792458, 299792458, true, 1},
         {20, kMilesPerGallonUs, false, 47.04291666666667L}, // 5 liter/100 km in mpg (US)
     };
@@ -164,16 +162,26 @@ TEST(SpecialCategories, InverseAwareResult_table_normalInverseAndZero)
         EXPECT_NEAR(static_cast<double>(InverseAwareResult(c.base, c.factor, c.inverse)),
                     static_cast<double>(c.expected), 1e-8)
             << static_cast<double>(c.base);
+    EXPECT_THROW(InverseAwareResult(0, kLiterPer100Km, true), ArithmeticError); // no finite value
 }
 
-TEST(SpecialCategories, ReciprocalOrZero_zeroGivesZero_overflowThrows)
+TEST(SpecialCategories, FiniteReciprocal_zeroHasNoFiniteValue_overflowThrows)
 {
-    EXPECT_EQ(ReciprocalOrZero(0), 0);
-    EXPECT_EQ(ReciprocalOrZero(-0.0L), 0);
-    EXPECT_EQ(ReciprocalOrZero(4), 0.25L);
-    EXPECT_EQ(ReciprocalOrZero(std::numeric_limits<long double>::infinity()), 0);
-    EXPECT_THROW(ReciprocalOrZero(std::numeric_limits<long double>::denorm_min()), ArithmeticError);
-    EXPECT_EQ(BaseFromCompoundTotal(0, true), 0);
+    for (const long double zero : {0.0L, -0.0L}) {
+        for (const auto &reciprocal : {+[](long double x) { return FiniteReciprocal(x); },
+                                       +[](long double x) { return BaseFromCompoundTotal(x, true); }}) {
+            try {
+                reciprocal(zero);
+                ADD_FAILURE() << "zero has a reciprocal";
+            } catch (const ArithmeticError &error) {
+                EXPECT_EQ(error.fault(), ArithmeticFault::NoFiniteValue);
+                EXPECT_EQ(ArithmeticFaultMessage(error.fault()), "no finite value");
+            }
+        }
+    }
+    EXPECT_EQ(FiniteReciprocal(4), 0.25L);
+    EXPECT_EQ(FiniteReciprocal(std::numeric_limits<long double>::infinity()), 0);
+    EXPECT_THROW(FiniteReciprocal(std::numeric_limits<long double>::denorm_min()), ArithmeticError);
     EXPECT_EQ(BaseFromCompoundTotal(0.05L, true), 1 / 0.05L);
     EXPECT_EQ(BaseFromCompoundTotal(7, false), 7);
 }

@@ -108,6 +108,24 @@ TEST(TableBuilder, UnusedColumnsGetASingleBlankInHeaderAndEveryRow) {
     EXPECT_EQ(builder.ColumnFactors[2], 3600.0L);
 }
 
+// Two categories whose names differ only in letter case: the one named exactly is the table's.
+TEST(TableBuilder, CategoriesDifferingInCase_theExactNameIsUsed) {
+    UnitDatabase db = TableDatabase();
+    db.AddCategory("time", false);
+    db.AddUnit("time", "second", "second", 2, false);
+    db.AddUnit("time", "minute", "second", 120, false);
+    for (const char *category : {"Time", "time"}) {
+        TableBuilder builder(db, Choices(category, {"minute"}, {"second", "minute"}), FixedMeasure());
+        ReportTemplate report = ReportTemplate::TVzor01();
+        builder.FillTableTemplate(report);
+        EXPECT_EQ(Lines(report, "Category1"), std::vector<std::string>{category});
+        EXPECT_EQ(builder.ColumnFactors[1], std::string(category) == "Time" ? 60.0L : 120.0L) << category;
+        EXPECT_EQ(Lines(report, "Result1"), std::vector<std::string>{"60"}) << category;
+    }
+    EXPECT_TRUE(db.SelectCategory("TIME"));
+    EXPECT_EQ(db.CategoryName(), "Time"); // without an exact name, the first ignoring case
+}
+
 TEST(TableBuilder, PortraitTemplateHasSixColumns) {
     UnitDatabase db = TableDatabase();
     TableBuilder builder(db, Choices("Time", {"second"}, {"second"}, 0, 1), FixedMeasure());
