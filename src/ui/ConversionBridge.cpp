@@ -29,6 +29,7 @@ void ConversionBridge::ApplyResult(const ConversionResult &result) {
     if (result.inputSelection)
         ListWidgetSelection::Write(*m_widgets.inputList, *result.inputSelection);
     if (result.outputText) {
+        m_showsResult = result.resultValid;
         m_widgets.output->setText(QtCp1252::ToQString(*result.outputText));
         m_widgets.output->setCursorPosition(0); // a long result shows its start
     }

@@ -39,6 +39,8 @@ class ConversionBridge {
     /// Show All Results asks for the next conversion to leave the repaint to the list's mode switch.
     void SetQuickRepaint(bool on) { m_quickRepaint = on; }
     bool QuickRepaint() const { return m_quickRepaint; }
+    /// The output field holds a result of the last conversion shown, not a message.
+    bool ShowsResult() const { return m_showsResult; }
 
   private:
     Tengine &m_engine;
@@ -46,6 +48,7 @@ class ConversionBridge {
     NumberSeparators m_separators;
     ConversionWidgets m_widgets;
     bool m_quickRepaint = true;
+    bool m_showsResult = false;
 };
 
 } // namespace mensurio

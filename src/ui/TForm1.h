@@ -160,6 +160,7 @@ class TForm1 : public QMainWindow {
     void MinimizetoTray1Click(bool checked);
     void updateTrayIcon();
     void minimizedToTray();
+    bool trayPresentNow() const;
     // Conversion record (TForm1Record.cpp)
     void connectRecordCommands();
     ConversionSnapshot conversionSnapshot() const;

@@ -55,7 +55,7 @@ QWidget *TPagesDlg2::createGeneralPage() {
     CheckBox7 = Named(new QCheckBox("Show &All Results"), "CheckBox7");
     Add(operation, {CheckBox5, CheckBox7});
     QGroupBox *calculator = Group("Calculator Program", page);
-    RadioButton6 = Named(new QRadioButton("&Default Windows Calculator"), "RadioButton6");
+    RadioButton6 = Named(new QRadioButton("&System Calculator"), "RadioButton6");
     RadioButton5 = Named(new QRadioButton("&Other Program:"), "RadioButton5");
     auto *pathRow = new QWidget;
     auto *pathLayout = new QHBoxLayout(pathRow);
