@@ -9,6 +9,7 @@
 #include "ui/TListBoxTwo.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 
 namespace mensurio {
 
@@ -32,6 +33,7 @@ void ConversionBridge::ApplyResult(const ConversionResult &result) {
         m_showsResult = result.resultValid;
         m_widgets.output->setText(QtCp1252::ToQString(*result.outputText));
         m_widgets.output->setCursorPosition(0); // a long result shows its start
+        announce(*result.outputText, result.resultValid);
     }
     if (result.allResults) {
         QStringList values;
@@ -40,6 +42,20 @@ void ConversionBridge::ApplyResult(const ConversionResult &result) {
             values.append(QtCp1252::ToQString(value));
         m_widgets.outputList->setValues(values);
     }
+}
+
+QString ConversionBridge::Announcement(const QString &output, bool isResult, const QString &singleOutputUnit) {
+    if (!isResult || output.isEmpty())
+        return output;
+    return singleOutputUnit.isEmpty() ? "Result: " + output : "Result: " + output + " " + singleOutputUnit;
+}
+
+// The result goes into the value field's description too, which screen readers announce while
+// the focus stays in the field: no need to move to the output field after each key.
+void ConversionBridge::announce(const std::string &output, bool isResult) {
+    const QList<QListWidgetItem *> selected = m_widgets.outputList->selectedItems();
+    const QString unit = selected.size() == 1 ? selected.front()->text() : QString();
+    m_widgets.input->setAccessibleDescription(Announcement(QtCp1252::ToQString(output), isResult, unit));
 }
 
 void ConversionBridge::Convert() {

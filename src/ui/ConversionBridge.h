@@ -5,6 +5,8 @@
 #include "core/engine/ConversionResult.h"
 #include "core/engine/Separators.h"
 
+#include <QString>
+
 class QLineEdit;
 class QListWidget;
 
@@ -42,7 +44,12 @@ class ConversionBridge {
     /// The output field holds a result of the last conversion shown, not a message.
     bool ShowsResult() const { return m_showsResult; }
 
+    /// What the value field's description tells a screen reader after a conversion.
+    static QString Announcement(const QString &output, bool isResult, const QString &singleOutputUnit);
+
   private:
+    void announce(const std::string &output, bool isResult);
+
     Tengine &m_engine;
     const ProgramSettings &m_settings;
     NumberSeparators m_separators;

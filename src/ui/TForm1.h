@@ -181,6 +181,8 @@ class TForm1 : public QMainWindow {
     void TipoftheDay1Click();
     // Help menu and pictures (TForm1Help.cpp)
     void applyIcons();
+    // Names and Tab order (TForm1Accessibility.cpp)
+    void setUpAccessibility();
     void connectHelpCommands();
     // Start (TForm1Startup.cpp)
     bool LoadDatabaseAtStart();
@@ -188,6 +190,7 @@ class TForm1 : public QMainWindow {
     bool CodePageTestPasses();
     void ApplyPressureSelectors();
     void ApplyPlacement();
+    QRect placementOnScreens() const;
     // Lists (TForm1Lists.cpp)
     void fillCategoryList();
     void clearCategoryList();

@@ -3,6 +3,7 @@
 #include "ui/TForm1.h"
 
 #include "core/db/DatabaseLifecycle.h"
+#include "core/layout/ScreenPlacement.h"
 #include "ui/QtCp1252.h"
 #include "ui/QtFonts.h"
 #include "ui/TListBoxTwo.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QList>
 #include <QListWidget>
+#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -147,13 +149,24 @@ void TForm1::ApplyPressureSelectors() {
 }
 
 // The first run keeps the system's placement; later runs restore the stored one.
+// The saved client area, moved onto a screen there is now when it fits none of them.
+QRect TForm1::placementOnScreens() const {
+    std::vector<LayoutRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    const LayoutRect placed =
+        PlaceOnScreens({m_settings.left, m_settings.top, m_settings.width, m_settings.height}, screens);
+    return {placed.left, placed.top, placed.width, placed.height};
+}
+
 void TForm1::ApplyPlacement() {
     if (m_settings.maximized) {
         setWindowState(windowState() | Qt::WindowMaximized);
     } else if (m_settings.save) {
         setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
-        resize(m_settings.width, m_settings.height);
-        move(m_settings.left, m_settings.top);
+        setGeometry(placementOnScreens());
     } else {
         m_settings.save = true;
     }

@@ -60,6 +60,8 @@ void TForm1::updateTrayIcon() {
 
 void TForm1::changeEvent(QEvent *event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyIcons(); // the drawings are inked in the palette's text colour
     if (event->type() == QEvent::WindowStateChange && isMinimized())
         minimizedToTray();
 }

@@ -65,6 +65,8 @@ QWidget *TPagesDlg2::createGeneralPage() {
     SpeedButton1 = Named(new QToolButton, "SpeedButton1");
     SpeedButton1->setText("...");
     SpeedButton1->setToolTip("Browse");
+    Edit1->setAccessibleName("Other calculator program");
+    SpeedButton1->setAccessibleName("Browse for the calculator program");
     pathLayout->addWidget(Edit1);
     pathLayout->addWidget(SpeedButton1);
     Add(calculator, {RadioButton6, RadioButton5, pathRow});
@@ -135,6 +137,9 @@ QWidget *TPagesDlg2::createFontsPage() {
     StaticText11 = FontSample("StaticText11", tabs);
     BitBtn7 = Named(new QPushButton("C&hange..."), "BitBtn7");
     Add(tabs, {StaticText11, BitBtn7});
+    BitBtn5->setAccessibleName("Change the font of text fields and lists");
+    BitBtn7->setAccessibleName("Change the font of the category tabs");
+    BitBtn4->setAccessibleName("Default fonts");
     BitBtn4 = Named(new QPushButton("&Default"), "BitBtn4");
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(fields);

@@ -3,7 +3,11 @@
 
 #include "ui/BundledResources.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 
 #include <array>
 
@@ -42,6 +46,9 @@ constexpr std::array<Glyph, 21> kGlyphs{{
     {"RES2CLIP", "", "res2clip.svg"},
     {"ARROW", "", "arrow.svg"},
 }};
+
+// The colour the bundled drawings are inked in; it is replaced by the palette's text colour.
+constexpr char kInk[] = "#2e3436";
 
 const Glyph *FindGlyph(const QString &name) {
     for (const Glyph &glyph : kGlyphs) {
@@ -102,21 +109,49 @@ QString ToolbarIcons::BundledPath(const QString &glyph) {
 }
 
 QIcon ToolbarIcons::Icon(const QString &glyph) {
+    return Icon(glyph, QGuiApplication::palette());
+}
+
+bool ToolbarIcons::IsDark(const QPalette &palette) {
+    return palette.color(QPalette::Window).lightness() < 128;
+}
+
+QPixmap ToolbarIcons::Drawing(const QString &glyph, const QColor &ink, const QSize &size) {
+    EnsureBundledResources();
+    QFile file(BundledPath(glyph));
+    if (!file.open(QIODevice::ReadOnly))
+        return QPixmap();
+    QByteArray svg = file.readAll().replace(kInk, ink.name(QColor::HexRgb).toLatin1());
+    QBuffer buffer(&svg);
+    QImageReader reader(&buffer, "svg");
+    reader.setScaledSize(size);
+    return QPixmap::fromImage(reader.read());
+}
+
+QIcon ToolbarIcons::Icon(const QString &glyph, const QPalette &palette) {
     const Glyph *found = FindGlyph(glyph);
     if (!found)
         return QIcon();
-    EnsureBundledResources();
-    const QIcon bundled(BundledPath(glyph));
     const QString theme = QLatin1String(found->theme);
-    return theme.isEmpty() ? bundled : QIcon::fromTheme(theme, bundled);
+    if (!theme.isEmpty() && !IsDark(palette) && QIcon::hasThemeIcon(theme))
+        return QIcon::fromTheme(theme);
+    QIcon icon;
+    const auto addDrawing = [&](QIcon::Mode mode, QPalette::ColorGroup group) {
+        const QColor ink = palette.color(group, QPalette::WindowText);
+        for (const int side : {16, 22, 24, 32, 48})
+            icon.addPixmap(Drawing(glyph, ink, QSize(side, side)), mode);
+    };
+    addDrawing(QIcon::Normal, QPalette::Active);
+    addDrawing(QIcon::Disabled, QPalette::Disabled);
+    return icon;
 }
 
 QIcon ToolbarIcons::IconFor(const QString &objectName) {
     return Icon(GlyphFor(objectName));
 }
 
-QPixmap ToolbarIcons::Arrow() {
-    return Icon(QStringLiteral("ARROW")).pixmap(QSize(24, 19));
+QPixmap ToolbarIcons::Arrow(const QPalette &palette) {
+    return Drawing(QStringLiteral("ARROW"), palette.color(QPalette::WindowText), QSize(24, 19));
 }
 
 QIcon ToolbarIcons::ApplicationIcon() {

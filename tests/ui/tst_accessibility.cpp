@@ -4,6 +4,8 @@
 #include "core/custom/CustomCategories.h"
 #include "core/custom/CustomUnits.h"
 #include "core/platform/StartupLink.h"
+#include "ui/CategoryGridKeys.h"
+#include "ui/CategoryMenu.h"
 #include "ui/HelpWindow.h"
 #include "ui/TAboutBox.h"
 #include "ui/TManageDlg.h"
@@ -19,7 +21,10 @@
 #include "ui/support/WindowHarness.h"
 
 #include <QAccessible>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QToolButton>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
@@ -62,6 +67,17 @@ Names Walk(QWidget *top) {
     return names;
 }
 
+QString Description(QWidget *widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+}
+
+// The description changes the window reported to the accessibility layer.
+QList<QObject *> g_descriptionChanges;
+void RecordDescriptionChanges(QAccessibleEvent *event) {
+    if (event->type() == QAccessible::DescriptionChanged)
+        g_descriptionChanges.append(event->object());
+}
+
 QString Describe(QObject *object) {
     return QString("%1 (%2)").arg(object->objectName(), object->metaObject()->className());
 }
@@ -96,9 +112,127 @@ class TestAccessibility : public QObject {
         QVERIFY2(faults.isEmpty(), qPrintable(top->objectName() + ": " + faults.join("; ")));
     }
 
+    QWidget *focused() const { return QApplication::focusWidget(); }
+
   private slots:
     void initTestCase() {
         window = &h.Start();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
+            qWarning("the window did not become active");
+    }
+
+    // The result and the messages reach a screen reader from the value field itself.
+    void conversion_announcedInTheValueFieldsDescription_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("result with its unit") << "12" << "Result: 3.6576 meter";
+        QTest::newRow("message as it is") << "12+" << "invalid or incomplete expression";
+        QTest::newRow("empty input") << "" << "";
+    }
+    void conversion_announcedInTheValueFieldsDescription() {
+        QFETCH(QString, typed);
+        QFETCH(QString, description);
+        h.ChooseCategory("Length");
+        ClickRow(h.Find<QListWidget>("ListBox1"), "foot");
+        ClickRow(h.Find<QListWidget>("ListBox2"), "meter");
+        h.Type("7");
+        g_descriptionChanges.clear();
+        QAccessible::installUpdateHandler(RecordDescriptionChanges);
+        h.Type(typed);
+        QAccessible::installUpdateHandler(nullptr);
+        auto *edit1 = h.Find<QLineEdit>("Edit1");
+        QCOMPARE(h.Find<QLineEdit>("Edit2")->text().isEmpty(), description.isEmpty());
+        QCOMPARE(Description(edit1), description);
+        QVERIFY(g_descriptionChanges.contains(edit1));
+    }
+
+    // Tab walks the window's controls top to bottom; every one of them takes the focus.
+    void tab_reachesEveryControlInLayoutOrder() {
+        h.ChooseCategory("Pressure");
+        h.Find<QToolButton>("ToolbarButton973")->setFocus(Qt::TabFocusReason);
+        QStringList visited;
+        for (int i = 0; i < 12 && focused() != nullptr; ++i) {
+            visited << focused()->objectName();
+            QTest::keyClick(focused(), Qt::Key_Tab);
+        }
+        const QStringList expected = {"ToolbarButton973", "Edit1",    "Edit2",    "ComboBox1",
+                                      "ListBox1",         "ComboBox2", "ListBox2", "TabControl1"};
+        QCOMPARE(visited.mid(0, expected.size()), expected);
+        QCOMPARE(visited.value(expected.size()), QString("ToolbarButton973"));
+    }
+
+    // The focused list's current row is outlined, also when it is selected.
+    void unitLists_showTheFocus() {
+        h.ChooseCategory("Length");
+        for (const char *name : {"ListBox1", "ListBox2"}) {
+            auto *list = h.Find<QListWidget>(name);
+            h.Find<QLineEdit>("Edit1")->setFocus();
+            QTRY_VERIFY(!list->hasFocus());
+            const QImage without = list->grab().toImage();
+            list->setFocus(Qt::OtherFocusReason);
+            QTRY_VERIFY(list->hasFocus());
+            QVERIFY2(list->grab().toImage() != without, name);
+        }
+    }
+
+    void categoryGrid_targets_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("target");
+        // 11 items in columns of 4: 0-3, 4-7, 8-10.
+        QTest::newRow("down") << int(Qt::Key_Down) << 3 << 4;
+        QTest::newRow("down at the end") << int(Qt::Key_Down) << 10 << 10;
+        QTest::newRow("up at the start") << int(Qt::Key_Up) << 0 << 0;
+        QTest::newRow("right") << int(Qt::Key_Right) << 1 << 5;
+        QTest::newRow("right into a short column") << int(Qt::Key_Right) << 7 << 7;
+        QTest::newRow("left") << int(Qt::Key_Left) << 9 << 5;
+        QTest::newRow("left in the first column") << int(Qt::Key_Left) << 2 << 2;
+        QTest::newRow("home") << int(Qt::Key_Home) << 6 << 0;
+        QTest::newRow("end") << int(Qt::Key_End) << 6 << 10;
+        QTest::newRow("other key") << int(Qt::Key_Escape) << 6 << -1;
+    }
+    void categoryGrid_targets() {
+        QFETCH(int, key);
+        QFETCH(int, current);
+        QFETCH(int, target);
+        QCOMPARE(CategoryGridKeys::Target(key, current, 11, 4), target);
+    }
+
+    // The three-column category menu opens on the current category and is used with the keys.
+    void categoryGrid_keyboard() {
+        QMenu menu;
+        int chosen = -1;
+        CategoryMenu categories(menu, [&chosen](int index) { chosen = index; });
+        const QStringList names = {"Area",  "Length", "Mass",   "Power", "Pressure", "Speed",
+                                   "Time",  "Torque", "Volume", "Angle", "Charge",   "Current"};
+        for (const QString &name : names)
+            categories.AddItem(name);
+        categories.SplitColumns(); // columns of 4
+        categories.MoveCheck(5);
+        menu.popup(QPoint(10, 10));
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        const auto focusedName = [this] {
+            auto *button = qobject_cast<QToolButton *>(focused());
+            return button ? button->defaultAction()->data().toString() : QString();
+        };
+        QTRY_COMPARE(focusedName(), QString("Speed"));
+        const struct {
+            int key;
+            QString expected;
+        } steps[] = {{Qt::Key_Down, "Time"},   {Qt::Key_Right, "Charge"}, {Qt::Key_Home, "Area"},
+                     {Qt::Key_End, "Current"}, {Qt::Key_Left, "Torque"}};
+        for (const auto &step : steps) {
+            QTest::keyClick(focused(), Qt::Key(step.key));
+            QCOMPARE(focusedName(), step.expected);
+        }
+        QTest::keyClick(focused(), Qt::Key_P);
+        QCOMPARE(focusedName(), QString("Power")); // "p" after Torque wraps round to Power
+        QTest::keyClick(focused(), Qt::Key_R);
+        QCOMPARE(focusedName(), QString("Pressure")); // "pr" extends the search
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(chosen, 4);
+        QTRY_VERIFY(!menu.isVisible());
     }
 
     void mainWindow_data() {

@@ -2,10 +2,14 @@
 #include "ui/ToolbarIcons.h"
 
 #include "ui/BundledResources.h"
+#include "ui/support/WindowHarness.h"
 
+#include <QAction>
 #include <QFile>
 #include <QImageReader>
 #include <QtTest>
+
+#include <cstdlib>
 
 using mensurio::ToolbarIcons;
 
@@ -66,6 +70,53 @@ class TestToolbarIcons : public QObject {
         const QPixmap arrow = ToolbarIcons::Arrow();
         QVERIFY(!arrow.isNull());
         QCOMPARE(arrow.deviceIndependentSize().toSize(), QSize(24, 19));
+    }
+
+    // Every drawing stands out from the tool bar on a light and on a dark palette: few of its
+    // visible pixels are near the window colour in lightness.
+    void icons_followThePalette_data() {
+        QTest::addColumn<QColor>("window");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("light") << QColor("#efefef") << QColor("#000000");
+        QTest::newRow("dark") << QColor("#2d2d2d") << QColor("#ffffff");
+        QTest::newRow("dark blue-grey") << QColor("#31363b") << QColor("#eff0f1");
+    }
+    void icons_followThePalette() {
+        QFETCH(QColor, window);
+        QFETCH(QColor, text);
+        QPalette palette;
+        palette.setColor(QPalette::Window, window);
+        palette.setColor(QPalette::WindowText, text);
+        for (const QString &glyph : ToolbarIcons::GlyphNames()) {
+            const QImage image = ToolbarIcons::Icon(glyph, palette).pixmap(24, 24).toImage();
+            int visible = 0;
+            int lost = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor pixel = image.pixelColor(x, y);
+                    if (pixel.alpha() < 128)
+                        continue;
+                    ++visible;
+                    if (std::abs(pixel.lightness() - window.lightness()) < 40)
+                        ++lost;
+                }
+            }
+            QVERIFY2(visible > 0, qPrintable(glyph));
+            QVERIFY2(lost * 100 < visible * 12,
+                     qPrintable(QString("%1: %2 of %3 pixels blend in").arg(glyph).arg(lost).arg(visible)));
+        }
+    }
+
+    void window_reinksItsIconsWhenThePaletteChanges() {
+        mensurio::test::WindowHarness h;
+        mensurio::TForm1 &window = h.Start();
+        auto *find = h.Find<QAction>("Find1");
+        const QImage before = find->icon().pixmap(24, 24).toImage();
+        QPalette dark = window.palette();
+        dark.setColor(QPalette::Window, QColor("#2d2d2d"));
+        dark.setColor(QPalette::WindowText, QColor("#ffffff"));
+        window.setPalette(dark);
+        QTRY_VERIFY(find->icon().pixmap(24, 24).toImage() != before);
     }
 
     void applicationIcon_renders() { QVERIFY(!ToolbarIcons::ApplicationIcon().pixmap(32, 32).isNull()); }
