@@ -8,6 +8,7 @@
 #include "ui/QtCp1252.h"
 #include "ui/TListBoxTwo.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -55,7 +56,13 @@ QString ConversionBridge::Announcement(const QString &output, bool isResult, con
 void ConversionBridge::announce(const std::string &output, bool isResult) {
     const QList<QListWidgetItem *> selected = m_widgets.outputList->selectedItems();
     const QString unit = selected.size() == 1 ? selected.front()->text() : QString();
-    m_widgets.input->setAccessibleDescription(Announcement(QtCp1252::ToQString(output), isResult, unit));
+    const QString announcement = Announcement(QtCp1252::ToQString(output), isResult, unit);
+    if (announcement == m_widgets.input->accessibleDescription())
+        return;
+    m_widgets.input->setAccessibleDescription(announcement);
+    // Told explicitly: setting the description alone does not reach the screen reader here.
+    QAccessibleEvent changed(m_widgets.input, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void ConversionBridge::Convert() {

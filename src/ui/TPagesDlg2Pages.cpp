@@ -139,8 +139,8 @@ QWidget *TPagesDlg2::createFontsPage() {
     Add(tabs, {StaticText11, BitBtn7});
     BitBtn5->setAccessibleName("Change the font of text fields and lists");
     BitBtn7->setAccessibleName("Change the font of the category tabs");
-    BitBtn4->setAccessibleName("Default fonts");
     BitBtn4 = Named(new QPushButton("&Default"), "BitBtn4");
+    BitBtn4->setAccessibleName("Default fonts");
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(fields);
     layout->addWidget(tabs);

@@ -10,6 +10,7 @@
 #include <QImageReader>
 
 #include <array>
+#include <utility>
 
 namespace mensurio {
 
@@ -49,6 +50,16 @@ constexpr std::array<Glyph, 21> kGlyphs{{
 
 // The colour the bundled drawings are inked in; it is replaced by the palette's text colour.
 constexpr char kInk[] = "#2e3436";
+
+// The drawings' accents are the dark shades of the Tango colours; drawn in a light ink (on a
+// dark palette) they take the light shades of the same colours, which stand out there.
+constexpr std::array<std::pair<const char *, const char *>, 5> kLightAccents{{
+    {"#3465a4", "#729fcf"},
+    {"#4e9a06", "#8ae234"},
+    {"#cc0000", "#f66151"},
+    {"#a40000", "#f66151"},
+    {"#c17d11", "#e9b96e"},
+}};
 
 const Glyph *FindGlyph(const QString &name) {
     for (const Glyph &glyph : kGlyphs) {
@@ -122,6 +133,10 @@ QPixmap ToolbarIcons::Drawing(const QString &glyph, const QColor &ink, const QSi
     if (!file.open(QIODevice::ReadOnly))
         return QPixmap();
     QByteArray svg = file.readAll().replace(kInk, ink.name(QColor::HexRgb).toLatin1());
+    if (ink.lightness() >= 128) {
+        for (const auto &[dark, light] : kLightAccents)
+            svg.replace(dark, light);
+    }
     QBuffer buffer(&svg);
     QImageReader reader(&buffer, "svg");
     reader.setScaledSize(size);
