@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth             # scripts/screenshots.sh, bench/startup.sh
+  openbox x11-utils      # a window manager that draws frames, xprop: tests/ui/restart_placement_test.sh
   desktop-file-utils     # desktop-file-validate: tests/install, tests/core/platform
   poppler-utils          # pdftotext, pdfinfo: the table tests; pdftoppm: scripts/help-table-picture.sh
   appstream              # appstreamcli: tests/install

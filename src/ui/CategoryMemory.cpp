@@ -129,7 +129,12 @@ void CategoryMemory::SaveCategoryMemory()
 
 void CategoryMemory::RestoreCategoryMemory()
 {
-    const ConversionMemory memory = ReadConversionMemory(*m_settingsFile, m_settings->AktualCate);
+    ConversionMemory memory = ReadConversionMemory(*m_settingsFile, m_settings->AktualCate);
+    if (memory == ConversionMemory{}) {
+        if (auto first = FirstStartSelection(m_firstStart, m_settings->AktualCate, RowNames(*m_listBox1),
+                                             currentOrderView()))
+            memory.selection = std::move(*first);
+    }
     ApplySelection(memory.selection);
     const QString text = QtCp1252::ToQString(memory.inputText);
     // Setting the same text raises no change event; the restore still converts once.
@@ -156,8 +161,10 @@ void CategoryMemory::ClearConversionMemory()
 {
     if (m_hooks.database)
         ClearAllCategoryMemory(*m_settingsFile, m_hooks.database());
-    selectOnlyRow(*m_listBox1, 0, m_hooks.selectInputUnit);
-    selectOnlyRow(*m_listBox2, 0, m_hooks.selectOutputUnit);
+    // The current category starts over as on a first start: its shipped units, else the first rows.
+    const auto rows = FirstStartRowsOf(m_firstStart, m_settings->AktualCate, RowNames(*m_listBox1));
+    selectOnlyRow(*m_listBox1, rows ? rows->input : 0, m_hooks.selectInputUnit);
+    selectOnlyRow(*m_listBox2, rows ? rows->output : 0, m_hooks.selectOutputUnit);
     m_edit1->setText(QString());
     if (m_hooks.selectFirstCategory)
         m_hooks.selectFirstCategory();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/settings/ConversionMemory.h"
+#include "core/settings/FirstStartMemory.h"
 
 #include <functional>
 #include <string>
@@ -87,11 +88,16 @@ public:
     void SaveCategoryMemory();
 
     /// Reads the memory of AktualCate, applies its selection (ApplySelection) and puts its
-    /// input text into Edit1, whose change event converts.
+    /// input text into Edit1, whose change event converts. A category whose memory is empty
+    /// (never stored, or cleared) gets its first-start units when the table has them.
     void RestoreCategoryMemory();
 
+    /// The first-start units RestoreCategoryMemory falls back to; none unless set.
+    void SetFirstStartMemories(std::vector<FirstStartUnits> table) { m_firstStart = std::move(table); }
+
     /// "Clea&r Conversion Memory": empties the memory of every category of the database, then
-    /// selects the first input and output unit, empties Edit1 and makes the first category
+    /// selects the first-start units of the current category (else its first input and output
+    /// unit), empties Edit1 and makes the first category
     /// current (selectFirstCategory), which stores the current category's now cleared state.
     void ClearConversionMemory();
 
@@ -108,6 +114,7 @@ private:
     IniFile* m_settingsFile = nullptr;
     ProgramSettings* m_settings = nullptr;
     Hooks m_hooks;
+    std::vector<FirstStartUnits> m_firstStart;
 };
 
 } // namespace mensurio

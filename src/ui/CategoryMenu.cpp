@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "ui/CategoryMenu.h"
 
+#include "ui/CategoryGridKeys.h"
+
 #include <QAction>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMenu>
+#include <QTimer>
 #include <QToolButton>
 #include <QWidgetAction>
 
@@ -72,6 +75,7 @@ void CategoryMenu::showAsGrid(const std::vector<int> &starts) {
     auto *grid = new QGridLayout(panel);
     grid->setContentsMargins(2, 2, 2, 2);
     grid->setSpacing(0);
+    std::vector<QToolButton *> buttons;
     for (int index = 0; index < Count(); ++index) {
         const int column = index >= starts[1] ? 2 : index >= starts[0] ? 1 : 0;
         const int row = column == 0 ? index : index - starts[static_cast<std::size_t>(column - 1)];
@@ -82,9 +86,25 @@ void CategoryMenu::showAsGrid(const std::vector<int> &starts) {
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         QObject::connect(button, &QToolButton::triggered, &m_menu, &QMenu::close);
         grid->addWidget(button, row, column);
+        buttons.push_back(button);
     }
+    new CategoryGridKeys(buttons, starts[0], panel);
     m_grid->setDefaultWidget(panel);
     m_menu.addAction(m_grid);
+    focusCheckedOnShow(panel, buttons);
+}
+
+// The opened grid puts the keyboard on the current category, as a list does on its current row.
+void CategoryMenu::focusCheckedOnShow(QWidget *panel, const std::vector<QToolButton *> &buttons) {
+    QObject::connect(&m_menu, &QMenu::aboutToShow, panel, [panel, buttons] {
+        QTimer::singleShot(0, panel, [buttons] {
+            const auto checked = std::find_if(buttons.begin(), buttons.end(), [](const QToolButton *button) {
+                return button->defaultAction()->isChecked();
+            });
+            if (!buttons.empty())
+                (checked != buttons.end() ? *checked : buttons.front())->setFocus(Qt::TabFocusReason);
+        });
+    });
 }
 
 int CategoryMenu::WidestCaption(const QFont &font) const {

@@ -9,6 +9,8 @@
 class QAction;
 class QFont;
 class QMenu;
+class QToolButton;
+class QWidget;
 class QWidgetAction;
 
 namespace mensurio {
@@ -42,6 +44,7 @@ class CategoryMenu {
 
   private:
     void showAsGrid(const std::vector<int> &starts);
+    void focusCheckedOnShow(QWidget *panel, const std::vector<QToolButton *> &buttons);
 
     QMenu &m_menu;
     std::function<void(int)> m_chosen;

@@ -5,6 +5,8 @@
 #include "core/engine/ConversionResult.h"
 #include "core/engine/Separators.h"
 
+#include <QString>
+
 class QLineEdit;
 class QListWidget;
 
@@ -39,13 +41,21 @@ class ConversionBridge {
     /// Show All Results asks for the next conversion to leave the repaint to the list's mode switch.
     void SetQuickRepaint(bool on) { m_quickRepaint = on; }
     bool QuickRepaint() const { return m_quickRepaint; }
+    /// The output field holds a result of the last conversion shown, not a message.
+    bool ShowsResult() const { return m_showsResult; }
+
+    /// What the value field's description tells a screen reader after a conversion.
+    static QString Announcement(const QString &output, bool isResult, const QString &singleOutputUnit);
 
   private:
+    void announce(const std::string &output, bool isResult);
+
     Tengine &m_engine;
     const ProgramSettings &m_settings;
     NumberSeparators m_separators;
     ConversionWidgets m_widgets;
     bool m_quickRepaint = true;
+    bool m_showsResult = false;
 };
 
 } // namespace mensurio

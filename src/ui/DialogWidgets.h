@@ -4,6 +4,10 @@
 #include <QLatin1String>
 #include <QPushButton>
 #include <QString>
+#include <QWidget>
+
+#include <initializer_list>
+#include <utility>
 
 namespace mensurio {
 
@@ -19,6 +23,13 @@ inline QPushButton *DialogButton(const QString &caption, const char *name) {
     auto *button = Named(new QPushButton(caption), name);
     button->setAutoDefault(false);
     return button;
+}
+
+/// Gives controls the names a screen reader announces where their captions alone would be
+/// ambiguous or missing.
+inline void SetAccessibleNames(std::initializer_list<std::pair<QWidget *, const char *>> names) {
+    for (const auto &[widget, name] : names)
+        widget->setAccessibleName(QString::fromUtf8(name));
 }
 
 } // namespace mensurio

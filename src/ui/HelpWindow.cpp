@@ -38,6 +38,7 @@ HelpWindow::HelpWindow(QWidget *parent, QString root) : QWidget(parent, Qt::Wind
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     m_browser->setOpenExternalLinks(true);
+    m_browser->setAccessibleName(tr("Help text"));
 
     auto *buttons = new QHBoxLayout;
     QPushButton *back = AddButton(buttons, tr("&Back"), "BackButton");

@@ -52,6 +52,7 @@ void TForm1::FormCreate() {
     createToolbar();
     createRecordbar();
     applyIcons();
+    setUpAccessibility();
     m_bridge = std::make_unique<ConversionBridge>(m_engine, m_settings, m_separators,
                                                   ConversionWidgets{Edit1, Edit2, ListBox1, ListBox2});
     createCategoryMemory();

@@ -160,6 +160,7 @@ class TForm1 : public QMainWindow {
     void MinimizetoTray1Click(bool checked);
     void updateTrayIcon();
     void minimizedToTray();
+    bool trayPresentNow() const;
     // Conversion record (TForm1Record.cpp)
     void connectRecordCommands();
     ConversionSnapshot conversionSnapshot() const;
@@ -180,6 +181,8 @@ class TForm1 : public QMainWindow {
     void TipoftheDay1Click();
     // Help menu and pictures (TForm1Help.cpp)
     void applyIcons();
+    // Names and Tab order (TForm1Accessibility.cpp)
+    void setUpAccessibility();
     void connectHelpCommands();
     // Start (TForm1Startup.cpp)
     bool LoadDatabaseAtStart();
@@ -188,6 +191,7 @@ class TForm1 : public QMainWindow {
     bool CodePageTestPasses();
     void ApplyPressureSelectors();
     void ApplyPlacement();
+    QRect placementOnScreens() const;
     // Lists (TForm1Lists.cpp)
     void fillCategoryList();
     void clearCategoryList();

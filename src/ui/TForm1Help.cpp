@@ -18,9 +18,9 @@ namespace mensurio {
 void TForm1::applyIcons() {
     EnsureBundledResources();
     setWindowIcon(ToolbarIcons::ApplicationIcon());
-    Image1->setPixmap(ToolbarIcons::Arrow());
+    Image1->setPixmap(ToolbarIcons::Arrow(palette()));
     for (QAction *command : findChildren<QAction *>()) {
-        const QIcon icon = ToolbarIcons::IconFor(command->objectName());
+        const QIcon icon = ToolbarIcons::Icon(ToolbarIcons::GlyphFor(command->objectName()), palette());
         if (!icon.isNull())
             command->setIcon(icon);
     }

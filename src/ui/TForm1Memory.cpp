@@ -41,6 +41,7 @@ void TForm1::createCategoryMemory() {
     hooks.database = [this]() -> const UnitDatabase & { return m_database; };
     m_memory = std::make_unique<CategoryMemory>(Edit1, ListBox1, ListBox2, &m_settingsFile, &m_settings,
                                                 std::move(hooks));
+    m_memory->SetFirstStartMemories(m_environment.firstStartMemories);
 }
 
 void TForm1::SetMultiSelectMode(const std::string &category) {

@@ -42,6 +42,7 @@ ConversionSnapshot TForm1::conversionSnapshot() const {
     for (int row = 0; row < ListBox1->count(); ++row)
         snapshot.rowNames.push_back(QtCp1252::FromQString(ListBox1->item(row)->text()));
     snapshot.compoundInput = m_engine.Compound();
+    snapshot.outputIsResult = m_bridge && m_bridge->ShowsResult();
     return snapshot;
 }
 
@@ -49,8 +50,9 @@ void TForm1::putOnClipboard(const std::string &text) {
     QApplication::clipboard()->setText(QtCp1252::ToQString(text));
 }
 
+// The record keeps conversions only: a message in the output field adds nothing.
 void TForm1::AddItem1Click() {
-    m_record.AddItem(CurrentConversionText(conversionSnapshot()));
+    m_record.AddItem(RecordItemText(conversionSnapshot()));
 }
 
 // Also an empty line replaces the clipboard's text.

@@ -6,6 +6,7 @@
 #include "core/settings/DataVersionSetting.h"
 
 #include <QCloseEvent>
+#include <QRect>
 
 namespace mensurio {
 
@@ -18,10 +19,13 @@ void TForm1::FormClose() {
     if (!m_started)
         return;
     SaveCategoryMemory();
-    m_settings.left = x();
-    m_settings.top = y();
-    m_settings.height = height();
-    m_settings.width = width();
+    // The client area, as ApplyPlacement restores it: the frame a window manager draws around
+    // it is the manager's to place, and mixing the two moved the window at every restart.
+    const QRect placed = isMaximized() && normalGeometry().isValid() ? normalGeometry() : geometry();
+    m_settings.left = placed.x();
+    m_settings.top = placed.y();
+    m_settings.height = placed.height();
+    m_settings.width = placed.width();
     m_settings.maximized = isMaximized();
 }
 

@@ -5,6 +5,7 @@
 #include "core/db/BuiltinUpdate.h"
 #include "core/db/DatabaseFile.h"
 #include "core/db/DatabaseLifecycle.h"
+#include "core/layout/ScreenPlacement.h"
 #include "core/platform/FileOps.h"
 #include "core/platform/Prompts.h"
 #include "core/settings/DataVersionSetting.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QList>
 #include <QListWidget>
+#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -177,13 +179,24 @@ void TForm1::ApplyPressureSelectors() {
 }
 
 // The first run keeps the system's placement; later runs restore the stored one.
+// The saved client area, moved onto a screen there is now when it fits none of them.
+QRect TForm1::placementOnScreens() const {
+    std::vector<LayoutRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    const LayoutRect placed =
+        PlaceOnScreens({m_settings.left, m_settings.top, m_settings.width, m_settings.height}, screens);
+    return {placed.left, placed.top, placed.width, placed.height};
+}
+
 void TForm1::ApplyPlacement() {
     if (m_settings.maximized) {
         setWindowState(windowState() | Qt::WindowMaximized);
     } else if (m_settings.save) {
         setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
-        resize(m_settings.width, m_settings.height);
-        move(m_settings.left, m_settings.top);
+        setGeometry(placementOnScreens());
     } else {
         m_settings.save = true;
     }

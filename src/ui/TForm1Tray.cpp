@@ -60,13 +60,23 @@ void TForm1::updateTrayIcon() {
 
 void TForm1::changeEvent(QEvent *event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyIcons(); // the drawings are inked in the palette's text colour
     if (event->type() == QEvent::WindowStateChange && isMinimized())
         minimizedToTray();
 }
 
+bool TForm1::trayPresentNow() const {
+    return m_environment.trayPresent ? m_environment.trayPresent() : m_environment.trayAvailable;
+}
+
 // Minimised with the icon showing, the window leaves the task bar and only the icon stays.
+// Without a notification area at this moment the icon cannot be seen or clicked, and a hidden
+// window could never come back: it then minimises as usual.
 void TForm1::minimizedToTray() {
     if (TrayIcon1 == nullptr || !TrayIcon1->isVisible() || !(m_settings.tray || startedInTray))
+        return;
+    if (!trayPresentNow())
         return;
     // Hiding inside the state change would confuse the window manager: hide just after it.
     QTimer::singleShot(0, this, [this] {

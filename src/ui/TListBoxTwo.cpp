@@ -23,6 +23,7 @@ public:
             const int nameRight = option.rect.left() + 4 +
                                   QFontMetrics(option.font).horizontalAdvance(index.data(Qt::DisplayRole).toString());
             UnitSymbolDelegate::PaintSymbol(painter, option, index, nameRight);
+            UnitSymbolDelegate::PaintFocus(painter, option);
             return;
         }
         const bool selected = option.state.testFlag(QStyle::State_Selected);

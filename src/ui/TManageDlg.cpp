@@ -60,6 +60,11 @@ void TManageDlg::createWidgets() {
     CheckBox1 = Named(new QCheckBox(QStringLiteral("&Sort Categories in Alphabetical Order")), "CheckBox1");
     CheckBox2 =
         Named(new QCheckBox(QStringLiteral("Show &Hidden  (ignore visibility settings)")), "CheckBox2");
+    // Screen readers tell the twin buttons of the two columns apart by these names.
+    SetAccessibleNames({{CheckList1, "Categories"}, {CheckList2, "Units of the category"},
+                        {BitBtn3, "Reset categories"}, {BitBtn1, "Accept categories"},
+                        {BitBtn4, "Reset units"}, {BitBtn2, "Accept units"},
+                        {BitBtn5, "Custom categories"}, {BitBtn6, "Custom units"}});
     BitBtn5->setEnabled(static_cast<bool>(m_hooks.customCategories));
     BitBtn6->setEnabled(static_cast<bool>(m_hooks.customUnits));
 }

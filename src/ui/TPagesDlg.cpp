@@ -61,6 +61,7 @@ void TPagesDlg::createControls() {
     BitBtn4 = DialogButton(QStringLiteral("&Modify"), "BitBtn4");
     BitBtn5 = DialogButton(QStringLiteral("&Remove"), "BitBtn5");
     BitBtn2 = DialogButton(QStringLiteral("Close"), "BitBtn2");
+    ListBox1->setAccessibleName(QStringLiteral("Custom units"));
     Label1 = new QLabel;
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);

@@ -54,6 +54,7 @@ void TPagesDlg1::createControls() {
     ComboBox1 = new QComboBox;
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setMinimumWidth(160);
+    ComboBox1->setAccessibleName(QStringLiteral("Unit of the value"));
     BitBtn1 = new QPushButton(QStringLiteral("OK"));
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);

@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -54,6 +55,8 @@ TPagesDlg2::TPagesDlg2(TForm1 &window, StartupLink startupLink, QWidget *parent)
     setWindowTitle("Preferences");
     auto *pages = new QTabWidget(this);
     pages->setObjectName("PageControl1");
+    pages->setAccessibleName("Preference pages");
+    pages->tabBar()->setAccessibleName("Pages");
     pages->addTab(createGeneralPage(), "General");
     pages->addTab(createResultFormatPage(), "Result Format");
     pages->addTab(createStringFormatPage(), "String Format");

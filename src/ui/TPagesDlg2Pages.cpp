@@ -55,7 +55,7 @@ QWidget *TPagesDlg2::createGeneralPage() {
     CheckBox7 = Named(new QCheckBox("Show &All Results"), "CheckBox7");
     Add(operation, {CheckBox5, CheckBox7});
     QGroupBox *calculator = Group("Calculator Program", page);
-    RadioButton6 = Named(new QRadioButton("&Default Windows Calculator"), "RadioButton6");
+    RadioButton6 = Named(new QRadioButton("&System Calculator"), "RadioButton6");
     RadioButton5 = Named(new QRadioButton("&Other Program:"), "RadioButton5");
     auto *pathRow = new QWidget;
     auto *pathLayout = new QHBoxLayout(pathRow);
@@ -65,6 +65,8 @@ QWidget *TPagesDlg2::createGeneralPage() {
     SpeedButton1 = Named(new QToolButton, "SpeedButton1");
     SpeedButton1->setText("...");
     SpeedButton1->setToolTip("Browse");
+    Edit1->setAccessibleName("Other calculator program");
+    SpeedButton1->setAccessibleName("Browse for the calculator program");
     pathLayout->addWidget(Edit1);
     pathLayout->addWidget(SpeedButton1);
     Add(calculator, {RadioButton6, RadioButton5, pathRow});
@@ -135,7 +137,10 @@ QWidget *TPagesDlg2::createFontsPage() {
     StaticText11 = FontSample("StaticText11", tabs);
     BitBtn7 = Named(new QPushButton("C&hange..."), "BitBtn7");
     Add(tabs, {StaticText11, BitBtn7});
+    BitBtn5->setAccessibleName("Change the font of text fields and lists");
+    BitBtn7->setAccessibleName("Change the font of the category tabs");
     BitBtn4 = Named(new QPushButton("&Default"), "BitBtn4");
+    BitBtn4->setAccessibleName("Default fonts");
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(fields);
     layout->addWidget(tabs);

@@ -49,6 +49,7 @@ void TPagesDlg3::createControls() {
     ListBox1 = new QListWidget;
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox1->setAccessibleName(QStringLiteral("Custom categories"));
     BitBtn1 = DialogButton(QStringLiteral("&Add"), "BitBtn1");
     BitBtn2 = DialogButton(QStringLiteral("Re&name"), "BitBtn2");
     BitBtn3 = DialogButton(QStringLiteral("&Remove"), "BitBtn3");

@@ -57,8 +57,10 @@ TPagesDlg5::TPagesDlg5(const UnitDatabase &database, ProgramSettings &settings, 
 void TPagesDlg5::createWidgets() {
     Edit1 = Named(new QLineEdit, "Edit1");
     Edit1->installEventFilter(this);
+    Edit1->setAccessibleName(QStringLiteral("Unit or category name"));
     ListBox1 = Named(new QListWidget, "ListBox1");
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox1->setAccessibleName(QStringLiteral("Possible matches"));
     ListBox1->setUniformItemSizes(true); // thousands of rows are laid out without measuring each
     // A row wider than the list loses its middle, not its category at the end; the tooltip
     // shows it whole.

@@ -71,6 +71,7 @@ TPagesDlg6::TPagesDlg6(UnitDatabase &database, ProgramSettings &settings, Prompt
 void TPagesDlg6::createWidgets() {
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName("ComboBox1");
+    ComboBox1->setAccessibleName("Conversion table of category");
     auto *categoryRow = new QHBoxLayout;
     categoryRow->addWidget(Named(new QLabel("Conversion Table of Category:", this), "Label1"));
     categoryRow->addWidget(ComboBox1, 1);
@@ -106,6 +107,7 @@ QWidget *TPagesDlg6::createListsArea() {
     ListBoxThree1->setObjectName("ListBoxThree1");
     ListBoxThree2 = new TListBoxThree(area);
     ListBoxThree2->setObjectName("ListBoxThree2");
+    SetAccessibleNames({{ListBoxThree1, "Rows"}, {ListBoxThree2, "Columns"}});
     if (QFontDatabase::hasFamily("ZEV Adurezu Zazu"))
         for (TListBoxThree *list : {ListBoxThree1, ListBoxThree2})
             list->setFont(QFont("ZEV Adurezu Zazu", list->font().pointSize()));

@@ -49,6 +49,7 @@ void TPreview::createWidgets() {
     m_scroll = new QScrollArea(this);
     m_scroll->setWidget(m_surface);
     m_scroll->setBackgroundRole(QPalette::Dark);
+    m_scroll->setAccessibleName("Page");
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName("StatusBar1");
     StatusBar1->setSizeGripEnabled(false);

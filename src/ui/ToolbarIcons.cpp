@@ -3,9 +3,14 @@
 
 #include "ui/BundledResources.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 
 #include <array>
+#include <utility>
 
 namespace mensurio {
 
@@ -41,6 +46,19 @@ constexpr std::array<Glyph, 21> kGlyphs{{
     {"DELLAST", "list-remove", "dellast.svg"},
     {"RES2CLIP", "", "res2clip.svg"},
     {"ARROW", "", "arrow.svg"},
+}};
+
+// The colour the bundled drawings are inked in; it is replaced by the palette's text colour.
+constexpr char kInk[] = "#2e3436";
+
+// The drawings' accents are the dark shades of the Tango colours; drawn in a light ink (on a
+// dark palette) they take the light shades of the same colours, which stand out there.
+constexpr std::array<std::pair<const char *, const char *>, 5> kLightAccents{{
+    {"#3465a4", "#729fcf"},
+    {"#4e9a06", "#8ae234"},
+    {"#cc0000", "#f66151"},
+    {"#a40000", "#f66151"},
+    {"#c17d11", "#e9b96e"},
 }};
 
 const Glyph *FindGlyph(const QString &name) {
@@ -102,21 +120,53 @@ QString ToolbarIcons::BundledPath(const QString &glyph) {
 }
 
 QIcon ToolbarIcons::Icon(const QString &glyph) {
+    return Icon(glyph, QGuiApplication::palette());
+}
+
+bool ToolbarIcons::IsDark(const QPalette &palette) {
+    return palette.color(QPalette::Window).lightness() < 128;
+}
+
+QPixmap ToolbarIcons::Drawing(const QString &glyph, const QColor &ink, const QSize &size) {
+    EnsureBundledResources();
+    QFile file(BundledPath(glyph));
+    if (!file.open(QIODevice::ReadOnly))
+        return QPixmap();
+    QByteArray svg = file.readAll().replace(kInk, ink.name(QColor::HexRgb).toLatin1());
+    if (ink.lightness() >= 128) {
+        for (const auto &[dark, light] : kLightAccents)
+            svg.replace(dark, light);
+    }
+    QBuffer buffer(&svg);
+    QImageReader reader(&buffer, "svg");
+    reader.setScaledSize(size);
+    return QPixmap::fromImage(reader.read());
+}
+
+QIcon ToolbarIcons::Icon(const QString &glyph, const QPalette &palette) {
     const Glyph *found = FindGlyph(glyph);
     if (!found)
         return QIcon();
-    EnsureBundledResources();
-    const QIcon bundled(BundledPath(glyph));
     const QString theme = QLatin1String(found->theme);
-    return theme.isEmpty() ? bundled : QIcon::fromTheme(theme, bundled);
+    if (!theme.isEmpty() && !IsDark(palette) && QIcon::hasThemeIcon(theme))
+        return QIcon::fromTheme(theme);
+    QIcon icon;
+    const auto addDrawing = [&](QIcon::Mode mode, QPalette::ColorGroup group) {
+        const QColor ink = palette.color(group, QPalette::WindowText);
+        for (const int side : {16, 22, 24, 32, 48})
+            icon.addPixmap(Drawing(glyph, ink, QSize(side, side)), mode);
+    };
+    addDrawing(QIcon::Normal, QPalette::Active);
+    addDrawing(QIcon::Disabled, QPalette::Disabled);
+    return icon;
 }
 
 QIcon ToolbarIcons::IconFor(const QString &objectName) {
     return Icon(GlyphFor(objectName));
 }
 
-QPixmap ToolbarIcons::Arrow() {
-    return Icon(QStringLiteral("ARROW")).pixmap(QSize(24, 19));
+QPixmap ToolbarIcons::Arrow(const QPalette &palette) {
+    return Drawing(QStringLiteral("ARROW"), palette.color(QPalette::WindowText), QSize(24, 19));
 }
 
 QIcon ToolbarIcons::ApplicationIcon() {

@@ -12,6 +12,18 @@ void UnitSymbolDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     const int nameRight =
         option.rect.left() + 4 + metrics.horizontalAdvance(index.data(Qt::DisplayRole).toString());
     PaintSymbol(painter, option, index, nameRight);
+    PaintFocus(painter, option);
+}
+
+void UnitSymbolDelegate::PaintFocus(QPainter *painter, const QStyleOptionViewItem &option)
+{
+    if (!option.state.testFlag(QStyle::State_HasFocus))
+        return;
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
+    painter->save();
+    painter->setPen(QPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text), 1, Qt::DotLine));
+    painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+    painter->restore();
 }
 
 void UnitSymbolDelegate::PaintSymbol(QPainter *painter, const QStyleOptionViewItem &option,

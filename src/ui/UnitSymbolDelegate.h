@@ -17,6 +17,10 @@ class UnitSymbolDelegate : public QStyledItemDelegate {
     /// Paints only the symbol, for delegates that paint the rest themselves.
     static void PaintSymbol(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index,
                             int nameRight);
+    /// Outlines the focused row with a dotted line in the row's text colour: styles that draw a
+    /// focus frame only after a keyboard focus change would otherwise show the focused list's
+    /// current row no differently from any selected row.
+    static void PaintFocus(QPainter *painter, const QStyleOptionViewItem &option);
 };
 
 } // namespace mensurio

@@ -17,6 +17,8 @@ WindowEnvironment WindowEnvironment::ForRunningProgram(Prompts &prompts, const s
     environment.prompts = &prompts;
     environment.firstArgument = firstArgument;
     environment.trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
+    environment.trayPresent = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+    environment.firstStartMemories = ShippedFirstStartMemories();
     return environment;
 }
 

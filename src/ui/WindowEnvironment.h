@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/settings/FirstStartMemory.h"
+
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace mensurio {
 
@@ -16,6 +20,11 @@ struct WindowEnvironment {
     Prompts *prompts = nullptr;
     std::string firstArgument;  // "tray" (any letter case) starts in the notification area
     bool trayAvailable = false; // the desktop has a notification area
+    /// Asked again at every minimise, since a notification area may come or go while the
+    /// program runs (a panel started after it, or closed); unset: trayAvailable.
+    std::function<bool()> trayPresent;
+    /// The units a category without a memory starts with; the running program ships a table.
+    std::vector<FirstStartUnits> firstStartMemories;
 
     /// The running program's environment: files beside the executable (portable) or in the
     /// user's XDG folders (installed), the tray as the desktop reports it.

@@ -26,7 +26,7 @@ TEST_F(CliTableTest, WritesTheTableAsPdf) {
     EXPECT_EQ(r.out, "");
     const std::string text = pdfText(pdf());
     for (const char *expected : {"Category", "Length", "Page", "1", "foot", "meter", "inch",
-                                 "toise (ancien r\xC3\xA9gime)", "Mensurio v3.1",
+                                 "toise (ancien r\xC3\xA9gime)", "Mensurio " MENSURIO_VERSION,
                                  // foot in inches and meters, toise in inches, meter in inches.
                                  "12", "0.3048", "76.733700787", "39.37007874"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;

@@ -81,6 +81,59 @@ class TestMemory : public QObject {
         QCOMPARE(edit2(h)->text(), QString("6"));
     }
 
+    // The shipped first-start units on a fresh start, per category and in both list orders;
+    // a unit the database lacks leaves the first rows.
+    void firstStart_shippedUnitsWhereTheSettingsHoldNoMemory_data() {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<bool>("sorted");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("Length") << "Length" << false << "meter" << "foot";
+        QTest::newRow("Length sorted") << "Length" << true << "meter" << "foot";
+        QTest::newRow("Temperature") << "Temperature" << false << "Celsius" << "Fahrenheit";
+        QTest::newRow("Mass: no pound") << "Mass" << false << "kilogram" << "kilogram";
+        QTest::newRow("Numbers: no entry") << "Numbers" << false << "decimal" << "decimal";
+    }
+    void firstStart_shippedUnitsWhereTheSettingsHoldNoMemory() {
+        QFETCH(QString, category);
+        QFETCH(bool, sorted);
+        QFETCH(QString, input);
+        QFETCH(QString, output);
+        WindowHarness h;
+        h.firstStartMemories = ShippedFirstStartMemories();
+        h.SetSetting("AktualCate", category.toStdString());
+        h.SetSetting("GeSoUnit", sorted ? "1" : "0");
+        h.Start();
+        QCOMPARE(CurrentName(list1(h)), input);
+        QCOMPARE(SelectedNames(list1(h)), QStringList({input}));
+        QCOMPARE(SelectedNames(list2(h)), QStringList({output}));
+        QCOMPARE(edit1(h)->text(), QString());
+    }
+
+    // A memory of the user's wins over the shipped units, also when it names other units;
+    // Clear Conversion Memory brings the shipped ones back.
+    void firstStart_storedOrClearedMemory() {
+        WindowHarness h;
+        h.firstStartMemories = ShippedFirstStartMemories();
+        h.SetSetting("AktualCate", "Length");
+        h.SetSetting("list1", "yard", "Length");
+        h.SetSetting("list2m", "03", "Length");
+        h.SetSetting("hodnota", "", "Length");
+        h.Start();
+        QCOMPARE(SelectedNames(list1(h)), QStringList({"yard"}));
+        QCOMPARE(SelectedNames(list2(h)), QStringList({"inch"}));
+        h.Find<QAction>("ClearConversionMemory1")->trigger();
+        h.ChooseCategory("Temperature");
+        h.ChooseCategory("Length");
+        QCOMPARE(SelectedNames(list1(h)), QStringList({"meter"}));
+        QCOMPARE(SelectedNames(list2(h)), QStringList({"foot"}));
+        h.Type("1");
+        QCOMPARE(edit2(h)->text(), QString("3.280839895"));
+        h.Finish();
+        QCOMPARE(h.Setting("list1", "Length"), std::string("meter"));
+        QCOMPARE(h.Setting("list2m", "Length"), std::string("02"));
+    }
+
     void restart_restoresThreeOutputUnitsAlsoAfterTheSortChanged() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Length");

@@ -452,7 +452,7 @@ class TestTables : public QObject {
         QVERIFY(text.contains("Time"));
         QVERIFY(text.contains("Page"));
         QVERIFY(text.contains(QRegularExpression("Page\\s+1")));
-        QVERIFY(text.contains("Mensurio v3.1"));
+        QVERIFY(text.contains("Mensurio " MENSURIO_VERSION));
         for (const char *unit : {"hour", "day", "t3", "second", "minute"})
             QVERIFY2(text.contains(unit), unit);
         // hour: 3600 seconds, 60 minutes, 1/24 day; day: 86400, 1440, 1; t3 (21 s): 21, 0.35.

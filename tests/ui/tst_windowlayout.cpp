@@ -311,6 +311,29 @@ class TestWindowLayout : public QObject {
         QVERIFY(!icon->isVisible());
     }
 
+    // The notification area was there at the start but is gone (or not there yet) when the
+    // window is minimised: the window stays on the task bar, and hides again once a tray is back.
+    void tray_noNotificationAreaAtTheMinimise_minimizesNormally() {
+        WindowHarness h;
+        bool present = false;
+        h.trayPresent = [&present] { return present; };
+        h.SetSetting("tray", "1");
+        TForm1 &window = h.Create({}, true);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *icon = window.findChild<QSystemTrayIcon *>("TrayIcon1");
+        QVERIFY(icon != nullptr);
+        if (!icon->isVisible())
+            QSKIP("this platform shows no tray icon at all");
+        window.showMinimized();
+        QTest::qWait(50);
+        QVERIFY(!window.isHidden());
+        window.showNormal();
+        present = true;
+        window.showMinimized();
+        QTRY_VERIFY(window.isHidden());
+    }
+
     void tray_startedInTray_firstRestoreIsTheFirstShow() {
         WindowHarness h;
         TForm1 &window = h.Create("tray", true);

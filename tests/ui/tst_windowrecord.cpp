@@ -208,6 +208,25 @@ class TestWindowRecord : public QObject {
         QCOMPARE(Record(window), QString());
     }
 
+    // Add Item, Enter in the input field and a key in a list all refuse a message: the record
+    // takes conversions only, and a corrected input is recorded again.
+    void record_messageInTheOutput_addsNothing() {
+        WindowHarness h;
+        TForm1 &window = StartActive(h);
+        FootToMeter(h, "12+");
+        QVERIFY(!h.Find<QLineEdit>("Edit2")->text().isEmpty());
+        h.Find<QAction>("AddItem1")->trigger();
+        h.Find<QAction>("Record1")->trigger();
+        auto *edit1 = h.Find<QLineEdit>("Edit1");
+        edit1->setFocus();
+        QTest::keyClick(edit1, Qt::Key_Return);
+        QTest::keyClick(h.Find<QListWidget>("ListBox2"), Qt::Key_Space);
+        QCOMPARE(Record(window), QString());
+        h.Type("12");
+        QTest::keyClick(edit1, Qt::Key_Return);
+        QCOMPARE(Record(window), QString("12 foot = 3.6576 meter"));
+    }
+
     void record_whileRecording_enterAndCharacterKeysAdd_data() {
         QTest::addColumn<QString>("widget");
         QTest::addColumn<int>("key");

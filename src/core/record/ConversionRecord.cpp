@@ -89,6 +89,10 @@ std::string CurrentConversionText(const ConversionSnapshot &snapshot) {
     return *text;
 }
 
+std::string RecordItemText(const ConversionSnapshot &snapshot) {
+    return snapshot.outputIsResult ? CurrentConversionText(snapshot) : std::string();
+}
+
 std::string AllConversionsPrefix(const ConversionSnapshot &snapshot) {
     if (UsesItemIndex(snapshot.category)) {
         const auto name = RowName(snapshot, snapshot.input.current);

@@ -23,6 +23,7 @@ struct ConversionSnapshot {
     ListSelection output;              // ListBox2
     std::vector<std::string> rowNames; // the listed units' names in row order (both lists)
     bool compoundInput = false;        // the engine found unit names in the typed input
+    bool outputIsResult = true;        // Edit2 holds a result, not one of the engine's messages
 };
 
 /// Every listed unit's result from one conversion in collect mode.
@@ -37,6 +38,10 @@ std::string TrimSpaces(std::string_view text);
 /// The current conversion as one line, e.g. "12 foot = 3.6576 meter"; empty when the lists do
 /// not name an input and an output unit.
 std::string CurrentConversionText(const ConversionSnapshot &snapshot);
+
+/// The record's item for the current conversion: CurrentConversionText, but empty (nothing to
+/// add) while the output field shows a message instead of a result.
+std::string RecordItemText(const ConversionSnapshot &snapshot);
 
 /// What goes in front of every line of Copy All Conversions: the input and its unit and " = ";
 /// empty when no input unit is selected.

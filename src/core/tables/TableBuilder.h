@@ -26,7 +26,8 @@ class TableUnitMissing : public std::runtime_error {
 /// out into pages.
 class TableBuilder {
   public:
-    static constexpr const char *VersionText = "Mensurio v3.1";
+    /// The footer names the program and the version of this build, as About and --version do.
+    static constexpr const char *VersionText = "Mensurio " MENSURIO_VERSION;
 
     TableBuilder(UnitDatabase &database, TableChoices choices, TextMeasure measure);
 

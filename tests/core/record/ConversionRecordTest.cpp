@@ -118,6 +118,17 @@ TEST(ConversionTexts, currentConversionAndPrefix) {
     }
 }
 
+// The record takes conversions only: the same snapshots with a message in the output field add
+// nothing, whatever the message or the category.
+TEST(RecordItemText, resultsOnly_neverAMessage) {
+    for (const TextCase &c : TextCases()) {
+        EXPECT_EQ(RecordItemText(c.snapshot), c.current) << c.what;
+        ConversionSnapshot refused = c.snapshot;
+        refused.outputIsResult = false;
+        EXPECT_EQ(RecordItemText(refused), "") << c.what;
+    }
+}
+
 TEST(AllConversionsText, oneLinePerListedUnitWithoutFinalLineBreak) {
     const ConversionSnapshot s = LengthSnapshot("1", {0}, {2}, "0.3048");
     EXPECT_EQ(AllConversionsText(s, {"1", "12", "0.3048"}),

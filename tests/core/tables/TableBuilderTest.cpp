@@ -103,7 +103,7 @@ TEST(TableBuilder, UnusedColumnsGetASingleBlankInHeaderAndEveryRow) {
         EXPECT_EQ(Lines(report, "Result" + std::to_string(k)), (std::vector<std::string>{" ", " "})) << k;
     }
     EXPECT_EQ(Lines(report, "UnitH3"), std::vector<std::string>{"hour"});
-    EXPECT_EQ(Lines(report, "Version1"), std::vector<std::string>{"Mensurio v3.1"});
+    EXPECT_EQ(Lines(report, "Version1"), std::vector<std::string>{"Mensurio " MENSURIO_VERSION});
     EXPECT_EQ(Lines(report, "Category1"), std::vector<std::string>{"Time"});
     EXPECT_EQ(builder.ColumnFactors[2], 3600.0L);
 }

@@ -61,6 +61,8 @@ WindowEnvironment WindowHarness::Environment(const std::string &firstArgument, b
     environment.prompts = &prompts;
     environment.firstArgument = firstArgument;
     environment.trayAvailable = trayAvailable;
+    environment.trayPresent = trayPresent;
+    environment.firstStartMemories = firstStartMemories;
     return environment;
 }
 

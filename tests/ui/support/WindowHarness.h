@@ -9,8 +9,10 @@
 #include <QListWidget>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace mensurio::test {
 
@@ -54,6 +56,11 @@ class WindowHarness {
 
     ScratchDir dir;
     FakePrompts prompts;
+    /// What the window learns of the notification area at each minimise; unset: as at the start.
+    std::function<bool()> trayPresent;
+    /// The first-start units the window gets; none by default, so that a fresh start shows
+    /// the first rows the tests expect.
+    std::vector<FirstStartUnits> firstStartMemories;
     int tipsShown = 0; // showings of the tip of the day
 
   private:
