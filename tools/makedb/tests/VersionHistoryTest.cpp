@@ -17,8 +17,8 @@
 namespace mensurio {
 namespace {
 
-const std::string Data = "category: Length\nmeter | 1 | | s\nspan | 0.2286 | | s\nmile | 1609.344 | | s\n"
-                         "category: Pace\nsecond/meter | 1 | | s\n";
+const std::string Data = "category: Length\ndimension: L | 1\nmeter | 1 | | s\nspan | 0.2286 | | s\nmile | 1609.344 | | s\n"
+                         "category: Pace\ndimension: L^-1 T | 1\nsecond/meter | 1 | | s\n";
 
 std::vector<CompiledCategory> Compiled()
 {
