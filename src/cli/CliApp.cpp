@@ -23,6 +23,7 @@
 #include <exception>
 #include <optional>
 #include <ostream>
+#include <sstream>
 
 namespace mensurio {
 
@@ -93,14 +94,15 @@ int CliApp::convert()
                 return *status;
             throw;
         }
-        const bool plain = CategoryInference::IsPlainValue(expression);
-        if (!plain && (!category || !CliQuantity::ReadsIn(m_db, *category, expression, m_separators.decimal))) {
+        if (!category && !CategoryInference::IsPlainValue(expression)) {
             if (const std::optional<int> status = acrossCategories.TryRun(expression))
                 return *status;
         }
         if (category && *category == "Temperature Interval")
             m_err << "mensurio-cli: note: " << Cp1252::ToUtf8(*category)
                   << " converts temperature differences; for temperatures add -c Temperature\n";
+        if (category)
+            return convertInferred(*category, expression, acrossCategories);
     }
     if (category)
         return CliConversion(m_db, m_options, m_separators, m_out).Run(*category);
@@ -108,6 +110,29 @@ int CliApp::convert()
         throw CliUsageError("--all needs a category (-c) or a unit");
     const ResultFormatOptions format{settings.ReNumber, settings.ReDeciPlace, m_separators};
     return PrintTypedValue(expression, format, m_out);
+}
+
+// The conversion in the inferred category; when that category cannot read the expression, a
+// reading across categories answers instead, if there is one. The category's answer is held
+// back until then, so that a conversion that reads costs nothing more.
+int CliApp::convertInferred(const std::string& category, const std::string& expression,
+                            const CliQuantity& acrossCategories)
+{
+    std::ostringstream answer;
+    int status = kExitResult;
+    try {
+        status = CliConversion(m_db, m_options, m_separators, answer).Run(category);
+    } catch (const CliUsageError&) {
+        if (const std::optional<int> across = acrossCategories.TryRun(expression))
+            return *across;
+        throw;
+    }
+    if (status != kExitResult && !CliQuantity::ReadsIn(m_db, category, expression, m_separators.decimal)) {
+        if (const std::optional<int> across = acrossCategories.TryRun(expression))
+            return *across;
+    }
+    m_out << answer.str();
+    return status;
 }
 
 std::optional<std::string> CliApp::inferCategory(const UnitNameLookup& lookup, const std::string& expression)

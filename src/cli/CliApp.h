@@ -12,6 +12,7 @@
 
 namespace mensurio {
 
+class CliQuantity;
 class UnitNameLookup;
 
 /// Runs one mensurio-cli invocation: exit status 0 for a result, 1 when the engine answered
@@ -32,6 +33,8 @@ private:
     int listUnits(const std::string& category);
     int convert();
     std::optional<std::string> inferCategory(const UnitNameLookup& lookup, const std::string& expression);
+    int convertInferred(const std::string& category, const std::string& expression,
+                        const CliQuantity& acrossCategories);
 
     std::ostream& m_out;
     std::ostream& m_err;

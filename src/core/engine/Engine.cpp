@@ -43,6 +43,17 @@ std::string WithUnitName(std::string_view value, const std::string &name, int st
 
 Tengine::Tengine(UnitDatabase &database) : m_database(database) {}
 
+const UnitAliases &Tengine::Aliases() const {
+    if (!m_aliases) {
+        std::vector<std::string> names;
+        names.reserve(m_rows.size());
+        for (const UnitRecord &row : m_rows)
+            names.push_back(row.Name);
+        m_aliases.emplace(m_builtinAliases, m_categoryName, names);
+    }
+    return *m_aliases;
+}
+
 // ---- Category change ------------------------------------------------------------------------
 
 const std::vector<UnitRecord> &Tengine::LoadCategoryUnits(std::string_view category,
@@ -77,7 +88,7 @@ void Tengine::LoadCategoryRows(std::string_view category, std::vector<UnitRecord
         m_knownUnits.push_back({unit.record.Name, unit.record.Factor, unit.inverse});
         m_outputOrder.push_back(&unit);
     }
-    m_aliases = UnitAliases(m_builtinAliases, m_categoryName, names);
+    m_aliases.reset();
     std::stable_sort(
         m_outputOrder.begin(), m_outputOrder.end(), [](const CategoryUnit *a, const CategoryUnit *b) {
             if (a->inverse != b->inverse)
@@ -119,7 +130,7 @@ void Tengine::ClearCategoryUnits() {
     m_rows.clear();
     m_units.clear();
     m_knownUnits.clear();
-    m_aliases = UnitAliases();
+    m_aliases.reset();
     m_outputOrder.clear();
     m_orderView.clear();
     m_usedUnits.clear();
@@ -225,8 +236,13 @@ bool Tengine::ReadInput(Run &run) {
 std::optional<std::string> Tengine::ReadEveryday(Run &run, std::string &text) {
     if (text.empty())
         return std::nullopt;
-    EverydayInput everyday =
-        ReadEverydayInput(text, m_knownUnits, m_aliases, run.request.format.separators.decimal);
+    // Full names alone first: most input names its units so, and then the symbols and spellings
+    // of the category are never gathered. Anything that does not read so is read again with them.
+    static const UnitAliases noAliases;
+    const char decimal = run.request.format.separators.decimal;
+    EverydayInput everyday = ReadEverydayInput(text, m_knownUnits, noAliases, decimal);
+    if (!everyday.message.empty())
+        everyday = ReadEverydayInput(text, m_knownUnits, Aliases(), decimal);
     if (!everyday.message.empty()) {
         for (const CategoryUnit &unit : m_units) {
             if (std::find(everyday.namedUnits.begin(), everyday.namedUnits.end(), unit.record.Name) !=

@@ -36,7 +36,9 @@ class Tengine {
     /// categories ("100 km / 45 min" in Speed) converts when its dimension is the category's.
     void SetBuiltinDimensions(std::span<const BuiltinDimensionEntry> dimensions) { m_builtinDimensions = dimensions; }
     /// The aliases of the current category's units.
-    const UnitAliases &Aliases() const { return m_aliases; }
+    /// Built when first asked for: a conversion that names its units by their full names never
+    /// needs them.
+    const UnitAliases &Aliases() const;
 
     // ---- Category change ----------------------------------------------------------------------
 
@@ -134,7 +136,7 @@ class Tengine {
     std::vector<KnownUnit> m_knownUnits; // m_units as the unit-aware parse wants them
     std::span<const BuiltinAliasEntry> m_builtinAliases;
     std::span<const BuiltinDimensionEntry> m_builtinDimensions;
-    UnitAliases m_aliases;
+    mutable std::optional<UnitAliases> m_aliases;
     std::vector<const CategoryUnit *> m_outputOrder;
     std::vector<int> m_orderView;
 

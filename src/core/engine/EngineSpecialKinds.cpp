@@ -83,7 +83,7 @@ void Tengine::ConvertTemperature(Run &run) {
     std::string working(run.request.inputText);
     if (!working.empty()) {
         const EverydayInput everyday =
-            ReadEverydayInput(working, m_knownUnits, m_aliases, run.request.format.separators.decimal);
+            ReadEverydayInput(working, m_knownUnits, Aliases(), run.request.format.separators.decimal);
         if (!everyday.message.empty()) {
             Refuse(run, everyday.message);
             return;
@@ -204,7 +204,7 @@ void Tengine::ConvertNumbers(Run &run) {
 // the input list is not used. The output is the answer of the selected unit (the current one
 // when several are selected).
 void Tengine::ConvertFractions(Run &run) {
-    const TypedFraction typed = ReadTypedFraction(run.request.inputText, m_knownUnits, m_aliases,
+    const TypedFraction typed = ReadTypedFraction(run.request.inputText, m_knownUnits, Aliases(),
                                                   run.request.format.separators.decimal);
     if (!typed.refusal.empty()) {
         Refuse(run, typed.refusal);

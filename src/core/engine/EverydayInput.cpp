@@ -55,7 +55,8 @@ std::optional<Token> UnitAt(std::string_view text, std::size_t pos, std::span<co
     bool exact = false;
     if (aliases.All().empty()) {
         for (const KnownUnit &known : knownUnits) {
-            if (!known.name.empty() && text.compare(pos, known.name.size(), known.name) == 0) {
+            if (!known.name.empty() && known.name.front() == text[pos] &&
+                text.compare(pos, known.name.size(), known.name) == 0) {
                 bestLength = known.name.size();
                 unit = known.name;
                 exact = true;

@@ -62,8 +62,6 @@ UnitAliases::UnitAliases(std::span<const BuiltinAliasEntry> builtin, std::string
     // Every full name may also be typed in another letter case ("Foot").
     for (const std::string &name : unitNames)
         add(name, name, false, true);
-    std::stable_sort(m_aliases.begin(), m_aliases.end(),
-                     [](const UnitAlias &a, const UnitAlias &b) { return a.text.size() > b.text.size(); });
     indexFirstBytes();
 }
 
@@ -87,6 +85,14 @@ void UnitAliases::indexFirstBytes()
             m_byFirstByte[first].push_back(index);
         }
     }
+    // Longest first; ties in the order added (std::sort on the pair needs no buffer).
+    for (std::vector<std::uint32_t> &bucket : m_byFirstByte) {
+        std::sort(bucket.begin(), bucket.end(), [this](std::uint32_t a, std::uint32_t b) {
+            const std::size_t lengthA = m_aliases[a].text.size();
+            const std::size_t lengthB = m_aliases[b].text.size();
+            return lengthA != lengthB ? lengthA > lengthB : a < b;
+        });
+    }
 }
 
 void UnitAliases::addBuiltin(const BuiltinAliasEntry &entry)
@@ -100,23 +106,28 @@ void UnitAliases::addBuiltin(const BuiltinAliasEntry &entry)
         m_display.push_back({entry.unit, entry.display, std::string(symbols.front())});
 }
 
-// A parenthesised ending is an abbreviation only when it is unique among the category's units:
-// "(US)" ends fourteen names of Volume and names none of them.
+// A parenthesised ending is an abbreviation only when it is unique among the category's units
+// ("(US)" ends fourteen names of Volume and names none of them), and when it is no name or alias
+// already.
 void UnitAliases::addParenthesisedEndings(const std::vector<std::string> &candidates,
                                           const std::vector<std::string> &unitNames)
 {
+    std::vector<std::string_view> endings;
+    for (const std::string &name : unitNames) {
+        if (const std::string_view ending = ParenthesisedEnding(name); !ending.empty())
+            endings.push_back(ending);
+    }
+    const auto sameText = [](std::string_view ending) {
+        return [ending](std::string_view other) { return UnitDatabase::SameNameIgnoringCase(other, ending); };
+    };
     for (const std::string &name : candidates) {
         const std::string_view ending = ParenthesisedEnding(name);
-        if (ending.empty())
+        if (ending.empty() || std::count(endings.begin(), endings.end(), ending) != 1)
             continue;
-        const auto same = std::count_if(unitNames.begin(), unitNames.end(), [&](const std::string &other) {
-            return ParenthesisedEnding(other) == ending;
-        });
-        const bool taken =
-            !UnitNamed(ending).empty() || std::any_of(unitNames.begin(), unitNames.end(), [&](const std::string &other) {
-                return UnitDatabase::SameNameIgnoringCase(other, ending);
-            });
-        if (same == 1 && !taken)
+        const bool taken = std::any_of(unitNames.begin(), unitNames.end(), sameText(ending)) ||
+                           std::any_of(m_aliases.begin(), m_aliases.end(),
+                                       [&](const UnitAlias &alias) { return sameText(ending)(alias.text); });
+        if (!taken)
             add(std::string(ending), name, true, false);
     }
 }

@@ -32,7 +32,7 @@ class UnitAliases {
     UnitAliases(std::span<const BuiltinAliasEntry> builtin, std::string_view category,
                 const std::vector<std::string> &unitNames);
 
-    /// Every alias, longest text first.
+    /// Every alias: the built-in ones, the parenthesised endings, then the full names.
     const std::vector<UnitAlias> &All() const { return m_aliases; }
     /// The symbol shown beside a unit's name, UTF-8; empty when it has none.
     std::string DisplaySymbol(std::string_view unitName) const;
