@@ -32,13 +32,17 @@ bool CliApp::loadDatabase(const std::string& explicitPath)
     std::string path;
     // As the window does, a damaged units.dat falls back to the default database.
     const auto warn = [this](const std::string& units) {
-        m_err << "mensurio-cli: warning: " << units << " is corrupted; the default database is used\n";
+        const std::string kind = FileOps::NotRegularKind(units);
+        m_err << "mensurio-cli: warning: " << units << (kind.empty() ? " is corrupted" : " is " + kind + ", not a file")
+              << "; the default database is used\n";
     };
     if (DatabaseLifecycle::LoadForReading(m_db, explicitPath, locations, path, warn)) {
         m_db.SkipHidden = false;
         return true;
     }
-    m_err << "mensurio-cli: cannot read the units database " << path << "\n";
+    const std::string kind = FileOps::NotRegularKind(path);
+    m_err << "mensurio-cli: cannot read the units database " << path << (kind.empty() ? "" : ": it is " + kind + ", not a file")
+          << "\n";
     return false;
 }
 

@@ -7,21 +7,30 @@
 #include "core/platform/Prompts.h"
 
 #include <exception>
+#include <system_error>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace mensurio {
 
-bool DatabaseLifecycle::tryLoad(UnitDatabase& db, const std::string& path)
+bool DatabaseLifecycle::tryLoad(UnitDatabase& db, const std::string& path, std::string* reason)
 {
     try {
         DatabaseFile::LoadFromPath(db, path);
         return true;
+    } catch (const std::system_error& error) {
+        // A missing or unreadable file, or anything but a file: the caller falls back.
+        if (reason != nullptr) {
+            const std::string kind = FileOps::NotRegularKind(path);
+            *reason = kind.empty() ? error.code().message() : "it is " + kind + ", not a file";
+        }
     } catch (const std::exception&) {
-        // A short, malformed, missing or unreadable file: the caller falls back.
-        return false;
+        // A short or malformed file.
+        if (reason != nullptr)
+            *reason = "it is not a units database, or it is cut short";
     }
+    return false;
 }
 
 bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string& dir, Prompts& prompts,
@@ -32,11 +41,15 @@ bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string&
     // A save or backup killed mid-write leaves its temporary file; the file it was writing is intact.
     FileOps::RemoveStaleTemporaries(unitsPath);
     FileOps::RemoveStaleTemporaries(FileOps::Join(dir, BackupFile));
-    if (!tryLoad(db, unitsPath)) {
+    const std::string notRegular = FileOps::NotRegularKind(unitsPath);
+    if (!notRegular.empty() || !tryLoad(db, unitsPath)) {
         std::string message = CorruptedText;
         const std::string target = FileOps::ResolveLink(unitsPath);
         const bool unreadableExists = FileOps::Exists(target);
-        if (unreadableExists) {
+        if (!notRegular.empty()) {
+            // Nothing is kept aside or written there: say what the path is.
+            message = unitsPath + " is " + notRegular + NotAFileText;
+        } else if (unreadableExists) {
             const std::string kept = KeptPathFor(target);
             message += std::string("\n") + KeptText + kept.substr(kept.find_last_of('/') + 1) + ".";
         }
@@ -44,9 +57,11 @@ bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string&
         prompts.Error(message);
         db.Clear();
         db = UnitDatabase(); // nothing of the failed read survives, flags included
-        if (!tryLoad(db, FileOps::Join(defaultDir.empty() ? dir : defaultDir, DefaultFile))) {
+        const std::string defaultPath = FileOps::Join(defaultDir.empty() ? dir : defaultDir, DefaultFile);
+        std::string reason;
+        if (!tryLoad(db, defaultPath, &reason)) {
             prompts.Beep();
-            prompts.Error(NoDefaultText);
+            prompts.Error(std::string(NoDefaultText) + "\n" + defaultPath + ": " + reason + ".");
             db.Clear();
             return false;
         }
@@ -110,6 +125,13 @@ bool DatabaseLifecycle::trySave(const UnitDatabase& db, const std::string& linkO
 bool DatabaseLifecycle::SaveDatabaseAtExit(UnitDatabase& db, const std::string& dir, Prompts& prompts)
 {
     const std::string path = FileOps::Join(dir, UnitsFile);
+    // A FIFO, socket, device or directory there is never written: no prompt to retry.
+    if (const std::string kind = FileOps::NotRegularKind(path); !kind.empty()) {
+        prompts.Beep();
+        prompts.Error(NotSavedText + path + " is " + kind + ", not a file.");
+        db.Clear();
+        return false;
+    }
     if (db.LoadedLegacy)
         FileOps::CopyIfAbsent(path, FileOps::Join(dir, BackupFile)); // never overwrites; failure ignored
     bool saved = false;
