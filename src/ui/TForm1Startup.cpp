@@ -61,6 +61,10 @@ const std::array<std::string, 15> &CodePageTestNames() {
 } // namespace
 
 bool TForm1::LoadDatabaseAtStart() {
+    if (!m_environment.preparationProblem.empty()) {
+        m_environment.prompts->Beep();
+        m_environment.prompts->Error(m_environment.preparationProblem);
+    }
     // A settings file that is not a file, or far too large, is reported once and not read.
     if (const std::string problem = IniFile::CheckBeforeReading(m_settingsFile.Path()); !problem.empty()) {
         m_environment.prompts->Beep();

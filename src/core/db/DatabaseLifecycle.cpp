@@ -6,6 +6,8 @@
 #include "core/platform/Paths.h"
 #include "core/platform/Prompts.h"
 
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <system_error>
 
@@ -46,9 +48,14 @@ bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string&
         std::string message = CorruptedText;
         const std::string target = FileOps::ResolveLink(unitsPath);
         const bool unreadableExists = FileOps::Exists(target);
+        struct stat folder {};
+        const int folderError = ::stat(dir.c_str(), &folder) != 0 ? errno : S_ISDIR(folder.st_mode) ? 0 : ENOTDIR;
         if (!notRegular.empty()) {
             // Nothing is kept aside or written there: say what the path is.
             message = unitsPath + " is " + notRegular + NotAFileText;
+        } else if (folderError != 0) {
+            // No folder to hold the file: nothing is damaged, say what is missing and why.
+            message = std::string(NoFolderText) + dir + ": " + std::strerror(folderError) + ".\n" + DefaultLoadedText;
         } else if (unreadableExists) {
             const std::string kept = KeptPathFor(target);
             message += std::string("\n") + KeptText + kept.substr(kept.find_last_of('/') + 1) + ".";

@@ -27,6 +27,9 @@ public:
     /// After "<path> is a FIFO" (or a socket, device, directory) when units.dat is not a file.
     static constexpr const char* NotAFileText =
         ", not a file. It is not read and not written; the default database will be loaded.";
+    /// Before the folder of units.dat and the system's reason when that folder is missing.
+    static constexpr const char* NoFolderText = "There is no folder for the units database: ";
+    static constexpr const char* DefaultLoadedText = "The default database will be loaded.";
     /// Before the path and what it is when units.dat is not a file at exit.
     static constexpr const char* NotSavedText = "The changes of this session are not saved: ";
     /// Second line of CorruptedText when the unreadable file exists: where it will be kept.

@@ -84,6 +84,31 @@ TEST(DatabaseLifecycle, Start_bothUnreadable_endsWithoutWriting)
     EXPECT_FALSE(dir.exists("units.dat"));
 }
 
+// A folder for units.dat that is missing (it could not be made) is no damaged database.
+TEST(DatabaseLifecycle, Start_folderMissingOrAFile_saysSoWithTheReason)
+{
+    ScratchDir dir;
+    UnitDatabase shipped;
+    shipped.AddCategory("Length", false);
+    dir.write("default.dat", DatabaseFile::ToBytes(shipped, "MNSA"));
+    dir.write("file", "x");
+    const struct {
+        std::string folder;
+        const char* reason;
+    } cases[] = {{dir.file("missing/mensurio"), "No such file or directory"},
+                 {dir.file("file"), "Not a directory"}};
+    for (const auto& c : cases) {
+        UnitDatabase db;
+        FakePrompts prompts;
+        EXPECT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, c.folder, prompts, false, dir.path()));
+        EXPECT_EQ(prompts.log, (std::vector<std::string>{"beep", std::string("error: ") +
+                                                                     DatabaseLifecycle::NoFolderText + c.folder + ": " +
+                                                                     c.reason + ".\n" +
+                                                                     DatabaseLifecycle::DefaultLoadedText}));
+        EXPECT_EQ(db.Categories().size(), 1u);
+    }
+}
+
 // The second line says which default.dat did not load and why.
 TEST(DatabaseLifecycle, Start_defaultUnreadable_namesPathAndReason)
 {
