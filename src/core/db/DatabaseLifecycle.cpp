@@ -110,7 +110,7 @@ bool DatabaseLifecycle::keepIfUnreadable(const std::string& path, bool failedAtS
     return FileOps::RenameIfAbsent(path, KeptPathFor(path));
 }
 
-bool DatabaseLifecycle::trySave(const UnitDatabase& db, const std::string& linkOrPath)
+bool DatabaseLifecycle::trySave(const UnitDatabase& db, const std::string& linkOrPath, std::string& reason)
 {
     // A symbolic link keeps pointing where it did: its target is replaced.
     const std::string path = FileOps::ResolveLink(linkOrPath);
@@ -118,15 +118,22 @@ bool DatabaseLifecycle::trySave(const UnitDatabase& db, const std::string& linkO
         if (FileOps::Exists(path) && FileOps::IsReadOnly(path))
             FileOps::ClearReadOnly(path);
         // A file the user may not write (another user's) is refused, not replaced by the rename.
-        if (FileOps::Exists(path) && ::access(path.c_str(), W_OK) != 0)
+        if (FileOps::Exists(path) && ::access(path.c_str(), W_OK) != 0) {
+            reason = std::strerror(errno);
             return false;
-        if (!keepIfUnreadable(path, db.LoadedFallback))
+        }
+        if (!keepIfUnreadable(path, db.LoadedFallback)) {
+            reason = std::string("the file that did not load could not be kept aside: ") + std::strerror(errno);
             return false;
+        }
         FileOps::AtomicReplace(path, DatabaseFile::ToBytes(db, db.NamesSimplified ? "MNSS" : "MNSA"));
         return true;
-    } catch (const std::exception&) {
-        return false;
+    } catch (const std::system_error& error) {
+        reason = error.code().message();
+    } catch (const std::exception& error) {
+        reason = error.what();
     }
+    return false;
 }
 
 bool DatabaseLifecycle::SaveDatabaseAtExit(UnitDatabase& db, const std::string& dir, Prompts& prompts)
@@ -143,11 +150,12 @@ bool DatabaseLifecycle::SaveDatabaseAtExit(UnitDatabase& db, const std::string& 
         FileOps::CopyIfAbsent(path, FileOps::Join(dir, BackupFile)); // never overwrites; failure ignored
     bool saved = false;
     for (;;) {
-        saved = trySave(db, path);
+        std::string reason;
+        saved = trySave(db, path, reason);
         if (saved)
             break;
         prompts.Beep();
-        if (!prompts.RetryCancel(SaveFailedText, Title))
+        if (!prompts.RetryCancel(SaveFailedText + path + ": " + reason + ".", Title))
             break;
     }
     db.Clear();

@@ -21,8 +21,8 @@ public:
     static constexpr const char* CorruptedText = "The units database is corrupted. The default database will be loaded.";
     /// First line; the second names the file and why it did not load.
     static constexpr const char* NoDefaultText = "Can not load the default database.";
-    static constexpr const char* SaveFailedText =
-        "Can not save the units database. Probably disk is full or you do not have right to write.";
+    /// Followed by the path and the system's reason.
+    static constexpr const char* SaveFailedText = "Can not save the units database ";
     static constexpr const char* Title = "Mensurio";
     /// After "<path> is a FIFO" (or a socket, device, directory) when units.dat is not a file.
     static constexpr const char* NotAFileText =
@@ -61,7 +61,8 @@ public:
 private:
     /// `reason`, when given, receives why the file did not load, for the user.
     static bool tryLoad(UnitDatabase& db, const std::string& path, std::string* reason = nullptr);
-    static bool trySave(const UnitDatabase& db, const std::string& path);
+    /// `reason` receives why the file could not be written, for the user.
+    static bool trySave(const UnitDatabase& db, const std::string& path, std::string& reason);
     static bool keepIfUnreadable(const std::string& path, bool failedAtStart);
 };
 

@@ -192,7 +192,8 @@ TEST(DatabaseLifecycle, Exit_failingWrite_promptsRetryAndKeepsOldFile)
         const test::FileSizeLimit limit(4);
         EXPECT_FALSE(DatabaseLifecycle::SaveDatabaseAtExit(db, dir.path(), prompts));
     }
-    const std::string retry = std::string("retry/cancel [Mensurio]: ") + DatabaseLifecycle::SaveFailedText;
+    const std::string retry = std::string("retry/cancel [Mensurio]: ") + DatabaseLifecycle::SaveFailedText +
+                              dir.file("units.dat") + ": File too large.";
     EXPECT_EQ(prompts.log, (std::vector<std::string>{"beep", retry, "beep", retry}));
     EXPECT_EQ(dir.read("units.dat"), saved);
     // No temporary files are left behind.
