@@ -3,6 +3,7 @@
 
 #include "cli/CategoryInference.h"
 #include "cli/CliUsageError.h"
+#include "cli/PrintableText.h"
 #include "core/db/Cp1252.h"
 #include "core/engine/UnitExpressionText.h"
 
@@ -45,7 +46,7 @@ std::string JoinedNames(const std::vector<std::string> &names) {
     constexpr std::size_t shown = 8;
     std::string text;
     for (std::size_t i = 0; i < names.size() && i < shown; ++i)
-        text += (i > 0 ? ", " : "") + Cp1252::ToUtf8(names[i]);
+        text += (i > 0 ? ", " : "") + PrintableText::FromCp1252(names[i]);
     if (names.size() > shown)
         text += ", ...";
     return text;

@@ -10,6 +10,7 @@
 #include "cli/CliQuantity.h"
 #include "cli/CliUsageError.h"
 #include "cli/CliValue.h"
+#include "cli/PrintableText.h"
 #include "cli/UnitNameLookup.h"
 #include "core/db/Cp1252.h"
 #include "core/db/DatabaseFile.h"
@@ -33,20 +34,24 @@ bool CliApp::loadDatabase(const std::string& explicitPath)
     std::string path;
     // As the window does, a damaged units.dat falls back to the default database.
     const auto warn = [this](const std::string& units) {
-        m_err << "mensurio-cli: warning: " << units << " is corrupted; the default database is used\n";
+        const std::string kind = FileOps::NotRegularKind(units);
+        m_err << "mensurio-cli: warning: " << PrintableText::Escaped(units)
+              << (kind.empty() ? " is corrupted" : " is " + kind + ", not a file") << "; the default database is used\n";
     };
     if (DatabaseLifecycle::LoadForReading(m_db, explicitPath, locations, path, warn)) {
         m_db.SkipHidden = false;
         return true;
     }
-    m_err << "mensurio-cli: cannot read the units database " << path << "\n";
+    const std::string kind = FileOps::NotRegularKind(path);
+    m_err << "mensurio-cli: cannot read the units database " << PrintableText::Escaped(path)
+          << (kind.empty() ? "" : ": it is " + kind + ", not a file") << "\n";
     return false;
 }
 
 int CliApp::listCategories()
 {
     for (m_db.FirstCategory(); m_db.HasCategory(); m_db.NextCategory())
-        m_out << Cp1252::ToUtf8(m_db.CategoryName()) << "\n";
+        m_out << PrintableText::FromCp1252(m_db.CategoryName()) << "\n";
     return kExitResult;
 }
 
@@ -56,7 +61,7 @@ int CliApp::listUnits(const std::string& category)
     if (!name || !m_db.SelectCategory(*name))
         throw CliUsageError("no category named '" + category + "'");
     for (m_db.FirstUnit(); m_db.HasUnit(); m_db.NextUnit())
-        m_out << Cp1252::ToUtf8(m_db.UnitName()) << "\n";
+        m_out << PrintableText::FromCp1252(m_db.UnitName()) << "\n";
     return kExitResult;
 }
 
@@ -99,7 +104,7 @@ int CliApp::convert()
                 return *status;
         }
         if (category && *category == "Temperature Interval")
-            m_err << "mensurio-cli: note: " << Cp1252::ToUtf8(*category)
+            m_err << "mensurio-cli: note: " << PrintableText::FromCp1252(*category)
                   << " converts temperature differences; for temperatures add -c Temperature\n";
         if (category)
             return convertInferred(*category, expression, acrossCategories);

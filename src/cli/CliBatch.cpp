@@ -51,13 +51,15 @@ CliBatch::CliBatch(UnitDatabase& database, const CliOptions& options, NumberSepa
 int CliBatch::Run(int inputFd)
 {
     bool refused = false;
-    std::string pending;
+    std::string line;        // the current line so far, never longer than kMaxHeldLine
+    bool overlong = false;   // the current line passed kMaxHeldLine: its rest is skipped
     std::vector<char> chunk(1 << 16);
+    const auto endLine = [&] {
+        refused |= overlong ? !answerOverlongLine() : !convertLine(WithoutCarriageReturn(line));
+        line.clear();
+        overlong = false;
+    };
     for (;;) {
-        std::size_t start = 0;
-        for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos; start = end + 1)
-            refused |= !convertLine(WithoutCarriageReturn(std::string_view(pending).substr(start, end - start)));
-        pending.erase(0, start);
         m_out.flush();
         const ssize_t count = ::read(inputFd, chunk.data(), chunk.size());
         if (count < 0 && errno == EINTR)
@@ -66,12 +68,33 @@ int CliBatch::Run(int inputFd)
             throw CliUsageError("cannot read the standard input");
         if (count == 0)
             break;
-        pending.append(chunk.data(), static_cast<std::size_t>(count));
+        std::string_view data(chunk.data(), static_cast<std::size_t>(count));
+        while (!data.empty()) {
+            const std::size_t end = data.find('\n');
+            const std::string_view piece = data.substr(0, end);
+            if (!overlong && line.size() + piece.size() <= kMaxHeldLine)
+                line.append(piece);
+            else
+                overlong = true; // answered without holding it whole
+            if (end == std::string_view::npos)
+                break;
+            endLine();
+            data.remove_prefix(end + 1);
+        }
     }
-    if (!pending.empty())
-        refused |= !convertLine(WithoutCarriageReturn(pending));
+    if (!line.empty() || overlong)
+        endLine();
     m_out.flush();
     return refused ? kExitMessage : kExitResult;
+}
+
+// The answer a line gets whose length no expression may have, as the one-shot call gives it.
+bool CliBatch::answerOverlongLine()
+{
+    m_out << kInputTooLongMessage << "\n";
+    if (m_lineOptions.all)
+        m_out << "\n";
+    return false;
 }
 
 // The one-shot conversion of the line (see CliApp::convert); returns whether it gave a result.

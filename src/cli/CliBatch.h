@@ -5,6 +5,7 @@
 #include "cli/CliOptions.h"
 #include "core/db/UnitDatabase.h"
 #include "core/engine/Engine.h"
+#include "core/engine/ExpressionTree.h"
 #include "core/engine/Separators.h"
 
 #include <iosfwd>
@@ -25,6 +26,11 @@ class CliBatch {
 public:
     CliBatch(UnitDatabase& database, const CliOptions& options, NumberSeparators separators, std::ostream& out);
 
+    /// The longest line held in memory: 10,000 characters of up to four UTF-8 bytes each and a
+    /// carriage return. A longer line can only be too long; it is answered as such while its
+    /// bytes are skipped, so memory stays bounded whatever the input.
+    static constexpr std::size_t kMaxHeldLine = 4 * kMaxExpressionLength + 1;
+
     /// Converts every line read from the file descriptor until its end. The output is flushed
     /// whenever the input read so far is used up, so a program that writes one line and waits
     /// for its answer gets it. Returns 0 when every line gave a result, 1 when any was refused;
@@ -38,6 +44,7 @@ private:
     };
 
     bool convertLine(std::string_view utf8);
+    bool answerOverlongLine();
     Tengine& engineFor(const std::string& category);
     const Inferred& categoryOf(const std::string& expression);
 

@@ -3,6 +3,7 @@
 
 #include "cli/CategoryInference.h"
 #include "cli/CliUsageError.h"
+#include "cli/PrintableText.h"
 #include "core/db/Cp1252.h"
 #include "core/engine/BuiltinAliases.h"
 #include "core/engine/BuiltinDimensions.h"
@@ -26,7 +27,7 @@ bool IsSingleSelection(CategoryKind kind)
     return kind == CategoryKind::Temperature || kind == CategoryKind::Numbers;
 }
 
-std::string Quoted(const std::string& cp1252) { return "'" + Cp1252::ToUtf8(cp1252) + "'"; }
+std::string Quoted(const std::string& cp1252) { return "'" + PrintableText::FromCp1252(cp1252) + "'"; }
 
 } // namespace
 
@@ -121,7 +122,7 @@ ListSelection CliConversion::selectionOf(const Tengine& engine, const std::vecto
             std::string message = "no unit named '" + utf8 + "' in the category " + Quoted(category);
             const std::vector<std::string> closest = ClosestUnits(typed, engine.Aliases());
             for (std::size_t i = 0; i < closest.size(); ++i)
-                message += (i == 0 ? "; did you mean " : ", ") + Cp1252::ToUtf8(closest[i]);
+                message += (i == 0 ? "; did you mean " : ", ") + PrintableText::FromCp1252(closest[i]);
             throw CliUsageError(closest.empty() ? message : message + "?");
         }
         selection.Select(row, true);
@@ -162,7 +163,7 @@ int CliConversion::printAllResults(const std::vector<UnitRecord>& rows, const Co
     if (result.allResults && !result.allResults->empty()) {
         const std::size_t count = std::min(rows.size(), result.allResults->size());
         for (std::size_t i = 0; i < count; ++i)
-            m_out << Cp1252::ToUtf8((*result.allResults)[i]) << "\t" << Cp1252::ToUtf8(rows[i].Name) << "\n";
+            m_out << Cp1252::ToUtf8((*result.allResults)[i]) << "\t" << PrintableText::FromCp1252(rows[i].Name) << "\n";
         return kExitResult;
     }
     m_out << Cp1252::ToUtf8(result.outputText.value_or(std::string())) << "\n";

@@ -2,6 +2,7 @@
 #include "cli/CliFind.h"
 
 #include "cli/CliUsageError.h"
+#include "cli/PrintableText.h"
 #include "core/db/Cp1252.h"
 #include "core/engine/BuiltinAliases.h"
 #include "core/db/FindEntry.h"
@@ -70,7 +71,7 @@ int CliFind::Print(const UnitDatabase& database, const std::string& textUtf8, bo
         return std::wcscoll(a.collation.c_str(), b.collation.c_str()) < 0;
     });
     for (const Match& match : matches)
-        out << Cp1252::ToUtf8(match.display) << "\n";
+        out << PrintableText::FromCp1252(match.display) << "\n";
     return kExitResult;
 }
 

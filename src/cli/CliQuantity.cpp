@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/CliQuantity.h"
 
+#include "cli/PrintableText.h"
 #include "cli/CliConversion.h"
 #include "cli/CliUsageError.h"
 #include "core/db/Cp1252.h"
@@ -39,7 +40,8 @@ std::optional<int> CliQuantity::TryRun(const std::string &expression) const
         if (!unit.quantity)
             return std::nullopt;
         const QuantityCalculator::Conversion conversion = calculator.Convert(expression, target, decimal);
-        m_out << Cp1252::ToUtf8(conversion.value ? FormatResult(*conversion.value, false, format) : conversion.message)
+        m_out << PrintableText::FromCp1252(conversion.value ? FormatResult(*conversion.value, false, format)
+                                                            : conversion.message)
               << "\n";
         return conversion.value ? kExitResult : kExitMessage;
     }
@@ -50,8 +52,8 @@ std::optional<int> CliQuantity::TryRun(const std::string &expression) const
         return kExitResult;
     }
     const long double value = reading.quantity->value / preferred->unitInSi;
-    m_out << Cp1252::ToUtf8(FormatResult(value, false, format) + " " + preferred->unit + " (" + preferred->category +
-                            ")")
+    m_out << PrintableText::FromCp1252(FormatResult(value, false, format) + " " + preferred->unit + " (" +
+                                       preferred->category + ")")
           << "\n";
     return kExitResult;
 }

@@ -2,6 +2,7 @@
 #include "cli/CliValue.h"
 
 #include "cli/CliUsageError.h"
+#include "cli/PrintableText.h"
 #include "core/db/Cp1252.h"
 #include "core/engine/EverydayInput.h"
 #include "core/engine/ExpressionTree.h"
@@ -22,7 +23,7 @@ int PrintTypedValue(std::string_view typed, const ResultFormatOptions& format, s
     // side apply here as in any category; a word is a unit that no category has.
     const EverydayInput everyday = ReadEverydayInput(typed, {}, UnitAliases(), format.separators.decimal);
     if (!everyday.message.empty()) {
-        out << Cp1252::ToUtf8(everyday.message) << "\n";
+        out << PrintableText::FromCp1252(everyday.message) << "\n";
         return kExitMessage;
     }
     const std::string_view typedCp1252 = everyday.text;
@@ -42,7 +43,7 @@ int PrintTypedValue(std::string_view typed, const ResultFormatOptions& format, s
             // Spaces, implicit products and commas as decimal points: "1 000", "2(3)", "1,5 * 2".
             const UnitExpressionResult parsed = ParseUnitExpression(typedCp1252, {}, false, false);
             if (parsed.code != 0) {
-                out << Cp1252::ToUtf8(UnitExpressionMessage(parsed.code)) << "\n";
+                out << PrintableText::FromCp1252(UnitExpressionMessage(parsed.code)) << "\n";
                 return kExitMessage;
             }
             value = parsed.total;

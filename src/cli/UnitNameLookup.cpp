@@ -2,6 +2,7 @@
 #include "cli/UnitNameLookup.h"
 
 #include "cli/CliUsageError.h"
+#include "cli/PrintableText.h"
 #include "core/db/Cp1252.h"
 #include "core/engine/CategoryKind.h"
 #include "core/engine/EverydayInput.h"
@@ -26,7 +27,7 @@ std::string Candidates(const std::vector<UnitNameLookup::Match> &matches)
     std::string text;
     for (std::size_t i = 0; i < matches.size(); ++i) {
         text += i == 0 ? "" : i + 1 == matches.size() ? " or " : ", ";
-        text += Cp1252::ToUtf8(matches[i].unit) + " (" + Cp1252::ToUtf8(matches[i].category) + ")";
+        text += PrintableText::FromCp1252(matches[i].unit) + " (" + PrintableText::FromCp1252(matches[i].category) + ")";
     }
     return text;
 }
@@ -108,11 +109,11 @@ std::string UnitNameLookup::FullName(std::string_view typed) const
                     closest.push_back(name);
             }
         }
-        throw CliUsageError(Cp1252::ToUtf8(UnknownUnitMessage(typed, closest)));
+        throw CliUsageError(PrintableText::FromCp1252(UnknownUnitMessage(typed, closest)));
     }
     if (!SameUnits(matches)) {
-        throw CliUsageError("'" + Cp1252::ToUtf8(std::string(typed)) + "' is " + Candidates(matches) + ": add -c " +
-                            Cp1252::ToUtf8(matches.front().category));
+        throw CliUsageError("'" + PrintableText::FromCp1252(typed) + "' is " + Candidates(matches) + ": add -c " +
+                            PrintableText::FromCp1252(matches.front().category));
     }
     return matches.front().unit;
 }
@@ -140,8 +141,8 @@ std::optional<std::string> UnitNameLookup::CategoryReading(std::string_view expr
             std::vector<Match> candidates;
             for (const Reading &r : readings)
                 candidates.push_back({r.category, r.units.front()});
-            throw CliUsageError("'" + Cp1252::ToUtf8(std::string(expression)) + "' reads as " +
-                                Candidates(candidates) + ": add -c " + Cp1252::ToUtf8(readings.front().category));
+            throw CliUsageError("'" + PrintableText::FromCp1252(expression) + "' reads as " +
+                                Candidates(candidates) + ": add -c " + PrintableText::FromCp1252(readings.front().category));
         }
     }
     return readings.front().category;

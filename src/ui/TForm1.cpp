@@ -41,7 +41,8 @@ void TForm1::FormCreate() {
     // Without a notification area the window could never be restored: start as usual then.
     startedInTray = argument == "tray" && m_environment.trayAvailable;
     // Settings that cannot be written would lose this run's changes; a failure is harmless.
-    if (FileOps::Exists(m_settingsFile.Path()) && FileOps::IsReadOnly(m_settingsFile.Path()))
+    if (FileOps::Exists(m_settingsFile.Path()) && FileOps::NotRegularKind(m_settingsFile.Path()).empty() &&
+        FileOps::IsReadOnly(m_settingsFile.Path()))
         FileOps::ClearReadOnly(m_settingsFile.Path());
     m_separators = SystemSeparators();
     m_engine.SetBuiltinAliases(BuiltinAliases());

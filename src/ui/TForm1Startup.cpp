@@ -61,6 +61,15 @@ const std::array<std::string, 15> &CodePageTestNames() {
 } // namespace
 
 bool TForm1::LoadDatabaseAtStart() {
+    if (!m_environment.preparationProblem.empty()) {
+        m_environment.prompts->Beep();
+        m_environment.prompts->Error(m_environment.preparationProblem);
+    }
+    // A settings file that is not a file, or far too large, is reported once and not read.
+    if (const std::string problem = IniFile::CheckBeforeReading(m_settingsFile.Path()); !problem.empty()) {
+        m_environment.prompts->Beep();
+        m_environment.prompts->Error(problem);
+    }
     {
         // Every key from one reading of the file instead of one reading per key; nothing is
         // written here, so the batch ends without touching the file.

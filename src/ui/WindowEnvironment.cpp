@@ -10,7 +10,8 @@ namespace mensurio {
 WindowEnvironment WindowEnvironment::ForRunningProgram(Prompts &prompts, const std::string &firstArgument) {
     WindowEnvironment environment;
     const FileLocations locations = Paths::Locate(Paths::ExecutablePath());
-    Paths::PrepareUserFiles(locations); // a failure shows later as an unreadable or unwritable file
+    // The user is told at the start; the files then show as missing or unwritable.
+    Paths::PrepareUserFiles(locations, &environment.preparationProblem);
     environment.baseDirectory = locations.userDirectory;
     environment.defaultDirectory = locations.defaultDirectory;
     environment.settingsPath = locations.settingsPath;

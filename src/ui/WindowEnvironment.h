@@ -17,6 +17,7 @@ struct WindowEnvironment {
     std::string baseDirectory;    // holds units.dat and units.~da (and default.dat when portable)
     std::string defaultDirectory; // holds default.dat when installed; empty: baseDirectory
     std::string settingsPath;  // the settings file
+    std::string preparationProblem; // why the user's folders could not be made; empty: they were
     Prompts *prompts = nullptr;
     std::string firstArgument;  // "tray" (any letter case) starts in the notification area
     bool trayAvailable = false; // the desktop has a notification area

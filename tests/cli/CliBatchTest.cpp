@@ -12,6 +12,8 @@ using namespace mensurio::test;
 namespace {
 
 constexpr char kProgramPrefix[] = "mensurio-cli: ";
+// The longest line the batch holds whole: 10,000 four-byte characters and a carriage return.
+constexpr std::size_t kMaxHeldLine = 40001;
 
 class CliBatchTest : public CliTest {
 protected:
@@ -139,6 +141,48 @@ TEST_F(CliBatchTest, Batch_100000CharacterLine_givesTheOneShotAnswerAndTheNextLi
         longLine += "+1";
     const ProcessResult r = runBatch({"foot", "--to", "inch"}, longLine + "\n1\n");
     EXPECT_EQ(r.out, oneShot({"foot", "--to", "inch"}, longLine) + "12\n");
+}
+
+// Lines around the expression limit: within it they are converted, beyond it they are answered
+// with the error for that line (as the one-shot call answers), and the next line goes on.
+TEST_F(CliBatchTest, Batch_linesAroundTheLimit_answeredOneByOne)
+{
+    const std::string tooLong = "input longer than 10,000 characters\n";
+    const auto sum = [](std::size_t length) {
+        std::string text = "1";
+        while (text.size() + 2 <= length)
+            text += "+1";
+        return text;
+    };
+    const struct {
+        std::string line;
+        std::string out;
+    } cases[] = {
+        {sum(9999), "60000\n"},                            // 5,000 feet, in inches
+        {sum(9999) + std::string(1, ' '), "60000\n"},      // exactly 10,000 characters
+        {sum(10001), tooLong},                              // one over
+        {sum(9999) + "\r", "60000\n"},                     // a carriage return is no character
+        {std::string(kMaxHeldLine, '1'), tooLong}, // the most held whole
+        {std::string(kMaxHeldLine + 1, '1'), tooLong},
+        {std::string(3'000'000, '1'), tooLong},
+        {std::string(20'000, ' '), tooLong},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult r = runBatch({"foot", "--to", "inch"}, c.line + "\n1\n" + c.line);
+        EXPECT_EQ(r.out, c.out + "12\n" + c.out) << c.line.size();
+    }
+}
+
+// A 300 MB line passes through a process allowed 100 MB of memory: it is never held whole.
+TEST_F(CliBatchTest, Batch_hugeLine_memoryStaysBounded)
+{
+    const std::string command = "ulimit -v 100000; { head -c 300000000 /dev/zero | tr '\\0' 1; printf '\\n2\\n'; } | " +
+                                shellQuote(MENSURIO_CLI) + " --db " + shellQuote(db()) +
+                                " --batch foot --to inch >" + shellQuote(m_dir.file("out.txt")) + " 2>" +
+                                shellQuote(m_dir.file("err.txt"));
+    const int raw = std::system(("bash -c " + shellQuote(command)).c_str());
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 1) << raw << m_dir.read("err.txt");
+    EXPECT_EQ(m_dir.read("out.txt"), "input longer than 10,000 characters\n24\n");
 }
 
 // Every line gives what the same expression gives as a one-shot call, line for line.

@@ -14,10 +14,14 @@
 #include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QElapsedTimer>
 #include <QtTest>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
+
+#include <sys/stat.h>
 
 using namespace mensurio;
 using namespace mensurio::test;
@@ -253,7 +257,9 @@ class TestStartup : public QObject {
         h.dir.write("units.dat", "broken");
         TForm1 &window = h.Create();
         QVERIFY(!window.startedOk());
-        QCOMPARE(h.prompts.log.back(), std::string("error: ") + DatabaseLifecycle::NoDefaultText);
+        // The second line names the default database and why it did not load.
+        QVERIFY(h.prompts.log.back().rfind(std::string("error: ") + DatabaseLifecycle::NoDefaultText + "\n", 0) == 0);
+        QVERIFY(h.prompts.log.back().find("default.dat: ") != std::string::npos);
         h.Finish();
         QCOMPARE(h.dir.read("units.dat"), std::string("broken"));
         QVERIFY(!h.dir.exists("mensurio.ini"));
@@ -334,20 +340,56 @@ class TestStartup : public QObject {
         QCOMPARE(h.Setting("maximized"), std::string("1"));
     }
 
-    void exit_databaseCannotBeWritten_promptsRetryCancelUntilCancel() {
+    void exit_databaseReplacedByAFolder_toldOnceAndNothingWritten() {
         WindowHarness h;
         h.Start();
-        // A non-empty folder in the database's place: no file can be renamed over it.
+        // A folder in the database's place is never written to: no Retry that cannot succeed.
         std::filesystem::remove(h.dir.file("units.dat"));
         std::filesystem::create_directory(h.dir.file("units.dat"));
         h.dir.write("units.dat/keep", "x");
-        h.prompts.answers = {true, false}; // Retry once, then Cancel
+        h.prompts.answers = {true, false};
         h.Finish();
-        const std::string prompt =
-            std::string("retry/cancel [Mensurio]: ") + DatabaseLifecycle::SaveFailedText;
-        QCOMPARE(std::count(h.prompts.log.begin(), h.prompts.log.end(), prompt), 2);
-        QCOMPARE(std::count(h.prompts.log.begin(), h.prompts.log.end(), std::string("beep")), 2);
+        const std::string told = std::string("error: ") + DatabaseLifecycle::NotSavedText + h.dir.file("units.dat") +
+                                 " is a directory, not a file.";
+        QCOMPARE(std::count(h.prompts.log.begin(), h.prompts.log.end(), told), 1);
+        QCOMPARE(std::count_if(h.prompts.log.begin(), h.prompts.log.end(),
+                               [](const std::string &line) { return line.rfind("retry/cancel", 0) == 0; }),
+                 0);
+        QCOMPARE(h.dir.read("units.dat/keep"), std::string("x"));
         // The settings are still written after the database gave up.
+        QCOMPARE(h.Setting("AktualCate"), std::string("Length"));
+    }
+
+    // A FIFO as the settings file would make every reading wait for a writer: the window
+    // starts at once with the default settings, says so once, and leaves the FIFO alone.
+    void start_settingsFileIsAFifo_startsAndToldOnce() {
+        WindowHarness h;
+        QVERIFY(::mkfifo(h.SettingsPath().c_str(), 0600) == 0);
+        QElapsedTimer timer;
+        timer.start();
+        h.Start();
+        h.Finish();
+        QVERIFY(timer.elapsed() < 10000);
+        const std::string told = "error: The settings file " + h.SettingsPath() +
+                                 " is a FIFO, not a file. It is not read and not written; default settings are used.";
+        QCOMPARE(std::count(h.prompts.log.begin(), h.prompts.log.end(), told), 1);
+        struct stat info {};
+        QVERIFY(::stat(h.SettingsPath().c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
+    }
+
+    // A settings file far too large is kept aside unread; this run's settings go to a new file.
+    void start_settingsFileTooLarge_keptAsideAndDefaultsUsed() {
+        WindowHarness h;
+        h.SetSetting("AktualCate", "Pressure");
+        std::filesystem::resize_file(h.SettingsPath(), 100u * 1024u * 1024u);
+        h.Start();
+        h.Finish();
+        const std::string kept = h.SettingsPath() + ".too-large";
+        const std::string told = "error: The settings file " + h.SettingsPath() +
+                                 " is larger than 16 MB and is taken as damaged. It was kept as " + kept +
+                                 "; default settings are used.";
+        QCOMPARE(std::count(h.prompts.log.begin(), h.prompts.log.end(), told), 1);
+        QCOMPARE(std::filesystem::file_size(kept), std::uintmax_t(100u * 1024u * 1024u));
         QCOMPARE(h.Setting("AktualCate"), std::string("Length"));
     }
 };

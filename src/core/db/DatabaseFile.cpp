@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/db/DatabaseFile.h"
 
+#include "core/platform/FileOps.h"
+
 #include "core/db/Extended80.h"
 #include "core/db/Tfileexception.h"
 
@@ -245,7 +247,8 @@ void DatabaseFile::SaveToFile(const UnitDatabase& db, std::ostream& out)
 // The whole file in one buffer, read with as few calls as its size allows, then parsed there.
 int DatabaseFile::LoadFromPath(UnitDatabase& db, const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // A FIFO, socket, device or directory is refused without being opened.
+    const int fd = FileOps::OpenRegularForReading(path);
     if (fd < 0)
         throw std::system_error(errno, std::generic_category(), "cannot open " + path);
     struct stat info {};

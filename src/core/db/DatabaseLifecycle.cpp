@@ -6,22 +6,33 @@
 #include "core/platform/Paths.h"
 #include "core/platform/Prompts.h"
 
+#include <cerrno>
+#include <cstring>
 #include <exception>
+#include <system_error>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace mensurio {
 
-bool DatabaseLifecycle::tryLoad(UnitDatabase& db, const std::string& path)
+bool DatabaseLifecycle::tryLoad(UnitDatabase& db, const std::string& path, std::string* reason)
 {
     try {
         DatabaseFile::LoadFromPath(db, path);
         return true;
+    } catch (const std::system_error& error) {
+        // A missing or unreadable file, or anything but a file: the caller falls back.
+        if (reason != nullptr) {
+            const std::string kind = FileOps::NotRegularKind(path);
+            *reason = kind.empty() ? error.code().message() : "it is " + kind + ", not a file";
+        }
     } catch (const std::exception&) {
-        // A short, malformed, missing or unreadable file: the caller falls back.
-        return false;
+        // A short or malformed file.
+        if (reason != nullptr)
+            *reason = "it is not a units database, or it is cut short";
     }
+    return false;
 }
 
 bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string& dir, Prompts& prompts,
@@ -32,11 +43,20 @@ bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string&
     // A save or backup killed mid-write leaves its temporary file; the file it was writing is intact.
     FileOps::RemoveStaleTemporaries(unitsPath);
     FileOps::RemoveStaleTemporaries(FileOps::Join(dir, BackupFile));
-    if (!tryLoad(db, unitsPath)) {
+    const std::string notRegular = FileOps::NotRegularKind(unitsPath);
+    if (!notRegular.empty() || !tryLoad(db, unitsPath)) {
         std::string message = CorruptedText;
         const std::string target = FileOps::ResolveLink(unitsPath);
         const bool unreadableExists = FileOps::Exists(target);
-        if (unreadableExists) {
+        struct stat folder {};
+        const int folderError = ::stat(dir.c_str(), &folder) != 0 ? errno : S_ISDIR(folder.st_mode) ? 0 : ENOTDIR;
+        if (!notRegular.empty()) {
+            // Nothing is kept aside or written there: say what the path is.
+            message = unitsPath + " is " + notRegular + NotAFileText;
+        } else if (folderError != 0) {
+            // No folder to hold the file: nothing is damaged, say what is missing and why.
+            message = std::string(NoFolderText) + dir + ": " + std::strerror(folderError) + ".\n" + DefaultLoadedText;
+        } else if (unreadableExists) {
             const std::string kept = KeptPathFor(target);
             message += std::string("\n") + KeptText + kept.substr(kept.find_last_of('/') + 1) + ".";
         }
@@ -44,9 +64,11 @@ bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string&
         prompts.Error(message);
         db.Clear();
         db = UnitDatabase(); // nothing of the failed read survives, flags included
-        if (!tryLoad(db, FileOps::Join(defaultDir.empty() ? dir : defaultDir, DefaultFile))) {
+        const std::string defaultPath = FileOps::Join(defaultDir.empty() ? dir : defaultDir, DefaultFile);
+        std::string reason;
+        if (!tryLoad(db, defaultPath, &reason)) {
             prompts.Beep();
-            prompts.Error(NoDefaultText);
+            prompts.Error(std::string(NoDefaultText) + "\n" + defaultPath + ": " + reason + ".");
             db.Clear();
             return false;
         }
@@ -88,7 +110,7 @@ bool DatabaseLifecycle::keepIfUnreadable(const std::string& path, bool failedAtS
     return FileOps::RenameIfAbsent(path, KeptPathFor(path));
 }
 
-bool DatabaseLifecycle::trySave(const UnitDatabase& db, const std::string& linkOrPath)
+bool DatabaseLifecycle::trySave(const UnitDatabase& db, const std::string& linkOrPath, std::string& reason)
 {
     // A symbolic link keeps pointing where it did: its target is replaced.
     const std::string path = FileOps::ResolveLink(linkOrPath);
@@ -96,29 +118,44 @@ bool DatabaseLifecycle::trySave(const UnitDatabase& db, const std::string& linkO
         if (FileOps::Exists(path) && FileOps::IsReadOnly(path))
             FileOps::ClearReadOnly(path);
         // A file the user may not write (another user's) is refused, not replaced by the rename.
-        if (FileOps::Exists(path) && ::access(path.c_str(), W_OK) != 0)
+        if (FileOps::Exists(path) && ::access(path.c_str(), W_OK) != 0) {
+            reason = std::strerror(errno);
             return false;
-        if (!keepIfUnreadable(path, db.LoadedFallback))
+        }
+        if (!keepIfUnreadable(path, db.LoadedFallback)) {
+            reason = std::string("the file that did not load could not be kept aside: ") + std::strerror(errno);
             return false;
+        }
         FileOps::AtomicReplace(path, DatabaseFile::ToBytes(db, db.NamesSimplified ? "MNSS" : "MNSA"));
         return true;
-    } catch (const std::exception&) {
-        return false;
+    } catch (const std::system_error& error) {
+        reason = error.code().message();
+    } catch (const std::exception& error) {
+        reason = error.what();
     }
+    return false;
 }
 
 bool DatabaseLifecycle::SaveDatabaseAtExit(UnitDatabase& db, const std::string& dir, Prompts& prompts)
 {
     const std::string path = FileOps::Join(dir, UnitsFile);
+    // A FIFO, socket, device or directory there is never written: no prompt to retry.
+    if (const std::string kind = FileOps::NotRegularKind(path); !kind.empty()) {
+        prompts.Beep();
+        prompts.Error(NotSavedText + path + " is " + kind + ", not a file.");
+        db.Clear();
+        return false;
+    }
     if (db.LoadedLegacy)
         FileOps::CopyIfAbsent(path, FileOps::Join(dir, BackupFile)); // never overwrites; failure ignored
     bool saved = false;
     for (;;) {
-        saved = trySave(db, path);
+        std::string reason;
+        saved = trySave(db, path, reason);
         if (saved)
             break;
         prompts.Beep();
-        if (!prompts.RetryCancel(SaveFailedText, Title))
+        if (!prompts.RetryCancel(SaveFailedText + path + ": " + reason + ".", Title))
             break;
     }
     db.Clear();

@@ -19,14 +19,23 @@ public:
     static constexpr const char* DefaultFile = "default.dat";
     static constexpr const char* BackupFile = "units.~da";
     static constexpr const char* CorruptedText = "The units database is corrupted. The default database will be loaded.";
+    /// First line; the second names the file and why it did not load.
     static constexpr const char* NoDefaultText = "Can not load the default database.";
-    static constexpr const char* SaveFailedText =
-        "Can not save the units database. Probably disk is full or you do not have right to write.";
+    /// Followed by the path and the system's reason.
+    static constexpr const char* SaveFailedText = "Can not save the units database ";
     static constexpr const char* Title = "Mensurio";
+    /// After "<path> is a FIFO" (or a socket, device, directory) when units.dat is not a file.
+    static constexpr const char* NotAFileText =
+        ", not a file. It is not read and not written; the default database will be loaded.";
+    /// Before the folder of units.dat and the system's reason when that folder is missing.
+    static constexpr const char* NoFolderText = "There is no folder for the units database: ";
+    static constexpr const char* DefaultLoadedText = "The default database will be loaded.";
+    /// Before the path and what it is when units.dat is not a file at exit.
+    static constexpr const char* NotSavedText = "The changes of this session are not saved: ";
     /// Second line of CorruptedText when the unreadable file exists: where it will be kept.
     static constexpr const char* KeptText = "The unreadable file will be kept as ";
 
-    /// Fills `db` from units.dat in `dir`, falling back to default.dat in `defaultDir` (empty:
+    /// Fills `db` from units.dat in `dir` (never opened when it is not a regular file), falling back to default.dat in `defaultDir` (empty:
     /// `dir` too). Returns false when neither file could be read: the caller then ends the
     /// process with exit code 0 and writes nothing.
     static bool LoadDatabaseAtStart(UnitDatabase& db, const std::string& dir, Prompts& prompts, bool showHidden,
@@ -50,8 +59,10 @@ public:
                                std::string& path, const std::function<void(const std::string&)>& warnDamaged);
 
 private:
-    static bool tryLoad(UnitDatabase& db, const std::string& path);
-    static bool trySave(const UnitDatabase& db, const std::string& path);
+    /// `reason`, when given, receives why the file did not load, for the user.
+    static bool tryLoad(UnitDatabase& db, const std::string& path, std::string* reason = nullptr);
+    /// `reason` receives why the file could not be written, for the user.
+    static bool trySave(const UnitDatabase& db, const std::string& path, std::string& reason);
     static bool keepIfUnreadable(const std::string& path, bool failedAtStart);
 };
 

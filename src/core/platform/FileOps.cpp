@@ -171,7 +171,7 @@ bool FileOps::CopyIfAbsent(const std::string& src, const std::string& dst)
 {
     if (Exists(dst))
         return false;
-    const int in = ::open(src.c_str(), O_RDONLY | O_CLOEXEC);
+    const int in = OpenRegularForReading(src);
     if (in < 0)
         return false;
     std::string temporary;
@@ -254,8 +254,46 @@ void FileOps::AtomicReplace(const std::string& path, std::string_view bytes)
     syncDirectory(DirectoryOf(path));
 }
 
+std::string FileOps::NotRegularKind(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode))
+        return {};
+    if (S_ISFIFO(info.st_mode))
+        return "a FIFO";
+    if (S_ISSOCK(info.st_mode))
+        return "a socket";
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+        return "a device";
+    if (S_ISDIR(info.st_mode))
+        return "a directory";
+    return "not a regular file";
+}
+
+int FileOps::OpenRegularForReading(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        errno = S_ISDIR(info.st_mode) ? EISDIR : ENODEV;
+        return -1;
+    }
+    // Without waiting, in case the path was replaced by a FIFO since the look above.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        errno = S_ISDIR(info.st_mode) ? EISDIR : ENODEV;
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
 std::string FileOps::ReadAll(const std::string& path)
 {
+    if (const std::string kind = NotRegularKind(path); !kind.empty())
+        throw std::system_error(ENODEV, std::generic_category(), path + " is " + kind + ", not a file");
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw std::system_error(errno ? errno : ENOENT, std::generic_category(), "cannot open " + path);

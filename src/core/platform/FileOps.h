@@ -34,6 +34,14 @@ public:
     /// Whether `entry` (a file name without folder) is one of those temporary names for `path`;
     /// gives the process id in the name.
     static bool IsTemporaryNameOf(const std::string& path, const std::string& entry, long& pid);
+    /// What `path` (links followed) is when it exists and is not a regular file: "a FIFO",
+    /// "a socket", "a device", "a directory" or "not a regular file"; empty for a regular file
+    /// or a missing path. Looks at the path only, never opens it: opening a FIFO waits for a
+    /// writer, and opening a device may act on it.
+    static std::string NotRegularKind(const std::string& path);
+    /// Opens a regular file for reading. Anything else is refused without waiting (ENODEV
+    /// for a FIFO, socket or device, EISDIR for a directory); -1 with errno set on failure.
+    static int OpenRegularForReading(const std::string& path);
     static std::string ReadAll(const std::string& path); // throws std::system_error
     static std::string DirectoryOf(const std::string& path);
     static std::string Join(const std::string& dir, const std::string& name);

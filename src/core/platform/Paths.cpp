@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -100,21 +101,29 @@ bool IsWritableDirectory(const std::string& dir)
 }
 
 // mkdir -p, with the new folders private to the user (0700 as the XDG folders want).
-bool MakeDirectories(const std::string& dir)
+// On failure `problem` says which folder could not be made and the system's reason.
+bool MakeDirectories(const std::string& dir, std::string& problem)
 {
     std::string path;
     std::size_t start = 0;
-    while (start <= dir.size()) {
+    int error = 0;
+    while (start <= dir.size() && error == 0) {
         std::size_t slash = dir.find('/', start);
         if (slash == std::string::npos)
             slash = dir.size();
         path = dir.substr(0, slash);
         if (!path.empty() && ::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
-            return false;
+            error = errno;
         start = slash + 1;
     }
     struct stat info {};
-    return ::stat(dir.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    if (error == 0 && ::stat(dir.c_str(), &info) != 0)
+        error = errno;
+    else if (error == 0 && !S_ISDIR(info.st_mode))
+        error = ENOTDIR;
+    if (error != 0)
+        problem = "Can not create the folder " + (path.empty() ? dir : path) + ": " + std::strerror(error) + ".";
+    return error == 0;
 }
 
 } // namespace
@@ -148,12 +157,15 @@ FileLocations Paths::Locate(const std::string& executablePath)
     return Locate(executablePath, [](const char* name) -> const char* { return std::getenv(name); });
 }
 
-bool Paths::PrepareUserFiles(const FileLocations& locations)
+bool Paths::PrepareUserFiles(const FileLocations& locations, std::string* problem)
 {
     if (!locations.installed)
         return true;
-    const bool folders = MakeDirectories(locations.userDirectory) &&
-                         MakeDirectories(FileOps::DirectoryOf(locations.settingsPath));
+    std::string text;
+    const bool folders = MakeDirectories(locations.userDirectory, text) &&
+                         MakeDirectories(FileOps::DirectoryOf(locations.settingsPath), text);
+    if (problem != nullptr)
+        *problem = text;
     if (!folders)
         return false;
     const std::string units = FileOps::Join(locations.userDirectory, UnitsDatabaseFile);

@@ -35,8 +35,9 @@ public:
     /// The installed data folder of an executable in <prefix>/bin: <prefix>/share/mensurio.
     static std::string InstalledDataDirectory(const std::string& executablePath);
     /// In installed mode, creates the user's folders and gives the user a units.dat copied
-    /// from default.dat when there is none yet. Returns false when a folder cannot be made.
-    static bool PrepareUserFiles(const FileLocations& locations);
+    /// from default.dat when there is none yet. Returns false when a folder cannot be made;
+    /// `problem` then says which one and why, for the user (empty on success).
+    static bool PrepareUserFiles(const FileLocations& locations, std::string* problem = nullptr);
 };
 
 } // namespace mensurio

@@ -24,6 +24,10 @@ bool SameIgnoringCase(const std::string &a, const std::string &b) {
            });
 }
 
+// Runs its first argument with the rest: exec "$0" "$@".
+constexpr const char *kShell = "/bin/sh";
+constexpr const char *kShellCommand = "exec \"$0\" \"$@\"";
+
 void Warn(Prompts &prompts, const char *text) {
     prompts.Beep();
     prompts.Warning(text);
@@ -66,6 +70,13 @@ ShellLinkProperties StartupLink::WantedLink() const {
     ShellLinkProperties link;
     link.target = m_executable;
     link.arguments = {kArgument};
+    // A '%' is written "%%" in an Exec line, but desktops check that the program exists before
+    // they undo that escape, and GLib's then drops the entry. Such a path goes to a shell as an
+    // argument, where the escape is undone before the program runs.
+    if (m_executable.find('%') != std::string::npos) {
+        link.target = kShell;
+        link.arguments = {"-c", kShellCommand, m_executable, kArgument};
+    }
     link.workingDirectory = FileOps::DirectoryOf(m_executable);
     link.description = kDescription;
     link.icon = kIcon;
@@ -77,8 +88,11 @@ bool StartupLink::IsCorrect() const {
     if (files.size() != 1) // two spellings of the link would start the program twice
         return false;
     const auto link = ShellLinker::ReadShellLink(files.front());
-    return link && SameIgnoringCase(link->target, m_executable) && link->arguments.size() == 1 &&
-           SameIgnoringCase(link->arguments.front(), kArgument) && !ShellLinker::IsSwitchedOff(files.front());
+    const ShellLinkProperties wanted = WantedLink();
+    return link && SameIgnoringCase(link->target, wanted.target) &&
+           std::equal(link->arguments.begin(), link->arguments.end(), wanted.arguments.begin(),
+                      wanted.arguments.end(), SameIgnoringCase) &&
+           !ShellLinker::IsSwitchedOff(files.front());
 }
 
 // Every spelling of the link goes: each one would start the program.

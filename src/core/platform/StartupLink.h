@@ -32,10 +32,11 @@ class StartupLink {
     /// first.
     std::vector<std::string> ExistingLinkFiles() const;
     bool Exists() const { return !ExistingLinkFiles().empty(); }
-    /// A link exists, reads back, starts this executable with "tray" (both compared without
-    /// regard to letter case) and is not switched off.
+    /// A link exists, reads back, starts this executable with "tray" as WantedLink() does (names
+    /// compared without regard to letter case) and is not switched off.
     bool IsCorrect() const;
-    /// The link this program writes.
+    /// The link this program writes: the executable with "tray"; for a path holding '%', which
+    /// desktops do not find as a program, "/bin/sh -c 'exec "$0" "$@"'" with the path and "tray".
     ShellLinkProperties WantedLink() const;
 
     /// Keeps a correct link or replaces a wrong one when `runOnStartUp`, else deletes it;

@@ -8,6 +8,7 @@
 #include <charconv>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -56,13 +57,15 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 
 FileState ReadWholeFile(const std::string &path, std::string &content) {
     content.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // A FIFO, socket, device or directory is never opened; a file above the size limit is
+    // never read whole. Both count as unreadable, which also refuses every write to them.
+    const int fd = FileOps::OpenRegularForReading(path);
     if (fd < 0) {
         return errno == ENOENT ? FileState::Missing : FileState::Unreadable;
     }
     struct stat info {};
     FileState state = FileState::Read;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || static_cast<std::uintmax_t>(info.st_size) > IniFile::kMaxFileSize) {
         state = FileState::Unreadable;
     }
     char buffer[8192];
@@ -70,6 +73,9 @@ FileState ReadWholeFile(const std::string &path, std::string &content) {
         const ssize_t count = ::read(fd, buffer, sizeof buffer);
         if (count > 0) {
             content.append(buffer, static_cast<size_t>(count));
+            if (content.size() > IniFile::kMaxFileSize) { // grew since the look at its size
+                state = FileState::Unreadable;
+            }
         } else if (count == 0) {
             break;
         } else if (errno != EINTR) {
@@ -316,6 +322,35 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     if (!ReplaceAtomically(target, JoinLines(lines))) {
         throw IniFileError("Unable to write to " + m_path);
     }
+}
+
+std::string IniFile::TooLargePathFor(const std::string &path) {
+    std::string kept = path + ".too-large";
+    struct stat info {};
+    for (int number = 2; ::lstat(kept.c_str(), &info) == 0; ++number) {
+        kept = path + ".too-large" + std::to_string(number);
+    }
+    return kept;
+}
+
+std::string IniFile::CheckBeforeReading(const std::string &path) {
+    if (const std::string kind = FileOps::NotRegularKind(path); !kind.empty()) {
+        return "The settings file " + path + " is " + kind +
+               ", not a file. It is not read and not written; default settings are used.";
+    }
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || static_cast<std::uintmax_t>(info.st_size) <= kMaxFileSize) {
+        return {};
+    }
+    const std::string text = "The settings file " + path + " is larger than 16 MB and is taken as damaged. ";
+    const std::string kept = TooLargePathFor(path);
+    // The name itself moves aside (a symbolic link, not its target), so the next save starts
+    // a fresh file there.
+    if (FileOps::RenameIfAbsent(path, kept)) {
+        return text + "It was kept as " + kept + "; default settings are used.";
+    }
+    return text + "It could not be kept aside as " + kept + " (" + std::strerror(errno) +
+           "); it is not read and not written, and default settings are used.";
 }
 
 void IniFile::BeginWrites() {

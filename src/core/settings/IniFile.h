@@ -47,6 +47,17 @@ class IniFile {
     static std::optional<int32_t> ParseInteger(std::string_view text);
 
     static constexpr size_t kMaxValueLength = 1023;
+    /// 16 MiB: real settings files hold a few kilobytes. A larger file is taken as damaged and
+    /// never read whole.
+    static constexpr std::uintmax_t kMaxFileSize = 16u * 1024u * 1024u;
+
+    /// Looks at the settings file before the first reading, without opening it. Anything but a
+    /// regular file (a FIFO, socket, device, directory) is left as it is; a file above
+    /// kMaxFileSize is renamed aside to TooLargePathFor(path). Returns what the user is told,
+    /// with the path and what was done; empty when the file is fine or missing.
+    static std::string CheckBeforeReading(const std::string &path);
+    /// path + ".too-large", or ".too-large2", ".too-large3"... when that name is taken.
+    static std::string TooLargePathFor(const std::string &path);
 
     // Gathering writes: between BeginWrites and CommitWrites every write changes a copy of the
     // file held in memory (reads see it too), and CommitWrites puts the result on the disk in

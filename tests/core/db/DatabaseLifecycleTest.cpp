@@ -3,6 +3,7 @@
 
 #include "core/db/DatabaseFile.h"
 #include "support/FakePrompts.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScratchDir.h"
 
 #include <gtest/gtest.h>
@@ -77,8 +78,53 @@ TEST(DatabaseLifecycle, Start_bothUnreadable_endsWithoutWriting)
     UnitDatabase db;
     FakePrompts prompts;
     EXPECT_FALSE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
-    EXPECT_EQ(prompts.log, (std::vector<std::string>{"beep", corrupted, "beep", noDefault}));
+    EXPECT_EQ(prompts.log, (std::vector<std::string>{"beep", corrupted, "beep",
+                                                     noDefault + "\n" + dir.file("default.dat") +
+                                                         ": No such file or directory."}));
     EXPECT_FALSE(dir.exists("units.dat"));
+}
+
+// A folder for units.dat that is missing (it could not be made) is no damaged database.
+TEST(DatabaseLifecycle, Start_folderMissingOrAFile_saysSoWithTheReason)
+{
+    ScratchDir dir;
+    UnitDatabase shipped;
+    shipped.AddCategory("Length", false);
+    dir.write("default.dat", DatabaseFile::ToBytes(shipped, "MNSA"));
+    dir.write("file", "x");
+    const struct {
+        std::string folder;
+        const char* reason;
+    } cases[] = {{dir.file("missing/mensurio"), "No such file or directory"},
+                 {dir.file("file"), "Not a directory"}};
+    for (const auto& c : cases) {
+        UnitDatabase db;
+        FakePrompts prompts;
+        EXPECT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, c.folder, prompts, false, dir.path()));
+        EXPECT_EQ(prompts.log, (std::vector<std::string>{"beep", std::string("error: ") +
+                                                                     DatabaseLifecycle::NoFolderText + c.folder + ": " +
+                                                                     c.reason + ".\n" +
+                                                                     DatabaseLifecycle::DefaultLoadedText}));
+        EXPECT_EQ(db.Categories().size(), 1u);
+    }
+}
+
+// The second line says which default.dat did not load and why.
+TEST(DatabaseLifecycle, Start_defaultUnreadable_namesPathAndReason)
+{
+    const struct {
+        std::string bytes;
+        const char* reason;
+    } cases[] = {{"broken", "it is not a units database, or it is cut short"},
+                 {std::string("MNSA\x05\0\0\0", 8), "it is not a units database, or it is cut short"}};
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        dir.write("default.dat", c.bytes);
+        UnitDatabase db;
+        FakePrompts prompts;
+        EXPECT_FALSE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
+        EXPECT_EQ(prompts.log.back(), noDefault + "\n" + dir.file("default.dat") + ": " + c.reason + ".");
+    }
 }
 
 TEST(DatabaseLifecycle, Exit_missingUnitsDat_isCreated)
@@ -139,19 +185,20 @@ TEST(DatabaseLifecycle, Exit_failingWrite_promptsRetryAndKeepsOldFile)
     FakePrompts prompts;
     ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
     db.AddCategory("Lost", true);
-    // A directory standing where the temporary file's rename target is makes every write fail.
+    // A file size limit below the database's size makes every write fail, also for root.
     const std::string saved = dir.read("units.dat");
-    std::filesystem::rename(dir.file("units.dat"), dir.file("keep"));
-    std::filesystem::create_directory(dir.file("units.dat"));
-    std::filesystem::create_directory(dir.file("units.dat/x"));
     prompts.answers = {true, false}; // Retry once, then Cancel
-    EXPECT_FALSE(DatabaseLifecycle::SaveDatabaseAtExit(db, dir.path(), prompts));
-    const std::string retry = std::string("retry/cancel [Mensurio]: ") + DatabaseLifecycle::SaveFailedText;
+    {
+        const test::FileSizeLimit limit(4);
+        EXPECT_FALSE(DatabaseLifecycle::SaveDatabaseAtExit(db, dir.path(), prompts));
+    }
+    const std::string retry = std::string("retry/cancel [Mensurio]: ") + DatabaseLifecycle::SaveFailedText +
+                              dir.file("units.dat") + ": File too large.";
     EXPECT_EQ(prompts.log, (std::vector<std::string>{"beep", retry, "beep", retry}));
-    EXPECT_EQ(dir.read("keep"), saved);
+    EXPECT_EQ(dir.read("units.dat"), saved);
     // No temporary files are left behind.
     int entries = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
         ++entries;
-    EXPECT_EQ(entries, 2);
+    EXPECT_EQ(entries, 1);
 }

@@ -194,7 +194,8 @@ TEST(DatabaseSaveSafety, Exit_fileTheUserMayNotWrite_isRefusedNotReplaced) {
         db.AddCategory("Intruder", false);
         FakePrompts prompts; // answers Cancel
         const bool saved = DatabaseLifecycle::SaveDatabaseAtExit(db, dir.path(), prompts);
-        const bool prompted = prompts.log == std::vector<std::string>{"beep", retry};
+        const bool prompted = prompts.log == std::vector<std::string>{"beep", retry + dir.file("units.dat") +
+                                                                                  ": Permission denied."};
         ::_exit(saved ? 1 : prompted ? 0 : 2);
     }
     int status = 0;

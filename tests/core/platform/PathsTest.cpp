@@ -127,6 +127,9 @@ TEST(PathsPrepareUserFiles, dataHomeIsAFile_reportsFailure) {
     layout.dir.write("file", "x");
     layout.env = {{"XDG_DATA_HOME", layout.dir.file("file")}, {"XDG_CONFIG_HOME", layout.dir.file("config")}};
     EXPECT_FALSE(Paths::PrepareUserFiles(layout.locate()));
+    std::string problem;
+    EXPECT_FALSE(Paths::PrepareUserFiles(layout.locate(), &problem));
+    EXPECT_EQ(problem, "Can not create the folder " + layout.dir.file("file/mensurio") + ": Not a directory.");
 }
 
 TEST(PathsPrepareUserFiles, portable_touchesNothing) {

@@ -260,6 +260,34 @@ TEST(ShellLinker, readShellLink_refusesWhatIsNoApplicationEntry) {
         EXPECT_FALSE(ShellLinker::ReadShellLink(scratch.file(name))) << name;
 }
 
+// The desktop starts the program the link names, whatever the characters of its path: the
+// entry is launched as a session does it (gio launch) and the program records how it ran.
+TEST(ShellLinker, writtenEntry_startsTheProgramThroughTheDesktop) {
+    ScratchDir scratch;
+    const std::string record = scratch.file("ran");
+    for (const std::string folder : {"plain", "with space", "100%", "100% sure", "%U", "say \"hi\"", "it's",
+                                      "back\\slash", "$HOME", "a=b;c&d", "all %$\"' \\`x`"}) {
+        const std::string directory = scratch.file(folder);
+        std::filesystem::create_directory(directory);
+        const std::string exe = directory + "/mensurio";
+        test::writeFile(exe, "#!/bin/sh\nprintf '%s|%s' \"$0\" \"$*\" >" + test::shellQuote(record) + "\n");
+        std::filesystem::permissions(exe, std::filesystem::perms::owner_all);
+        std::filesystem::remove(record);
+        const StartupLink linker(scratch.file("autostart"), exe);
+        FakePrompts prompts;
+        linker.BringInLine(true, prompts);
+        ASSERT_TRUE(linker.IsCorrect()) << exe;
+        const auto result = test::runProcess("gio", {"launch", linker.LinkFile()}, scratch.path());
+        ASSERT_NE(result.status, 127) << test::missingTool(result, "gio", "libglib2.0-bin");
+        EXPECT_EQ(result.status, 0) << exe << "\n" << result.err;
+        for (int wait = 0; wait < 100 && test::readFile(record).empty(); ++wait)
+            ::usleep(50'000);
+        EXPECT_EQ(test::readFile(record), exe + "|tray") << exe;
+        const auto validated = test::runProcess("desktop-file-validate", {linker.LinkFile()}, scratch.path());
+        EXPECT_EQ(validated.out + validated.err, "") << exe;
+    }
+}
+
 // The desktop's own checker accepts what we write, also for paths that need quoting.
 TEST(ShellLinker, writtenEntry_passesDesktopFileValidate) {
     ScratchDir scratch;
@@ -272,7 +300,7 @@ TEST(ShellLinker, writtenEntry_passesDesktopFileValidate) {
         ASSERT_NE(result.status, 127) << test::missingTool(result, "desktop-file-validate", "desktop-file-utils");
         EXPECT_EQ(result.status, 0) << exe << "\n" << result.out << result.err;
         EXPECT_EQ(result.out + result.err, "") << exe;
-        EXPECT_EQ(ShellLinker::ReadShellLink(file)->target, exe);
+        EXPECT_EQ(ShellLinker::ReadShellLink(file), StartupLink(scratch.path(), exe).WantedLink());
     }
 }
 
