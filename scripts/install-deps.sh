@@ -13,6 +13,7 @@ packages=(
   xvfb xauth             # scripts/screenshots.sh, bench/startup.sh
   openbox x11-utils      # a window manager that draws frames, xprop: tests/ui/restart_placement_test.sh
   desktop-file-utils     # desktop-file-validate: tests/install, tests/core/platform
+  libglib2.0-bin         # gio launch: tests/core/platform (autostart entries started as a session does)
   poppler-utils          # pdftotext, pdfinfo: the table tests; pdftoppm: scripts/help-table-picture.sh
   appstream              # appstreamcli: tests/install
   mandoc groff-base      # manual page checks: tests/install
