@@ -3,6 +3,7 @@
 
 #include "core/db/UnitDatabase.h"
 #include "tools/makedb/SourceError.h"
+#include "tools/makedb/SourceText.h"
 
 #include <fstream>
 #include <sstream>
@@ -16,29 +17,6 @@ constexpr std::string_view SymbolSourceKeyword = "symbol source:";
 constexpr std::string_view DimensionKeyword = "dimension:";
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
-std::string_view Trim(std::string_view text)
-{
-    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && isSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-std::vector<std::string> SplitFields(std::string_view line)
-{
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t bar = line.find('|', start);
-        fields.emplace_back(Trim(line.substr(start, bar == std::string_view::npos ? bar : bar - start)));
-        if (bar == std::string_view::npos)
-            return fields;
-        start = bar + 1;
-    }
-}
-
 // The comma-separated items of field 5 or 6; an empty field has none.
 std::vector<std::string> SplitItems(std::string_view field, const char* what, const std::string& unit,
                                     const std::string& file, int line)
@@ -50,7 +28,7 @@ std::vector<std::string> SplitItems(std::string_view field, const char* what, co
     for (;;) {
         const std::size_t comma = field.find(',', start);
         const std::string_view item =
-            Trim(field.substr(start, comma == std::string_view::npos ? comma : comma - start));
+            TrimSourceText(field.substr(start, comma == std::string_view::npos ? comma : comma - start));
         if (item.empty())
             throw SourceError(file, line,
                               "unit '" + unit + "' has an empty " + what + " in '" + std::string(field) + "'");
@@ -87,15 +65,15 @@ void DataSource::ParseText(std::string_view text, const std::string& fileName)
         const std::string_view raw = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         ++lineNumber;
-        const std::string_view line = Trim(raw);
+        const std::string_view line = TrimSourceText(raw);
         if (line.empty() || line.front() == '#')
             continue;
         if (line.substr(0, CategoryKeyword.size()) == CategoryKeyword)
-            startCategory(Trim(line.substr(CategoryKeyword.size())), fileName, lineNumber);
+            startCategory(TrimSourceText(line.substr(CategoryKeyword.size())), fileName, lineNumber);
         else if (line.substr(0, SymbolSourceKeyword.size()) == SymbolSourceKeyword)
-            setSymbolSource(Trim(line.substr(SymbolSourceKeyword.size())), fileName, lineNumber);
+            setSymbolSource(TrimSourceText(line.substr(SymbolSourceKeyword.size())), fileName, lineNumber);
         else if (line.substr(0, DimensionKeyword.size()) == DimensionKeyword)
-            setDimension(Trim(line.substr(DimensionKeyword.size())), fileName, lineNumber);
+            setDimension(TrimSourceText(line.substr(DimensionKeyword.size())), fileName, lineNumber);
         else
             addUnit(line, fileName, lineNumber);
     }
@@ -146,7 +124,7 @@ void DataSource::addUnit(std::string_view line, const std::string& file, int lin
 {
     if (!m_inCategory)
         throw SourceError(file, lineNumber, "unit line before any 'category:' line");
-    std::vector<std::string> fields = SplitFields(line);
+    std::vector<std::string> fields = SplitSourceFields(line);
     if (fields.size() < 4 || fields.size() > 6)
         throw SourceError(file, lineNumber,
                           "expected 4 fields 'name | value | reference | source', optionally followed by "

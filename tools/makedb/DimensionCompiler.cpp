@@ -4,6 +4,7 @@
 #include "core/db/Cp1252.h"
 #include "core/engine/CategoryKind.h"
 #include "tools/makedb/SourceError.h"
+#include "tools/makedb/SourceText.h"
 #include "tools/makedb/ValueExpression.h"
 
 #include <quadmath.h>
@@ -29,16 +30,6 @@ constexpr int MaxExponent = 99;
 constexpr const char* ExpectedForm = "expected 'dimension: <exponents> | <SI value of the base unit>', optionally "
                                      "followed by '| preferred', or 'dimension: none'";
 
-std::string_view Trim(std::string_view text)
-{
-    const auto isSpace = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && isSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The parts of text between separators, trimmed; with keepEmpty false, empty parts are dropped
 // (words separated by runs of spaces).
 std::vector<std::string_view> Split(std::string_view text, char separator, bool keepEmpty)
@@ -46,7 +37,7 @@ std::vector<std::string_view> Split(std::string_view text, char separator, bool 
     std::vector<std::string_view> parts;
     for (;;) {
         const std::size_t end = text.find(separator);
-        const std::string_view part = Trim(text.substr(0, end));
+        const std::string_view part = TrimSourceText(text.substr(0, end));
         if (keepEmpty || !part.empty())
             parts.push_back(part);
         if (end == std::string_view::npos)

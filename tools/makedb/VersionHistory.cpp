@@ -4,6 +4,7 @@
 #include "core/db/Cp1252.h"
 #include "tools/makedb/AliasesSource.h"
 #include "tools/makedb/SourceError.h"
+#include "tools/makedb/SourceText.h"
 
 #include <charconv>
 #include <fstream>
@@ -16,32 +17,10 @@ namespace mensurio {
 
 namespace {
 
-std::string_view Trim(std::string_view text)
-{
-    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && isSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-std::vector<std::string> SplitFields(std::string_view text)
-{
-    std::vector<std::string> fields;
-    for (;;) {
-        const std::size_t bar = text.find('|');
-        fields.emplace_back(Trim(text.substr(0, bar)));
-        if (bar == std::string_view::npos)
-            return fields;
-        text.remove_prefix(bar + 1);
-    }
-}
-
 // A whole number at the start of text, and the rest after it.
 bool ReadNumber(std::string_view& text, std::size_t& number)
 {
-    text = Trim(text);
+    text = TrimSourceText(text);
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
     if (error != std::errc() || end == text.data())
         return false;
@@ -51,7 +30,7 @@ bool ReadNumber(std::string_view& text, std::size_t& number)
 
 bool Consume(std::string_view& text, std::string_view word)
 {
-    text = Trim(text);
+    text = TrimSourceText(text);
     if (text.substr(0, word.size()) != word)
         return false;
     text.remove_prefix(word.size());
@@ -85,7 +64,7 @@ void VersionHistory::ParseText(std::string_view text, const std::string& fileNam
     int lineNumber = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
-        const std::string_view line = Trim(text.substr(0, end));
+        const std::string_view line = TrimSourceText(text.substr(0, end));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         ++lineNumber;
         if (line.empty() || line.front() == '#')
@@ -107,7 +86,7 @@ void VersionHistory::addVersion(std::string_view rest, const std::string& file, 
     std::size_t number = 0;
     if (!ReadNumber(rest, number) || !Consume(rest, ":") || !ReadNumber(rest, version.Units) ||
         !Consume(rest, "units,") || !ReadNumber(rest, version.Categories) || !Consume(rest, "categories") ||
-        !Trim(rest).empty())
+        !TrimSourceText(rest).empty())
         throw SourceError(file, line, "expected 'version N: U units, C categories'");
     version.Number = static_cast<int>(number);
     const int expected = m_versions.empty() ? 1 : m_versions.back().Number + 1;
@@ -118,7 +97,7 @@ void VersionHistory::addVersion(std::string_view rest, const std::string& file, 
 
 void VersionHistory::addEntry(std::string_view keyword, std::string_view rest, const std::string& file, int line)
 {
-    const std::vector<std::string> fields = SplitFields(rest);
+    const std::vector<std::string> fields = SplitSourceFields(rest);
     const std::size_t wanted = keyword == "category" ? 1 : keyword == "unit" ? 2 : keyword == "replaced" ? 3 : 0;
     if (wanted == 0)
         throw SourceError(file, line, "expected 'version', 'category:', 'unit:' or 'replaced:'");
