@@ -89,6 +89,7 @@ void Tengine::LoadCategoryRows(std::string_view category, std::vector<UnitRecord
         m_outputOrder.push_back(&unit);
     }
     m_aliases.reset();
+    m_quantityCalculator.reset();
     std::stable_sort(
         m_outputOrder.begin(), m_outputOrder.end(), [](const CategoryUnit *a, const CategoryUnit *b) {
             if (a->inverse != b->inverse)
@@ -131,6 +132,7 @@ void Tengine::ClearCategoryUnits() {
     m_units.clear();
     m_knownUnits.clear();
     m_aliases.reset();
+    m_quantityCalculator.reset();
     m_outputOrder.clear();
     m_orderView.clear();
     m_usedUnits.clear();
@@ -291,7 +293,10 @@ void Tengine::ReadUnitExpression(Run &run, std::string_view typed, bool &stop) {
 bool Tengine::ReadAcrossCategories(Run &run, std::string &refusal) {
     if (m_builtinDimensions.empty() || m_kind != CategoryKind::Ordinary)
         return false;
-    const QuantityCalculator calculator(m_database, m_builtinAliases, m_builtinDimensions);
+    if (!m_quantityCalculator)
+        m_quantityCalculator =
+            std::make_shared<const QuantityCalculator>(m_database, m_builtinAliases, m_builtinDimensions);
+    const QuantityCalculator &calculator = *m_quantityCalculator;
     const std::optional<Dimension> dimension = calculator.DimensionOf(m_categoryName);
     const char decimal = run.request.format.separators.decimal;
     const QuantityCalculator::Reading reading = calculator.Evaluate(run.request.inputText, decimal);

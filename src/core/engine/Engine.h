@@ -12,6 +12,7 @@
 #include "core/engine/UnitListing.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <functional>
 #include <span>
@@ -21,6 +22,7 @@
 
 namespace mensurio {
 
+class QuantityCalculator;
 class UnitDatabase;
 
 /// The conversion engine: holds the listed units of the current category and turns each
@@ -137,6 +139,9 @@ class Tengine {
     std::span<const BuiltinAliasEntry> m_builtinAliases;
     std::span<const BuiltinDimensionEntry> m_builtinDimensions;
     mutable std::optional<UnitAliases> m_aliases;
+    // Built at the first input that needs it and kept until the next load of a category (every
+    // change of the database reloads one), so that keystrokes do not rebuild it.
+    std::shared_ptr<const QuantityCalculator> m_quantityCalculator;
     std::vector<const CategoryUnit *> m_outputOrder;
     std::vector<int> m_orderView;
 
