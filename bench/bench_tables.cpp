@@ -3,7 +3,7 @@
 // Target: under 1 s for the whole PDF.
 #include "core/db/UnitDatabase.h"
 #include "core/tables/TableBuilder.h"
-#include "ui/TableReport.h"
+#include "ui/tables/TableReport.h"
 
 #include <benchmark/benchmark.h>
 

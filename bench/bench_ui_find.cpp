@@ -3,7 +3,7 @@
 // order and listed) and narrowing the list on each keystroke.
 #include "core/db/DatabaseFile.h"
 #include "core/settings/ProgramSettings.h"
-#include "ui/TPagesDlg5.h"
+#include "ui/find/FindDialog.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 #include "FuzzCheck.h"
 
 #include "core/db/DatabaseFile.h"
-#include "core/db/Tfileexception.h"
+#include "core/db/DatabaseFileError.h"
 #include "core/db/UnitDatabase.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "ui/MessageBoxPrompts.h"
-#include "ui/TForm1.h"
-#include "ui/TerminationSignals.h"
-#include "ui/WindowEnvironment.h"
+#include "ui/shared/MessageBoxPrompts.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/shared/TerminationSignals.h"
+#include "ui/mainwindow/WindowEnvironment.h"
 
 #include <QApplication>
 

@@ -8,7 +8,7 @@
 #include "core/platform/FileOps.h"
 #include "core/platform/Paths.h"
 #include "core/tables/TableRequest.h"
-#include "ui/TableReport.h"
+#include "ui/tables/TableReport.h"
 
 #include <exception>
 #include <ostream>

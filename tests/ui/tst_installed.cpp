@@ -5,8 +5,8 @@
 #include "support/FakePrompts.h"
 #include "support/RunProcess.h"
 #include "support/ScratchDir.h"
-#include "ui/TForm1.h"
-#include "ui/WindowEnvironment.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/WindowEnvironment.h"
 #include "ui/support/ModalSteps.h"
 
 #include <QAction>

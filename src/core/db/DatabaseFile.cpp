@@ -4,7 +4,7 @@
 #include "core/platform/FileOps.h"
 
 #include "core/db/Extended80.h"
-#include "core/db/Tfileexception.h"
+#include "core/db/DatabaseFileError.h"
 
 #include <cerrno>
 #include <istream>

@@ -2,7 +2,7 @@
 #include "core/db/DatabaseFile.h"
 
 #include "core/db/Extended80.h"
-#include "core/db/Tfileexception.h"
+#include "core/db/DatabaseFileError.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "core/db/DatabaseFile.h"
 #include "core/db/DatabaseLifecycle.h"
 #include "core/db/Extended80.h"
-#include "core/db/Tfileexception.h"
+#include "core/db/DatabaseFileError.h"
 #include "support/FakePrompts.h"
 #include "support/ScratchDir.h"
 

@@ -3,8 +3,8 @@
 
 #include "support/FakePrompts.h"
 #include "support/ScratchDir.h"
-#include "ui/TForm1.h"
-#include "ui/WindowEnvironment.h"
+#include "ui/mainwindow/MainWindow.h"
+#include "ui/mainwindow/WindowEnvironment.h"
 
 #include <QListWidget>
 #include <QStringList>

@@ -1,0 +1,291 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/db/UnitDatabase.h"
+#include "core/engine/Engine.h"
+#include "core/layout/WindowLayout.h"
+#include "core/record/ConversionRecord.h"
+#include "core/settings/ConversionMemory.h"
+#include "core/settings/FontSettings.h"
+#include "core/settings/IniFile.h"
+#include "core/settings/ProgramSettings.h"
+#include "core/settings/ToolbarPlacement.h"
+#include "ui/mainwindow/WindowActions.h"
+#include "ui/mainwindow/WindowEnvironment.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QSystemTrayIcon;
+class QTabBar;
+class QToolBar;
+class QToolButton;
+
+namespace mensurio {
+
+class CategoryMemory;
+class CategoryMenu;
+struct FindEntry;
+class ConversionBridge;
+class TListBoxTwo;
+struct PreferenceChanges;
+
+/// The conversion window: starts and ends the run, turns every user action into a conversion
+/// and hosts the commands of the other parts of the program.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TForm1)
+  public:
+    static constexpr int DesignWidth = 561;
+    static constexpr int DesignHeight = 385;
+
+    /// Creates the window and loads the units database (FormCreate). Check startedOk() before
+    /// showing it: when neither database file could be read, the program must end at once.
+    explicit TForm1(WindowEnvironment environment, QWidget *parent = nullptr);
+    /// Saves the database, the settings and the toolbar placement when the window was shown (FormDestroy).
+    ~TForm1() override;
+
+    bool startedOk() const { return m_startedOk; }
+    /// Started with "tray" on a desktop with a notification area: only the icon shows.
+    bool startsHidden() const { return startedInTray; }
+    bool started() const { return m_started; }
+
+    // Operations the dialogs call.
+    void ComboBox3Change(QObject *sender = nullptr);
+    void RebuildLists();
+    void RebuildCategoryList();
+    void RebuildUnitLists(const std::string &category, const CapturedSelection &selection);
+    void SelectInputUnit(int index);
+    void SelectOutputUnit(int index);
+    int FirstSelectedInput() const;
+    int FirstSelectedOutput() const;
+    void ApplyFonts();
+    void ApplySortButton();
+    void LayoutWindow();
+    void LayoutForCategory();
+    /// Runs the engine on the current input, selections and settings and shows the result.
+    void Convert();
+
+    /// Shows Toolbar971 and Toolbar972 and checks their menu items per the two settings.
+    void ApplyToolbarSettings();
+
+    // Preferences (TForm1Preferences.cpp)
+    const tfont2 &FieldFont() const { return fieldFont; }
+    const tfont2 &TabFont() const { return tabFont; }
+    const NumberSeparators &Separators() const { return m_separators; }
+    Prompts &prompts() const { return *m_environment.prompts; }
+    /// Brings the window in line with the settings the Preferences dialog stored, doing only
+    /// what `changes` says was touched: fonts (written to the settings file), tabs, toolbars,
+    /// unit order, all results, then a conversion in the new format.
+    void ApplyPreferences(const PreferenceChanges &changes);
+    /// The "&Minimize to Tray" choice of the Preferences dialog.
+    void ApplyTrayPreference(bool minimizeToTray);
+    /// The enabled state of Cut, Copy, Paste and Select all for the focused control.
+    void UpdateEditCommands();
+    const ConversionRecord &record() const { return m_record; }
+
+    /// Shows the tip of the day (the start-up showing and "Tip of the Day..."); tests put a
+    /// recorder here instead of the modal dialog.
+    using TipOfTheDayHook = std::function<void(ProgramSettings &, QWidget *)>;
+    void SetTipOfTheDayHook(TipOfTheDayHook hook) { m_showTipOfTheDay = std::move(hook); }
+
+    /// The custom units and custom categories dialogs, run modally when the manage dialog's
+    /// "Units" and "Categories" buttons are pressed; unset, those buttons are disabled.
+    void SetCustomDialogs(std::function<void()> customUnits, std::function<void()> customCategories);
+    /// Find's Go: switches to the found category, or to the found unit's category and selects
+    /// the unit, turning Show Hidden on first when the entry is hidden.
+    void GoToFound(const FindEntry &entry);
+
+    ProgramSettings &settings() { return m_settings; }
+    UnitDatabase &database() { return m_database; }
+    Tengine &engine() { return m_engine; }
+    IniFile &settingsFile() { return m_settingsFile; }
+    const std::string &currentCategory() const { return m_settings.AktualCate; }
+    bool categoryHasUnits() const { return m_categoryHasUnits; }
+
+  protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+  private:
+    // Construction (TForm1.cpp)
+    void FormCreate();
+    void createWidgets();
+    QWidget *createFieldsStrip();
+    QWidget *createListsArea();
+    // Menus and toolbar (TForm1Actions.cpp)
+    void createActions();
+    void createActionMenuActions();
+    void createEditAndRecordActions();
+    void createViewAndHelpActions();
+    void createMenus();
+    void connectActions();
+    // Toolbars (TForm1Toolbars.cpp)
+    void createToolbar();
+    void createRecordbar();
+    void connectToolbars();
+    void Toolbar1Click(bool checked);
+    void AdvancedToolbar1Click(bool checked);
+    void toggleToolbar(QToolBar *bar, bool &setting, bool show);
+    void toolbarVisibilityChanged(QToolBar *bar);
+    void toolbarDockChanged(QToolBar *bar);
+    void LoadToolbarPlacement();
+    void SaveToolbarPlacement();
+    // Layout (TForm1Layout.cpp)
+    LayoutInput layoutInput();
+    void applyCategoryLayout(const CategoryLayout &layout);
+    void panel1Resized();
+    // Edit commands and the clipboard (TForm1EditCommands.cpp)
+    void connectEditCommands();
+    void editCommand(const std::function<void(QLineEdit &)> &command);
+    void Paste1Click();
+    void ClipboardChanged();
+    void enableEditCommands(bool cut, bool copy, bool paste, bool selectAll);
+    // Notification area (TForm1Tray.cpp)
+    void createTrayIcon();
+    void TrayIcon1DblClick();
+    void MinimizetoTray1Click(bool checked);
+    void updateTrayIcon();
+    void minimizedToTray();
+    bool trayPresentNow() const;
+    // Conversion record (TForm1Record.cpp)
+    void connectRecordCommands();
+    ConversionSnapshot conversionSnapshot() const;
+    void putOnClipboard(const std::string &text);
+    void AddItem1Click();
+    void CopyConversion1Click();
+    void CopyAllConversions1Click();
+    void CopyRecord1Click();
+    void recordKeyFilter(QObject *watched, QEvent *event);
+    // Custom units and categories (TForm1Custom.cpp)
+    void connectCustomCommands();
+    void Units1Click();
+    void Categories1Click();
+    void Preferences1Click();
+    // Handheld export (TForm1HandheldExport.cpp)
+    void SpeedButton125Click();
+    // Tip of the day (TForm1Help.cpp)
+    void TipoftheDay1Click();
+    // Help menu and pictures (TForm1Help.cpp)
+    void applyIcons();
+    // Names and Tab order (TForm1Accessibility.cpp)
+    void setUpAccessibility();
+    void connectHelpCommands();
+    // Start (TForm1Startup.cpp)
+    bool LoadDatabaseAtStart();
+    void UpdateBuiltinData();
+    void FormShow();
+    bool CodePageTestPasses();
+    void ApplyPressureSelectors();
+    void ApplyPlacement();
+    QRect placementOnScreens() const;
+    // Lists (TForm1Lists.cpp)
+    void fillCategoryList();
+    void clearCategoryList();
+    void selectCurrentCategoryAtStart();
+    void followCurrentCategory(bool moveTab);
+    void SetMultiSelectMode(const std::string &category);
+    void fillUnitLists(const std::string &category);
+    void clearUnitLists();
+    void SplitCategoryMenu();
+    void FitCategoryButton();
+    void PopupMenu1Popup();
+    void categoryChosen(int index, QObject *sender);
+    // Events (TForm1Events.cpp)
+    void connectEvents();
+    void Edit1Change();
+    void ListBox1Click();
+    void ListBox2Click();
+    void ComboBox1Change(int index);
+    void ComboBox2Change(int index);
+    void InvertConversion1Click();
+    void invertSingle(bool specialCategory);
+    bool invertCombination();
+    void ClearInputField1Click();
+    void ToolbarButton971Click(bool down);
+    void ShowHidden1Click(bool checked);
+    void ToolbarButton972Click(bool down);
+    // Conversion memory (TForm1Memory.cpp)
+    void createCategoryMemory();
+    CapturedSelection CaptureSelection() const;
+    std::string CaptureOutputCodes() const;
+    void ApplySelection(const CapturedSelection &selection);
+    void ApplyOutputCodes(const std::string &codes);
+    void SaveCategoryMemory();
+    void RestoreCategoryMemory();
+    void ClearConversionMemory1Click();
+    // Find and Manage Units and Categories (TForm1Customise.cpp)
+    void connectCustomiseCommands();
+    void Find1Click();
+    void SpeedButton12Click();
+    void SetShowHidden(bool on);
+    // Shut-down (TForm1Shutdown.cpp)
+    void FormClose();
+    void FormDestroy();
+
+    bool isSingleSelectionCategory() const;
+
+    WindowEnvironment m_environment;
+    IniFile m_settingsFile;
+    ProgramSettings m_settings;
+    tfont2 fieldFont;
+    tfont2 tabFont;
+    UnitDatabase m_database;
+    Tengine m_engine{m_database};
+    NumberSeparators m_separators;
+    std::unique_ptr<ConversionBridge> m_bridge;
+
+    bool m_startedOk = false;
+    bool m_started = false;
+    int m_dataVersionToRecord = 0; // written to the settings with the database that holds its units
+    bool startedInTray = false;
+    bool m_categoryHasUnits = false;
+    std::unique_ptr<CategoryMemory> m_memory;
+    std::unique_ptr<CategoryMenu> m_categoryMenu; // PopupMenu1's items; holds lastCheckedCategoryItem
+    ResizeSuppressCounter resizeSuppress;
+    std::vector<ToolbarPlacement> m_toolbarPlacements; // as loaded: what a floating bar keeps
+    bool clipboardHasText = false;
+    bool m_painted = false; // the first paint has shown the tip of the day
+    ConversionRecord m_record;
+    TipOfTheDayHook m_showTipOfTheDay;
+    std::function<void()> m_customUnitsDialog;
+    std::function<void()> m_customCategoriesDialog;
+
+    // Controls, named as in the design.
+    QWidget *Panel1 = nullptr;
+    QFrame *TabSheet = nullptr; // the tab control's page: the fields strip, the lists and the tabs
+    QWidget *Panel2 = nullptr;
+    QWidget *Panel3 = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    QLineEdit *Edit2 = nullptr;
+    QListWidget *ListBox1 = nullptr;
+    TListBoxTwo *ListBox2 = nullptr;
+    QListWidget *ListBox3 = nullptr;
+    QComboBox *ComboBox1 = nullptr;
+    QComboBox *ComboBox2 = nullptr;
+    QComboBox *ComboBox3 = nullptr;
+    QToolButton *ToolbarButton973 = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+    QTabBar *TabControl1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Image1 = nullptr;
+    QToolBar *Toolbar971 = nullptr;
+    QToolBar *Toolbar972 = nullptr;
+    QSystemTrayIcon *TrayIcon1 = nullptr;
+    WindowActions m_actions;
+};
+
+} // namespace mensurio

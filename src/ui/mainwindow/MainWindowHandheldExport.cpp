@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+// The handheld export command.
+#include "ui/mainwindow/MainWindow.h"
+
+#include "ui/mainwindow/HandheldExportCommand.h"
+
+#include <QDir>
+
+namespace mensurio {
+
+void TForm1::SpeedButton125Click() {
+    HandheldExportCommand(*m_environment.prompts, m_database, m_settings, QDir::homePath().toStdString())
+        .Run();
+}
+
+} // namespace mensurio

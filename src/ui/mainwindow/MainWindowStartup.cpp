@@ -1,0 +1,214 @@
+// SPDX-License-Identifier: MIT
+// The start of a run: the database load at creation and the steps of the first show.
+#include "ui/mainwindow/MainWindow.h"
+
+#include "core/db/BuiltinUpdate.h"
+#include "core/db/DatabaseFile.h"
+#include "core/db/DatabaseLifecycle.h"
+#include "core/layout/ScreenPlacement.h"
+#include "core/platform/FileOps.h"
+#include "core/platform/Prompts.h"
+#include "core/settings/DataVersionSetting.h"
+#include "ui/shared/QtCp1252.h"
+#include "ui/shared/QtFonts.h"
+#include "ui/mainwindow/OutputUnitList.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QList>
+#include <QListWidget>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QToolBar>
+
+#include <array>
+#include <exception>
+#include <string>
+
+namespace mensurio {
+
+namespace {
+
+// Unit names whose superscripts, degree signs and quotes must survive the lists unchanged.
+const std::array<std::string, 15> &CodePageTestNames() {
+    static const std::array<std::string, 15> names = {"kilometer/second\xB2",
+                                                      "meter\xB2",
+                                                      "meter^3",
+                                                      "meter^2",
+                                                      "BTU-inch/hour-foot\xB2-\xB0"
+                                                      "F",
+                                                      "gigabyte (10^9 bytes)",
+                                                      "floppy disk (3.5\", DD)",
+                                                      "P.T.A. 2 (signal)",
+                                                      "gram/meter\xB3",
+                                                      "p/s(Gasoline at 15.5\xB0"
+                                                      "C)",
+                                                      "inch water (60\xB0"
+                                                      "F)",
+                                                      "BTU/pound \xB0"
+                                                      "F",
+                                                      "meter\xB3",
+                                                      "pica (computer 1/6\")",
+                                                      "pica (printer\x1Bs)"};
+    return names;
+}
+
+} // namespace
+
+bool TForm1::LoadDatabaseAtStart() {
+    if (!m_environment.preparationProblem.empty()) {
+        m_environment.prompts->Beep();
+        m_environment.prompts->Error(m_environment.preparationProblem);
+    }
+    // A settings file that is not a file, or far too large, is reported once and not read.
+    if (const std::string problem = IniFile::CheckBeforeReading(m_settingsFile.Path()); !problem.empty()) {
+        m_environment.prompts->Beep();
+        m_environment.prompts->Error(problem);
+    }
+    {
+        // Every key from one reading of the file instead of one reading per key; nothing is
+        // written here, so the batch ends without touching the file.
+        IniWriteBatch oneReading(m_settingsFile);
+        m_settings = ReadSettings(m_settingsFile);
+        fieldFont.readfromini(m_settingsFile, kFieldFontPrefix);
+        tabFont.readfromini(m_settingsFile, kTabFontPrefix);
+    }
+    if (!DatabaseLifecycle::LoadDatabaseAtStart(m_database, m_environment.baseDirectory,
+                                                *m_environment.prompts, m_settings.showhidden,
+                                                m_environment.defaultDirectory))
+        return false;
+    UpdateBuiltinData();
+    m_actions.MinimizetoTray1->setChecked(m_settings.tray);
+    return true;
+}
+
+// The categories and units shipped since the data version the settings record (or, with none
+// recorded, since the one the database most likely came from) join the user's database, and
+// the user is told once. The version is recorded at exit, together with the saved database.
+void TForm1::UpdateBuiltinData() {
+    const int recorded = ReadDataVersion(m_settingsFile);
+    if (recorded >= BuiltinDataVersion())
+        return;
+    const std::string &defaultDirectory =
+        m_environment.defaultDirectory.empty() ? m_environment.baseDirectory : m_environment.defaultDirectory;
+    UnitDatabase shipped;
+    try {
+        DatabaseFile::LoadFromPath(shipped, FileOps::Join(defaultDirectory, DatabaseLifecycle::DefaultFile));
+    } catch (const std::exception &) {
+        return; // nothing to take the new units from; the next start tries again
+    }
+    const int from = recorded > 0 ? recorded : BuiltinUpdate::InferredVersion(m_database, BuiltinHistory());
+    const BuiltinUpdateSummary summary = BuiltinUpdate::Apply(m_database, shipped, BuiltinHistory(), from);
+    m_dataVersionToRecord = BuiltinDataVersion();
+    const std::string added = BuiltinUpdate::SummaryText(summary);
+    if (!added.empty())
+        m_environment.prompts->Information(std::string(kBuiltinDataAddedText) + added + ".");
+}
+
+void TForm1::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    if (!m_started && m_startedOk)
+        FormShow();
+}
+
+void TForm1::FormShow() {
+    m_started = true;
+    if (m_database.LoadedFresh && !CodePageTestPasses()) {
+        m_database.NamesSimplified = true;
+        m_database.SimplifyNames();
+    }
+    ListBox2->setMode(m_settings.split ? TListBoxTwo::Mode::ttwo : TListBoxTwo::Mode::tstandard);
+    m_actions.ShowAllResults1->setChecked(m_settings.split);
+    m_actions.ShowHidden1->setChecked(m_settings.showhidden);
+    fillCategoryList();
+    selectCurrentCategoryAtStart();
+    SetMultiSelectMode(m_settings.AktualCate);
+    fillUnitLists(m_settings.AktualCate);
+    followCurrentCategory(true);
+    ApplyFonts();
+    RestoreCategoryMemory();
+    SplitCategoryMenu();
+    FitCategoryButton();
+    LoadToolbarPlacement();
+    ApplySortButton();
+    ApplyPressureSelectors();
+    ApplyPlacement();
+    LayoutWindow();
+    Edit1->setFocus();
+}
+
+// The names go through the (hidden) list and back, and the window's font must hold every
+// character above ASCII that they use; otherwise the names are simplified once.
+bool TForm1::CodePageTestPasses() {
+    const QFontMetrics metrics(ListBox3->font());
+    ListBox3->clear();
+    for (const std::string &name : CodePageTestNames())
+        ListBox3->addItem(QtCp1252::ToQString(name));
+    bool passes = true;
+    for (int row = 0; row < ListBox3->count(); ++row) {
+        const QString shown = ListBox3->item(row)->text();
+        if (QtCp1252::FromQString(shown) != CodePageTestNames()[static_cast<std::size_t>(row)])
+            passes = false;
+        for (const char32_t codePoint : shown.toUcs4()) {
+            if (codePoint > 127 && !metrics.inFontUcs4(codePoint))
+                passes = false;
+        }
+    }
+    ListBox3->clear();
+    return passes;
+}
+
+void TForm1::ApplyFonts() {
+    const QFont field = QtFonts::ToQFont(fieldFont, QApplication::font());
+    const std::optional<QColor> fieldColor = QtFonts::TextColor(fieldFont);
+    for (QWidget *widget :
+         std::initializer_list<QWidget *>{Edit1, Edit2, ListBox1, ListBox2, ComboBox1, ComboBox2}) {
+        widget->setFont(field);
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Text, fieldColor.value_or(QApplication::palette().color(QPalette::Text)));
+        widget->setPalette(palette);
+    }
+    TabControl1->setFont(QtFonts::ToQFont(tabFont, QApplication::font()));
+}
+
+void TForm1::ApplySortButton() {
+    m_actions.SortUnits1->setChecked(m_settings.GeSoUnit);
+}
+
+void TForm1::ApplyPressureSelectors() {
+    const QSignalBlocker block1(ComboBox1);
+    const QSignalBlocker block2(ComboBox2);
+    ComboBox1->setCurrentIndex(m_settings.com1abs ? 0 : 1);
+    ComboBox2->setCurrentIndex(m_settings.com2abs ? 0 : 1);
+}
+
+// The first run keeps the system's placement; later runs restore the stored one.
+// The saved client area, moved onto a screen there is now when it fits none of them.
+QRect TForm1::placementOnScreens() const {
+    std::vector<LayoutRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    const LayoutRect placed =
+        PlaceOnScreens({m_settings.left, m_settings.top, m_settings.width, m_settings.height}, screens);
+    return {placed.left, placed.top, placed.width, placed.height};
+}
+
+void TForm1::ApplyPlacement() {
+    if (m_settings.maximized) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else if (m_settings.save) {
+        setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
+        setGeometry(placementOnScreens());
+    } else {
+        m_settings.save = true;
+    }
+}
+
+} // namespace mensurio

@@ -1,0 +1,588 @@
+// SPDX-License-Identifier: MIT
+// The Preferences dialog: what it shows, what OK applies to the window and the settings file,
+// what Cancel restores, and the start-up link it keeps in line.
+#include "core/platform/Paths.h"
+#include "core/platform/ShellLinker.h"
+#include "core/platform/StartupLink.h"
+#include "support/FileSizeLimit.h"
+#include "ui/preferences/PreferenceChanges.h"
+#include "ui/shared/QtCp1252.h"
+#include "ui/mainwindow/OutputUnitList.h"
+#include "ui/preferences/PreferencesDialog.h"
+#include "ui/support/WindowHarness.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include <filesystem>
+
+using namespace mensurio;
+using namespace mensurio::test;
+
+namespace {
+
+const std::string kExe = "/opt/Mensurio Apps/mensurio";
+
+template <typename T> T *In(const QDialog &dialog, const char *name) {
+    T *widget = dialog.findChild<T *>(name);
+    if (widget == nullptr)
+        qWarning("no control %s", name);
+    return widget;
+}
+
+void Press(QDialog &dialog, QDialogButtonBox::StandardButton which) {
+    QTest::mouseClick(In<QDialogButtonBox>(dialog, "Buttons")->button(which), Qt::LeftButton);
+}
+
+// A window on a scratch folder with a scratch autostart folder for its link.
+struct Fixture {
+    // The user's autostart folder, for the window's own command, lies in the scratch folder too.
+    Fixture() {
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(harness.dir.file("config")));
+        harness.SetSetting("AktualCate", "Length");
+        harness.SetSetting("GeSoUnit", "0");
+    }
+    TForm1 &Start() {
+        TForm1 &window = harness.Start();
+        harness.Type("2");
+        return window;
+    }
+    std::unique_ptr<TPagesDlg2> Open(std::string executable = kExe) {
+        auto dialog = std::make_unique<TPagesDlg2>(*harness.window(), StartupLink(Autostart(), executable),
+                                                   harness.window());
+        dialog->SetFontChooser([this](const QFont &initial, QWidget *) {
+            fontsAskedFrom.append(initial);
+            return chosenFont;
+        });
+        return dialog;
+    }
+    std::string Autostart() const { return harness.dir.file("config/autostart"); }
+    std::string Link() const { return Autostart() + "/Mensurio.desktop"; }
+    void WriteLink(const std::string &exec) const {
+        std::filesystem::create_directories(Autostart());
+        writeFile(Link(), "[Desktop Entry]\nType=Application\nName=Mensurio\nExec=" + exec + "\n");
+    }
+
+    WindowHarness harness;
+    std::optional<QFont> chosenFont;
+    QList<QFont> fontsAskedFrom;
+};
+
+QStringList Rows(const QListWidget *list) {
+    QStringList rows;
+    for (int row = 0; row < list->count(); ++row)
+        rows.append(list->item(row)->text());
+    return rows;
+}
+
+} // namespace
+
+class TestPreferences : public QObject {
+    Q_OBJECT
+  private slots:
+    void command_opensTheDialogModally() {
+        Fixture f;
+        f.Start();
+        QAction *command = f.harness.window()->findChild<QAction *>("Preferences1");
+        QVERIFY(command->isEnabled());
+        bool seen = false;
+        QTimer::singleShot(0, [&seen] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            seen = dialog != nullptr && dialog->objectName() == "TPagesDlg2" &&
+                   dialog->windowTitle() == "Preferences";
+            if (dialog != nullptr)
+                dialog->reject();
+        });
+        command->trigger();
+        QVERIFY(seen);
+    }
+
+    void opening_showsEverySetting() {
+        Fixture f;
+        for (const auto &[key, value] : std::initializer_list<std::pair<const char *, const char *>>{
+                 {"GeDiCate", "0"},
+                 {"tray", "1"},
+                 {"SwopValue", "0"},
+                 {"split", "1"},
+                 {"GeCaDefa", "0"},
+                 {"CalcPath", "/opt/my calc/\"calc\""},
+                 {"ReNumber", "2"},
+                 {"ReDeciPlace", "4"},
+                 {"multiformat", "2"}})
+            f.harness.SetSetting(key, value);
+        f.harness.SetSetting("Visible", "0", "Toolbar972");
+        f.Start();
+        auto dialog = f.Open();
+        QVERIFY(In<QCheckBox>(*dialog, "CheckBox1")->isChecked());
+        QVERIFY(!In<QCheckBox>(*dialog, "CheckBox6")->isChecked());
+        QVERIFY(!In<QCheckBox>(*dialog, "CheckBox2")->isChecked());
+        QVERIFY(!In<QCheckBox>(*dialog, "CheckBox3")->isChecked());
+        QVERIFY(!In<QCheckBox>(*dialog, "CheckBox8")->isChecked()); // no link file
+        QVERIFY(In<QCheckBox>(*dialog, "CheckBox9")->isChecked());
+        QVERIFY(!In<QCheckBox>(*dialog, "CheckBox5")->isChecked());
+        QVERIFY(In<QCheckBox>(*dialog, "CheckBox7")->isChecked());
+        QVERIFY(In<QRadioButton>(*dialog, "RadioButton5")->isChecked());
+        QVERIFY(In<QLineEdit>(*dialog, "Edit1")->isEnabled());
+        QCOMPARE(In<QLineEdit>(*dialog, "Edit1")->text(), QString("/opt/my calc/\"calc\""));
+        QVERIFY(In<QRadioButton>(*dialog, "RadioButton3")->isChecked());
+        QCOMPARE(In<QComboBox>(*dialog, "ComboBox1")->currentIndex(), 4);
+        QVERIFY(In<QRadioButton>(*dialog, "RadioSF3")->isChecked());
+        QCOMPARE(dialog->changes().startUp || dialog->changes().toolbars || dialog->changes().anyFont, false);
+    }
+
+    void opening_showsOutOfRangeValuesAsTheFirstChoice() {
+        Fixture f;
+        f.harness.SetSetting("ReNumber", "7");
+        f.harness.SetSetting("multiformat", "-1");
+        f.harness.SetSetting("ReDeciPlace", "40");
+        TForm1 &window = f.Start();
+        auto dialog = f.Open();
+        QVERIFY(In<QRadioButton>(*dialog, "RadioButton1")->isChecked());
+        QVERIFY(In<QRadioButton>(*dialog, "RadioSF1")->isChecked());
+        QVERIFY(!In<QComboBox>(*dialog, "ComboBox1")->isEnabled());
+        Press(*dialog, QDialogButtonBox::Cancel);
+        QCOMPARE(window.settings().ReNumber, 7);
+        QCOMPARE(window.settings().ReDeciPlace, 40);
+    }
+
+    // OK with nothing touched: the same settings, no file written, the window as it was.
+    void okWithoutChanges_appliesNothing() {
+        Fixture f;
+        f.WriteLink("/somewhere/else/mensurio"); // wrong, but the box was not touched
+        const std::string link = readFile(f.Link());
+        TForm1 &window = f.Start();
+        const ProgramSettings before = window.settings();
+        const std::string file = readFile(f.harness.SettingsPath());
+        const QStringList rows = Rows(f.harness.Find<QListWidget>("ListBox1"));
+        const QString result = f.harness.Find<QLineEdit>("Edit2")->text();
+        const QFont font = f.harness.Find<QLineEdit>("Edit1")->font();
+        auto dialog = f.Open();
+        QVERIFY(In<QCheckBox>(*dialog, "CheckBox8")->isChecked());
+        Press(*dialog, QDialogButtonBox::Ok);
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QVERIFY(window.settings() == before);
+        QCOMPARE(readFile(f.harness.SettingsPath()), file);
+        QCOMPARE(f.harness.Setting("f1name"), std::string("<missing>"));
+        QCOMPARE(readFile(f.Link()), link);
+        QCOMPARE(Rows(f.harness.Find<QListWidget>("ListBox1")), rows);
+        QCOMPARE(f.harness.Find<QLineEdit>("Edit2")->text(), result);
+        QCOMPARE(f.harness.Find<QLineEdit>("Edit1")->font(), font);
+        QVERIFY(f.harness.prompts.log.empty());
+    }
+
+    void clickingTwice_stillCountsAsTouched() {
+        const std::pair<const char *, bool PreferenceChanges::*> boxes[] = {
+            {"CheckBox1", &PreferenceChanges::toolbars},   {"CheckBox6", &PreferenceChanges::toolbars},
+            {"CheckBox2", &PreferenceChanges::tabs},       {"CheckBox3", &PreferenceChanges::sortUnits},
+            {"CheckBox7", &PreferenceChanges::allResults}, {"CheckBox9", &PreferenceChanges::tray},
+            {"CheckBox8", &PreferenceChanges::startUp},
+        };
+        Fixture f;
+        f.Start();
+        for (const auto &[name, flag] : boxes) {
+            auto dialog = f.Open();
+            QCheckBox *box = In<QCheckBox>(*dialog, name);
+            const bool shown = box->isChecked();
+            QVERIFY2(!(dialog->changes().*flag), name);
+            box->click();
+            box->click();
+            QCOMPARE(box->isChecked(), shown);
+            QVERIFY2(dialog->changes().*flag, name);
+        }
+    }
+
+    // The toolbar box ticked and cleared again: the bars are applied with their unchanged value.
+    void toolbarToggledTwice_keepsTheToolbarShown() {
+        Fixture f;
+        TForm1 &window = f.Start();
+        auto dialog = f.Open();
+        In<QCheckBox>(*dialog, "CheckBox1")->click();
+        In<QCheckBox>(*dialog, "CheckBox1")->click();
+        Press(*dialog, QDialogButtonBox::Ok);
+        QVERIFY(f.harness.Find<QToolBar>("Toolbar971")->isVisible());
+        QVERIFY(window.settings().Toolbar971Visible);
+        QVERIFY(f.harness.window()->findChild<QAction *>("Toolbar1")->isChecked());
+    }
+
+    void sample_showsEachFormatAtZeroAndTwelvePlaces_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("places");
+        QTest::addColumn<QString>("sample");
+        QTest::addColumn<bool>("placesEnabled");
+        QTest::newRow("auto 0") << 0 << 0 << "1234567.9" << false;
+        QTest::newRow("auto 12") << 0 << 12 << "1234567.9" << false;
+        QTest::newRow("scientific 0") << 1 << 0 << "1.2E+006" << true;
+        QTest::newRow("scientific 12") << 1 << 12 << "1.23456789988E+006" << true;
+        QTest::newRow("fixed 0") << 2 << 0 << "1234568" << true;
+        QTest::newRow("fixed 12") << 2 << 12 << "1234567.899876543210" << true;
+        QTest::newRow("thousands 0") << 3 << 0 << "1,234,568" << true;
+        QTest::newRow("thousands 12") << 3 << 12 << "1,234,567.899876543210" << true;
+    }
+    void sample_showsEachFormatAtZeroAndTwelvePlaces() {
+        QFETCH(int, format);
+        QFETCH(int, places);
+        QFETCH(QString, sample);
+        QFETCH(bool, placesEnabled);
+        Fixture f;
+        f.Start();
+        auto dialog = f.Open();
+        const char *buttons[] = {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"};
+        // Choose another format first, so that choosing this one is a change.
+        In<QRadioButton>(*dialog, buttons[(format + 1) % 4])->click();
+        In<QRadioButton>(*dialog, buttons[format])->click();
+        In<QComboBox>(*dialog, "ComboBox1")->setCurrentIndex(places);
+        QCOMPARE(In<QLabel>(*dialog, "Label1")->text(), sample);
+        QCOMPARE(In<QComboBox>(*dialog, "ComboBox1")->isEnabled(), placesEnabled);
+    }
+
+    // Fixed with 3 places shows at once in the sample; Cancel gives the window its format back.
+    void cancelAfterChangingTheFormat_restoresIt() {
+        Fixture f;
+        f.harness.SetSetting("ReNumber", "1");
+        f.harness.SetSetting("ReDeciPlace", "5");
+        TForm1 &window = f.Start();
+        const QString result = f.harness.Find<QLineEdit>("Edit2")->text();
+        auto dialog = f.Open();
+        In<QRadioButton>(*dialog, "RadioButton3")->click();
+        In<QComboBox>(*dialog, "ComboBox1")->setCurrentIndex(3);
+        QCOMPARE(In<QLabel>(*dialog, "Label1")->text(), QString("1234567.900"));
+        QCOMPARE(window.settings().ReNumber, 2);
+        Press(*dialog, QDialogButtonBox::Cancel);
+        QCOMPARE(window.settings().ReNumber, 1);
+        QCOMPARE(window.settings().ReDeciPlace, 5);
+        QCOMPARE(f.harness.Find<QLineEdit>("Edit2")->text(), result);
+    }
+
+    void okAfterChangingTheFormat_convertsInIt() {
+        Fixture f;
+        TForm1 &window = f.Start();
+        auto dialog = f.Open();
+        In<QRadioButton>(*dialog, "RadioButton3")->click();
+        In<QComboBox>(*dialog, "ComboBox1")->setCurrentIndex(2);
+        In<QRadioButton>(*dialog, "RadioSF2")->click();
+        Press(*dialog, QDialogButtonBox::Ok);
+        QCOMPARE(window.settings().ReNumber, 2);
+        QCOMPARE(window.settings().ReDeciPlace, 2);
+        QCOMPARE(window.settings().multiformat, 1);
+        QCOMPARE(f.harness.Find<QLineEdit>("Edit2")->text(), QString("2.00")); // 2 meter in meter
+    }
+
+    void defaultFonts_writesBothFontsEvenWhenUnchanged() {
+        Fixture f;
+        f.Start();
+        auto dialog = f.Open();
+        In<QPushButton>(*dialog, "BitBtn4")->click();
+        Press(*dialog, QDialogButtonBox::Ok);
+        for (const char *prefix : {"f1", "f2"}) {
+            const std::string p = prefix;
+            QCOMPARE(f.harness.Setting(p + "name"), std::string("ZEV Adurezu Zazu"));
+            QCOMPARE(f.harness.Setting(p + "size"), std::string("8"));
+            QCOMPARE(f.harness.Setting(p + "height"), std::string("-11"));
+            QCOMPARE(f.harness.Setting(p + "color"), std::string("-2147483640"));
+            QCOMPARE(f.harness.Setting(p + "charset"), std::string("0"));
+            QCOMPARE(f.harness.Setting(p + "bold"), std::string("0"));
+        }
+    }
+
+    // The font dialog starts from the window's font, also after a pending choice; the chosen
+    // font reaches the window and only its own keys are written.
+    void changingTheFieldFont_reachesTheWindowAndWritesOnlyF1() {
+        Fixture f;
+        f.harness.SetSetting("f1size", "9");
+        TForm1 &window = f.Start();
+        auto dialog = f.Open();
+        QFont chosen("DejaVu Sans");
+        chosen.setPointSize(15);
+        chosen.setBold(true);
+        chosen.setItalic(true);
+        f.chosenFont = chosen;
+        In<QPushButton>(*dialog, "BitBtn5")->click();
+        In<QPushButton>(*dialog, "BitBtn5")->click();
+        QCOMPARE(f.fontsAskedFrom.size(), 2);
+        QCOMPARE(f.fontsAskedFrom[1].pointSize(), 9);
+        QCOMPARE(In<QLabel>(*dialog, "StaticText9")->font().pointSize(), 15);
+        QVERIFY(!dialog->changes().tabFont);
+        Press(*dialog, QDialogButtonBox::Ok);
+        QCOMPARE(f.harness.Setting("f1size"), std::string("15"));
+        QCOMPARE(f.harness.Setting("f1name"), std::string("DejaVu Sans"));
+        QCOMPARE(f.harness.Setting("f1bold"), std::string("1"));
+        QCOMPARE(f.harness.Setting("f1italic"), std::string("1"));
+        QCOMPARE(f.harness.Setting("f2name"), std::string("<missing>"));
+        QCOMPARE(window.FieldFont().Size(), 15);
+        QCOMPARE(f.harness.Find<QLineEdit>("Edit1")->font().pointSize(), 15);
+        QVERIFY(f.harness.Find<QLineEdit>("Edit1")->font().bold());
+    }
+
+    void cancelledFontDialog_changesNothing() {
+        Fixture f;
+        f.Start();
+        auto dialog = f.Open();
+        In<QPushButton>(*dialog, "BitBtn7")->click();
+        QCOMPARE(f.fontsAskedFrom.size(), 1);
+        QVERIFY(!dialog->changes().anyFont && !dialog->changes().tabFont);
+        Press(*dialog, QDialogButtonBox::Ok);
+        QCOMPARE(f.harness.Setting("f2name"), std::string("<missing>"));
+    }
+
+    void unknownFontFamily_fallsBackToTheDesktopFont() {
+        Fixture f;
+        f.harness.SetSetting("f1name", "No Such Face 123");
+        f.harness.SetSetting("f1size", "13");
+        f.Start();
+        auto dialog = f.Open();
+        const QFont sample = In<QLabel>(*dialog, "StaticText9")->font();
+        QCOMPARE(sample.family(), QApplication::font().family());
+        QCOMPARE(sample.pointSize(), 13);
+    }
+
+    void toolbarsCleared_hidesBothBars() {
+        Fixture f;
+        TForm1 &window = f.Start();
+        auto dialog = f.Open();
+        In<QCheckBox>(*dialog, "CheckBox1")->click();
+        In<QCheckBox>(*dialog, "CheckBox6")->click();
+        Press(*dialog, QDialogButtonBox::Ok);
+        QVERIFY(f.harness.Find<QToolBar>("Toolbar971")->isHidden());
+        QVERIFY(f.harness.Find<QToolBar>("Toolbar972")->isHidden());
+        QVERIFY(!window.findChild<QAction *>("Toolbar1")->isChecked());
+        QVERIFY(!window.findChild<QAction *>("AdvancedToolbar1")->isChecked());
+        QVERIFY(!window.settings().Toolbar971Visible && !window.settings().Toolbar972Visible);
+    }
+
+    void tabsCleared_removesTheTabsAndKeepsTheCategory() {
+        Fixture f;
+        TForm1 &window = f.Start();
+        QVERIFY(f.harness.Find<QTabBar>("TabControl1")->count() > 0);
+        auto dialog = f.Open();
+        In<QCheckBox>(*dialog, "CheckBox2")->click();
+        Press(*dialog, QDialogButtonBox::Ok);
+        QCOMPARE(f.harness.Find<QTabBar>("TabControl1")->count(), 0);
+        QVERIFY(!f.harness.Find<QTabBar>("TabControl1")->isVisible());
+        QCOMPARE(window.currentCategory(), std::string("Length"));
+
+        auto again = f.Open();
+        In<QCheckBox>(*again, "CheckBox2")->click();
+        Press(*again, QDialogButtonBox::Ok);
+        auto *tabs = f.harness.Find<QTabBar>("TabControl1");
+        QCOMPARE(tabs->count(), 7); // every category, the hidden one shown too (Show Hidden is on)
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), QString("Length"));
+        QVERIFY(tabs->isVisible());
+    }
+
+    // Sorting on: alphabetical lists, the selection kept, the Sort Units button pressed.
+    void sortTicked_sortsTheListsAndKeepsTheSelection() {
+        Fixture f;
+        TForm1 &window = f.Start();
+        auto *input = f.harness.Find<QListWidget>("ListBox1");
+        auto *output = f.harness.Find<QListWidget>("ListBox2");
+        QCOMPARE(Rows(input).first(), QString("meter"));
+        ClickRow(input, "foot");
+        ClickRow(output, "inch");
+        auto dialog = f.Open();
+        In<QCheckBox>(*dialog, "CheckBox3")->click();
+        Press(*dialog, QDialogButtonBox::Ok);
+        QCOMPARE(Rows(input),
+                 (QStringList{"foot", "inch", "kilometer", "meter", "mile", "survey foot", "yard"}));
+        QCOMPARE(SelectedNames(input), QStringList{"foot"});
+        QCOMPARE(SelectedNames(output), QStringList{"inch"});
+        QVERIFY(window.findChild<QAction *>("SortUnits1")->isChecked());
+        QCOMPARE(f.harness.Find<QLineEdit>("Edit2")->text(), QString("24"));
+    }
+
+    void allResultsTicked_showsTheValueColumn() {
+        Fixture f;
+        TForm1 &window = f.Start();
+        auto dialog = f.Open();
+        In<QCheckBox>(*dialog, "CheckBox7")->click();
+        Press(*dialog, QDialogButtonBox::Ok);
+        auto *output = f.harness.Find<TListBoxTwo>("ListBox2");
+        QCOMPARE(output->mode(), TListBoxTwo::Mode::ttwo);
+        QVERIFY(window.findChild<QAction *>("ShowAllResults1")->isChecked());
+        QCOMPARE(output->values().size(), output->count());
+        QCOMPARE(output->values().at(RowOf(output, "kilometer")), QString("0.002"));
+
+        auto again = f.Open();
+        In<QCheckBox>(*again, "CheckBox7")->click();
+        Press(*again, QDialogButtonBox::Ok);
+        QCOMPARE(output->mode(), TListBoxTwo::Mode::tstandard);
+        QVERIFY(output->values().isEmpty());
+        QVERIFY(!window.findChild<QAction *>("ShowAllResults1")->isChecked());
+    }
+
+    void trayTicked_checksTheMenuItem() {
+        Fixture f;
+        TForm1 &window = f.Start();
+        auto dialog = f.Open();
+        In<QCheckBox>(*dialog, "CheckBox9")->click();
+        Press(*dialog, QDialogButtonBox::Ok);
+        QVERIFY(window.settings().tray);
+        QVERIFY(window.findChild<QAction *>("MinimizetoTray1")->isChecked());
+    }
+
+    // The browse button fills the path field; the path goes into CalcPath as it is.
+    void otherCalculator_browsedPathWithSpacesAndQuotes() {
+        Fixture f;
+        TForm1 &window = f.Start();
+        auto dialog = f.Open();
+        auto *path = In<QLineEdit>(*dialog, "Edit1");
+        auto *browse = In<QToolButton>(*dialog, "SpeedButton1");
+        QVERIFY(!path->isEnabled() && !browse->isEnabled());
+        In<QRadioButton>(*dialog, "RadioButton5")->click();
+        QVERIFY(path->isEnabled() && browse->isEnabled());
+        const std::string chosen = "/opt/my \"calc\" 'x'/run calc";
+        f.harness.prompts.fileAnswers.push_back(chosen);
+        browse->click();
+        QCOMPARE(path->text().toStdString(), chosen);
+        QCOMPARE(f.harness.prompts.log.back(),
+                 std::string("open [Calculator Program] /usr/bin ") + TPagesDlg2::kCalculatorFilter);
+        browse->click(); // cancelled: the path stays
+        QCOMPARE(path->text().toStdString(), chosen);
+        QCOMPARE(f.harness.prompts.log.back().rfind("open [Calculator Program] /opt/my \"calc\" 'x' ", 0),
+                 0u);
+        Press(*dialog, QDialogButtonBox::Ok);
+        QCOMPARE(window.settings().CalcPath, chosen);
+        QVERIFY(!window.settings().GeCaDefa);
+    }
+
+    // A path the settings file cannot hold is refused with a message and never stored; one it can
+    // hold (Windows-1252 letters such as é) is stored and reads back exactly.
+    void otherCalculator_pathOutsideTheSettingsEncoding_isRefused() {
+        Fixture f;
+        TForm1 &window = f.Start();
+        const std::string before = window.settings().CalcPath;
+        auto dialog = f.Open();
+        In<QRadioButton>(*dialog, "RadioButton5")->click();
+        auto *path = In<QLineEdit>(*dialog, "Edit1");
+        path->setText(QString::fromUtf8("/opt/\u8ba1\u7b97\u5668/calc"));
+        Press(*dialog, QDialogButtonBox::Ok);
+        QCOMPARE(dialog->result(), 0);
+        QVERIFY(!f.harness.prompts.log.empty());
+        QVERIFY2(f.harness.prompts.log.back().find("cannot store") != std::string::npos,
+                 f.harness.prompts.log.back().c_str());
+        QCOMPARE(window.settings().CalcPath, before);
+        path->setText(QString::fromUtf8("/opt/caf\u00e9/calc"));
+        Press(*dialog, QDialogButtonBox::Ok);
+        QCOMPARE(dialog->result(), 1);
+        QCOMPARE(QtCp1252::ToQString(window.settings().CalcPath), QString::fromUtf8("/opt/caf\u00e9/calc"));
+        QVERIFY(!window.settings().GeCaDefa);
+    }
+
+    // ---- the start-up link ----
+
+    void runOnStartUp_createsAnEntryThatStartsInTheTray() {
+        Fixture f;
+        f.Start();
+        auto dialog = std::make_unique<TPagesDlg2>(*f.harness.window(), StartupLink::ForRunningProgram());
+        In<QCheckBox>(*dialog, "CheckBox8")->click();
+        Press(*dialog, QDialogButtonBox::Ok);
+        QVERIFY(f.harness.prompts.log.empty());
+        const auto link = ShellLinker::ReadShellLink(f.Link());
+        QVERIFY(link.has_value());
+        QCOMPARE(link->target, Paths::ExecutablePath());
+        QCOMPARE(link->arguments.size(), std::size_t(1));
+        f.harness.Finish();
+        // The program started with the entry's arguments stays in the notification area.
+        TForm1 &tray = f.harness.Create(link->arguments.front(), true);
+        QVERIFY(tray.startsHidden());
+        f.harness.Finish();
+        TForm1 &noTray = f.harness.Create(link->arguments.front(), false);
+        QVERIFY(!noTray.startsHidden());
+    }
+
+    void runOnStartUp_bringsTheLinkInLine_data() {
+        QTest::addColumn<QString>("exec");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("correct") << "\"/opt/Mensurio Apps/mensurio\" tray" << false;
+        QTest::newRow("correct, other letter case") << "\"/opt/mensurio apps/Mensurio\" Tray" << false;
+        QTest::newRow("another copy") << "/usr/local/bin/mensurio tray" << true;
+        QTest::newRow("without tray") << "\"/opt/Mensurio Apps/mensurio\"" << true;
+        QTest::newRow("malformed") << "\"/opt/Mensurio Apps/mensurio tray" << true;
+    }
+    void runOnStartUp_bringsTheLinkInLine() {
+        QFETCH(QString, exec);
+        QFETCH(bool, replaced);
+        Fixture f;
+        f.WriteLink(exec.toStdString());
+        const std::string before = readFile(f.Link());
+        f.Start();
+        auto dialog = f.Open();
+        QCheckBox *box = In<QCheckBox>(*dialog, "CheckBox8");
+        QVERIFY(box->isChecked());
+        box->click();
+        box->click(); // ticked again: touched, so the link is checked
+        Press(*dialog, QDialogButtonBox::Ok);
+        const std::string after = readFile(f.Link());
+        if (replaced)
+            QCOMPARE(after, ShellLinker::EntryText(StartupLink(f.Autostart(), kExe).WantedLink()));
+        else
+            QCOMPARE(after, before);
+        QVERIFY(f.harness.prompts.log.empty());
+    }
+
+    void runOnStartUpCleared_deletesTheLink() {
+        Fixture f;
+        f.WriteLink("\"/opt/Mensurio Apps/mensurio\" tray");
+        f.Start();
+        auto dialog = f.Open();
+        In<QCheckBox>(*dialog, "CheckBox8")->click();
+        Press(*dialog, QDialogButtonBox::Ok);
+        QVERIFY(!std::filesystem::exists(f.Link()));
+        QVERIFY(f.harness.prompts.log.empty());
+    }
+
+    // The warnings do not stop the rest of OK.
+    void linkThatCannotBeWritten_warnsAndAppliesTheRest() {
+        Fixture f;
+        f.harness.dir.write("config", "a file where the folder should be");
+        TForm1 &window = f.Start();
+        auto dialog = f.Open();
+        In<QCheckBox>(*dialog, "CheckBox8")->click();
+        In<QCheckBox>(*dialog, "CheckBox9")->click();
+        Press(*dialog, QDialogButtonBox::Ok);
+        QCOMPARE(f.harness.prompts.log,
+                 (std::vector<std::string>{"beep", "warning: Could not create link."}));
+        QVERIFY(window.settings().tray);
+    }
+
+    void linkThatCannotBeDeleted_warns() {
+        Fixture f;
+        std::filesystem::create_directories(f.Link() + "/in the way"); // a folder cannot be unlinked
+        f.Start();
+        auto dialog = f.Open();
+        QVERIFY(In<QCheckBox>(*dialog, "CheckBox8")->isChecked());
+        In<QCheckBox>(*dialog, "CheckBox8")->click();
+        Press(*dialog, QDialogButtonBox::Ok);
+        QCOMPARE(f.harness.prompts.log,
+                 (std::vector<std::string>{"beep", "warning: Could not delete StartUp link."}));
+    }
+
+    void linkOnAFullDisk_warnsAndLeavesNoPartialFile() {
+        Fixture f;
+        std::filesystem::create_directories(f.Autostart());
+        f.Start();
+        auto dialog = f.Open();
+        In<QCheckBox>(*dialog, "CheckBox8")->click();
+        {
+            const FileSizeLimit limit(20);
+            Press(*dialog, QDialogButtonBox::Ok);
+        }
+        QCOMPARE(f.harness.prompts.log,
+                 (std::vector<std::string>{"beep", "warning: Could not create link."}));
+        QVERIFY(std::filesystem::is_empty(f.Autostart()));
+    }
+};
+
+QTEST_MAIN(TestPreferences)
+#include "tst_preferences.moc"
