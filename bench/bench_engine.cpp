@@ -25,7 +25,7 @@ void BuildCategory(UnitDatabase &db) {
 
 struct Setup {
     UnitDatabase db;
-    Tengine engine{db};
+    Engine engine{db};
     ConversionRequest request;
     Setup(const char *text, bool allResults, int outputs) {
         BuildCategory(db);

@@ -41,7 +41,7 @@ ConversionRequest RequestFor(std::string text, int rows, bool split) {
 
 void BM_LongestArithmeticInput(benchmark::State &state) {
     UnitDatabase db = BigCategoryDatabase();
-    Tengine engine(db);
+    Engine engine(db);
     const int rows = static_cast<int>(engine.LoadCategoryUnits("Length", {}).size());
     std::string text = "1." + std::string(kMaxExpressionLength - 2 - 900 * 11, '0');
     for (int i = 0; i < 900; ++i)
@@ -53,7 +53,7 @@ BENCHMARK(BM_LongestArithmeticInput)->Unit(benchmark::kMillisecond);
 
 void BM_LongestUnitInputIn20000Units(benchmark::State &state) {
     UnitDatabase db = BigCategoryDatabase();
-    Tengine engine(db);
+    Engine engine(db);
     const int rows = static_cast<int>(engine.LoadCategoryUnits("Length", {}).size());
     std::string text = "1 unit 7";
     while (text.size() + 11 <= kMaxExpressionLength)
@@ -65,7 +65,7 @@ BENCHMARK(BM_LongestUnitInputIn20000Units)->Unit(benchmark::kMillisecond);
 
 void BM_AllResultsOf20000Units(benchmark::State &state) {
     UnitDatabase db = BigCategoryDatabase();
-    Tengine engine(db);
+    Engine engine(db);
     for (auto _ : state) {
         const int rows = static_cast<int>(
             engine.LoadCategoryUnits("Length", {.sortByName = true, .showHidden = true}).size());

@@ -32,10 +32,10 @@ void BM_FindOpen(benchmark::State &state) {
     ProgramSettings settings;
     int rows = 0;
     for (auto _ : state) {
-        TPagesDlg5 dialog(ShippedDatabase(), settings);
+        FindDialog dialog(ShippedDatabase(), settings);
         dialog.show();
         QApplication::processEvents();
-        rows = dialog.findChild<QListWidget *>("ListBox1")->count();
+        rows = dialog.findChild<QListWidget *>("matchList")->count();
         benchmark::DoNotOptimize(rows);
     }
     state.counters["entries"] = rows;
@@ -46,10 +46,10 @@ BENCHMARK(BM_FindOpen)->Unit(benchmark::kMillisecond);
 void Keystrokes(benchmark::State &state, bool anywhere, const std::vector<QString> &texts) {
     ProgramSettings settings;
     settings.pgsdl5sort = !anywhere;
-    TPagesDlg5 dialog(ShippedDatabase(), settings);
+    FindDialog dialog(ShippedDatabase(), settings);
     dialog.show();
     QApplication::processEvents();
-    auto *edit = dialog.findChild<QLineEdit *>("Edit1");
+    auto *edit = dialog.findChild<QLineEdit *>("searchField");
     std::size_t next = 0;
     for (auto _ : state) {
         edit->setText(texts[next]);

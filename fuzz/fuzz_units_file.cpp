@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The units database reader on arbitrary bytes: every input is read or refused with
-// Tfileexception, and whatever is read writes back to a file that reads to the same database.
+// DatabaseFileError, and whatever is read writes back to a file that reads to the same database.
 #include "FuzzCheck.h"
 
 #include "core/db/DatabaseFile.h"
@@ -18,7 +18,7 @@ bool Load(mensurio::UnitDatabase &db, const std::string &bytes) {
     try {
         mensurio::DatabaseFile::LoadFromFile(db, in);
         return true;
-    } catch (const mensurio::Tfileexception &) {
+    } catch (const mensurio::DatabaseFileError &) {
         return false;
     }
 }

@@ -44,7 +44,7 @@ int main(int argc, char *argv[]) {
     QGuiApplication::setDesktopFileName("org.mensurio.Mensurio");
     mensurio::MessageBoxPrompts prompts;
     const std::string firstArgument = argc > 1 ? argv[1] : "";
-    mensurio::TForm1 window(mensurio::WindowEnvironment::ForRunningProgram(prompts, firstArgument));
+    mensurio::MainWindow window(mensurio::WindowEnvironment::ForRunningProgram(prompts, firstArgument));
     if (!window.startedOk())
         return 0; // neither database could be read: end at once, writing nothing
     prompts.SetParent(&window);

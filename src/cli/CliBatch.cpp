@@ -126,10 +126,10 @@ bool CliBatch::convertLine(std::string_view utf8)
     return status == kExitResult;
 }
 
-Tengine& CliBatch::engineFor(const std::string& category)
+Engine& CliBatch::engineFor(const std::string& category)
 {
     if (!m_engine || m_engineCategory != category) {
-        m_engine = std::make_unique<Tengine>(m_database);
+        m_engine = std::make_unique<Engine>(m_database);
         m_engine->SetBuiltinAliases(BuiltinAliases());
         m_engine->SetBuiltinDimensions(BuiltinDimensions());
         m_engineCategory.clear(); // until the load has succeeded

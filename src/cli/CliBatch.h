@@ -45,7 +45,7 @@ private:
 
     bool convertLine(std::string_view utf8);
     bool answerOverlongLine();
-    Tengine& engineFor(const std::string& category);
+    Engine& engineFor(const std::string& category);
     const Inferred& categoryOf(const std::string& expression);
 
     UnitDatabase& m_database;
@@ -61,7 +61,7 @@ private:
     std::optional<CategoryGuesser> m_guesser;
     // The engine with the units of the last line's category, loaded again only when the
     // category changes.
-    std::unique_ptr<Tengine> m_engine;
+    std::unique_ptr<Engine> m_engine;
     std::string m_engineCategory;
 };
 

@@ -54,14 +54,14 @@ ProgramSettings CliConversion::SettingsOf(const CliOptions& options)
 
 int CliConversion::Run(const std::string& category)
 {
-    Tengine engine(m_database);
+    Engine engine(m_database);
     engine.SetBuiltinAliases(BuiltinAliases());
     engine.SetBuiltinDimensions(BuiltinDimensions());
     engine.LoadCategoryUnits(category, UnitListOptionsOf(SettingsOf(m_options)));
     return RunLoaded(engine, category);
 }
 
-int CliConversion::RunLoaded(Tengine& engine, const std::string& category)
+int CliConversion::RunLoaded(Engine& engine, const std::string& category)
 {
     const ProgramSettings settings = SettingsOf(m_options);
     const std::vector<UnitRecord>& rows = engine.Rows();
@@ -104,7 +104,7 @@ void CliConversion::checkFractionsUnits(const std::string& category) const
 
 // The list selection for unit names given on the command line: each name's row selected, the
 // first one current (the row a single-selection list shows).
-ListSelection CliConversion::selectionOf(const Tengine& engine, const std::vector<std::string>& names,
+ListSelection CliConversion::selectionOf(const Engine& engine, const std::vector<std::string>& names,
                                          const std::string& category) const
 {
     const std::vector<UnitRecord>& rows = engine.Rows();
@@ -133,7 +133,7 @@ ListSelection CliConversion::selectionOf(const Tengine& engine, const std::vecto
 }
 
 // The input unit of "72 °F": one number followed by the one unit it is in.
-std::optional<ListSelection> CliConversion::unitTypedWithTheValue(const Tengine& engine, const std::string& typed) const
+std::optional<ListSelection> CliConversion::unitTypedWithTheValue(const Engine& engine, const std::string& typed) const
 {
     const std::vector<UnitRecord>& rows = engine.Rows();
     const std::vector<KnownUnit> known = KnownUnitsLongestFirst(rows);

@@ -16,7 +16,7 @@
 
 namespace mensurio {
 
-class Tengine;
+class Engine;
 
 /// One conversion of the command line: the request the window would build for the same
 /// category, input unit and output units, run through the engine; prints the output field's
@@ -30,17 +30,17 @@ public:
     int Run(const std::string& category);
     /// The same with an engine that has loaded that category's units under these options
     /// already, so that many conversions in one category load it once.
-    int RunLoaded(Tengine& engine, const std::string& category);
+    int RunLoaded(Engine& engine, const std::string& category);
 
     /// The settings a command line converts under: the program's defaults with the choices
     /// made by --format, --places, --style, --all and the pressure options.
     static ProgramSettings SettingsOf(const CliOptions& options);
 
 private:
-    ListSelection selectionOf(const Tengine& engine, const std::vector<std::string>& names,
+    ListSelection selectionOf(const Engine& engine, const std::vector<std::string>& names,
                               const std::string& category) const;
     void checkFractionsUnits(const std::string& category) const;
-    std::optional<ListSelection> unitTypedWithTheValue(const Tengine& engine, const std::string& typed) const;
+    std::optional<ListSelection> unitTypedWithTheValue(const Engine& engine, const std::string& typed) const;
     int printOutputField(const std::string& category, const ConversionResult& result);
     int printAllResults(const std::vector<UnitRecord>& rows, const ConversionResult& result);
 

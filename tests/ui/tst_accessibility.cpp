@@ -111,7 +111,7 @@ class TestAccessibility : public QObject {
     Q_OBJECT
   private:
     WindowHarness h;
-    TForm1 *window = nullptr;
+    MainWindow *window = nullptr;
 
     void check(QWidget *top) {
         const QStringList faults = Faults(top);
@@ -139,35 +139,35 @@ class TestAccessibility : public QObject {
         QFETCH(QString, typed);
         QFETCH(QString, description);
         h.ChooseCategory("Length");
-        ClickRow(h.Find<QListWidget>("ListBox1"), "foot");
-        ClickRow(h.Find<QListWidget>("ListBox2"), "meter");
+        ClickRow(h.Find<QListWidget>("inputList"), "foot");
+        ClickRow(h.Find<QListWidget>("outputList"), "meter");
         h.Type("7");
         h.Type(typed);
-        auto *edit1 = h.Find<QLineEdit>("Edit1");
-        QCOMPARE(Description(edit1), description);
+        auto *valueField = h.Find<QLineEdit>("valueField");
+        QCOMPARE(Description(valueField), description);
     }
 
     // Tab walks the window's controls top to bottom; every one of them takes the focus.
     void tab_reachesEveryControlInLayoutOrder() {
         h.ChooseCategory("Pressure");
-        h.Find<QToolButton>("ToolbarButton973")->setFocus(Qt::TabFocusReason);
+        h.Find<QToolButton>("categoryButton")->setFocus(Qt::TabFocusReason);
         QStringList visited;
         for (int i = 0; i < 12 && focused() != nullptr; ++i) {
             visited << focused()->objectName();
             QTest::keyClick(focused(), Qt::Key_Tab);
         }
-        const QStringList expected = {"ToolbarButton973", "Edit1",    "Edit2",    "ComboBox1",
-                                      "ListBox1",         "ComboBox2", "ListBox2", "TabControl1"};
+        const QStringList expected = {"categoryButton", "valueField",    "resultField",    "inputPressure",
+                                      "inputList",         "outputPressure", "outputList", "categoryTabs"};
         QCOMPARE(visited.mid(0, expected.size()), expected);
-        QCOMPARE(visited.value(expected.size()), QString("ToolbarButton973"));
+        QCOMPARE(visited.value(expected.size()), QString("categoryButton"));
     }
 
     // The focused list's current row is outlined, also when it is selected.
     void unitLists_showTheFocus() {
         h.ChooseCategory("Length");
-        for (const char *name : {"ListBox1", "ListBox2"}) {
+        for (const char *name : {"inputList", "outputList"}) {
             auto *list = h.Find<QListWidget>(name);
-            h.Find<QLineEdit>("Edit1")->setFocus();
+            h.Find<QLineEdit>("valueField")->setFocus();
             QTRY_VERIFY(!list->hasFocus());
             const QImage without = list->grab().toImage();
             list->setFocus(Qt::OtherFocusReason);
@@ -265,21 +265,21 @@ class TestAccessibility : public QObject {
         CustomUnits units(db, window->Separators());
         CustomCategories categories(db);
         const std::function<std::unique_ptr<QWidget>()> makers[] = {
-            [&] { return std::make_unique<TAboutBox>(window); },
-            [&] { return std::make_unique<TTipDay>(true, 0, window); },
+            [&] { return std::make_unique<AboutDialog>(window); },
+            [&] { return std::make_unique<TipOfTheDayDialog>(true, 0, window); },
             [&] {
-                return std::make_unique<TPagesDlg2>(
+                return std::make_unique<PreferencesDialog>(
                     *window, StartupLink(h.dir.file("autostart"), h.dir.file("mensurio")), window);
             },
-            [&] { return std::make_unique<TPagesDlg5>(db, settings, window); },
-            [&] { return std::make_unique<TManageDlg>(db, settings, prompts, ManageDialogHooks{}, window); },
-            [&] { return std::make_unique<TPagesDlg>(db, prompts, "Length", window); },
-            [&] { return std::make_unique<TPagesDlg1>(units, prompts, "Length", UnitEditorMode::Add, "", window); },
-            [&] { return std::make_unique<TPagesDlg3>(db, prompts, window); },
+            [&] { return std::make_unique<FindDialog>(db, settings, window); },
+            [&] { return std::make_unique<ManageDialog>(db, settings, prompts, ManageDialogHooks{}, window); },
+            [&] { return std::make_unique<CustomUnitsDialog>(db, prompts, "Length", window); },
+            [&] { return std::make_unique<CustomUnitEditor>(units, prompts, "Length", UnitEditorMode::Add, "", window); },
+            [&] { return std::make_unique<CustomCategoriesDialog>(db, prompts, window); },
             [&] {
-                return std::make_unique<TPagesDlg4>(categories, prompts, CategoryEditorMode::Add, "", window);
+                return std::make_unique<CustomCategoryEditor>(categories, prompts, CategoryEditorMode::Add, "", window);
             },
-            [&] { return std::make_unique<TPagesDlg6>(db, settings, prompts, window->Separators(), window); },
+            [&] { return std::make_unique<TablesDialog>(db, settings, prompts, window->Separators(), window); },
             [&] { return std::make_unique<HelpWindow>(); },
         };
         const std::unique_ptr<QWidget> dialog = makers[which]();
@@ -289,17 +289,17 @@ class TestAccessibility : public QObject {
     // The print preview is made by the tables dialog from a chosen row and column.
     void tablePreview() {
         h.ChooseCategory("Length");
-        TPagesDlg6 dialog(window->database(), window->settings(), window->prompts(), window->Separators(), window);
+        TablesDialog dialog(window->database(), window->settings(), window->prompts(), window->Separators(), window);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        dialog.findChild<QListWidget *>("ListBoxThree1")->item(0)->setSelected(true);
-        dialog.findChild<QListWidget *>("ListBoxThree2")->item(0)->setSelected(true);
+        dialog.findChild<QListWidget *>("rowUnits")->item(0)->setSelected(true);
+        dialog.findChild<QListWidget *>("columnUnits")->item(0)->setSelected(true);
         bool looked = false;
-        dialog.SetPreviewHook([&](TPreview &preview) {
+        dialog.SetPreviewHook([&](PreviewDialog &preview) {
             check(&preview);
             looked = true;
         });
-        QTest::mouseClick(dialog.findChild<QPushButton *>("BitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton *>("previewButton"), Qt::LeftButton);
         QVERIFY(looked);
     }
 };

@@ -64,27 +64,27 @@ class TestInstalled : public QObject {
         environment.defaultDirectory = locations.defaultDirectory;
         environment.settingsPath = locations.settingsPath;
         environment.prompts = &prompts;
-        auto window = std::make_unique<TForm1>(environment);
+        auto window = std::make_unique<MainWindow>(environment);
         window->SetTipOfTheDayHook([](ProgramSettings &, QWidget *) {});
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         const bool ran = ModalSteps()
-                             .Then("TPagesDlg",
+                             .Then("CustomUnitsDialog",
                                    [](QDialog &units) {
-                                       auto *category = Child<QComboBox>(units, "ComboBox1");
+                                       auto *category = Child<QComboBox>(units, "categoryChoice");
                                        category->setCurrentIndex(category->findText("Length"));
-                                       ClickButton(units, "BitBtn1");
+                                       ClickButton(units, "addButton");
                                    })
-                             .Then("TPagesDlg1",
+                             .Then("CustomUnitEditor",
                                    [](QDialog &editor) {
-                                       TypeInto(editor, "Edit1", "stadion");
-                                       TypeInto(editor, "Edit2", "184.8");
-                                       auto *origin = Child<QComboBox>(editor, "ComboBox1");
+                                       TypeInto(editor, "nameField", "stadion");
+                                       TypeInto(editor, "amountField", "184.8");
+                                       auto *origin = Child<QComboBox>(editor, "originChoice");
                                        origin->setCurrentIndex(origin->findText("meter"));
-                                       ClickButton(editor, "BitBtn1");
+                                       ClickButton(editor, "okButton");
                                    })
-                             .Then("TPagesDlg", [](QDialog &units) { ClickButton(units, "BitBtn2"); })
-                             .Run([&] { window->findChild<QAction *>("Units1")->trigger(); });
+                             .Then("CustomUnitsDialog", [](QDialog &units) { ClickButton(units, "closeButton"); })
+                             .Run([&] { window->findChild<QAction *>("customUnitsAction")->trigger(); });
         QVERIFY(ran);
         window->close();
         window.reset();

@@ -58,7 +58,7 @@ class CustomUnits {
                          long double &factor);
 
     UnitDatabase &m_database;
-    Tengine m_engine;
+    Engine m_engine;
     NumberSeparators m_separators;
 };
 

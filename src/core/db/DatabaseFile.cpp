@@ -35,7 +35,7 @@ public:
     const std::uint8_t* take(std::size_t size)
     {
         if (m_bytes.size() - m_pos < size)
-            throw Tfileexception(Tfileexception::ShortRead);
+            throw DatabaseFileError(DatabaseFileError::ShortRead);
         const auto* p = reinterpret_cast<const std::uint8_t*>(m_bytes.data() + m_pos);
         m_pos += size;
         return p;
@@ -60,11 +60,11 @@ std::int32_t readInt32(const std::uint8_t* p)
 std::string_view readString(ByteReader& in, std::size_t size)
 {
     if (size == 0 || size > MaxStringSize)
-        throw Tfileexception(Tfileexception::ShortRead);
+        throw DatabaseFileError(DatabaseFileError::ShortRead);
     const std::uint8_t* buffer = in.take(size);
     const std::size_t length = buffer[0];
     if (length + 1 > size)
-        throw Tfileexception(Tfileexception::ShortRead);
+        throw DatabaseFileError(DatabaseFileError::ShortRead);
     return {reinterpret_cast<const char*>(buffer + 1), length}; // at most 50 bytes: nothing to cut
 }
 
@@ -210,7 +210,7 @@ int DatabaseFile::LoadFromBytes(UnitDatabase& db, std::string_view bytes)
         ++read;
     }
     if (read != expected)
-        throw Tfileexception(Tfileexception::CountMismatch);
+        throw DatabaseFileError(DatabaseFileError::CountMismatch);
     if (!current)
         db.LoadedLegacy = true;
     return read;
@@ -241,7 +241,7 @@ void DatabaseFile::SaveToFile(const UnitDatabase& db, std::ostream& out)
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.flush();
     if (!out)
-        throw Tfileexception(Tfileexception::ShortWrite);
+        throw DatabaseFileError(DatabaseFileError::ShortWrite);
 }
 
 // The whole file in one buffer, read with as few calls as its size allows, then parsed there.
@@ -256,7 +256,7 @@ int DatabaseFile::LoadFromPath(UnitDatabase& db, const std::string& path)
     // A file far larger than any units database is refused before anything is allocated for it.
     if (regular && static_cast<std::uintmax_t>(info.st_size) > MaxFileSize) {
         ::close(fd);
-        throw Tfileexception(Tfileexception::ShortRead);
+        throw DatabaseFileError(DatabaseFileError::ShortRead);
     }
     // One byte more than the size, so that the read that finds the end needs no second buffer.
     std::string bytes(regular ? static_cast<std::size_t>(info.st_size) + 1 : 65536, '\0');
@@ -266,7 +266,7 @@ int DatabaseFile::LoadFromPath(UnitDatabase& db, const std::string& path)
         if (size == bytes.size()) {
             if (bytes.size() > MaxFileSize) {
                 ::close(fd);
-                throw Tfileexception(Tfileexception::ShortRead);
+                throw DatabaseFileError(DatabaseFileError::ShortRead);
             }
             bytes.resize(bytes.size() * 2);
         }
@@ -282,7 +282,7 @@ int DatabaseFile::LoadFromPath(UnitDatabase& db, const std::string& path)
     ::close(fd);
     // A file that cannot be read to its end is short, as a stream reader would find it.
     if (error != 0)
-        throw Tfileexception(Tfileexception::ShortRead);
+        throw DatabaseFileError(DatabaseFileError::ShortRead);
     return LoadFromBytes(db, bytes);
 }
 

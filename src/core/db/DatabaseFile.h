@@ -15,17 +15,17 @@ namespace mensurio {
 class DatabaseFile {
 public:
     /// Reads a whole file into an empty database and returns the number of records read.
-    /// Throws Tfileexception on a short or malformed file; sets the loaded-form flags.
+    /// Throws DatabaseFileError on a short or malformed file; sets the loaded-form flags.
     static int LoadFromFile(UnitDatabase& db, std::istream& in);
     /// The same, from the file's bytes in memory.
     static int LoadFromBytes(UnitDatabase& db, std::string_view bytes);
     /// Writes the whole database ("MNSS" when names were simplified, else "MNSA").
-    /// Throws Tfileexception when the stream stores fewer bytes than asked.
+    /// Throws DatabaseFileError when the stream stores fewer bytes than asked.
     static void SaveToFile(const UnitDatabase& db, std::ostream& out);
 
     /// The file image as bytes, with the given four-byte magic.
     static std::string ToBytes(const UnitDatabase& db, const char* magic);
-    /// Reads a database file by path; throws Tfileexception or std::system_error. A file larger
+    /// Reads a database file by path; throws DatabaseFileError or std::system_error. A file larger
     /// than MaxFileSize is refused as malformed before it is read.
     static int LoadFromPath(UnitDatabase& db, const std::string& path);
 

@@ -8,9 +8,9 @@ namespace mensurio {
 
 /// Error of reading or writing the units database file; carries a short internal text
 /// that is never shown to the user.
-class Tfileexception : public std::runtime_error {
+class DatabaseFileError : public std::runtime_error {
 public:
-    explicit Tfileexception(const std::string& text) : std::runtime_error(text) {}
+    explicit DatabaseFileError(const std::string& text) : std::runtime_error(text) {}
 
     static constexpr const char* ShortRead = "precteno malo bytu";
     static constexpr const char* CountMismatch = "pocutadla nesouhlasi";

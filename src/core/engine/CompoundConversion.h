@@ -13,7 +13,7 @@
 // Compound input and output: splitting one value (or the terms of a compound input) over several
 // output units, writing the split in one of the three compound styles, and keeping the typed
 // compound input and the input list's selection in step. Plain functions over the engine's unit
-// entries; Tengine holds the state and calls them.
+// entries; Engine holds the state and calls them.
 
 namespace mensurio {
 

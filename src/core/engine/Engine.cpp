@@ -41,9 +41,9 @@ std::string WithUnitName(std::string_view value, const std::string &name, int st
 
 } // namespace
 
-Tengine::Tengine(UnitDatabase &database) : m_database(database) {}
+Engine::Engine(UnitDatabase &database) : m_database(database) {}
 
-const UnitAliases &Tengine::Aliases() const {
+const UnitAliases &Engine::Aliases() const {
     if (!m_aliases) {
         std::vector<std::string> names;
         names.reserve(m_rows.size());
@@ -56,7 +56,7 @@ const UnitAliases &Tengine::Aliases() const {
 
 // ---- Category change ------------------------------------------------------------------------
 
-const std::vector<UnitRecord> &Tengine::LoadCategoryUnits(std::string_view category,
+const std::vector<UnitRecord> &Engine::LoadCategoryUnits(std::string_view category,
                                                           UnitListOptions options) {
     std::string name(category);
     if (m_database.SelectCategory(category))
@@ -65,7 +65,7 @@ const std::vector<UnitRecord> &Tengine::LoadCategoryUnits(std::string_view categ
     return m_rows;
 }
 
-void Tengine::LoadCategoryRows(std::string_view category, std::vector<UnitRecord> rows) {
+void Engine::LoadCategoryRows(std::string_view category, std::vector<UnitRecord> rows) {
     ClearCategoryUnits();
     m_categoryName = std::string(category);
     m_kind = CategoryKindOf(m_categoryName);
@@ -101,7 +101,7 @@ void Tengine::LoadCategoryRows(std::string_view category, std::vector<UnitRecord
 
 // Gives the listed units the default orders 1..n in their present default order (ties keep row
 // order) and renumbers the category in the database when any of them was off.
-void Tengine::OrderCheck() {
+void Engine::OrderCheck() {
     std::vector<CategoryUnit *> byOrder;
     byOrder.reserve(m_units.size());
     for (CategoryUnit &unit : m_units)
@@ -127,7 +127,7 @@ void Tengine::OrderCheck() {
         m_database.RenumberUnits(m_categoryName);
 }
 
-void Tengine::ClearCategoryUnits() {
+void Engine::ClearCategoryUnits() {
     m_rows.clear();
     m_units.clear();
     m_knownUnits.clear();
@@ -145,7 +145,7 @@ void Tengine::ClearCategoryUnits() {
 
 // ---- Conversion -----------------------------------------------------------------------------
 
-ConversionResult Tengine::Convert(const ConversionRequest &request) {
+ConversionResult Engine::Convert(const ConversionRequest &request) {
     ConversionResult result;
     Run run{request, request.input, result};
     if (!run.Collect())
@@ -170,7 +170,7 @@ ConversionResult Tengine::Convert(const ConversionRequest &request) {
     return result;
 }
 
-void Tengine::Dispatch(Run &run) {
+void Engine::Dispatch(Run &run) {
     switch (m_kind) {
     case CategoryKind::Ordinary:
         ConvertLinear(run);
@@ -193,7 +193,7 @@ void Tengine::Dispatch(Run &run) {
 
 // Reads the input as a number, an arithmetic expression or an expression naming units, in that
 // order. Returns true when the conversion must stop (a message has been written).
-bool Tengine::ReadInput(Run &run) {
+bool Engine::ReadInput(Run &run) {
     m_usedUnits.clear();
     m_usedCount = 0;
     m_terms.clear();
@@ -235,7 +235,7 @@ bool Tengine::ReadInput(Run &run) {
 
 // Rewrites the typed text into the form the parse reads (symbols, mixed numbers, sums of
 // quantities, grouped digits); returns the refusal when the text cannot be read.
-std::optional<std::string> Tengine::ReadEveryday(Run &run, std::string &text) {
+std::optional<std::string> Engine::ReadEveryday(Run &run, std::string &text) {
     if (text.empty())
         return std::nullopt;
     // Full names alone first: most input names its units so, and then the symbols and spellings
@@ -258,7 +258,7 @@ std::optional<std::string> Tengine::ReadEveryday(Run &run, std::string &text) {
     return std::nullopt;
 }
 
-void Tengine::ReadUnitExpression(Run &run, std::string_view typed, bool &stop) {
+void Engine::ReadUnitExpression(Run &run, std::string_view typed, bool &stop) {
     const EvaluationResult plain = EvaluateExpression(CommasToPoints(typed));
     if (!plain.failed) {
         m_inputValue = plain.value;
@@ -290,7 +290,7 @@ void Tengine::ReadUnitExpression(Run &run, std::string_view typed, bool &stop) {
 // An input the category's own units cannot read may still be a quantity of the category's
 // dimension written with units of other categories. Returns whether it was; a quantity of
 // another dimension replaces the refusal with a message that names both dimensions.
-bool Tengine::ReadAcrossCategories(Run &run, std::string &refusal) {
+bool Engine::ReadAcrossCategories(Run &run, std::string &refusal) {
     if (m_builtinDimensions.empty() || m_kind != CategoryKind::Ordinary)
         return false;
     if (!m_quantityCalculator)
@@ -320,7 +320,7 @@ bool Tengine::ReadAcrossCategories(Run &run, std::string &refusal) {
     return true;
 }
 
-void Tengine::ConvertLinear(Run &run) {
+void Engine::ConvertLinear(Run &run) {
     if (ReadInput(run))
         return;
     long double base = m_inputValue;
@@ -356,7 +356,7 @@ void Tengine::ConvertLinear(Run &run) {
 
 // Splits the input over the selected output units (at least two) and shows the compound result.
 // A compound input splits its own terms; a plain one the value (or its inverse form).
-void Tengine::WriteCompound(Run &run, long double value, bool inputInverse, long double inverseForm) {
+void Engine::WriteCompound(Run &run, long double value, bool inputInverse, long double inverseForm) {
     const bool checkInverse = m_kind == CategoryKind::Efficiency || m_kind == CategoryKind::Reciprocal;
     const SelectedOutputs outputs = SelectOutputs(m_outputOrder, run.request.output, checkInverse);
     if (checkInverse) {
@@ -377,17 +377,17 @@ void Tengine::WriteCompound(Run &run, long double value, bool inputInverse, long
     run.result.outputText = texts.text;
 }
 
-void Tengine::WriteResult(Run &run, long double value) {
+void Engine::WriteResult(Run &run, long double value) {
     m_resultValid = true;
     run.result.outputText = FormatResult(value, false, run.request.format);
 }
 
-void Tengine::Refuse(Run &run, std::string_view message) {
+void Engine::Refuse(Run &run, std::string_view message) {
     run.result.outputText = std::string(message);
     ClearAllResults(run);
 }
 
-void Tengine::ClearAllResults(Run &run) {
+void Engine::ClearAllResults(Run &run) {
     if (run.Collect())
         run.result.collected.clear();
     else
@@ -396,7 +396,7 @@ void Tengine::ClearAllResults(Run &run) {
 
 // Every listed unit's result in row order, into the all-results column or, collecting, the
 // collect list.
-void Tengine::AddAllResults(Run &run, const std::function<long double(const UnitRecord &)> &resultOf) {
+void Engine::AddAllResults(Run &run, const std::function<long double(const UnitRecord &)> &resultOf) {
     if (!run.AllResults())
         return;
     std::vector<std::string> values;
@@ -417,23 +417,23 @@ void Tengine::AddAllResults(Run &run, const std::function<long double(const Unit
         run.result.allResults = std::move(values);
 }
 
-std::string Tengine::RowName(int row) const {
+std::string Engine::RowName(int row) const {
     if (row < 0 || static_cast<std::size_t>(row) >= m_rows.size())
         return {};
     return m_rows[static_cast<std::size_t>(row)].Name;
 }
 
-long double Tengine::FactorOfRow(int row) {
+long double Engine::FactorOfRow(int row) {
     return m_database.UnitFactorOf(m_categoryName, RowName(row));
 }
 
 // ---- Input text editing and the ratio text ------------------------------------------------
 
-std::string Tengine::RemoveDeselectedUnitTerms(std::string_view text, const ListSelection &input) {
+std::string Engine::RemoveDeselectedUnitTerms(std::string_view text, const ListSelection &input) {
     return mensurio::RemoveDeselectedUnitTerms(text, m_usedUnits, input);
 }
 
-std::string Tengine::AppendUnitTemplates(std::string_view text, const ListSelection &input,
+std::string Engine::AppendUnitTemplates(std::string_view text, const ListSelection &input,
                                          int multiformat) const {
     const std::size_t first = text.find_first_not_of(' ');
     if (!m_usedUnits.empty() || m_plainInputRow < 0 || first == std::string_view::npos)
@@ -449,7 +449,7 @@ std::string Tengine::AppendUnitTemplates(std::string_view text, const ListSelect
     return mensurio::AppendUnitTemplates(withUnit, m_units, used, input, multiformat);
 }
 
-std::string Tengine::FactorRatioText(std::string_view category, std::string_view unitA,
+std::string Engine::FactorRatioText(std::string_view category, std::string_view unitA,
                                      std::string_view unitB, const ResultFormatOptions &format) {
     m_inputFactor = m_database.UnitFactorOf(category, unitA);
     m_outputFactor = m_database.UnitFactorOf(category, unitB);

@@ -27,9 +27,9 @@ class UnitDatabase;
 
 /// The conversion engine: holds the listed units of the current category and turns each
 /// ConversionRequest into a ConversionResult (linear, compound, special categories, numbers).
-class Tengine {
+class Engine {
   public:
-    explicit Tengine(UnitDatabase &database);
+    explicit Engine(UnitDatabase &database);
 
     /// The symbols and other spellings of the built-in units; takes effect at the next category
     /// load. Without them only full names and unique parenthesised endings are understood.

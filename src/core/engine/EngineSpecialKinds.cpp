@@ -79,7 +79,7 @@ TypedFraction ReadTypedFraction(std::string_view typed, std::span<const KnownUni
 // Temperature reads a number or an arithmetic expression, or one number with its scale ("72 °F"),
 // which then is the input unit. Both lists are single-selection lists, so their current rows are
 // the units.
-void Tengine::ConvertTemperature(Run &run) {
+void Engine::ConvertTemperature(Run &run) {
     std::string working(run.request.inputText);
     if (!working.empty()) {
         const EverydayInput everyday =
@@ -129,7 +129,7 @@ void Tengine::ConvertTemperature(Run &run) {
 }
 
 // Efficiency and Reciprocal kinds: a value x in an inverse unit with factor k is k / x base units.
-void Tengine::ConvertInverseKind(Run &run) {
+void Engine::ConvertInverseKind(Run &run) {
     if (ReadInput(run))
         return;
     long double base = 0;
@@ -165,7 +165,7 @@ void Tengine::ConvertInverseKind(Run &run) {
 }
 
 // Numbers: whole numbers between number systems and Roman numerals; single-selection lists.
-void Tengine::ConvertNumbers(Run &run) {
+void Engine::ConvertNumbers(Run &run) {
     const std::string inputName = RowName(run.input.CurrentOrFirst());
     const std::string outputName = RowName(run.request.output.CurrentOrFirst());
     m_inputFactor = m_database.UnitFactorOf(m_categoryName, inputName);
@@ -203,7 +203,7 @@ void Tengine::ConvertNumbers(Run &run) {
 // Fractions: every unit writes the typed value its own way (its factor is the denominator);
 // the input list is not used. The output is the answer of the selected unit (the current one
 // when several are selected).
-void Tengine::ConvertFractions(Run &run) {
+void Engine::ConvertFractions(Run &run) {
     const TypedFraction typed = ReadTypedFraction(run.request.inputText, m_knownUnits, Aliases(),
                                                   run.request.format.separators.decimal);
     if (!typed.refusal.empty()) {

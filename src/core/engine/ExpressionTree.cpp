@@ -46,9 +46,9 @@ OperatorCode codeOf(char c)
 // Builds a plain tree; a bad leaf or too deep a tree sets m_invalid and building goes on.
 class PlainTreeBuilder {
 public:
-    std::unique_ptr<tuzel> build(std::string_view text, int depth)
+    std::unique_ptr<ExpressionNode> build(std::string_view text, int depth)
     {
-        auto node = std::make_unique<tuzel>();
+        auto node = std::make_unique<ExpressionNode>();
         if (StripEnclosingPair(text)) {
             ++depth; // one level of nesting, however many pairs enclose it
             while (StripEnclosingPair(text)) {
@@ -84,7 +84,7 @@ private:
     bool m_tooLarge = false; // a number beyond the range
 };
 
-long double evaluate(const tuzel &node)
+long double evaluate(const ExpressionNode &node)
 {
     if (!node.isOperator)
         return node.value;
@@ -95,7 +95,7 @@ long double evaluate(const tuzel &node)
 
 } // namespace
 
-tuzel::~tuzel()
+ExpressionNode::~ExpressionNode()
 {
     left.reset();
     right.reset();
@@ -189,7 +189,7 @@ EvaluationResult EvaluateExpression(std::string_view text)
     if (const ExpressionFailure limit = CheckExpressionLimits(text); limit != ExpressionFailure::None)
         return {0.0L, true, limit};
     PlainTreeBuilder builder;
-    const std::unique_ptr<tuzel> root = builder.build(text, 0);
+    const std::unique_ptr<ExpressionNode> root = builder.build(text, 0);
     if (builder.failure() != ExpressionFailure::None)
         return {0.0L, true, builder.failure()};
     try {

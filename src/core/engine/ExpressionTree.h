@@ -43,15 +43,15 @@ int NestingDepth(std::string_view text);
 ExpressionFailure CheckExpressionLimits(std::string_view text);
 
 // One node of a plain arithmetic expression tree. A node owns its children.
-struct tuzel {
-    tuzel() = default;
-    tuzel(const tuzel &) = delete;
-    tuzel &operator=(const tuzel &) = delete;
-    ~tuzel(); // frees the left subtree before the right one
+struct ExpressionNode {
+    ExpressionNode() = default;
+    ExpressionNode(const ExpressionNode &) = delete;
+    ExpressionNode &operator=(const ExpressionNode &) = delete;
+    ~ExpressionNode(); // frees the left subtree before the right one
 
     std::string text;             // the sub-expression this node was built from
-    std::unique_ptr<tuzel> left;  // empty for a leaf
-    std::unique_ptr<tuzel> right; // empty for a leaf
+    std::unique_ptr<ExpressionNode> left;  // empty for a leaf
+    std::unique_ptr<ExpressionNode> right; // empty for a leaf
     OperatorCode operation = OperatorCode::None;
     bool isOperator = false;
     long double value = 0.0L; // a leaf's number

@@ -44,10 +44,10 @@ public:
     {
     }
 
-    std::unique_ptr<tuzel2> build(std::string_view text, int depth);
-    bool reduce(tuzel2 &node);
-    long double sum(const tuzel2 &node, bool top);
-    void collect(const tuzel2 &node, bool positive, std::vector<long double> &terms);
+    std::unique_ptr<UnitExpressionNode> build(std::string_view text, int depth);
+    bool reduce(UnitExpressionNode &node);
+    long double sum(const UnitExpressionNode &node, bool top);
+    void collect(const UnitExpressionNode &node, bool positive, std::vector<long double> &terms);
 
     bool invalid = false;
     bool tooLarge = false; // a number or a result beyond the range
@@ -57,9 +57,9 @@ public:
 
 private:
     std::optional<std::size_t> usedUnitNamed(std::string_view text) const;
-    bool makeUnitLeaf(tuzel2 &node, std::string_view text) const;
-    bool reduceOneUnit(tuzel2 &node, bool leftHasUnit);
-    bool reduceBothUnits(tuzel2 &node);
+    bool makeUnitLeaf(UnitExpressionNode &node, std::string_view text) const;
+    bool reduceOneUnit(UnitExpressionNode &node, bool leftHasUnit);
+    bool reduceBothUnits(UnitExpressionNode &node);
     long double toBase(long double value, long double factor) const;
 
     std::span<const KnownUnit> m_knownUnits;
@@ -82,7 +82,7 @@ std::optional<std::size_t> UnitTreeParser::usedUnitNamed(std::string_view text) 
     return std::nullopt;
 }
 
-bool UnitTreeParser::makeUnitLeaf(tuzel2 &node, std::string_view text) const
+bool UnitTreeParser::makeUnitLeaf(UnitExpressionNode &node, std::string_view text) const
 {
     const std::optional<std::size_t> unit = usedUnitNamed(text);
     if (!unit)
@@ -94,9 +94,9 @@ bool UnitTreeParser::makeUnitLeaf(tuzel2 &node, std::string_view text) const
     return true;
 }
 
-std::unique_ptr<tuzel2> UnitTreeParser::build(std::string_view text, int depth)
+std::unique_ptr<UnitExpressionNode> UnitTreeParser::build(std::string_view text, int depth)
 {
-    auto node = std::make_unique<tuzel2>();
+    auto node = std::make_unique<UnitExpressionNode>();
     if (StripEnclosingPair(text)) {
         ++depth; // one level of nesting, however many pairs enclose it
         do {
@@ -123,7 +123,7 @@ std::unique_ptr<tuzel2> UnitTreeParser::build(std::string_view text, int depth)
 }
 
 // Bottom-up reduction; returns whether the node has a unit.
-bool UnitTreeParser::reduce(tuzel2 &node)
+bool UnitTreeParser::reduce(UnitExpressionNode &node)
 {
     if (!node.isOperator) {
         node.reduced = true;
@@ -149,7 +149,7 @@ bool UnitTreeParser::reduce(tuzel2 &node)
     return false;
 }
 
-bool UnitTreeParser::reduceOneUnit(tuzel2 &node, bool leftHasUnit)
+bool UnitTreeParser::reduceOneUnit(UnitExpressionNode &node, bool leftHasUnit)
 {
     switch (node.operation) {
     case OperatorCode::Add:
@@ -168,7 +168,7 @@ bool UnitTreeParser::reduceOneUnit(tuzel2 &node, bool leftHasUnit)
     default:
         break;
     }
-    const tuzel2 &withUnit = leftHasUnit ? *node.left : *node.right;
+    const UnitExpressionNode &withUnit = leftHasUnit ? *node.left : *node.right;
     node.reducedValue = ApplyOperator(node.operation, node.left->reducedValue, node.right->reducedValue);
     node.unitName = withUnit.unitName;
     node.factor = withUnit.factor;
@@ -176,7 +176,7 @@ bool UnitTreeParser::reduceOneUnit(tuzel2 &node, bool leftHasUnit)
     return true;
 }
 
-bool UnitTreeParser::reduceBothUnits(tuzel2 &node)
+bool UnitTreeParser::reduceBothUnits(UnitExpressionNode &node)
 {
     if (node.operation == OperatorCode::Power) {
         ruleError = kRuleUnitPowerUnit;
@@ -200,7 +200,7 @@ long double UnitTreeParser::toBase(long double value, long double factor) const
     return m_inverse ? CheckedDivide(value, factor) : CheckedMultiply(value, factor);
 }
 
-long double UnitTreeParser::sum(const tuzel2 &node, bool top)
+long double UnitTreeParser::sum(const UnitExpressionNode &node, bool top)
 {
     if (sumError != 0)
         return 0.0L;
@@ -225,7 +225,7 @@ long double UnitTreeParser::sum(const tuzel2 &node, bool top)
     return node.operation == OperatorCode::Add ? CheckedAdd(left, right) : CheckedSubtract(left, right);
 }
 
-void UnitTreeParser::collect(const tuzel2 &node, bool positive, std::vector<long double> &terms)
+void UnitTreeParser::collect(const UnitExpressionNode &node, bool positive, std::vector<long double> &terms)
 {
     if (sumError != 0)
         return;
@@ -262,7 +262,7 @@ bool checkInverseUnits(std::span<const KnownUnit> knownUnits, UnitExpressionResu
 void evaluateUnitText(UnitTreeParser &parser, const ShadowText &marked, bool wantTerms,
                       UnitExpressionResult &result)
 {
-    std::unique_ptr<tuzel2> root;
+    std::unique_ptr<UnitExpressionNode> root;
     try {
         root = parser.build(marked.text, 0);
         if (parser.invalid || parser.tooLarge)
@@ -285,7 +285,7 @@ void evaluateUnitText(UnitTreeParser &parser, const ShadowText &marked, bool wan
 
 } // namespace
 
-tuzel2::~tuzel2()
+UnitExpressionNode::~UnitExpressionNode()
 {
     left.reset();
     right.reset();

@@ -16,15 +16,15 @@ namespace mensurio {
 
 // One node of a unit-aware expression tree: the fields of a plain node, then the unit data.
 // A node owns its children.
-struct tuzel2 {
-    tuzel2() = default;
-    tuzel2(const tuzel2 &) = delete;
-    tuzel2 &operator=(const tuzel2 &) = delete;
-    ~tuzel2(); // frees the left subtree before the right one
+struct UnitExpressionNode {
+    UnitExpressionNode() = default;
+    UnitExpressionNode(const UnitExpressionNode &) = delete;
+    UnitExpressionNode &operator=(const UnitExpressionNode &) = delete;
+    ~UnitExpressionNode(); // frees the left subtree before the right one
 
     std::string text;
-    std::unique_ptr<tuzel2> left;
-    std::unique_ptr<tuzel2> right;
+    std::unique_ptr<UnitExpressionNode> left;
+    std::unique_ptr<UnitExpressionNode> right;
     OperatorCode operation = OperatorCode::None;
     bool isOperator = false;
     long double value = 0.0L;        // a leaf's number; 1 for a unit leaf

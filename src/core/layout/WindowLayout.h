@@ -18,20 +18,20 @@ struct LayoutRect {
 /// What the layout needs to know about the window: the client sizes of the three panels and
 /// the heights the fonts give the fields and the pressure selectors.
 struct LayoutInput {
-    int panel1Width = 0; // client area (holds the category tabs)
-    int panel1Height = 0;
-    int panel3Width = 0;  // the fields strip: Edit1, the arrow and Edit2
-    int panel2Height = 0; // the lists area: the pressure selectors and the two unit lists
-    int editHeight = 0;   // Edit1 (Edit2 has the same height)
-    int comboHeight = 0;  // ComboBox1 (ComboBox2 has the same height)
+    int clientWidth = 0; // client area (holds the category tabs)
+    int clientHeight = 0;
+    int fieldsStripWidth = 0;  // the fields strip: valueField, the arrow and resultField
+    int listsAreaHeight = 0; // the lists area: the pressure selectors and the two unit lists
+    int editHeight = 0;   // valueField (resultField has the same height)
+    int comboHeight = 0;  // inputPressure (outputPressure has the same height)
 };
 
 /// The category-dependent part of the layout: vertical geometry of the lists and what is shown.
 struct CategoryLayout {
-    bool combosVisible = false; // ComboBox1 and ComboBox2, the pressure references
-    bool listBox1Visible = true;
-    bool label1Visible = false; // "Enter a decimal number or a fraction"
-    int listTop = 3;            // ListBox1 and ListBox2
+    bool combosVisible = false; // inputPressure and outputPressure, the pressure references
+    bool inputListVisible = true;
+    bool fractionsHintVisible = false; // "Enter a decimal number or a fraction"
+    int listTop = 3;            // inputList and outputList
     int listHeight = 0;
 
     bool operator==(const CategoryLayout &) const = default;
@@ -39,17 +39,17 @@ struct CategoryLayout {
 
 /// The whole layout of the client area.
 struct WindowLayoutResult {
-    LayoutRect tabControl1;
-    LayoutRect edit1;
-    LayoutRect edit2;
-    int panel3Height = 0;
-    LayoutRect image1; // the arrow; width and height are its picture's own (24 x 19)
+    LayoutRect tabPage;
+    LayoutRect valueField;
+    LayoutRect resultField;
+    int fieldsStripHeight = 0;
+    LayoutRect arrow; // the arrow; width and height are its picture's own (24 x 19)
     bool arrowVisible = false;
-    LayoutRect comboBox1;
-    LayoutRect comboBox2;
-    LayoutRect listBox1;
-    LayoutRect listBox2;
-    LayoutRect label1; // takes ListBox1's place in "Fractions"
+    LayoutRect inputPressure;
+    LayoutRect outputPressure;
+    LayoutRect inputList;
+    LayoutRect outputList;
+    LayoutRect fractionsHint; // takes inputList's place in "Fractions"
     CategoryLayout category;
 };
 
@@ -58,14 +58,14 @@ int RoundHalfEven(double value);
 
 /// The horizontal scale of the fields: 1 up to a width of 299, growing linearly (in single
 /// precision) from 1 at 300 to 2 at 400, and 2 beyond.
-float LayoutScale(int panel3Width);
+float LayoutScale(int fieldsStripWidth);
 
 /// The height the fields strip needs for fields of the given height.
 int FieldsStripHeight(int editHeight);
 
 /// Steps 4 and 5 of the layout only (a category change): the lists' vertical geometry and the
 /// visibility of the pressure selectors, the input list and the fractions label.
-CategoryLayout LayoutForCategory(std::string_view category, int panel2Height, int comboHeight);
+CategoryLayout LayoutForCategory(std::string_view category, int listsAreaHeight, int comboHeight);
 
 /// The full layout of the client area for the given sizes and category.
 WindowLayoutResult LayoutWindow(const LayoutInput &input, std::string_view category);

@@ -122,7 +122,7 @@ std::optional<std::string> AllConversionsText(const ConversionSnapshot &snapshot
     return text;
 }
 
-CollectedConversions CollectAllConversions(Tengine &engine, ConversionRequest request,
+CollectedConversions CollectAllConversions(Engine &engine, ConversionRequest request,
                                            bool categoryHasUnits) {
     CollectedConversions collected;
     if (!categoryHasUnits)
@@ -135,7 +135,7 @@ CollectedConversions CollectAllConversions(Tengine &engine, ConversionRequest re
     return collected;
 }
 
-std::optional<std::string> CopyAllConversions(Tengine &engine, const ConversionRequest &request,
+std::optional<std::string> CopyAllConversions(Engine &engine, const ConversionRequest &request,
                                               ConversionSnapshot snapshot, bool categoryHasUnits) {
     const CollectedConversions collected = CollectAllConversions(engine, request, categoryHasUnits);
     snapshot.compoundInput = collected.compoundInput;

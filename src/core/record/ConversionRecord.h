@@ -12,18 +12,18 @@
 
 namespace mensurio {
 
-class Tengine;
+class Engine;
 
 /// The state of the conversion window that the record's texts are built from.
 struct ConversionSnapshot {
     std::string category;              // the current category's name
-    std::string inputText;             // Edit1, as typed
-    std::string outputText;            // Edit2: a result or a message
-    ListSelection input;               // ListBox1: selected rows and item index (current row)
-    ListSelection output;              // ListBox2
+    std::string inputText;             // valueField, as typed
+    std::string outputText;            // resultField: a result or a message
+    ListSelection input;               // inputList: selected rows and item index (current row)
+    ListSelection output;              // outputList
     std::vector<std::string> rowNames; // the listed units' names in row order (both lists)
     bool compoundInput = false;        // the engine found unit names in the typed input
-    bool outputIsResult = true;        // Edit2 holds a result, not one of the engine's messages
+    bool outputIsResult = true;        // resultField holds a result, not one of the engine's messages
 };
 
 /// Every listed unit's result from one conversion in collect mode.
@@ -56,11 +56,11 @@ std::optional<std::string> AllConversionsText(const ConversionSnapshot &snapshot
 /// Runs the request once more in collect mode (all results, nothing shown): the window's output
 /// field, value column and settings stay as they are. Nothing is converted when the category
 /// lists no unit.
-CollectedConversions CollectAllConversions(Tengine &engine, ConversionRequest request, bool categoryHasUnits);
+CollectedConversions CollectAllConversions(Engine &engine, ConversionRequest request, bool categoryHasUnits);
 
 /// Copy All Conversions: CollectAllConversions, then AllConversionsText with the compound report
 /// of that run. No text means the clipboard is left alone.
-std::optional<std::string> CopyAllConversions(Tengine &engine, const ConversionRequest &request,
+std::optional<std::string> CopyAllConversions(Engine &engine, const ConversionRequest &request,
                                               ConversionSnapshot snapshot, bool categoryHasUnits);
 
 /// The running record of conversions for one run of the program, and the recording switch.

@@ -21,16 +21,16 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
 
 } // namespace
 
-int32_t tfont2::Size() const {
+int32_t FontSpec::Size() const {
     return -MulDiv(m_height, 72, kPixelsPerInch);
 }
 
-void tfont2::SetSize(int32_t points) {
+void FontSpec::SetSize(int32_t points) {
     m_height = -MulDiv(points, kPixelsPerInch, 72);
 }
 
-void tfont2::readfromini(const IniFile &file, const std::string &prefix) {
-    const tfont2 defaults;
+void FontSpec::ReadFromIni(const IniFile &file, const std::string &prefix) {
+    const FontSpec defaults;
     SetCharset(file.ReadInteger(kGeneralSection, prefix + "charset", defaults.m_charset));
     SetColor(file.ReadInteger(kGeneralSection, prefix + "color", defaults.m_color));
     SetHeight(file.ReadInteger(kGeneralSection, prefix + "height", defaults.m_height));
@@ -42,7 +42,7 @@ void tfont2::readfromini(const IniFile &file, const std::string &prefix) {
     m_strikeout = file.ReadBool(kGeneralSection, prefix + "strikeout", false);
 }
 
-bool tfont2::savetoini(IniFile &file, const std::string &prefix) const {
+bool FontSpec::SaveToIni(IniFile &file, const std::string &prefix) const {
     return RunIgnoringRefusedWrites([&] {
         file.WriteInteger(kGeneralSection, prefix + "charset", m_charset);
         file.WriteInteger(kGeneralSection, prefix + "color", m_color);
@@ -56,7 +56,7 @@ bool tfont2::savetoini(IniFile &file, const std::string &prefix) const {
     });
 }
 
-void tfont2::nactenifontu(const tfont2 &source) {
+void FontSpec::CopyFrom(const FontSpec &source) {
     *this = source;
 }
 

@@ -15,7 +15,7 @@ inline constexpr char kTabFontPrefix[] = "f2";   // category tabs
 /// A font as its attributes are stored in the settings file; the window maps it to a real font.
 /// As on the platform the numbers come from, the size in points and the character height in
 /// pixels are two views of one value at 96 pixels per inch: setting either changes the other.
-class tfont2 {
+class FontSpec {
   public:
     static constexpr int32_t kPixelsPerInch = 96;
     static constexpr int32_t kSystemWindowTextColor = -2147483640; // 0x80000008
@@ -48,16 +48,16 @@ class tfont2 {
 
     /// Sets charset, color, height, name and size from the keys prefix + attribute (in this
     /// order, so the size wins over the height), then the four style flags.
-    void readfromini(const IniFile &file, const std::string &prefix);
+    void ReadFromIni(const IniFile &file, const std::string &prefix);
 
     /// Writes charset, color, height, size, name and the four style flags. Stops at the first
     /// refused write and ignores it (returns false).
-    bool savetoini(IniFile &file, const std::string &prefix) const;
+    bool SaveToIni(IniFile &file, const std::string &prefix) const;
 
     /// Copies character set, colour, height, name, pitch, size and style from another font.
-    void nactenifontu(const tfont2 &source);
+    void CopyFrom(const FontSpec &source);
 
-    bool operator==(const tfont2 &) const = default;
+    bool operator==(const FontSpec &) const = default;
 
   private:
     int32_t m_charset = 0;

@@ -86,17 +86,17 @@ void ReportTemplate::addColumns(double headerWidth, const std::vector<double> &c
     }
 }
 
-ReportTemplate ReportTemplate::TVzor01() {
-    return ReportTemplate("TVzor01", true, 1123, 74, {247, 328, 409, 490, 571, 651, 732, 813, 894, 975}, 1000,
+ReportTemplate ReportTemplate::LandscapeTemplate() {
+    return ReportTemplate("LandscapeTemplate", true, 1123, 74, {247, 328, 409, 490, 571, 651, 732, 813, 894, 975}, 1000,
                           1046);
 }
 
-ReportTemplate ReportTemplate::TVzor02() {
-    return ReportTemplate("TVzor02", false, 794, 73, {247, 326, 404, 483, 561, 640}, 662, 709);
+ReportTemplate ReportTemplate::PortraitTemplate() {
+    return ReportTemplate("PortraitTemplate", false, 794, 73, {247, 326, 404, 483, 561, 640}, 662, 709);
 }
 
 ReportTemplate ReportTemplate::ForPaper(int tablepaper) {
-    return tablepaper == 1 ? TVzor02() : TVzor01();
+    return tablepaper == 1 ? PortraitTemplate() : LandscapeTemplate();
 }
 
 void ReportTemplate::AddNamedValue(std::string_view fieldName, const std::string &text) {

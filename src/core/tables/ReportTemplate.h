@@ -35,7 +35,7 @@ struct ReportField {
 /// Direction of the arrow shape in the column-header band.
 enum class ArrowForm { Right, Left };
 
-/// A banded page template of a conversion table (`TVzor01` landscape or `TVzor02` portrait),
+/// A banded page template of a conversion table (landscape or portrait),
 /// filled through AddNamedValue and laid out into pages by ReportLayout.
 class ReportTemplate {
   public:
@@ -48,9 +48,9 @@ class ReportTemplate {
     static constexpr double ArrowHeight = 21;
 
     /// The landscape template: A4 across (1123 px), ten columns 74 px wide.
-    static ReportTemplate TVzor01();
+    static ReportTemplate LandscapeTemplate();
     /// The portrait template: A4 upright (794 px), six columns 73 px wide.
-    static ReportTemplate TVzor02();
+    static ReportTemplate PortraitTemplate();
     /// The template of a paper setting: 1 portrait, anything else landscape.
     static ReportTemplate ForPaper(int tablepaper);
 

@@ -26,85 +26,85 @@ namespace {
 
 } // namespace
 
-TPagesDlg3::TPagesDlg3(UnitDatabase &database, Prompts &prompts, QWidget *parent)
+CustomCategoriesDialog::CustomCategoriesDialog(UnitDatabase &database, Prompts &prompts, QWidget *parent)
     : QDialog(parent), m_database(database), m_prompts(prompts), m_categories(database) {
-    setObjectName(QStringLiteral("TPagesDlg3"));
+    setObjectName(QStringLiteral("CustomCategoriesDialog"));
     setWindowTitle(QStringLiteral("Custom Categories"));
     createControls();
     fillList();
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TPagesDlg3::ListBox1Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &TPagesDlg3::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TPagesDlg3::BitBtn2Click);
-    connect(BitBtn3, &QPushButton::clicked, this, &TPagesDlg3::BitBtn3Click);
-    connect(BitBtn4, &QPushButton::clicked, this, &TPagesDlg3::BitBtn4Click);
-    connect(BitBtn6, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_categoryList, &QListWidget::itemSelectionChanged, this, &CustomCategoriesDialog::selectionChanged);
+    connect(m_addButton, &QPushButton::clicked, this, &CustomCategoriesDialog::addCategory);
+    connect(m_renameButton, &QPushButton::clicked, this, &CustomCategoriesDialog::renameCategory);
+    connect(m_removeButton, &QPushButton::clicked, this, &CustomCategoriesDialog::removeCategory);
+    connect(m_unitsButton, &QPushButton::clicked, this, &CustomCategoriesDialog::showUnits);
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TPagesDlg3::ShowCustomCategories(UnitDatabase &database, Prompts &prompts, QWidget *parent) {
-    TPagesDlg3 dialog(database, prompts, parent);
+void CustomCategoriesDialog::ShowCustomCategories(UnitDatabase &database, Prompts &prompts, QWidget *parent) {
+    CustomCategoriesDialog dialog(database, prompts, parent);
     dialog.exec();
 }
 
-void TPagesDlg3::createControls() {
-    ListBox1 = new QListWidget;
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBox1->setAccessibleName(QStringLiteral("Custom categories"));
-    BitBtn1 = DialogButton(QStringLiteral("&Add"), "BitBtn1");
-    BitBtn2 = DialogButton(QStringLiteral("Re&name"), "BitBtn2");
-    BitBtn3 = DialogButton(QStringLiteral("&Remove"), "BitBtn3");
-    BitBtn4 = DialogButton(QStringLiteral("&Units"), "BitBtn4");
-    BitBtn6 = DialogButton(QStringLiteral("&Close"), "BitBtn6");
-    Label2 = new QLabel;
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setWordWrap(true);
+void CustomCategoriesDialog::createControls() {
+    m_categoryList = new QListWidget;
+    m_categoryList->setObjectName(QStringLiteral("categoryList"));
+    m_categoryList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_categoryList->setAccessibleName(QStringLiteral("Custom categories"));
+    m_addButton = DialogButton(QStringLiteral("&Add"), "addButton");
+    m_renameButton = DialogButton(QStringLiteral("Re&name"), "renameButton");
+    m_removeButton = DialogButton(QStringLiteral("&Remove"), "removeButton");
+    m_unitsButton = DialogButton(QStringLiteral("&Units"), "unitsButton");
+    m_closeButton = DialogButton(QStringLiteral("&Close"), "closeButton");
+    m_unitCount = new QLabel;
+    m_unitCount->setObjectName(QStringLiteral("unitCount"));
+    m_unitCount->setWordWrap(true);
 
     auto *buttons = new QVBoxLayout;
-    for (QPushButton *button : {BitBtn1, BitBtn2, BitBtn3, BitBtn4})
+    for (QPushButton *button : {m_addButton, m_renameButton, m_removeButton, m_unitsButton})
         buttons->addWidget(button);
     buttons->addStretch();
-    buttons->addWidget(BitBtn6);
+    buttons->addWidget(m_closeButton);
     auto *grid = new QGridLayout(this);
-    grid->addWidget(ListBox1, 0, 0);
+    grid->addWidget(m_categoryList, 0, 0);
     grid->addLayout(buttons, 0, 1);
-    grid->addWidget(Label2, 1, 0, 1, 2);
+    grid->addWidget(m_unitCount, 1, 0, 1, 2);
     resize(380, 280);
 }
 
 // The list is filled with nothing selected, unless an edit asks to show the category it made.
-void TPagesDlg3::fillList(const std::string &selected) {
-    const QSignalBlocker blocked(ListBox1);
-    ListBox1->clear();
+void CustomCategoriesDialog::fillList(const std::string &selected) {
+    const QSignalBlocker blocked(m_categoryList);
+    m_categoryList->clear();
     m_names = m_categories.Names();
     for (const std::string &name : m_names)
-        ListBox1->addItem(QtCp1252::ToQString(name));
+        m_categoryList->addItem(QtCp1252::ToQString(name));
     const auto at = std::find(m_names.begin(), m_names.end(), selected);
     if (!selected.empty() && at != m_names.end())
-        ListBox1->setCurrentRow(static_cast<int>(at - m_names.begin()));
+        m_categoryList->setCurrentRow(static_cast<int>(at - m_names.begin()));
     updateState();
 }
 
-std::string TPagesDlg3::selectedCategory() const {
-    const QList<QListWidgetItem *> selected = ListBox1->selectedItems();
+std::string CustomCategoriesDialog::selectedCategory() const {
+    const QList<QListWidgetItem *> selected = m_categoryList->selectedItems();
     if (selected.isEmpty())
         return {};
-    return m_names[static_cast<std::size_t>(ListBox1->row(selected.first()))];
+    return m_names[static_cast<std::size_t>(m_categoryList->row(selected.first()))];
 }
 
-void TPagesDlg3::updateState() {
+void CustomCategoriesDialog::updateState() {
     const std::string category = selectedCategory();
-    for (QPushButton *button : {BitBtn2, BitBtn3, BitBtn4})
+    for (QPushButton *button : {m_renameButton, m_removeButton, m_unitsButton})
         button->setEnabled(!category.empty());
-    Label2->setText(category.empty() ? QString() : QtCp1252::ToQString(m_categories.UnitCountText(category)));
+    m_unitCount->setText(category.empty() ? QString() : QtCp1252::ToQString(m_categories.UnitCountText(category)));
 }
 
-void TPagesDlg3::showEvent(QShowEvent *event) {
+void CustomCategoriesDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
-    ListBox1->clearSelection();
+    m_categoryList->clearSelection();
     updateState();
 }
 
-std::string TPagesDlg3::CurrentNameOf(const std::string &name) const {
+std::string CustomCategoriesDialog::CurrentNameOf(const std::string &name) const {
     std::string current = name;
     for (const auto &[from, to] : m_renames)
         if (from == current)
@@ -112,28 +112,28 @@ std::string TPagesDlg3::CurrentNameOf(const std::string &name) const {
     return current;
 }
 
-void TPagesDlg3::ListBox1Click() {
+void CustomCategoriesDialog::selectionChanged() {
     updateState();
 }
 
-void TPagesDlg3::BitBtn1Click() {
-    TPagesDlg4 editor(m_categories, m_prompts, CategoryEditorMode::Add, {}, this);
+void CustomCategoriesDialog::addCategory() {
+    CustomCategoryEditor editor(m_categories, m_prompts, CategoryEditorMode::Add, {}, this);
     const bool added = editor.exec() == QDialog::Accepted;
     fillList(added ? m_categories.LastStoredName() : std::string());
 }
 
-void TPagesDlg3::BitBtn2Click() {
+void CustomCategoriesDialog::renameCategory() {
     const std::string category = selectedCategory();
     if (category.empty())
         return;
-    TPagesDlg4 editor(m_categories, m_prompts, CategoryEditorMode::Rename, category, this);
+    CustomCategoryEditor editor(m_categories, m_prompts, CategoryEditorMode::Rename, category, this);
     const bool renamed = editor.exec() == QDialog::Accepted;
     if (renamed)
         m_renames.emplace_back(category, m_categories.LastStoredName());
     fillList(renamed ? m_categories.LastStoredName() : std::string());
 }
 
-void TPagesDlg3::BitBtn3Click() {
+void CustomCategoriesDialog::removeCategory() {
     const std::string category = selectedCategory();
     if (category.empty())
         return;
@@ -145,11 +145,11 @@ void TPagesDlg3::BitBtn3Click() {
 }
 
 // The units list opens just below and right of this dialog's title bar, not centred over it.
-void TPagesDlg3::BitBtn4Click() {
+void CustomCategoriesDialog::showUnits() {
     const std::string category = selectedCategory();
     if (category.empty())
         return;
-    TPagesDlg units(m_database, m_prompts, category, this);
+    CustomUnitsDialog units(m_database, m_prompts, category, this);
     const int offset = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) +
                        style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
     units.move(pos() + QPoint(offset, offset));

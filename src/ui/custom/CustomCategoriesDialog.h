@@ -20,12 +20,12 @@ class UnitDatabase;
 
 /// "Custom Categories": the user's own categories with Add, Rename, Remove and Units. Changes go
 /// to the database at once; whoever opened the dialog refreshes its own lists when it closes.
-class TPagesDlg3 : public QDialog {
+class CustomCategoriesDialog : public QDialog {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TPagesDlg3)
+    Q_DISABLE_COPY_MOVE(CustomCategoriesDialog)
 
   public:
-    TPagesDlg3(UnitDatabase &database, Prompts &prompts, QWidget *parent = nullptr);
+    CustomCategoriesDialog(UnitDatabase &database, Prompts &prompts, QWidget *parent = nullptr);
 
     /// Shows the dialog modally and returns when it is closed.
     static void ShowCustomCategories(UnitDatabase &database, Prompts &prompts, QWidget *parent);
@@ -34,11 +34,11 @@ class TPagesDlg3 : public QDialog {
     /// it was not renamed), so that an opener can keep showing a renamed category.
     std::string CurrentNameOf(const std::string &name) const;
 
-    void ListBox1Click();
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void BitBtn3Click();
-    void BitBtn4Click();
+    void selectionChanged();
+    void addCategory();
+    void renameCategory();
+    void removeCategory();
+    void showUnits();
 
   protected:
     void showEvent(QShowEvent *event) override;
@@ -52,16 +52,16 @@ class TPagesDlg3 : public QDialog {
     UnitDatabase &m_database;
     Prompts &m_prompts;
     CustomCategories m_categories;
-    std::vector<std::string> m_names; // ListBox1's entries as the database spells them
+    std::vector<std::string> m_names; // categoryList's entries as the database spells them
     std::vector<std::pair<std::string, std::string>> m_renames;
 
-    QListWidget *ListBox1 = nullptr;
-    QPushButton *BitBtn1 = nullptr;
-    QPushButton *BitBtn2 = nullptr;
-    QPushButton *BitBtn3 = nullptr;
-    QPushButton *BitBtn4 = nullptr;
-    QPushButton *BitBtn6 = nullptr;
-    QLabel *Label2 = nullptr;
+    QListWidget *m_categoryList = nullptr;
+    QPushButton *m_addButton = nullptr;
+    QPushButton *m_renameButton = nullptr;
+    QPushButton *m_removeButton = nullptr;
+    QPushButton *m_unitsButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QLabel *m_unitCount = nullptr;
 };
 
 } // namespace mensurio

@@ -13,54 +13,54 @@
 
 namespace mensurio {
 
-TPagesDlg4::TPagesDlg4(CustomCategories &categories, Prompts &prompts, CategoryEditorMode mode,
+CustomCategoryEditor::CustomCategoryEditor(CustomCategories &categories, Prompts &prompts, CategoryEditorMode mode,
                        std::string category, QWidget *parent)
     : QDialog(parent), m_categories(categories), m_prompts(prompts), m_mode(mode),
       m_category(std::move(category)) {
-    setObjectName(QStringLiteral("TPagesDlg4"));
+    setObjectName(QStringLiteral("CustomCategoryEditor"));
     setWindowTitle(mode == CategoryEditorMode::Add ? QStringLiteral("Add Custom Category")
                                                    : QStringLiteral("Rename Custom Category"));
-    Label1 = new QLabel(QStringLiteral("&Name of Category"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Edit1 = new QLineEdit;
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setMinimumWidth(260);
-    Label1->setBuddy(Edit1);
-    BitBtn3 = new QPushButton(QStringLiteral("OK"));
-    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-    BitBtn3->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"));
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    m_nameLabel = new QLabel(QStringLiteral("&Name of Category"));
+    m_nameLabel->setObjectName(QStringLiteral("nameLabel"));
+    m_nameField = new QLineEdit;
+    m_nameField->setObjectName(QStringLiteral("nameField"));
+    m_nameField->setMinimumWidth(260);
+    m_nameLabel->setBuddy(m_nameField);
+    m_okButton = new QPushButton(QStringLiteral("OK"));
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setDefault(true);
+    m_cancelButton = new QPushButton(QStringLiteral("Cancel"));
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(BitBtn3);
-    buttons->addWidget(BitBtn2);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(Edit1);
+    layout->addWidget(m_nameLabel);
+    layout->addWidget(m_nameField);
     layout->addStretch();
     layout->addLayout(buttons);
 
     if (mode == CategoryEditorMode::Rename) {
-        Edit1->setText(QtCp1252::ToQString(m_category));
-        Edit1->selectAll();
+        m_nameField->setText(QtCp1252::ToQString(m_category));
+        m_nameField->selectAll();
     }
-    Edit1->setFocus();
-    connect(Edit1, &QLineEdit::textChanged, this, &TPagesDlg4::Edit1Change);
-    connect(BitBtn3, &QPushButton::clicked, this, &TPagesDlg4::BitBtn3Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-    Edit1Change();
+    m_nameField->setFocus();
+    connect(m_nameField, &QLineEdit::textChanged, this, &CustomCategoryEditor::nameEdited);
+    connect(m_okButton, &QPushButton::clicked, this, &CustomCategoryEditor::acceptEdit);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    nameEdited();
 }
 
-void TPagesDlg4::Edit1Change() {
-    BitBtn3->setEnabled(!Edit1->text().isEmpty());
+void CustomCategoryEditor::nameEdited() {
+    m_okButton->setEnabled(!m_nameField->text().isEmpty());
 }
 
-void TPagesDlg4::BitBtn3Click() {
-    if (!BitBtn3->isEnabled())
+void CustomCategoryEditor::acceptEdit() {
+    if (!m_okButton->isEnabled())
         return;
-    const std::string name = QtCp1252::FromQString(Edit1->text());
+    const std::string name = QtCp1252::FromQString(m_nameField->text());
     const EditOutcome outcome =
         m_mode == CategoryEditorMode::Add ? m_categories.Add(name) : m_categories.Rename(m_category, name);
     if (outcome.done) {

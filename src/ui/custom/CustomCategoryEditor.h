@@ -18,17 +18,17 @@ enum class CategoryEditorMode { Add, Rename };
 
 /// The custom category name editor, "Add Custom Category" or "Rename Custom Category". OK makes
 /// the change at once; a refused name is explained and the editor stays open with it.
-class TPagesDlg4 : public QDialog {
+class CustomCategoryEditor : public QDialog {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TPagesDlg4)
+    Q_DISABLE_COPY_MOVE(CustomCategoryEditor)
 
   public:
     /// `category` is the category to rename in Rename mode and ignored in Add mode.
-    TPagesDlg4(CustomCategories &categories, Prompts &prompts, CategoryEditorMode mode, std::string category,
+    CustomCategoryEditor(CustomCategories &categories, Prompts &prompts, CategoryEditorMode mode, std::string category,
                QWidget *parent = nullptr);
 
-    void Edit1Change();
-    void BitBtn3Click();
+    void nameEdited();
+    void acceptEdit();
 
   private:
     CustomCategories &m_categories;
@@ -36,10 +36,10 @@ class TPagesDlg4 : public QDialog {
     CategoryEditorMode m_mode;
     std::string m_category;
 
-    QLabel *Label1 = nullptr;
-    QLineEdit *Edit1 = nullptr;
-    QPushButton *BitBtn3 = nullptr;
-    QPushButton *BitBtn2 = nullptr;
+    QLabel *m_nameLabel = nullptr;
+    QLineEdit *m_nameField = nullptr;
+    QPushButton *m_okButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
 };
 
 } // namespace mensurio

@@ -21,16 +21,16 @@ enum class UnitEditorMode { Add, Modify };
 /// The custom unit editor, "Add custom unit" or "Modify custom unit": the unit's name and how
 /// much one of it is in another unit of the category. OK makes the change at once; a refused
 /// name or value is explained and the editor stays open with the text as typed.
-class TPagesDlg1 : public QDialog {
+class CustomUnitEditor : public QDialog {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TPagesDlg1)
+    Q_DISABLE_COPY_MOVE(CustomUnitEditor)
 
   public:
     /// `unit` is the unit to change in Modify mode and ignored in Add mode.
-    TPagesDlg1(CustomUnits &units, Prompts &prompts, std::string category, UnitEditorMode mode,
+    CustomUnitEditor(CustomUnits &units, Prompts &prompts, std::string category, UnitEditorMode mode,
                const std::string &unit, QWidget *parent = nullptr);
 
-    void BitBtn1Click();
+    void acceptEdit();
 
   private:
     void createControls();
@@ -45,13 +45,13 @@ class TPagesDlg1 : public QDialog {
     std::string m_unit;
     UnitEditorSetup m_setup;
 
-    QLabel *Label1 = nullptr;
-    QLineEdit *Edit1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLineEdit *Edit2 = nullptr;
-    QComboBox *ComboBox1 = nullptr;
-    QPushButton *BitBtn1 = nullptr;
-    QPushButton *BitBtn2 = nullptr;
+    QLabel *m_nameLabel = nullptr;
+    QLineEdit *m_nameField = nullptr;
+    QLabel *m_amountLabel = nullptr;
+    QLineEdit *m_amountField = nullptr;
+    QComboBox *m_originChoice = nullptr;
+    QPushButton *m_okButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
 };
 
 } // namespace mensurio

@@ -21,13 +21,13 @@ class UnitDatabase;
 
 /// "Custom Units": the custom units of one category with Add, Modify and Remove. Changes go to
 /// the database at once; whoever opened the dialog refreshes its own lists when it closes.
-class TPagesDlg : public QDialog {
+class CustomUnitsDialog : public QDialog {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TPagesDlg)
+    Q_DISABLE_COPY_MOVE(CustomUnitsDialog)
 
   public:
     /// Opens on `category` (any letter case; the first category when it does not exist).
-    TPagesDlg(UnitDatabase &database, Prompts &prompts, const std::string &category,
+    CustomUnitsDialog(UnitDatabase &database, Prompts &prompts, const std::string &category,
               QWidget *parent = nullptr);
 
     /// Shows the dialog modally on `category` and returns when it is closed.
@@ -37,11 +37,11 @@ class TPagesDlg : public QDialog {
     /// The category the dialog shows.
     std::string CurrentCategory() const;
 
-    void ComboBox1Change();
-    void ListBox1Click();
-    void BitBtn1Click();
-    void BitBtn4Click();
-    void BitBtn5Click();
+    void categoryChanged();
+    void unitSelectionChanged();
+    void addUnit();
+    void modifyUnit();
+    void removeUnit();
 
   private:
     void createControls();
@@ -53,17 +53,17 @@ class TPagesDlg : public QDialog {
 
     Prompts &m_prompts;
     CustomUnits m_units;
-    std::vector<std::string> m_categories; // ComboBox1's entries as the database spells them
-    std::vector<std::string> m_unitNames;  // ListBox1's entries
+    std::vector<std::string> m_categories; // categoryChoice's entries as the database spells them
+    std::vector<std::string> m_unitNames;  // unitList's entries
 
-    QLabel *Label2 = nullptr;
-    QComboBox *ComboBox1 = nullptr;
-    QListWidget *ListBox1 = nullptr;
-    QPushButton *BitBtn1 = nullptr;
-    QPushButton *BitBtn4 = nullptr;
-    QPushButton *BitBtn5 = nullptr;
-    QPushButton *BitBtn2 = nullptr;
-    QLabel *Label1 = nullptr;
+    QLabel *m_categoryLabel = nullptr;
+    QComboBox *m_categoryChoice = nullptr;
+    QListWidget *m_unitList = nullptr;
+    QPushButton *m_addButton = nullptr;
+    QPushButton *m_modifyButton = nullptr;
+    QPushButton *m_removeButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QLabel *m_description = nullptr;
 };
 
 } // namespace mensurio

@@ -39,9 +39,9 @@ std::vector<FindEntry> SortedEntries(const UnitDatabase &database) {
 
 } // namespace
 
-TPagesDlg5::TPagesDlg5(const UnitDatabase &database, ProgramSettings &settings, QWidget *parent)
+FindDialog::FindDialog(const UnitDatabase &database, ProgramSettings &settings, QWidget *parent)
     : QDialog(parent), m_settings(settings), m_entries(SortedEntries(database)) {
-    setObjectName(QStringLiteral("TPagesDlg5"));
+    setObjectName(QStringLiteral("FindDialog"));
     setWindowTitle(QStringLiteral("Find"));
     m_displays.reserve(static_cast<qsizetype>(m_entries.size()));
     for (const FindEntry &entry : m_entries)
@@ -49,45 +49,45 @@ TPagesDlg5::TPagesDlg5(const UnitDatabase &database, ProgramSettings &settings, 
     createWidgets();
     layOut();
     connectControls();
-    (m_settings.pgsdl5sort ? RadioButton1 : RadioButton2)->setChecked(true);
-    Edit1Change();
-    Edit1->setFocus();
+    (m_settings.pgsdl5sort ? m_startOnly : m_anywhere)->setChecked(true);
+    searchEdited();
+    m_searchField->setFocus();
 }
 
-void TPagesDlg5::createWidgets() {
-    Edit1 = Named(new QLineEdit, "Edit1");
-    Edit1->installEventFilter(this);
-    Edit1->setAccessibleName(QStringLiteral("Unit or category name"));
-    ListBox1 = Named(new QListWidget, "ListBox1");
-    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBox1->setAccessibleName(QStringLiteral("Possible matches"));
-    ListBox1->setUniformItemSizes(true); // thousands of rows are laid out without measuring each
+void FindDialog::createWidgets() {
+    m_searchField = Named(new QLineEdit, "searchField");
+    m_searchField->installEventFilter(this);
+    m_searchField->setAccessibleName(QStringLiteral("Unit or category name"));
+    m_matchList = Named(new QListWidget, "matchList");
+    m_matchList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_matchList->setAccessibleName(QStringLiteral("Possible matches"));
+    m_matchList->setUniformItemSizes(true); // thousands of rows are laid out without measuring each
     // A row wider than the list loses its middle, not its category at the end; the tooltip
     // shows it whole.
-    ListBox1->setTextElideMode(Qt::ElideMiddle);
-    RadioButton1 = Named(new QRadioButton(QStringLiteral("Search &Start of Strings Only")), "RadioButton1");
-    RadioButton2 = Named(new QRadioButton(QStringLiteral("Search &Entire Strings")), "RadioButton2");
-    BitBtn1 = Named(new QPushButton(QStringLiteral("&Go")), "BitBtn1");
-    BitBtn1->setDefault(true);
-    BitBtn2 = Named(new QPushButton(QStringLiteral("Cancel")), "BitBtn2");
-    BitBtn2->setAutoDefault(false);
+    m_matchList->setTextElideMode(Qt::ElideMiddle);
+    m_startOnly = Named(new QRadioButton(QStringLiteral("Search &Start of Strings Only")), "searchStartOnly");
+    m_anywhere = Named(new QRadioButton(QStringLiteral("Search &Entire Strings")), "searchAnywhere");
+    m_goButton = Named(new QPushButton(QStringLiteral("&Go")), "goButton");
+    m_goButton->setDefault(true);
+    m_cancelButton = Named(new QPushButton(QStringLiteral("Cancel")), "cancelButton");
+    m_cancelButton->setAutoDefault(false);
 }
 
-void TPagesDlg5::layOut() {
+void FindDialog::layOut() {
     auto *left = new QVBoxLayout;
     left->addWidget(
-        Named(new QLabel(QStringLiteral("Type all or part of a Unit or a Category Name")), "StaticText1"));
-    left->addWidget(Edit1);
-    left->addWidget(Named(new QLabel(QStringLiteral("Possible Matches")), "StaticText3"));
-    left->addWidget(ListBox1, 1);
+        Named(new QLabel(QStringLiteral("Type all or part of a Unit or a Category Name")), "searchLabel"));
+    left->addWidget(m_searchField);
+    left->addWidget(Named(new QLabel(QStringLiteral("Possible Matches")), "matchesLabel"));
+    left->addWidget(m_matchList, 1);
 
     auto *style = new QVBoxLayout;
-    style->addWidget(Named(new QLabel(QStringLiteral("Search Style")), "StaticText2"));
-    style->addWidget(RadioButton2);
-    style->addWidget(RadioButton1);
+    style->addWidget(Named(new QLabel(QStringLiteral("Search Style")), "searchStyleLabel"));
+    style->addWidget(m_anywhere);
+    style->addWidget(m_startOnly);
     auto *right = new QVBoxLayout;
-    right->addWidget(BitBtn1);
-    right->addWidget(BitBtn2);
+    right->addWidget(m_goButton);
+    right->addWidget(m_cancelButton);
     right->addStretch();
     right->addLayout(style);
 
@@ -97,21 +97,21 @@ void TPagesDlg5::layOut() {
     resize(520, 380);
 }
 
-void TPagesDlg5::connectControls() {
-    connect(Edit1, &QLineEdit::textChanged, this, &TPagesDlg5::Edit1Change);
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TPagesDlg5::UpdateGo);
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TPagesDlg5::BitBtn1Click);
-    connect(RadioButton1, &QRadioButton::clicked, this, &TPagesDlg5::SearchStyleClick);
-    connect(RadioButton2, &QRadioButton::clicked, this, &TPagesDlg5::SearchStyleClick);
-    connect(BitBtn1, &QPushButton::clicked, this, &TPagesDlg5::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+void FindDialog::connectControls() {
+    connect(m_searchField, &QLineEdit::textChanged, this, &FindDialog::searchEdited);
+    connect(m_matchList, &QListWidget::itemSelectionChanged, this, &FindDialog::UpdateGo);
+    connect(m_matchList, &QListWidget::itemDoubleClicked, this, &FindDialog::acceptSelected);
+    connect(m_startOnly, &QRadioButton::clicked, this, &FindDialog::SearchStyleClick);
+    connect(m_anywhere, &QRadioButton::clicked, this, &FindDialog::SearchStyleClick);
+    connect(m_goButton, &QPushButton::clicked, this, &FindDialog::acceptSelected);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 // The search text is matched as plain text (no pattern characters); a character the code page
 // cannot hold matches nothing.
-void TPagesDlg5::Edit1Change() {
-    const std::string search = QtCp1252::FromTypedQString(Edit1->text());
-    const bool anywhere = RadioButton2->isChecked();
+void FindDialog::searchEdited() {
+    const std::string search = QtCp1252::FromTypedQString(m_searchField->text());
+    const bool anywhere = m_anywhere->isChecked();
     QStringList shown;
     m_rows.clear();
     std::vector<std::size_t> partial;
@@ -126,49 +126,49 @@ void TPagesDlg5::Edit1Change() {
     for (const std::size_t i : m_rows)
         shown.append(m_displays[static_cast<qsizetype>(i)]);
     {
-        const QSignalBlocker blocked(ListBox1);
-        ListBox1->clear();
-        ListBox1->addItems(shown);
-        for (int row = 0; row < ListBox1->count(); ++row)
-            ListBox1->item(row)->setToolTip(ListBox1->item(row)->text());
+        const QSignalBlocker blocked(m_matchList);
+        m_matchList->clear();
+        m_matchList->addItems(shown);
+        for (int row = 0; row < m_matchList->count(); ++row)
+            m_matchList->item(row)->setToolTip(m_matchList->item(row)->text());
     }
     UpdateGo();
 }
 
-void TPagesDlg5::UpdateGo() {
-    BitBtn1->setEnabled(!ListBox1->selectedItems().isEmpty());
+void FindDialog::UpdateGo() {
+    m_goButton->setEnabled(!m_matchList->selectedItems().isEmpty());
 }
 
-void TPagesDlg5::SearchStyleClick() {
-    m_settings.pgsdl5sort = RadioButton1->isChecked();
-    Edit1Change();
+void FindDialog::SearchStyleClick() {
+    m_settings.pgsdl5sort = m_startOnly->isChecked();
+    searchEdited();
 }
 
-void TPagesDlg5::BitBtn1Click() {
-    const QList<QListWidgetItem *> selected = ListBox1->selectedItems();
+void FindDialog::acceptSelected() {
+    const QList<QListWidgetItem *> selected = m_matchList->selectedItems();
     if (selected.isEmpty())
         return;
-    const int row = ListBox1->row(selected.first());
+    const int row = m_matchList->row(selected.first());
     if (row < 0 || static_cast<std::size_t>(row) >= m_rows.size())
         return;
     m_chosen = m_rows[static_cast<std::size_t>(row)];
     accept();
 }
 
-std::optional<FindEntry> TPagesDlg5::Chosen() const {
+std::optional<FindEntry> FindDialog::Chosen() const {
     if (!m_chosen)
         return std::nullopt;
     return m_entries[*m_chosen];
 }
 
 // Up, Down, Page Up and Page Down in the search field move the selection in the list.
-void TPagesDlg5::moveSelection(int key) {
-    const int count = ListBox1->count();
+void FindDialog::moveSelection(int key) {
+    const int count = m_matchList->count();
     if (count == 0)
         return;
     const int page =
-        std::max(1, ListBox1->viewport()->height() / std::max(1, ListBox1->sizeHintForRow(0)) - 1);
-    const int current = ListBox1->selectedItems().isEmpty() ? -1 : ListBox1->currentRow();
+        std::max(1, m_matchList->viewport()->height() / std::max(1, m_matchList->sizeHintForRow(0)) - 1);
+    const int current = m_matchList->selectedItems().isEmpty() ? -1 : m_matchList->currentRow();
     int row = current;
     switch (key) {
     case Qt::Key_Up:
@@ -185,26 +185,26 @@ void TPagesDlg5::moveSelection(int key) {
         break;
     }
     row = std::clamp(row, 0, count - 1);
-    ListBox1->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-    ListBox1->scrollToItem(ListBox1->item(row));
+    m_matchList->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    m_matchList->scrollToItem(m_matchList->item(row));
 }
 
-bool TPagesDlg5::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+bool FindDialog::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_searchField && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
             moveSelection(key);
             return true;
         }
         // Enter with nothing selected picks the first match (exact names and symbols lead).
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && ListBox1->selectedItems().isEmpty() &&
-            ListBox1->count() > 0) {
-            ListBox1->setCurrentRow(0);
-            BitBtn1Click();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_matchList->selectedItems().isEmpty() &&
+            m_matchList->count() > 0) {
+            m_matchList->setCurrentRow(0);
+            acceptSelected();
             return true;
         }
     }
-    if (watched == Edit1 && event->type() == QEvent::MouseButtonPress)
+    if (watched == m_searchField && event->type() == QEvent::MouseButtonPress)
         UpdateGo();
     return QDialog::eventFilter(watched, event);
 }

@@ -21,8 +21,8 @@ QLabel *AddLabel(QVBoxLayout *layout, const QString &text, const char *objectNam
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("TAboutBox"));
+AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("AboutDialog"));
     setWindowTitle(tr("About Mensurio"));
 
     auto *layout = new QVBoxLayout(this);
@@ -42,15 +42,15 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QString TAboutBox::VersionText() {
+QString AboutDialog::VersionText() {
     return tr("Version %1").arg(QStringLiteral(MENSURIO_VERSION));
 }
 
-QString TAboutBox::DescriptionText() {
+QString AboutDialog::DescriptionText() {
     return tr("Converts measurements between the units of many categories while you type.");
 }
 
-QString TAboutBox::QtVersionText() {
+QString AboutDialog::QtVersionText() {
     return tr("Built with Qt %1, running on Qt %2")
         .arg(QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion()));
 }

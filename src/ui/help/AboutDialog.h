@@ -6,12 +6,12 @@
 namespace mensurio {
 
 /// The About box: the program's name, version and purpose, and the Qt version it runs on.
-class TAboutBox : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TAboutBox)
+    Q_DISABLE_COPY_MOVE(AboutDialog)
 
   public:
-    explicit TAboutBox(QWidget *parent = nullptr);
+    explicit AboutDialog(QWidget *parent = nullptr);
 
     static QString VersionText();
     static QString DescriptionText();

@@ -26,8 +26,8 @@ QPushButton *AddButton(QHBoxLayout *row, const QString &caption, const char *obj
 
 } // namespace
 
-TTipDay::TTipDay(bool showAtStart, std::size_t firstTip, QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("TTipDay"));
+TipOfTheDayDialog::TipOfTheDayDialog(bool showAtStart, std::size_t firstTip, QWidget *parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TipOfTheDayDialog"));
     setWindowTitle(tr("Tip of the Day"));
     const std::size_t count = TipsOfTheDay().size();
     m_index = count == 0 ? 0 : firstTip % count;
@@ -61,39 +61,39 @@ TTipDay::TTipDay(bool showAtStart, std::size_t firstTip, QWidget *parent) : QDia
     layout->addWidget(m_tipLabel, 1);
     layout->addLayout(buttons);
 
-    connect(previous, &QPushButton::clicked, this, &TTipDay::PreviousTip);
-    connect(next, &QPushButton::clicked, this, &TTipDay::NextTip);
+    connect(previous, &QPushButton::clicked, this, &TipOfTheDayDialog::PreviousTip);
+    connect(next, &QPushButton::clicked, this, &TipOfTheDayDialog::NextTip);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     ShowTip();
 }
 
-bool TTipDay::ShowAtStart() const {
+bool TipOfTheDayDialog::ShowAtStart() const {
     return m_showAtStart->isChecked();
 }
 
-QString TTipDay::TipText() const {
+QString TipOfTheDayDialog::TipText() const {
     return m_tipLabel->text();
 }
 
-void TTipDay::NextTip() {
+void TipOfTheDayDialog::NextTip() {
     m_index = mensurio::NextTip(m_index, TipsOfTheDay().size());
     ShowTip();
 }
 
-void TTipDay::PreviousTip() {
+void TipOfTheDayDialog::PreviousTip() {
     m_index = mensurio::PreviousTip(m_index, TipsOfTheDay().size());
     ShowTip();
 }
 
-void TTipDay::ShowTip() {
+void TipOfTheDayDialog::ShowTip() {
     const auto &tips = TipsOfTheDay();
     m_tipLabel->setText(m_index < tips.size() ? QtCp1252::ToQString(tips[m_index]) : QString());
 }
 
-void TTipDay::ShowTipOfTheDay(ProgramSettings &settings, QWidget *parent) {
+void TipOfTheDayDialog::ShowTipOfTheDay(ProgramSettings &settings, QWidget *parent) {
     const auto count = static_cast<quint32>(TipsOfTheDay().size());
     const std::size_t first = count == 0 ? 0 : QRandomGenerator::global()->bounded(count);
-    TTipDay dialog(settings.tipbox, first, parent);
+    TipOfTheDayDialog dialog(settings.tipbox, first, parent);
     dialog.exec();
     settings.tipbox = dialog.ShowAtStart();
 }

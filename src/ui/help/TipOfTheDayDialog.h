@@ -14,13 +14,13 @@ struct ProgramSettings;
 
 /// The tip-of-the-day dialog: one tip at a time with Previous, Next and Close, and the choice
 /// whether it shows when the program starts.
-class TTipDay : public QDialog {
+class TipOfTheDayDialog : public QDialog {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TTipDay)
+    Q_DISABLE_COPY_MOVE(TipOfTheDayDialog)
 
   public:
     /// Starts at tip `firstTip` (wrapped into the list) with the check box preset to showAtStart.
-    TTipDay(bool showAtStart, std::size_t firstTip, QWidget *parent = nullptr);
+    TipOfTheDayDialog(bool showAtStart, std::size_t firstTip, QWidget *parent = nullptr);
 
     bool ShowAtStart() const;
     std::size_t TipIndex() const { return m_index; }

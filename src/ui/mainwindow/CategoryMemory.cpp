@@ -39,11 +39,11 @@ bool AnySelected(const QListWidget& list)
 
 } // namespace
 
-CategoryMemory::CategoryMemory(QLineEdit* edit1, QListWidget* listBox1, TListBoxTwo* listBox2, IniFile* settingsFile,
+CategoryMemory::CategoryMemory(QLineEdit* valueField, QListWidget* inputList, OutputUnitList* outputList, IniFile* settingsFile,
                                ProgramSettings* settings, Hooks hooks)
-    : m_edit1(edit1),
-      m_listBox1(listBox1),
-      m_listBox2(listBox2),
+    : m_valueField(valueField),
+      m_inputList(inputList),
+      m_outputList(outputList),
       m_settingsFile(settingsFile),
       m_settings(settings),
       m_hooks(std::move(hooks))
@@ -68,7 +68,7 @@ void CategoryMemory::SetMultiSelectMode(std::string_view category)
 {
     const auto mode = IsSingleSelectionCategory(category) ? QAbstractItemView::SingleSelection
                                                           : QAbstractItemView::ExtendedSelection;
-    for (QListWidget* list : {m_listBox1, static_cast<QListWidget*>(m_listBox2)}) {
+    for (QListWidget* list : {m_inputList, static_cast<QListWidget*>(m_outputList)}) {
         if (list->selectionMode() != mode)
             list->setSelectionMode(mode);
     }
@@ -76,29 +76,29 @@ void CategoryMemory::SetMultiSelectMode(std::string_view category)
 
 CapturedSelection CategoryMemory::CaptureSelection() const
 {
-    return CaptureSelectionOf(m_settings->AktualCate, RowNames(*m_listBox1), SelectionOf(*m_listBox1),
-                              SelectionOf(*m_listBox2), currentOrderView());
+    return CaptureSelectionOf(m_settings->AktualCate, RowNames(*m_inputList), SelectionOf(*m_inputList),
+                              SelectionOf(*m_outputList), currentOrderView());
 }
 
 std::string CategoryMemory::CaptureOutputCodes() const
 {
-    return EncodeOutputCodes(currentOrderView(), SelectionOf(*m_listBox2));
+    return EncodeOutputCodes(currentOrderView(), SelectionOf(*m_outputList));
 }
 
 void CategoryMemory::ApplySelection(const CapturedSelection& selection)
 {
     if (IsSingleSelectionCategory(m_settings->AktualCate)) {
-        const int input = RememberedSingleRow(RowNames(*m_listBox1), selection.input);
+        const int input = RememberedSingleRow(RowNames(*m_inputList), selection.input);
         if (input >= 0)
-            m_listBox1->setCurrentRow(input, QItemSelectionModel::ClearAndSelect);
-        const int output = RememberedSingleRow(RowNames(*m_listBox2), selection.output);
+            m_inputList->setCurrentRow(input, QItemSelectionModel::ClearAndSelect);
+        const int output = RememberedSingleRow(RowNames(*m_outputList), selection.output);
         if (output >= 0)
-            m_listBox2->setCurrentRow(output, QItemSelectionModel::ClearAndSelect);
+            m_outputList->setCurrentRow(output, QItemSelectionModel::ClearAndSelect);
         return;
     }
-    const int input = RememberedInputRow(RowNames(*m_listBox1), selection.input);
+    const int input = RememberedInputRow(RowNames(*m_inputList), selection.input);
     if (input >= 0)
-        m_listBox1->setCurrentRow(input, QItemSelectionModel::Select);
+        m_inputList->setCurrentRow(input, QItemSelectionModel::Select);
     ApplyOutputCodes(selection.outputCodes);
 }
 
@@ -108,22 +108,22 @@ void CategoryMemory::ApplyOutputCodes(std::string_view outputCodes)
     for (const int row : DecodeOutputCodes(outputCodes, currentOrderView())) {
         // The order view belongs to the lists just filled; a row outside the list can only come
         // from a view that is out of step with them, and is skipped rather than trusted.
-        if (!HasRow(*m_listBox2, row))
+        if (!HasRow(*m_outputList, row))
             continue;
-        m_listBox2->item(row)->setSelected(true);
+        m_outputList->item(row)->setSelected(true);
         lowest = lowest < 0 ? row : std::min(lowest, row);
     }
     if (lowest >= 0) {
-        m_listBox2->setCurrentRow(lowest, QItemSelectionModel::Select);
-        m_listBox2->scrollToItem(m_listBox2->item(lowest));
+        m_outputList->setCurrentRow(lowest, QItemSelectionModel::Select);
+        m_outputList->scrollToItem(m_outputList->item(lowest));
     }
-    if (!AnySelected(*m_listBox2) && m_listBox2->count() > 0)
-        m_listBox2->setCurrentRow(0, QItemSelectionModel::Select);
+    if (!AnySelected(*m_outputList) && m_outputList->count() > 0)
+        m_outputList->setCurrentRow(0, QItemSelectionModel::Select);
 }
 
 void CategoryMemory::SaveCategoryMemory()
 {
-    const ConversionMemory memory{CaptureSelection(), QtCp1252::FromQString(m_edit1->text())};
+    const ConversionMemory memory{CaptureSelection(), QtCp1252::FromQString(m_valueField->text())};
     WriteConversionMemory(*m_settingsFile, m_settings->AktualCate, memory);
 }
 
@@ -131,19 +131,19 @@ void CategoryMemory::RestoreCategoryMemory()
 {
     ConversionMemory memory = ReadConversionMemory(*m_settingsFile, m_settings->AktualCate);
     if (memory == ConversionMemory{}) {
-        if (auto first = FirstStartSelection(m_firstStart, m_settings->AktualCate, RowNames(*m_listBox1),
+        if (auto first = FirstStartSelection(m_firstStart, m_settings->AktualCate, RowNames(*m_inputList),
                                              currentOrderView()))
             memory.selection = std::move(*first);
     }
     ApplySelection(memory.selection);
     const QString text = QtCp1252::ToQString(memory.inputText);
     // Setting the same text raises no change event; the restore still converts once.
-    if (m_edit1->text() == text) {
+    if (m_valueField->text() == text) {
         if (m_hooks.convert)
             m_hooks.convert();
         return;
     }
-    m_edit1->setText(text);
+    m_valueField->setText(text);
 }
 
 void CategoryMemory::selectOnlyRow(QListWidget& list, int row, const std::function<void(int)>& hook)
@@ -162,10 +162,10 @@ void CategoryMemory::ClearConversionMemory()
     if (m_hooks.database)
         ClearAllCategoryMemory(*m_settingsFile, m_hooks.database());
     // The current category starts over as on a first start: its shipped units, else the first rows.
-    const auto rows = FirstStartRowsOf(m_firstStart, m_settings->AktualCate, RowNames(*m_listBox1));
-    selectOnlyRow(*m_listBox1, rows ? rows->input : 0, m_hooks.selectInputUnit);
-    selectOnlyRow(*m_listBox2, rows ? rows->output : 0, m_hooks.selectOutputUnit);
-    m_edit1->setText(QString());
+    const auto rows = FirstStartRowsOf(m_firstStart, m_settings->AktualCate, RowNames(*m_inputList));
+    selectOnlyRow(*m_inputList, rows ? rows->input : 0, m_hooks.selectInputUnit);
+    selectOnlyRow(*m_outputList, rows ? rows->output : 0, m_hooks.selectOutputUnit);
+    m_valueField->setText(QString());
     if (m_hooks.selectFirstCategory)
         m_hooks.selectFirstCategory();
 }

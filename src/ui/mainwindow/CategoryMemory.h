@@ -15,7 +15,7 @@ class QListWidget;
 namespace mensurio {
 
 class IniFile;
-class TListBoxTwo;
+class OutputUnitList;
 class UnitDatabase;
 struct ProgramSettings;
 
@@ -32,17 +32,17 @@ public:
     /// What only the window can do.
     struct Hooks {
         /// The engine's order view of the current category: for position p in the default
-        /// order, the row of that unit (Tengine::OrderView()). Required.
+        /// order, the row of that unit (Engine::OrderView()). Required.
         std::function<std::vector<int>()> orderView;
         /// "Convert when the category has units". Called by RestoreCategoryMemory when the
-        /// remembered text equals the text already in Edit1, because then setting the text
+        /// remembered text equals the text already in valueField, because then setting the text
         /// raises no change event. Optional.
         std::function<void()> convert;
         /// The window's SelectInputUnit / SelectOutputUnit. Optional: when empty, the row is
         /// made the only selected and current row directly.
         std::function<void(int)> selectInputUnit;
         std::function<void(int)> selectOutputUnit;
-        /// Makes the first entry of the category selector current and runs ComboBox3Change
+        /// Makes the first entry of the category selector current and runs categoryChanged
         /// (which saves the memory of the category being left and restores the new one).
         /// Used by ClearConversionMemory. Required for it.
         std::function<void()> selectFirstCategory;
@@ -51,9 +51,9 @@ public:
         std::function<const UnitDatabase&()> database;
     };
 
-    /// edit1 is the input field, listBox1 the input list, listBox2 the output list. The
+    /// valueField is the input field, inputList the input list, outputList the output list. The
     /// current category is settings->AktualCate.
-    CategoryMemory(QLineEdit* edit1, QListWidget* listBox1, TListBoxTwo* listBox2, IniFile* settingsFile,
+    CategoryMemory(QLineEdit* valueField, QListWidget* inputList, OutputUnitList* outputList, IniFile* settingsFile,
                    ProgramSettings* settings, Hooks hooks);
     CategoryMemory(const CategoryMemory&) = delete;
     CategoryMemory& operator=(const CategoryMemory&) = delete;
@@ -66,7 +66,7 @@ public:
     /// empty when AktualCate is empty). See CaptureSelectionOf for the rules.
     CapturedSelection CaptureSelection() const;
 
-    /// The selected rows of ListBox2 as unit codes in ascending default order; empty when no
+    /// The selected rows of outputList as unit codes in ascending default order; empty when no
     /// row is selected.
     std::string CaptureOutputCodes() const;
 
@@ -77,18 +77,18 @@ public:
     /// ApplyOutputCodes(outputCodes).
     void ApplySelection(const CapturedSelection& selection);
 
-    /// Selects in ListBox2 the row of every valid code whose position exists in the order view
+    /// Selects in outputList the row of every valid code whose position exists in the order view
     /// (rows already selected stay selected), brings the lowest of them into view and makes it
-    /// current; when no row of ListBox2 is selected afterwards, row 0 is selected.
+    /// current; when no row of outputList is selected afterwards, row 0 is selected.
     void ApplyOutputCodes(std::string_view outputCodes);
 
     /// Stores the memory of AktualCate (the category being left, or the current one when the
-    /// window closes): the captured selection and Edit1's text. Refused writes end the
+    /// window closes): the captured selection and valueField's text. Refused writes end the
     /// saving silently; other errors propagate.
     void SaveCategoryMemory();
 
     /// Reads the memory of AktualCate, applies its selection (ApplySelection) and puts its
-    /// input text into Edit1, whose change event converts. A category whose memory is empty
+    /// input text into valueField, whose change event converts. A category whose memory is empty
     /// (never stored, or cleared) gets its first-start units when the table has them.
     void RestoreCategoryMemory();
 
@@ -97,7 +97,7 @@ public:
 
     /// "Clea&r Conversion Memory": empties the memory of every category of the database, then
     /// selects the first-start units of the current category (else its first input and output
-    /// unit), empties Edit1 and makes the first category
+    /// unit), empties valueField and makes the first category
     /// current (selectFirstCategory), which stores the current category's now cleared state.
     void ClearConversionMemory();
 
@@ -108,9 +108,9 @@ private:
     void selectOnlyRow(QListWidget& list, int row, const std::function<void(int)>& hook);
     std::vector<int> currentOrderView() const;
 
-    QLineEdit* m_edit1 = nullptr;
-    QListWidget* m_listBox1 = nullptr;
-    TListBoxTwo* m_listBox2 = nullptr;
+    QLineEdit* m_valueField = nullptr;
+    QListWidget* m_inputList = nullptr;
+    OutputUnitList* m_outputList = nullptr;
     IniFile* m_settingsFile = nullptr;
     ProgramSettings* m_settings = nullptr;
     Hooks m_hooks;

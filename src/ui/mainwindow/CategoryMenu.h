@@ -15,7 +15,7 @@ class QWidgetAction;
 
 namespace mensurio {
 
-/// The category items of PopupMenu1: one checkable item per shown category, the check mark that
+/// The category items of categoryPopup: one checkable item per shown category, the check mark that
 /// follows the current category, and the three-column grid of a long list.
 class CategoryMenu {
   public:

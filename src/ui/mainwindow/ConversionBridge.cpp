@@ -14,7 +14,7 @@
 
 namespace mensurio {
 
-ConversionBridge::ConversionBridge(Tengine &engine, const ProgramSettings &settings,
+ConversionBridge::ConversionBridge(Engine &engine, const ProgramSettings &settings,
                                    NumberSeparators separators, ConversionWidgets widgets)
     : m_engine(engine), m_settings(settings), m_separators(separators), m_widgets(widgets) {}
 

@@ -12,23 +12,23 @@ class QListWidget;
 
 namespace mensurio {
 
-class Tengine;
-class TListBoxTwo;
+class Engine;
+class OutputUnitList;
 struct ProgramSettings;
 
 /// The widgets a conversion reads and writes.
 struct ConversionWidgets {
-    QLineEdit *input = nullptr;        // Edit1
-    QLineEdit *output = nullptr;       // Edit2
-    QListWidget *inputList = nullptr;  // ListBox1
-    TListBoxTwo *outputList = nullptr; // ListBox2
+    QLineEdit *input = nullptr; // the value field
+    QLineEdit *output = nullptr; // the result field
+    QListWidget *inputList = nullptr;
+    OutputUnitList *outputList = nullptr;
 };
 
 /// Carries one conversion between the window and the engine: builds the ConversionRequest from
 /// the widgets and the settings, runs the engine and puts the ConversionResult back.
 class ConversionBridge {
   public:
-    ConversionBridge(Tengine &engine, const ProgramSettings &settings, NumberSeparators separators,
+    ConversionBridge(Engine &engine, const ProgramSettings &settings, NumberSeparators separators,
                      ConversionWidgets widgets);
 
     ConversionRequest BuildRequest() const;
@@ -50,7 +50,7 @@ class ConversionBridge {
   private:
     void announce(const std::string &output, bool isResult);
 
-    Tengine &m_engine;
+    Engine &m_engine;
     const ProgramSettings &m_settings;
     NumberSeparators m_separators;
     ConversionWidgets m_widgets;

@@ -24,19 +24,19 @@
 
 namespace mensurio {
 
-TForm1::TForm1(WindowEnvironment environment, QWidget *parent)
+MainWindow::MainWindow(WindowEnvironment environment, QWidget *parent)
     : QMainWindow(parent), m_environment(std::move(environment)), m_settingsFile(m_environment.settingsPath) {
-    setObjectName("TForm1");
+    setObjectName("MainWindow");
     setWindowTitle("Mensurio");
     resize(DesignWidth, DesignHeight);
     FormCreate();
 }
 
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
     FormDestroy();
 }
 
-void TForm1::FormCreate() {
+void MainWindow::FormCreate() {
     QString argument = QString::fromStdString(m_environment.firstArgument).toLower();
     // Without a notification area the window could never be restored: start as usual then.
     startedInTray = argument == "tray" && m_environment.trayAvailable;
@@ -55,7 +55,7 @@ void TForm1::FormCreate() {
     applyIcons();
     setUpAccessibility();
     m_bridge = std::make_unique<ConversionBridge>(m_engine, m_settings, m_separators,
-                                                  ConversionWidgets{Edit1, Edit2, ListBox1, ListBox2});
+                                                  ConversionWidgets{m_valueField, m_resultField, m_inputList, m_outputList});
     createCategoryMemory();
     m_startedOk = LoadDatabaseAtStart();
     if (!m_startedOk)
@@ -71,76 +71,76 @@ void TForm1::FormCreate() {
 }
 
 // The controls sit at the positions LayoutWindow computes; no Qt layout manager moves them.
-void TForm1::createWidgets() {
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName("Panel1");
-    Panel1->installEventFilter(this);
-    TabSheet = new QFrame(Panel1);
-    TabSheet->setObjectName("TabSheet");
-    TabSheet->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+void MainWindow::createWidgets() {
+    m_clientArea = new QWidget(this);
+    m_clientArea->setObjectName("clientArea");
+    m_clientArea->installEventFilter(this);
+    m_tabPage = new QFrame(m_clientArea);
+    m_tabPage->setObjectName("tabPage");
+    m_tabPage->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
     createFieldsStrip();
     createListsArea();
-    TabControl1 = new QTabBar(TabSheet);
-    TabControl1->setObjectName("TabControl1");
-    TabControl1->setShape(QTabBar::RoundedSouth);
-    TabControl1->setExpanding(false);
-    TabControl1->setUsesScrollButtons(true);
-    setCentralWidget(Panel1);
+    m_categoryTabs = new QTabBar(m_tabPage);
+    m_categoryTabs->setObjectName("categoryTabs");
+    m_categoryTabs->setShape(QTabBar::RoundedSouth);
+    m_categoryTabs->setExpanding(false);
+    m_categoryTabs->setUsesScrollButtons(true);
+    setCentralWidget(m_clientArea);
 
-    ComboBox3 = new QComboBox(this);
-    ComboBox3->setObjectName("ComboBox3");
-    ComboBox3->hide();
-    ListBox3 = new QListWidget(this);
-    ListBox3->setObjectName("ListBox3");
-    ListBox3->hide();
+    m_categoryNames = new QComboBox(this);
+    m_categoryNames->setObjectName("categoryNames");
+    m_categoryNames->hide();
+    m_codePageTestList = new QListWidget(this);
+    m_codePageTestList->setObjectName("codePageTestList");
+    m_codePageTestList->hide();
 }
 
-QWidget *TForm1::createFieldsStrip() {
-    Panel3 = new QWidget(TabSheet);
-    Panel3->setObjectName("Panel3");
-    Edit1 = new QLineEdit(Panel3);
-    Edit1->setObjectName("Edit1");
-    Edit2 = new QLineEdit(Panel3);
-    Edit2->setObjectName("Edit2");
-    Edit2->setReadOnly(true);
-    Edit2->setPalette(FieldColors::ReadOnlyPalette(Edit2->palette()));
-    for (QLineEdit *field : {Edit1, Edit2})
+QWidget *MainWindow::createFieldsStrip() {
+    m_fieldsStrip = new QWidget(m_tabPage);
+    m_fieldsStrip->setObjectName("fieldsStrip");
+    m_valueField = new QLineEdit(m_fieldsStrip);
+    m_valueField->setObjectName("valueField");
+    m_resultField = new QLineEdit(m_fieldsStrip);
+    m_resultField->setObjectName("resultField");
+    m_resultField->setReadOnly(true);
+    m_resultField->setPalette(FieldColors::ReadOnlyPalette(m_resultField->palette()));
+    for (QLineEdit *field : {m_valueField, m_resultField})
         FieldContextMenu::Install(field);
-    Image1 = new QLabel(Panel3);
-    Image1->setObjectName("Image1");
-    return Panel3;
+    m_arrow = new QLabel(m_fieldsStrip);
+    m_arrow->setObjectName("arrow");
+    return m_fieldsStrip;
 }
 
-QWidget *TForm1::createListsArea() {
-    Panel2 = new QWidget(TabSheet);
-    Panel2->setObjectName("Panel2");
-    Panel2->setContextMenuPolicy(Qt::CustomContextMenu);
+QWidget *MainWindow::createListsArea() {
+    m_listsArea = new QWidget(m_tabPage);
+    m_listsArea->setObjectName("listsArea");
+    m_listsArea->setContextMenuPolicy(Qt::CustomContextMenu);
     const QStringList references = {"Absolute Pressure", "Gauge Pressure"};
-    ComboBox1 = new QComboBox(Panel2);
-    ComboBox1->setObjectName("ComboBox1");
-    ComboBox1->addItems(references);
-    ComboBox2 = new QComboBox(Panel2);
-    ComboBox2->setObjectName("ComboBox2");
-    ComboBox2->addItems(references);
-    ListBox1 = new QListWidget(Panel2);
-    ListBox1->setItemDelegate(new UnitSymbolDelegate(ListBox1));
-    ListBox1->setObjectName("ListBox1");
-    ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    Label1 = new QLabel("Enter a decimal number or a fraction", Panel2);
-    Label1->setObjectName("Label1");
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setWordWrap(true);
-    Label1->hide();
-    ListBox2 = new TListBoxTwo(Panel2);
-    ListBox2->setObjectName("ListBox2");
-    return Panel2;
+    m_inputPressure = new QComboBox(m_listsArea);
+    m_inputPressure->setObjectName("inputPressure");
+    m_inputPressure->addItems(references);
+    m_outputPressure = new QComboBox(m_listsArea);
+    m_outputPressure->setObjectName("outputPressure");
+    m_outputPressure->addItems(references);
+    m_inputList = new QListWidget(m_listsArea);
+    m_inputList->setItemDelegate(new UnitSymbolDelegate(m_inputList));
+    m_inputList->setObjectName("inputList");
+    m_inputList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_fractionsHint = new QLabel("Enter a decimal number or a fraction", m_listsArea);
+    m_fractionsHint->setObjectName("fractionsHint");
+    m_fractionsHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_fractionsHint->setWordWrap(true);
+    m_fractionsHint->hide();
+    m_outputList = new OutputUnitList(m_listsArea);
+    m_outputList->setObjectName("outputList");
+    return m_listsArea;
 }
 
-bool TForm1::isSingleSelectionCategory() const {
+bool MainWindow::isSingleSelectionCategory() const {
     return IsSingleSelectionCategory(m_settings.AktualCate);
 }
 
-void TForm1::Convert() {
+void MainWindow::Convert() {
     if (m_bridge)
         m_bridge->Convert();
 }

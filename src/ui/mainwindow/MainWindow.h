@@ -37,23 +37,23 @@ class CategoryMemory;
 class CategoryMenu;
 struct FindEntry;
 class ConversionBridge;
-class TListBoxTwo;
+class OutputUnitList;
 struct PreferenceChanges;
 
 /// The conversion window: starts and ends the run, turns every user action into a conversion
 /// and hosts the commands of the other parts of the program.
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TForm1)
+    Q_DISABLE_COPY_MOVE(MainWindow)
   public:
     static constexpr int DesignWidth = 561;
     static constexpr int DesignHeight = 385;
 
     /// Creates the window and loads the units database (FormCreate). Check startedOk() before
     /// showing it: when neither database file could be read, the program must end at once.
-    explicit TForm1(WindowEnvironment environment, QWidget *parent = nullptr);
+    explicit MainWindow(WindowEnvironment environment, QWidget *parent = nullptr);
     /// Saves the database, the settings and the toolbar placement when the window was shown (FormDestroy).
-    ~TForm1() override;
+    ~MainWindow() override;
 
     bool startedOk() const { return m_startedOk; }
     /// Started with "tray" on a desktop with a notification area: only the icon shows.
@@ -61,7 +61,7 @@ class TForm1 : public QMainWindow {
     bool started() const { return m_started; }
 
     // Operations the dialogs call.
-    void ComboBox3Change(QObject *sender = nullptr);
+    void categoryChanged(QObject *sender = nullptr);
     void RebuildLists();
     void RebuildCategoryList();
     void RebuildUnitLists(const std::string &category, const CapturedSelection &selection);
@@ -80,8 +80,8 @@ class TForm1 : public QMainWindow {
     void ApplyToolbarSettings();
 
     // Preferences (TForm1Preferences.cpp)
-    const tfont2 &FieldFont() const { return fieldFont; }
-    const tfont2 &TabFont() const { return tabFont; }
+    const FontSpec &FieldFont() const { return fieldFont; }
+    const FontSpec &TabFont() const { return tabFont; }
     const NumberSeparators &Separators() const { return m_separators; }
     Prompts &prompts() const { return *m_environment.prompts; }
     /// Brings the window in line with the settings the Preferences dialog stored, doing only
@@ -108,7 +108,7 @@ class TForm1 : public QMainWindow {
 
     ProgramSettings &settings() { return m_settings; }
     UnitDatabase &database() { return m_database; }
-    Tengine &engine() { return m_engine; }
+    Engine &engine() { return m_engine; }
     IniFile &settingsFile() { return m_settingsFile; }
     const std::string &currentCategory() const { return m_settings.AktualCate; }
     bool categoryHasUnits() const { return m_categoryHasUnits; }
@@ -121,7 +121,7 @@ class TForm1 : public QMainWindow {
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
-    // Construction (TForm1.cpp)
+    // Construction (MainWindow.cpp)
     void FormCreate();
     void createWidgets();
     QWidget *createFieldsStrip();
@@ -137,8 +137,8 @@ class TForm1 : public QMainWindow {
     void createToolbar();
     void createRecordbar();
     void connectToolbars();
-    void Toolbar1Click(bool checked);
-    void AdvancedToolbar1Click(bool checked);
+    void toolbarToggled(bool checked);
+    void recordbarToggled(bool checked);
     void toggleToolbar(QToolBar *bar, bool &setting, bool show);
     void toolbarVisibilityChanged(QToolBar *bar);
     void toolbarDockChanged(QToolBar *bar);
@@ -147,17 +147,17 @@ class TForm1 : public QMainWindow {
     // Layout (TForm1Layout.cpp)
     LayoutInput layoutInput();
     void applyCategoryLayout(const CategoryLayout &layout);
-    void panel1Resized();
+    void clientAreaResized();
     // Edit commands and the clipboard (TForm1EditCommands.cpp)
     void connectEditCommands();
     void editCommand(const std::function<void(QLineEdit &)> &command);
-    void Paste1Click();
+    void pasteIntoField();
     void ClipboardChanged();
     void enableEditCommands(bool cut, bool copy, bool paste, bool selectAll);
     // Notification area (TForm1Tray.cpp)
     void createTrayIcon();
-    void TrayIcon1DblClick();
-    void MinimizetoTray1Click(bool checked);
+    void restoreFromTray();
+    void minimizeToTrayToggled(bool checked);
     void updateTrayIcon();
     void minimizedToTray();
     bool trayPresentNow() const;
@@ -165,20 +165,20 @@ class TForm1 : public QMainWindow {
     void connectRecordCommands();
     ConversionSnapshot conversionSnapshot() const;
     void putOnClipboard(const std::string &text);
-    void AddItem1Click();
-    void CopyConversion1Click();
-    void CopyAllConversions1Click();
-    void CopyRecord1Click();
+    void addRecordItem();
+    void copyConversion();
+    void copyAllConversions();
+    void copyRecord();
     void recordKeyFilter(QObject *watched, QEvent *event);
     // Custom units and categories (TForm1Custom.cpp)
     void connectCustomCommands();
-    void Units1Click();
-    void Categories1Click();
-    void Preferences1Click();
+    void showCustomUnits();
+    void showCustomCategories();
+    void showPreferences();
     // Handheld export (TForm1HandheldExport.cpp)
-    void SpeedButton125Click();
+    void exportForHandheld();
     // Tip of the day (TForm1Help.cpp)
-    void TipoftheDay1Click();
+    void showTipOfTheDay();
     // Help menu and pictures (TForm1Help.cpp)
     void applyIcons();
     // Names and Tab order (TForm1Accessibility.cpp)
@@ -202,22 +202,22 @@ class TForm1 : public QMainWindow {
     void clearUnitLists();
     void SplitCategoryMenu();
     void FitCategoryButton();
-    void PopupMenu1Popup();
+    void categoryPopupAboutToShow();
     void categoryChosen(int index, QObject *sender);
     // Events (TForm1Events.cpp)
     void connectEvents();
-    void Edit1Change();
-    void ListBox1Click();
-    void ListBox2Click();
-    void ComboBox1Change(int index);
-    void ComboBox2Change(int index);
-    void InvertConversion1Click();
+    void valueEdited();
+    void inputListClicked();
+    void outputListClicked();
+    void inputPressureChanged(int index);
+    void outputPressureChanged(int index);
+    void invertConversion();
     void invertSingle(bool specialCategory);
     bool invertCombination();
-    void ClearInputField1Click();
-    void ToolbarButton971Click(bool down);
-    void ShowHidden1Click(bool checked);
-    void ToolbarButton972Click(bool down);
+    void clearInputField();
+    void sortUnitsToggled(bool down);
+    void showHiddenToggled(bool checked);
+    void showAllResultsToggled(bool down);
     // Conversion memory (TForm1Memory.cpp)
     void createCategoryMemory();
     CapturedSelection CaptureSelection() const;
@@ -226,11 +226,11 @@ class TForm1 : public QMainWindow {
     void ApplyOutputCodes(const std::string &codes);
     void SaveCategoryMemory();
     void RestoreCategoryMemory();
-    void ClearConversionMemory1Click();
+    void clearConversionMemory();
     // Find and Manage Units and Categories (TForm1Customise.cpp)
     void connectCustomiseCommands();
-    void Find1Click();
-    void SpeedButton12Click();
+    void showFind();
+    void showManageDialog();
     void SetShowHidden(bool on);
     // Shut-down (TForm1Shutdown.cpp)
     void FormClose();
@@ -241,10 +241,10 @@ class TForm1 : public QMainWindow {
     WindowEnvironment m_environment;
     IniFile m_settingsFile;
     ProgramSettings m_settings;
-    tfont2 fieldFont;
-    tfont2 tabFont;
+    FontSpec fieldFont;
+    FontSpec tabFont;
     UnitDatabase m_database;
-    Tengine m_engine{m_database};
+    Engine m_engine{m_database};
     NumberSeparators m_separators;
     std::unique_ptr<ConversionBridge> m_bridge;
 
@@ -254,7 +254,7 @@ class TForm1 : public QMainWindow {
     bool startedInTray = false;
     bool m_categoryHasUnits = false;
     std::unique_ptr<CategoryMemory> m_memory;
-    std::unique_ptr<CategoryMenu> m_categoryMenu; // PopupMenu1's items; holds lastCheckedCategoryItem
+    std::unique_ptr<CategoryMenu> m_categoryMenu; // categoryPopup's items; holds lastCheckedCategoryItem
     ResizeSuppressCounter resizeSuppress;
     std::vector<ToolbarPlacement> m_toolbarPlacements; // as loaded: what a floating bar keeps
     bool clipboardHasText = false;
@@ -264,27 +264,27 @@ class TForm1 : public QMainWindow {
     std::function<void()> m_customUnitsDialog;
     std::function<void()> m_customCategoriesDialog;
 
-    // Controls, named as in the design.
-    QWidget *Panel1 = nullptr;
-    QFrame *TabSheet = nullptr; // the tab control's page: the fields strip, the lists and the tabs
-    QWidget *Panel2 = nullptr;
-    QWidget *Panel3 = nullptr;
-    QLineEdit *Edit1 = nullptr;
-    QLineEdit *Edit2 = nullptr;
-    QListWidget *ListBox1 = nullptr;
-    TListBoxTwo *ListBox2 = nullptr;
-    QListWidget *ListBox3 = nullptr;
-    QComboBox *ComboBox1 = nullptr;
-    QComboBox *ComboBox2 = nullptr;
-    QComboBox *ComboBox3 = nullptr;
-    QToolButton *ToolbarButton973 = nullptr;
-    QMenu *PopupMenu1 = nullptr;
-    QTabBar *TabControl1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Image1 = nullptr;
-    QToolBar *Toolbar971 = nullptr;
-    QToolBar *Toolbar972 = nullptr;
-    QSystemTrayIcon *TrayIcon1 = nullptr;
+    // Controls.
+    QWidget *m_clientArea = nullptr;
+    QFrame *m_tabPage = nullptr; // the tab control's page: the fields strip, the lists and the tabs
+    QWidget *m_listsArea = nullptr;
+    QWidget *m_fieldsStrip = nullptr;
+    QLineEdit *m_valueField = nullptr;
+    QLineEdit *m_resultField = nullptr;
+    QListWidget *m_inputList = nullptr;
+    OutputUnitList *m_outputList = nullptr;
+    QListWidget *m_codePageTestList = nullptr;
+    QComboBox *m_inputPressure = nullptr;
+    QComboBox *m_outputPressure = nullptr;
+    QComboBox *m_categoryNames = nullptr;
+    QToolButton *m_categoryButton = nullptr;
+    QMenu *m_categoryPopup = nullptr;
+    QTabBar *m_categoryTabs = nullptr;
+    QLabel *m_fractionsHint = nullptr;
+    QLabel *m_arrow = nullptr;
+    QToolBar *m_toolbar = nullptr;
+    QToolBar *m_recordbar = nullptr;
+    QSystemTrayIcon *m_trayIcon = nullptr;
     WindowActions m_actions;
 };
 

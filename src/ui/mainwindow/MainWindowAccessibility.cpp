@@ -14,21 +14,21 @@
 
 namespace mensurio {
 
-void TForm1::setUpAccessibility() {
+void MainWindow::setUpAccessibility() {
     // The category button's name is its caption, the current category.
-    SetAccessibleNames({{Edit1, "Value"},
-                        {Edit2, "Result"},
-                        {ListBox1, "Convert from"},
-                        {ListBox2, "Convert to"},
-                        {ComboBox1, "Pressure reference of the value"},
-                        {ComboBox2, "Pressure reference of the result"},
-                        {TabControl1, "Categories"}});
-    ToolbarButton973->setAccessibleDescription("Category");
+    SetAccessibleNames({{m_valueField, "Value"},
+                        {m_resultField, "Result"},
+                        {m_inputList, "Convert from"},
+                        {m_outputList, "Convert to"},
+                        {m_inputPressure, "Pressure reference of the value"},
+                        {m_outputPressure, "Pressure reference of the result"},
+                        {m_categoryTabs, "Categories"}});
+    m_categoryButton->setAccessibleDescription("Category");
     // A tool bar's buttons take no focus; the category selector must, for the keyboard.
-    ToolbarButton973->setFocusPolicy(Qt::TabFocus);
-    TabControl1->setFocusPolicy(Qt::StrongFocus);
+    m_categoryButton->setFocusPolicy(Qt::TabFocus);
+    m_categoryTabs->setFocusPolicy(Qt::StrongFocus);
     // Top to bottom, left to right, as the controls are laid out.
-    QWidget *const order[] = {ToolbarButton973, Edit1, Edit2, ComboBox1, ListBox1, ComboBox2, ListBox2, TabControl1};
+    QWidget *const order[] = {m_categoryButton, m_valueField, m_resultField, m_inputPressure, m_inputList, m_outputPressure, m_outputList, m_categoryTabs};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -26,125 +26,125 @@ QAction *MakeAction(QObject *parent, const char *name, const QString &caption, c
 
 } // namespace
 
-void TForm1::createActions() {
+void MainWindow::createActions() {
     createActionMenuActions();
     createEditAndRecordActions();
     createViewAndHelpActions();
     WindowActions &a = m_actions;
     // A checked command with an icon shows a framed icon in a menu instead of a tick: the menus
     // show the tick, the toolbar buttons keep their glyphs.
-    for (QAction *toggle : {a.ShowAllResults1, a.Record1})
+    for (QAction *toggle : {a.showAllResults, a.record})
         toggle->setIconVisibleInMenu(false);
 }
 
-void TForm1::createActionMenuActions() {
+void MainWindow::createActionMenuActions() {
     WindowActions &a = m_actions;
-    a.InvertConversion1 = MakeAction(this, "InvertConversion1", "&Invert Conversion", QKeySequence("Ctrl+I"),
+    a.invertConversion = MakeAction(this, "invertConversionAction", "&Invert Conversion", QKeySequence("Ctrl+I"),
                                      "Invert Conversion");
-    a.ClearInputField1 = MakeAction(this, "ClearInputField1", "&Clear Input Field", QKeySequence("Ctrl+Del"));
-    a.ClearConversionMemory1 = MakeAction(this, "ClearConversionMemory1", "Clea&r Conversion Memory");
-    a.CreateConversionTable1 = MakeAction(this, "CreateConversionTable1", "Create Conversion &Table",
+    a.clearInputField = MakeAction(this, "clearInputFieldAction", "&Clear Input Field", QKeySequence("Ctrl+Del"));
+    a.clearConversionMemory = MakeAction(this, "clearConversionMemoryAction", "Clea&r Conversion Memory");
+    a.createConversionTable = MakeAction(this, "createConversionTableAction", "Create Conversion &Table",
                                           QKeySequence("Ctrl+T"), "Create Convesion Table");
-    a.ManageUnitsandCategories1 = MakeAction(this, "ManageUnitsandCategories1",
+    a.manageUnitsAndCategories = MakeAction(this, "manageUnitsAndCategoriesAction",
                                              "Mana&ge Units and Categories...", QKeySequence(Qt::Key_F4));
-    a.Preferences1 = MakeAction(this, "Preferences1", "&Preferences...", {}, "Preferences");
-    a.Find1 = MakeAction(this, "Find1", "&Find...", QKeySequence("Ctrl+F"), "Find dialog");
-    a.HandheldExport1 = MakeAction(this, "HandheldExport1", "Export for &Handheld...");
-    a.Exit1 = MakeAction(this, "Exit1", "E&xit");
+    a.preferences = MakeAction(this, "preferencesAction", "&Preferences...", {}, "Preferences");
+    a.find = MakeAction(this, "findAction", "&Find...", QKeySequence("Ctrl+F"), "Find dialog");
+    a.handheldExport = MakeAction(this, "handheldExportAction", "Export for &Handheld...");
+    a.exit = MakeAction(this, "exitAction", "E&xit");
 }
 
-void TForm1::createEditAndRecordActions() {
+void MainWindow::createEditAndRecordActions() {
     WindowActions &a = m_actions;
-    a.Cut1 = MakeAction(this, "Cut1", "Cu&t", QKeySequence("Ctrl+X"), "Cut");
-    a.Copy1 = MakeAction(this, "Copy1", "&Copy", QKeySequence("Ctrl+C"), "Copy");
-    a.Paste1 = MakeAction(this, "Paste1", "&Paste", QKeySequence("Ctrl+V"), "Paste");
-    a.Selectall1 = MakeAction(this, "Selectall1", "Se&lect all");
-    for (QAction *edit : {a.Cut1, a.Copy1, a.Paste1}) // the fields handle their own keys
+    a.cut = MakeAction(this, "cutAction", "Cu&t", QKeySequence("Ctrl+X"), "Cut");
+    a.copy = MakeAction(this, "copyAction", "&Copy", QKeySequence("Ctrl+C"), "Copy");
+    a.paste = MakeAction(this, "pasteAction", "&Paste", QKeySequence("Ctrl+V"), "Paste");
+    a.selectAll = MakeAction(this, "selectAllAction", "Se&lect all");
+    for (QAction *edit : {a.cut, a.copy, a.paste}) // the fields handle their own keys
         edit->setShortcutContext(Qt::WidgetShortcut);
-    a.Record1 = MakeAction(this, "Record1", "&Record", QKeySequence("Ctrl+R"));
-    a.Record1->setCheckable(true);
-    a.AddItem1 = MakeAction(this, "AddItem1", "&Add Item", QKeySequence("Ctrl+A"), "Add Item");
-    a.RemoveLastItem1 = MakeAction(this, "RemoveLastItem1", "Re&move Last Item", QKeySequence("Ctrl+M"),
+    a.record = MakeAction(this, "recordAction", "&Record", QKeySequence("Ctrl+R"));
+    a.record->setCheckable(true);
+    a.addItem = MakeAction(this, "addItemAction", "&Add Item", QKeySequence("Ctrl+A"), "Add Item");
+    a.removeLastItem = MakeAction(this, "removeLastItemAction", "Re&move Last Item", QKeySequence("Ctrl+M"),
                                    "Remove Last Item");
-    a.DeleteAllItems1 = MakeAction(this, "DeleteAllItems1", "&Delete All Items", QKeySequence("Ctrl+D"),
+    a.deleteAllItems = MakeAction(this, "deleteAllItemsAction", "&Delete All Items", QKeySequence("Ctrl+D"),
                                    "Delete All Items");
-    a.CopyConversion1 = MakeAction(this, "CopyConversion1", "&Copy Conversion", QKeySequence(Qt::Key_F5),
+    a.copyConversion = MakeAction(this, "copyConversionAction", "&Copy Conversion", QKeySequence(Qt::Key_F5),
                                    "Copy Conversion to Clipboard");
-    a.CopyAllConversions1 = MakeAction(this, "CopyAllConversions1", "Copy A&ll Conversions",
+    a.copyAllConversions = MakeAction(this, "copyAllConversionsAction", "Copy A&ll Conversions",
                                        QKeySequence("Ctrl+L"), "Copy All Conversions to Clipboard");
-    a.CopyRecord1 = MakeAction(this, "CopyRecord1", "C&opy Record", QKeySequence("Ctrl+O"),
+    a.copyRecord = MakeAction(this, "copyRecordAction", "C&opy Record", QKeySequence("Ctrl+O"),
                                "Copy Record to Clipboard");
 }
 
-void TForm1::createViewAndHelpActions() {
+void MainWindow::createViewAndHelpActions() {
     WindowActions &a = m_actions;
-    a.Units1 = MakeAction(this, "Units1", "&Units...", {}, "Custom Units");
-    a.Categories1 = MakeAction(this, "Categories1", "&Categories...", {}, "Custom Categories");
-    a.ShowAllResults1 = MakeAction(this, "ShowAllResults1", "&Show All Results", QKeySequence(Qt::Key_F6),
+    a.customUnits = MakeAction(this, "customUnitsAction", "&Units...", {}, "Custom Units");
+    a.customCategories = MakeAction(this, "customCategoriesAction", "&Categories...", {}, "Custom Categories");
+    a.showAllResults = MakeAction(this, "showAllResultsAction", "&Show All Results", QKeySequence(Qt::Key_F6),
                                    "Show All Results");
-    a.ShowHidden1 = MakeAction(this, "ShowHidden1", "Show &Hidden", QKeySequence(Qt::Key_F3));
-    a.MinimizetoTray1 = MakeAction(this, "MinimizetoTray1", "&Minimize to Tray");
-    a.Toolbar1 = MakeAction(this, "Toolbar1", "&Toolbar");
-    a.AdvancedToolbar1 = MakeAction(this, "AdvancedToolbar1", "Record&bar");
-    a.SortUnits1 = MakeAction(this, "SortUnits1", "AZ", {}, "Sort Units");
+    a.showHidden = MakeAction(this, "showHiddenAction", "Show &Hidden", QKeySequence(Qt::Key_F3));
+    a.minimizeToTray = MakeAction(this, "minimizeToTrayAction", "&Minimize to Tray");
+    a.showToolbar = MakeAction(this, "showToolbarAction", "&Toolbar");
+    a.showRecordbar = MakeAction(this, "showRecordbarAction", "Record&bar");
+    a.sortUnits = MakeAction(this, "sortUnitsAction", "AZ", {}, "Sort Units");
     for (QAction *toggle :
-         {a.ShowAllResults1, a.ShowHidden1, a.MinimizetoTray1, a.Toolbar1, a.AdvancedToolbar1, a.SortUnits1})
+         {a.showAllResults, a.showHidden, a.minimizeToTray, a.showToolbar, a.showRecordbar, a.sortUnits})
         toggle->setCheckable(true);
-    a.TipoftheDay1 = MakeAction(this, "TipoftheDay1", "Tip of the Day...");
-    a.HelpTopics1 = MakeAction(this, "HelpTopics1", "&Help Topics", QKeySequence(Qt::Key_F1), "Help");
-    a.Calculator1 = MakeAction(this, "Calculator1", "&Calculator", QKeySequence(Qt::Key_F12), "Calculator");
-    a.MetricPrefixes1 = MakeAction(this, "MetricPrefixes1", "&Metric Prefixes");
-    a.About2 = MakeAction(this, "About2", "&About...");
+    a.tipOfTheDay = MakeAction(this, "tipOfTheDayAction", "Tip of the Day...");
+    a.helpTopics = MakeAction(this, "helpTopicsAction", "&Help Topics", QKeySequence(Qt::Key_F1), "Help");
+    a.calculator = MakeAction(this, "calculatorAction", "&Calculator", QKeySequence(Qt::Key_F12), "Calculator");
+    a.metricPrefixes = MakeAction(this, "metricPrefixesAction", "&Metric Prefixes");
+    a.about = MakeAction(this, "aboutAction", "&About...");
 }
 
-void TForm1::createMenus() {
+void MainWindow::createMenus() {
     const WindowActions &a = m_actions;
     QMenu *action = menuBar()->addMenu("&Action");
-    action->addActions({a.InvertConversion1, a.ClearInputField1, a.ClearConversionMemory1});
+    action->addActions({a.invertConversion, a.clearInputField, a.clearConversionMemory});
     action->addSeparator();
     action->addActions(
-        {a.CreateConversionTable1, a.ManageUnitsandCategories1, a.Preferences1, a.Find1, a.HandheldExport1});
+        {a.createConversionTable, a.manageUnitsAndCategories, a.preferences, a.find, a.handheldExport});
     action->addSeparator();
-    action->addAction(a.Exit1);
+    action->addAction(a.exit);
     QMenu *edit = menuBar()->addMenu("&Edit");
-    edit->addActions({a.Cut1, a.Copy1, a.Paste1});
+    edit->addActions({a.cut, a.copy, a.paste});
     edit->addSeparator();
-    edit->addAction(a.Selectall1);
+    edit->addAction(a.selectAll);
     QMenu *record = menuBar()->addMenu("&Record");
-    record->addActions({a.Record1, a.AddItem1, a.RemoveLastItem1, a.DeleteAllItems1});
+    record->addActions({a.record, a.addItem, a.removeLastItem, a.deleteAllItems});
     record->addSeparator();
-    record->addActions({a.CopyConversion1, a.CopyAllConversions1, a.CopyRecord1});
+    record->addActions({a.copyConversion, a.copyAllConversions, a.copyRecord});
     QMenu *view = menuBar()->addMenu("&View");
-    view->addActions({a.Units1, a.Categories1});
+    view->addActions({a.customUnits, a.customCategories});
     view->addSeparator();
-    view->addActions({a.ShowAllResults1, a.ShowHidden1, a.MinimizetoTray1});
+    view->addActions({a.showAllResults, a.showHidden, a.minimizeToTray});
     view->addSeparator();
-    view->addActions({a.Toolbar1, a.AdvancedToolbar1});
+    view->addActions({a.showToolbar, a.showRecordbar});
     QMenu *help = menuBar()->addMenu("&Help");
-    help->addActions({a.TipoftheDay1, a.HelpTopics1, a.Calculator1, a.MetricPrefixes1});
+    help->addActions({a.tipOfTheDay, a.helpTopics, a.calculator, a.metricPrefixes});
     help->addSeparator();
-    help->addAction(a.About2);
+    help->addAction(a.about);
 }
 
-void TForm1::connectActions() {
+void MainWindow::connectActions() {
     const WindowActions &a = m_actions;
-    connect(a.InvertConversion1, &QAction::triggered, this, &TForm1::InvertConversion1Click);
-    connect(a.ClearInputField1, &QAction::triggered, this, &TForm1::ClearInputField1Click);
-    connect(a.ClearConversionMemory1, &QAction::triggered, this, &TForm1::ClearConversionMemory1Click);
-    connect(a.HandheldExport1, &QAction::triggered, this, &TForm1::SpeedButton125Click);
-    connect(a.Exit1, &QAction::triggered, this, &QWidget::close);
-    connect(a.Preferences1, &QAction::triggered, this, &TForm1::Preferences1Click);
-    connect(a.SortUnits1, &QAction::triggered, this, &TForm1::ToolbarButton971Click);
-    connect(a.ShowAllResults1, &QAction::triggered, this, &TForm1::ToolbarButton972Click);
-    connect(a.ShowHidden1, &QAction::triggered, this, &TForm1::ShowHidden1Click);
-    connect(a.CreateConversionTable1, &QAction::triggered, this, [this] {
-        TPagesDlg6 dialog(m_database, m_settings, *m_environment.prompts, m_separators, this);
+    connect(a.invertConversion, &QAction::triggered, this, &MainWindow::invertConversion);
+    connect(a.clearInputField, &QAction::triggered, this, &MainWindow::clearInputField);
+    connect(a.clearConversionMemory, &QAction::triggered, this, &MainWindow::clearConversionMemory);
+    connect(a.handheldExport, &QAction::triggered, this, &MainWindow::exportForHandheld);
+    connect(a.exit, &QAction::triggered, this, &QWidget::close);
+    connect(a.preferences, &QAction::triggered, this, &MainWindow::showPreferences);
+    connect(a.sortUnits, &QAction::triggered, this, &MainWindow::sortUnitsToggled);
+    connect(a.showAllResults, &QAction::triggered, this, &MainWindow::showAllResultsToggled);
+    connect(a.showHidden, &QAction::triggered, this, &MainWindow::showHiddenToggled);
+    connect(a.createConversionTable, &QAction::triggered, this, [this] {
+        TablesDialog dialog(m_database, m_settings, *m_environment.prompts, m_separators, this);
         dialog.exec();
     });
-    connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
+    connect(m_categoryPopup, &QMenu::aboutToShow, this, &MainWindow::categoryPopupAboutToShow);
     connectCustomiseCommands();
-    connect(Panel2, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { PopupMenu1->popup(Panel2->mapToGlobal(at)); });
+    connect(m_listsArea, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { m_categoryPopup->popup(m_listsArea->mapToGlobal(at)); });
 }
 
 } // namespace mensurio

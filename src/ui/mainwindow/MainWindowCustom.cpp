@@ -9,22 +9,22 @@
 
 namespace mensurio {
 
-void TForm1::connectCustomCommands() {
+void MainWindow::connectCustomCommands() {
     const WindowActions &a = m_actions;
-    connect(a.Units1, &QAction::triggered, this, &TForm1::Units1Click);
-    connect(a.Categories1, &QAction::triggered, this, &TForm1::Categories1Click);
+    connect(a.customUnits, &QAction::triggered, this, &MainWindow::showCustomUnits);
+    connect(a.customCategories, &QAction::triggered, this, &MainWindow::showCustomCategories);
 }
 
-void TForm1::Units1Click() {
-    TPagesDlg::ShowCustomUnits(m_database, *m_environment.prompts, m_settings.AktualCate, this);
+void MainWindow::showCustomUnits() {
+    CustomUnitsDialog::ShowCustomUnits(m_database, *m_environment.prompts, m_settings.AktualCate, this);
     RebuildLists();
 }
 
 // A renamed current category stays current under its new name.
-void TForm1::Categories1Click() {
+void MainWindow::showCustomCategories() {
     std::string current;
     {
-        TPagesDlg3 dialog(m_database, *m_environment.prompts, this);
+        CustomCategoriesDialog dialog(m_database, *m_environment.prompts, this);
         dialog.exec();
         current = dialog.CurrentNameOf(m_settings.AktualCate);
     }

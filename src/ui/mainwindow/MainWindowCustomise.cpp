@@ -17,30 +17,30 @@
 
 namespace mensurio {
 
-void TForm1::connectCustomiseCommands() {
-    connect(m_actions.Find1, &QAction::triggered, this, &TForm1::Find1Click);
-    connect(m_actions.ManageUnitsandCategories1, &QAction::triggered, this, &TForm1::SpeedButton12Click);
+void MainWindow::connectCustomiseCommands() {
+    connect(m_actions.find, &QAction::triggered, this, &MainWindow::showFind);
+    connect(m_actions.manageUnitsAndCategories, &QAction::triggered, this, &MainWindow::showManageDialog);
 }
 
-void TForm1::SetCustomDialogs(std::function<void()> customUnits, std::function<void()> customCategories) {
+void MainWindow::SetCustomDialogs(std::function<void()> customUnits, std::function<void()> customCategories) {
     m_customUnitsDialog = std::move(customUnits);
     m_customCategoriesDialog = std::move(customCategories);
 }
 
-void TForm1::Find1Click() {
-    TPagesDlg5 dialog(m_database, m_settings, this);
+void MainWindow::showFind() {
+    FindDialog dialog(m_database, m_settings, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (const std::optional<FindEntry> chosen = dialog.Chosen())
         GoToFound(*chosen);
 }
 
-void TForm1::SpeedButton12Click() {
+void MainWindow::showManageDialog() {
     ManageDialogHooks hooks;
     // The custom dialogs open over the manage dialog; tests may put their own in place.
     // A renamed current category stays current under its new name, as from the View menu.
     hooks.customCategories = m_customCategoriesDialog ? m_customCategoriesDialog : [this] {
-        TPagesDlg3 dialog(m_database, *m_environment.prompts, QApplication::activeModalWidget());
+        CustomCategoriesDialog dialog(m_database, *m_environment.prompts, QApplication::activeModalWidget());
         dialog.exec();
         m_settings.AktualCate = dialog.CurrentNameOf(m_settings.AktualCate);
     };
@@ -48,24 +48,24 @@ void TForm1::SpeedButton12Click() {
         if (m_customUnitsDialog)
             m_customUnitsDialog();
         else
-            TPagesDlg::ShowCustomUnits(m_database, *m_environment.prompts, category,
+            CustomUnitsDialog::ShowCustomUnits(m_database, *m_environment.prompts, category,
                                        QApplication::activeModalWidget());
     };
-    hooks.showHiddenChanged = [this](bool on) { m_actions.ShowHidden1->setChecked(on); };
+    hooks.showHiddenChanged = [this](bool on) { m_actions.showHidden->setChecked(on); };
     hooks.closed = [this] { RebuildLists(); };
-    TManageDlg dialog(m_database, m_settings, *m_environment.prompts, std::move(hooks), this);
+    ManageDialog dialog(m_database, m_settings, *m_environment.prompts, std::move(hooks), this);
     dialog.exec();
 }
 
-void TForm1::SetShowHidden(bool on) {
-    m_actions.ShowHidden1->setChecked(on);
-    ShowHidden1Click(on);
+void MainWindow::SetShowHidden(bool on) {
+    m_actions.showHidden->setChecked(on);
+    showHiddenToggled(on);
 }
 
-void TForm1::GoToFound(const FindEntry &entry) {
+void MainWindow::GoToFound(const FindEntry &entry) {
     const QString category = QtCp1252::ToQString(entry.isCategory ? entry.name : entry.category);
     const auto listed = [this, &category] {
-        return ComboBox3->findText(category, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        return m_categoryNames->findText(category, Qt::MatchExactly | Qt::MatchCaseSensitive);
     };
     if (!entry.isCategory && !m_settings.showhidden && m_database.IsUnitHidden(entry.category, entry.name))
         SetShowHidden(true);
@@ -77,16 +77,16 @@ void TForm1::GoToFound(const FindEntry &entry) {
     if (index < 0)
         return; // gone from the database since the dialog opened
     {
-        const QSignalBlocker blocked(ComboBox3);
-        ComboBox3->setCurrentIndex(index);
+        const QSignalBlocker blocked(m_categoryNames);
+        m_categoryNames->setCurrentIndex(index);
     }
-    ComboBox3Change();
+    categoryChanged();
     if (entry.isCategory)
         return;
     const QList<QListWidgetItem *> found =
-        ListBox1->findItems(QtCp1252::ToQString(entry.name), Qt::MatchExactly | Qt::MatchCaseSensitive);
-    SelectInputUnit(found.isEmpty() ? -1 : ListBox1->row(found.first()));
-    ListBox1Click();
+        m_inputList->findItems(QtCp1252::ToQString(entry.name), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    SelectInputUnit(found.isEmpty() ? -1 : m_inputList->row(found.first()));
+    inputListClicked();
 }
 
 } // namespace mensurio

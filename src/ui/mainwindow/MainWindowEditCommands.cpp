@@ -19,15 +19,15 @@ bool ClipboardHoldsText() {
 
 } // namespace
 
-void TForm1::connectEditCommands() {
+void MainWindow::connectEditCommands() {
     const WindowActions &a = m_actions;
-    connect(a.Cut1, &QAction::triggered, this, [this] {
+    connect(a.cut, &QAction::triggered, this, [this] {
         editCommand([](QLineEdit &field) { field.cut(); });
         UpdateEditCommands();
     });
-    connect(a.Copy1, &QAction::triggered, this, [this] { editCommand([](QLineEdit &field) { field.copy(); }); });
-    connect(a.Paste1, &QAction::triggered, this, &TForm1::Paste1Click);
-    connect(a.Selectall1, &QAction::triggered, this, [this] {
+    connect(a.copy, &QAction::triggered, this, [this] { editCommand([](QLineEdit &field) { field.copy(); }); });
+    connect(a.paste, &QAction::triggered, this, &MainWindow::pasteIntoField);
+    connect(a.selectAll, &QAction::triggered, this, [this] {
         editCommand([](QLineEdit &field) { field.selectAll(); });
         UpdateEditCommands();
     });
@@ -36,49 +36,49 @@ void TForm1::connectEditCommands() {
         if (now != nullptr && now->window() == this)
             UpdateEditCommands();
     });
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TForm1::ClipboardChanged);
-    connect(Edit1, &QLineEdit::selectionChanged, this, [this] {
-        if (QApplication::focusWidget() == Edit1)
-            enableEditCommands(Edit1->hasSelectedText(), Edit1->hasSelectedText(), clipboardHasText, true);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::ClipboardChanged);
+    connect(m_valueField, &QLineEdit::selectionChanged, this, [this] {
+        if (QApplication::focusWidget() == m_valueField)
+            enableEditCommands(m_valueField->hasSelectedText(), m_valueField->hasSelectedText(), clipboardHasText, true);
     });
     clipboardHasText = ClipboardHoldsText();
     UpdateEditCommands();
 }
 
-void TForm1::UpdateEditCommands() {
+void MainWindow::UpdateEditCommands() {
     QWidget *focused = QApplication::focusWidget();
     if (focused != nullptr && focused->window() != this)
         return; // another window's fields are its own business
-    if (focused == Edit1) {
-        const bool selected = Edit1->hasSelectedText();
+    if (focused == m_valueField) {
+        const bool selected = m_valueField->hasSelectedText();
         enableEditCommands(selected, selected, clipboardHasText, true);
-    } else if (focused == Edit2) {
+    } else if (focused == m_resultField) {
         enableEditCommands(false, true, false, true);
     } else if (qobject_cast<QLineEdit *>(focused) == nullptr) {
         enableEditCommands(false, false, false, false);
     }
 }
 
-void TForm1::enableEditCommands(bool cut, bool copy, bool paste, bool selectAll) {
-    m_actions.Cut1->setEnabled(cut);
-    m_actions.Copy1->setEnabled(copy);
-    m_actions.Paste1->setEnabled(paste);
-    m_actions.Selectall1->setEnabled(selectAll);
+void MainWindow::enableEditCommands(bool cut, bool copy, bool paste, bool selectAll) {
+    m_actions.cut->setEnabled(cut);
+    m_actions.copy->setEnabled(copy);
+    m_actions.paste->setEnabled(paste);
+    m_actions.selectAll->setEnabled(selectAll);
 }
 
-void TForm1::ClipboardChanged() {
+void MainWindow::ClipboardChanged() {
     clipboardHasText = ClipboardHoldsText();
     UpdateEditCommands();
 }
 
 // The commands act on a focused field of this window only.
-void TForm1::editCommand(const std::function<void(QLineEdit &)> &command) {
+void MainWindow::editCommand(const std::function<void(QLineEdit &)> &command) {
     auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
     if (field != nullptr && field->window() == this)
         command(*field);
 }
 
-void TForm1::Paste1Click() {
+void MainWindow::pasteIntoField() {
     if (ClipboardHoldsText())
         editCommand([](QLineEdit &field) { field.paste(); });
     UpdateEditCommands();

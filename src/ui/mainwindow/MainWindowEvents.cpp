@@ -49,42 +49,42 @@ void ShowSelectedUnit(QListWidget &list) {
 
 } // namespace
 
-void TForm1::connectEvents() {
-    connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
-    Edit1->installEventFilter(this);
-    Edit2->installEventFilter(this);
-    // A right click in a unit list only opens the category menu (Panel2's context menu).
-    ListBox1->viewport()->installEventFilter(this);
-    ListBox2->viewport()->installEventFilter(this);
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm1::ListBox1Click);
-    connect(ListBox2, &QListWidget::itemSelectionChanged, this, &TForm1::ListBox2Click);
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm1::ComboBox1Change);
-    connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TForm1::ComboBox2Change);
-    connect(TabControl1, &QTabBar::currentChanged, this,
-            [this](int index) { categoryChosen(index, TabControl1); });
+void MainWindow::connectEvents() {
+    connect(m_valueField, &QLineEdit::textChanged, this, &MainWindow::valueEdited);
+    m_valueField->installEventFilter(this);
+    m_resultField->installEventFilter(this);
+    // A right click in a unit list only opens the category menu (listsArea's context menu).
+    m_inputList->viewport()->installEventFilter(this);
+    m_outputList->viewport()->installEventFilter(this);
+    connect(m_inputList, &QListWidget::itemSelectionChanged, this, &MainWindow::inputListClicked);
+    connect(m_outputList, &QListWidget::itemSelectionChanged, this, &MainWindow::outputListClicked);
+    connect(m_inputPressure, &QComboBox::currentIndexChanged, this, &MainWindow::inputPressureChanged);
+    connect(m_outputPressure, &QComboBox::currentIndexChanged, this, &MainWindow::outputPressureChanged);
+    connect(m_categoryTabs, &QTabBar::currentChanged, this,
+            [this](int index) { categoryChosen(index, m_categoryTabs); });
 }
 
-bool TForm1::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == Panel1 && event->type() == QEvent::Resize)
-        panel1Resized();
-    if ((watched->parent() == ListBox1 || watched->parent() == ListBox2) && IsRightButtonClick(event))
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_clientArea && event->type() == QEvent::Resize)
+        clientAreaResized();
+    if ((watched->parent() == m_inputList || watched->parent() == m_outputList) && IsRightButtonClick(event))
         return true;
-    if (watched == ListBox1 || watched == ListBox2)
+    if (watched == m_inputList || watched == m_outputList)
         recordKeyFilter(watched, event);
     // Ctrl+A is Add Item in the fields too; select all stays in the Edit menu and the context menu.
-    if ((watched == Edit1 || watched == Edit2) && event->type() == QEvent::ShortcutOverride &&
-        QKeySequence(static_cast<QKeyEvent *>(event)->keyCombination()) == m_actions.AddItem1->shortcut())
+    if ((watched == m_valueField || watched == m_resultField) && event->type() == QEvent::ShortcutOverride &&
+        QKeySequence(static_cast<QKeyEvent *>(event)->keyCombination()) == m_actions.addItem->shortcut())
         return true;
-    if (watched != Edit1)
+    if (watched != m_valueField)
         return QMainWindow::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn && m_categoryHasUnits)
         Convert();
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            Edit1->selectAll(); // the key itself is swallowed
+            m_valueField->selectAll(); // the key itself is swallowed
             if (m_record.AddsOnEnter())
-                AddItem1Click();
+                addRecordItem();
             return true;
         }
     }
@@ -97,22 +97,22 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::Edit1Change() {
+void MainWindow::valueEdited() {
     if (m_categoryHasUnits)
         Convert();
 }
 
 // The typed compound input follows the input list: terms of deselected units go, and with two
 // or more rows selected every newly selected unit gets a "(0) unit" template.
-void TForm1::ListBox1Click() {
-    KeepSingleSelection(*ListBox1);
-    const ListSelection input = ListWidgetSelection::Read(*ListBox1);
-    const std::string typed = QtCp1252::FromQString(Edit1->text());
+void MainWindow::inputListClicked() {
+    KeepSingleSelection(*m_inputList);
+    const ListSelection input = ListWidgetSelection::Read(*m_inputList);
+    const std::string typed = QtCp1252::FromQString(m_valueField->text());
     if (input.SelectedCount() < 2) {
         if (!isSingleSelectionCategory()) {
             const std::string text = m_engine.RemoveDeselectedUnitTerms(typed, input);
             if (text != typed)
-                Edit1->setText(QtCp1252::ToQString(text));
+                m_valueField->setText(QtCp1252::ToQString(text));
         }
         Convert();
         return;
@@ -120,65 +120,65 @@ void TForm1::ListBox1Click() {
     const std::string removed = m_engine.RemoveDeselectedUnitTerms(typed, input);
     const std::string text = m_engine.AppendUnitTemplates(removed, input, m_settings.multiformat);
     if (text != typed)
-        Edit1->setText(QtCp1252::ToQString(text));
+        m_valueField->setText(QtCp1252::ToQString(text));
 }
 
-void TForm1::ListBox2Click() {
-    KeepSingleSelection(*ListBox2);
+void MainWindow::outputListClicked() {
+    KeepSingleSelection(*m_outputList);
     Convert();
 }
 
-void TForm1::ComboBox1Change(int index) {
+void MainWindow::inputPressureChanged(int index) {
     m_settings.com1abs = index == 0;
     if (m_categoryHasUnits)
         Convert();
 }
 
-void TForm1::ComboBox2Change(int index) {
+void MainWindow::outputPressureChanged(int index) {
     m_settings.com2abs = index == 0;
     if (m_categoryHasUnits)
         Convert();
 }
 
-void TForm1::InvertConversion1Click() {
+void MainWindow::invertConversion() {
     const bool special = isSingleSelectionCategory();
-    const int inputs = ListWidgetSelection::SelectedCount(*ListBox1);
-    const int outputs = ListWidgetSelection::SelectedCount(*ListBox2);
+    const int inputs = ListWidgetSelection::SelectedCount(*m_inputList);
+    const int outputs = ListWidgetSelection::SelectedCount(*m_outputList);
     if (special || (inputs < 2 && outputs < 2))
         invertSingle(special);
     else if (!invertCombination())
         return;
-    ShowSelectedUnit(*ListBox1);
-    ShowSelectedUnit(*ListBox2);
+    ShowSelectedUnit(*m_inputList);
+    ShowSelectedUnit(*m_outputList);
     if (m_categoryHasUnits)
         Convert();
 }
 
-void TForm1::invertSingle(bool specialCategory) {
-    const std::string text = CleanResultText(QtCp1252::FromQString(Edit2->text()));
+void MainWindow::invertSingle(bool specialCategory) {
+    const std::string text = CleanResultText(QtCp1252::FromQString(m_resultField->text()));
     if (specialCategory) {
-        const int input = ListBox1->currentRow();
-        const int output = ListBox2->currentRow();
-        ListWidgetSelection::SetCurrentRow(*ListBox1, output);
-        ListWidgetSelection::SetCurrentRow(*ListBox2, input);
+        const int input = m_inputList->currentRow();
+        const int output = m_outputList->currentRow();
+        ListWidgetSelection::SetCurrentRow(*m_inputList, output);
+        ListWidgetSelection::SetCurrentRow(*m_outputList, input);
     } else {
-        ListSelection input = ListWidgetSelection::Read(*ListBox1);
-        ListSelection output = ListWidgetSelection::Read(*ListBox2);
+        ListSelection input = ListWidgetSelection::Read(*m_inputList);
+        ListSelection output = ListWidgetSelection::Read(*m_outputList);
         ExchangeLowestRows(input, output);
-        ListWidgetSelection::Write(*ListBox1, input);
-        ListWidgetSelection::Write(*ListBox2, output);
+        ListWidgetSelection::Write(*m_inputList, input);
+        ListWidgetSelection::Write(*m_outputList, output);
     }
     if (m_settings.SwopValue && m_engine.ResultValid())
-        Edit1->setText(QtCp1252::ToQString(text));
+        m_valueField->setText(QtCp1252::ToQString(text));
 }
 
 // Returns false when the command must end without any change: under Fixed with Thousands
 // Separators a compound result that the output field no longer shows cannot be read back.
-bool TForm1::invertCombination() {
-    const std::string shown = QtCp1252::FromQString(Edit2->text());
+bool MainWindow::invertCombination() {
+    const std::string shown = QtCp1252::FromQString(m_resultField->text());
     std::string text = shown;
     if (m_settings.ReNumber == kFormatThousands) {
-        if (ListWidgetSelection::SelectedCount(*ListBox2) >= 2) {
+        if (ListWidgetSelection::SelectedCount(*m_outputList) >= 2) {
             if (shown != m_engine.CompoundText())
                 return false;
             text = m_engine.CompoundPlainText();
@@ -187,23 +187,23 @@ bool TForm1::invertCombination() {
         }
     }
     if (m_engine.ResultValid()) {
-        ListSelection input = ListWidgetSelection::Read(*ListBox1);
-        ListSelection output = ListWidgetSelection::Read(*ListBox2);
+        ListSelection input = ListWidgetSelection::Read(*m_inputList);
+        ListSelection output = ListWidgetSelection::Read(*m_outputList);
         ExchangeSelectionSets(input, output);
-        ListWidgetSelection::Write(*ListBox1, input);
-        ListWidgetSelection::Write(*ListBox2, output);
-        Edit1->setText(QtCp1252::ToQString(text));
+        ListWidgetSelection::Write(*m_inputList, input);
+        ListWidgetSelection::Write(*m_outputList, output);
+        m_valueField->setText(QtCp1252::ToQString(text));
     }
     return true;
 }
 
-void TForm1::ClearInputField1Click() {
-    Edit1->setText(QString());
+void MainWindow::clearInputField() {
+    m_valueField->setText(QString());
     if (m_categoryHasUnits)
         Convert();
 }
 
-void TForm1::ToolbarButton971Click(bool down) {
+void MainWindow::sortUnitsToggled(bool down) {
     m_settings.GeSoUnit = down;
     const CapturedSelection captured = CaptureSelection();
     RebuildUnitLists(m_settings.AktualCate, captured);
@@ -211,7 +211,7 @@ void TForm1::ToolbarButton971Click(bool down) {
         Convert();
 }
 
-void TForm1::ShowHidden1Click(bool checked) {
+void MainWindow::showHiddenToggled(bool checked) {
     m_settings.showhidden = checked;
     m_database.SkipHidden = !checked;
     RebuildLists();
@@ -219,7 +219,7 @@ void TForm1::ShowHidden1Click(bool checked) {
 
 // Show All Results, from the button or the menu (one checkable command serves both). The
 // output selection is carried through the mode switch by its unit codes.
-void TForm1::ToolbarButton972Click(bool down) {
+void MainWindow::showAllResultsToggled(bool down) {
     m_settings.split = down;
     const bool special = isSingleSelectionCategory();
     std::string codes;
@@ -229,10 +229,10 @@ void TForm1::ToolbarButton972Click(bool down) {
         m_bridge->SetQuickRepaint(false);
         if (m_categoryHasUnits)
             Convert();
-        ListBox2->setMode(TListBoxTwo::Mode::ttwo);
+        m_outputList->setMode(OutputUnitList::Mode::TwoColumns);
     } else {
-        ListBox2->setMode(TListBoxTwo::Mode::tstandard);
-        ListBox2->clearValues();
+        m_outputList->setMode(OutputUnitList::Mode::Standard);
+        m_outputList->clearValues();
     }
     if (!special)
         ApplyOutputCodes(codes);

@@ -8,7 +8,7 @@
 
 namespace mensurio {
 
-void TForm1::SpeedButton125Click() {
+void MainWindow::exportForHandheld() {
     HandheldExportCommand(*m_environment.prompts, m_database, m_settings, QDir::homePath().toStdString())
         .Run();
 }

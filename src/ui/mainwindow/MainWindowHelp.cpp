@@ -15,10 +15,10 @@
 
 namespace mensurio {
 
-void TForm1::applyIcons() {
+void MainWindow::applyIcons() {
     EnsureBundledResources();
     setWindowIcon(ToolbarIcons::ApplicationIcon());
-    Image1->setPixmap(ToolbarIcons::Arrow(palette()));
+    m_arrow->setPixmap(ToolbarIcons::Arrow(palette()));
     for (QAction *command : findChildren<QAction *>()) {
         const QIcon icon = ToolbarIcons::Icon(ToolbarIcons::GlyphFor(command->objectName()), palette());
         if (!icon.isNull())
@@ -26,38 +26,38 @@ void TForm1::applyIcons() {
     }
 }
 
-void TForm1::connectHelpCommands() {
+void MainWindow::connectHelpCommands() {
     const WindowActions &a = m_actions;
-    for (QAction *command : {a.HelpTopics1, a.MetricPrefixes1, a.Calculator1, a.About2})
+    for (QAction *command : {a.helpTopics, a.metricPrefixes, a.calculator, a.about})
         command->setEnabled(true);
-    m_showTipOfTheDay = &TTipDay::ShowTipOfTheDay;
-    connect(a.TipoftheDay1, &QAction::triggered, this, &TForm1::TipoftheDay1Click);
-    connect(a.HelpTopics1, &QAction::triggered, this,
+    m_showTipOfTheDay = &TipOfTheDayDialog::ShowTipOfTheDay;
+    connect(a.tipOfTheDay, &QAction::triggered, this, &MainWindow::showTipOfTheDay);
+    connect(a.helpTopics, &QAction::triggered, this,
             [this] { HelpWindow::ShowHelp(HelpPage::Index, *m_environment.prompts, this); });
-    connect(a.MetricPrefixes1, &QAction::triggered, this,
+    connect(a.metricPrefixes, &QAction::triggered, this,
             [this] { HelpWindow::ShowHelp(HelpPage::MetricPrefixes, *m_environment.prompts, this); });
-    connect(a.Calculator1, &QAction::triggered, this,
+    connect(a.calculator, &QAction::triggered, this,
             [this] { CalculatorLauncher(*m_environment.prompts).Start(m_settings); });
-    connect(a.About2, &QAction::triggered, this, [this] {
-        TAboutBox about(this);
+    connect(a.about, &QAction::triggered, this, [this] {
+        AboutDialog about(this);
         about.exec();
     });
 }
 
-void TForm1::TipoftheDay1Click() {
+void MainWindow::showTipOfTheDay() {
     if (m_showTipOfTheDay)
         m_showTipOfTheDay(m_settings, this);
 }
 
 // The first paint shows the tip of the day when asked for; the dialog opens once the paint is
 // over, never inside it.
-void TForm1::paintEvent(QPaintEvent *event) {
+void MainWindow::paintEvent(QPaintEvent *event) {
     QMainWindow::paintEvent(event);
     if (m_painted || !m_started)
         return;
     m_painted = true;
     if (m_settings.tipbox)
-        QTimer::singleShot(0, this, &TForm1::TipoftheDay1Click);
+        QTimer::singleShot(0, this, &MainWindow::showTipOfTheDay);
 }
 
 } // namespace mensurio

@@ -39,146 +39,146 @@ void ShowCategoryCaption(QToolButton &button, const QString &name) {
 
 } // namespace
 
-void TForm1::fillCategoryList() {
+void MainWindow::fillCategoryList() {
     if (!m_categoryMenu)
         m_categoryMenu = std::make_unique<CategoryMenu>(
-            *PopupMenu1, [this](int index) { categoryChosen(index, nullptr); });
-    const QSignalBlocker tabsBlocked(TabControl1);
-    const QSignalBlocker comboBlocked(ComboBox3);
+            *m_categoryPopup, [this](int index) { categoryChosen(index, nullptr); });
+    const QSignalBlocker tabsBlocked(m_categoryTabs);
+    const QSignalBlocker comboBlocked(m_categoryNames);
     for (m_database.FirstVisibleCategory(); m_database.HasVisibleCategory();
          m_database.NextVisibleCategory()) {
         const QString name = QtCp1252::ToQString(m_database.CategoryName());
         m_categoryMenu->AddItem(name);
-        ComboBox3->addItem(name);
+        m_categoryNames->addItem(name);
         if (m_settings.GeDiCate)
-            TabControl1->addTab(CategoryMenu::Caption(name));
+            m_categoryTabs->addTab(CategoryMenu::Caption(name));
     }
 }
 
-void TForm1::clearCategoryList() {
-    const QSignalBlocker tabsBlocked(TabControl1);
-    const QSignalBlocker comboBlocked(ComboBox3);
-    while (TabControl1->count() > 0)
-        TabControl1->removeTab(TabControl1->count() - 1);
+void MainWindow::clearCategoryList() {
+    const QSignalBlocker tabsBlocked(m_categoryTabs);
+    const QSignalBlocker comboBlocked(m_categoryNames);
+    while (m_categoryTabs->count() > 0)
+        m_categoryTabs->removeTab(m_categoryTabs->count() - 1);
     if (m_categoryMenu)
         m_categoryMenu->Clear();
-    ComboBox3->clear();
+    m_categoryNames->clear();
 }
 
 // The stored category when the database has it (even hidden), else the first one shown.
-void TForm1::selectCurrentCategoryAtStart() {
+void MainWindow::selectCurrentCategoryAtStart() {
     if (m_database.CategoryExists(m_settings.AktualCate) &&
         m_database.SelectCategory(m_settings.AktualCate)) {
         m_settings.AktualCate = m_database.CategoryName();
         return;
     }
-    if (ComboBox3->count() == 0) {
+    if (m_categoryNames->count() == 0) {
         m_settings.AktualCate.clear(); // a database without categories: nothing to show
         return;
     }
-    const QSignalBlocker comboBlocked(ComboBox3);
-    ComboBox3->setCurrentIndex(0);
-    m_database.SelectCategory(QtCp1252::FromQString(ComboBox3->itemText(0)));
+    const QSignalBlocker comboBlocked(m_categoryNames);
+    m_categoryNames->setCurrentIndex(0);
+    m_database.SelectCategory(QtCp1252::FromQString(m_categoryNames->itemText(0)));
     m_settings.AktualCate = m_database.CategoryName();
 }
 
-void TForm1::followCurrentCategory(bool moveTab) {
+void MainWindow::followCurrentCategory(bool moveTab) {
     const QString name = QtCp1252::ToQString(m_settings.AktualCate);
-    const int index = ComboBox3->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int index = m_categoryNames->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
     {
-        const QSignalBlocker comboBlocked(ComboBox3);
-        ComboBox3->setCurrentIndex(index);
+        const QSignalBlocker comboBlocked(m_categoryNames);
+        m_categoryNames->setCurrentIndex(index);
     }
-    ShowCategoryCaption(*ToolbarButton973, name);
-    const QSignalBlocker tabsBlocked(TabControl1);
+    ShowCategoryCaption(*m_categoryButton, name);
+    const QSignalBlocker tabsBlocked(m_categoryTabs);
     // A current category that is not listed (a hidden one) gets a tab of its own at the end while
     // it is current, so that the tab strip never shows another category as the current one.
-    while (TabControl1->count() > ComboBox3->count())
-        TabControl1->removeTab(TabControl1->count() - 1);
+    while (m_categoryTabs->count() > m_categoryNames->count())
+        m_categoryTabs->removeTab(m_categoryTabs->count() - 1);
     if (m_settings.GeDiCate && index < 0 && !name.isEmpty())
-        TabControl1->setCurrentIndex(TabControl1->addTab(CategoryMenu::Caption(name)));
+        m_categoryTabs->setCurrentIndex(m_categoryTabs->addTab(CategoryMenu::Caption(name)));
     else if (moveTab && m_settings.GeDiCate && index >= 0)
-        TabControl1->setCurrentIndex(index);
+        m_categoryTabs->setCurrentIndex(index);
 }
 
 // Both lists show the same rows, and the engine gets one record per row in row order.
-void TForm1::fillUnitLists(const std::string &category) {
+void MainWindow::fillUnitLists(const std::string &category) {
     m_categoryHasUnits = false;
     const std::vector<UnitRecord> &rows = m_engine.LoadCategoryUnits(category, UnitListOptionsOf(m_settings));
-    const QSignalBlocker inputBlocked(ListBox1);
-    const QSignalBlocker outputBlocked(ListBox2);
+    const QSignalBlocker inputBlocked(m_inputList);
+    const QSignalBlocker outputBlocked(m_outputList);
     for (const UnitRecord &row : rows) {
         const QString name = QtCp1252::ToQString(row.Name);
-        ListBox1->addItem(name);
-        ListBox2->addItem(name);
+        m_inputList->addItem(name);
+        m_outputList->addItem(name);
         // The symbol shows beside the name where the row has room for it.
         const QString symbol = QString::fromStdString(m_engine.Aliases().DisplaySymbol(row.Name));
         if (!symbol.isEmpty() && !name.contains(QStringLiteral("(") + symbol + QStringLiteral(")"))) {
-            for (QListWidget *list : {static_cast<QListWidget *>(ListBox1), static_cast<QListWidget *>(ListBox2)})
+            for (QListWidget *list : {static_cast<QListWidget *>(m_inputList), static_cast<QListWidget *>(m_outputList)})
                 list->item(list->count() - 1)->setData(UnitSymbolDelegate::UnitSymbolRole, symbol);
         }
     }
     m_categoryHasUnits = !rows.empty();
 }
 
-void TForm1::clearUnitLists() {
-    const QSignalBlocker inputBlocked(ListBox1);
-    const QSignalBlocker outputBlocked(ListBox2);
-    ListBox1->clear();
-    ListBox2->clear();
-    ListBox2->clearValues();
+void MainWindow::clearUnitLists() {
+    const QSignalBlocker inputBlocked(m_inputList);
+    const QSignalBlocker outputBlocked(m_outputList);
+    m_inputList->clear();
+    m_outputList->clear();
+    m_outputList->clearValues();
     m_engine.ClearCategoryUnits();
     m_categoryHasUnits = false;
 }
 
-void TForm1::ComboBox3Change(QObject *sender) {
-    if (ComboBox3->currentIndex() < 0)
+void MainWindow::categoryChanged(QObject *sender) {
+    if (m_categoryNames->currentIndex() < 0)
         return;
     SaveCategoryMemory();
     clearUnitLists();
-    Edit2->clear();
-    const std::string category = QtCp1252::FromQString(ComboBox3->currentText());
+    m_resultField->clear();
+    const std::string category = QtCp1252::FromQString(m_categoryNames->currentText());
     SetMultiSelectMode(category);
     fillUnitLists(category);
     m_settings.AktualCate = m_engine.CategoryName();
     RestoreCategoryMemory();
     LayoutForCategory();
-    followCurrentCategory(sender != TabControl1);
+    followCurrentCategory(sender != m_categoryTabs);
     if (m_categoryHasUnits)
         Convert();
-    ListBox1->update();
+    m_inputList->update();
 }
 
-void TForm1::categoryChosen(int index, QObject *sender) {
-    if (index < 0 || index >= ComboBox3->count())
+void MainWindow::categoryChosen(int index, QObject *sender) {
+    if (index < 0 || index >= m_categoryNames->count())
         return;
     {
-        const QSignalBlocker comboBlocked(ComboBox3);
-        ComboBox3->setCurrentIndex(index);
+        const QSignalBlocker comboBlocked(m_categoryNames);
+        m_categoryNames->setCurrentIndex(index);
     }
-    ComboBox3Change(sender);
+    categoryChanged(sender);
 }
 
-void TForm1::PopupMenu1Popup() {
-    m_categoryMenu->MoveCheck(ComboBox3->currentIndex());
+void MainWindow::categoryPopupAboutToShow() {
+    m_categoryMenu->MoveCheck(m_categoryNames->currentIndex());
 }
 
-void TForm1::SplitCategoryMenu() {
+void MainWindow::SplitCategoryMenu() {
     m_categoryMenu->SplitColumns();
 }
 
 // As wide as the widest category name, within the room the other buttons leave on the toolbar at
 // the window's width: a longer name is elided on the button (ShowCategoryCaption) instead of
 // pushing the toolbar past the window.
-void TForm1::FitCategoryButton() {
-    const int others = Toolbar971->sizeHint().width() - ToolbarButton973->width();
+void MainWindow::FitCategoryButton() {
+    const int others = m_toolbar->sizeHint().width() - m_categoryButton->width();
     const int room = std::max(DesignWidth, width()) - others;
-    const int wanted = m_categoryMenu->WidestCaption(ToolbarButton973->font()) + kCategoryButtonMargin;
-    ToolbarButton973->setFixedWidth(std::max(111, std::min(wanted, room)));
-    ShowCategoryCaption(*ToolbarButton973, QtCp1252::ToQString(m_settings.AktualCate));
+    const int wanted = m_categoryMenu->WidestCaption(m_categoryButton->font()) + kCategoryButtonMargin;
+    m_categoryButton->setFixedWidth(std::max(111, std::min(wanted, room)));
+    ShowCategoryCaption(*m_categoryButton, QtCp1252::ToQString(m_settings.AktualCate));
 }
 
-void TForm1::RebuildLists() {
+void MainWindow::RebuildLists() {
     if (m_settings.GeSoCate)
         m_database.SortCategoriesByName();
     const std::string remembered = m_settings.AktualCate;
@@ -188,7 +188,7 @@ void TForm1::RebuildLists() {
     fillCategoryList();
     std::string category = remembered;
     if (!m_database.CategoryExists(remembered))
-        category = ComboBox3->count() > 0 ? QtCp1252::FromQString(ComboBox3->itemText(0)) : std::string();
+        category = m_categoryNames->count() > 0 ? QtCp1252::FromQString(m_categoryNames->itemText(0)) : std::string();
     if (m_database.SelectCategory(category))
         category = m_database.CategoryName();
     SetMultiSelectMode(category);
@@ -205,17 +205,17 @@ void TForm1::RebuildLists() {
     if (m_categoryHasUnits)
         Convert();
     else
-        Edit2->clear(); // no unit left to convert from: the last result no longer stands
+        m_resultField->clear(); // no unit left to convert from: the last result no longer stands
 }
 
-void TForm1::RebuildCategoryList() {
+void MainWindow::RebuildCategoryList() {
     clearCategoryList();
     fillCategoryList();
     followCurrentCategory(true);
     SplitCategoryMenu();
 }
 
-void TForm1::RebuildUnitLists(const std::string &category, const CapturedSelection &selection) {
+void MainWindow::RebuildUnitLists(const std::string &category, const CapturedSelection &selection) {
     clearUnitLists();
     SetMultiSelectMode(m_settings.AktualCate);
     fillUnitLists(m_settings.AktualCate);
@@ -225,42 +225,42 @@ void TForm1::RebuildUnitLists(const std::string &category, const CapturedSelecti
         ApplySelection(selection);
 }
 
-void TForm1::SelectInputUnit(int index) {
-    if (ListBox1->count() == 0)
+void MainWindow::SelectInputUnit(int index) {
+    if (m_inputList->count() == 0)
         return;
-    if (index < 0 || index >= ListBox1->count())
+    if (index < 0 || index >= m_inputList->count())
         index = 0;
     if (isSingleSelectionCategory()) {
-        ListWidgetSelection::SetCurrentRow(*ListBox1, index);
+        ListWidgetSelection::SetCurrentRow(*m_inputList, index);
     } else {
-        ListSelection only = ListSelection::Single(ListBox1->count(), index);
+        ListSelection only = ListSelection::Single(m_inputList->count(), index);
         only.current = -1; // the item index stays where it is
-        ListWidgetSelection::Write(*ListBox1, only);
+        ListWidgetSelection::Write(*m_inputList, only);
     }
-    ListBox1->scrollToItem(ListBox1->item(index)); // a remembered or found unit is shown
+    m_inputList->scrollToItem(m_inputList->item(index)); // a remembered or found unit is shown
 }
 
-void TForm1::SelectOutputUnit(int index) {
-    if (ListBox2->count() == 0)
+void MainWindow::SelectOutputUnit(int index) {
+    if (m_outputList->count() == 0)
         return;
-    if (index < 0 || index >= ListBox2->count())
+    if (index < 0 || index >= m_outputList->count())
         index = 0;
     if (isSingleSelectionCategory()) {
-        ListWidgetSelection::SetCurrentRow(*ListBox2, index);
+        ListWidgetSelection::SetCurrentRow(*m_outputList, index);
     } else {
-        ListSelection only = ListSelection::Single(ListBox2->count(), index);
+        ListSelection only = ListSelection::Single(m_outputList->count(), index);
         only.current = -1;
-        ListWidgetSelection::Write(*ListBox2, only);
+        ListWidgetSelection::Write(*m_outputList, only);
     }
-    ListBox2->scrollToItem(ListBox2->item(index));
+    m_outputList->scrollToItem(m_outputList->item(index));
 }
 
-int TForm1::FirstSelectedInput() const {
-    return ListWidgetSelection::Read(*ListBox1).FirstSelected();
+int MainWindow::FirstSelectedInput() const {
+    return ListWidgetSelection::Read(*m_inputList).FirstSelected();
 }
 
-int TForm1::FirstSelectedOutput() const {
-    return ListWidgetSelection::Read(*ListBox2).FirstSelected();
+int MainWindow::FirstSelectedOutput() const {
+    return ListWidgetSelection::Read(*m_outputList).FirstSelected();
 }
 
 } // namespace mensurio

@@ -28,7 +28,7 @@ class ListsSilenced {
 
 } // namespace
 
-void TForm1::createCategoryMemory() {
+void MainWindow::createCategoryMemory() {
     CategoryMemory::Hooks hooks;
     hooks.orderView = [this] { return m_engine.OrderView(); };
     hooks.convert = [this] {
@@ -39,50 +39,50 @@ void TForm1::createCategoryMemory() {
     hooks.selectOutputUnit = [this](int row) { SelectOutputUnit(row); };
     hooks.selectFirstCategory = [this] { categoryChosen(0, nullptr); };
     hooks.database = [this]() -> const UnitDatabase & { return m_database; };
-    m_memory = std::make_unique<CategoryMemory>(Edit1, ListBox1, ListBox2, &m_settingsFile, &m_settings,
+    m_memory = std::make_unique<CategoryMemory>(m_valueField, m_inputList, m_outputList, &m_settingsFile, &m_settings,
                                                 std::move(hooks));
     m_memory->SetFirstStartMemories(m_environment.firstStartMemories);
 }
 
-void TForm1::SetMultiSelectMode(const std::string &category) {
+void MainWindow::SetMultiSelectMode(const std::string &category) {
     m_memory->SetMultiSelectMode(category);
 }
 
-CapturedSelection TForm1::CaptureSelection() const {
+CapturedSelection MainWindow::CaptureSelection() const {
     return m_memory->CaptureSelection();
 }
 
-std::string TForm1::CaptureOutputCodes() const {
+std::string MainWindow::CaptureOutputCodes() const {
     return m_memory->CaptureOutputCodes();
 }
 
-void TForm1::ApplySelection(const CapturedSelection &selection) {
-    const ListsSilenced silenced(ListBox1, ListBox2);
+void MainWindow::ApplySelection(const CapturedSelection &selection) {
+    const ListsSilenced silenced(m_inputList, m_outputList);
     m_memory->ApplySelection(selection);
 }
 
-void TForm1::ApplyOutputCodes(const std::string &codes) {
-    const ListsSilenced silenced(ListBox1, ListBox2);
+void MainWindow::ApplyOutputCodes(const std::string &codes) {
+    const ListsSilenced silenced(m_inputList, m_outputList);
     m_memory->ApplyOutputCodes(codes);
 }
 
-void TForm1::SaveCategoryMemory() {
+void MainWindow::SaveCategoryMemory() {
     // The category's keys go to the disk together, in one replace of the settings file.
     IniWriteBatch batch(m_settingsFile);
     m_memory->SaveCategoryMemory();
     RunIgnoringRefusedWrites([&] { batch.Commit(); });
 }
 
-void TForm1::RestoreCategoryMemory() {
-    const ListsSilenced silenced(ListBox1, ListBox2);
+void MainWindow::RestoreCategoryMemory() {
+    const ListsSilenced silenced(m_inputList, m_outputList);
     m_memory->RestoreCategoryMemory();
     // Selected whole, the caret at the start (a long input shows its start, such as a template's
     // first "(0) "), so that typing replaces the restored value.
-    ValueFieldSelection::SelectProgramText(*Edit1);
+    ValueFieldSelection::SelectProgramText(*m_valueField);
 }
 
-void TForm1::ClearConversionMemory1Click() {
-    const ListsSilenced silenced(ListBox1, ListBox2);
+void MainWindow::clearConversionMemory() {
+    const ListsSilenced silenced(m_inputList, m_outputList);
     m_memory->ClearConversionMemory();
 }
 

@@ -12,14 +12,14 @@
 
 namespace mensurio {
 
-void TForm1::Preferences1Click() {
-    TPagesDlg2 dialog(*this, StartupLink::ForRunningProgram(), this);
+void MainWindow::showPreferences() {
+    PreferencesDialog dialog(*this, StartupLink::ForRunningProgram(), this);
     dialog.exec();
 }
 
 // The fonts go to the settings file at once; the rest of the settings are already in
 // m_settings and are written at exit.
-void TForm1::ApplyPreferences(const PreferenceChanges &changes) {
+void MainWindow::ApplyPreferences(const PreferenceChanges &changes) {
     std::string remembered;
     CapturedSelection captured;
     if (changes.sortUnits || changes.anyFont) {
@@ -27,12 +27,12 @@ void TForm1::ApplyPreferences(const PreferenceChanges &changes) {
         captured = CaptureSelection();
     }
     if (changes.fieldFont) {
-        fieldFont.nactenifontu(changes.newFieldFont);
-        fieldFont.savetoini(m_settingsFile, kFieldFontPrefix);
+        fieldFont.CopyFrom(changes.newFieldFont);
+        fieldFont.SaveToIni(m_settingsFile, kFieldFontPrefix);
     }
     if (changes.tabFont) {
-        tabFont.nactenifontu(changes.newTabFont);
-        tabFont.savetoini(m_settingsFile, kTabFontPrefix);
+        tabFont.CopyFrom(changes.newTabFont);
+        tabFont.SaveToIni(m_settingsFile, kTabFontPrefix);
     }
     if (changes.tabs)
         RebuildCategoryList();
@@ -55,16 +55,16 @@ void TForm1::ApplyPreferences(const PreferenceChanges &changes) {
             ApplySelection(captured);
     }
     if (changes.allResults) {
-        m_actions.ShowAllResults1->setChecked(m_settings.split);
-        ToolbarButton972Click(m_settings.split);
+        m_actions.showAllResults->setChecked(m_settings.split);
+        showAllResultsToggled(m_settings.split);
     }
     if (m_categoryHasUnits)
         Convert();
 }
 
-void TForm1::ApplyTrayPreference(bool minimizeToTray) {
-    m_actions.MinimizetoTray1->setChecked(minimizeToTray);
-    MinimizetoTray1Click(minimizeToTray);
+void MainWindow::ApplyTrayPreference(bool minimizeToTray) {
+    m_actions.minimizeToTray->setChecked(minimizeToTray);
+    minimizeToTrayToggled(minimizeToTray);
 }
 
 } // namespace mensurio

@@ -10,12 +10,12 @@
 
 namespace mensurio {
 
-void TForm1::closeEvent(QCloseEvent *event) {
+void MainWindow::closeEvent(QCloseEvent *event) {
     FormClose();
     QMainWindow::closeEvent(event);
 }
 
-void TForm1::FormClose() {
+void MainWindow::FormClose() {
     if (!m_started)
         return;
     SaveCategoryMemory();
@@ -31,7 +31,7 @@ void TForm1::FormClose() {
 
 // Only a window that was shown writes anything: a run that ends before (both databases
 // unreadable, or started in the tray and never restored) leaves every file as it was.
-void TForm1::FormDestroy() {
+void MainWindow::FormDestroy() {
     bool databaseSaved = false;
     if (m_started)
         databaseSaved = DatabaseLifecycle::SaveDatabaseAtExit(m_database, m_environment.baseDirectory,

@@ -60,7 +60,7 @@ const std::array<std::string, 15> &CodePageTestNames() {
 
 } // namespace
 
-bool TForm1::LoadDatabaseAtStart() {
+bool MainWindow::LoadDatabaseAtStart() {
     if (!m_environment.preparationProblem.empty()) {
         m_environment.prompts->Beep();
         m_environment.prompts->Error(m_environment.preparationProblem);
@@ -75,22 +75,22 @@ bool TForm1::LoadDatabaseAtStart() {
         // written here, so the batch ends without touching the file.
         IniWriteBatch oneReading(m_settingsFile);
         m_settings = ReadSettings(m_settingsFile);
-        fieldFont.readfromini(m_settingsFile, kFieldFontPrefix);
-        tabFont.readfromini(m_settingsFile, kTabFontPrefix);
+        fieldFont.ReadFromIni(m_settingsFile, kFieldFontPrefix);
+        tabFont.ReadFromIni(m_settingsFile, kTabFontPrefix);
     }
     if (!DatabaseLifecycle::LoadDatabaseAtStart(m_database, m_environment.baseDirectory,
                                                 *m_environment.prompts, m_settings.showhidden,
                                                 m_environment.defaultDirectory))
         return false;
     UpdateBuiltinData();
-    m_actions.MinimizetoTray1->setChecked(m_settings.tray);
+    m_actions.minimizeToTray->setChecked(m_settings.tray);
     return true;
 }
 
 // The categories and units shipped since the data version the settings record (or, with none
 // recorded, since the one the database most likely came from) join the user's database, and
 // the user is told once. The version is recorded at exit, together with the saved database.
-void TForm1::UpdateBuiltinData() {
+void MainWindow::UpdateBuiltinData() {
     const int recorded = ReadDataVersion(m_settingsFile);
     if (recorded >= BuiltinDataVersion())
         return;
@@ -110,21 +110,21 @@ void TForm1::UpdateBuiltinData() {
         m_environment.prompts->Information(std::string(kBuiltinDataAddedText) + added + ".");
 }
 
-void TForm1::showEvent(QShowEvent *event) {
+void MainWindow::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
     if (!m_started && m_startedOk)
         FormShow();
 }
 
-void TForm1::FormShow() {
+void MainWindow::FormShow() {
     m_started = true;
     if (m_database.LoadedFresh && !CodePageTestPasses()) {
         m_database.NamesSimplified = true;
         m_database.SimplifyNames();
     }
-    ListBox2->setMode(m_settings.split ? TListBoxTwo::Mode::ttwo : TListBoxTwo::Mode::tstandard);
-    m_actions.ShowAllResults1->setChecked(m_settings.split);
-    m_actions.ShowHidden1->setChecked(m_settings.showhidden);
+    m_outputList->setMode(m_settings.split ? OutputUnitList::Mode::TwoColumns : OutputUnitList::Mode::Standard);
+    m_actions.showAllResults->setChecked(m_settings.split);
+    m_actions.showHidden->setChecked(m_settings.showhidden);
     fillCategoryList();
     selectCurrentCategoryAtStart();
     SetMultiSelectMode(m_settings.AktualCate);
@@ -139,19 +139,19 @@ void TForm1::FormShow() {
     ApplyPressureSelectors();
     ApplyPlacement();
     LayoutWindow();
-    Edit1->setFocus();
+    m_valueField->setFocus();
 }
 
 // The names go through the (hidden) list and back, and the window's font must hold every
 // character above ASCII that they use; otherwise the names are simplified once.
-bool TForm1::CodePageTestPasses() {
-    const QFontMetrics metrics(ListBox3->font());
-    ListBox3->clear();
+bool MainWindow::CodePageTestPasses() {
+    const QFontMetrics metrics(m_codePageTestList->font());
+    m_codePageTestList->clear();
     for (const std::string &name : CodePageTestNames())
-        ListBox3->addItem(QtCp1252::ToQString(name));
+        m_codePageTestList->addItem(QtCp1252::ToQString(name));
     bool passes = true;
-    for (int row = 0; row < ListBox3->count(); ++row) {
-        const QString shown = ListBox3->item(row)->text();
+    for (int row = 0; row < m_codePageTestList->count(); ++row) {
+        const QString shown = m_codePageTestList->item(row)->text();
         if (QtCp1252::FromQString(shown) != CodePageTestNames()[static_cast<std::size_t>(row)])
             passes = false;
         for (const char32_t codePoint : shown.toUcs4()) {
@@ -159,37 +159,37 @@ bool TForm1::CodePageTestPasses() {
                 passes = false;
         }
     }
-    ListBox3->clear();
+    m_codePageTestList->clear();
     return passes;
 }
 
-void TForm1::ApplyFonts() {
+void MainWindow::ApplyFonts() {
     const QFont field = QtFonts::ToQFont(fieldFont, QApplication::font());
     const std::optional<QColor> fieldColor = QtFonts::TextColor(fieldFont);
     for (QWidget *widget :
-         std::initializer_list<QWidget *>{Edit1, Edit2, ListBox1, ListBox2, ComboBox1, ComboBox2}) {
+         std::initializer_list<QWidget *>{m_valueField, m_resultField, m_inputList, m_outputList, m_inputPressure, m_outputPressure}) {
         widget->setFont(field);
         QPalette palette = widget->palette();
         palette.setColor(QPalette::Text, fieldColor.value_or(QApplication::palette().color(QPalette::Text)));
         widget->setPalette(palette);
     }
-    TabControl1->setFont(QtFonts::ToQFont(tabFont, QApplication::font()));
+    m_categoryTabs->setFont(QtFonts::ToQFont(tabFont, QApplication::font()));
 }
 
-void TForm1::ApplySortButton() {
-    m_actions.SortUnits1->setChecked(m_settings.GeSoUnit);
+void MainWindow::ApplySortButton() {
+    m_actions.sortUnits->setChecked(m_settings.GeSoUnit);
 }
 
-void TForm1::ApplyPressureSelectors() {
-    const QSignalBlocker block1(ComboBox1);
-    const QSignalBlocker block2(ComboBox2);
-    ComboBox1->setCurrentIndex(m_settings.com1abs ? 0 : 1);
-    ComboBox2->setCurrentIndex(m_settings.com2abs ? 0 : 1);
+void MainWindow::ApplyPressureSelectors() {
+    const QSignalBlocker block1(m_inputPressure);
+    const QSignalBlocker block2(m_outputPressure);
+    m_inputPressure->setCurrentIndex(m_settings.com1abs ? 0 : 1);
+    m_outputPressure->setCurrentIndex(m_settings.com2abs ? 0 : 1);
 }
 
 // The first run keeps the system's placement; later runs restore the stored one.
 // The saved client area, moved onto a screen there is now when it fits none of them.
-QRect TForm1::placementOnScreens() const {
+QRect MainWindow::placementOnScreens() const {
     std::vector<LayoutRect> screens;
     for (const QScreen *screen : QGuiApplication::screens()) {
         const QRect area = screen->availableGeometry();
@@ -200,7 +200,7 @@ QRect TForm1::placementOnScreens() const {
     return {placed.left, placed.top, placed.width, placed.height};
 }
 
-void TForm1::ApplyPlacement() {
+void MainWindow::ApplyPlacement() {
     if (m_settings.maximized) {
         setWindowState(windowState() | Qt::WindowMaximized);
     } else if (m_settings.save) {

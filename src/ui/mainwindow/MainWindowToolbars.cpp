@@ -43,62 +43,62 @@ void AddButtons(QToolBar &bar, std::initializer_list<Button> buttons, QWidget *c
 
 } // namespace
 
-void TForm1::createToolbar() {
-    Toolbar971 = MakeToolbar(*this, kToolbarSection, "Toolbar");
-    addToolBar(Qt::TopToolBarArea, Toolbar971);
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName("PopupMenu1");
-    ToolbarButton973 = new QToolButton(Toolbar971);
-    ToolbarButton973->setObjectName("ToolbarButton973");
-    ToolbarButton973->setPopupMode(QToolButton::InstantPopup);
-    ToolbarButton973->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    ToolbarButton973->setMenu(PopupMenu1);
+void MainWindow::createToolbar() {
+    m_toolbar = MakeToolbar(*this, kToolbarSection, "Toolbar");
+    addToolBar(Qt::TopToolBarArea, m_toolbar);
+    m_categoryPopup = new QMenu(this);
+    m_categoryPopup->setObjectName("categoryPopup");
+    m_categoryButton = new QToolButton(m_toolbar);
+    m_categoryButton->setObjectName("categoryButton");
+    m_categoryButton->setPopupMode(QToolButton::InstantPopup);
+    m_categoryButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_categoryButton->setMenu(m_categoryPopup);
     const WindowActions &a = m_actions;
-    AddButtons(*Toolbar971,
-               {{a.Units1, "SpeedButton1"},
-                {a.Categories1, "SpeedButton2"},
+    AddButtons(*m_toolbar,
+               {{a.customUnits, "customUnitsButton"},
+                {a.customCategories, "customCategoriesButton"},
                 {nullptr, nullptr},
-                {a.InvertConversion1, "SpeedButton6"},
-                {nullptr, "ToolbarButton973"},
+                {a.invertConversion, "invertButton"},
+                {nullptr, "categoryButton"},
                 {nullptr, nullptr},
-                {a.Cut1, "SpeedButton8"},
-                {a.Copy1, "SpeedButton9"},
-                {a.Paste1, "SpeedButton10"},
+                {a.cut, "cutButton"},
+                {a.copy, "copyButton"},
+                {a.paste, "pasteButton"},
                 {nullptr, nullptr},
-                {a.Find1, "SpeedButton4"},
-                {a.Preferences1, "SpeedButton3"},
-                {a.SortUnits1, "ToolbarButton971"},
-                {a.ShowAllResults1, "ToolbarButton972"},
-                {a.CreateConversionTable1, "SpeedButton11"},
+                {a.find, "findButton"},
+                {a.preferences, "preferencesButton"},
+                {a.sortUnits, "sortUnitsButton"},
+                {a.showAllResults, "showAllResultsButton"},
+                {a.createConversionTable, "conversionTableButton"},
                 {nullptr, nullptr},
-                {a.Calculator1, "SpeedButton5"},
-                {a.HelpTopics1, "SpeedButton7"}},
-               ToolbarButton973);
+                {a.calculator, "calculatorButton"},
+                {a.helpTopics, "helpButton"}},
+               m_categoryButton);
 }
 
 // The Recordbar starts on a line of its own below the toolbar: both on one line would not fit
 // the window's design width.
-void TForm1::createRecordbar() {
-    Toolbar972 = MakeToolbar(*this, kRecordbarSection, "Recordbar");
+void MainWindow::createRecordbar() {
+    m_recordbar = MakeToolbar(*this, kRecordbarSection, "Recordbar");
     addToolBarBreak(Qt::TopToolBarArea);
-    addToolBar(Qt::TopToolBarArea, Toolbar972);
+    addToolBar(Qt::TopToolBarArea, m_recordbar);
     const WindowActions &a = m_actions;
-    AddButtons(*Toolbar972,
-               {{a.Record1, "Advanced1"},
-                {a.AddItem1, "Advanced2"},
-                {a.RemoveLastItem1, "Advanced6"},
-                {a.DeleteAllItems1, "Advanced5"},
+    AddButtons(*m_recordbar,
+               {{a.record, "recordButton"},
+                {a.addItem, "addItemButton"},
+                {a.removeLastItem, "removeLastItemButton"},
+                {a.deleteAllItems, "deleteAllItemsButton"},
                 {nullptr, nullptr},
-                {a.CopyConversion1, "Advanced4"},
-                {a.CopyAllConversions1, "Advanced7"},
-                {a.CopyRecord1, "Advanced3"}},
+                {a.copyConversion, "copyConversionButton"},
+                {a.copyAllConversions, "copyAllConversionsButton"},
+                {a.copyRecord, "copyRecordButton"}},
                nullptr);
 }
 
-void TForm1::connectToolbars() {
-    connect(m_actions.Toolbar1, &QAction::triggered, this, &TForm1::Toolbar1Click);
-    connect(m_actions.AdvancedToolbar1, &QAction::triggered, this, &TForm1::AdvancedToolbar1Click);
-    for (QToolBar *bar : {Toolbar971, Toolbar972}) {
+void MainWindow::connectToolbars() {
+    connect(m_actions.showToolbar, &QAction::triggered, this, &MainWindow::toolbarToggled);
+    connect(m_actions.showRecordbar, &QAction::triggered, this, &MainWindow::recordbarToggled);
+    for (QToolBar *bar : {m_toolbar, m_recordbar}) {
         connect(bar, &QToolBar::topLevelChanged, this, [this, bar] { toolbarDockChanged(bar); });
         connect(bar, &QToolBar::orientationChanged, this, [this, bar] { toolbarDockChanged(bar); });
         connect(bar->toggleViewAction(), &QAction::triggered, this,
@@ -106,17 +106,17 @@ void TForm1::connectToolbars() {
     }
 }
 
-void TForm1::Toolbar1Click(bool checked) {
-    toggleToolbar(Toolbar971, m_settings.Toolbar971Visible, checked);
+void MainWindow::toolbarToggled(bool checked) {
+    toggleToolbar(m_toolbar, m_settings.Toolbar971Visible, checked);
 }
 
-void TForm1::AdvancedToolbar1Click(bool checked) {
-    toggleToolbar(Toolbar972, m_settings.Toolbar972Visible, checked);
+void MainWindow::recordbarToggled(bool checked) {
+    toggleToolbar(m_recordbar, m_settings.Toolbar972Visible, checked);
 }
 
 // The window's layout is brought up to date at once, so the resize the bar causes arrives
 // while it is still suppressed; then the window is laid out once.
-void TForm1::toggleToolbar(QToolBar *bar, bool &setting, bool show) {
+void MainWindow::toggleToolbar(QToolBar *bar, bool &setting, bool show) {
     resizeSuppress.BeginToolbarToggle();
     bar->setVisible(show);
     setting = show;
@@ -129,50 +129,50 @@ void TForm1::toggleToolbar(QToolBar *bar, bool &setting, bool show) {
 // A bar shown or hidden from the window's context menu: its setting and its menu check follow.
 // Only the user's commands count, never the widget's state: when the application quits it closes
 // a floating bar's window, which hides the bar.
-void TForm1::toolbarVisibilityChanged(QToolBar *bar) {
+void MainWindow::toolbarVisibilityChanged(QToolBar *bar) {
     const bool visible = !bar->isHidden();
-    if (bar == Toolbar971) {
+    if (bar == m_toolbar) {
         m_settings.Toolbar971Visible = visible;
-        m_actions.Toolbar1->setChecked(visible);
+        m_actions.showToolbar->setChecked(visible);
     } else {
         m_settings.Toolbar972Visible = visible;
-        m_actions.AdvancedToolbar1->setChecked(visible);
+        m_actions.showRecordbar->setChecked(visible);
     }
 }
 
-void TForm1::toolbarDockChanged(QToolBar *bar) {
+void MainWindow::toolbarDockChanged(QToolBar *bar) {
     resizeSuppress.BeginDockChange();
     if (layout() != nullptr)
         layout()->activate();
     LayoutWindow();
     resizeSuppress.End();
-    if (bar == Toolbar972)
-        ListBox2->viewport()->update();
+    if (bar == m_recordbar)
+        m_outputList->viewport()->update();
 }
 
-void TForm1::ApplyToolbarSettings() {
-    Toolbar971->setVisible(m_settings.Toolbar971Visible);
-    Toolbar972->setVisible(m_settings.Toolbar972Visible);
-    m_actions.Toolbar1->setChecked(m_settings.Toolbar971Visible);
-    m_actions.AdvancedToolbar1->setChecked(m_settings.Toolbar972Visible);
+void MainWindow::ApplyToolbarSettings() {
+    m_toolbar->setVisible(m_settings.Toolbar971Visible);
+    m_recordbar->setVisible(m_settings.Toolbar972Visible);
+    m_actions.showToolbar->setChecked(m_settings.Toolbar971Visible);
+    m_actions.showRecordbar->setChecked(m_settings.Toolbar972Visible);
 }
 
 // At the first show: each bar's stored placement, with its present one as the defaults; the
 // menu checks and the two settings then follow what actually shows.
-void TForm1::LoadToolbarPlacement() {
+void MainWindow::LoadToolbarPlacement() {
     std::vector<ToolbarPlacement> current;
-    for (QToolBar *bar : {Toolbar971, Toolbar972})
+    for (QToolBar *bar : {m_toolbar, m_recordbar})
         current.push_back(ToolbarDocking::Capture(*this, *bar, ToolbarPlacement{}));
     m_toolbarPlacements = LoadToolbarPositions(m_settingsFile, current);
-    ToolbarDocking::Apply(*this, {{Toolbar971, m_toolbarPlacements[0]}, {Toolbar972, m_toolbarPlacements[1]}});
-    m_settings.Toolbar971Visible = !Toolbar971->isHidden();
-    m_settings.Toolbar972Visible = !Toolbar972->isHidden();
+    ToolbarDocking::Apply(*this, {{m_toolbar, m_toolbarPlacements[0]}, {m_recordbar, m_toolbarPlacements[1]}});
+    m_settings.Toolbar971Visible = !m_toolbar->isHidden();
+    m_settings.Toolbar972Visible = !m_recordbar->isHidden();
     ApplyToolbarSettings();
 }
 
-void TForm1::SaveToolbarPlacement() {
+void MainWindow::SaveToolbarPlacement() {
     std::vector<ToolbarPlacement> placements;
-    const QToolBar *bars[] = {Toolbar971, Toolbar972};
+    const QToolBar *bars[] = {m_toolbar, m_recordbar};
     for (std::size_t i = 0; i < 2; ++i) {
         const ToolbarPlacement previous = i < m_toolbarPlacements.size() ? m_toolbarPlacements[i] : ToolbarPlacement{};
         placements.push_back(ToolbarDocking::Capture(*this, *bars[i], previous));

@@ -10,15 +10,15 @@ namespace mensurio {
 
 namespace {
 
-// Paints the rows of a TListBoxTwo in the ttwo mode: name, separator line, value. In the
-// tstandard mode the style paints the row as in any list.
+// Paints the rows of an OutputUnitList in the TwoColumns mode: name, separator line, value. In the
+// Standard mode the style paints the row as in any list.
 class TwoColumnDelegate : public QStyledItemDelegate {
 public:
-    explicit TwoColumnDelegate(TListBoxTwo* list) : QStyledItemDelegate(list), m_list(list) {}
+    explicit TwoColumnDelegate(OutputUnitList* list) : QStyledItemDelegate(list), m_list(list) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        if (m_list->mode() != TListBoxTwo::Mode::ttwo) {
+        if (m_list->mode() != OutputUnitList::Mode::TwoColumns) {
             QStyledItemDelegate::paint(painter, option, index);
             const int nameRight = option.rect.left() + 4 +
                                   QFontMetrics(option.font).horizontalAdvance(index.data(Qt::DisplayRole).toString());
@@ -38,16 +38,16 @@ public:
         painter->setFont(option.font);
         painter->fillRect(row, background);
         painter->setPen(text);
-        drawText(painter, row, TListBoxTwo::NameX, index.data(Qt::DisplayRole).toString());
+        drawText(painter, row, OutputUnitList::NameX, index.data(Qt::DisplayRole).toString());
 
         // The value column is cleared again so that a long name never runs into it.
-        const int clearX = row.left() + TListBoxTwo::ValueClearX(width);
+        const int clearX = row.left() + OutputUnitList::ValueClearX(width);
         painter->fillRect(QRect(clearX, row.top(), row.right() - clearX + 1, row.height()), background);
-        const int lineX = row.left() + TListBoxTwo::SeparatorX(width);
-        painter->setPen(TListBoxTwo::LineColor());
+        const int lineX = row.left() + OutputUnitList::SeparatorX(width);
+        painter->setPen(OutputUnitList::LineColor());
         painter->drawLine(lineX, row.top(), lineX, row.bottom());
         painter->setPen(text);
-        drawText(painter, row, TListBoxTwo::ValueX(width), m_list->valueAt(index.row()));
+        drawText(painter, row, OutputUnitList::ValueX(width), m_list->valueAt(index.row()));
 
         if (option.state.testFlag(QStyle::State_HasFocus)) {
             painter->setPen(QPen(text, 1, Qt::DotLine));
@@ -65,22 +65,22 @@ private:
         painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
     }
 
-    TListBoxTwo* m_list;
+    OutputUnitList* m_list;
 };
 
 } // namespace
 
-QColor TListBoxTwo::LineColor() { return QColor(192, 192, 192); }
+QColor OutputUnitList::LineColor() { return QColor(192, 192, 192); }
 
-TListBoxTwo::TListBoxTwo(QWidget* parent) : QListWidget(parent)
+OutputUnitList::OutputUnitList(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setItemDelegate(new TwoColumnDelegate(this));
 }
 
-TListBoxTwo::~TListBoxTwo() = default;
+OutputUnitList::~OutputUnitList() = default;
 
-void TListBoxTwo::setMode(Mode mode)
+void OutputUnitList::setMode(Mode mode)
 {
     if (mode == m_mode)
         return;
@@ -88,46 +88,46 @@ void TListBoxTwo::setMode(Mode mode)
     viewport()->update();
 }
 
-void TListBoxTwo::setValues(const QStringList& values)
+void OutputUnitList::setValues(const QStringList& values)
 {
     m_values = values;
     scheduleValueRepaint();
 }
 
-void TListBoxTwo::appendValue(const QString& value)
+void OutputUnitList::appendValue(const QString& value)
 {
     m_values.append(value);
     scheduleValueRepaint();
 }
 
-void TListBoxTwo::clearValues()
+void OutputUnitList::clearValues()
 {
     m_values.clear();
     scheduleValueRepaint();
 }
 
-QString TListBoxTwo::valueAt(int row) const
+QString OutputUnitList::valueAt(int row) const
 {
     return row >= 0 && row < m_values.size() ? m_values.at(row) : QString();
 }
 
-int TListBoxTwo::columnWidth() const { return viewport()->width(); }
+int OutputUnitList::columnWidth() const { return viewport()->width(); }
 
-QRect TListBoxTwo::valueColumnRect() const
+QRect OutputUnitList::valueColumnRect() const
 {
     const int x = ValueClearX(columnWidth());
     return QRect(x, 0, viewport()->width() - x, viewport()->height());
 }
 
-void TListBoxTwo::scheduleValueRepaint()
+void OutputUnitList::scheduleValueRepaint()
 {
-    if (m_mode == Mode::ttwo)
+    if (m_mode == Mode::TwoColumns)
         viewport()->update(valueColumnRect());
 }
 
-void TListBoxTwo::QuickRepaint()
+void OutputUnitList::QuickRepaint()
 {
-    if (m_mode == Mode::ttwo && isVisible())
+    if (m_mode == Mode::TwoColumns && isVisible())
         viewport()->repaint(valueColumnRect());
 }
 

@@ -7,14 +7,14 @@
 namespace mensurio {
 
 /// The output unit list: a list of names that can also show a second column of values
-/// (one entry per row, row i beside entry i), painted in two columns in the `ttwo` mode.
-class TListBoxTwo : public QListWidget {
+/// (one entry per row, row i beside entry i), painted in two columns in the `TwoColumns` mode.
+class OutputUnitList : public QListWidget {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TListBoxTwo)
+    Q_DISABLE_COPY_MOVE(OutputUnitList)
 public:
-    /// ttwo: every row drawn in two columns, name and value; tstandard: a plain list whose
+    /// TwoColumns: every row drawn in two columns, name and value; Standard: a plain list whose
     /// value column is kept but not drawn.
-    enum class Mode { ttwo, tstandard };
+    enum class Mode { TwoColumns, Standard };
 
     /// Where a row's parts are drawn, in pixels from the row's left edge, for a list W pixels
     /// wide: the name at NameX, the value column cleared from W/2 - 5, the separator line at
@@ -26,9 +26,9 @@ public:
     /// The colour of the separator line (silver).
     static QColor LineColor();
 
-    /// A list in extended selection and the tstandard mode.
-    explicit TListBoxTwo(QWidget* parent = nullptr);
-    ~TListBoxTwo() override;
+    /// A list in extended selection and the Standard mode.
+    explicit OutputUnitList(QWidget* parent = nullptr);
+    ~OutputUnitList() override;
 
     Mode mode() const { return m_mode; }
     /// Switches the drawing mode and repaints. The rows and their selection stay as they are
@@ -54,7 +54,7 @@ private:
     void scheduleValueRepaint();
     QRect valueColumnRect() const;
 
-    Mode m_mode = Mode::tstandard;
+    Mode m_mode = Mode::Standard;
     QStringList m_values;
 };
 

@@ -18,20 +18,20 @@ namespace {
 // anywhere else is refused.
 const QString kRowMimeType = QStringLiteral("application/x-mensurio-check-row");
 
-QByteArray RowPayload(const TCheckList *list, int row) {
+QByteArray RowPayload(const ManageCheckList *list, int row) {
     return QByteArray::number(reinterpret_cast<quintptr>(list)) + ' ' + QByteArray::number(row);
 }
 
 } // namespace
 
-TCheckList::TCheckList(QWidget *parent) : QListWidget(parent) {
+ManageCheckList::ManageCheckList(QWidget *parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setDropIndicatorShown(true);
     SetMovable(true);
 }
 
-CheckItems TCheckList::Items() const {
+CheckItems ManageCheckList::Items() const {
     CheckItems items;
     items.reserve(static_cast<std::size_t>(count()));
     for (int row = 0; row < count(); ++row)
@@ -39,7 +39,7 @@ CheckItems TCheckList::Items() const {
     return items;
 }
 
-void TCheckList::SetItems(const CheckItems &items, const std::string &focus) {
+void ManageCheckList::SetItems(const CheckItems &items, const std::string &focus) {
     const QSignalBlocker blocked(this);
     clear();
     for (const CheckItem &entry : items) {
@@ -51,12 +51,12 @@ void TCheckList::SetItems(const CheckItems &items, const std::string &focus) {
     FocusName(focus);
 }
 
-std::string TCheckList::FocusedName() const {
+std::string ManageCheckList::FocusedName() const {
     const QListWidgetItem *focused = currentItem();
     return focused != nullptr ? QtCp1252::FromQString(focused->text()) : std::string();
 }
 
-void TCheckList::FocusName(const std::string &name) {
+void ManageCheckList::FocusName(const std::string &name) {
     if (count() == 0)
         return;
     const QList<QListWidgetItem *> found =
@@ -65,14 +65,14 @@ void TCheckList::FocusName(const std::string &name) {
     scrollToItem(currentItem());
 }
 
-void TCheckList::SetMovable(bool movable) {
+void ManageCheckList::SetMovable(bool movable) {
     m_movable = movable;
     setDragEnabled(movable);
     setAcceptDrops(movable);
     setDragDropMode(movable ? QAbstractItemView::DragDrop : QAbstractItemView::NoDragDrop);
 }
 
-bool TCheckList::MoveRow(int from, int to) {
+bool ManageCheckList::MoveRow(int from, int to) {
     if (!m_movable || from < 0 || from >= count() || to < 0 || to >= count())
         return false;
     if (from == to)
@@ -83,21 +83,21 @@ bool TCheckList::MoveRow(int from, int to) {
     return true;
 }
 
-QMimeData *TCheckList::DragData(int row) const {
+QMimeData *ManageCheckList::DragData(int row) const {
     auto *data = new QMimeData;
     data->setData(kRowMimeType, RowPayload(this, row));
     return data;
 }
 
-QStringList TCheckList::mimeTypes() const {
+QStringList ManageCheckList::mimeTypes() const {
     return {kRowMimeType};
 }
 
-QMimeData *TCheckList::mimeData(const QList<QListWidgetItem *> &items) const {
+QMimeData *ManageCheckList::mimeData(const QList<QListWidgetItem *> &items) const {
     return DragData(items.isEmpty() ? -1 : row(items.first()));
 }
 
-int TCheckList::draggedRow(const QMimeData *data) const {
+int ManageCheckList::draggedRow(const QMimeData *data) const {
     if (!m_movable || data == nullptr || !data->hasFormat(kRowMimeType))
         return -1;
     const QList<QByteArray> parts = data->data(kRowMimeType).split(' ');
@@ -110,12 +110,12 @@ int TCheckList::draggedRow(const QMimeData *data) const {
 
 // The row the dragged one takes when dropped at `position`: the row under the pointer, or
 // the last row below the end of the list.
-int TCheckList::dropRow(const QPoint &position) const {
+int ManageCheckList::dropRow(const QPoint &position) const {
     const QModelIndex under = indexAt(position);
     return under.isValid() ? under.row() : count() - 1;
 }
 
-void TCheckList::dragEnterEvent(QDragEnterEvent *event) {
+void ManageCheckList::dragEnterEvent(QDragEnterEvent *event) {
     if (draggedRow(event->mimeData()) < 0) {
         event->ignore();
         return;
@@ -124,7 +124,7 @@ void TCheckList::dragEnterEvent(QDragEnterEvent *event) {
     event->acceptProposedAction();
 }
 
-void TCheckList::dragMoveEvent(QDragMoveEvent *event) {
+void ManageCheckList::dragMoveEvent(QDragMoveEvent *event) {
     QListWidget::dragMoveEvent(event);
     if (draggedRow(event->mimeData()) >= 0)
         event->acceptProposedAction();
@@ -132,14 +132,14 @@ void TCheckList::dragMoveEvent(QDragMoveEvent *event) {
         event->ignore();
 }
 
-bool TCheckList::DropAt(const QMimeData *data, const QPoint &position) {
+bool ManageCheckList::DropAt(const QMimeData *data, const QPoint &position) {
     const int from = draggedRow(data);
     return from >= 0 && MoveRow(from, dropRow(position));
 }
 
 // The move is done here, not by the item model: the row keeps its item and so its check mark,
 // and nothing is copied from or removed by the drag's source.
-void TCheckList::dropEvent(QDropEvent *event) {
+void ManageCheckList::dropEvent(QDropEvent *event) {
     if (!DropAt(event->mimeData(), event->position().toPoint())) {
         event->ignore();
         return;
@@ -151,7 +151,7 @@ void TCheckList::dropEvent(QDropEvent *event) {
     viewport()->update();
 }
 
-void TCheckList::keyPressEvent(QKeyEvent *event) {
+void ManageCheckList::keyPressEvent(QKeyEvent *event) {
     const int row = currentRow();
     if (event->modifiers() == Qt::ControlModifier &&
         (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {

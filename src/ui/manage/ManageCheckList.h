@@ -13,12 +13,12 @@ namespace mensurio {
 /// box or the space bar toggles the focused row. While moving is allowed, a row is dragged to
 /// a new place (or moved with Ctrl+Up and Ctrl+Down) and the rows between shift by one, the
 /// check marks travelling with their names.
-class TCheckList : public QListWidget {
+class ManageCheckList : public QListWidget {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TCheckList)
+    Q_DISABLE_COPY_MOVE(ManageCheckList)
 
   public:
-    explicit TCheckList(QWidget *parent = nullptr);
+    explicit ManageCheckList(QWidget *parent = nullptr);
 
     CheckItems Items() const;
     /// Replaces the rows; the focused row becomes the one named `focus`, else the first.

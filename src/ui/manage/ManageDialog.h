@@ -17,7 +17,7 @@ class QPushButton;
 namespace mensurio {
 
 class Prompts;
-class TCheckList;
+class ManageCheckList;
 class UnitDatabase;
 struct ProgramSettings;
 
@@ -37,21 +37,21 @@ struct ManageDialogHooks {
 /// "Manage Units and Categories": which categories and units the window shows, and in which
 /// order. The two check lists hold pending edits; the database changes on the accept buttons,
 /// in the custom dialogs, and by the category sort when the dialog closes.
-class TManageDlg : public QDialog {
+class ManageDialog : public QDialog {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TManageDlg)
+    Q_DISABLE_COPY_MOVE(ManageDialog)
 
   public:
-    TManageDlg(UnitDatabase &database, ProgramSettings &settings, Prompts &prompts, ManageDialogHooks hooks,
+    ManageDialog(UnitDatabase &database, ProgramSettings &settings, Prompts &prompts, ManageDialogHooks hooks,
                QWidget *parent = nullptr);
 
-    /// The category whose units the unit list shows (Label1).
+    /// The category whose units the unit list shows (shownCategoryLabel).
     const std::string &ShownCategory() const { return m_shownCategory; }
 
     void done(int result) override;
 
   private:
-    // Construction (TManageDlg.cpp)
+    // Construction (ManageDialog.cpp)
     void createWidgets();
     void createMenus();
     void layOut();
@@ -67,9 +67,9 @@ class TManageDlg : public QDialog {
     void ResetUnitsClick();
     void sortCategories();
     void orderUnits(ManageLists::UnitOrder order);
-    void applyTicks(TCheckList *list, ManageLists::TickCommand command);
-    void CheckBox1Click(bool checked);
-    void CheckBox2Click(bool checked);
+    void applyTicks(ManageCheckList *list, ManageLists::TickCommand command);
+    void sortCategoriesToggled(bool checked);
+    void showHiddenToggled(bool checked);
     void runCustomDialog(const std::function<void()> &dialog);
     void restoreAfterCustomDialog(const std::string &focusedCategory, const std::string &focusedUnit,
                                   const std::string &shownBefore);
@@ -85,23 +85,23 @@ class TManageDlg : public QDialog {
     std::string m_shownCategory;
     bool m_closing = false;
 
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label7 = nullptr;
-    QLabel *Label8 = nullptr;
-    TCheckList *CheckList1 = nullptr;
-    TCheckList *CheckList2 = nullptr;
-    QPushButton *BitBtn1 = nullptr;
-    QPushButton *BitBtn2 = nullptr;
-    QPushButton *BitBtn3 = nullptr;
-    QPushButton *BitBtn4 = nullptr;
-    QPushButton *BitBtn5 = nullptr;
-    QPushButton *BitBtn6 = nullptr;
-    QPushButton *BitBtn7 = nullptr;
-    QCheckBox *CheckBox1 = nullptr;
-    QCheckBox *CheckBox2 = nullptr;
-    QMenu *PopupMenu1 = nullptr;
-    QMenu *PopupMenu2 = nullptr;
+    QLabel *m_shownCategoryLabel = nullptr;
+    QLabel *m_categoryCounts = nullptr;
+    QLabel *m_unitCount = nullptr;
+    QLabel *m_visibleCount = nullptr;
+    ManageCheckList *m_categoryList = nullptr;
+    ManageCheckList *m_unitList = nullptr;
+    QPushButton *m_acceptCategoriesButton = nullptr;
+    QPushButton *m_acceptUnitsButton = nullptr;
+    QPushButton *m_resetCategoriesButton = nullptr;
+    QPushButton *m_resetUnitsButton = nullptr;
+    QPushButton *m_customCategoriesButton = nullptr;
+    QPushButton *m_customUnitsButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QCheckBox *m_sortCategories = nullptr;
+    QCheckBox *m_showHidden = nullptr;
+    QMenu *m_categoryMenu = nullptr;
+    QMenu *m_unitMenu = nullptr;
 };
 
 } // namespace mensurio

@@ -18,8 +18,8 @@ struct PreferenceChanges {
     bool tray = false;
     bool startUp = false;
 
-    tfont2 newFieldFont; // taken when fieldFont is set
-    tfont2 newTabFont;   // taken when tabFont is set
+    FontSpec newFieldFont; // taken when fieldFont is set
+    FontSpec newTabFont;   // taken when tabFont is set
 };
 
 } // namespace mensurio

@@ -38,7 +38,7 @@ std::optional<QFont> AskFontDialog(const QFont &initial, QWidget *parent) {
     return chosen ? std::optional<QFont>(font) : std::nullopt;
 }
 
-void ShowFont(QLabel &sample, const tfont2 &font) {
+void ShowFont(QLabel &sample, const FontSpec &font) {
     sample.setFont(QtFonts::ToQFont(font, QApplication::font()));
     QPalette palette = sample.palette();
     palette.setColor(QPalette::WindowText,
@@ -48,13 +48,13 @@ void ShowFont(QLabel &sample, const tfont2 &font) {
 
 } // namespace
 
-TPagesDlg2::TPagesDlg2(TForm1 &window, StartupLink startupLink, QWidget *parent)
+PreferencesDialog::PreferencesDialog(MainWindow &window, StartupLink startupLink, QWidget *parent)
     : QDialog(parent), m_window(window), m_settings(window.settings()), m_startupLink(std::move(startupLink)),
       m_chooseFont(&AskFontDialog) {
-    setObjectName("TPagesDlg2");
+    setObjectName("PreferencesDialog");
     setWindowTitle("Preferences");
     auto *pages = new QTabWidget(this);
-    pages->setObjectName("PageControl1");
+    pages->setObjectName("pages");
     pages->setAccessibleName("Preference pages");
     pages->tabBar()->setAccessibleName("Pages");
     pages->addTab(createGeneralPage(), "General");
@@ -63,8 +63,8 @@ TPagesDlg2::TPagesDlg2(TForm1 &window, StartupLink startupLink, QWidget *parent)
     pages->addTab(createFontsPage(), "Fonts");
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName("Buttons");
-    connect(buttons, &QDialogButtonBox::accepted, this, &TPagesDlg2::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TPagesDlg2::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &PreferencesDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &PreferencesDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(pages);
     layout->addWidget(buttons);
@@ -77,110 +77,110 @@ TPagesDlg2::TPagesDlg2(TForm1 &window, StartupLink startupLink, QWidget *parent)
 }
 
 // The controls show the settings; nothing here counts as a change (the flags follow clicks).
-void TPagesDlg2::FormShow() {
-    CheckBox8->setChecked(m_startupLink.Exists());
-    CheckBox1->setChecked(m_settings.Toolbar971Visible);
-    CheckBox6->setChecked(m_settings.Toolbar972Visible);
-    CheckBox2->setChecked(m_settings.GeDiCate);
-    CheckBox3->setChecked(m_settings.GeSoUnit);
-    CheckBox9->setChecked(m_settings.tray);
-    CheckBox5->setChecked(m_settings.SwopValue);
-    CheckBox7->setChecked(m_settings.split);
-    (m_settings.GeCaDefa ? RadioButton6 : RadioButton5)->setChecked(true);
-    RadioButton5Click();
-    Edit1->setText(QtCp1252::ToQString(m_settings.CalcPath));
+void PreferencesDialog::FormShow() {
+    m_runOnStartUp->setChecked(m_startupLink.Exists());
+    m_showToolbar->setChecked(m_settings.Toolbar971Visible);
+    m_showRecordbar->setChecked(m_settings.Toolbar972Visible);
+    m_showCategoryTabs->setChecked(m_settings.GeDiCate);
+    m_sortUnits->setChecked(m_settings.GeSoUnit);
+    m_minimizeToTray->setChecked(m_settings.tray);
+    m_swapValueOnInvert->setChecked(m_settings.SwopValue);
+    m_showAllResults->setChecked(m_settings.split);
+    (m_settings.GeCaDefa ? m_systemCalculator : m_otherCalculator)->setChecked(true);
+    calculatorChoiceChanged();
+    m_calculatorPath->setText(QtCp1252::ToQString(m_settings.CalcPath));
     m_rememberedFormat = m_settings.ReNumber;
     m_rememberedPlaces = m_settings.ReDeciPlace;
-    QRadioButton *formats[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4};
+    QRadioButton *formats[] = {m_autoFormat, m_scientificFormat, m_fixedFormat, m_thousandsFormat};
     const int format = m_settings.ReNumber >= 0 && m_settings.ReNumber <= 3 ? m_settings.ReNumber : 0;
     formats[format]->setChecked(true);
     resultFormatChosen(format);
     {
-        const QSignalBlocker blocked(ComboBox1); // an out-of-range value stays until one is chosen
-        ComboBox1->setCurrentIndex(EffectiveDecimalPlaces(m_settings.ReDeciPlace));
+        const QSignalBlocker blocked(m_decimalPlaces); // an out-of-range value stays until one is chosen
+        m_decimalPlaces->setCurrentIndex(EffectiveDecimalPlaces(m_settings.ReDeciPlace));
     }
-    QRadioButton *styles[] = {RadioSF1, RadioSF2, RadioSF3};
+    QRadioButton *styles[] = {m_bracketedValues, m_plainValues, m_unitsFirst};
     styles[m_settings.multiformat >= 0 && m_settings.multiformat <= 2 ? m_settings.multiformat : 0]
         ->setChecked(true);
     showFonts(m_window.FieldFont(), m_window.TabFont());
 }
 
-void TPagesDlg2::showFonts(const tfont2 &field, const tfont2 &tab) {
+void PreferencesDialog::showFonts(const FontSpec &field, const FontSpec &tab) {
     m_pendingFieldFont = field;
     m_pendingTabFont = tab;
-    ShowFont(*StaticText9, field);
-    ShowFont(*StaticText11, tab);
+    ShowFont(*m_fieldFontSample, field);
+    ShowFont(*m_tabFontSample, tab);
 }
 
-void TPagesDlg2::RadioButton5Click() {
-    const bool other = RadioButton5->isChecked();
-    Edit1->setEnabled(other);
-    SpeedButton1->setEnabled(other);
+void PreferencesDialog::calculatorChoiceChanged() {
+    const bool other = m_otherCalculator->isChecked();
+    m_calculatorPath->setEnabled(other);
+    m_browseButton->setEnabled(other);
 }
 
 // The format takes effect at once, so the sample shows it; Cancel takes it back.
-void TPagesDlg2::resultFormatChosen(int format) {
+void PreferencesDialog::resultFormatChosen(int format) {
     m_settings.ReNumber = format;
-    ComboBox1->setEnabled(format != kFormatAuto);
+    m_decimalPlaces->setEnabled(format != kFormatAuto);
     renderSample();
 }
 
-void TPagesDlg2::ComboBox1Change(int index) {
+void PreferencesDialog::decimalPlacesChanged(int index) {
     if (index < 0)
         return;
     m_settings.ReDeciPlace = index;
     renderSample();
 }
 
-void TPagesDlg2::renderSample() {
+void PreferencesDialog::renderSample() {
     const ResultFormatOptions options{m_settings.ReNumber, m_settings.ReDeciPlace, m_window.Separators()};
-    Label1->setText(QtCp1252::ToQString(FormatResult(kSampleValue, false, options)));
+    m_formatSample->setText(QtCp1252::ToQString(FormatResult(kSampleValue, false, options)));
 }
 
 // The font dialog starts from the window's font of that kind, not from the pending one.
-void TPagesDlg2::BitBtn5Click() {
-    const tfont2 &current = m_window.FieldFont();
+void PreferencesDialog::changeFieldFont() {
+    const FontSpec &current = m_window.FieldFont();
     if (const auto chosen = m_chooseFont(QtFonts::ToQFont(current, QApplication::font()), this)) {
         showFonts(QtFonts::FromQFont(*chosen, current), m_pendingTabFont);
         m_changes.anyFont = m_changes.fieldFont = true;
     }
 }
 
-void TPagesDlg2::BitBtn7Click() {
-    const tfont2 &current = m_window.TabFont();
+void PreferencesDialog::changeTabFont() {
+    const FontSpec &current = m_window.TabFont();
     if (const auto chosen = m_chooseFont(QtFonts::ToQFont(current, QApplication::font()), this)) {
         showFonts(m_pendingFieldFont, QtFonts::FromQFont(*chosen, current));
         m_changes.anyFont = m_changes.tabFont = true;
     }
 }
 
-void TPagesDlg2::BitBtn4Click() {
-    showFonts(tfont2{}, tfont2{});
+void PreferencesDialog::useDefaultFonts() {
+    showFonts(FontSpec{}, FontSpec{});
     m_changes.anyFont = m_changes.fieldFont = m_changes.tabFont = true;
 }
 
 // The dialog starts in the chosen program's folder, else where desktop programs live.
-void TPagesDlg2::SpeedButton1Click() {
-    const std::string current = Edit1->text().toStdString();
+void PreferencesDialog::browseForCalculator() {
+    const std::string current = m_calculatorPath->text().toStdString();
     const std::string folder =
         current.find('/') != std::string::npos ? FileOps::DirectoryOf(current) : "/usr/bin";
     const std::string chosen =
         m_window.prompts().OpenFileName("Calculator Program", folder, kCalculatorFilter);
     if (!chosen.empty())
-        Edit1->setText(QString::fromStdString(chosen));
+        m_calculatorPath->setText(QString::fromStdString(chosen));
 }
 
-void TPagesDlg2::copyControlsToSettings() {
-    m_settings.Toolbar971Visible = CheckBox1->isChecked();
-    m_settings.Toolbar972Visible = CheckBox6->isChecked();
-    m_settings.GeDiCate = CheckBox2->isChecked();
-    m_settings.GeSoUnit = CheckBox3->isChecked();
-    m_settings.SwopValue = CheckBox5->isChecked();
-    m_settings.GeCaDefa = RadioButton6->isChecked();
-    m_settings.split = CheckBox7->isChecked();
-    m_settings.CalcPath = QtCp1252::FromQString(Edit1->text());
+void PreferencesDialog::copyControlsToSettings() {
+    m_settings.Toolbar971Visible = m_showToolbar->isChecked();
+    m_settings.Toolbar972Visible = m_showRecordbar->isChecked();
+    m_settings.GeDiCate = m_showCategoryTabs->isChecked();
+    m_settings.GeSoUnit = m_sortUnits->isChecked();
+    m_settings.SwopValue = m_swapValueOnInvert->isChecked();
+    m_settings.GeCaDefa = m_systemCalculator->isChecked();
+    m_settings.split = m_showAllResults->isChecked();
+    m_settings.CalcPath = QtCp1252::FromQString(m_calculatorPath->text());
     // ReNumber and ReDeciPlace already hold what the page shows.
-    m_settings.multiformat = RadioSF3->isChecked() ? 2 : RadioSF2->isChecked() ? 1 : 0;
+    m_settings.multiformat = m_unitsFirst->isChecked() ? 2 : m_plainValues->isChecked() ? 1 : 0;
 }
 
 namespace {
@@ -196,10 +196,10 @@ bool ReadsBackExactly(const QString &path) {
 
 } // namespace
 
-void TPagesDlg2::accept() {
-    if (!ReadsBackExactly(Edit1->text())) {
+void PreferencesDialog::accept() {
+    if (!ReadsBackExactly(m_calculatorPath->text())) {
         m_window.prompts().Error(kUnstorableCalculatorPath);
-        Edit1->setFocus();
+        m_calculatorPath->setFocus();
         return; // the dialog stays open with every other choice as it was
     }
     copyControlsToSettings();
@@ -207,13 +207,13 @@ void TPagesDlg2::accept() {
     m_changes.newTabFont = m_pendingTabFont;
     m_window.ApplyPreferences(m_changes);
     if (m_changes.startUp)
-        m_startupLink.BringInLine(CheckBox8->isChecked(), m_window.prompts());
+        m_startupLink.BringInLine(m_runOnStartUp->isChecked(), m_window.prompts());
     if (m_changes.tray)
-        m_window.ApplyTrayPreference(CheckBox9->isChecked());
+        m_window.ApplyTrayPreference(m_minimizeToTray->isChecked());
     QDialog::accept();
 }
 
-void TPagesDlg2::reject() {
+void PreferencesDialog::reject() {
     m_settings.ReNumber = m_rememberedFormat;
     m_settings.ReDeciPlace = m_rememberedPlaces;
     QDialog::reject();

@@ -21,14 +21,14 @@ class QToolButton;
 
 namespace mensurio {
 
-class TForm1;
+class MainWindow;
 struct ProgramSettings;
 
 /// The "Preferences" dialog: the user-level settings, the two display fonts and the start-up
 /// link. Only the result-format sample is live; OK applies what was touched, Cancel restores.
-class TPagesDlg2 : public QDialog {
+class PreferencesDialog : public QDialog {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TPagesDlg2)
+    Q_DISABLE_COPY_MOVE(PreferencesDialog)
   public:
     /// Asks for a font starting from `initial`; nothing when the user cancels. Tests answer it.
     using FontChooser = std::function<std::optional<QFont>(const QFont &initial, QWidget *parent)>;
@@ -39,7 +39,7 @@ class TPagesDlg2 : public QDialog {
     static constexpr char kCalculatorFilter[] =
         "Programs (*);;AppImages and Scripts (*.AppImage *.sh);;All Files (*)";
 
-    TPagesDlg2(TForm1 &window, StartupLink startupLink, QWidget *parent = nullptr);
+    PreferencesDialog(MainWindow &window, StartupLink startupLink, QWidget *parent = nullptr);
 
     void SetFontChooser(FontChooser chooser) { m_chooseFont = std::move(chooser); }
     const PreferenceChanges &changes() const { return m_changes; }
@@ -54,20 +54,20 @@ class TPagesDlg2 : public QDialog {
     QWidget *createStringFormatPage();
     QWidget *createFontsPage();
     void connectControls();
-    // Behaviour (TPagesDlg2.cpp)
+    // Behaviour (PreferencesDialog.cpp)
     void FormShow();
-    void showFonts(const tfont2 &field, const tfont2 &tab);
-    void RadioButton5Click();
+    void showFonts(const FontSpec &field, const FontSpec &tab);
+    void calculatorChoiceChanged();
     void resultFormatChosen(int format);
-    void ComboBox1Change(int index);
+    void decimalPlacesChanged(int index);
     void renderSample();
-    void BitBtn5Click();
-    void BitBtn7Click();
-    void BitBtn4Click();
-    void SpeedButton1Click();
+    void changeFieldFont();
+    void changeTabFont();
+    void useDefaultFonts();
+    void browseForCalculator();
     void copyControlsToSettings();
 
-    TForm1 &m_window;
+    MainWindow &m_window;
     ProgramSettings &m_settings;
     StartupLink m_startupLink;
     FontChooser m_chooseFont;
@@ -75,34 +75,34 @@ class TPagesDlg2 : public QDialog {
     int32_t m_rememberedFormat = 0;
     int32_t m_rememberedPlaces = 0;
 
-    QCheckBox *CheckBox1 = nullptr;
-    QCheckBox *CheckBox2 = nullptr;
-    QCheckBox *CheckBox3 = nullptr;
-    QCheckBox *CheckBox5 = nullptr;
-    QCheckBox *CheckBox6 = nullptr;
-    QCheckBox *CheckBox7 = nullptr;
-    QCheckBox *CheckBox8 = nullptr;
-    QCheckBox *CheckBox9 = nullptr;
-    QRadioButton *RadioButton5 = nullptr;
-    QRadioButton *RadioButton6 = nullptr;
-    QLineEdit *Edit1 = nullptr;
-    QToolButton *SpeedButton1 = nullptr;
-    QRadioButton *RadioButton1 = nullptr;
-    QRadioButton *RadioButton2 = nullptr;
-    QRadioButton *RadioButton3 = nullptr;
-    QRadioButton *RadioButton4 = nullptr;
-    QComboBox *ComboBox1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QRadioButton *RadioSF1 = nullptr;
-    QRadioButton *RadioSF2 = nullptr;
-    QRadioButton *RadioSF3 = nullptr;
-    QLabel *StaticText9 = nullptr;
-    QLabel *StaticText11 = nullptr;
-    QPushButton *BitBtn4 = nullptr;
-    QPushButton *BitBtn5 = nullptr;
-    QPushButton *BitBtn7 = nullptr;
-    tfont2 m_pendingFieldFont; // what StaticText9 shows
-    tfont2 m_pendingTabFont;   // what StaticText11 shows
+    QCheckBox *m_showToolbar = nullptr;
+    QCheckBox *m_showCategoryTabs = nullptr;
+    QCheckBox *m_sortUnits = nullptr;
+    QCheckBox *m_swapValueOnInvert = nullptr;
+    QCheckBox *m_showRecordbar = nullptr;
+    QCheckBox *m_showAllResults = nullptr;
+    QCheckBox *m_runOnStartUp = nullptr;
+    QCheckBox *m_minimizeToTray = nullptr;
+    QRadioButton *m_otherCalculator = nullptr;
+    QRadioButton *m_systemCalculator = nullptr;
+    QLineEdit *m_calculatorPath = nullptr;
+    QToolButton *m_browseButton = nullptr;
+    QRadioButton *m_autoFormat = nullptr;
+    QRadioButton *m_scientificFormat = nullptr;
+    QRadioButton *m_fixedFormat = nullptr;
+    QRadioButton *m_thousandsFormat = nullptr;
+    QComboBox *m_decimalPlaces = nullptr;
+    QLabel *m_formatSample = nullptr;
+    QRadioButton *m_bracketedValues = nullptr;
+    QRadioButton *m_plainValues = nullptr;
+    QRadioButton *m_unitsFirst = nullptr;
+    QLabel *m_fieldFontSample = nullptr;
+    QLabel *m_tabFontSample = nullptr;
+    QPushButton *m_defaultFontsButton = nullptr;
+    QPushButton *m_changeFieldFontButton = nullptr;
+    QPushButton *m_changeTabFontButton = nullptr;
+    FontSpec m_pendingFieldFont; // what fieldFontSample shows
+    FontSpec m_pendingTabFont;   // what tabFontSample shows
 };
 
 } // namespace mensurio

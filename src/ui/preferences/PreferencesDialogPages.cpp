@@ -39,37 +39,37 @@ QLabel *FontSample(const char *name, QWidget *parent) {
 
 } // namespace
 
-QWidget *TPagesDlg2::createGeneralPage() {
+QWidget *PreferencesDialog::createGeneralPage() {
     auto *page = new QWidget;
     QGroupBox *environment = Group("Environment", page);
-    CheckBox1 = Named(new QCheckBox("Show &Toolbar"), "CheckBox1");
-    CheckBox6 = Named(new QCheckBox("Show &Recordbar"), "CheckBox6");
-    CheckBox2 = Named(new QCheckBox("Show &Category Selection Index Tabs"), "CheckBox2");
-    CheckBox3 = Named(new QCheckBox("Sort &Units in Alphabetical Order"), "CheckBox3");
-    CheckBox8 = Named(new QCheckBox("Run on &Start Up"), "CheckBox8");
-    CheckBox9 = Named(new QCheckBox("&Minimize to Tray"), "CheckBox9");
-    Add(environment, {CheckBox1, CheckBox6, CheckBox2, CheckBox3, CheckBox8, CheckBox9});
+    m_showToolbar = Named(new QCheckBox("Show &Toolbar"), "showToolbar");
+    m_showRecordbar = Named(new QCheckBox("Show &Recordbar"), "showRecordbar");
+    m_showCategoryTabs = Named(new QCheckBox("Show &Category Selection Index Tabs"), "showCategoryTabs");
+    m_sortUnits = Named(new QCheckBox("Sort &Units in Alphabetical Order"), "sortUnits");
+    m_runOnStartUp = Named(new QCheckBox("Run on &Start Up"), "runOnStartUp");
+    m_minimizeToTray = Named(new QCheckBox("&Minimize to Tray"), "minimizeToTray");
+    Add(environment, {m_showToolbar, m_showRecordbar, m_showCategoryTabs, m_sortUnits, m_runOnStartUp, m_minimizeToTray});
     static_cast<QVBoxLayout *>(environment->layout())->addStretch();
     QGroupBox *operation = Group("Operation", page);
-    CheckBox5 = Named(new QCheckBox("Swop &Value by Invert Conversion"), "CheckBox5");
-    CheckBox7 = Named(new QCheckBox("Show &All Results"), "CheckBox7");
-    Add(operation, {CheckBox5, CheckBox7});
+    m_swapValueOnInvert = Named(new QCheckBox("Swop &Value by Invert Conversion"), "swapValueOnInvert");
+    m_showAllResults = Named(new QCheckBox("Show &All Results"), "showAllResults");
+    Add(operation, {m_swapValueOnInvert, m_showAllResults});
     QGroupBox *calculator = Group("Calculator Program", page);
-    RadioButton6 = Named(new QRadioButton("&System Calculator"), "RadioButton6");
-    RadioButton5 = Named(new QRadioButton("&Other Program:"), "RadioButton5");
+    m_systemCalculator = Named(new QRadioButton("&System Calculator"), "systemCalculator");
+    m_otherCalculator = Named(new QRadioButton("&Other Program:"), "otherCalculator");
     auto *pathRow = new QWidget;
     auto *pathLayout = new QHBoxLayout(pathRow);
     pathLayout->setContentsMargins(0, 0, 0, 0);
-    Edit1 = Named(new QLineEdit, "Edit1");
-    Edit1->setStyleSheet("QLineEdit:disabled { background-color: silver; }");
-    SpeedButton1 = Named(new QToolButton, "SpeedButton1");
-    SpeedButton1->setText("...");
-    SpeedButton1->setToolTip("Browse");
-    Edit1->setAccessibleName("Other calculator program");
-    SpeedButton1->setAccessibleName("Browse for the calculator program");
-    pathLayout->addWidget(Edit1);
-    pathLayout->addWidget(SpeedButton1);
-    Add(calculator, {RadioButton6, RadioButton5, pathRow});
+    m_calculatorPath = Named(new QLineEdit, "calculatorPath");
+    m_calculatorPath->setStyleSheet("QLineEdit:disabled { background-color: silver; }");
+    m_browseButton = Named(new QToolButton, "browseCalculatorButton");
+    m_browseButton->setText("...");
+    m_browseButton->setToolTip("Browse");
+    m_calculatorPath->setAccessibleName("Other calculator program");
+    m_browseButton->setAccessibleName("Browse for the calculator program");
+    pathLayout->addWidget(m_calculatorPath);
+    pathLayout->addWidget(m_browseButton);
+    Add(calculator, {m_systemCalculator, m_otherCalculator, pathRow});
     auto *columns = new QHBoxLayout(page);
     columns->addWidget(environment);
     auto *right = new QVBoxLayout;
@@ -80,33 +80,33 @@ QWidget *TPagesDlg2::createGeneralPage() {
     return page;
 }
 
-QWidget *TPagesDlg2::createResultFormatPage() {
+QWidget *PreferencesDialog::createResultFormatPage() {
     auto *page = new QWidget;
     QGroupBox *format = Group("Result Number Format", page);
-    RadioButton1 = Named(new QRadioButton("&AutoFormat"), "RadioButton1");
-    RadioButton2 = Named(new QRadioButton("&Scientific"), "RadioButton2");
-    RadioButton3 = Named(new QRadioButton("&Fixed"), "RadioButton3");
-    RadioButton4 = Named(new QRadioButton("Fixed with &Thousands Separators"), "RadioButton4");
-    ComboBox1 = Named(new QComboBox, "ComboBox1");
+    m_autoFormat = Named(new QRadioButton("&AutoFormat"), "autoFormat");
+    m_scientificFormat = Named(new QRadioButton("&Scientific"), "scientificFormat");
+    m_fixedFormat = Named(new QRadioButton("&Fixed"), "fixedFormat");
+    m_thousandsFormat = Named(new QRadioButton("Fixed with &Thousands Separators"), "thousandsFormat");
+    m_decimalPlaces = Named(new QComboBox, "decimalPlaces");
     for (int places = 0; places <= 12; ++places)
-        ComboBox1->addItem(QString::number(places));
-    ComboBox1->setStyleSheet("QComboBox:disabled { background-color: silver; }");
+        m_decimalPlaces->addItem(QString::number(places));
+    m_decimalPlaces->setStyleSheet("QComboBox:disabled { background-color: silver; }");
     auto *placesRow = new QWidget;
     auto *placesLayout = new QHBoxLayout(placesRow);
     placesLayout->setContentsMargins(0, 0, 0, 0);
     auto *placesLabel = new QLabel("&Decimal Places to Display in Result:");
-    placesLabel->setBuddy(ComboBox1);
+    placesLabel->setBuddy(m_decimalPlaces);
     placesLayout->addWidget(placesLabel);
-    placesLayout->addWidget(ComboBox1);
+    placesLayout->addWidget(m_decimalPlaces);
     placesLayout->addStretch();
-    Add(format, {RadioButton1, RadioButton2, RadioButton3, RadioButton4, placesRow});
+    Add(format, {m_autoFormat, m_scientificFormat, m_fixedFormat, m_thousandsFormat, placesRow});
     QGroupBox *preview = Group("Preview", page);
-    Label1 = Named(new QLabel, "Label1");
+    m_formatSample = Named(new QLabel, "formatSample");
     QFont sampleFont("Arial");
     sampleFont.setPixelSize(27);
     sampleFont.setBold(true);
-    Label1->setFont(sampleFont);
-    Add(preview, {Label1});
+    m_formatSample->setFont(sampleFont);
+    Add(preview, {m_formatSample});
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(format);
     layout->addWidget(preview);
@@ -114,67 +114,67 @@ QWidget *TPagesDlg2::createResultFormatPage() {
     return page;
 }
 
-QWidget *TPagesDlg2::createStringFormatPage() {
+QWidget *PreferencesDialog::createStringFormatPage() {
     auto *page = new QWidget;
     QGroupBox *format = Group("Compound Result Format", page);
-    RadioSF1 = Named(new QRadioButton("(&value) unit + (value) unit + (value) unit"), "RadioSF1");
-    RadioSF2 = Named(new QRadioButton("value u&nit + value unit + value unit"), "RadioSF2");
-    RadioSF3 = Named(new QRadioButton("&unit (value) + unit (value) + unit (value)"), "RadioSF3");
-    Add(format, {RadioSF1, RadioSF2, RadioSF3});
+    m_bracketedValues = Named(new QRadioButton("(&value) unit + (value) unit + (value) unit"), "compoundBracketedValues");
+    m_plainValues = Named(new QRadioButton("value u&nit + value unit + value unit"), "compoundPlainValues");
+    m_unitsFirst = Named(new QRadioButton("&unit (value) + unit (value) + unit (value)"), "compoundUnitsFirst");
+    Add(format, {m_bracketedValues, m_plainValues, m_unitsFirst});
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(format);
     layout->addStretch();
     return page;
 }
 
-QWidget *TPagesDlg2::createFontsPage() {
+QWidget *PreferencesDialog::createFontsPage() {
     auto *page = new QWidget;
     QGroupBox *fields = Group("Text Fields and Lists", page);
-    StaticText9 = FontSample("StaticText9", fields);
-    BitBtn5 = Named(new QPushButton("&Change..."), "BitBtn5");
-    Add(fields, {StaticText9, BitBtn5});
+    m_fieldFontSample = FontSample("fieldFontSample", fields);
+    m_changeFieldFontButton = Named(new QPushButton("&Change..."), "changeFieldFontButton");
+    Add(fields, {m_fieldFontSample, m_changeFieldFontButton});
     QGroupBox *tabs = Group("Category Selection Index Tabs", page);
-    StaticText11 = FontSample("StaticText11", tabs);
-    BitBtn7 = Named(new QPushButton("C&hange..."), "BitBtn7");
-    Add(tabs, {StaticText11, BitBtn7});
-    BitBtn5->setAccessibleName("Change the font of text fields and lists");
-    BitBtn7->setAccessibleName("Change the font of the category tabs");
-    BitBtn4 = Named(new QPushButton("&Default"), "BitBtn4");
-    BitBtn4->setAccessibleName("Default fonts");
+    m_tabFontSample = FontSample("tabFontSample", tabs);
+    m_changeTabFontButton = Named(new QPushButton("C&hange..."), "changeTabFontButton");
+    Add(tabs, {m_tabFontSample, m_changeTabFontButton});
+    m_changeFieldFontButton->setAccessibleName("Change the font of text fields and lists");
+    m_changeTabFontButton->setAccessibleName("Change the font of the category tabs");
+    m_defaultFontsButton = Named(new QPushButton("&Default"), "defaultFontsButton");
+    m_defaultFontsButton->setAccessibleName("Default fonts");
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(fields);
     layout->addWidget(tabs);
-    layout->addWidget(BitBtn4, 0, Qt::AlignLeft);
+    layout->addWidget(m_defaultFontsButton, 0, Qt::AlignLeft);
     layout->addStretch();
     return page;
 }
 
 // Flags follow clicks (the user's doing), never the set-up of the controls.
-void TPagesDlg2::connectControls() {
+void PreferencesDialog::connectControls() {
     const auto flagOn = [this](QCheckBox *box, bool PreferenceChanges::*flag) {
         connect(box, &QCheckBox::clicked, this, [this, flag] { m_changes.*flag = true; });
     };
-    flagOn(CheckBox2, &PreferenceChanges::tabs);
-    flagOn(CheckBox1, &PreferenceChanges::toolbars);
-    flagOn(CheckBox6, &PreferenceChanges::toolbars);
-    flagOn(CheckBox3, &PreferenceChanges::sortUnits);
-    flagOn(CheckBox7, &PreferenceChanges::allResults);
-    flagOn(CheckBox9, &PreferenceChanges::tray);
-    flagOn(CheckBox8, &PreferenceChanges::startUp);
-    connect(RadioButton5, &QRadioButton::toggled, this, &TPagesDlg2::RadioButton5Click);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TPagesDlg2::SpeedButton1Click);
+    flagOn(m_showCategoryTabs, &PreferenceChanges::tabs);
+    flagOn(m_showToolbar, &PreferenceChanges::toolbars);
+    flagOn(m_showRecordbar, &PreferenceChanges::toolbars);
+    flagOn(m_sortUnits, &PreferenceChanges::sortUnits);
+    flagOn(m_showAllResults, &PreferenceChanges::allResults);
+    flagOn(m_minimizeToTray, &PreferenceChanges::tray);
+    flagOn(m_runOnStartUp, &PreferenceChanges::startUp);
+    connect(m_otherCalculator, &QRadioButton::toggled, this, &PreferencesDialog::calculatorChoiceChanged);
+    connect(m_browseButton, &QToolButton::clicked, this, &PreferencesDialog::browseForCalculator);
     int format = 0;
-    for (QRadioButton *button : {RadioButton1, RadioButton2, RadioButton3, RadioButton4}) {
+    for (QRadioButton *button : {m_autoFormat, m_scientificFormat, m_fixedFormat, m_thousandsFormat}) {
         connect(button, &QRadioButton::toggled, this, [this, format](bool on) {
             if (on)
                 resultFormatChosen(format);
         });
         ++format;
     }
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TPagesDlg2::ComboBox1Change);
-    connect(BitBtn5, &QPushButton::clicked, this, &TPagesDlg2::BitBtn5Click);
-    connect(BitBtn7, &QPushButton::clicked, this, &TPagesDlg2::BitBtn7Click);
-    connect(BitBtn4, &QPushButton::clicked, this, &TPagesDlg2::BitBtn4Click);
+    connect(m_decimalPlaces, &QComboBox::currentIndexChanged, this, &PreferencesDialog::decimalPlacesChanged);
+    connect(m_changeFieldFontButton, &QPushButton::clicked, this, &PreferencesDialog::changeFieldFont);
+    connect(m_changeTabFontButton, &QPushButton::clicked, this, &PreferencesDialog::changeTabFont);
+    connect(m_defaultFontsButton, &QPushButton::clicked, this, &PreferencesDialog::useDefaultFonts);
 }
 
 } // namespace mensurio

@@ -7,7 +7,7 @@
 
 namespace mensurio {
 
-QFont QtFonts::ToQFont(const tfont2 &font, const QFont &fallback) {
+QFont QtFonts::ToQFont(const FontSpec &font, const QFont &fallback) {
     QFont result = fallback;
     const QString family = QtCp1252::ToQString(font.Name());
     if (QFontDatabase::hasFamily(family))
@@ -21,7 +21,7 @@ QFont QtFonts::ToQFont(const tfont2 &font, const QFont &fallback) {
     return result;
 }
 
-std::optional<QColor> QtFonts::TextColor(const tfont2 &font) {
+std::optional<QColor> QtFonts::TextColor(const FontSpec &font) {
     const auto color = static_cast<std::uint32_t>(font.Color());
     if (color & 0xFF000000u) // a system colour, not an RGB value
         return std::nullopt;
@@ -29,8 +29,8 @@ std::optional<QColor> QtFonts::TextColor(const tfont2 &font) {
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
-tfont2 QtFonts::FromQFont(const QFont &font, const tfont2 &base) {
-    tfont2 result = base;
+FontSpec QtFonts::FromQFont(const QFont &font, const FontSpec &base) {
+    FontSpec result = base;
     result.SetName(QtCp1252::FromQString(font.family()));
     if (font.pointSize() > 0)
         result.SetSize(font.pointSize());

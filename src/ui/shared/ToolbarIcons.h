@@ -18,9 +18,9 @@ class ToolbarIcons {
     /// "DELALL", "DELLAST", "RES2CLIP" and "ARROW".
     static QStringList GlyphNames();
 
-    /// The glyph of a control or command by its object name: the button ("SpeedButton1",
-    /// "Advanced2", "ToolbarButton971", "Image1") or the menu command it shares ("Units1",
-    /// "AddItem1", "SortUnits1"). Empty for a name without a glyph.
+    /// The glyph of a control or command by its object name: the button ("customUnitsButton",
+    /// "addItemButton", "sortUnitsButton", "arrow") or the menu command it shares ("customUnitsAction",
+    /// "addItemAction", "sortUnitsAction"). Empty for a name without a glyph.
     static QString GlyphFor(const QString &objectName);
 
     /// The theme icon name tried first; empty when the bundled drawing is always used.

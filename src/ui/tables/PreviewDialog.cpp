@@ -17,56 +17,56 @@
 
 namespace mensurio {
 
-TPreview::TPreview(const TableReport &report, ReportPages pages, ProgramSettings &settings, QWidget *parent)
+PreviewDialog::PreviewDialog(const TableReport &report, ReportPages pages, ProgramSettings &settings, QWidget *parent)
     : QDialog(parent,
               Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowMaximizeButtonHint),
       m_report(report), m_pages(std::move(pages)), m_settings(settings) {
-    setObjectName("TPreview");
+    setObjectName("PreviewDialog");
     setWindowTitle("Preview");
     createWidgets();
     applyGeometry();
     showPage();
 }
 
-void TPreview::createWidgets() {
+void PreviewDialog::createWidgets() {
     auto makeButton = [this](const char *name, const char *caption) {
         auto *button = new QPushButton(caption, this);
         button->setObjectName(name);
         button->setAutoDefault(false);
         return button;
     };
-    SpeedButton1 = makeButton("SpeedButton1", "Prev. Page");
-    SpeedButton2 = makeButton("SpeedButton2", "Next Page");
-    SpeedButton3 = makeButton("SpeedButton3", "&Print");
-    SpeedButton4 = makeButton("SpeedButton4", "&Close");
+    m_previousButton = makeButton("previousPageButton", "Prev. Page");
+    m_nextButton = makeButton("nextPageButton", "Next Page");
+    m_printButton = makeButton("printButton", "&Print");
+    m_closeButton = makeButton("closeButton", "&Close");
     auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4})
+    for (QPushButton *button : {m_previousButton, m_nextButton, m_printButton, m_closeButton})
         buttons->addWidget(button);
     buttons->addStretch();
 
-    m_surface = new TPreviewSurface;
+    m_surface = new PreviewSurface;
     m_surface->setObjectName("PageSurface");
     m_scroll = new QScrollArea(this);
     m_scroll->setWidget(m_surface);
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_scroll->setAccessibleName("Page");
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName("StatusBar1");
-    StatusBar1->setSizeGripEnabled(false);
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName("statusBar");
+    m_statusBar->setSizeGripEnabled(false);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 0);
     layout->addLayout(buttons);
     layout->addWidget(m_scroll, 1);
-    layout->addWidget(StatusBar1);
+    layout->addWidget(m_statusBar);
 
-    connect(SpeedButton1, &QPushButton::clicked, this, &TPreview::SpeedButton1Click);
-    connect(SpeedButton2, &QPushButton::clicked, this, &TPreview::SpeedButton2Click);
-    connect(SpeedButton3, &QPushButton::clicked, this, &TPreview::SpeedButton3Click);
-    connect(SpeedButton4, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_previousButton, &QPushButton::clicked, this, &PreviewDialog::PreviousPage);
+    connect(m_nextButton, &QPushButton::clicked, this, &PreviewDialog::NextPage);
+    connect(m_printButton, &QPushButton::clicked, this, &PreviewDialog::Print);
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TPreview::applyGeometry() {
+void PreviewDialog::applyGeometry() {
     if (m_settings.premaximized) {
         setWindowState(windowState() | Qt::WindowMaximized);
         return;
@@ -74,28 +74,28 @@ void TPreview::applyGeometry() {
     setGeometry(m_settings.preleft, m_settings.pretop, m_settings.prewidth, m_settings.preheight);
 }
 
-void TPreview::showPage() {
+void PreviewDialog::showPage() {
     const ReportPage *page =
         PageCount() > 0 ? &m_pages.pages[static_cast<std::size_t>(m_current - 1)] : nullptr;
     m_surface->SetPage(page, m_pages.pageWidth, m_pages.pageHeight);
-    SpeedButton1->setEnabled(m_current >= 2);
-    SpeedButton2->setEnabled(m_current < PageCount());
-    StatusBar1->showMessage(QString("Page  %1/%2").arg(m_current).arg(PageCount()));
+    m_previousButton->setEnabled(m_current >= 2);
+    m_nextButton->setEnabled(m_current < PageCount());
+    m_statusBar->showMessage(QString("Page  %1/%2").arg(m_current).arg(PageCount()));
 }
 
-void TPreview::SpeedButton1Click() {
+void PreviewDialog::PreviousPage() {
     if (m_current > 1)
         --m_current;
     showPage();
 }
 
-void TPreview::SpeedButton2Click() {
+void PreviewDialog::NextPage() {
     if (m_current < PageCount())
         ++m_current;
     showPage();
 }
 
-void TPreview::SpeedButton3Click() {
+void PreviewDialog::Print() {
     QPrinter printer;
     printer.setPageOrientation(m_report.Orientation());
     if (!m_printerChoice(printer, this))
@@ -106,13 +106,13 @@ void TPreview::SpeedButton3Click() {
 
 // The keyboard's way to the page buttons and the zoom: Page Up and Page Down turn the pages,
 // + and - zoom in and out.
-void TPreview::keyPressEvent(QKeyEvent *event) {
+void PreviewDialog::keyPressEvent(QKeyEvent *event) {
     switch (event->key()) {
     case Qt::Key_PageUp:
-        SpeedButton1Click();
+        PreviousPage();
         break;
     case Qt::Key_PageDown:
-        SpeedButton2Click();
+        NextPage();
         break;
     case Qt::Key_Plus:
         m_surface->ZoomIn();
@@ -126,7 +126,7 @@ void TPreview::keyPressEvent(QKeyEvent *event) {
 }
 
 // However the window closes, its place and size are kept for the next preview.
-void TPreview::done(int result) {
+void PreviewDialog::done(int result) {
     m_settings.premaximized = isMaximized();
     const QRect bounds = geometry();
     m_settings.preleft = bounds.x();

@@ -14,26 +14,26 @@ class QStatusBar;
 namespace mensurio {
 
 class TableReport;
-class TPreviewSurface;
+class PreviewSurface;
 
 /// The table preview: one page at a time with page buttons, zoom by clicking, printing, and
 /// its window geometry kept in the settings (`premaximized`, `preleft`, `pretop`, ...).
-class TPreview : public QDialog {
+class PreviewDialog : public QDialog {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TPreview)
+    Q_DISABLE_COPY_MOVE(PreviewDialog)
   public:
     /// Lays the report out on `pages` (the current printer's paper) and shows page 1 at 100 %,
     /// placed as the settings say.
-    TPreview(const TableReport &report, ReportPages pages, ProgramSettings &settings,
+    PreviewDialog(const TableReport &report, ReportPages pages, ProgramSettings &settings,
              QWidget *parent = nullptr);
 
     void SetPrinterChoice(PrinterChoice choice) { m_printerChoice = std::move(choice); }
     int CurrentPage() const { return m_current; }
     int PageCount() const { return static_cast<int>(m_pages.pages.size()); }
 
-    void SpeedButton1Click(); // Prev. Page
-    void SpeedButton2Click(); // Next Page
-    void SpeedButton3Click(); // Print
+    void PreviousPage();
+    void NextPage();
+    void Print();
 
     void done(int result) override;
 
@@ -51,13 +51,13 @@ class TPreview : public QDialog {
     PrinterChoice m_printerChoice = &ShowPrintDialog;
     int m_current = 1;
 
-    QPushButton *SpeedButton1 = nullptr;
-    QPushButton *SpeedButton2 = nullptr;
-    QPushButton *SpeedButton3 = nullptr;
-    QPushButton *SpeedButton4 = nullptr;
+    QPushButton *m_previousButton = nullptr;
+    QPushButton *m_nextButton = nullptr;
+    QPushButton *m_printButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
     QScrollArea *m_scroll = nullptr;
-    TPreviewSurface *m_surface = nullptr;
-    QStatusBar *StatusBar1 = nullptr;
+    PreviewSurface *m_surface = nullptr;
+    QStatusBar *m_statusBar = nullptr;
 };
 
 } // namespace mensurio

@@ -35,13 +35,13 @@ QCursor MagnifierCursor() {
 
 } // namespace
 
-TPreviewSurface::TPreviewSurface(QWidget *parent) : QWidget(parent) {
+PreviewSurface::PreviewSurface(QWidget *parent) : QWidget(parent) {
     setCursor(MagnifierCursor());
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Dark);
 }
 
-void TPreviewSurface::SetPage(const ReportPage *page, double pageWidth, double pageHeight) {
+void PreviewSurface::SetPage(const ReportPage *page, double pageWidth, double pageHeight) {
     m_page = page;
     m_pageWidth = pageWidth;
     m_pageHeight = pageHeight;
@@ -49,19 +49,19 @@ void TPreviewSurface::SetPage(const ReportPage *page, double pageWidth, double p
     update();
 }
 
-int TPreviewSurface::Zoom() const {
+int PreviewSurface::Zoom() const {
     return kZoomSteps[static_cast<std::size_t>(m_zoomStep)];
 }
 
-void TPreviewSurface::ZoomIn() {
+void PreviewSurface::ZoomIn() {
     setZoomStep(m_zoomStep + 1);
 }
 
-void TPreviewSurface::ZoomOut() {
+void PreviewSurface::ZoomOut() {
     setZoomStep(m_zoomStep - 1);
 }
 
-void TPreviewSurface::setZoomStep(int step) {
+void PreviewSurface::setZoomStep(int step) {
     if (step < 0 || step >= static_cast<int>(kZoomSteps.size()))
         return;
     m_zoomStep = step;
@@ -69,13 +69,13 @@ void TPreviewSurface::setZoomStep(int step) {
     update();
 }
 
-QSize TPreviewSurface::sizeHint() const {
+QSize PreviewSurface::sizeHint() const {
     const double scale = Zoom() / 100.0;
     return QSize(static_cast<int>(std::ceil(m_pageWidth * scale)) + 2 * Margin,
                  static_cast<int>(std::ceil(m_pageHeight * scale)) + 2 * Margin);
 }
 
-void TPreviewSurface::paintEvent(QPaintEvent *) {
+void PreviewSurface::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     const double scale = Zoom() / 100.0;
     painter.fillRect(QRectF(Margin, Margin, m_pageWidth * scale, m_pageHeight * scale), Qt::white);
@@ -87,7 +87,7 @@ void TPreviewSurface::paintEvent(QPaintEvent *) {
     ReportPainter::PaintPage(painter, *m_page);
 }
 
-void TPreviewSurface::mousePressEvent(QMouseEvent *event) {
+void PreviewSurface::mousePressEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton)
         ZoomIn();
     else if (event->button() == Qt::RightButton)

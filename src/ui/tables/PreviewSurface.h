@@ -9,13 +9,13 @@ namespace mensurio {
 
 /// The page surface of the preview: one page on white at 15, 15, zoomed in by a left click
 /// and out by a right click along 50, 75, 100, 150 and 200 %, under a magnifier cursor.
-class TPreviewSurface : public QWidget {
+class PreviewSurface : public QWidget {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TPreviewSurface)
+    Q_DISABLE_COPY_MOVE(PreviewSurface)
   public:
     static constexpr int Margin = 15;
 
-    explicit TPreviewSurface(QWidget *parent = nullptr);
+    explicit PreviewSurface(QWidget *parent = nullptr);
 
     void SetPage(const ReportPage *page, double pageWidth, double pageHeight);
     int Zoom() const;

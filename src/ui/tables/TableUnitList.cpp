@@ -7,7 +7,7 @@
 
 namespace mensurio {
 
-TListBoxThree::TListBoxThree(QWidget *parent) : QListWidget(parent) {
+TableUnitList::TableUnitList(QWidget *parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::MultiSelection);
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         enforceMaximum();
@@ -15,16 +15,16 @@ TListBoxThree::TListBoxThree(QWidget *parent) : QListWidget(parent) {
     });
 }
 
-void TListBoxThree::SetMaximum(int maximum) {
+void TableUnitList::SetMaximum(int maximum) {
     m_maximum = maximum;
     clearSelection();
 }
 
-int TListBoxThree::SelectedCount() const {
+int TableUnitList::SelectedCount() const {
     return static_cast<int>(selectedItems().size());
 }
 
-QStringList TListBoxThree::SelectedNames() const {
+QStringList TableUnitList::SelectedNames() const {
     QStringList names;
     for (int row = 0; row < count(); ++row)
         if (item(row)->isSelected())
@@ -34,7 +34,7 @@ QStringList TListBoxThree::SelectedNames() const {
 
 // Selections beyond the maximum: the item the user just toggled (the focused one) gives way, then
 // the last selected ones, until the count is within the maximum again.
-void TListBoxThree::enforceMaximum() {
+void TableUnitList::enforceMaximum() {
     if (m_enforcing || m_maximum <= 0 || SelectedCount() <= m_maximum)
         return;
     m_enforcing = true;
@@ -50,7 +50,7 @@ void TListBoxThree::enforceMaximum() {
     m_enforcing = false;
 }
 
-void TListBoxThree::MoveItem(int from, int to) {
+void TableUnitList::MoveItem(int from, int to) {
     if (from < 0 || from >= count() || to < 0 || to >= count() || from == to)
         return;
     const bool selected = item(from)->isSelected();
@@ -62,7 +62,7 @@ void TListBoxThree::MoveItem(int from, int to) {
 }
 
 // The press only remembers the row: the release toggles it, or, after a drag, moves it.
-void TListBoxThree::mousePressEvent(QMouseEvent *event) {
+void TableUnitList::mousePressEvent(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton) {
         QListWidget::mousePressEvent(event);
         return;
@@ -73,7 +73,7 @@ void TListBoxThree::mousePressEvent(QMouseEvent *event) {
     setFocus(Qt::MouseFocusReason);
 }
 
-void TListBoxThree::mouseMoveEvent(QMouseEvent *event) {
+void TableUnitList::mouseMoveEvent(QMouseEvent *event) {
     if (m_pressRow < 0 || !(event->buttons() & Qt::LeftButton))
         return;
     if ((event->position().toPoint() - m_pressAt).manhattanLength() >= QApplication::startDragDistance())
@@ -82,7 +82,7 @@ void TListBoxThree::mouseMoveEvent(QMouseEvent *event) {
         setCursor(Qt::SizeVerCursor);
 }
 
-void TListBoxThree::mouseReleaseEvent(QMouseEvent *event) {
+void TableUnitList::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton || m_pressRow < 0) {
         QListWidget::mouseReleaseEvent(event);
         return;
@@ -107,7 +107,7 @@ void TListBoxThree::mouseReleaseEvent(QMouseEvent *event) {
 namespace mensurio {
 
 // Ctrl+Up and Ctrl+Down move the focused item, the keyboard's way of dragging it.
-void TListBoxThree::keyPressEvent(QKeyEvent *event) {
+void TableUnitList::keyPressEvent(QKeyEvent *event) {
     // Selecting every item is refused, as a click beyond the maximum is, when they are too many.
     if (event->matches(QKeySequence::SelectAll) && m_maximum > 0 && count() > m_maximum) {
         QApplication::beep();

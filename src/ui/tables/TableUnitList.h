@@ -9,11 +9,11 @@ namespace mensurio {
 /// maximum can be selected (the item just clicked or focused stays unselected), and an item
 /// dragged with the mouse (or moved by Ctrl+Up and Ctrl+Down) goes up or down with its
 /// selected state.
-class TListBoxThree : public QListWidget {
+class TableUnitList : public QListWidget {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TListBoxThree)
+    Q_DISABLE_COPY_MOVE(TableUnitList)
   public:
-    explicit TListBoxThree(QWidget *parent = nullptr);
+    explicit TableUnitList(QWidget *parent = nullptr);
 
     /// 0: no limit. Setting it clears every selection.
     void SetMaximum(int maximum);

@@ -56,11 +56,11 @@ std::vector<std::string> ToCp1252(const QStringList &names) {
 
 } // namespace
 
-TPagesDlg6::TPagesDlg6(UnitDatabase &database, ProgramSettings &settings, Prompts &prompts,
+TablesDialog::TablesDialog(UnitDatabase &database, ProgramSettings &settings, Prompts &prompts,
                        NumberSeparators separators, QWidget *parent)
     : QDialog(parent), m_database(database), m_settings(settings), m_prompts(prompts),
       m_separators(separators) {
-    setObjectName("TPagesDlg6");
+    setObjectName("TablesDialog");
     setWindowTitle("Conversion Tables");
     createWidgets();
     createPopupMenus();
@@ -68,27 +68,27 @@ TPagesDlg6::TPagesDlg6(UnitDatabase &database, ProgramSettings &settings, Prompt
     connectControls();
 }
 
-void TPagesDlg6::createWidgets() {
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName("ComboBox1");
-    ComboBox1->setAccessibleName("Conversion table of category");
+void TablesDialog::createWidgets() {
+    m_categoryChoice = new QComboBox(this);
+    m_categoryChoice->setObjectName("categoryChoice");
+    m_categoryChoice->setAccessibleName("Conversion table of category");
     auto *categoryRow = new QHBoxLayout;
-    categoryRow->addWidget(Named(new QLabel("Conversion Table of Category:", this), "Label1"));
-    categoryRow->addWidget(ComboBox1, 1);
+    categoryRow->addWidget(Named(new QLabel("Conversion Table of Category:", this), "categoryLabel"));
+    categoryRow->addWidget(m_categoryChoice, 1);
 
-    BitBtn1 = new QPushButton("Pre&view", this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn3 = new QPushButton("&Print", this);
-    BitBtn3->setObjectName("BitBtn3");
-    BitBtn2 = new QPushButton("Close", this);
-    BitBtn2->setObjectName("BitBtn2");
+    m_previewButton = new QPushButton("Pre&view", this);
+    m_previewButton->setObjectName("previewButton");
+    m_printButton = new QPushButton("&Print", this);
+    m_printButton->setObjectName("printButton");
+    m_closeButton = new QPushButton("Close", this);
+    m_closeButton->setObjectName("closeButton");
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton *button : {BitBtn1, BitBtn3, BitBtn2})
+    for (QPushButton *button : {m_previewButton, m_printButton, m_closeButton})
         buttons->addWidget(button);
 
-    TestLabel1 = Named(new QLabel("", this), "TestLabel1");
-    TestLabel1->hide();
+    m_bandFontProbe = Named(new QLabel("", this), "bandFontProbe");
+    m_bandFontProbe->hide();
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(categoryRow);
@@ -101,46 +101,46 @@ void TPagesDlg6::createWidgets() {
     setMinimumSize(573, 500);
 }
 
-QWidget *TPagesDlg6::createListsArea() {
+QWidget *TablesDialog::createListsArea() {
     auto *area = new QWidget(this);
-    ListBoxThree1 = new TListBoxThree(area);
-    ListBoxThree1->setObjectName("ListBoxThree1");
-    ListBoxThree2 = new TListBoxThree(area);
-    ListBoxThree2->setObjectName("ListBoxThree2");
-    SetAccessibleNames({{ListBoxThree1, "Rows"}, {ListBoxThree2, "Columns"}});
+    m_rowUnits = new TableUnitList(area);
+    m_rowUnits->setObjectName("rowUnits");
+    m_columnUnits = new TableUnitList(area);
+    m_columnUnits->setObjectName("columnUnits");
+    SetAccessibleNames({{m_rowUnits, "Rows"}, {m_columnUnits, "Columns"}});
     if (QFontDatabase::hasFamily("ZEV Adurezu Zazu"))
-        for (TListBoxThree *list : {ListBoxThree1, ListBoxThree2})
+        for (TableUnitList *list : {m_rowUnits, m_columnUnits})
             list->setFont(QFont("ZEV Adurezu Zazu", list->font().pointSize()));
-    Label3 = Named(new QLabel("", area), "Label3");
-    Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_columnCount = Named(new QLabel("", area), "columnCount");
+    m_columnCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto *grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(Named(new QLabel("Rows", area), "Label4"), 0, 0);
-    grid->addWidget(Named(new QLabel("Columns", area), "Label5"), 0, 1);
-    grid->addWidget(ListBoxThree1, 1, 0);
-    grid->addWidget(ListBoxThree2, 1, 1);
-    grid->addWidget(Label3, 2, 1);
+    grid->addWidget(Named(new QLabel("Rows", area), "rowsLabel"), 0, 0);
+    grid->addWidget(Named(new QLabel("Columns", area), "columnsLabel"), 0, 1);
+    grid->addWidget(m_rowUnits, 1, 0);
+    grid->addWidget(m_columnUnits, 1, 1);
+    grid->addWidget(m_columnCount, 2, 1);
     return area;
 }
 
-QWidget *TPagesDlg6::createOptionsArea() {
+QWidget *TablesDialog::createOptionsArea() {
     auto *area = new QWidget(this);
     auto *layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *format = new QGroupBox("Result Format", area);
-    RadioGroup1 = MakeRadioGroup(format, "RadioGroup1", {"&General", "&Scientific"});
+    m_resultFormat = MakeRadioGroup(format, "resultFormat", {"&General", "&Scientific"});
     auto *paper = new QGroupBox("Paper Orientation", area);
-    RadioGroup2 =
-        MakeRadioGroup(paper, "RadioGroup2", {"&Horizontal (max 10 columns)", "&Vertical (max 6 columns)"});
+    m_paperOrientation =
+        MakeRadioGroup(paper, "paperOrientation", {"&Horizontal (max 10 columns)", "&Vertical (max 6 columns)"});
     auto *direction = new QGroupBox("Direction of Unit Conversion", area);
-    direction->setObjectName("GroupBox1");
-    RadioButton1 = new QRadioButton("&Right and Up", direction);
-    RadioButton1->setObjectName("RadioButton1");
-    RadioButton2 = new QRadioButton("&Down and Left", direction);
-    RadioButton2->setObjectName("RadioButton2");
+    direction->setObjectName("direction");
+    m_rightAndUp = new QRadioButton("&Right and Up", direction);
+    m_rightAndUp->setObjectName("rightAndUp");
+    m_downAndLeft = new QRadioButton("&Down and Left", direction);
+    m_downAndLeft->setObjectName("downAndLeft");
     auto *directionLayout = new QVBoxLayout(direction);
-    directionLayout->addWidget(RadioButton1);
-    directionLayout->addWidget(RadioButton2);
+    directionLayout->addWidget(m_rightAndUp);
+    directionLayout->addWidget(m_downAndLeft);
     directionLayout->addWidget(createExamplePanel());
     for (QWidget *box :
          {static_cast<QWidget *>(format), static_cast<QWidget *>(paper), static_cast<QWidget *>(direction)})
@@ -150,79 +150,79 @@ QWidget *TPagesDlg6::createOptionsArea() {
 }
 
 // A sample table: columns "day" and "minute", the row "hour", and the arrow of the direction.
-QWidget *TPagesDlg6::createExamplePanel() {
+QWidget *TablesDialog::createExamplePanel() {
     auto *panel = new QFrame(this);
     panel->setObjectName("ExamplePanel");
     panel->setFrameShape(QFrame::StyledPanel);
-    Shape21 = new TableArrow(panel);
-    Shape21->setObjectName("Shape21");
-    Label6 = Named(new QLabel("", panel), "Label6");
-    Label8 = Named(new QLabel("", panel), "Label8");
+    m_directionArrow = new TableArrow(panel);
+    m_directionArrow->setObjectName("directionArrow");
+    m_exampleDayValue = Named(new QLabel("", panel), "exampleDayValue");
+    m_exampleMinuteValue = Named(new QLabel("", panel), "exampleMinuteValue");
     auto *grid = new QGridLayout(panel);
-    grid->addWidget(Shape21, 0, 0);
+    grid->addWidget(m_directionArrow, 0, 0);
     grid->addWidget(Named(new QLabel("day", panel), "ExampleDay"), 0, 1);
     grid->addWidget(Named(new QLabel("minute", panel), "ExampleMinute"), 0, 2);
     grid->addWidget(Named(new QLabel("hour", panel), "ExampleHour"), 1, 0);
-    grid->addWidget(Label6, 1, 1);
-    grid->addWidget(Label8, 1, 2);
+    grid->addWidget(m_exampleDayValue, 1, 1);
+    grid->addWidget(m_exampleMinuteValue, 1, 2);
     return panel;
 }
 
-void TPagesDlg6::createPopupMenus() {
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName("PopupMenu1");
-    connect(PopupMenu1->addAction("Select All"), &QAction::triggered, ListBoxThree1, &QListWidget::selectAll);
-    connect(PopupMenu1->addAction("Deselect All"), &QAction::triggered, ListBoxThree1,
+void TablesDialog::createPopupMenus() {
+    m_rowMenu = new QMenu(this);
+    m_rowMenu->setObjectName("rowMenu");
+    connect(m_rowMenu->addAction("Select All"), &QAction::triggered, m_rowUnits, &QListWidget::selectAll);
+    connect(m_rowMenu->addAction("Deselect All"), &QAction::triggered, m_rowUnits,
             &QListWidget::clearSelection);
-    PopupMenu1->addSeparator();
-    connect(PopupMenu1->addAction("Invert Selection"), &QAction::triggered, this,
-            &TPagesDlg6::invertRowSelection);
-    PopupMenu2 = new QMenu(this);
-    PopupMenu2->setObjectName("PopupMenu2");
-    m_selectNext = PopupMenu2->addAction("Select next 10 Units");
-    connect(m_selectNext, &QAction::triggered, this, &TPagesDlg6::selectNextColumns);
-    connect(PopupMenu2->addAction("Deselect All"), &QAction::triggered, ListBoxThree2,
+    m_rowMenu->addSeparator();
+    connect(m_rowMenu->addAction("Invert Selection"), &QAction::triggered, this,
+            &TablesDialog::invertRowSelection);
+    m_columnMenu = new QMenu(this);
+    m_columnMenu->setObjectName("columnMenu");
+    m_selectNext = m_columnMenu->addAction("Select next 10 Units");
+    connect(m_selectNext, &QAction::triggered, this, &TablesDialog::selectNextColumns);
+    connect(m_columnMenu->addAction("Deselect All"), &QAction::triggered, m_columnUnits,
             &QListWidget::clearSelection);
-    connect(PopupMenu2, &QMenu::aboutToShow, this, &TPagesDlg6::PopupMenu2Popup);
-    for (auto [list, menu] : {std::pair{ListBoxThree1, PopupMenu1}, std::pair{ListBoxThree2, PopupMenu2}}) {
+    connect(m_columnMenu, &QMenu::aboutToShow, this, &TablesDialog::columnMenuAboutToShow);
+    for (auto [list, menu] : {std::pair{m_rowUnits, m_rowMenu}, std::pair{m_columnUnits, m_columnMenu}}) {
         list->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(list, &QWidget::customContextMenuRequested, menu,
                 [list, menu](const QPoint &at) { menu->popup(list->viewport()->mapToGlobal(at)); });
     }
 }
 
-void TPagesDlg6::connectControls() {
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TPagesDlg6::ComboBox1Change);
-    connect(ListBoxThree1, &TListBoxThree::SelectionCountChanged, this, &TPagesDlg6::ListSelectionChange);
-    connect(ListBoxThree2, &TListBoxThree::SelectionCountChanged, this, &TPagesDlg6::ListSelectionChange);
-    connect(RadioGroup1, &QButtonGroup::idClicked, this, &TPagesDlg6::RadioGroup1Click);
-    connect(RadioGroup2, &QButtonGroup::idClicked, this, &TPagesDlg6::RadioGroup2Click);
-    connect(RadioButton1, &QRadioButton::toggled, this, &TPagesDlg6::RadioButtonClick);
-    connect(BitBtn1, &QPushButton::clicked, this, &TPagesDlg6::BitBtn1Click);
-    connect(BitBtn3, &QPushButton::clicked, this, &TPagesDlg6::BitBtn3Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+void TablesDialog::connectControls() {
+    connect(m_categoryChoice, &QComboBox::currentIndexChanged, this, &TablesDialog::categoryChanged);
+    connect(m_rowUnits, &TableUnitList::SelectionCountChanged, this, &TablesDialog::ListSelectionChange);
+    connect(m_columnUnits, &TableUnitList::SelectionCountChanged, this, &TablesDialog::ListSelectionChange);
+    connect(m_resultFormat, &QButtonGroup::idClicked, this, &TablesDialog::resultFormatClicked);
+    connect(m_paperOrientation, &QButtonGroup::idClicked, this, &TablesDialog::paperOrientationClicked);
+    connect(m_rightAndUp, &QRadioButton::toggled, this, &TablesDialog::directionChanged);
+    connect(m_previewButton, &QPushButton::clicked, this, &TablesDialog::Preview);
+    connect(m_printButton, &QPushButton::clicked, this, &TablesDialog::Print);
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TPagesDlg6::FormShow() {
+void TablesDialog::FormShow() {
     fillCategories();
     fillUnitLists();
-    TestLabel1->setFont(TableFonts::Font(ReportFont::Band));
+    m_bandFontProbe->setFont(TableFonts::Font(ReportFont::Band));
     for (int32_t *value :
          {&m_settings.tableresultformat, &m_settings.tablepaper, &m_settings.tableconversionstyle})
         if (*value != 0 && *value != 1)
             *value = 0;
-    RadioGroup1->button(m_settings.tableresultformat)->setChecked(true);
-    RadioGroup2->button(m_settings.tablepaper)->setChecked(true);
-    (m_settings.tableconversionstyle == 1 ? RadioButton2 : RadioButton1)->setChecked(true);
-    RadioButtonClick();
+    m_resultFormat->button(m_settings.tableresultformat)->setChecked(true);
+    m_paperOrientation->button(m_settings.tablepaper)->setChecked(true);
+    (m_settings.tableconversionstyle == 1 ? m_downAndLeft : m_rightAndUp)->setChecked(true);
+    directionChanged();
     m_columnMaximum = TableChoices::ColumnMaximum(m_settings.tablepaper);
-    ListBoxThree2->SetMaximum(m_columnMaximum);
+    m_columnUnits->SetMaximum(m_columnMaximum);
     ListSelectionChange();
 }
 
 // Every category in database order, hidden ones too, less those that do not convert by a factor.
-void TPagesDlg6::fillCategories() {
-    const QSignalBlocker blocker(ComboBox1);
+void TablesDialog::fillCategories() {
+    const QSignalBlocker blocker(m_categoryChoice);
     // The category spelled exactly so, else the first whose name differs only in letter case.
     int chosen = -1;
     int chosenIgnoringCase = -1;
@@ -230,24 +230,24 @@ void TPagesDlg6::fillCategories() {
         if (CategoryKindOf(category.Name) != CategoryKind::Ordinary)
             continue;
         if (chosen < 0 && category.Name == m_settings.tablecategory)
-            chosen = ComboBox1->count();
+            chosen = m_categoryChoice->count();
         if (chosenIgnoringCase < 0 && UnitDatabase::SameNameIgnoringCase(category.Name, m_settings.tablecategory))
-            chosenIgnoringCase = ComboBox1->count();
-        ComboBox1->addItem(QtCp1252::ToQString(category.Name));
+            chosenIgnoringCase = m_categoryChoice->count();
+        m_categoryChoice->addItem(QtCp1252::ToQString(category.Name));
     }
     chosen = chosen >= 0 ? chosen : std::max(chosenIgnoringCase, 0);
-    ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? chosen : -1);
+    m_categoryChoice->setCurrentIndex(m_categoryChoice->count() > 0 ? chosen : -1);
 }
 
-void TPagesDlg6::ComboBox1Change() {
-    m_settings.tablecategory = QtCp1252::FromQString(ComboBox1->currentText());
+void TablesDialog::categoryChanged() {
+    m_settings.tablecategory = QtCp1252::FromQString(m_categoryChoice->currentText());
     fillUnitLists();
     ListSelectionChange();
 }
 
-void TPagesDlg6::fillUnitLists() {
-    const std::string category = QtCp1252::FromQString(ComboBox1->currentText());
-    for (TListBoxThree *list : {ListBoxThree1, ListBoxThree2}) {
+void TablesDialog::fillUnitLists() {
+    const std::string category = QtCp1252::FromQString(m_categoryChoice->currentText());
+    for (TableUnitList *list : {m_rowUnits, m_columnUnits}) {
         const QSignalBlocker blocker(list);
         list->clear();
         for (const CategoryRecord &record : m_database.Categories()) {
@@ -260,67 +260,67 @@ void TPagesDlg6::fillUnitLists() {
     }
 }
 
-void TPagesDlg6::ListSelectionChange() {
-    Label3->setText(QString("%1 of %2").arg(ListBoxThree2->SelectedCount()).arg(m_columnMaximum));
-    BitBtn1->setEnabled(hasSelection());
-    BitBtn3->setEnabled(hasSelection());
+void TablesDialog::ListSelectionChange() {
+    m_columnCount->setText(QString("%1 of %2").arg(m_columnUnits->SelectedCount()).arg(m_columnMaximum));
+    m_previewButton->setEnabled(hasSelection());
+    m_printButton->setEnabled(hasSelection());
 }
 
-bool TPagesDlg6::hasSelection() const {
-    return ListBoxThree1->SelectedCount() > 0 && ListBoxThree2->SelectedCount() > 0;
+bool TablesDialog::hasSelection() const {
+    return m_rowUnits->SelectedCount() > 0 && m_columnUnits->SelectedCount() > 0;
 }
 
-void TPagesDlg6::RadioGroup1Click(int index) {
+void TablesDialog::resultFormatClicked(int index) {
     m_settings.tableresultformat = index;
 }
 
-void TPagesDlg6::RadioGroup2Click(int index) {
+void TablesDialog::paperOrientationClicked(int index) {
     if (index == m_settings.tablepaper)
         return; // the orientation shown again: the chosen columns stay
     m_settings.tablepaper = index;
     m_columnMaximum = TableChoices::ColumnMaximum(index);
-    ListBoxThree2->SetMaximum(m_columnMaximum);
+    m_columnUnits->SetMaximum(m_columnMaximum);
     ListSelectionChange();
 }
 
-void TPagesDlg6::RadioButtonClick() {
-    const bool rightAndUp = RadioButton1->isChecked();
+void TablesDialog::directionChanged() {
+    const bool rightAndUp = m_rightAndUp->isChecked();
     m_settings.tableconversionstyle = rightAndUp ? 0 : 1;
-    Shape21->SetForm(rightAndUp ? ArrowForm::Right : ArrowForm::Left);
-    Label6->setText(rightAndUp ? "1/24" : "24");
-    Label8->setText(rightAndUp ? "60" : "1/60");
+    m_directionArrow->SetForm(rightAndUp ? ArrowForm::Right : ArrowForm::Left);
+    m_exampleDayValue->setText(rightAndUp ? "1/24" : "24");
+    m_exampleMinuteValue->setText(rightAndUp ? "60" : "1/60");
 }
 
-void TPagesDlg6::PopupMenu2Popup() {
+void TablesDialog::columnMenuAboutToShow() {
     m_selectNext->setText(QString("Select next %1 Units").arg(m_columnMaximum));
 }
 
 // N consecutive columns from the focused one (the first when none is focused), nothing else.
-void TPagesDlg6::selectNextColumns() {
-    const int start = std::max(0, ListBoxThree2->currentRow());
+void TablesDialog::selectNextColumns() {
+    const int start = std::max(0, m_columnUnits->currentRow());
     {
-        const QSignalBlocker blocker(ListBoxThree2);
-        ListBoxThree2->clearSelection();
-        for (int row = start; row < std::min(start + m_columnMaximum, ListBoxThree2->count()); ++row)
-            ListBoxThree2->item(row)->setSelected(true);
+        const QSignalBlocker blocker(m_columnUnits);
+        m_columnUnits->clearSelection();
+        for (int row = start; row < std::min(start + m_columnMaximum, m_columnUnits->count()); ++row)
+            m_columnUnits->item(row)->setSelected(true);
     }
     ListSelectionChange();
 }
 
-void TPagesDlg6::invertRowSelection() {
+void TablesDialog::invertRowSelection() {
     {
-        const QSignalBlocker blocker(ListBoxThree1);
-        for (int row = 0; row < ListBoxThree1->count(); ++row)
-            ListBoxThree1->item(row)->setSelected(!ListBoxThree1->item(row)->isSelected());
+        const QSignalBlocker blocker(m_rowUnits);
+        for (int row = 0; row < m_rowUnits->count(); ++row)
+            m_rowUnits->item(row)->setSelected(!m_rowUnits->item(row)->isSelected());
     }
     ListSelectionChange();
 }
 
-TableChoices TPagesDlg6::CurrentChoices() const {
+TableChoices TablesDialog::CurrentChoices() const {
     TableChoices choices;
-    choices.category = QtCp1252::FromQString(ComboBox1->currentText());
-    choices.rowUnits = ToCp1252(ListBoxThree1->SelectedNames());
-    choices.columnUnits = ToCp1252(ListBoxThree2->SelectedNames());
+    choices.category = QtCp1252::FromQString(m_categoryChoice->currentText());
+    choices.rowUnits = ToCp1252(m_rowUnits->SelectedNames());
+    choices.columnUnits = ToCp1252(m_columnUnits->SelectedNames());
     choices.resultFormat = m_settings.tableresultformat;
     choices.paper = m_settings.tablepaper;
     choices.conversionStyle = m_settings.tableconversionstyle;
@@ -328,12 +328,12 @@ TableChoices TPagesDlg6::CurrentChoices() const {
     return choices;
 }
 
-void TPagesDlg6::reportFailure(const std::exception &error) {
+void TablesDialog::reportFailure(const std::exception &error) {
     m_prompts.Beep();
     m_prompts.Error(std::string("The conversion table could not be made: ") + error.what());
 }
 
-void TPagesDlg6::BitBtn1Click() {
+void TablesDialog::Preview() {
     if (!hasSelection())
         return;
     try {
@@ -345,7 +345,7 @@ void TPagesDlg6::BitBtn1Click() {
             const QPrinter printer;
             pages = report->Pages(printer.pageLayout().pageSize());
         }
-        TPreview preview(*report, std::move(pages), m_settings, this);
+        PreviewDialog preview(*report, std::move(pages), m_settings, this);
         preview.SetPrinterChoice(m_printerChoice);
         if (m_previewHook)
             m_previewHook(preview);
@@ -356,7 +356,7 @@ void TPagesDlg6::BitBtn1Click() {
     }
 }
 
-void TPagesDlg6::BitBtn3Click() {
+void TablesDialog::Print() {
     if (!hasSelection())
         return;
     try {

@@ -21,31 +21,31 @@ namespace mensurio {
 
 class Prompts;
 class TableArrow;
-class TListBoxThree;
-class TPreview;
+class TableUnitList;
+class PreviewDialog;
 class UnitDatabase;
 
 /// The "Conversion Tables" dialog: a category, row and column units, the result format, the
 /// paper and the direction of conversion, then a preview or a print of the table.
-class TPagesDlg6 : public QDialog {
+class TablesDialog : public QDialog {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TPagesDlg6)
+    Q_DISABLE_COPY_MOVE(TablesDialog)
   public:
-    TPagesDlg6(UnitDatabase &database, ProgramSettings &settings, Prompts &prompts,
+    TablesDialog(UnitDatabase &database, ProgramSettings &settings, Prompts &prompts,
                NumberSeparators separators, QWidget *parent = nullptr);
 
     /// Tests answer the printer dialog here.
     void SetPrinterChoice(PrinterChoice choice) { m_printerChoice = std::move(choice); }
     /// Tests look at the preview here instead of it running modally.
-    using PreviewHook = std::function<void(TPreview &)>;
+    using PreviewHook = std::function<void(PreviewDialog &)>;
     void SetPreviewHook(PreviewHook hook) { m_previewHook = std::move(hook); }
 
     /// The table the dialog's choices describe.
     TableChoices CurrentChoices() const;
     int ColumnMaximum() const { return m_columnMaximum; }
 
-    void BitBtn1Click(); // Preview
-    void BitBtn3Click(); // Print
+    void Preview();
+    void Print();
 
   private:
     void createWidgets();
@@ -56,13 +56,13 @@ class TPagesDlg6 : public QDialog {
     void connectControls();
     void FormShow();
     void fillCategories();
-    void ComboBox1Change();
+    void categoryChanged();
     void fillUnitLists();
     void ListSelectionChange();
-    void RadioGroup1Click(int index);
-    void RadioGroup2Click(int index);
-    void RadioButtonClick();
-    void PopupMenu2Popup();
+    void resultFormatClicked(int index);
+    void paperOrientationClicked(int index);
+    void directionChanged();
+    void columnMenuAboutToShow();
     void selectNextColumns();
     void invertRowSelection();
     bool hasSelection() const;
@@ -76,23 +76,23 @@ class TPagesDlg6 : public QDialog {
     PreviewHook m_previewHook;
     int m_columnMaximum = 10;
 
-    QComboBox *ComboBox1 = nullptr;
-    TListBoxThree *ListBoxThree1 = nullptr;
-    TListBoxThree *ListBoxThree2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label8 = nullptr;
-    QLabel *TestLabel1 = nullptr;
-    TableArrow *Shape21 = nullptr;
-    QButtonGroup *RadioGroup1 = nullptr;
-    QButtonGroup *RadioGroup2 = nullptr;
-    QRadioButton *RadioButton1 = nullptr;
-    QRadioButton *RadioButton2 = nullptr;
-    QPushButton *BitBtn1 = nullptr;
-    QPushButton *BitBtn2 = nullptr;
-    QPushButton *BitBtn3 = nullptr;
-    QMenu *PopupMenu1 = nullptr;
-    QMenu *PopupMenu2 = nullptr;
+    QComboBox *m_categoryChoice = nullptr;
+    TableUnitList *m_rowUnits = nullptr;
+    TableUnitList *m_columnUnits = nullptr;
+    QLabel *m_columnCount = nullptr;
+    QLabel *m_exampleDayValue = nullptr;
+    QLabel *m_exampleMinuteValue = nullptr;
+    QLabel *m_bandFontProbe = nullptr;
+    TableArrow *m_directionArrow = nullptr;
+    QButtonGroup *m_resultFormat = nullptr;
+    QButtonGroup *m_paperOrientation = nullptr;
+    QRadioButton *m_rightAndUp = nullptr;
+    QRadioButton *m_downAndLeft = nullptr;
+    QPushButton *m_previewButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QPushButton *m_printButton = nullptr;
+    QMenu *m_rowMenu = nullptr;
+    QMenu *m_columnMenu = nullptr;
     QAction *m_selectNext = nullptr;
 };
 

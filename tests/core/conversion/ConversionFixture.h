@@ -96,7 +96,7 @@ class ConversionFixture : public ::testing::Test {
     }
 
     UnitDatabase m_db;
-    Tengine m_engine{m_db};
+    Engine m_engine{m_db};
 };
 
 } // namespace mensurio::testing

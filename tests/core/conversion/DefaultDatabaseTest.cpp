@@ -41,7 +41,7 @@ class DefaultDatabaseTest : public ::testing::Test {
     }
 
     UnitDatabase m_db;
-    Tengine m_engine{m_db};
+    Engine m_engine{m_db};
 };
 
 TEST_F(DefaultDatabaseTest, Convert_everydayConversions_matchTheirDefinitions) {

@@ -35,7 +35,7 @@ class EverydayConversionTest : public ::testing::TestWithParam<EverydayCase> {
         s_db = nullptr;
     }
 
-    int RowOf(const Tengine &engine, const std::string &typed) const
+    int RowOf(const Engine &engine, const std::string &typed) const
     {
         const std::string name = Cp1252::FromTypedUtf8(typed);
         const std::string unit = engine.Aliases().UnitNamed(name);
@@ -56,7 +56,7 @@ UnitDatabase *EverydayConversionTest::s_db = nullptr;
 TEST_P(EverydayConversionTest, Convert_everydayInput_givesTheResult)
 {
     const EverydayCase &c = GetParam();
-    Tengine engine(*s_db);
+    Engine engine(*s_db);
     engine.SetBuiltinAliases(BuiltinAliases());
     const std::vector<UnitRecord> &rows = engine.LoadCategoryUnits(c.category, {});
     ConversionRequest request;

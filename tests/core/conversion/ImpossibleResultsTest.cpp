@@ -72,7 +72,7 @@ class ImpossibleResultsTest : public ::testing::TestWithParam<TrustCase> {
     }
 
     UnitDatabase m_db;
-    Tengine m_engine{m_db};
+    Engine m_engine{m_db};
 };
 
 TEST_P(ImpossibleResultsTest, Convert_showsTheTrustedResultOrNamesWhyThereIsNone) {

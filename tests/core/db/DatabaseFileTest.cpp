@@ -59,7 +59,7 @@ std::string loadError(const std::string& file)
 {
     try {
         load(file);
-    } catch (const Tfileexception& e) {
+    } catch (const DatabaseFileError& e) {
         return e.what();
     }
     return "no error";
@@ -234,7 +234,7 @@ TEST(DatabaseFile, SaveToFile_refusingStream_throwsShortWrite)
         try {
             DatabaseFile::SaveToFile(db, out);
             ADD_FAILURE() << "no error at limit " << limit;
-        } catch (const Tfileexception& e) {
+        } catch (const DatabaseFileError& e) {
             EXPECT_STREQ(e.what(), "malo zapsano");
         }
     }
@@ -254,7 +254,7 @@ TEST(DatabaseFile, LoadFromFile_randomBytes_neverCrashes)
         std::istringstream in(file);
         try {
             DatabaseFile::LoadFromFile(db, in);
-        } catch (const Tfileexception&) {
+        } catch (const DatabaseFileError&) {
         }
     }
 }

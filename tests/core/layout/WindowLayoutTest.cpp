@@ -10,10 +10,10 @@ namespace {
 
 LayoutInput InputOfWidth(int width) {
     LayoutInput input;
-    input.panel1Width = width + 20;
-    input.panel1Height = 340;
-    input.panel3Width = width;
-    input.panel2Height = 280;
+    input.clientWidth = width + 20;
+    input.clientHeight = 340;
+    input.fieldsStripWidth = width;
+    input.listsAreaHeight = 280;
     input.editHeight = 22;
     input.comboHeight = 24;
     return input;
@@ -26,10 +26,10 @@ struct WidthCase {
     int margin;
     bool arrow;
     float scale;
-    int edit1Left;
-    int edit1Width;
-    int edit2Left;
-    int image1Left;
+    int valueFieldLeft;
+    int fieldWidth;
+    int resultFieldLeft;
+    int arrowLeft;
 };
 
 void PrintTo(const WidthCase &c, std::ostream *os) {
@@ -44,21 +44,21 @@ TEST_P(LayoutWindowWidth, placesFieldsArrowAndLists) {
 
     EXPECT_FLOAT_EQ(LayoutScale(c.width), c.scale);
     EXPECT_EQ(r.arrowVisible, c.arrow);
-    EXPECT_EQ(r.edit1, (LayoutRect{c.edit1Left, 10, c.edit1Width, 22}));
-    EXPECT_EQ(r.edit2, (LayoutRect{c.edit2Left, 10, c.edit1Width, 22}));
-    EXPECT_EQ(r.image1.left, c.image1Left);
-    EXPECT_EQ(r.comboBox1, (LayoutRect{c.edit1Left + c.margin, 3, c.edit1Width - c.margin, 24}));
-    EXPECT_EQ(r.comboBox2, (LayoutRect{c.edit2Left + c.margin, 3, c.edit1Width - c.margin, 24}));
-    EXPECT_EQ(r.listBox1.left, r.comboBox1.left);
-    EXPECT_EQ(r.listBox1.width, r.comboBox1.width);
-    EXPECT_EQ(r.listBox2.left, r.comboBox2.left);
-    EXPECT_EQ(r.listBox2.width, r.comboBox2.width);
+    EXPECT_EQ(r.valueField, (LayoutRect{c.valueFieldLeft, 10, c.fieldWidth, 22}));
+    EXPECT_EQ(r.resultField, (LayoutRect{c.resultFieldLeft, 10, c.fieldWidth, 22}));
+    EXPECT_EQ(r.arrow.left, c.arrowLeft);
+    EXPECT_EQ(r.inputPressure, (LayoutRect{c.valueFieldLeft + c.margin, 3, c.fieldWidth - c.margin, 24}));
+    EXPECT_EQ(r.outputPressure, (LayoutRect{c.resultFieldLeft + c.margin, 3, c.fieldWidth - c.margin, 24}));
+    EXPECT_EQ(r.inputList.left, r.inputPressure.left);
+    EXPECT_EQ(r.inputList.width, r.inputPressure.width);
+    EXPECT_EQ(r.outputList.left, r.outputPressure.left);
+    EXPECT_EQ(r.outputList.width, r.outputPressure.width);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Widths, LayoutWindowWidth,
     ::testing::Values(
-        // width, margin, arrow, scale, Edit1 left, Edit1 width, Edit2 left, Image1 left
+        // width, margin, arrow, scale, valueField left, valueField width, resultField left, arrow left
         WidthCase{513, 21, true, 2.0f, 14, 218, 280, 244},
         WidthCase{401, 21, true, 2.0f, 14, 162, 224, 188}, // T(200.5) = 200
         WidthCase{400, 0, true, 2.0f, 14, 162, 224, 188}, WidthCase{351, 0, true, 1.51f, 11, 146, 193, 163},
@@ -70,17 +70,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LayoutWindow, tabControlAndFieldsStrip_followClientSizeAndFieldHeight) {
     LayoutInput input = InputOfWidth(513);
-    input.panel1Width = 561;
-    input.panel1Height = 300;
+    input.clientWidth = 561;
+    input.clientHeight = 300;
     input.editHeight = 25;
     const WindowLayoutResult r = LayoutWindow(input, "Length");
-    EXPECT_EQ(r.tabControl1, (LayoutRect{4, 4, 553, 292}));
-    EXPECT_EQ(r.panel3Height, 38);
-    EXPECT_EQ(r.edit1.height, 25);
-    EXPECT_EQ(r.edit2.height, 25);
+    EXPECT_EQ(r.tabPage, (LayoutRect{4, 4, 553, 292}));
+    EXPECT_EQ(r.fieldsStripHeight, 38);
+    EXPECT_EQ(r.valueField.height, 25);
+    EXPECT_EQ(r.resultField.height, 25);
 }
 
-TEST(LayoutWindow, image1Top_centresOnFieldRoundingHalvesToEven) {
+TEST(LayoutWindow, arrowTop_centresOnFieldRoundingHalvesToEven) {
     const struct {
         int editHeight;
         int top;
@@ -95,7 +95,7 @@ TEST(LayoutWindow, image1Top_centresOnFieldRoundingHalvesToEven) {
     for (const auto &c : cases) {
         LayoutInput input = InputOfWidth(513);
         input.editHeight = c.editHeight;
-        EXPECT_EQ(LayoutWindow(input, "Length").image1.top, c.top) << "edit height " << c.editHeight;
+        EXPECT_EQ(LayoutWindow(input, "Length").arrow.top, c.top) << "edit height " << c.editHeight;
     }
 }
 
@@ -105,24 +105,24 @@ TEST(LayoutWindow, pressureToLength_hidesSelectorsAndListsGainSelectorHeightPlus
     const WindowLayoutResult length = LayoutWindow(input, "Length");
 
     EXPECT_TRUE(pressure.category.combosVisible);
-    EXPECT_EQ(pressure.listBox1.top, 33);
-    EXPECT_EQ(pressure.listBox1.height, 280 - 24 - 17);
-    EXPECT_EQ(pressure.listBox2.top, pressure.listBox1.top);
-    EXPECT_EQ(pressure.listBox2.height, pressure.listBox1.height);
+    EXPECT_EQ(pressure.inputList.top, 33);
+    EXPECT_EQ(pressure.inputList.height, 280 - 24 - 17);
+    EXPECT_EQ(pressure.outputList.top, pressure.inputList.top);
+    EXPECT_EQ(pressure.outputList.height, pressure.inputList.height);
 
     EXPECT_FALSE(length.category.combosVisible);
-    EXPECT_EQ(length.listBox1.top, 3);
-    EXPECT_EQ(length.listBox1.height, 269);
-    EXPECT_EQ(length.listBox1.height - pressure.listBox1.height, input.comboHeight + 6);
-    EXPECT_EQ(length.listBox2, (LayoutRect{length.comboBox2.left, 3, length.comboBox2.width, 269}));
+    EXPECT_EQ(length.inputList.top, 3);
+    EXPECT_EQ(length.inputList.height, 269);
+    EXPECT_EQ(length.inputList.height - pressure.inputList.height, input.comboHeight + 6);
+    EXPECT_EQ(length.outputList, (LayoutRect{length.outputPressure.left, 3, length.outputPressure.width, 269}));
 }
 
 TEST(LayoutForCategory, visibilityByCategory) {
     const struct {
         const char *category;
         bool combos;
-        bool listBox1;
-        bool label1;
+        bool inputList;
+        bool fractionsHint;
     } cases[] = {
         {"Pressure", true, true, false},   {"Fractions", false, false, true},
         {"Length", false, true, false},    {"pressure", false, true, false}, // names compare exactly
@@ -131,15 +131,15 @@ TEST(LayoutForCategory, visibilityByCategory) {
     for (const auto &c : cases) {
         const CategoryLayout layout = LayoutForCategory(c.category, 200, 21);
         EXPECT_EQ(layout.combosVisible, c.combos) << c.category;
-        EXPECT_EQ(layout.listBox1Visible, c.listBox1) << c.category;
-        EXPECT_EQ(layout.label1Visible, c.label1) << c.category;
+        EXPECT_EQ(layout.inputListVisible, c.inputList) << c.category;
+        EXPECT_EQ(layout.fractionsHintVisible, c.fractionsHint) << c.category;
     }
 }
 
 TEST(LayoutForCategory, matchesTheCategoryPartOfTheFullLayout) {
     const LayoutInput input = InputOfWidth(450);
     for (const char *category : {"Pressure", "Fractions", "Temperature"}) {
-        EXPECT_EQ(LayoutForCategory(category, input.panel2Height, input.comboHeight),
+        EXPECT_EQ(LayoutForCategory(category, input.listsAreaHeight, input.comboHeight),
                   LayoutWindow(input, category).category)
             << category;
     }
@@ -147,7 +147,7 @@ TEST(LayoutForCategory, matchesTheCategoryPartOfTheFullLayout) {
 
 TEST(LayoutWindow, fractionsLabel_takesTheInputListsPlace) {
     const WindowLayoutResult r = LayoutWindow(InputOfWidth(513), "Fractions");
-    EXPECT_EQ(r.label1, r.listBox1);
+    EXPECT_EQ(r.fractionsHint, r.inputList);
 }
 
 TEST(RoundHalfEven, roundsHalvesToTheEvenNeighbour) {

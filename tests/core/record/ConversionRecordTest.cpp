@@ -176,7 +176,7 @@ class CopyAllConversionsTest : public ::testing::Test {
     }
 
     UnitDatabase m_db;
-    Tengine m_engine{m_db};
+    Engine m_engine{m_db};
     ConversionRequest m_request;
 };
 

@@ -51,7 +51,7 @@ std::string ReadOutcome(const std::string &bytes, UnitDatabase *into = nullptr) 
     std::istringstream in(bytes);
     try {
         DatabaseFile::LoadFromFile(db, in);
-    } catch (const Tfileexception &error) {
+    } catch (const DatabaseFileError &error) {
         return error.what();
     }
     if (into != nullptr)
@@ -103,7 +103,7 @@ TEST(HostileDatabaseFile, truncatedAtEveryOffset_isRefusedWithItsError) {
     for (std::size_t size = 0; size < valid.size(); ++size) {
         const bool atRecordEnd = size >= 8 && std::find(starts.begin(), starts.end(), size) != starts.end();
         EXPECT_EQ(ReadOutcome(valid.substr(0, size)),
-                  atRecordEnd ? Tfileexception::CountMismatch : Tfileexception::ShortRead)
+                  atRecordEnd ? DatabaseFileError::CountMismatch : DatabaseFileError::ShortRead)
             << "cut at " << size;
     }
     EXPECT_EQ(ReadOutcome(valid), kRead);
@@ -160,7 +160,7 @@ TEST(HostileDatabaseFile, everyHeaderByteFlipped_isRefusedOrReadAsItSays) {
             const FlipEffect effect = EffectOfFlip(offset, category);
             SCOPED_TRACE("record " + std::to_string(record) + ", header byte " + std::to_string(offset));
             if (effect == FlipEffect::Refused) {
-                EXPECT_EQ(outcome, Tfileexception::ShortRead);
+                EXPECT_EQ(outcome, DatabaseFileError::ShortRead);
                 continue;
             }
             ASSERT_EQ(outcome, kRead);
@@ -191,7 +191,7 @@ TEST(HostileDatabaseFile, recordCounts_onlyTheRightOneReads) {
         std::string bytes = valid;
         PutInt32(bytes, 4, count);
         AllocationProbe probe;
-        EXPECT_EQ(ReadOutcome(bytes), count == actual ? kRead : Tfileexception::CountMismatch) << count;
+        EXPECT_EQ(ReadOutcome(bytes), count == actual ? kRead : DatabaseFileError::CountMismatch) << count;
         EXPECT_LT(probe.LargestAllocation(), 4096u) << "allocated from the count " << count;
     }
 }
@@ -230,7 +230,7 @@ TEST(HostileDatabaseFile, stringSizesAndLengths_outsideTheFormatAreRefused) {
         const std::string outcome = ReadOutcome(OneUnitFile(c.size, c.length, c.present), &db);
         SCOPED_TRACE("size " + std::to_string(c.size) + ", length " + std::to_string(c.length));
         if (!c.nameLength) {
-            EXPECT_EQ(outcome, Tfileexception::ShortRead);
+            EXPECT_EQ(outcome, DatabaseFileError::ShortRead);
             continue;
         }
         ASSERT_EQ(outcome, kRead);
@@ -243,7 +243,7 @@ TEST(HostileDatabaseFile, legacyStringSizes_outsideTheFormatAreRefused) {
         std::string bytes("\x01\x00\x00\x00", 4);
         bytes += static_cast<char>(size) + std::string(size, '\x01');
         bytes += std::string(300, '\x01');
-        EXPECT_EQ(ReadOutcome(bytes), Tfileexception::ShortRead) << size;
+        EXPECT_EQ(ReadOutcome(bytes), DatabaseFileError::ShortRead) << size;
     }
 }
 
@@ -288,8 +288,8 @@ TEST(HostileDatabaseFile, hundredMegabytesOfZeros_isRefusedAtOnceWithoutReadingI
         try {
             DatabaseFile::LoadFromPath(db, path);
             ADD_FAILURE() << "a file of zeros was read";
-        } catch (const Tfileexception &error) {
-            EXPECT_STREQ(error.what(), Tfileexception::ShortRead);
+        } catch (const DatabaseFileError &error) {
+            EXPECT_STREQ(error.what(), DatabaseFileError::ShortRead);
         }
         EXPECT_LT(probe.PeakBytes(), 1024u * 1024u);
 

@@ -68,7 +68,7 @@ ConversionRequest RequestFor(std::string text, int rows, bool split) {
 
 TEST(ResourceLimits, inputText_upToTheLimitConverts_longerGivesItsMessage) {
     UnitDatabase db = BigCategoryDatabase();
-    Tengine engine(db);
+    Engine engine(db);
     const int rows = static_cast<int>(engine.LoadCategoryUnits("Length", {}).size());
 
     // The longest text the parsers take: kMaxExpressionLength characters, with no more than
@@ -94,7 +94,7 @@ TEST(ResourceLimits, inputText_upToTheLimitConverts_longerGivesItsMessage) {
 
 TEST(ResourceLimits, unitNamesInALongInput_areFoundInBoundedTime) {
     UnitDatabase db = BigCategoryDatabase();
-    Tengine engine(db);
+    Engine engine(db);
     const int rows = static_cast<int>(engine.LoadCategoryUnits("Length", {}).size());
     std::string text = "1 unit 7";
     while (text.size() + 11 <= kMaxExpressionLength)
@@ -106,7 +106,7 @@ TEST(ResourceLimits, unitNamesInALongInput_areFoundInBoundedTime) {
 
 TEST(ResourceLimits, categoryOf20000Units_listsSortsConvertsAndFinds) {
     UnitDatabase db = BigCategoryDatabase();
-    Tengine engine(db);
+    Engine engine(db);
     int rows = 0;
     ExpectNoHang("sortSeconds", [&] {
         rows = static_cast<int>(
@@ -233,7 +233,7 @@ TEST(ResourceLimits, unitNameOf10000Characters_isCutTo50) {
     DatabaseFile::LoadFromFile(read, in);
     EXPECT_EQ(DatabaseFile::ToBytes(read, "MNSA"), bytes);
 
-    Tengine engine(read);
+    Engine engine(read);
     const int rows = static_cast<int>(engine.LoadCategoryUnits(read.Categories().at(0).Name, {}).size());
     ASSERT_EQ(rows, 1);
     const ConversionResult typedName = engine.Convert(RequestFor("3 " + longName, rows, false));

@@ -116,7 +116,7 @@ TEST(ConversionMemoryTest, OutputCodes_surviveSortingTheUnitsByName)
     database.AddCategory("Length", false);
     for (const char* name : {"meter", "foot", "yard", "inch", "mile", "angstrom", "cubit"})
         database.AddUnit("Length", name, "", 1, false);
-    Tengine engine(database);
+    Engine engine(database);
     const std::vector<std::string> chosen{"foot", "mile", "angstrom"};
 
     auto rowsFor = [&](bool sorted) { return engine.LoadCategoryUnits("Length", {.sortByName = sorted}); };

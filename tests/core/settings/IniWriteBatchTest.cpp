@@ -51,8 +51,8 @@ std::vector<ToolbarPlacement> Placements() {
     return {floating, docked};
 }
 
-tfont2 Font() {
-    tfont2 font;
+FontSpec Font() {
+    FontSpec font;
     font.SetName("DejaVu Sans");
     font.SetSize(10);
     font.SetBold(true);
@@ -64,7 +64,7 @@ tfont2 Font() {
 void WriteSession(IniFile &file) {
     WriteConversionMemory(file, "Length", {{"foot", "", "0,3"}, "5 foot + 3 inch"});
     WriteConversionMemory(file, "Temperature", {{"Celsius", "Kelvin", ""}, "20"});
-    Font().savetoini(file, "f1");
+    Font().SaveToIni(file, "f1");
     WriteSettings(file, ChangedSettings());
     SaveToolbarPositions(file, Placements());
 }

@@ -45,7 +45,7 @@ TEST_P(TableCellTest, CellIsTheQuotientOfTheFactorsInTheStyle) {
     UnitDatabase db = TableDatabase();
     const bool time = std::string(c.row) == "hour" || std::string(c.row) == "day";
     TableBuilder builder(db, Choices(time ? "Time" : "Length", {c.row}, {c.column}, c.style), FixedMeasure());
-    ReportTemplate report = ReportTemplate::TVzor01();
+    ReportTemplate report = ReportTemplate::LandscapeTemplate();
     builder.FillTableTemplate(report);
     EXPECT_EQ(Lines(report, "Result1"), std::vector<std::string>{c.expected});
 }
@@ -77,7 +77,7 @@ TEST(TableBuilder, EveryCellMatchesAnIndependentQuotientInBothStyles) {
     for (const int style : {0, 1}) {
         UnitDatabase db = TableDatabase();
         TableBuilder builder(db, Choices("length", names, names, style), FixedMeasure());
-        ReportTemplate report = ReportTemplate::TVzor01();
+        ReportTemplate report = ReportTemplate::LandscapeTemplate();
         builder.FillTableTemplate(report);
         for (std::size_t k = 0; k < units.size(); ++k) {
             const auto cells = Lines(report, "Result" + std::to_string(k + 1));
@@ -96,7 +96,7 @@ TEST(TableBuilder, UnusedColumnsGetASingleBlankInHeaderAndEveryRow) {
     UnitDatabase db = TableDatabase();
     TableBuilder builder(db, Choices("Time", {"second", "minute"}, {"second", "minute", "hour"}),
                          FixedMeasure());
-    ReportTemplate report = ReportTemplate::TVzor01();
+    ReportTemplate report = ReportTemplate::LandscapeTemplate();
     builder.FillTableTemplate(report);
     for (int k = 4; k <= 10; ++k) {
         EXPECT_EQ(Lines(report, "UnitH" + std::to_string(k)), std::vector<std::string>{" "}) << k;
@@ -116,7 +116,7 @@ TEST(TableBuilder, CategoriesDifferingInCase_theExactNameIsUsed) {
     db.AddUnit("time", "minute", "second", 120, false);
     for (const char *category : {"Time", "time"}) {
         TableBuilder builder(db, Choices(category, {"minute"}, {"second", "minute"}), FixedMeasure());
-        ReportTemplate report = ReportTemplate::TVzor01();
+        ReportTemplate report = ReportTemplate::LandscapeTemplate();
         builder.FillTableTemplate(report);
         EXPECT_EQ(Lines(report, "Category1"), std::vector<std::string>{category});
         EXPECT_EQ(builder.ColumnFactors[1], std::string(category) == "Time" ? 60.0L : 120.0L) << category;
@@ -129,7 +129,7 @@ TEST(TableBuilder, CategoriesDifferingInCase_theExactNameIsUsed) {
 TEST(TableBuilder, PortraitTemplateHasSixColumns) {
     UnitDatabase db = TableDatabase();
     TableBuilder builder(db, Choices("Time", {"second"}, {"second"}, 0, 1), FixedMeasure());
-    ReportTemplate report = ReportTemplate::TVzor02();
+    ReportTemplate report = ReportTemplate::PortraitTemplate();
     builder.FillTableTemplate(report);
     EXPECT_EQ(Lines(report, "Result6"), std::vector<std::string>{" "});
     EXPECT_EQ(report.Field("Result7"), nullptr);
@@ -141,14 +141,14 @@ TEST(TableBuilder, HeaderHeightFollowsTheWrappedLinesAndPlacesTheArrow) {
     UnitDatabase db = TableDatabase();
     db.AddUnit("Time", "solar day/year", "second", 86400, false);
     TableBuilder oneLine(db, Choices("Time", {"hour"}, {"day"}), FixedMeasure());
-    ReportTemplate report = ReportTemplate::TVzor01();
+    ReportTemplate report = ReportTemplate::LandscapeTemplate();
     oneLine.FillTableTemplate(report);
     EXPECT_EQ(oneLine.HeaderHeight, 20);
     EXPECT_EQ(report.ArrowTop, 0); // (20 - 21) div 2 truncates toward zero
     EXPECT_EQ(report.Arrow, ArrowForm::Right);
 
     TableBuilder twoLines(db, Choices("Time", {"hour"}, {"day", "solar day/year"}, 1), FixedMeasure());
-    ReportTemplate wrapped = ReportTemplate::TVzor01();
+    ReportTemplate wrapped = ReportTemplate::LandscapeTemplate();
     twoLines.FillTableTemplate(wrapped);
     EXPECT_EQ(Lines(wrapped, "UnitH2"), std::vector<std::string>{"solar day /year"});
     EXPECT_EQ(wrapped.Field("UnitH2")->height, 2 * 13 + 7);
@@ -170,7 +170,7 @@ class UnitRingTest : public ::testing::TestWithParam<RingCase> {};
 TEST_P(UnitRingTest, DuplicateNamesAreFoundAroundTheRing) {
     UnitDatabase db = TableDatabase();
     TableBuilder builder(db, Choices("Length", GetParam().rows, {"meter"}), FixedMeasure());
-    ReportTemplate report = ReportTemplate::TVzor01();
+    ReportTemplate report = ReportTemplate::LandscapeTemplate();
     builder.FillTableTemplate(report);
     EXPECT_EQ(Lines(report, "UnitV1"), GetParam().rows);
     EXPECT_EQ(Lines(report, "Result1"), GetParam().expected);
@@ -187,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TableBuilder, UnknownRowThrowsAndOpensTheRing) {
     UnitDatabase db = TableDatabase();
     TableBuilder builder(db, Choices("Length", {"meter", "furlong"}, {"meter"}), FixedMeasure());
-    ReportTemplate report = ReportTemplate::TVzor01();
+    ReportTemplate report = ReportTemplate::LandscapeTemplate();
     EXPECT_THROW(builder.FillTableTemplate(report), TableUnitMissing);
     db.SelectCategory("Length");
     int count = 0;

@@ -32,21 +32,21 @@ class TestCustomCategories : public QObject {
 
     UnitDatabase db;
     FakePrompts prompts;
-    std::unique_ptr<TPagesDlg3> dialog;
+    std::unique_ptr<CustomCategoriesDialog> dialog;
 
-    QListWidget *List() { return Child<QListWidget>(*dialog, "ListBox1"); }
-    QString CountText() { return Child<QLabel>(*dialog, "Label2")->text(); }
+    QListWidget *List() { return Child<QListWidget>(*dialog, "categoryList"); }
+    QString CountText() { return Child<QLabel>(*dialog, "unitCount")->text(); }
 
     // Opens the name editor with `button`, types `name` and clicks OK; the editor is closed by
     // force when it stays open. Returns whether OK closed it.
     bool EditName(const char *button, const QString &name, const QString &expectedTitle) {
         bool closedByOk = false;
         ModalSteps()
-            .Then("TPagesDlg4",
+            .Then("CustomCategoryEditor",
                   [&](QDialog &editor) {
                       QCOMPARE(editor.windowTitle(), expectedTitle);
-                      TypeInto(editor, "Edit1", name);
-                      ClickButton(editor, "BitBtn3");
+                      TypeInto(editor, "nameField", name);
+                      ClickButton(editor, "okButton");
                       closedByOk = !editor.isVisible();
                       if (!closedByOk)
                           editor.reject();
@@ -59,7 +59,7 @@ class TestCustomCategories : public QObject {
 
     void CheckNothingSelected() {
         QVERIFY(List()->selectedItems().isEmpty());
-        for (const char *button : {"BitBtn2", "BitBtn3", "BitBtn4"})
+        for (const char *button : {"renameButton", "removeButton", "unitsButton"})
             QVERIFY2(!Child<QPushButton>(*dialog, button)->isEnabled(), button);
         QCOMPARE(CountText(), QString());
     }
@@ -74,7 +74,7 @@ class TestCustomCategories : public QObject {
         db.FirstUnit();
         db.SetUnitHidden(true);
         prompts = FakePrompts();
-        dialog = std::make_unique<TPagesDlg3>(db, prompts);
+        dialog = std::make_unique<CustomCategoriesDialog>(db, prompts);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     }
@@ -87,11 +87,11 @@ class TestCustomCategories : public QObject {
         CheckNothingSelected();
         Select("Fuel");
         QCOMPARE(CountText(), QString("The selected category contains 2 units.")); // hidden one counted
-        QVERIFY(Child<QPushButton>(*dialog, "BitBtn4")->isEnabled());
+        QVERIFY(Child<QPushButton>(*dialog, "unitsButton")->isEnabled());
     }
 
     void add_sixtyCharacters_listedWithFifty_lastInTheDatabase() {
-        QVERIFY(EditName("BitBtn1", QString(60, QChar('w')), "Add Custom Category"));
+        QVERIFY(EditName("addButton", QString(60, QChar('w')), "Add Custom Category"));
         QCOMPARE(Rows(List()), (QStringList{"Fuel", QString(50, QChar('w'))}));
         std::string last;
         for (db.FirstCategory(); db.HasCategory(); db.NextCategory())
@@ -113,36 +113,36 @@ class TestCustomCategories : public QObject {
     void add_existingName_refusedInAnyCase() {
         QFETCH(QString, name);
         QFETCH(QString, message);
-        QVERIFY(!EditName("BitBtn1", name, "Add Custom Category"));
+        QVERIFY(!EditName("addButton", name, "Add Custom Category"));
         QCOMPARE(prompts.log, (std::vector<std::string>{"beep", "information: " + message.toStdString()}));
         QCOMPARE(Rows(List()), QStringList{"Fuel"});
     }
 
     void editor_okEnabledOnlyWithText() {
         ModalSteps()
-            .Then("TPagesDlg4",
+            .Then("CustomCategoryEditor",
                   [](QDialog &editor) {
-                      auto *ok = Child<QPushButton>(editor, "BitBtn3");
+                      auto *ok = Child<QPushButton>(editor, "okButton");
                       QVERIFY(!ok->isEnabled());
-                      TypeInto(editor, "Edit1", "x");
+                      TypeInto(editor, "nameField", "x");
                       QVERIFY(ok->isEnabled());
-                      TypeInto(editor, "Edit1", "");
+                      TypeInto(editor, "nameField", "");
                       QVERIFY(!ok->isEnabled());
                       editor.reject();
                   })
-            .Run([&] { ClickButton(*dialog, "BitBtn1"); });
+            .Run([&] { ClickButton(*dialog, "addButton"); });
         QCOMPARE(Rows(List()), QStringList{"Fuel"});
     }
 
     void rename_caseOnlyAccepted_otherCategoryRefused() {
         Select("Fuel");
-        QVERIFY(!EditName("BitBtn2", "Mass", "Rename Custom Category"));
+        QVERIFY(!EditName("renameButton", "Mass", "Rename Custom Category"));
         QCOMPARE(prompts.log.back(), "information: " + std::string(CustomTexts::CategoryNameTaken));
         Select("Fuel");
-        QVERIFY(EditName("BitBtn2", "FUEL", "Rename Custom Category"));
+        QVERIFY(EditName("renameButton", "FUEL", "Rename Custom Category"));
         QCOMPARE(Rows(List()), QStringList{"FUEL"});
         QCOMPARE(dialog->CurrentNameOf("Fuel"), std::string("FUEL"));
-        QVERIFY(EditName("BitBtn2", "Petrol", "Rename Custom Category"));
+        QVERIFY(EditName("renameButton", "Petrol", "Rename Custom Category"));
         QCOMPARE(dialog->CurrentNameOf("Fuel"), std::string("Petrol"));
         QCOMPARE(db.UnitCount("Petrol"), 2);
     }
@@ -150,11 +150,11 @@ class TestCustomCategories : public QObject {
     void remove_cancelKeeps_yesRemovesWithUnits() {
         prompts.answers = {false, true};
         Select("Fuel");
-        ClickButton(*dialog, "BitBtn3");
+        ClickButton(*dialog, "removeButton");
         QCOMPARE(Rows(List()), QStringList{"Fuel"});
         QCOMPARE(prompts.log, (std::vector<std::string>{
                                   "beep", "confirm: " + std::string(CustomTexts::ConfirmRemoveCategory)}));
-        ClickButton(*dialog, "BitBtn3");
+        ClickButton(*dialog, "removeButton");
         QCOMPARE(List()->count(), 0);
         CheckNothingSelected();
         QVERIFY(!db.CategoryExists("Fuel"));
@@ -165,20 +165,20 @@ class TestCustomCategories : public QObject {
         QPoint unitsAt;
         const bool ran =
             ModalSteps()
-                .Then("TPagesDlg",
+                .Then("CustomUnitsDialog",
                       [&](QDialog &units) {
                           unitsAt = units.pos();
-                          QCOMPARE(Child<QComboBox>(units, "ComboBox1")->currentText(), QString("Fuel"));
-                          ClickButton(units, "BitBtn1");
+                          QCOMPARE(Child<QComboBox>(units, "categoryChoice")->currentText(), QString("Fuel"));
+                          ClickButton(units, "addButton");
                       })
-                .Then("TPagesDlg1",
+                .Then("CustomUnitEditor",
                       [](QDialog &editor) {
-                          TypeInto(editor, "Edit1", "drum");
-                          TypeInto(editor, "Edit2", "2");
-                          ClickButton(editor, "BitBtn1");
+                          TypeInto(editor, "nameField", "drum");
+                          TypeInto(editor, "amountField", "2");
+                          ClickButton(editor, "okButton");
                       })
-                .Then("TPagesDlg", [](QDialog &units) { ClickButton(units, "BitBtn2"); })
-                .Run([&] { ClickButton(*dialog, "BitBtn4"); });
+                .Then("CustomUnitsDialog", [](QDialog &units) { ClickButton(units, "closeButton"); })
+                .Run([&] { ClickButton(*dialog, "unitsButton"); });
         QVERIFY(ran);
         const int offset = dialog->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, dialog.get()) +
                            dialog->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, dialog.get());

@@ -56,17 +56,17 @@ class TestCustomUnits : public QObject {
     std::unique_ptr<CustomUnits> units;
 
     // An editor on Length, shown as the list dialog shows it.
-    std::unique_ptr<TPagesDlg1> Editor(UnitEditorMode mode, const std::string &unit = {},
+    std::unique_ptr<CustomUnitEditor> Editor(UnitEditorMode mode, const std::string &unit = {},
                                        const std::string &category = "Length") {
-        auto editor = std::make_unique<TPagesDlg1>(*units, prompts, category, mode, unit);
+        auto editor = std::make_unique<CustomUnitEditor>(*units, prompts, category, mode, unit);
         editor->show();
         if (!QTest::qWaitForWindowExposed(editor.get()))
             qWarning("editor not exposed");
         return editor;
     }
 
-    std::unique_ptr<TPagesDlg> List(const std::string &category) {
-        auto list = std::make_unique<TPagesDlg>(db, prompts, category);
+    std::unique_ptr<CustomUnitsDialog> List(const std::string &category) {
+        auto list = std::make_unique<CustomUnitsDialog>(db, prompts, category);
         list->show();
         if (!QTest::qWaitForWindowExposed(list.get()))
             qWarning("list not exposed");
@@ -76,11 +76,11 @@ class TestCustomUnits : public QObject {
     // Adds through the editor as the user does; true when the editor closed.
     bool AddThroughEditor(const QString &name, const QString &value, const QString &origin) {
         auto editor = Editor(UnitEditorMode::Add);
-        TypeInto(*editor, "Edit1", name);
-        TypeInto(*editor, "Edit2", value);
-        auto *origins = Child<QComboBox>(*editor, "ComboBox1");
+        TypeInto(*editor, "nameField", name);
+        TypeInto(*editor, "amountField", value);
+        auto *origins = Child<QComboBox>(*editor, "originChoice");
         origins->setCurrentIndex(origins->findText(origin));
-        ClickButton(*editor, "BitBtn1");
+        ClickButton(*editor, "okButton");
         return editor->result() == QDialog::Accepted && !editor->isVisible();
     }
 
@@ -94,27 +94,27 @@ class TestCustomUnits : public QObject {
 
     void emptyCategory_firstUnitIsTheBaseUnit() {
         auto list = List("Game money");
-        QCOMPARE(Child<QComboBox>(*list, "ComboBox1")->currentText(), QString("Game money"));
+        QCOMPARE(Child<QComboBox>(*list, "categoryChoice")->currentText(), QString("Game money"));
         const bool ran = ModalSteps()
-                             .Then("TPagesDlg1",
+                             .Then("CustomUnitEditor",
                                    [](QDialog &editor) {
                                        QCOMPARE(editor.windowTitle(), QString("Add custom unit"));
-                                       auto *value = Child<QLineEdit>(editor, "Edit2");
+                                       auto *value = Child<QLineEdit>(editor, "amountField");
                                        QCOMPARE(value->text(), QString("(Base Unit)"));
                                        QVERIFY(!value->isEnabled());
-                                       QVERIFY(!Child<QComboBox>(editor, "ComboBox1")->isEnabled());
-                                       QCOMPARE(editor.focusWidget(), Child<QLineEdit>(editor, "Edit1"));
-                                       TypeInto(editor, "Edit1", "gold");
-                                       ClickButton(editor, "BitBtn1");
+                                       QVERIFY(!Child<QComboBox>(editor, "originChoice")->isEnabled());
+                                       QCOMPARE(editor.focusWidget(), Child<QLineEdit>(editor, "nameField"));
+                                       TypeInto(editor, "nameField", "gold");
+                                       ClickButton(editor, "okButton");
                                    })
-                             .Run([&] { ClickButton(*list, "BitBtn1"); });
+                             .Run([&] { ClickButton(*list, "addButton"); });
         QVERIFY(ran);
-        auto *rows = Child<QListWidget>(*list, "ListBox1");
+        auto *rows = Child<QListWidget>(*list, "unitList");
         QCOMPARE(Rows(rows), QStringList{"gold"});
         QVERIFY(rows->selectedItems().isEmpty());
-        QVERIFY(!Child<QPushButton>(*list, "BitBtn4")->isEnabled());
+        QVERIFY(!Child<QPushButton>(*list, "modifyButton")->isEnabled());
         ClickRow(rows, "gold");
-        QCOMPARE(Child<QLabel>(*list, "Label1")->text(), QString("gold is the base unit."));
+        QCOMPARE(Child<QLabel>(*list, "description")->text(), QString("gold is the base unit."));
         QCOMPARE(UnitOf(db, "Game money", "gold").Factor, 1.0L);
         QCOMPARE(UnitOf(db, "Game money", "gold").OriginUnit, std::string());
     }
@@ -123,10 +123,10 @@ class TestCustomUnits : public QObject {
         QVERIFY(AddThroughEditor("furlong", "201.168", "meter"));
         QCOMPARE(UnitOf(db, "Length", "furlong").Factor, 201.168L);
         auto list = List("Length");
-        ClickRow(Child<QListWidget>(*list, "ListBox1"), "furlong");
-        QCOMPARE(Child<QLabel>(*list, "Label1")->text(), QString("1 furlong = 201.168 meter"));
-        QVERIFY(Child<QPushButton>(*list, "BitBtn4")->isEnabled());
-        QVERIFY(Child<QPushButton>(*list, "BitBtn5")->isEnabled());
+        ClickRow(Child<QListWidget>(*list, "unitList"), "furlong");
+        QCOMPARE(Child<QLabel>(*list, "description")->text(), QString("1 furlong = 201.168 meter"));
+        QVERIFY(Child<QPushButton>(*list, "modifyButton")->isEnabled());
+        QVERIFY(Child<QPushButton>(*list, "removeButton")->isEnabled());
     }
 
     void values_data() {
@@ -151,11 +151,11 @@ class TestCustomUnits : public QObject {
         QFETCH(QString, message);
         QFETCH(double, feet);
         auto editor = Editor(UnitEditorMode::Add);
-        TypeInto(*editor, "Edit1", "pace");
-        TypeInto(*editor, "Edit2", value);
-        auto *origins = Child<QComboBox>(*editor, "ComboBox1");
+        TypeInto(*editor, "nameField", "pace");
+        TypeInto(*editor, "amountField", value);
+        auto *origins = Child<QComboBox>(*editor, "originChoice");
         origins->setCurrentIndex(origins->findText("foot"));
-        ClickButton(*editor, "BitBtn1");
+        ClickButton(*editor, "okButton");
         if (message.isEmpty()) {
             QVERIFY(!editor->isVisible());
             QCOMPARE(static_cast<double>(UnitOf(db, "Length", "pace").Factor / 0.3048L), feet);
@@ -163,7 +163,7 @@ class TestCustomUnits : public QObject {
             return;
         }
         QVERIFY(editor->isVisible()); // stays open with the text as typed
-        QCOMPARE(Child<QLineEdit>(*editor, "Edit2")->text(), value);
+        QCOMPARE(Child<QLineEdit>(*editor, "amountField")->text(), value);
         QCOMPARE(prompts.log.size(), size_t(2));
         QCOMPARE(QString::fromStdString(prompts.log[0]), QString("beep"));
         QCOMPARE(QString::fromStdString(prompts.log[1]), message);
@@ -183,9 +183,9 @@ class TestCustomUnits : public QObject {
         QFETCH(QString, name);
         QFETCH(QString, message);
         auto editor = Editor(UnitEditorMode::Add);
-        TypeInto(*editor, "Edit1", name);
-        TypeInto(*editor, "Edit2", "2");
-        ClickButton(*editor, "BitBtn1");
+        TypeInto(*editor, "nameField", name);
+        TypeInto(*editor, "amountField", "2");
+        ClickButton(*editor, "okButton");
         QVERIFY(editor->isVisible());
         QCOMPARE(QString::fromStdString(prompts.log.back()), message);
         QCOMPARE(db.UnitCount("Length"), 7);
@@ -193,37 +193,37 @@ class TestCustomUnits : public QObject {
 
     void okButton_enabledExactlyWithBothFields_andFieldsLimited() {
         auto editor = Editor(UnitEditorMode::Add);
-        auto *ok = Child<QPushButton>(*editor, "BitBtn1");
+        auto *ok = Child<QPushButton>(*editor, "okButton");
         QVERIFY(!ok->isEnabled());
-        TypeInto(*editor, "Edit1", "x");
+        TypeInto(*editor, "nameField", "x");
         QVERIFY(!ok->isEnabled());
-        TypeInto(*editor, "Edit2", "1");
+        TypeInto(*editor, "amountField", "1");
         QVERIFY(ok->isEnabled());
-        TypeInto(*editor, "Edit1", "");
+        TypeInto(*editor, "nameField", "");
         QVERIFY(!ok->isEnabled());
         // A pasted page of text is cut by the fields' limits.
         QApplication::clipboard()->setText(QString(10000, QChar('7')));
-        for (const char *field : {"Edit1", "Edit2"}) {
+        for (const char *field : {"nameField", "amountField"}) {
             auto *edit = Child<QLineEdit>(*editor, field);
             edit->clear();
             edit->setFocus();
             edit->paste();
         }
-        QCOMPARE(Child<QLineEdit>(*editor, "Edit1")->text().size(), 40);
-        QCOMPARE(Child<QLineEdit>(*editor, "Edit2")->text().size(), 80);
+        QCOMPARE(Child<QLineEdit>(*editor, "nameField")->text().size(), 40);
+        QCOMPARE(Child<QLineEdit>(*editor, "amountField")->text().size(), 80);
     }
 
     void modify_offersOtherUnits_caseOnlyRenameAccepted() {
         QVERIFY(AddThroughEditor("furlong", "201.168", "meter"));
         auto editor = Editor(UnitEditorMode::Modify, "furlong");
         QCOMPARE(editor->windowTitle(), QString("Modify custom unit"));
-        auto *origins = Child<QComboBox>(*editor, "ComboBox1");
+        auto *origins = Child<QComboBox>(*editor, "originChoice");
         QVERIFY(!Entries(origins).contains("furlong"));
         QCOMPARE(origins->currentText(), QString("meter"));
-        QCOMPARE(Child<QLineEdit>(*editor, "Edit2")->text(), QString("201.168"));
-        QCOMPARE(Child<QLineEdit>(*editor, "Edit1")->selectedText(), QString("furlong"));
-        TypeInto(*editor, "Edit1", "Furlong");
-        ClickButton(*editor, "BitBtn1");
+        QCOMPARE(Child<QLineEdit>(*editor, "amountField")->text(), QString("201.168"));
+        QCOMPARE(Child<QLineEdit>(*editor, "nameField")->selectedText(), QString("furlong"));
+        TypeInto(*editor, "nameField", "Furlong");
+        ClickButton(*editor, "okButton");
         QVERIFY(!editor->isVisible());
         QCOMPARE(UnitOf(db, "Length", "Furlong").Factor, 201.168L);
     }
@@ -232,36 +232,36 @@ class TestCustomUnits : public QObject {
         QVERIFY(AddThroughEditor("furlong", "201.168", "meter"));
         QVERIFY(AddThroughEditor("league8", "8", "furlong"));
         auto list = List("Length");
-        auto *rows = Child<QListWidget>(*list, "ListBox1");
+        auto *rows = Child<QListWidget>(*list, "unitList");
         ClickRow(rows, "furlong");
         const bool ran = ModalSteps()
-                             .Then("TPagesDlg1",
+                             .Then("CustomUnitEditor",
                                    [](QDialog &editor) {
-                                       TypeInto(editor, "Edit1", "stadium");
-                                       ClickButton(editor, "BitBtn1");
+                                       TypeInto(editor, "nameField", "stadium");
+                                       ClickButton(editor, "okButton");
                                    })
-                             .Run([&] { ClickButton(*list, "BitBtn4"); });
+                             .Run([&] { ClickButton(*list, "modifyButton"); });
         QVERIFY(ran);
         QCOMPARE(Rows(rows), (QStringList{"league8", "stadium"}));
         QVERIFY(rows->selectedItems().isEmpty());
         ClickRow(rows, "league8");
-        QCOMPARE(Child<QLabel>(*list, "Label1")->text(), QString("1 league8 = 8 stadium"));
+        QCOMPARE(Child<QLabel>(*list, "description")->text(), QString("1 league8 = 8 stadium"));
     }
 
     void temperature_refusesCustomUnits() {
         auto list = List("Temperature");
-        auto *rows = Child<QListWidget>(*list, "ListBox1");
+        auto *rows = Child<QListWidget>(*list, "unitList");
         auto check = [&](bool refused) {
             QCOMPARE(rows->isEnabled(), !refused);
-            QCOMPARE(Child<QPushButton>(*list, "BitBtn1")->isEnabled(), !refused);
-            QVERIFY(!Child<QPushButton>(*list, "BitBtn4")->isEnabled());
-            QVERIFY(!Child<QPushButton>(*list, "BitBtn5")->isEnabled());
-            QCOMPARE(Child<QLabel>(*list, "Label1")->text(),
+            QCOMPARE(Child<QPushButton>(*list, "addButton")->isEnabled(), !refused);
+            QVERIFY(!Child<QPushButton>(*list, "modifyButton")->isEnabled());
+            QVERIFY(!Child<QPushButton>(*list, "removeButton")->isEnabled());
+            QCOMPARE(Child<QLabel>(*list, "description")->text(),
                      refused ? QString("You cannot add custom units to this category.") : QString());
         };
         check(true);
         QCOMPARE(rows->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
-        auto *categories = Child<QComboBox>(*list, "ComboBox1");
+        auto *categories = Child<QComboBox>(*list, "categoryChoice");
         QVERIFY(Entries(categories).contains("Secret")); // hidden categories are offered too
         categories->setCurrentIndex(categories->findText("Length"));
         check(false);
@@ -272,19 +272,19 @@ class TestCustomUnits : public QObject {
     void remove_cancelKeeps_yesRemoves() {
         QVERIFY(AddThroughEditor("furlong", "201.168", "meter"));
         auto list = List("Length");
-        auto *rows = Child<QListWidget>(*list, "ListBox1");
+        auto *rows = Child<QListWidget>(*list, "unitList");
         prompts.answers = {false, true};
         ClickRow(rows, "furlong");
-        ClickButton(*list, "BitBtn5");
+        ClickButton(*list, "removeButton");
         QCOMPARE(Rows(rows), QStringList{"furlong"});
         QVERIFY(rows->selectedItems().isEmpty());
-        QVERIFY(!Child<QPushButton>(*list, "BitBtn5")->isEnabled());
-        QCOMPARE(Child<QLabel>(*list, "Label1")->text(), QString());
+        QVERIFY(!Child<QPushButton>(*list, "removeButton")->isEnabled());
+        QCOMPARE(Child<QLabel>(*list, "description")->text(), QString());
         const std::vector<std::string> asked{"beep",
                                              "confirm: Are you sure you want to remove the selected unit?"};
         QCOMPARE(prompts.log, asked);
         ClickRow(rows, "furlong");
-        ClickButton(*list, "BitBtn5");
+        ClickButton(*list, "removeButton");
         QCOMPARE(rows->count(), 0);
         QVERIFY(!db.UnitExists("Length", "furlong"));
         QCOMPARE(db.UnitCount("Length"), 7);

@@ -18,26 +18,26 @@ using namespace mensurio::test;
 namespace {
 
 QListWidget *InputList(WindowHarness &h) {
-    return h.Find<QListWidget>("ListBox1");
+    return h.Find<QListWidget>("inputList");
 }
 QListWidget *OutputList(WindowHarness &h) {
-    return h.Find<QListWidget>("ListBox2");
+    return h.Find<QListWidget>("outputList");
 }
 QString Output(WindowHarness &h) {
-    return h.Find<QLineEdit>("Edit2")->text();
+    return h.Find<QLineEdit>("resultField")->text();
 }
 
 // Adds a unit through the editor the custom units list opened.
 ModalSteps::Step AddUnitStep(const QString &name, const QString &value = {}, const QString &origin = {}) {
     return [=](QDialog &editor) {
-        TypeInto(editor, "Edit1", name);
+        TypeInto(editor, "nameField", name);
         if (!value.isEmpty())
-            TypeInto(editor, "Edit2", value);
+            TypeInto(editor, "amountField", value);
         if (!origin.isEmpty()) {
-            auto *origins = Child<QComboBox>(editor, "ComboBox1");
+            auto *origins = Child<QComboBox>(editor, "originChoice");
             origins->setCurrentIndex(origins->findText(origin));
         }
-        ClickButton(editor, "BitBtn1");
+        ClickButton(editor, "okButton");
     };
 }
 
@@ -53,9 +53,9 @@ class TestCustomWindow : public QObject {
     void commands_areAvailableFromMenuAndToolbar() {
         WindowHarness h;
         h.Start();
-        for (const char *name : {"Units1", "Categories1"})
+        for (const char *name : {"customUnitsAction", "customCategoriesAction"})
             QVERIFY2(h.Find<QAction>(name)->isEnabled(), name);
-        for (const char *name : {"SpeedButton1", "SpeedButton2"})
+        for (const char *name : {"customUnitsButton", "customCategoriesButton"})
             QVERIFY2(h.Find<QToolButton>(name)->isEnabled(), name);
     }
 
@@ -65,14 +65,14 @@ class TestCustomWindow : public QObject {
         h.Start();
         const bool ran =
             ModalSteps()
-                .Then("TPagesDlg",
+                .Then("CustomUnitsDialog",
                       [](QDialog &units) {
-                          QCOMPARE(Child<QComboBox>(units, "ComboBox1")->currentText(), QString("Length"));
-                          ClickButton(units, "BitBtn1");
+                          QCOMPARE(Child<QComboBox>(units, "categoryChoice")->currentText(), QString("Length"));
+                          ClickButton(units, "addButton");
                       })
-                .Then("TPagesDlg1", AddUnitStep("furlong", "201.168", "meter"))
-                .Then("TPagesDlg", Click("BitBtn2"))
-                .Run([&] { h.Find<QAction>("Units1")->trigger(); });
+                .Then("CustomUnitEditor", AddUnitStep("furlong", "201.168", "meter"))
+                .Then("CustomUnitsDialog", Click("closeButton"))
+                .Run([&] { h.Find<QAction>("customUnitsAction")->trigger(); });
         QVERIFY(ran);
         QVERIFY(RowOf(InputList(h), "furlong") >= 0);
         ClickRow(OutputList(h), "meter");
@@ -95,23 +95,23 @@ class TestCustomWindow : public QObject {
         h.SetSetting("AktualCate", "Length");
         h.Start();
         const bool ran = ModalSteps()
-                             .Then("TManageDlg", Click("BitBtn6"))
-                             .Then("TPagesDlg",
+                             .Then("ManageDialog", Click("customUnitsButton"))
+                             .Then("CustomUnitsDialog",
                                    [](QDialog &units) {
-                                       QCOMPARE(Child<QComboBox>(units, "ComboBox1")->currentText(),
+                                       QCOMPARE(Child<QComboBox>(units, "categoryChoice")->currentText(),
                                                 QString("Length"));
-                                       ClickButton(units, "BitBtn1");
+                                       ClickButton(units, "addButton");
                                    })
-                             .Then("TPagesDlg1", AddUnitStep("furlong", "201.168", "meter"))
-                             .Then("TPagesDlg", Click("BitBtn2"))
-                             .Then("TManageDlg",
+                             .Then("CustomUnitEditor", AddUnitStep("furlong", "201.168", "meter"))
+                             .Then("CustomUnitsDialog", Click("closeButton"))
+                             .Then("ManageDialog",
                                    [](QDialog &manage) {
-                                       auto *list = Child<QListWidget>(manage, "CheckList2");
+                                       auto *list = Child<QListWidget>(manage, "unitList");
                                        QVERIFY(list != nullptr);
                                        QVERIFY(RowOf(list, "furlong") >= 0);
-                                       ClickButton(manage, "BitBtn7");
+                                       ClickButton(manage, "closeButton");
                                    })
-                             .Run([&] { h.Find<QAction>("ManageUnitsandCategories1")->trigger(); });
+                             .Run([&] { h.Find<QAction>("manageUnitsAndCategoriesAction")->trigger(); });
         QVERIFY(ran);
         QVERIFY(RowOf(InputList(h), "furlong") >= 0);
     }
@@ -120,22 +120,22 @@ class TestCustomWindow : public QObject {
         WindowHarness h;
         h.Start();
         const bool ran = ModalSteps()
-                             .Then("TPagesDlg3", Click("BitBtn1"))
-                             .Then("TPagesDlg4",
+                             .Then("CustomCategoriesDialog", Click("addButton"))
+                             .Then("CustomCategoryEditor",
                                    [](QDialog &editor) {
-                                       TypeInto(editor, "Edit1", "Game money");
-                                       ClickButton(editor, "BitBtn3");
+                                       TypeInto(editor, "nameField", "Game money");
+                                       ClickButton(editor, "okButton");
                                    })
-                             .Then("TPagesDlg3", Click("BitBtn4")) // the new category is selected
-                             .Then("TPagesDlg", Click("BitBtn1"))
-                             .Then("TPagesDlg1", AddUnitStep("gold"))
-                             .Then("TPagesDlg", Click("BitBtn1"))
-                             .Then("TPagesDlg1", AddUnitStep("silver", "0,1", "gold"))
-                             .Then("TPagesDlg", Click("BitBtn2"))
-                             .Then("TPagesDlg3", Click("BitBtn6"))
-                             .Run([&] { h.Find<QAction>("Categories1")->trigger(); });
+                             .Then("CustomCategoriesDialog", Click("unitsButton")) // the new category is selected
+                             .Then("CustomUnitsDialog", Click("addButton"))
+                             .Then("CustomUnitEditor", AddUnitStep("gold"))
+                             .Then("CustomUnitsDialog", Click("addButton"))
+                             .Then("CustomUnitEditor", AddUnitStep("silver", "0,1", "gold"))
+                             .Then("CustomUnitsDialog", Click("closeButton"))
+                             .Then("CustomCategoriesDialog", Click("closeButton"))
+                             .Run([&] { h.Find<QAction>("customCategoriesAction")->trigger(); });
         QVERIFY(ran);
-        QVERIFY(h.Find<QComboBox>("ComboBox3")->findText("Game money") >= 0);
+        QVERIFY(h.Find<QComboBox>("categoryNames")->findText("Game money") >= 0);
         h.Finish();
 
         h.Start();
@@ -162,32 +162,32 @@ class TestCustomWindow : public QObject {
         WindowHarness h;
         h.Start();
         ModalSteps()
-            .Then("TPagesDlg3", Click("BitBtn1"))
-            .Then("TPagesDlg4",
+            .Then("CustomCategoriesDialog", Click("addButton"))
+            .Then("CustomCategoryEditor",
                   [](QDialog &editor) {
-                      TypeInto(editor, "Edit1", "Fuel");
-                      ClickButton(editor, "BitBtn3");
+                      TypeInto(editor, "nameField", "Fuel");
+                      ClickButton(editor, "okButton");
                   })
-            .Then("TPagesDlg3", Click("BitBtn6"))
-            .Run([&] { h.Find<QAction>("Categories1")->trigger(); });
+            .Then("CustomCategoriesDialog", Click("closeButton"))
+            .Run([&] { h.Find<QAction>("customCategoriesAction")->trigger(); });
         h.ChooseCategory("Fuel");
         QCOMPARE(h.window()->currentCategory(), std::string("Fuel"));
         const bool ran = ModalSteps()
-                             .Then("TPagesDlg3",
+                             .Then("CustomCategoriesDialog",
                                    [](QDialog &categories) {
-                                       ClickRow(Child<QListWidget>(categories, "ListBox1"), "Fuel");
-                                       ClickButton(categories, "BitBtn2");
+                                       ClickRow(Child<QListWidget>(categories, "categoryList"), "Fuel");
+                                       ClickButton(categories, "renameButton");
                                    })
-                             .Then("TPagesDlg4",
+                             .Then("CustomCategoryEditor",
                                    [](QDialog &editor) {
-                                       TypeInto(editor, "Edit1", "Petrol");
-                                       ClickButton(editor, "BitBtn3");
+                                       TypeInto(editor, "nameField", "Petrol");
+                                       ClickButton(editor, "okButton");
                                    })
-                             .Then("TPagesDlg3", Click("BitBtn6"))
-                             .Run([&] { h.Find<QAction>("Categories1")->trigger(); });
+                             .Then("CustomCategoriesDialog", Click("closeButton"))
+                             .Run([&] { h.Find<QAction>("customCategoriesAction")->trigger(); });
         QVERIFY(ran);
         QCOMPARE(h.window()->currentCategory(), std::string("Petrol"));
-        QCOMPARE(h.Find<QToolButton>("ToolbarButton973")->text(), QString("Petrol"));
+        QCOMPARE(h.Find<QToolButton>("categoryButton")->text(), QString("Petrol"));
     }
 };
 

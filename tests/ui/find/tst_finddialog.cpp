@@ -58,12 +58,12 @@ QStringList sorted(QStringList texts) {
 struct FindFixture {
     FindFixture() {
         database = findFixture();
-        dialog = std::make_unique<TPagesDlg5>(database, settings);
-        edit = dialog->findChild<QLineEdit *>("Edit1");
-        list = dialog->findChild<QListWidget *>("ListBox1");
-        go = dialog->findChild<QPushButton *>("BitBtn1");
-        start = dialog->findChild<QRadioButton *>("RadioButton1");
-        entire = dialog->findChild<QRadioButton *>("RadioButton2");
+        dialog = std::make_unique<FindDialog>(database, settings);
+        edit = dialog->findChild<QLineEdit *>("searchField");
+        list = dialog->findChild<QListWidget *>("matchList");
+        go = dialog->findChild<QPushButton *>("goButton");
+        start = dialog->findChild<QRadioButton *>("searchStartOnly");
+        entire = dialog->findChild<QRadioButton *>("searchAnywhere");
     }
     QStringList search(const QString &text) {
         edit->setText(text);
@@ -71,7 +71,7 @@ struct FindFixture {
     }
     UnitDatabase database;
     ProgramSettings settings;
-    std::unique_ptr<TPagesDlg5> dialog;
+    std::unique_ptr<FindDialog> dialog;
     QLineEdit *edit = nullptr;
     QListWidget *list = nullptr;
     QPushButton *go = nullptr;
@@ -90,19 +90,19 @@ struct FindWindow {
     }
     // Ctrl+F, the search text, a click on the row and Go.
     void go(const QString &search, const QString &row, bool anywhere = false) {
-        const bool reached = DriveModal<TPagesDlg5>(
-            [this] { harness.Find<QAction>("Find1")->trigger(); },
-            [&](TPagesDlg5 &dialog) {
-                dialog.findChild<QRadioButton *>(anywhere ? "RadioButton2" : "RadioButton1")->click();
-                QTest::keyClicks(dialog.findChild<QLineEdit *>("Edit1"), search);
-                ClickRow(dialog.findChild<QListWidget *>("ListBox1"), row);
-                dialog.findChild<QPushButton *>("BitBtn1")->click();
+        const bool reached = DriveModal<FindDialog>(
+            [this] { harness.Find<QAction>("findAction")->trigger(); },
+            [&](FindDialog &dialog) {
+                dialog.findChild<QRadioButton *>(anywhere ? "searchAnywhere" : "searchStartOnly")->click();
+                QTest::keyClicks(dialog.findChild<QLineEdit *>("searchField"), search);
+                ClickRow(dialog.findChild<QListWidget *>("matchList"), row);
+                dialog.findChild<QPushButton *>("goButton")->click();
             });
         QVERIFY(reached);
     }
-    QString category() { return harness.Find<QComboBox>("ComboBox3")->currentText(); }
-    QStringList selectedInput() { return SelectedNames(harness.Find<QListWidget>("ListBox1")); }
-    bool showHidden() { return harness.Find<QAction>("ShowHidden1")->isChecked(); }
+    QString category() { return harness.Find<QComboBox>("categoryNames")->currentText(); }
+    QStringList selectedInput() { return SelectedNames(harness.Find<QListWidget>("inputList")); }
+    bool showHidden() { return harness.Find<QAction>("showHiddenAction")->isChecked(); }
     WindowHarness harness;
 };
 
@@ -117,8 +117,8 @@ class TestFindDialog : public QObject {
         FindFixture f;
         const std::string longName = "unit with a long name that runs past the list edge"; // 50, the most
         f.database.AddUnit("Length", longName, "", 2.0L, true);
-        f.dialog = std::make_unique<TPagesDlg5>(f.database, f.settings);
-        f.list = f.dialog->findChild<QListWidget *>("ListBox1");
+        f.dialog = std::make_unique<FindDialog>(f.database, f.settings);
+        f.list = f.dialog->findChild<QListWidget *>("matchList");
         f.dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.dialog.get()));
         QCOMPARE(f.list->textElideMode(), Qt::ElideMiddle);
@@ -194,8 +194,8 @@ class TestFindDialog : public QObject {
         f.start->click();
         QVERIFY(f.settings.pgsdl5sort);
         f.settings.pgsdl5sort = false;
-        TPagesDlg5 again(f.database, f.settings);
-        QVERIFY(again.findChild<QRadioButton *>("RadioButton2")->isChecked());
+        FindDialog again(f.database, f.settings);
+        QVERIFY(again.findChild<QRadioButton *>("searchAnywhere")->isChecked());
     }
 
     void keyboard_downSelectsEnterGoes() {
@@ -290,8 +290,8 @@ class TestFindDialog : public QObject {
 
     void findAction_enabledOnMenuAndToolbar() {
         FindWindow w;
-        QVERIFY(w.harness.Find<QAction>("Find1")->isEnabled());
-        QCOMPARE(w.harness.Find<QAction>("Find1")->shortcut(), QKeySequence("Ctrl+F"));
+        QVERIFY(w.harness.Find<QAction>("findAction")->isEnabled());
+        QCOMPARE(w.harness.Find<QAction>("findAction")->shortcut(), QKeySequence("Ctrl+F"));
     }
 };
 

@@ -10,7 +10,7 @@ class TestAboutBox : public QObject {
     Q_OBJECT
   private slots:
     void aboutBox_showsNameVersionDescriptionAndQt() {
-        mensurio::TAboutBox box;
+        mensurio::AboutDialog box;
         auto text = [&box](const char *name) {
             auto *label = box.findChild<QLabel *>(name);
             return label ? label->text() : QString("<missing %1>").arg(name);
@@ -24,7 +24,7 @@ class TestAboutBox : public QObject {
     }
 
     void aboutBox_okCloses() {
-        mensurio::TAboutBox box;
+        mensurio::AboutDialog box;
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         auto *buttons = box.findChild<QDialogButtonBox *>();

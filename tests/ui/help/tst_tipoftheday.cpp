@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 
-using mensurio::TTipDay;
+using mensurio::TipOfTheDayDialog;
 
 namespace {
 
@@ -23,7 +23,7 @@ QString Tip(std::size_t index) {
 // Answers the next modal tip dialog: clicks the show-at-start box when asked, then Close.
 void AnswerTipDialog(bool toggleCheckBox) {
     QTimer::singleShot(0, [toggleCheckBox] {
-        auto *dialog = qobject_cast<TTipDay *>(QApplication::activeModalWidget());
+        auto *dialog = qobject_cast<TipOfTheDayDialog *>(QApplication::activeModalWidget());
         QVERIFY(dialog != nullptr);
         if (toggleCheckBox)
             QTest::mouseClick(dialog->findChild<QCheckBox *>("ShowAtStart"), Qt::LeftButton);
@@ -38,7 +38,7 @@ class TestTipDay : public QObject {
   private slots:
     void dialog_presetsCheckBoxAndShowsTheFirstTip() {
         for (bool preset : {true, false}) {
-            TTipDay dialog(preset, 2, nullptr);
+            TipOfTheDayDialog dialog(preset, 2, nullptr);
             QCOMPARE(dialog.findChild<QCheckBox *>("ShowAtStart")->isChecked(), preset);
             QCOMPARE(dialog.ShowAtStart(), preset);
             QCOMPARE(dialog.findChild<QLabel *>("TipText")->text(), Tip(2));
@@ -47,7 +47,7 @@ class TestTipDay : public QObject {
 
     void nextAndPrevious_buttonsWalkTheTipsAndWrap() {
         const std::size_t count = mensurio::TipsOfTheDay().size();
-        TTipDay dialog(true, count - 1, nullptr);
+        TipOfTheDayDialog dialog(true, count - 1, nullptr);
         auto *next = dialog.findChild<QPushButton *>("NextButton");
         auto *previous = dialog.findChild<QPushButton *>("PreviousButton");
         QTest::mouseClick(next, Qt::LeftButton);
@@ -69,7 +69,7 @@ class TestTipDay : public QObject {
             mensurio::ProgramSettings settings;
             settings.tipbox = c.before;
             AnswerTipDialog(c.toggle);
-            TTipDay::ShowTipOfTheDay(settings, nullptr);
+            TipOfTheDayDialog::ShowTipOfTheDay(settings, nullptr);
             QCOMPARE(settings.tipbox, c.after);
         }
     }

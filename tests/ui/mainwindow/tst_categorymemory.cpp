@@ -69,19 +69,19 @@ struct Fixture {
         hooks.convert = [this] { ++conversions; };
         hooks.selectFirstCategory = [this] { ++firstCategoryChosen; };
         hooks.database = [this]() -> const UnitDatabase& { return database; };
-        memory = std::make_unique<CategoryMemory>(&edit1, &listBox1, &listBox2, &file, &settings, hooks);
+        memory = std::make_unique<CategoryMemory>(&valueField, &inputList, &outputList, &file, &settings, hooks);
     }
 
     // Fills both lists with the category's units, as a category change does.
     void Fill(const std::string& category, bool sortByName)
     {
-        listBox1.clear();
-        listBox2.clear();
+        inputList.clear();
+        outputList.clear();
         settings.AktualCate = category;
         memory->SetMultiSelectMode(category);
         for (const UnitRecord& row : engine.LoadCategoryUnits(category, {.sortByName = sortByName})) {
-            listBox1.addItem(Q(row.Name));
-            listBox2.addItem(Q(row.Name));
+            inputList.addItem(Q(row.Name));
+            outputList.addItem(Q(row.Name));
         }
     }
 
@@ -98,10 +98,10 @@ struct Fixture {
     IniFile file{dir.file("mensurio.ini")};
     ProgramSettings settings;
     UnitDatabase database;
-    Tengine engine{database};
-    QLineEdit edit1;
-    QListWidget listBox1;
-    TListBoxTwo listBox2;
+    Engine engine{database};
+    QLineEdit valueField;
+    QListWidget inputList;
+    OutputUnitList outputList;
     int conversions = 0;
     int firstCategoryChosen = 0;
     std::unique_ptr<CategoryMemory> memory;
@@ -127,52 +127,52 @@ private slots:
         QFETCH(bool, sortedWhenRestored);
         Fixture f;
         f.Fill("Length", sortedWhenSaved);
-        f.Select(f.listBox1, {"foot"});
-        f.Select(f.listBox2, {"mile", "inch", kMicrometer});
-        f.edit1.setText(QString::fromUtf8("5 \xC2\xB0"));
+        f.Select(f.inputList, {"foot"});
+        f.Select(f.outputList, {"mile", "inch", kMicrometer});
+        f.valueField.setText(QString::fromUtf8("5 \xC2\xB0"));
         f.memory->SaveCategoryMemory();
         QCOMPARE(f.Stored("Length", "list1"), std::string("foot"));
         QCOMPARE(f.Stored("Length", "list2m"), std::string("030506")); // positions of inch, mile, µm
         QVERIFY(f.dir.read("mensurio.ini").find("hodnota=5 \xB0\n") != std::string::npos);
 
-        f.edit1.clear();
+        f.valueField.clear();
         f.Fill("Length", sortedWhenRestored);
         f.memory->RestoreCategoryMemory();
-        QCOMPARE(SelectedNames(f.listBox1), (std::set<QString>{"foot"}));
-        QCOMPARE(SelectedNames(f.listBox2), (std::set<QString>{"inch", "mile", kMicrometer}));
-        int lowest = f.listBox2.count();
-        for (const QListWidgetItem* item : f.listBox2.selectedItems())
-            lowest = std::min(lowest, f.listBox2.row(item));
-        QCOMPARE(f.listBox2.currentRow(), lowest);
-        QCOMPARE(f.edit1.text(), QString::fromUtf8("5 \xC2\xB0"));
+        QCOMPARE(SelectedNames(f.inputList), (std::set<QString>{"foot"}));
+        QCOMPARE(SelectedNames(f.outputList), (std::set<QString>{"inch", "mile", kMicrometer}));
+        int lowest = f.outputList.count();
+        for (const QListWidgetItem* item : f.outputList.selectedItems())
+            lowest = std::min(lowest, f.outputList.row(item));
+        QCOMPARE(f.outputList.currentRow(), lowest);
+        QCOMPARE(f.valueField.text(), QString::fromUtf8("5 \xC2\xB0"));
     }
 
     void saveRestore_twoInputUnits_leavesTheInputToTheText()
     {
         Fixture f;
         f.Fill("Length", true);
-        f.Select(f.listBox1, {"foot", "inch"});
-        f.Select(f.listBox2, {"meter"});
-        f.edit1.setText("5 foot + 3 inch");
+        f.Select(f.inputList, {"foot", "inch"});
+        f.Select(f.outputList, {"meter"});
+        f.valueField.setText("5 foot + 3 inch");
         QCOMPARE(f.memory->CaptureSelection().input, std::string("[more]"));
         f.memory->SaveCategoryMemory();
 
-        f.edit1.clear();
+        f.valueField.clear();
         f.Fill("Length", true);
         f.memory->RestoreCategoryMemory();
-        QVERIFY(f.listBox1.selectedItems().isEmpty());
-        QCOMPARE(SelectedNames(f.listBox2), (std::set<QString>{"meter"}));
+        QVERIFY(f.inputList.selectedItems().isEmpty());
+        QCOMPARE(SelectedNames(f.outputList), (std::set<QString>{"meter"}));
 
         // The engine reads the restored text and selects the two units it names.
         ConversionRequest request;
-        request.inputText = Cp1252::FromUtf8(f.edit1.text().toStdString());
-        request.input = SelectionOf(f.listBox1);
-        request.output = SelectionOf(f.listBox2);
+        request.inputText = Cp1252::FromUtf8(f.valueField.text().toStdString());
+        request.input = SelectionOf(f.inputList);
+        request.output = SelectionOf(f.outputList);
         const ConversionResult result = f.engine.Convert(request);
         QVERIFY(result.inputSelection.has_value());
         QCOMPARE(result.inputSelection->SelectedCount(), 2);
-        QVERIFY(result.inputSelection->IsSelected(RowOf(f.listBox1, "foot")));
-        QVERIFY(result.inputSelection->IsSelected(RowOf(f.listBox1, "inch")));
+        QVERIFY(result.inputSelection->IsSelected(RowOf(f.inputList, "foot")));
+        QVERIFY(result.inputSelection->IsSelected(RowOf(f.inputList, "inch")));
     }
 
     void applyOutputCodes_nothingUsable_selectsRowZero_data()
@@ -188,18 +188,18 @@ private slots:
         Fixture f;
         f.Fill("Length", true);
         f.memory->ApplyOutputCodes(codes.toStdString());
-        QCOMPARE(f.listBox2.selectedItems().size(), 1);
-        QVERIFY(f.listBox2.item(0)->isSelected());
+        QCOMPARE(f.outputList.selectedItems().size(), 1);
+        QVERIFY(f.outputList.item(0)->isSelected());
     }
 
     void applyOutputCodes_addsToTheSelectionAndSkipsBadPairs()
     {
         Fixture f;
         f.Fill("Length", true);
-        f.Select(f.listBox2, {"yard"});
+        f.Select(f.outputList, {"yard"});
         f.memory->ApplyOutputCodes("0a0300");
-        QCOMPARE(SelectedNames(f.listBox2), (std::set<QString>{"yard", "inch", "meter"}));
-        QCOMPARE(f.listBox2.currentItem()->text(), QString("inch")); // the lowest row restored
+        QCOMPARE(SelectedNames(f.outputList), (std::set<QString>{"yard", "inch", "meter"}));
+        QCOMPARE(f.outputList.currentItem()->text(), QString("inch")); // the lowest row restored
         QCOMPARE(f.memory->CaptureOutputCodes(), std::string("000304"));
     }
 
@@ -207,44 +207,44 @@ private slots:
     {
         Fixture f;
         f.Fill("Temperature", false);
-        QCOMPARE(f.listBox1.selectionMode(), QAbstractItemView::SingleSelection);
-        QCOMPARE(f.listBox2.selectionMode(), QAbstractItemView::SingleSelection);
+        QCOMPARE(f.inputList.selectionMode(), QAbstractItemView::SingleSelection);
+        QCOMPARE(f.outputList.selectionMode(), QAbstractItemView::SingleSelection);
         f.memory->ApplySelection({"celsius", "FAHRENHEIT", "0001"});
-        QCOMPARE(f.listBox1.currentItem()->text(), QString("Celsius"));
-        QCOMPARE(f.listBox2.currentItem()->text(), QString("Fahrenheit"));
-        QCOMPARE(SelectedNames(f.listBox2), (std::set<QString>{"Fahrenheit"}));
+        QCOMPARE(f.inputList.currentItem()->text(), QString("Celsius"));
+        QCOMPARE(f.outputList.currentItem()->text(), QString("Fahrenheit"));
+        QCOMPARE(SelectedNames(f.outputList), (std::set<QString>{"Fahrenheit"}));
         QCOMPARE(f.memory->CaptureSelection(), (CapturedSelection{"Celsius", "Fahrenheit", ""}));
 
         f.memory->SaveCategoryMemory();
-        f.listBox1.setCurrentRow(-1);
+        f.inputList.setCurrentRow(-1);
         f.memory->SaveCategoryMemory(); // an empty capture keeps the stored name
         QCOMPARE(f.Stored("Temperature", "list1"), std::string("Celsius"));
         QCOMPARE(f.Stored("Temperature", "list2"), std::string("Fahrenheit"));
 
         f.memory->ApplySelection({"Rankine", "", ""});
-        QCOMPARE(f.listBox1.currentRow(), 0);
-        QCOMPARE(f.listBox2.currentRow(), 0);
-        QCOMPARE(f.listBox2.selectedItems().size(), 1);
+        QCOMPARE(f.inputList.currentRow(), 0);
+        QCOMPARE(f.outputList.currentRow(), 0);
+        QCOMPARE(f.outputList.selectedItems().size(), 1);
     }
 
     void showAllResultsToggle_keepsTheOutputSelection()
     {
         Fixture f;
         f.Fill("Length", false);
-        f.Select(f.listBox2, {"kilometer", "yard", "mile"});
-        for (const auto mode : {TListBoxTwo::Mode::ttwo, TListBoxTwo::Mode::tstandard}) {
+        f.Select(f.outputList, {"kilometer", "yard", "mile"});
+        for (const auto mode : {OutputUnitList::Mode::TwoColumns, OutputUnitList::Mode::Standard}) {
             const std::string codes = f.memory->CaptureOutputCodes();
-            f.listBox2.setMode(mode);
-            f.listBox2.clearSelection();
+            f.outputList.setMode(mode);
+            f.outputList.clearSelection();
             f.memory->ApplyOutputCodes(codes);
-            QCOMPARE(SelectedNames(f.listBox2), (std::set<QString>{"kilometer", "yard", "mile"}));
+            QCOMPARE(SelectedNames(f.outputList), (std::set<QString>{"kilometer", "yard", "mile"}));
         }
 
         f.Fill("Temperature", false);
-        f.listBox2.setCurrentRow(2);
-        f.listBox2.setMode(TListBoxTwo::Mode::ttwo);
-        QCOMPARE(f.listBox2.currentRow(), 2);
-        QCOMPARE(SelectedNames(f.listBox2), (std::set<QString>{"Fahrenheit"}));
+        f.outputList.setCurrentRow(2);
+        f.outputList.setMode(OutputUnitList::Mode::TwoColumns);
+        QCOMPARE(f.outputList.currentRow(), 2);
+        QCOMPARE(SelectedNames(f.outputList), (std::set<QString>{"Fahrenheit"}));
     }
 
     void restore_sameText_convertsOnceWithoutChangeEvent()
@@ -252,7 +252,7 @@ private slots:
         Fixture f;
         f.Fill("Length", false);
         f.file.WriteString("Length", "hodnota", "12");
-        QSignalSpy changes(&f.edit1, &QLineEdit::textChanged);
+        QSignalSpy changes(&f.valueField, &QLineEdit::textChanged);
         f.memory->RestoreCategoryMemory();
         QCOMPARE(changes.count(), 1);
         QCOMPARE(f.conversions, 0);
@@ -270,8 +270,8 @@ private slots:
         f.memory->SaveCategoryMemory();
         QVERIFY(!f.dir.exists("mensurio.ini"));
         f.memory->RestoreCategoryMemory();
-        QCOMPARE(SelectedNames(f.listBox1), (std::set<QString>{"meter"}));
-        QCOMPARE(SelectedNames(f.listBox2), (std::set<QString>{"meter"}));
+        QCOMPARE(SelectedNames(f.inputList), (std::set<QString>{"meter"}));
+        QCOMPARE(SelectedNames(f.outputList), (std::set<QString>{"meter"}));
     }
 
     void clearConversionMemory_emptiesEveryCategoryAndStartsOver()
@@ -280,9 +280,9 @@ private slots:
         for (const char* category : {"Length", "Secret", "Temperature"})
             WriteConversionMemory(f.file, category, {{"foot", "kelvin", "0102"}, "9"});
         f.Fill("Length", false);
-        f.Select(f.listBox1, {"yard", "mile"});
-        f.Select(f.listBox2, {"inch"});
-        f.edit1.setText("3");
+        f.Select(f.inputList, {"yard", "mile"});
+        f.Select(f.outputList, {"inch"});
+        f.valueField.setText("3");
         f.memory->ClearConversionMemory();
         for (const char* category : {"Length", "Secret", "Temperature"}) {
             QCOMPARE(f.Stored(category, "list1"), std::string());
@@ -290,9 +290,9 @@ private slots:
         }
         QCOMPARE(f.Stored("Length", "list2m"), std::string());
         QCOMPARE(f.Stored("Temperature", "list2"), std::string());
-        QCOMPARE(SelectedNames(f.listBox1), (std::set<QString>{"meter"}));
-        QCOMPARE(SelectedNames(f.listBox2), (std::set<QString>{"meter"}));
-        QVERIFY(f.edit1.text().isEmpty());
+        QCOMPARE(SelectedNames(f.inputList), (std::set<QString>{"meter"}));
+        QCOMPARE(SelectedNames(f.outputList), (std::set<QString>{"meter"}));
+        QVERIFY(f.valueField.text().isEmpty());
         QCOMPARE(f.firstCategoryChosen, 1);
     }
 
@@ -304,7 +304,7 @@ private slots:
         hooks.orderView = [&f] { return f.engine.OrderView(); };
         hooks.selectInputUnit = [&calls](int row) { calls.emplace_back('i', row); };
         hooks.selectOutputUnit = [&calls](int row) { calls.emplace_back('o', row); };
-        CategoryMemory memory(&f.edit1, &f.listBox1, &f.listBox2, &f.file, &f.settings, hooks);
+        CategoryMemory memory(&f.valueField, &f.inputList, &f.outputList, &f.file, &f.settings, hooks);
         f.Fill("Length", false);
         memory.ClearConversionMemory();
         QCOMPARE(calls, (std::vector<std::pair<char, int>>{{'i', 0}, {'o', 0}}));

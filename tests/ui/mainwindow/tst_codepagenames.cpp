@@ -33,16 +33,16 @@ class TestCodePageNames : public QObject {
         WindowHarness h(false);
         h.dir.write("units.dat", DatabaseFile::ToBytes(db, "MNSA"));
         h.Start();
-        auto *list1 = h.Find<QListWidget>("ListBox1");
-        auto *list2 = h.Find<QListWidget>("ListBox2");
-        QCOMPARE(list1->count(), 2); // the first category is current and lists its units
-        ClickRow(list1, 0);          // foot (sorted by name)
-        ClickRow(list2, 1);          // the unit whose name holds the byte
+        auto *inputList = h.Find<QListWidget>("inputList");
+        auto *outputList = h.Find<QListWidget>("outputList");
+        QCOMPARE(inputList->count(), 2); // the first category is current and lists its units
+        ClickRow(inputList, 0);          // foot (sorted by name)
+        ClickRow(outputList, 1);          // the unit whose name holds the byte
         h.Type("10");
-        QCOMPARE(h.Find<QLineEdit>("Edit2")->text(), QString("3.048"));
+        QCOMPARE(h.Find<QLineEdit>("resultField")->text(), QString("3.048"));
         // A compound input naming that unit finds it.
-        h.Find<QLineEdit>("Edit1")->setText("1 " + list2->item(1)->text() + " + 1 foot");
-        QCOMPARE(h.Find<QLineEdit>("Edit2")->text(), QString("1.3048"));
+        h.Find<QLineEdit>("valueField")->setText("1 " + outputList->item(1)->text() + " + 1 foot");
+        QCOMPARE(h.Find<QLineEdit>("resultField")->text(), QString("1.3048"));
     }
 };
 

@@ -25,124 +25,124 @@ class TestConversion : public QObject {
     void startInLength(WindowHarness &h) {
         h.SetSetting("AktualCate", "Length");
         h.Start();
-        ClickRow(list1(h), "foot");
-        ClickRow(list2(h), "meter");
+        ClickRow(inputList(h), "foot");
+        ClickRow(outputList(h), "meter");
     }
-    static QListWidget *list1(WindowHarness &h) { return h.Find<QListWidget>("ListBox1"); }
-    static QListWidget *list2(WindowHarness &h) { return h.Find<QListWidget>("ListBox2"); }
-    static QLineEdit *edit1(WindowHarness &h) { return h.Find<QLineEdit>("Edit1"); }
-    static QLineEdit *edit2(WindowHarness &h) { return h.Find<QLineEdit>("Edit2"); }
+    static QListWidget *inputList(WindowHarness &h) { return h.Find<QListWidget>("inputList"); }
+    static QListWidget *outputList(WindowHarness &h) { return h.Find<QListWidget>("outputList"); }
+    static QLineEdit *valueField(WindowHarness &h) { return h.Find<QLineEdit>("valueField"); }
+    static QLineEdit *resultField(WindowHarness &h) { return h.Find<QLineEdit>("resultField"); }
 
   private slots:
     void typing_convertsAtEveryChange() {
         WindowHarness h;
         startInLength(h);
         h.Type("5");
-        QCOMPARE(edit2(h)->text(), QString("1.524"));
-        QTest::keyClicks(edit1(h), "0");
-        QCOMPARE(edit2(h)->text(), QString("15.24"));
-        edit1(h)->setText("(5+5)*2");
-        QCOMPARE(edit2(h)->text(), QString("6.096"));
-        QTest::keyClicks(edit1(h), "+");
-        QCOMPARE(edit2(h)->text(), QString("invalid or incomplete expression"));
+        QCOMPARE(resultField(h)->text(), QString("1.524"));
+        QTest::keyClicks(valueField(h), "0");
+        QCOMPARE(resultField(h)->text(), QString("15.24"));
+        valueField(h)->setText("(5+5)*2");
+        QCOMPARE(resultField(h)->text(), QString("6.096"));
+        QTest::keyClicks(valueField(h), "+");
+        QCOMPARE(resultField(h)->text(), QString("invalid or incomplete expression"));
     }
 
     void clickInOutputList_converts() {
         WindowHarness h;
         startInLength(h);
         h.Type("1");
-        ClickRow(list2(h), "inch");
-        QCOMPARE(edit2(h)->text(), QString("12"));
+        ClickRow(outputList(h), "inch");
+        QCOMPARE(resultField(h)->text(), QString("12"));
     }
 
     void compoundInput_selectsItsUnits() {
         WindowHarness h;
         startInLength(h);
         h.Type("5 foot + 3 inch");
-        QCOMPARE(SelectedNames(list1(h)), QStringList({"foot", "inch"}));
-        QCOMPARE(edit2(h)->text(), QString("1.6002"));
+        QCOMPARE(SelectedNames(inputList(h)), QStringList({"foot", "inch"}));
+        QCOMPARE(resultField(h)->text(), QString("1.6002"));
     }
 
     void secondInputUnit_appendsTemplate_deselectingRemovesIt() {
         WindowHarness h;
         startInLength(h);
         h.Type("(5) foot");
-        ClickRow(list1(h), "inch", Qt::ControlModifier);
-        QCOMPARE(edit1(h)->text(), QString("(5) foot + (0) inch"));
-        QCOMPARE(SelectedNames(list1(h)), QStringList({"foot", "inch"}));
-        QCOMPARE(edit2(h)->text(), QString("1.524"));
-        ClickRow(list1(h), "inch", Qt::ControlModifier);
-        QCOMPARE(edit1(h)->text(), QString("(5) foot"));
-        QCOMPARE(SelectedNames(list1(h)), QStringList({"foot"}));
+        ClickRow(inputList(h), "inch", Qt::ControlModifier);
+        QCOMPARE(valueField(h)->text(), QString("(5) foot + (0) inch"));
+        QCOMPARE(SelectedNames(inputList(h)), QStringList({"foot", "inch"}));
+        QCOMPARE(resultField(h)->text(), QString("1.524"));
+        ClickRow(inputList(h), "inch", Qt::ControlModifier);
+        QCOMPARE(valueField(h)->text(), QString("(5) foot"));
+        QCOMPARE(SelectedNames(inputList(h)), QStringList({"foot"}));
     }
 
     void enterInInput_selectsTheWholeText() {
         WindowHarness h;
         startInLength(h);
         h.Type("12.5");
-        QTest::keyClick(edit1(h), Qt::Key_Return);
-        QCOMPARE(edit1(h)->selectedText(), QString("12.5"));
-        QCOMPARE(edit1(h)->text(), QString("12.5"));
+        QTest::keyClick(valueField(h), Qt::Key_Return);
+        QCOMPARE(valueField(h)->selectedText(), QString("12.5"));
+        QCOMPARE(valueField(h)->text(), QString("12.5"));
     }
 
     void clearInputField_emptiesTheInputAndConverts() {
         WindowHarness h;
         startInLength(h);
         h.Type("5");
-        h.Find<QAction>("ClearInputField1")->trigger();
-        QCOMPARE(edit1(h)->text(), QString());
-        QCOMPARE(edit2(h)->text(), QString("0"));
+        h.Find<QAction>("clearInputFieldAction")->trigger();
+        QCOMPARE(valueField(h)->text(), QString());
+        QCOMPARE(resultField(h)->text(), QString("0"));
     }
 
     void pressureSelectors_switchTheReferenceAndConvert() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Pressure");
         h.Start();
-        ClickRow(list1(h), "bar");
-        ClickRow(list2(h), "pascal");
+        ClickRow(inputList(h), "bar");
+        ClickRow(outputList(h), "pascal");
         h.Type("2");
-        QCOMPARE(edit2(h)->text(), QString("200000"));
-        h.Find<QComboBox>("ComboBox2")->setCurrentIndex(1); // gauge output
+        QCOMPARE(resultField(h)->text(), QString("200000"));
+        h.Find<QComboBox>("outputPressure")->setCurrentIndex(1); // gauge output
         QVERIFY(!h.window()->settings().com2abs);
-        QVERIFY(edit2(h)->text() != QString("200000"));
+        QVERIFY(resultField(h)->text() != QString("200000"));
     }
 
     void categoryChange_refillsTheListsAndFollowsEverywhere() {
         WindowHarness h;
         startInLength(h);
         h.ChooseCategory("Temperature");
-        QCOMPARE(h.Find<QComboBox>("ComboBox3")->currentText(), QString("Temperature"));
-        QCOMPARE(h.Find<QToolButton>("ToolbarButton973")->text(), QString("Temperature"));
-        QCOMPARE(list1(h)->count(), 4);
-        QCOMPARE(list1(h)->selectionMode(), QAbstractItemView::SingleSelection);
-        QCOMPARE(list2(h)->selectionMode(), QAbstractItemView::SingleSelection);
-        list1(h)->setCurrentRow(RowOf(list1(h), "Celsius"));
-        list2(h)->setCurrentRow(RowOf(list2(h), "Fahrenheit"));
+        QCOMPARE(h.Find<QComboBox>("categoryNames")->currentText(), QString("Temperature"));
+        QCOMPARE(h.Find<QToolButton>("categoryButton")->text(), QString("Temperature"));
+        QCOMPARE(inputList(h)->count(), 4);
+        QCOMPARE(inputList(h)->selectionMode(), QAbstractItemView::SingleSelection);
+        QCOMPARE(outputList(h)->selectionMode(), QAbstractItemView::SingleSelection);
+        inputList(h)->setCurrentRow(RowOf(inputList(h), "Celsius"));
+        outputList(h)->setCurrentRow(RowOf(outputList(h), "Fahrenheit"));
         h.Type("100");
-        QCOMPARE(edit2(h)->text(), QString("212"));
+        QCOMPARE(resultField(h)->text(), QString("212"));
         h.ChooseCategory("Fractions");
-        QVERIFY(!list1(h)->isVisible());
-        QVERIFY(h.Find<QLabel>("Label1")->isVisible());
+        QVERIFY(!inputList(h)->isVisible());
+        QVERIFY(h.Find<QLabel>("fractionsHint")->isVisible());
         h.ChooseCategory("Length");
-        QCOMPARE(list1(h)->selectionMode(), QAbstractItemView::ExtendedSelection);
-        QVERIFY(list1(h)->isVisible());
+        QCOMPARE(inputList(h)->selectionMode(), QAbstractItemView::ExtendedSelection);
+        QVERIFY(inputList(h)->isVisible());
     }
 
     void tabClick_changesTheCategory() {
         WindowHarness h;
         startInLength(h);
-        auto *tabs = h.Find<QTabBar>("TabControl1");
+        auto *tabs = h.Find<QTabBar>("categoryTabs");
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
         QCOMPARE(h.window()->currentCategory(), std::string("Numbers"));
         QCOMPARE(tabs->currentIndex(), 3);
-        QCOMPARE(h.Find<QComboBox>("ComboBox3")->currentIndex(), 3);
-        QCOMPARE(list1(h)->count(), 3);
+        QCOMPARE(h.Find<QComboBox>("categoryNames")->currentIndex(), 3);
+        QCOMPARE(inputList(h)->count(), 3);
     }
 
     void categoryMenu_checkMarkFollowsTheCurrentCategory() {
         WindowHarness h;
         startInLength(h);
-        auto *menu = h.Find<QMenu>("PopupMenu1");
+        auto *menu = h.Find<QMenu>("categoryPopup");
         h.ChooseCategory("Numbers");
         emit menu->aboutToShow();
         QStringList checked;
@@ -162,7 +162,7 @@ class TestConversion : public QObject {
         }
         h.dir.write("units.dat", DatabaseFile::ToBytes(db, "MNSA"));
         h.Start();
-        auto *menu = h.Find<QMenu>("PopupMenu1");
+        auto *menu = h.Find<QMenu>("categoryPopup");
         QCOMPARE(menu->actions().size(), 1);
         auto *grid = qobject_cast<QWidgetAction *>(menu->actions().front());
         QVERIFY(grid != nullptr);
@@ -182,7 +182,7 @@ class TestConversion : public QObject {
     void categoryButton_isAtLeast111PixelsWide() {
         WindowHarness h;
         h.Start();
-        QCOMPARE(h.Find<QToolButton>("ToolbarButton973")->width(), 111);
+        QCOMPARE(h.Find<QToolButton>("categoryButton")->width(), 111);
     }
 
     void categoryMenu_columnStarts() {
@@ -195,53 +195,53 @@ class TestConversion : public QObject {
     void sortUnits_keepsTheSelectionOfTheUnits() {
         WindowHarness h;
         startInLength(h);
-        ClickRow(list2(h), "yard", Qt::ControlModifier);
+        ClickRow(outputList(h), "yard", Qt::ControlModifier);
         h.Type("3");
-        const QString before = edit2(h)->text();
-        auto *sort = h.Find<QAction>("SortUnits1");
+        const QString before = resultField(h)->text();
+        auto *sort = h.Find<QAction>("sortUnitsAction");
         QVERIFY(sort->isChecked());
         sort->trigger(); // off: list order
         QVERIFY(!h.window()->settings().GeSoUnit);
-        QCOMPARE(list1(h)->item(0)->text(), QString("meter"));
-        QCOMPARE(SelectedNames(list1(h)), QStringList({"foot"}));
-        QCOMPARE(SelectedNames(list2(h)), QStringList({"meter", "yard"}));
-        QCOMPARE(edit2(h)->text(), before);
+        QCOMPARE(inputList(h)->item(0)->text(), QString("meter"));
+        QCOMPARE(SelectedNames(inputList(h)), QStringList({"foot"}));
+        QCOMPARE(SelectedNames(outputList(h)), QStringList({"meter", "yard"}));
+        QCOMPARE(resultField(h)->text(), before);
     }
 
     void showHidden_toggleRebuildsListsWithoutHiddenEntries() {
         WindowHarness h;
         h.SetSetting("AktualCate", "Mass");
         h.Start();
-        QCOMPARE(list1(h)->count(), 3);
-        QCOMPARE(h.Find<QComboBox>("ComboBox3")->count(), 7);
-        ClickRow(list1(h), "kilogram");
-        ClickRow(list2(h), "gram");
+        QCOMPARE(inputList(h)->count(), 3);
+        QCOMPARE(h.Find<QComboBox>("categoryNames")->count(), 7);
+        ClickRow(inputList(h), "kilogram");
+        ClickRow(outputList(h), "gram");
         h.Type("2");
-        h.Find<QAction>("ShowHidden1")->trigger();
+        h.Find<QAction>("showHiddenAction")->trigger();
         QVERIFY(!h.window()->settings().showhidden);
         QVERIFY(h.window()->database().SkipHidden);
-        QCOMPARE(list1(h)->count(), 2);
-        QCOMPARE(h.Find<QComboBox>("ComboBox3")->count(), 6);
+        QCOMPARE(inputList(h)->count(), 2);
+        QCOMPARE(h.Find<QComboBox>("categoryNames")->count(), 6);
         QCOMPARE(h.window()->currentCategory(), std::string("Mass"));
-        QCOMPARE(SelectedNames(list1(h)), QStringList({"kilogram"}));
-        QCOMPARE(SelectedNames(list2(h)), QStringList({"gram"}));
-        QCOMPARE(edit2(h)->text(), QString("2000"));
+        QCOMPARE(SelectedNames(inputList(h)), QStringList({"kilogram"}));
+        QCOMPARE(SelectedNames(outputList(h)), QStringList({"gram"}));
+        QCOMPARE(resultField(h)->text(), QString("2000"));
     }
 
     void selectUnit_selectsExactlyOneRowAndFallsBackToRowZero() {
         WindowHarness h;
         startInLength(h);
-        ClickRow(list2(h), "yard", Qt::ControlModifier);
+        ClickRow(outputList(h), "yard", Qt::ControlModifier);
         h.window()->SelectOutputUnit(2);
-        QCOMPARE(SelectedNames(list2(h)), QStringList({list2(h)->item(2)->text()}));
+        QCOMPARE(SelectedNames(outputList(h)), QStringList({outputList(h)->item(2)->text()}));
         QCOMPARE(h.window()->FirstSelectedOutput(), 2);
         h.window()->SelectInputUnit(99);
-        QCOMPARE(SelectedNames(list1(h)), QStringList({list1(h)->item(0)->text()}));
+        QCOMPARE(SelectedNames(inputList(h)), QStringList({inputList(h)->item(0)->text()}));
         QCOMPARE(h.window()->FirstSelectedInput(), 0);
         h.ChooseCategory("Numbers");
         h.window()->SelectInputUnit(2);
-        QCOMPARE(list1(h)->currentRow(), 2);
-        QCOMPARE(SelectedNames(list1(h)), QStringList({list1(h)->item(2)->text()}));
+        QCOMPARE(inputList(h)->currentRow(), 2);
+        QCOMPARE(SelectedNames(inputList(h)), QStringList({inputList(h)->item(2)->text()}));
     }
 
     void rebuildCategoryList_followsTheTabSettingAndKeepsTheCategory() {
@@ -250,12 +250,12 @@ class TestConversion : public QObject {
         h.Start();
         h.window()->settings().GeDiCate = false;
         h.window()->RebuildCategoryList();
-        QCOMPARE(h.Find<QTabBar>("TabControl1")->count(), 0);
-        QCOMPARE(h.Find<QComboBox>("ComboBox3")->currentText(), QString("Pressure"));
+        QCOMPARE(h.Find<QTabBar>("categoryTabs")->count(), 0);
+        QCOMPARE(h.Find<QComboBox>("categoryNames")->currentText(), QString("Pressure"));
         h.window()->settings().GeDiCate = true;
         h.window()->RebuildCategoryList();
-        QCOMPARE(h.Find<QTabBar>("TabControl1")->currentIndex(), 1);
-        QCOMPARE(list1(h)->count(), 3);
+        QCOMPARE(h.Find<QTabBar>("categoryTabs")->currentIndex(), 1);
+        QCOMPARE(inputList(h)->count(), 3);
     }
 
     void categoryWithoutVisibleUnits_leavesOutputEmpty() {
@@ -266,8 +266,8 @@ class TestConversion : public QObject {
         h.SetSetting("AktualCate", "Empty");
         h.Start();
         h.Type("5");
-        QCOMPARE(list1(h)->count(), 0);
-        QCOMPARE(edit2(h)->text(), QString());
+        QCOMPARE(inputList(h)->count(), 0);
+        QCOMPARE(resultField(h)->text(), QString());
         QVERIFY(!h.window()->categoryHasUnits());
     }
 };

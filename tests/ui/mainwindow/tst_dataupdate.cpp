@@ -68,12 +68,12 @@ class TestDataUpdate : public QObject {
                      told.front().endsWith(" new units."),
                  qPrintable(told.front()));
         // The new units work at once; the replaced one is hidden.
-        auto *outputs = h.Find<QListWidget>("ListBox2");
+        auto *outputs = h.Find<QListWidget>("outputList");
         QVERIFY(RowOf(outputs, "decimal fraction") < 0);
         QVERIFY(RowOf(outputs, "my eighths") >= 0);
         ClickRow(outputs, "nearest 1/16");
         h.Type("0.3");
-        QCOMPARE(h.Find<QLineEdit>("Edit2")->text(), QString("5/16 (+0.0125)"));
+        QCOMPARE(h.Find<QLineEdit>("resultField")->text(), QString("5/16 (+0.0125)"));
         h.Finish();
 
         QCOMPARE(h.Setting("DataVersion"), std::to_string(BuiltinDataVersion()));

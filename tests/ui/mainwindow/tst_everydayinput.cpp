@@ -24,10 +24,10 @@ class TestEverydayInput : public QObject {
         h.dir.write("units.dat", bytes.str());
         h.SetSetting("AktualCate", category);
         h.Start();
-        ClickRow(h.Find<QListWidget>("ListBox1"), from);
-        ClickRow(h.Find<QListWidget>("ListBox2"), to);
+        ClickRow(h.Find<QListWidget>("inputList"), from);
+        ClickRow(h.Find<QListWidget>("outputList"), to);
     }
-    static QString output(WindowHarness &h) { return h.Find<QLineEdit>("Edit2")->text(); }
+    static QString output(WindowHarness &h) { return h.Find<QLineEdit>("resultField")->text(); }
 
   private slots:
     void valueField_readsEverydayInput_data() {
@@ -59,7 +59,7 @@ class TestEverydayInput : public QObject {
         QFETCH(QString, expected);
         WindowHarness h(false);
         startIn(h, category.toStdString().c_str(), from, to);
-        h.Find<QLineEdit>("Edit1")->setText(typed); // as typed or pasted, symbols included
+        h.Find<QLineEdit>("valueField")->setText(typed); // as typed or pasted, symbols included
         QCOMPARE(output(h), expected);
     }
 };

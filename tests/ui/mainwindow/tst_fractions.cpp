@@ -14,8 +14,8 @@ using namespace mensurio::test;
 
 namespace {
 
-QListWidget *Outputs(WindowHarness &h) { return h.Find<QListWidget>("ListBox2"); }
-QString Answer(WindowHarness &h) { return h.Find<QLineEdit>("Edit2")->text(); }
+QListWidget *Outputs(WindowHarness &h) { return h.Find<QListWidget>("outputList"); }
+QString Answer(WindowHarness &h) { return h.Find<QLineEdit>("resultField")->text(); }
 
 } // namespace
 
@@ -41,8 +41,8 @@ class TestFractions : public QObject {
         WindowHarness h;
         h.Start();
         h.ChooseCategory("Fractions");
-        QVERIFY(!h.Find<QListWidget>("ListBox1")->isVisible());
-        QVERIFY(h.Find<QLabel>("Label1")->isVisible());
+        QVERIFY(!h.Find<QListWidget>("inputList")->isVisible());
+        QVERIFY(h.Find<QLabel>("fractionsHint")->isVisible());
         ClickRow(Outputs(h), unit);
         h.Type(typed);
         QCOMPARE(Answer(h), answer);
@@ -65,9 +65,9 @@ class TestFractions : public QObject {
         h.Start();
         h.ChooseCategory("Fractions");
         ClickRow(Outputs(h), "as decimal");
-        h.Find<QAction>("ShowAllResults1")->trigger();
+        h.Find<QAction>("showAllResultsAction")->trigger();
         h.Type("0.3");
-        auto *list = h.Find<TListBoxTwo>("ListBox2");
+        auto *list = h.Find<OutputUnitList>("outputList");
         QCOMPARE(list->values(), (QStringList{"0.3", "3/10", "1/4 (-0.05)", "5/16 (+0.0125)"}));
         h.Type("3/");
         QVERIFY(list->values().isEmpty());
@@ -75,11 +75,11 @@ class TestFractions : public QObject {
 
     void record_takesTheValueTheAnswerAndTheUnit() {
         WindowHarness h;
-        TForm1 &window = h.Start();
+        MainWindow &window = h.Start();
         h.ChooseCategory("Fractions");
         ClickRow(Outputs(h), "nearest 1/16");
         h.Type("0.3");
-        h.Find<QAction>("AddItem1")->trigger();
+        h.Find<QAction>("addItemAction")->trigger();
         QCOMPARE(QString::fromStdString(window.record().RecordText()), QString("0.3 = 5/16 (+0.0125) nearest 1/16"));
     }
 };

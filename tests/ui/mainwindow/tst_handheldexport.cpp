@@ -128,11 +128,11 @@ class TestHandheldExport : public QObject {
     void window_exportsTwiceWithDifferentNumbersAndStoresTheLast() {
         WindowHarness h;
         h.SetSetting("palmverze", "555");
-        TForm1 &window = h.Start();
-        auto *command = h.Find<QAction>("HandheldExport1");
+        MainWindow &window = h.Start();
+        auto *command = h.Find<QAction>("handheldExportAction");
         QVERIFY(command->isEnabled());
         h.Type("2");
-        const QString before = h.Find<QLineEdit>("Edit2")->text();
+        const QString before = h.Find<QLineEdit>("resultField")->text();
         QVERIFY(!before.isEmpty());
 
         std::vector<int> numbers;
@@ -154,7 +154,7 @@ class TestHandheldExport : public QObject {
         // The export walks the whole database; the window converts as before.
         h.Type("3");
         h.Type("2");
-        QCOMPARE(h.Find<QLineEdit>("Edit2")->text(), before);
+        QCOMPARE(h.Find<QLineEdit>("resultField")->text(), before);
         h.Finish();
         QCOMPARE(h.Setting("palmverze"), std::to_string(numbers[1]));
     }
@@ -164,7 +164,7 @@ class TestHandheldExport : public QObject {
         h.SetSetting("palmverze", "555");
         h.Start();
         h.prompts.fileAnswers = {h.dir.file("names.pdb")}; // the values dialog is cancelled
-        h.Find<QAction>("HandheldExport1")->trigger();
+        h.Find<QAction>("handheldExportAction")->trigger();
         QVERIFY(!h.dir.exists("names.pdb"));
         h.Finish();
         QCOMPARE(h.Setting("palmverze"), std::string("555"));

@@ -14,11 +14,11 @@ using namespace mensurio::test;
 class TestInvert : public QObject {
     Q_OBJECT
   private:
-    static QListWidget *list1(WindowHarness &h) { return h.Find<QListWidget>("ListBox1"); }
-    static QListWidget *list2(WindowHarness &h) { return h.Find<QListWidget>("ListBox2"); }
-    static QLineEdit *edit1(WindowHarness &h) { return h.Find<QLineEdit>("Edit1"); }
-    static QLineEdit *edit2(WindowHarness &h) { return h.Find<QLineEdit>("Edit2"); }
-    static void invert(WindowHarness &h) { h.Find<QAction>("InvertConversion1")->trigger(); }
+    static QListWidget *inputList(WindowHarness &h) { return h.Find<QListWidget>("inputList"); }
+    static QListWidget *outputList(WindowHarness &h) { return h.Find<QListWidget>("outputList"); }
+    static QLineEdit *valueField(WindowHarness &h) { return h.Find<QLineEdit>("valueField"); }
+    static QLineEdit *resultField(WindowHarness &h) { return h.Find<QLineEdit>("resultField"); }
+    static void invert(WindowHarness &h) { h.Find<QAction>("invertConversionAction")->trigger(); }
 
     void startIn(WindowHarness &h, const char *category) {
         h.SetSetting("AktualCate", category);
@@ -65,71 +65,71 @@ class TestInvert : public QObject {
     void invert_singleLinear_swapsUnitsAndValue() {
         WindowHarness h;
         startIn(h, "Length");
-        ClickRow(list1(h), "foot");
-        ClickRow(list2(h), "meter");
+        ClickRow(inputList(h), "foot");
+        ClickRow(outputList(h), "meter");
         h.Type("5");
         invert(h);
-        QCOMPARE(SelectedNames(list1(h)), QStringList({"meter"}));
-        QCOMPARE(SelectedNames(list2(h)), QStringList({"foot"}));
-        QCOMPARE(edit1(h)->text(), QString("1.524"));
-        QCOMPARE(edit2(h)->text(), QString("5"));
+        QCOMPARE(SelectedNames(inputList(h)), QStringList({"meter"}));
+        QCOMPARE(SelectedNames(outputList(h)), QStringList({"foot"}));
+        QCOMPARE(valueField(h)->text(), QString("1.524"));
+        QCOMPARE(resultField(h)->text(), QString("5"));
     }
 
     void invert_withoutSwopValue_keepsTheInput() {
         WindowHarness h;
         h.SetSetting("SwopValue", "0");
         startIn(h, "Length");
-        ClickRow(list1(h), "foot");
-        ClickRow(list2(h), "inch");
+        ClickRow(inputList(h), "foot");
+        ClickRow(outputList(h), "inch");
         h.Type("2");
         invert(h);
-        QCOMPARE(edit1(h)->text(), QString("2"));
-        QCOMPARE(SelectedNames(list1(h)), QStringList({"inch"}));
-        QCOMPARE(edit2(h)->text(), QString("0.1666666667"));
+        QCOMPARE(valueField(h)->text(), QString("2"));
+        QCOMPARE(SelectedNames(inputList(h)), QStringList({"inch"}));
+        QCOMPARE(resultField(h)->text(), QString("0.1666666667"));
     }
 
     void invert_nothingSelected_selectsRowZeroInBoth() {
         WindowHarness h;
         startIn(h, "Length");
-        ClickRow(list1(h), 0, Qt::ControlModifier); // row 0 was selected from the empty memory
-        ClickRow(list2(h), 0, Qt::ControlModifier);
-        QVERIFY(SelectedNames(list1(h)).isEmpty());
-        QVERIFY(SelectedNames(list2(h)).isEmpty());
+        ClickRow(inputList(h), 0, Qt::ControlModifier); // row 0 was selected from the empty memory
+        ClickRow(outputList(h), 0, Qt::ControlModifier);
+        QVERIFY(SelectedNames(inputList(h)).isEmpty());
+        QVERIFY(SelectedNames(outputList(h)).isEmpty());
         h.Type("4");
         invert(h);
-        QCOMPARE(SelectedNames(list1(h)), QStringList({list1(h)->item(0)->text()}));
-        QCOMPARE(SelectedNames(list2(h)), QStringList({list2(h)->item(0)->text()}));
-        QCOMPARE(edit1(h)->text(), QString("4")); // the last conversion showed no result
-        QCOMPARE(edit2(h)->text(), QString("4"));
+        QCOMPARE(SelectedNames(inputList(h)), QStringList({inputList(h)->item(0)->text()}));
+        QCOMPARE(SelectedNames(outputList(h)), QStringList({outputList(h)->item(0)->text()}));
+        QCOMPARE(valueField(h)->text(), QString("4")); // the last conversion showed no result
+        QCOMPARE(resultField(h)->text(), QString("4"));
     }
 
     void invert_temperature_exchangesTheItemIndexes() {
         WindowHarness h;
         startIn(h, "Temperature");
-        list1(h)->setCurrentRow(RowOf(list1(h), "Celsius"));
-        list2(h)->setCurrentRow(RowOf(list2(h), "Fahrenheit"));
+        inputList(h)->setCurrentRow(RowOf(inputList(h), "Celsius"));
+        outputList(h)->setCurrentRow(RowOf(outputList(h), "Fahrenheit"));
         h.Type("100");
-        QCOMPARE(edit2(h)->text(), QString("212"));
+        QCOMPARE(resultField(h)->text(), QString("212"));
         invert(h);
-        QCOMPARE(CurrentName(list1(h)), QString("Fahrenheit"));
-        QCOMPARE(CurrentName(list2(h)), QString("Celsius"));
-        QCOMPARE(edit1(h)->text(), QString("212"));
-        QCOMPARE(edit2(h)->text(), QString("100"));
+        QCOMPARE(CurrentName(inputList(h)), QString("Fahrenheit"));
+        QCOMPARE(CurrentName(outputList(h)), QString("Celsius"));
+        QCOMPARE(valueField(h)->text(), QString("212"));
+        QCOMPARE(resultField(h)->text(), QString("100"));
     }
 
     void invert_combination_exchangesTheSelectionSets() {
         WindowHarness h;
         startIn(h, "Length");
-        ClickRow(list1(h), "inch");
-        ClickRow(list2(h), "foot");
-        ClickRow(list2(h), "inch", Qt::ControlModifier);
+        ClickRow(inputList(h), "inch");
+        ClickRow(outputList(h), "foot");
+        ClickRow(outputList(h), "inch", Qt::ControlModifier);
         h.Type("66");
-        QCOMPARE(edit2(h)->text(), QString("(5) foot + (6) inch"));
+        QCOMPARE(resultField(h)->text(), QString("(5) foot + (6) inch"));
         invert(h);
-        QCOMPARE(SelectedNames(list1(h)), QStringList({"foot", "inch"}));
-        QCOMPARE(SelectedNames(list2(h)), QStringList({"inch"}));
-        QCOMPARE(edit1(h)->text(), QString("(5) foot + (6) inch"));
-        QCOMPARE(edit2(h)->text(), QString("66"));
+        QCOMPARE(SelectedNames(inputList(h)), QStringList({"foot", "inch"}));
+        QCOMPARE(SelectedNames(outputList(h)), QStringList({"inch"}));
+        QCOMPARE(valueField(h)->text(), QString("(5) foot + (6) inch"));
+        QCOMPARE(resultField(h)->text(), QString("66"));
     }
 
     void invert_thousandsFormat_readsBackThePlainCompoundText() {
@@ -137,31 +137,31 @@ class TestInvert : public QObject {
         h.SetSetting("ReNumber", "3");
         h.SetSetting("ReDeciPlace", "1");
         startIn(h, "Length");
-        ClickRow(list1(h), "inch");
-        ClickRow(list2(h), "foot");
-        ClickRow(list2(h), "mile", Qt::ControlModifier);
+        ClickRow(inputList(h), "inch");
+        ClickRow(outputList(h), "foot");
+        ClickRow(outputList(h), "mile", Qt::ControlModifier);
         h.Type("100000");
-        QVERIFY(edit2(h)->text().contains("3,053.3"));
+        QVERIFY(resultField(h)->text().contains("3,053.3"));
         invert(h);
-        QVERIFY(!edit1(h)->text().contains(","));
-        QVERIFY(edit1(h)->text().contains("3053.3"));
-        QCOMPARE(SelectedNames(list1(h)), QStringList({"foot", "mile"}));
+        QVERIFY(!valueField(h)->text().contains(","));
+        QVERIFY(valueField(h)->text().contains("3053.3"));
+        QCOMPARE(SelectedNames(inputList(h)), QStringList({"foot", "mile"}));
     }
 
     void invert_thousandsFormat_resultNoLongerShown_changesNothing() {
         WindowHarness h;
         h.SetSetting("ReNumber", "3");
         startIn(h, "Length");
-        ClickRow(list1(h), "inch");
-        ClickRow(list2(h), "foot");
-        ClickRow(list2(h), "mile", Qt::ControlModifier);
+        ClickRow(inputList(h), "inch");
+        ClickRow(outputList(h), "foot");
+        ClickRow(outputList(h), "mile", Qt::ControlModifier);
         h.Type("100000");
-        edit2(h)->setText("something else");
+        resultField(h)->setText("something else");
         invert(h);
-        QCOMPARE(SelectedNames(list1(h)), QStringList({"inch"}));
-        QCOMPARE(SelectedNames(list2(h)), QStringList({"foot", "mile"}));
-        QCOMPARE(edit1(h)->text(), QString("100000"));
-        QCOMPARE(edit2(h)->text(), QString("something else")); // not converted either
+        QCOMPARE(SelectedNames(inputList(h)), QStringList({"inch"}));
+        QCOMPARE(SelectedNames(outputList(h)), QStringList({"foot", "mile"}));
+        QCOMPARE(valueField(h)->text(), QString("100000"));
+        QCOMPARE(resultField(h)->text(), QString("something else")); // not converted either
     }
 };
 

@@ -35,9 +35,9 @@ private slots:
         WindowHarness harness(false);
         harness.dir.write("units.dat", longCategory());
         harness.SetSetting("tipbox", "0");
-        TForm1 &window = harness.Start();
-        auto *input = harness.Find<QListWidget>("ListBox1");
-        auto *output = harness.Find<QListWidget>("ListBox2");
+        MainWindow &window = harness.Start();
+        auto *input = harness.Find<QListWidget>("inputList");
+        auto *output = harness.Find<QListWidget>("outputList");
         QVERIFY(input && output);
         QVERIFY(!rowVisible(input, 75));
         window.SelectInputUnit(75);

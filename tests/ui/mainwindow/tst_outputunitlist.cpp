@@ -7,7 +7,7 @@
 
 #include <vector>
 
-using mensurio::TListBoxTwo;
+using mensurio::OutputUnitList;
 
 namespace {
 
@@ -27,7 +27,7 @@ protected:
     }
 };
 
-bool IsLineColor(QRgb pixel) { return QColor(pixel) == TListBoxTwo::LineColor(); }
+bool IsLineColor(QRgb pixel) { return QColor(pixel) == OutputUnitList::LineColor(); }
 
 // Pixels of row `row` in column x of an image of the viewport.
 std::vector<QRgb> Column(const QImage& image, const QRect& rowRect, int x)
@@ -54,7 +54,7 @@ class TestListBoxTwo : public QObject {
 
     // A shown list with three rows, the first with a name long enough to reach the value column.
     // It takes no focus, so that no focus frame is drawn over the rows.
-    static void fill(TListBoxTwo& list)
+    static void fill(OutputUnitList& list)
     {
         list.setFocusPolicy(Qt::NoFocus);
         list.resize(kListWidth, 160);
@@ -66,15 +66,15 @@ class TestListBoxTwo : public QObject {
 private slots:
     void construction_isPlainListWithExtendedSelection()
     {
-        TListBoxTwo list;
-        QCOMPARE(list.mode(), TListBoxTwo::Mode::tstandard);
+        OutputUnitList list;
+        QCOMPARE(list.mode(), OutputUnitList::Mode::Standard);
         QCOMPARE(list.selectionMode(), QAbstractItemView::ExtendedSelection);
         QVERIFY(list.values().isEmpty());
     }
 
     void valueColumn_entriesBelongToRowsByIndex()
     {
-        TListBoxTwo list;
+        OutputUnitList list;
         list.addItems({"a", "b", "c"});
         list.setValues({"1", "2"});
         list.appendValue("3");
@@ -91,13 +91,13 @@ private slots:
 
     void setMode_keepsRowsSelectionAndCurrentRow()
     {
-        TListBoxTwo list;
+        OutputUnitList list;
         list.addItems({"a", "b", "c", "d"});
         list.item(1)->setSelected(true);
         list.item(3)->setSelected(true);
         list.setCurrentRow(3, QItemSelectionModel::NoUpdate);
         list.setValues({"1", "2", "3", "4"});
-        for (const auto mode : {TListBoxTwo::Mode::ttwo, TListBoxTwo::Mode::tstandard, TListBoxTwo::Mode::ttwo}) {
+        for (const auto mode : {OutputUnitList::Mode::TwoColumns, OutputUnitList::Mode::Standard, OutputUnitList::Mode::TwoColumns}) {
             list.setMode(mode);
             QCOMPARE(list.mode(), mode);
             QCOMPARE(list.selectedItems().size(), 2);
@@ -109,46 +109,46 @@ private slots:
 
     void paint_twoColumns_lineAtHalfWidthMinusTwo()
     {
-        TListBoxTwo list;
+        OutputUnitList list;
         fill(list);
         list.setValues({"12.5", "", "3"});
-        list.setMode(TListBoxTwo::Mode::ttwo);
+        list.setMode(OutputUnitList::Mode::TwoColumns);
         const QImage image = list.viewport()->grab().toImage();
         const int width = list.columnWidth();
         QCOMPARE(width, list.viewport()->width());
         const QColor base = list.palette().color(QPalette::Active, QPalette::Base);
         for (int row = 0; row < list.count(); ++row) {
             const QRect rect = list.visualItemRect(list.item(row));
-            for (const QRgb pixel : Column(image, rect, TListBoxTwo::SeparatorX(width)))
+            for (const QRgb pixel : Column(image, rect, OutputUnitList::SeparatorX(width)))
                 QVERIFY2(IsLineColor(pixel), qPrintable(QString("row %1").arg(row)));
-            for (const int x : {TListBoxTwo::SeparatorX(width) - 1, TListBoxTwo::SeparatorX(width) + 1})
+            for (const int x : {OutputUnitList::SeparatorX(width) - 1, OutputUnitList::SeparatorX(width) + 1})
                 for (const QRgb pixel : Column(image, rect, x))
                     QVERIFY(!IsLineColor(pixel));
         }
         const QRect first = list.visualItemRect(list.item(0));
         // The long name is cut where the value column is cleared, and the name starts at x = 2.
-        QCOMPARE(CountDiffering(image, first, TListBoxTwo::ValueClearX(width), TListBoxTwo::SeparatorX(width) - 1, base), 0);
-        QVERIFY(CountDiffering(image, first, TListBoxTwo::NameX, TListBoxTwo::ValueClearX(width) - 1, base) > 0);
-        QCOMPARE(CountDiffering(image, first, 0, TListBoxTwo::NameX - 1, base), 0);
+        QCOMPARE(CountDiffering(image, first, OutputUnitList::ValueClearX(width), OutputUnitList::SeparatorX(width) - 1, base), 0);
+        QVERIFY(CountDiffering(image, first, OutputUnitList::NameX, OutputUnitList::ValueClearX(width) - 1, base) > 0);
+        QCOMPARE(CountDiffering(image, first, 0, OutputUnitList::NameX - 1, base), 0);
         // Values are drawn right of the line, only where a row has one.
-        QCOMPARE(CountDiffering(image, first, TListBoxTwo::SeparatorX(width) + 1, TListBoxTwo::ValueX(width) - 1, base), 0);
-        QVERIFY(CountDiffering(image, first, TListBoxTwo::ValueX(width), width - 1, base) > 0);
+        QCOMPARE(CountDiffering(image, first, OutputUnitList::SeparatorX(width) + 1, OutputUnitList::ValueX(width) - 1, base), 0);
+        QVERIFY(CountDiffering(image, first, OutputUnitList::ValueX(width), width - 1, base) > 0);
         const QRect second = list.visualItemRect(list.item(1));
-        QCOMPARE(CountDiffering(image, second, TListBoxTwo::SeparatorX(width) + 1, width - 1, base), 0);
+        QCOMPARE(CountDiffering(image, second, OutputUnitList::SeparatorX(width) + 1, width - 1, base), 0);
     }
 
     void paint_selectedRow_usesHighlightAcrossTheWholeRow()
     {
-        TListBoxTwo list;
+        OutputUnitList list;
         fill(list);
-        list.setMode(TListBoxTwo::Mode::ttwo);
+        list.setMode(OutputUnitList::Mode::TwoColumns);
         list.item(2)->setSelected(true);
         const QImage image = list.viewport()->grab().toImage();
         const QRect rect = list.visualItemRect(list.item(2));
         const QColor highlight = list.palette().color(QPalette::Active, QPalette::Highlight);
         const QColor inactive = list.palette().color(QPalette::Inactive, QPalette::Highlight);
         const int width = list.columnWidth();
-        for (const int x : {0, TListBoxTwo::ValueClearX(width), width - 2}) {
+        for (const int x : {0, OutputUnitList::ValueClearX(width), width - 2}) {
             const QColor pixel(image.pixel(x, rect.center().y()));
             QVERIFY2(pixel == highlight || pixel == inactive, qPrintable(QString("x %1").arg(x)));
         }
@@ -156,34 +156,34 @@ private slots:
 
     void paint_standardMode_drawsNoValueColumn()
     {
-        TListBoxTwo list;
+        OutputUnitList list;
         fill(list);
         list.setValues({"12.5", "7", "3"});
         const QImage image = list.viewport()->grab().toImage();
         const int width = list.columnWidth();
         const QColor base = list.palette().color(QPalette::Active, QPalette::Base);
         const QRect second = list.visualItemRect(list.item(1));
-        for (const QRgb pixel : Column(image, second, TListBoxTwo::SeparatorX(width)))
+        for (const QRgb pixel : Column(image, second, OutputUnitList::SeparatorX(width)))
             QVERIFY(!IsLineColor(pixel));
-        QCOMPARE(CountDiffering(image, second, TListBoxTwo::SeparatorX(width), width - 1, base), 0);
+        QCOMPARE(CountDiffering(image, second, OutputUnitList::SeparatorX(width), width - 1, base), 0);
     }
 
     void quickRepaint_repaintsOnlyTheValueColumnAtOnce()
     {
-        TListBoxTwo list;
+        OutputUnitList list;
         fill(list);
-        list.setMode(TListBoxTwo::Mode::ttwo);
+        list.setMode(OutputUnitList::Mode::TwoColumns);
         QCoreApplication::processEvents();
         PaintRecorder recorder;
         list.viewport()->installEventFilter(&recorder);
         list.QuickRepaint();
         QCOMPARE(recorder.rects.size(), size_t(1)); // synchronous, no event loop needed
         const QRect painted = recorder.rects.front();
-        QCOMPARE(painted.left(), TListBoxTwo::ValueClearX(list.columnWidth()));
+        QCOMPARE(painted.left(), OutputUnitList::ValueClearX(list.columnWidth()));
         QCOMPARE(painted.right(), list.viewport()->width() - 1);
 
         recorder.rects.clear();
-        list.setMode(TListBoxTwo::Mode::tstandard);
+        list.setMode(OutputUnitList::Mode::Standard);
         QCoreApplication::processEvents();
         recorder.rects.clear();
         list.QuickRepaint();
@@ -192,15 +192,15 @@ private slots:
 
     void setValues_showsNewValuesAfterTheNextPaint()
     {
-        TListBoxTwo list;
+        OutputUnitList list;
         fill(list);
-        list.setMode(TListBoxTwo::Mode::ttwo);
+        list.setMode(OutputUnitList::Mode::TwoColumns);
         const QColor base = list.palette().color(QPalette::Active, QPalette::Base);
         const QRect second = list.visualItemRect(list.item(1));
         const int width = list.columnWidth();
-        QCOMPARE(CountDiffering(list.viewport()->grab().toImage(), second, TListBoxTwo::ValueX(width), width - 1, base), 0);
+        QCOMPARE(CountDiffering(list.viewport()->grab().toImage(), second, OutputUnitList::ValueX(width), width - 1, base), 0);
         list.setValues({"", "1000"});
-        QVERIFY(CountDiffering(list.viewport()->grab().toImage(), second, TListBoxTwo::ValueX(width), width - 1, base) > 0);
+        QVERIFY(CountDiffering(list.viewport()->grab().toImage(), second, OutputUnitList::ValueX(width), width - 1, base) > 0);
     }
 };
 

@@ -50,12 +50,12 @@ class TestPalette : public QObject {
             WindowHarness harness;
             harness.Start();
             harness.Type("5");
-            auto *edit2 = harness.Find<QLineEdit>("Edit2");
-            QVERIFY(edit2 != nullptr);
-            QVERIFY(!edit2->text().isEmpty());
-            const QImage image = edit2->grab().toImage();
+            auto *resultField = harness.Find<QLineEdit>("resultField");
+            QVERIFY(resultField != nullptr);
+            QVERIFY(!resultField->text().isEmpty());
+            const QImage image = resultField->grab().toImage();
             const QColor background = image.pixelColor(image.width() - 6, image.height() / 2);
-            const QColor text = edit2->palette().color(QPalette::Text);
+            const QColor text = resultField->palette().color(QPalette::Text);
             QVERIFY2(FieldColors::ContrastRatio(background, text) >= 4.5,
                      qPrintable(QString("background %1, text %2").arg(background.name(), text.name())));
             harness.Finish();

@@ -47,14 +47,14 @@ class TestPlainNumberTemplate : public QObject {
         h.SetSetting("AktualCate", "Length");
         h.SetSetting("multiformat", style.toStdString());
         h.Start();
-        auto *list1 = h.Find<QListWidget>("ListBox1");
-        ClickRow(list1, "foot");
-        ClickRow(h.Find<QListWidget>("ListBox2"), "meter");
+        auto *inputList = h.Find<QListWidget>("inputList");
+        ClickRow(inputList, "foot");
+        ClickRow(h.Find<QListWidget>("outputList"), "meter");
         h.Type(typed);
-        ClickRow(list1, "inch", Qt::ControlModifier);
-        QCOMPARE(h.Find<QLineEdit>("Edit1")->text(), input);
-        QCOMPARE(SelectedNames(list1), QStringList({"foot", "inch"}));
-        QCOMPARE(h.Find<QLineEdit>("Edit2")->text(), output);
+        ClickRow(inputList, "inch", Qt::ControlModifier);
+        QCOMPARE(h.Find<QLineEdit>("valueField")->text(), input);
+        QCOMPARE(SelectedNames(inputList), QStringList({"foot", "inch"}));
+        QCOMPARE(h.Find<QLineEdit>("resultField")->text(), output);
     }
 
     // The number belongs to the unit it was converted from, also when the new unit lies above it.
@@ -62,13 +62,13 @@ class TestPlainNumberTemplate : public QObject {
         WindowHarness h;
         h.SetSetting("AktualCate", "Length");
         h.Start();
-        auto *list1 = h.Find<QListWidget>("ListBox1");
-        ClickRow(list1, "inch");
-        ClickRow(h.Find<QListWidget>("ListBox2"), "inch");
+        auto *inputList = h.Find<QListWidget>("inputList");
+        ClickRow(inputList, "inch");
+        ClickRow(h.Find<QListWidget>("outputList"), "inch");
         h.Type("5");
-        ClickRow(list1, "foot", Qt::ControlModifier);
-        QCOMPARE(h.Find<QLineEdit>("Edit1")->text(), QString("(5) inch + (0) foot"));
-        QCOMPARE(h.Find<QLineEdit>("Edit2")->text(), QString("5"));
+        ClickRow(inputList, "foot", Qt::ControlModifier);
+        QCOMPARE(h.Find<QLineEdit>("valueField")->text(), QString("(5) inch + (0) foot"));
+        QCOMPARE(h.Find<QLineEdit>("resultField")->text(), QString("5"));
     }
 };
 

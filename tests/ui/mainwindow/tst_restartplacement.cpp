@@ -24,7 +24,7 @@ class TestRestartPlacement : public QObject {
             h.SetSetting(key, value);
         int framed = 0;
         for (int run = 1; run <= 10; ++run) {
-            TForm1 &window = h.Start();
+            MainWindow &window = h.Start();
             // The frame is there once the manager has reparented the window; Qt learns of it a
             // little later, and now and then not before the window closes.
             if (QTest::qWaitFor([&window] { return window.frameGeometry() != window.geometry(); }, 2000))

@@ -44,7 +44,7 @@ class TestSettingsExit : public QObject {
         WindowHarness h;
         h.SetSetting("CalcPath", "/usr/bin/xcalc  -rpn");
         h.SetSetting("list1", "meter", "Mass");
-        TForm1 &window = h.Start();
+        MainWindow &window = h.Start();
         h.Type("5,5 + 1");
         window.resize(610, 430);
         window.move(21, 34);

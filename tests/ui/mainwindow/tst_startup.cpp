@@ -55,22 +55,22 @@ class TestStartup : public QObject {
   private slots:
     void start_onFixture_showsDesignWindowWithItsControls() {
         WindowHarness h;
-        TForm1 &window = h.Start();
-        QCOMPARE(window.objectName(), QString("TForm1"));
+        MainWindow &window = h.Start();
+        QCOMPARE(window.objectName(), QString("MainWindow"));
         QCOMPARE(window.windowTitle(), QString("Mensurio"));
-        for (const char *name : {"Edit1", "Edit2"})
+        for (const char *name : {"valueField", "resultField"})
             QVERIFY2(h.Find<QLineEdit>(name) != nullptr, name);
-        QVERIFY(h.Find<QLineEdit>("Edit2")->isReadOnly());
-        QVERIFY(h.Find<QListWidget>("ListBox1") != nullptr);
-        QVERIFY(h.Find<TListBoxTwo>("ListBox2") != nullptr);
-        for (const char *name : {"ComboBox1", "ComboBox2", "ComboBox3"})
+        QVERIFY(h.Find<QLineEdit>("resultField")->isReadOnly());
+        QVERIFY(h.Find<QListWidget>("inputList") != nullptr);
+        QVERIFY(h.Find<OutputUnitList>("outputList") != nullptr);
+        for (const char *name : {"inputPressure", "outputPressure", "categoryNames"})
             QVERIFY2(h.Find<QComboBox>(name) != nullptr, name);
-        QCOMPARE(h.Find<QTabBar>("TabControl1")->shape(), QTabBar::RoundedSouth);
-        QCOMPARE(h.Find<QLabel>("Label1")->text(), QString("Enter a decimal number or a fraction"));
-        QVERIFY(h.Find<QLabel>("Image1") != nullptr);
+        QCOMPARE(h.Find<QTabBar>("categoryTabs")->shape(), QTabBar::RoundedSouth);
+        QCOMPARE(h.Find<QLabel>("fractionsHint")->text(), QString("Enter a decimal number or a fraction"));
+        QVERIFY(h.Find<QLabel>("arrow") != nullptr);
         QCOMPARE(h.Find<QToolBar>("Toolbar971")->windowTitle(), QString("Toolbar"));
-        QVERIFY(h.Find<QToolButton>("ToolbarButton973")->menu() == h.Find<QMenu>("PopupMenu1"));
-        QVERIFY(h.Find<QToolButton>("SpeedButton6") != nullptr);
+        QVERIFY(h.Find<QToolButton>("categoryButton")->menu() == h.Find<QMenu>("categoryPopup"));
+        QVERIFY(h.Find<QToolButton>("invertButton") != nullptr);
         QVERIFY(h.prompts.log.empty());
     }
 
@@ -79,52 +79,52 @@ class TestStartup : public QObject {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("key");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("invert") << "InvertConversion1"
+        QTest::newRow("invert") << "invertConversionAction"
                                 << "&Invert Conversion"
                                 << "Ctrl+I" << true;
-        QTest::newRow("clear input") << "ClearInputField1"
+        QTest::newRow("clear input") << "clearInputFieldAction"
                                      << "&Clear Input Field"
                                      << "Ctrl+Del" << true;
-        QTest::newRow("clear memory") << "ClearConversionMemory1"
+        QTest::newRow("clear memory") << "clearConversionMemoryAction"
                                       << "Clea&r Conversion Memory"
                                       << "" << true;
-        QTest::newRow("table") << "CreateConversionTable1"
+        QTest::newRow("table") << "createConversionTableAction"
                                << "Create Conversion &Table"
                                << "Ctrl+T" << true;
-        QTest::newRow("manage") << "ManageUnitsandCategories1"
+        QTest::newRow("manage") << "manageUnitsAndCategoriesAction"
                                 << "Mana&ge Units and Categories..."
                                 << "F4" << true;
-        QTest::newRow("preferences") << "Preferences1"
+        QTest::newRow("preferences") << "preferencesAction"
                                      << "&Preferences..."
                                      << "" << true;
-        QTest::newRow("find") << "Find1"
+        QTest::newRow("find") << "findAction"
                               << "&Find..."
                               << "Ctrl+F" << true;
-        QTest::newRow("exit") << "Exit1"
+        QTest::newRow("exit") << "exitAction"
                               << "E&xit"
                               << "" << true;
-        QTest::newRow("copy conversion") << "CopyConversion1"
+        QTest::newRow("copy conversion") << "copyConversionAction"
                                          << "&Copy Conversion"
                                          << "F5" << true;
-        QTest::newRow("units") << "Units1"
+        QTest::newRow("units") << "customUnitsAction"
                                << "&Units..."
                                << "" << true;
-        QTest::newRow("categories") << "Categories1"
+        QTest::newRow("categories") << "customCategoriesAction"
                                     << "&Categories..."
                                     << "" << true;
-        QTest::newRow("all results") << "ShowAllResults1"
+        QTest::newRow("all results") << "showAllResultsAction"
                                      << "&Show All Results"
                                      << "F6" << true;
-        QTest::newRow("hidden") << "ShowHidden1"
+        QTest::newRow("hidden") << "showHiddenAction"
                                 << "Show &Hidden"
                                 << "F3" << true;
-        QTest::newRow("tip") << "TipoftheDay1"
+        QTest::newRow("tip") << "tipOfTheDayAction"
                              << "Tip of the Day..."
                              << "" << true;
-        QTest::newRow("calculator") << "Calculator1"
+        QTest::newRow("calculator") << "calculatorAction"
                                     << "&Calculator"
                                     << "F12" << true;
-        QTest::newRow("help") << "HelpTopics1"
+        QTest::newRow("help") << "helpTopicsAction"
                               << "&Help Topics"
                               << "F1" << true;
     }
@@ -148,17 +148,17 @@ class TestStartup : public QObject {
         h.SetSetting("showhidden", "0");
         h.Start();
         const QStringList shown = {"Length", "Pressure", "Temperature", "Numbers", "Fractions", "Mass"};
-        QCOMPARE(ComboItems(h.Find<QComboBox>("ComboBox3")), shown);
-        QCOMPARE(TabTexts(h.Find<QTabBar>("TabControl1")), shown);
-        QCOMPARE(h.Find<QMenu>("PopupMenu1")->actions().size(), 6);
-        QCOMPARE(h.Find<QComboBox>("ComboBox3")->currentText(), QString("Mass"));
-        QCOMPARE(h.Find<QTabBar>("TabControl1")->currentIndex(), 5);
-        QCOMPARE(h.Find<QToolButton>("ToolbarButton973")->text(), QString("Mass"));
+        QCOMPARE(ComboItems(h.Find<QComboBox>("categoryNames")), shown);
+        QCOMPARE(TabTexts(h.Find<QTabBar>("categoryTabs")), shown);
+        QCOMPARE(h.Find<QMenu>("categoryPopup")->actions().size(), 6);
+        QCOMPARE(h.Find<QComboBox>("categoryNames")->currentText(), QString("Mass"));
+        QCOMPARE(h.Find<QTabBar>("categoryTabs")->currentIndex(), 5);
+        QCOMPARE(h.Find<QToolButton>("categoryButton")->text(), QString("Mass"));
         // GeSoUnit is on by default; the hidden unit is left out.
-        auto *list1 = h.Find<QListWidget>("ListBox1");
-        QCOMPARE(list1->count(), 2);
-        QCOMPARE(list1->item(0)->text(), QString("gram"));
-        QCOMPARE(h.Find<QListWidget>("ListBox2")->count(), 2);
+        auto *inputList = h.Find<QListWidget>("inputList");
+        QCOMPARE(inputList->count(), 2);
+        QCOMPARE(inputList->item(0)->text(), QString("gram"));
+        QCOMPARE(h.Find<QListWidget>("outputList")->count(), 2);
     }
 
     void start_hiddenStoredCategory_isCurrentWithoutBeingListed() {
@@ -166,9 +166,9 @@ class TestStartup : public QObject {
         h.SetSetting("AktualCate", "Secret");
         h.SetSetting("showhidden", "0");
         h.Start();
-        QVERIFY(!ComboItems(h.Find<QComboBox>("ComboBox3")).contains("Secret"));
-        QCOMPARE(h.Find<QToolButton>("ToolbarButton973")->text(), QString("Secret"));
-        QCOMPARE(h.Find<QListWidget>("ListBox1")->count(), 1);
+        QVERIFY(!ComboItems(h.Find<QComboBox>("categoryNames")).contains("Secret"));
+        QCOMPARE(h.Find<QToolButton>("categoryButton")->text(), QString("Secret"));
+        QCOMPARE(h.Find<QListWidget>("inputList")->count(), 1);
         QCOMPARE(h.window()->currentCategory(), std::string("Secret"));
     }
 
@@ -178,8 +178,8 @@ class TestStartup : public QObject {
         h.SetSetting("GeDiCate", "0");
         h.Start();
         QCOMPARE(h.window()->currentCategory(), std::string("Length"));
-        QCOMPARE(h.Find<QTabBar>("TabControl1")->count(), 0);
-        QCOMPARE(h.Find<QListWidget>("ListBox1")->count(), 7);
+        QCOMPARE(h.Find<QTabBar>("categoryTabs")->count(), 0);
+        QCOMPARE(h.Find<QListWidget>("inputList")->count(), 7);
     }
 
     void start_pressureSelectorsFollowTheirSettings() {
@@ -187,10 +187,10 @@ class TestStartup : public QObject {
         h.SetSetting("AktualCate", "Pressure");
         h.SetSetting("com2abs", "0");
         h.Start();
-        QCOMPARE(h.Find<QComboBox>("ComboBox1")->currentIndex(), 0);
-        QCOMPARE(h.Find<QComboBox>("ComboBox2")->currentIndex(), 1);
-        QVERIFY(h.Find<QComboBox>("ComboBox1")->isVisible());
-        h.Find<QComboBox>("ComboBox1")->setCurrentIndex(1);
+        QCOMPARE(h.Find<QComboBox>("inputPressure")->currentIndex(), 0);
+        QCOMPARE(h.Find<QComboBox>("outputPressure")->currentIndex(), 1);
+        QVERIFY(h.Find<QComboBox>("inputPressure")->isVisible());
+        h.Find<QComboBox>("inputPressure")->setCurrentIndex(1);
         QVERIFY(!h.window()->settings().com1abs);
     }
 
@@ -202,13 +202,13 @@ class TestStartup : public QObject {
         h.SetSetting("f2size", "11");
         h.SetSetting("f2italic", "1");
         h.Start();
-        for (const char *name : {"Edit1", "Edit2", "ListBox1", "ListBox2", "ComboBox1", "ComboBox2"}) {
+        for (const char *name : {"valueField", "resultField", "inputList", "outputList", "inputPressure", "outputPressure"}) {
             const auto *widget = h.Find<QWidget>(name);
             QCOMPARE(widget->font().pointSize(), 14);
             QVERIFY(widget->font().bold());
             QCOMPARE(widget->palette().color(QPalette::Text), QColor(255, 0, 0));
         }
-        const QFont tabs = h.Find<QTabBar>("TabControl1")->font();
+        const QFont tabs = h.Find<QTabBar>("categoryTabs")->font();
         QCOMPARE(tabs.pointSize(), 11);
         QVERIFY(tabs.italic());
         QVERIFY(!tabs.bold());
@@ -244,7 +244,7 @@ class TestStartup : public QObject {
         QCOMPARE(h.prompts.log[0], std::string("beep"));
         QCOMPARE(h.prompts.log[1], std::string("error: ") + DatabaseLifecycle::CorruptedText +
                                        "\nThe unreadable file will be kept as units.dat.bad.");
-        QCOMPARE(h.Find<QComboBox>("ComboBox3")->count(), 7); // hidden ones shown by default
+        QCOMPARE(h.Find<QComboBox>("categoryNames")->count(), 7); // hidden ones shown by default
         h.Finish();
         QCOMPARE(h.dir.read("units.dat.bad"), std::string("MNSA garbage that is no database"));
         const UnitDatabase saved = LoadFile(h.dir.file("units.dat"));
@@ -255,7 +255,7 @@ class TestStartup : public QObject {
     void start_bothDatabasesUnreadable_endsWithoutWritingAnything() {
         WindowHarness h(false);
         h.dir.write("units.dat", "broken");
-        TForm1 &window = h.Create();
+        MainWindow &window = h.Create();
         QVERIFY(!window.startedOk());
         // The second line names the default database and why it did not load.
         QVERIFY(h.prompts.log.back().rfind(std::string("error: ") + DatabaseLifecycle::NoDefaultText + "\n", 0) == 0);
@@ -295,7 +295,7 @@ class TestStartup : public QObject {
 
     void shownRun_writesSettingsBoundsAndToolbar() {
         WindowHarness h;
-        TForm1 &window = h.Start();
+        MainWindow &window = h.Start();
         window.resize(600, 420);
         window.move(33, 44);
         h.Finish();
@@ -311,7 +311,7 @@ class TestStartup : public QObject {
     void toolbarCommand_hidesTheToolbarAndTheNextStartKeepsItHidden() {
         WindowHarness h;
         h.Start();
-        QAction *toolbar = h.Find<QAction>("Toolbar1");
+        QAction *toolbar = h.Find<QAction>("showToolbarAction");
         QVERIFY(toolbar->isChecked());
         toolbar->trigger();
         QVERIFY(h.Find<QToolBar>("Toolbar971")->isHidden());
@@ -319,7 +319,7 @@ class TestStartup : public QObject {
         QCOMPARE(h.Setting("Visible", "Toolbar971"), std::string("0"));
         h.Start();
         QVERIFY(h.Find<QToolBar>("Toolbar971")->isHidden());
-        QVERIFY(!h.Find<QAction>("Toolbar1")->isChecked());
+        QVERIFY(!h.Find<QAction>("showToolbarAction")->isChecked());
     }
 
     void start_storedBounds_areAppliedOnceSaved() {
@@ -327,14 +327,14 @@ class TestStartup : public QObject {
         h.SetSetting("save", "1");
         h.SetSetting("width", "640");
         h.SetSetting("height", "450");
-        TForm1 &window = h.Start();
+        MainWindow &window = h.Start();
         QCOMPARE(window.size(), QSize(640, 450));
     }
 
     void start_maximizedSetting_maximizesTheWindow() {
         WindowHarness h;
         h.SetSetting("maximized", "1");
-        TForm1 &window = h.Start();
+        MainWindow &window = h.Start();
         QTRY_VERIFY(window.isMaximized());
         h.Finish();
         QCOMPARE(h.Setting("maximized"), std::string("1"));

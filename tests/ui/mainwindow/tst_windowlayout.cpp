@@ -31,43 +31,43 @@ QRect Rect(const LayoutRect &r) {
 // What the core computes from the panels' and fields' present sizes.
 WindowLayoutResult Expected(WindowHarness &h, const char *category) {
     LayoutInput input;
-    input.panel1Width = h.Find<QWidget>("Panel1")->width();
-    input.panel1Height = h.Find<QWidget>("Panel1")->height();
-    input.panel3Width = h.Find<QWidget>("Panel3")->width();
-    input.panel2Height = h.Find<QWidget>("Panel2")->height();
-    input.editHeight = h.Find<QLineEdit>("Edit1")->height();
-    input.comboHeight = h.Find<QComboBox>("ComboBox1")->height();
+    input.clientWidth = h.Find<QWidget>("clientArea")->width();
+    input.clientHeight = h.Find<QWidget>("clientArea")->height();
+    input.fieldsStripWidth = h.Find<QWidget>("fieldsStrip")->width();
+    input.listsAreaHeight = h.Find<QWidget>("listsArea")->height();
+    input.editHeight = h.Find<QLineEdit>("valueField")->height();
+    input.comboHeight = h.Find<QComboBox>("inputPressure")->height();
     return LayoutWindow(input, category);
 }
 
 void VerifyLayout(WindowHarness &h, const char *category) {
     const WindowLayoutResult e = Expected(h, category);
-    QCOMPARE(h.Find<QFrame>("TabSheet")->geometry(), Rect(e.tabControl1));
-    QCOMPARE(h.Find<QWidget>("Panel3")->height(), e.panel3Height);
-    QCOMPARE(h.Find<QLineEdit>("Edit1")->geometry(), Rect(e.edit1));
-    QCOMPARE(h.Find<QLineEdit>("Edit2")->geometry(), Rect(e.edit2));
-    QCOMPARE(h.Find<QLabel>("Image1")->geometry(), Rect(e.image1));
-    QCOMPARE(h.Find<QLabel>("Image1")->isVisible(), e.arrowVisible);
-    QCOMPARE(h.Find<QListWidget>("ListBox1")->geometry(), Rect(e.listBox1));
-    QCOMPARE(h.Find<QListWidget>("ListBox2")->geometry(), Rect(e.listBox2));
-    QCOMPARE(h.Find<QComboBox>("ComboBox1")->isVisible(), e.category.combosVisible);
-    QCOMPARE(h.Find<QComboBox>("ComboBox2")->isVisible(), e.category.combosVisible);
+    QCOMPARE(h.Find<QFrame>("tabPage")->geometry(), Rect(e.tabPage));
+    QCOMPARE(h.Find<QWidget>("fieldsStrip")->height(), e.fieldsStripHeight);
+    QCOMPARE(h.Find<QLineEdit>("valueField")->geometry(), Rect(e.valueField));
+    QCOMPARE(h.Find<QLineEdit>("resultField")->geometry(), Rect(e.resultField));
+    QCOMPARE(h.Find<QLabel>("arrow")->geometry(), Rect(e.arrow));
+    QCOMPARE(h.Find<QLabel>("arrow")->isVisible(), e.arrowVisible);
+    QCOMPARE(h.Find<QListWidget>("inputList")->geometry(), Rect(e.inputList));
+    QCOMPARE(h.Find<QListWidget>("outputList")->geometry(), Rect(e.outputList));
+    QCOMPARE(h.Find<QComboBox>("inputPressure")->isVisible(), e.category.combosVisible);
+    QCOMPARE(h.Find<QComboBox>("outputPressure")->isVisible(), e.category.combosVisible);
     if (e.category.combosVisible) {
-        QCOMPARE(h.Find<QComboBox>("ComboBox1")->geometry(), Rect(e.comboBox1));
-        QCOMPARE(h.Find<QComboBox>("ComboBox2")->geometry(), Rect(e.comboBox2));
+        QCOMPARE(h.Find<QComboBox>("inputPressure")->geometry(), Rect(e.inputPressure));
+        QCOMPARE(h.Find<QComboBox>("outputPressure")->geometry(), Rect(e.outputPressure));
     }
-    QCOMPARE(h.Find<QListWidget>("ListBox1")->isVisible(), e.category.listBox1Visible);
-    QCOMPARE(h.Find<QLabel>("Label1")->isVisible(), e.category.label1Visible);
+    QCOMPARE(h.Find<QListWidget>("inputList")->isVisible(), e.category.inputListVisible);
+    QCOMPARE(h.Find<QLabel>("fractionsHint")->isVisible(), e.category.fractionsHintVisible);
 }
 
 // Nothing sticks out of its panel: the fields fit the strip and the lists the lists area.
 void VerifyInside(WindowHarness &h) {
-    const QWidget *panel3 = h.Find<QWidget>("Panel3");
-    const QWidget *panel2 = h.Find<QWidget>("Panel2");
-    QVERIFY(h.Find<QLineEdit>("Edit2")->geometry().right() < panel3->width());
-    QVERIFY(h.Find<QListWidget>("ListBox2")->geometry().right() < panel2->width());
-    QVERIFY(h.Find<QListWidget>("ListBox2")->geometry().bottom() < panel2->height());
-    QVERIFY(h.Find<QListWidget>("ListBox2")->height() > 50);
+    const QWidget *fieldsStrip = h.Find<QWidget>("fieldsStrip");
+    const QWidget *listsArea = h.Find<QWidget>("listsArea");
+    QVERIFY(h.Find<QLineEdit>("resultField")->geometry().right() < fieldsStrip->width());
+    QVERIFY(h.Find<QListWidget>("outputList")->geometry().right() < listsArea->width());
+    QVERIFY(h.Find<QListWidget>("outputList")->geometry().bottom() < listsArea->height());
+    QVERIFY(h.Find<QListWidget>("outputList")->height() > 50);
 }
 
 } // namespace
@@ -88,7 +88,7 @@ class TestWindowLayout : public QObject {
         QFETCH(QSize, size);
         QFETCH(QString, category);
         WindowHarness h;
-        TForm1 &window = h.Start();
+        MainWindow &window = h.Start();
         window.resize(size);
         h.ChooseCategory(category);
         QTRY_COMPARE(window.size(), size);
@@ -98,10 +98,10 @@ class TestWindowLayout : public QObject {
 
     void layout_maximized_fillsTheScreenAndStaysConsistent() {
         WindowHarness h;
-        TForm1 &window = h.Start();
+        MainWindow &window = h.Start();
         window.showMaximized();
         QTRY_VERIFY(window.isMaximized());
-        QTRY_VERIFY(h.Find<QWidget>("Panel1")->width() > 561);
+        QTRY_VERIFY(h.Find<QWidget>("clientArea")->width() > 561);
         VerifyLayout(h, "Length");
         VerifyInside(h);
     }
@@ -110,23 +110,23 @@ class TestWindowLayout : public QObject {
         WindowHarness h;
         h.Start();
         h.ChooseCategory("Pressure");
-        auto *list = h.Find<QListWidget>("ListBox1");
-        const int comboHeight = h.Find<QComboBox>("ComboBox1")->height();
+        auto *list = h.Find<QListWidget>("inputList");
+        const int comboHeight = h.Find<QComboBox>("inputPressure")->height();
         QCOMPARE(list->y(), comboHeight + 9);
         const int pressureHeight = list->height();
         h.ChooseCategory("Length");
         QCOMPARE(list->y(), 3);
         QCOMPARE(list->height(), pressureHeight + comboHeight + 6);
-        QVERIFY(h.Find<QComboBox>("ComboBox1")->isHidden());
-        QCOMPARE(h.Find<QListWidget>("ListBox2")->geometry().top(), 3);
+        QVERIFY(h.Find<QComboBox>("inputPressure")->isHidden());
+        QCOMPARE(h.Find<QListWidget>("outputList")->geometry().top(), 3);
     }
 
     void layout_hidingAToolbar_laysOutAtOnceForTheTallerClientArea() {
         WindowHarness h;
         h.Start();
-        const int before = h.Find<QWidget>("Panel1")->height();
-        h.Find<QAction>("AdvancedToolbar1")->trigger();
-        QVERIFY(h.Find<QWidget>("Panel1")->height() > before);
+        const int before = h.Find<QWidget>("clientArea")->height();
+        h.Find<QAction>("showRecordbarAction")->trigger();
+        QVERIFY(h.Find<QWidget>("clientArea")->height() > before);
         VerifyLayout(h, "Length");
     }
 
@@ -136,7 +136,7 @@ class TestWindowLayout : public QObject {
         auto *bar = h.Find<QToolBar>("Toolbar971");
         QCOMPARE(bar->toolButtonStyle(), Qt::ToolButtonIconOnly);
         QVERIFY2(bar->sizeHint().width() <= 561, qPrintable(QString::number(bar->sizeHint().width())));
-        QVERIFY(!h.Find<QToolButton>("SpeedButton8")->icon().isNull());
+        QVERIFY(!h.Find<QToolButton>("cutButton")->icon().isNull());
     }
 
     // A 50-character category name is elided on the category button, which keeps the toolbar
@@ -153,7 +153,7 @@ class TestWindowLayout : public QObject {
         db.AddUnit(name.toStdString(), "part", "", 1.0L, true);
         h.window()->RebuildLists();
         h.ChooseCategory(name);
-        auto *button = h.Find<QToolButton>("ToolbarButton973");
+        auto *button = h.Find<QToolButton>("categoryButton");
         QCOMPARE(button->toolTip(), name);
         QVERIFY(button->text() != name);
         QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= button->width(),
@@ -169,13 +169,13 @@ class TestWindowLayout : public QObject {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("hint");
-        QTest::newRow("add") << "Advanced2" << "AddItem1" << "Add Item";
-        QTest::newRow("remove") << "Advanced6" << "RemoveLastItem1" << "Remove Last Item";
-        QTest::newRow("delete") << "Advanced5" << "DeleteAllItems1" << "Delete All Items";
-        QTest::newRow("copy") << "Advanced4" << "CopyConversion1" << "Copy Conversion to Clipboard";
-        QTest::newRow("all") << "Advanced7" << "CopyAllConversions1" << "Copy All Conversions to Clipboard";
-        QTest::newRow("record") << "Advanced3" << "CopyRecord1" << "Copy Record to Clipboard";
-        QTest::newRow("switch") << "Advanced1" << "Record1" << "Record:\r\n";
+        QTest::newRow("add") << "addItemButton" << "addItemAction" << "Add Item";
+        QTest::newRow("remove") << "removeLastItemButton" << "removeLastItemAction" << "Remove Last Item";
+        QTest::newRow("delete") << "deleteAllItemsButton" << "deleteAllItemsAction" << "Delete All Items";
+        QTest::newRow("copy") << "copyConversionButton" << "copyConversionAction" << "Copy Conversion to Clipboard";
+        QTest::newRow("all") << "copyAllConversionsButton" << "copyAllConversionsAction" << "Copy All Conversions to Clipboard";
+        QTest::newRow("record") << "copyRecordButton" << "copyRecordAction" << "Copy Record to Clipboard";
+        QTest::newRow("switch") << "recordButton" << "recordAction" << "Record:\r\n";
     }
     void recordbar_buttons_carryTheirCommandsHintsAndGlyphs() {
         QFETCH(QString, button);
@@ -196,20 +196,20 @@ class TestWindowLayout : public QObject {
     void toolbars_hiddenByMenuOrContextMenu_keepSettingAndCheckAcrossRuns() {
         WindowHarness h;
         h.Start();
-        h.Find<QAction>("AdvancedToolbar1")->trigger();
+        h.Find<QAction>("showRecordbarAction")->trigger();
         QVERIFY(h.Find<QToolBar>("Toolbar972")->isHidden());
-        QVERIFY(!h.Find<QAction>("AdvancedToolbar1")->isChecked());
+        QVERIFY(!h.Find<QAction>("showRecordbarAction")->isChecked());
         h.Find<QToolBar>("Toolbar971")->toggleViewAction()->trigger(); // the window's context menu
-        QVERIFY(!h.Find<QAction>("Toolbar1")->isChecked());
+        QVERIFY(!h.Find<QAction>("showToolbarAction")->isChecked());
         h.Finish();
         QCOMPARE(h.Setting("Visible", "Toolbar971"), std::string("0"));
         QCOMPARE(h.Setting("Visible", "Toolbar972"), std::string("0"));
         h.Start();
         QVERIFY(h.Find<QToolBar>("Toolbar971")->isHidden());
         QVERIFY(h.Find<QToolBar>("Toolbar972")->isHidden());
-        h.Find<QAction>("AdvancedToolbar1")->trigger();
+        h.Find<QAction>("showRecordbarAction")->trigger();
         QVERIFY(h.Find<QToolBar>("Toolbar972")->isVisible());
-        QVERIFY(h.Find<QAction>("AdvancedToolbar1")->isChecked());
+        QVERIFY(h.Find<QAction>("showRecordbarAction")->isChecked());
     }
 
     void toolbars_default_recordbarOnTheSecondLineOfTheTopDock() {
@@ -220,20 +220,20 @@ class TestWindowLayout : public QObject {
         QCOMPARE(h.Setting("DockRow", "Toolbar971"), std::string("0"));
         QCOMPARE(h.Setting("DockedTo", "Toolbar972"), std::string("Dock97top"));
         QCOMPARE(h.Setting("DockRow", "Toolbar972"), std::string("1"));
-        TForm1 &window = h.Start();
+        MainWindow &window = h.Start();
         QCOMPARE(window.toolBarArea(h.Find<QToolBar>("Toolbar972")), Qt::TopToolBarArea);
         QVERIFY(h.Find<QToolBar>("Toolbar972")->y() > h.Find<QToolBar>("Toolbar971")->y());
     }
 
     void toolbars_movedToAnotherDock_comeBackThereAtTheNextStart() {
         WindowHarness h;
-        TForm1 &window = h.Start();
+        MainWindow &window = h.Start();
         window.addToolBar(Qt::LeftToolBarArea, h.Find<QToolBar>("Toolbar972"));
         window.addToolBar(Qt::BottomToolBarArea, h.Find<QToolBar>("Toolbar971"));
         h.Finish();
         QCOMPARE(h.Setting("DockedTo", "Toolbar972"), std::string("Dock97left"));
         QCOMPARE(h.Setting("DockedTo", "Toolbar971"), std::string("Dock97bottom"));
-        TForm1 &again = h.Start();
+        MainWindow &again = h.Start();
         QCOMPARE(again.toolBarArea(h.Find<QToolBar>("Toolbar972")), Qt::LeftToolBarArea);
         QCOMPARE(again.toolBarArea(h.Find<QToolBar>("Toolbar971")), Qt::BottomToolBarArea);
         QCOMPARE(h.Find<QToolBar>("Toolbar972")->orientation(), Qt::Vertical);
@@ -266,7 +266,7 @@ class TestWindowLayout : public QObject {
     void toolbars_unknownDockName_leavesTheBarWhereItIs() {
         WindowHarness h;
         h.SetSetting("DockedTo", "Dock97middle", "Toolbar971");
-        TForm1 &window = h.Start();
+        MainWindow &window = h.Start();
         QCOMPARE(window.toolBarArea(h.Find<QToolBar>("Toolbar971")), Qt::TopToolBarArea);
         QVERIFY(h.Find<QToolBar>("Toolbar971")->isVisible());
     }
@@ -274,7 +274,7 @@ class TestWindowLayout : public QObject {
     void tray_noNotificationArea_minimizeNeverHidesTheWindow() {
         WindowHarness h;
         h.SetSetting("tray", "1");
-        TForm1 &window = h.Create({}, false);
+        MainWindow &window = h.Create({}, false);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(window.findChild<QSystemTrayIcon *>() == nullptr);
@@ -285,10 +285,10 @@ class TestWindowLayout : public QObject {
 
     void tray_minimizeToTray_hidesUntilRestoredFromTheIcon() {
         WindowHarness h;
-        TForm1 &window = h.Create({}, true);
+        MainWindow &window = h.Create({}, true);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *icon = window.findChild<QSystemTrayIcon *>("TrayIcon1");
+        auto *icon = window.findChild<QSystemTrayIcon *>("trayIcon");
         QVERIFY(icon != nullptr);
         QCOMPARE(icon->toolTip(), QString("Mensurio"));
         QVERIFY(!icon->isVisible());
@@ -296,7 +296,7 @@ class TestWindowLayout : public QObject {
         QTest::qWait(50);
         QVERIFY(!window.isHidden()); // the setting is off: a normal minimised window
         window.showNormal();
-        h.Find<QAction>("MinimizetoTray1")->trigger();
+        h.Find<QAction>("minimizeToTrayAction")->trigger();
         icon->show();
         if (!icon->isVisible())
             QSKIP("this desktop has no notification area");
@@ -306,7 +306,7 @@ class TestWindowLayout : public QObject {
         window.findChild<QAction *>("TrayRestore")->trigger();
         QVERIFY(window.isVisible());
         QVERIFY(!window.isMinimized());
-        h.Find<QAction>("MinimizetoTray1")->trigger();
+        h.Find<QAction>("minimizeToTrayAction")->trigger();
         QVERIFY(!window.settings().tray);
         QVERIFY(!icon->isVisible());
     }
@@ -318,10 +318,10 @@ class TestWindowLayout : public QObject {
         bool present = false;
         h.trayPresent = [&present] { return present; };
         h.SetSetting("tray", "1");
-        TForm1 &window = h.Create({}, true);
+        MainWindow &window = h.Create({}, true);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *icon = window.findChild<QSystemTrayIcon *>("TrayIcon1");
+        auto *icon = window.findChild<QSystemTrayIcon *>("trayIcon");
         QVERIFY(icon != nullptr);
         if (!icon->isVisible())
             QSKIP("this platform shows no tray icon at all");
@@ -336,7 +336,7 @@ class TestWindowLayout : public QObject {
 
     void tray_startedInTray_firstRestoreIsTheFirstShow() {
         WindowHarness h;
-        TForm1 &window = h.Create("tray", true);
+        MainWindow &window = h.Create("tray", true);
         QVERIFY(window.startsHidden());
         QVERIFY(!window.started());
         window.findChild<QAction *>("TrayRestore")->trigger();

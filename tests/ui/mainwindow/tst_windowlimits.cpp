@@ -30,24 +30,24 @@ class TestWindowLimits : public QObject {
         WindowHarness h;
         h.SetSetting("AktualCate", "Length");
         h.Start();
-        auto *edit1 = h.Find<QLineEdit>("Edit1");
-        auto *edit2 = h.Find<QLineEdit>("Edit2");
-        ClickRow(h.Find<QListWidget>("ListBox1"), "foot");
-        ClickRow(h.Find<QListWidget>("ListBox2"), "inch");
+        auto *valueField = h.Find<QLineEdit>("valueField");
+        auto *resultField = h.Find<QLineEdit>("resultField");
+        ClickRow(h.Find<QListWidget>("inputList"), "foot");
+        ClickRow(h.Find<QListWidget>("outputList"), "inch");
 
         QApplication::clipboard()->setText(QString(100000, '1'));
         QElapsedTimer timer;
         timer.start();
-        edit1->clear();
-        edit1->paste();
+        valueField->clear();
+        valueField->paste();
         QVERIFY(timer.elapsed() < kHangMilliseconds);
         // The field keeps what it can hold; the parser refuses that much text with a message.
-        QCOMPARE(edit1->text().size(), edit1->maxLength());
-        QVERIFY(!edit2->text().isEmpty());
-        QVERIFY(!edit2->text().startsWith('1'));
+        QCOMPARE(valueField->text().size(), valueField->maxLength());
+        QVERIFY(!resultField->text().isEmpty());
+        QVERIFY(!resultField->text().startsWith('1'));
 
         h.Type("2");
-        QCOMPARE(edit2->text(), QString("24"));
+        QCOMPARE(resultField->text(), QString("24"));
     }
 
     void categoryOf20000Units_fillsTheListsAndEveryResult() {
@@ -63,14 +63,14 @@ class TestWindowLimits : public QObject {
         QElapsedTimer timer;
         timer.start();
         h.Start();
-        auto *list1 = h.Find<QListWidget>("ListBox1");
-        auto *list2 = h.Find<TListBoxTwo>("ListBox2");
-        QCOMPARE(list1->count(), kBigCategory);
-        ClickRow(list1, "unit 0");
+        auto *inputList = h.Find<QListWidget>("inputList");
+        auto *outputList = h.Find<OutputUnitList>("outputList");
+        QCOMPARE(inputList->count(), kBigCategory);
+        ClickRow(inputList, "unit 0");
         h.Type("6");
         QVERIFY(timer.elapsed() < kHangMilliseconds);
-        QCOMPARE(list2->values().size(), kBigCategory);
-        QCOMPARE(list2->valueAt(RowOf(list2, "unit 5")), QString("1"));
+        QCOMPARE(outputList->values().size(), kBigCategory);
+        QCOMPARE(outputList->valueAt(RowOf(outputList, "unit 5")), QString("1"));
     }
 };
 

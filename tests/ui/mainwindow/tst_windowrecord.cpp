@@ -21,12 +21,12 @@ struct EditState {
 };
 
 EditState Commands(WindowHarness &h) {
-    return {h.Find<QAction>("Cut1")->isEnabled(), h.Find<QAction>("Copy1")->isEnabled(),
-            h.Find<QAction>("Paste1")->isEnabled(), h.Find<QAction>("Selectall1")->isEnabled()};
+    return {h.Find<QAction>("cutAction")->isEnabled(), h.Find<QAction>("copyAction")->isEnabled(),
+            h.Find<QAction>("pasteAction")->isEnabled(), h.Find<QAction>("selectAllAction")->isEnabled()};
 }
 
-TForm1 &StartActive(WindowHarness &h) {
-    TForm1 &window = h.Start();
+MainWindow &StartActive(WindowHarness &h) {
+    MainWindow &window = h.Start();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window))
         qWarning("the window did not become active");
@@ -35,8 +35,8 @@ TForm1 &StartActive(WindowHarness &h) {
 
 // Length with foot in and meter out, 12 typed.
 void FootToMeter(WindowHarness &h, const QString &typed = "12") {
-    ClickRow(h.Find<QListWidget>("ListBox1"), "foot");
-    ClickRow(h.Find<QListWidget>("ListBox2"), "meter");
+    ClickRow(h.Find<QListWidget>("inputList"), "foot");
+    ClickRow(h.Find<QListWidget>("outputList"), "meter");
     h.Type(typed);
 }
 
@@ -44,7 +44,7 @@ QString Clipboard() {
     return QApplication::clipboard()->text();
 }
 
-QString Record(TForm1 &window) {
+QString Record(MainWindow &window) {
     return QString::fromStdString(window.record().RecordText());
 }
 
@@ -58,12 +58,12 @@ class TestWindowRecord : public QObject {
         QTest::addColumn<bool>("selectText");
         QTest::addColumn<bool>("clipboardText");
         QTest::addColumn<QList<bool>>("expected"); // cut, copy, paste, select all
-        QTest::newRow("Edit1, nothing selected") << "Edit1" << false << true << QList<bool>{false, false, true, true};
-        QTest::newRow("Edit1, text selected") << "Edit1" << true << true << QList<bool>{true, true, true, true};
-        QTest::newRow("Edit1, empty clipboard") << "Edit1" << true << false << QList<bool>{true, true, false, true};
-        QTest::newRow("Edit2") << "Edit2" << true << true << QList<bool>{false, true, false, true};
-        QTest::newRow("input list") << "ListBox1" << false << true << QList<bool>{false, false, false, false};
-        QTest::newRow("output list") << "ListBox2" << false << true << QList<bool>{false, false, false, false};
+        QTest::newRow("value field, nothing selected") << "valueField" << false << true << QList<bool>{false, false, true, true};
+        QTest::newRow("value field, text selected") << "valueField" << true << true << QList<bool>{true, true, true, true};
+        QTest::newRow("value field, empty clipboard") << "valueField" << true << false << QList<bool>{true, true, false, true};
+        QTest::newRow("result field") << "resultField" << true << true << QList<bool>{false, true, false, true};
+        QTest::newRow("input list") << "inputList" << false << true << QList<bool>{false, false, false, false};
+        QTest::newRow("output list") << "outputList" << false << true << QList<bool>{false, false, false, false};
     }
     void editCommands_followTheFocusedControl() {
         QFETCH(QString, focus);
@@ -81,58 +81,58 @@ class TestWindowRecord : public QObject {
         widget->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), widget);
         if (selectText)
-            h.Find<QAction>("Selectall1")->trigger();
+            h.Find<QAction>("selectAllAction")->trigger();
         const EditState state = Commands(h);
         QCOMPARE((QList<bool>{state.cut, state.copy, state.paste, state.selectAll}), expected);
-        QCOMPARE(h.Find<QToolButton>("SpeedButton10")->isEnabled(), expected[2]);
+        QCOMPARE(h.Find<QToolButton>("pasteButton")->isEnabled(), expected[2]);
     }
 
     void editCommands_clipboardChange_enablesPasteAtOnce() {
         WindowHarness h;
         StartActive(h);
-        h.Find<QLineEdit>("Edit1")->setFocus();
-        QTRY_VERIFY(h.Find<QLineEdit>("Edit1")->hasFocus());
+        h.Find<QLineEdit>("valueField")->setFocus();
+        QTRY_VERIFY(h.Find<QLineEdit>("valueField")->hasFocus());
         QApplication::clipboard()->clear();
-        QTRY_VERIFY(!h.Find<QAction>("Paste1")->isEnabled());
+        QTRY_VERIFY(!h.Find<QAction>("pasteAction")->isEnabled());
         QApplication::clipboard()->setText("3");
-        QTRY_VERIFY(h.Find<QAction>("Paste1")->isEnabled());
+        QTRY_VERIFY(h.Find<QAction>("pasteAction")->isEnabled());
     }
 
     void editCommands_actOnTheFocusedFieldOnly() {
         WindowHarness h;
         StartActive(h);
         FootToMeter(h, "12");
-        auto *edit1 = h.Find<QLineEdit>("Edit1");
+        auto *valueField = h.Find<QLineEdit>("valueField");
         QApplication::clipboard()->setText("7");
-        edit1->setFocus();
-        edit1->end(false);
-        h.Find<QAction>("Paste1")->trigger();
-        QCOMPARE(edit1->text(), QString("127"));
-        h.Find<QAction>("Selectall1")->trigger();
-        h.Find<QAction>("Cut1")->trigger();
-        QCOMPARE(edit1->text(), QString());
+        valueField->setFocus();
+        valueField->end(false);
+        h.Find<QAction>("pasteAction")->trigger();
+        QCOMPARE(valueField->text(), QString("127"));
+        h.Find<QAction>("selectAllAction")->trigger();
+        h.Find<QAction>("cutAction")->trigger();
+        QCOMPARE(valueField->text(), QString());
         QCOMPARE(Clipboard(), QString("127"));
-        QVERIFY(!h.Find<QAction>("Cut1")->isEnabled());
-        h.Find<QListWidget>("ListBox1")->setFocus();
-        QTRY_VERIFY(h.Find<QListWidget>("ListBox1")->hasFocus());
+        QVERIFY(!h.Find<QAction>("cutAction")->isEnabled());
+        h.Find<QListWidget>("inputList")->setFocus();
+        QTRY_VERIFY(h.Find<QListWidget>("inputList")->hasFocus());
         QApplication::clipboard()->setText("9");
-        h.Find<QAction>("Paste1")->trigger(); // disabled for a list, and nothing to paste into
-        QCOMPARE(edit1->text(), QString());
+        h.Find<QAction>("pasteAction")->trigger(); // disabled for a list, and nothing to paste into
+        QCOMPARE(valueField->text(), QString());
     }
 
     void copyConversion_oneLine_evenWhenEmpty() {
         WindowHarness h;
-        TForm1 &window = StartActive(h);
+        MainWindow &window = StartActive(h);
         FootToMeter(h, " 12 ");
-        h.Find<QAction>("CopyConversion1")->trigger();
+        h.Find<QAction>("copyConversionAction")->trigger();
         QCOMPARE(Clipboard(), QString("12 foot = 3.6576 meter"));
         h.ChooseCategory("Temperature");
-        auto *input = h.Find<QListWidget>("ListBox1");
-        auto *output = h.Find<QListWidget>("ListBox2");
+        auto *input = h.Find<QListWidget>("inputList");
+        auto *output = h.Find<QListWidget>("outputList");
         input->setCurrentRow(-1);
         output->setCurrentRow(-1);
         QApplication::clipboard()->setText("old");
-        h.Find<QAction>("CopyConversion1")->trigger();
+        h.Find<QAction>("copyConversionAction")->trigger();
         QCOMPARE(Clipboard(), QString()); // no units named: the clipboard gets the empty line
         Q_UNUSED(window);
     }
@@ -141,12 +141,12 @@ class TestWindowRecord : public QObject {
         WindowHarness h;
         StartActive(h);
         FootToMeter(h, "1");
-        const QString shown = h.Find<QLineEdit>("Edit2")->text();
-        h.Find<QAction>("CopyAllConversions1")->trigger();
+        const QString shown = h.Find<QLineEdit>("resultField")->text();
+        h.Find<QAction>("copyAllConversionsAction")->trigger();
         const QString text = Clipboard();
         QVERIFY(!text.endsWith("\r\n"));
         const QStringList lines = text.split("\r\n");
-        auto *output = h.Find<QListWidget>("ListBox2");
+        auto *output = h.Find<QListWidget>("outputList");
         QCOMPARE(lines.size(), output->count());
         for (int row = 0; row < output->count(); ++row) {
             QVERIFY2(lines[row].startsWith("1 foot = "), qPrintable(lines[row]));
@@ -154,8 +154,8 @@ class TestWindowRecord : public QObject {
         }
         QVERIFY(lines.contains("1 foot = 1 foot"));
         QVERIFY(lines.contains("1 foot = 12 inch"));
-        QCOMPARE(h.Find<QLineEdit>("Edit2")->text(), shown);
-        QVERIFY(!h.Find<QAction>("ShowAllResults1")->isChecked());
+        QCOMPARE(h.Find<QLineEdit>("resultField")->text(), shown);
+        QVERIFY(!h.Find<QAction>("showAllResultsAction")->isChecked());
     }
 
     void copyAllConversions_inputTheEngineCannotRead_leavesTheClipboard() {
@@ -163,24 +163,24 @@ class TestWindowRecord : public QObject {
         StartActive(h);
         FootToMeter(h, "1+");
         QApplication::clipboard()->setText("old");
-        h.Find<QAction>("CopyAllConversions1")->trigger();
+        h.Find<QAction>("copyAllConversionsAction")->trigger();
         QCOMPARE(Clipboard(), QString("old"));
     }
 
     void record_addRemoveDeleteAndCopy() {
         WindowHarness h;
-        TForm1 &window = StartActive(h);
+        MainWindow &window = StartActive(h);
         FootToMeter(h, "1");
-        QAction *add = h.Find<QAction>("AddItem1");
-        QAction *removeLast = h.Find<QAction>("RemoveLastItem1");
+        QAction *add = h.Find<QAction>("addItemAction");
+        QAction *removeLast = h.Find<QAction>("removeLastItemAction");
         add->trigger();
         h.Type("2");
         add->trigger();
         h.Type("3");
         add->trigger();
         QCOMPARE(Record(window), QString("1 foot = 0.3048 meter\r\n2 foot = 0.6096 meter\r\n3 foot = 0.9144 meter"));
-        QCOMPARE(h.Find<QToolButton>("Advanced1")->toolTip(), "Record:\r\n" + Record(window));
-        h.Find<QAction>("CopyRecord1")->trigger();
+        QCOMPARE(h.Find<QToolButton>("recordButton")->toolTip(), "Record:\r\n" + Record(window));
+        h.Find<QAction>("copyRecordAction")->trigger();
         QCOMPARE(Clipboard(), Record(window));
         removeLast->trigger();
         removeLast->trigger();
@@ -188,23 +188,23 @@ class TestWindowRecord : public QObject {
         removeLast->trigger();
         QCOMPARE(Record(window), QString());
         removeLast->trigger();
-        QCOMPARE(h.Find<QToolButton>("Advanced1")->toolTip(), QString("Record:\r\n"));
+        QCOMPARE(h.Find<QToolButton>("recordButton")->toolTip(), QString("Record:\r\n"));
         QApplication::clipboard()->setText("old");
-        h.Find<QAction>("CopyRecord1")->trigger(); // an empty record leaves the clipboard
+        h.Find<QAction>("copyRecordAction")->trigger(); // an empty record leaves the clipboard
         QCOMPARE(Clipboard(), QString("old"));
         add->trigger();
         add->trigger();
-        h.Find<QAction>("DeleteAllItems1")->trigger();
+        h.Find<QAction>("deleteAllItemsAction")->trigger();
         QCOMPARE(Record(window), QString());
     }
 
     void record_noOutputUnit_addsNothing() {
         WindowHarness h;
-        TForm1 &window = StartActive(h);
+        MainWindow &window = StartActive(h);
         FootToMeter(h, "1");
-        ClickRow(h.Find<QListWidget>("ListBox2"), "meter", Qt::ControlModifier); // deselect
-        QVERIFY(SelectedNames(h.Find<QListWidget>("ListBox2")).isEmpty());
-        h.Find<QAction>("AddItem1")->trigger();
+        ClickRow(h.Find<QListWidget>("outputList"), "meter", Qt::ControlModifier); // deselect
+        QVERIFY(SelectedNames(h.Find<QListWidget>("outputList")).isEmpty());
+        h.Find<QAction>("addItemAction")->trigger();
         QCOMPARE(Record(window), QString());
     }
 
@@ -212,18 +212,18 @@ class TestWindowRecord : public QObject {
     // takes conversions only, and a corrected input is recorded again.
     void record_messageInTheOutput_addsNothing() {
         WindowHarness h;
-        TForm1 &window = StartActive(h);
+        MainWindow &window = StartActive(h);
         FootToMeter(h, "12+");
-        QVERIFY(!h.Find<QLineEdit>("Edit2")->text().isEmpty());
-        h.Find<QAction>("AddItem1")->trigger();
-        h.Find<QAction>("Record1")->trigger();
-        auto *edit1 = h.Find<QLineEdit>("Edit1");
-        edit1->setFocus();
-        QTest::keyClick(edit1, Qt::Key_Return);
-        QTest::keyClick(h.Find<QListWidget>("ListBox2"), Qt::Key_Space);
+        QVERIFY(!h.Find<QLineEdit>("resultField")->text().isEmpty());
+        h.Find<QAction>("addItemAction")->trigger();
+        h.Find<QAction>("recordAction")->trigger();
+        auto *valueField = h.Find<QLineEdit>("valueField");
+        valueField->setFocus();
+        QTest::keyClick(valueField, Qt::Key_Return);
+        QTest::keyClick(h.Find<QListWidget>("outputList"), Qt::Key_Space);
         QCOMPARE(Record(window), QString());
         h.Type("12");
-        QTest::keyClick(edit1, Qt::Key_Return);
+        QTest::keyClick(valueField, Qt::Key_Return);
         QCOMPARE(Record(window), QString("12 foot = 3.6576 meter"));
     }
 
@@ -232,14 +232,14 @@ class TestWindowRecord : public QObject {
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("recording");
         QTest::addColumn<bool>("adds");
-        QTest::newRow("Enter in Edit1") << "Edit1" << int(Qt::Key_Return) << true << true;
-        QTest::newRow("Enter in Edit1, not recording") << "Edit1" << int(Qt::Key_Return) << false << false;
-        QTest::newRow("letter in Edit1") << "Edit1" << int(Qt::Key_5) << true << false;
-        QTest::newRow("space in ListBox1") << "ListBox1" << int(Qt::Key_Space) << true << true;
-        QTest::newRow("Enter in ListBox2") << "ListBox2" << int(Qt::Key_Return) << true << true;
-        QTest::newRow("letter in ListBox2") << "ListBox2" << int(Qt::Key_M) << true << true;
-        QTest::newRow("arrow in ListBox1") << "ListBox1" << int(Qt::Key_Down) << true << false;
-        QTest::newRow("space in ListBox1, not recording") << "ListBox1" << int(Qt::Key_Space) << false << false;
+        QTest::newRow("Enter in the value field") << "valueField" << int(Qt::Key_Return) << true << true;
+        QTest::newRow("Enter in the value field, not recording") << "valueField" << int(Qt::Key_Return) << false << false;
+        QTest::newRow("letter in the value field") << "valueField" << int(Qt::Key_5) << true << false;
+        QTest::newRow("space in the input list") << "inputList" << int(Qt::Key_Space) << true << true;
+        QTest::newRow("Enter in the output list") << "outputList" << int(Qt::Key_Return) << true << true;
+        QTest::newRow("letter in the output list") << "outputList" << int(Qt::Key_M) << true << true;
+        QTest::newRow("arrow in the input list") << "inputList" << int(Qt::Key_Down) << true << false;
+        QTest::newRow("space in the input list, not recording") << "inputList" << int(Qt::Key_Space) << false << false;
     }
     void record_whileRecording_enterAndCharacterKeysAdd() {
         QFETCH(QString, widget);
@@ -247,11 +247,11 @@ class TestWindowRecord : public QObject {
         QFETCH(bool, recording);
         QFETCH(bool, adds);
         WindowHarness h;
-        TForm1 &window = StartActive(h);
+        MainWindow &window = StartActive(h);
         FootToMeter(h, "12");
         if (recording)
-            h.Find<QAction>("Record1")->trigger();
-        QCOMPARE(h.Find<QToolButton>("Advanced1")->isChecked(), recording);
+            h.Find<QAction>("recordAction")->trigger();
+        QCOMPARE(h.Find<QToolButton>("recordButton")->isChecked(), recording);
         QCOMPARE(window.record().Recording(), recording);
         auto *target = h.Find<QWidget>(widget.toLatin1().constData());
         target->setFocus();
@@ -263,15 +263,15 @@ class TestWindowRecord : public QObject {
 
     void record_ctrlA_addsInTheInputFieldAndInAList() {
         WindowHarness h;
-        TForm1 &window = StartActive(h);
+        MainWindow &window = StartActive(h);
         FootToMeter(h, "12");
-        auto *edit1 = h.Find<QLineEdit>("Edit1");
-        edit1->setFocus();
-        edit1->deselect();
-        QTest::keyClick(edit1, Qt::Key_A, Qt::ControlModifier);
-        QVERIFY(!edit1->hasSelectedText());
+        auto *valueField = h.Find<QLineEdit>("valueField");
+        valueField->setFocus();
+        valueField->deselect();
+        QTest::keyClick(valueField, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(!valueField->hasSelectedText());
         QCOMPARE(Record(window), QString("12 foot = 3.6576 meter"));
-        auto *list = h.Find<QListWidget>("ListBox2");
+        auto *list = h.Find<QListWidget>("outputList");
         list->setFocus();
         QTRY_VERIFY(list->hasFocus());
         QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
@@ -280,13 +280,13 @@ class TestWindowRecord : public QObject {
 
     void record_buttonAndMenuSwitch_stayInStep() {
         WindowHarness h;
-        TForm1 &window = StartActive(h);
-        h.Find<QToolButton>("Advanced1")->click();
+        MainWindow &window = StartActive(h);
+        h.Find<QToolButton>("recordButton")->click();
         QVERIFY(window.record().Recording());
-        QVERIFY(h.Find<QAction>("Record1")->isChecked());
-        h.Find<QAction>("Record1")->trigger();
+        QVERIFY(h.Find<QAction>("recordAction")->isChecked());
+        h.Find<QAction>("recordAction")->trigger();
         QVERIFY(!window.record().Recording());
-        QVERIFY(!h.Find<QToolButton>("Advanced1")->isChecked());
+        QVERIFY(!h.Find<QToolButton>("recordButton")->isChecked());
     }
 
     void tipOfTheDay_firstPaintPerSettingAndFromTheMenu() {
@@ -294,13 +294,13 @@ class TestWindowRecord : public QObject {
             WindowHarness h;
             h.Start();
             QTRY_COMPARE(h.tipsShown, 1);
-            QVERIFY(h.Find<QAction>("TipoftheDay1")->isEnabled());
-            h.Find<QAction>("TipoftheDay1")->trigger();
+            QVERIFY(h.Find<QAction>("tipOfTheDayAction")->isEnabled());
+            h.Find<QAction>("tipOfTheDayAction")->trigger();
             QCOMPARE(h.tipsShown, 2);
         }
         WindowHarness h;
         h.SetSetting("tipbox", "0");
-        TForm1 &window = h.Start();
+        MainWindow &window = h.Start();
         window.update();
         QTest::qWait(50);
         QCOMPARE(h.tipsShown, 0);

@@ -27,12 +27,12 @@ QListWidget *List(WindowHarness &h, const QString &name) {
     return h.Find<QListWidget>(name.toLatin1().constData());
 }
 
-QString Record(TForm1 &window) {
+QString Record(MainWindow &window) {
     return QString::fromStdString(window.record().RecordText());
 }
 
-TForm1 &StartActive(WindowHarness &h) {
-    TForm1 &window = h.Start();
+MainWindow &StartActive(WindowHarness &h) {
+    MainWindow &window = h.Start();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window))
         qWarning("the window did not become active");
@@ -54,20 +54,20 @@ struct ShownCategory {
 };
 
 ShownCategory Shown(WindowHarness &h) {
-    const QTabBar *tabs = h.Find<QTabBar>("TabControl1");
-    const QListWidget *input = h.Find<QListWidget>("ListBox1");
-    return {h.Find<QToolButton>("ToolbarButton973")->text(), tabs->tabText(tabs->currentIndex()),
+    const QTabBar *tabs = h.Find<QTabBar>("categoryTabs");
+    const QListWidget *input = h.Find<QListWidget>("inputList");
+    return {h.Find<QToolButton>("categoryButton")->text(), tabs->tabText(tabs->currentIndex()),
             input->count() > 0 ? input->item(0)->text() : QString()};
 }
 
 void ClickTab(WindowHarness &h, int index) {
-    QTabBar *tabs = h.Find<QTabBar>("TabControl1");
+    QTabBar *tabs = h.Find<QTabBar>("categoryTabs");
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
 }
 
 // A right click as the window system delivers it: through the window, which turns the press
 // into a context-menu request as well.
-void RightClickRow(TForm1 &window, QListWidget *list, const QString &name) {
+void RightClickRow(MainWindow &window, QListWidget *list, const QString &name) {
     QListWidgetItem *item = list->item(RowOf(list, name));
     const QPoint at = list->viewport()->mapTo(&window, list->visualItemRect(item).center());
     QTest::mousePress(window.windowHandle(), Qt::RightButton, {}, at);
@@ -83,7 +83,7 @@ std::string LongCategory() {
 }
 
 // Drags the bar by its handle out of the dock, as the user floats it.
-void DragOff(TForm1 &window, QToolBar *bar) {
+void DragOff(MainWindow &window, QToolBar *bar) {
     const QPoint handle = bar->mapTo(&window, QPoint(4, bar->height() / 2));
     QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, handle);
     for (int step = 1; step <= 20; ++step)
@@ -113,11 +113,11 @@ class TestWindowUse : public QObject {
         QTest::addColumn<QString>("command");
         QTest::addColumn<bool>("visible");
         QTest::newRow("recordbar shown") << "Toolbar972"
-                                         << "AdvancedToolbar1" << true;
+                                         << "showRecordbarAction" << true;
         QTest::newRow("toolbar shown") << "Toolbar971"
-                                       << "Toolbar1" << true;
+                                       << "showToolbarAction" << true;
         QTest::newRow("recordbar hidden") << "Toolbar972"
-                                          << "AdvancedToolbar1" << false;
+                                          << "showRecordbarAction" << false;
     }
     void floatingToolbar_visibleOrHidden_staysSoAcrossARestart() {
         QFETCH(QString, bar);
@@ -126,7 +126,7 @@ class TestWindowUse : public QObject {
         const QByteArray barName = bar.toLatin1();
         const QByteArray commandName = command.toLatin1();
         WindowHarness h;
-        TForm1 &window = h.Start();
+        MainWindow &window = h.Start();
         auto *toolbar = h.Find<QToolBar>(barName.constData());
         DragOff(window, toolbar);
         QVERIFY(toolbar->isFloating());
@@ -147,19 +147,19 @@ class TestWindowUse : public QObject {
 
     void ctrlA_inTheFieldsAndLists_addsTheItem_selectAllStaysInTheMenus() {
         WindowHarness h;
-        TForm1 &window = StartActive(h);
-        ClickRow(List(h, "ListBox1"), "foot");
-        ClickRow(List(h, "ListBox2"), "meter");
+        MainWindow &window = StartActive(h);
+        ClickRow(List(h, "inputList"), "foot");
+        ClickRow(List(h, "outputList"), "meter");
         h.Type("12");
-        auto *edit1 = h.Find<QLineEdit>("Edit1");
-        edit1->deselect();
-        QTest::keyClick(edit1, Qt::Key_A, Qt::ControlModifier);
+        auto *valueField = h.Find<QLineEdit>("valueField");
+        valueField->deselect();
+        QTest::keyClick(valueField, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(Record(window), QString("12 foot = 3.6576 meter"));
-        QVERIFY(!edit1->hasSelectedText());
-        QTest::keyClicks(edit1, "0");
-        QTest::keyClick(edit1, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(!valueField->hasSelectedText());
+        QTest::keyClicks(valueField, "0");
+        QTest::keyClick(valueField, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(Record(window), QString("12 foot = 3.6576 meter\r\n120 foot = 36.576 meter"));
-        for (const char *name : {"Edit2", "ListBox2"}) {
+        for (const char *name : {"resultField", "outputList"}) {
             auto *target = h.Find<QWidget>(name);
             target->setFocus();
             QTRY_VERIFY(target->hasFocus());
@@ -167,33 +167,33 @@ class TestWindowUse : public QObject {
         }
         QCOMPARE(Record(window).count("120 foot = 36.576 meter"), 3);
         // Select all is still at hand: the Edit menu and the field's own context menu.
-        edit1->setFocus();
-        QTRY_VERIFY(edit1->hasFocus());
-        edit1->deselect();
-        h.Find<QAction>("Selectall1")->trigger();
-        QCOMPARE(edit1->selectedText(), QString("120"));
-        edit1->deselect();
-        std::unique_ptr<QMenu> context(FieldContextMenu::Create(edit1));
+        valueField->setFocus();
+        QTRY_VERIFY(valueField->hasFocus());
+        valueField->deselect();
+        h.Find<QAction>("selectAllAction")->trigger();
+        QCOMPARE(valueField->selectedText(), QString("120"));
+        valueField->deselect();
+        std::unique_ptr<QMenu> context(FieldContextMenu::Create(valueField));
         QAction *selectAll = nullptr;
         for (QAction *item : context->actions())
             selectAll = item->text().startsWith("Select All") ? item : selectAll;
         QVERIFY(selectAll != nullptr);
         QVERIFY2(!selectAll->text().contains("Ctrl"), qPrintable(selectAll->text())); // Ctrl+A adds the item
         selectAll->trigger();
-        QCOMPARE(edit1->selectedText(), QString("120"));
+        QCOMPARE(valueField->selectedText(), QString("120"));
     }
 
     void categoryPopup_afterPopupThenTab_checksOnlyTheCurrentCategory() {
         WindowHarness h;
         h.Start();
-        auto *popup = h.Find<QMenu>("PopupMenu1");
+        auto *popup = h.Find<QMenu>("categoryPopup");
         h.ChooseCategory("Temperature");
-        auto *tabs = h.Find<QTabBar>("TabControl1");
+        auto *tabs = h.Find<QTabBar>("categoryTabs");
         int pressure = -1;
         for (int i = 0; i < tabs->count(); ++i)
             pressure = tabs->tabText(i) == "Pressure" ? i : pressure;
         ClickTab(h, pressure);
-        QCOMPARE(h.Find<QToolButton>("ToolbarButton973")->text(), QString("Pressure"));
+        QCOMPARE(h.Find<QToolButton>("categoryButton")->text(), QString("Pressure"));
         emit popup->aboutToShow();
         QCOMPARE(CheckedItems(popup), QStringList{"Pressure"});
         h.ChooseCategory("Pressure"); // picking the checked item again keeps its check
@@ -203,26 +203,26 @@ class TestWindowUse : public QObject {
 
     void rightClickInAUnitList_opensTheMenuAndChangesNothing_data() {
         QTest::addColumn<QString>("list");
-        QTest::newRow("input list") << "ListBox1";
-        QTest::newRow("output list") << "ListBox2";
+        QTest::newRow("input list") << "inputList";
+        QTest::newRow("output list") << "outputList";
     }
     void rightClickInAUnitList_opensTheMenuAndChangesNothing() {
         QFETCH(QString, list);
         WindowHarness h;
-        TForm1 &window = StartActive(h);
-        ClickRow(List(h, "ListBox2"), "yard");
+        MainWindow &window = StartActive(h);
+        ClickRow(List(h, "outputList"), "yard");
         h.Type("5 foot + 3 inch");
-        QCOMPARE(SelectedNames(List(h, "ListBox1")), QStringList({"foot", "inch"}));
-        const QString result = h.Find<QLineEdit>("Edit2")->text();
-        auto *popup = h.Find<QMenu>("PopupMenu1");
+        QCOMPARE(SelectedNames(List(h, "inputList")), QStringList({"foot", "inch"}));
+        const QString result = h.Find<QLineEdit>("resultField")->text();
+        auto *popup = h.Find<QMenu>("categoryPopup");
         RightClickRow(window, List(h, list), "meter");
         QTRY_VERIFY(popup->isVisible());
         QTest::keyClick(popup, Qt::Key_Escape);
         QTRY_VERIFY(!popup->isVisible());
-        QCOMPARE(h.Find<QLineEdit>("Edit1")->text(), QString("5 foot + 3 inch"));
-        QCOMPARE(SelectedNames(List(h, "ListBox1")), QStringList({"foot", "inch"}));
-        QCOMPARE(SelectedNames(List(h, "ListBox2")), QStringList{"yard"});
-        QCOMPARE(h.Find<QLineEdit>("Edit2")->text(), result);
+        QCOMPARE(h.Find<QLineEdit>("valueField")->text(), QString("5 foot + 3 inch"));
+        QCOMPARE(SelectedNames(List(h, "inputList")), QStringList({"foot", "inch"}));
+        QCOMPARE(SelectedNames(List(h, "outputList")), QStringList{"yard"});
+        QCOMPARE(h.Find<QLineEdit>("resultField")->text(), result);
         h.Finish();
         QCOMPARE(h.Setting("hodnota", "Length"), std::string("5 foot + 3 inch"));
     }
@@ -240,7 +240,7 @@ class TestWindowUse : public QObject {
         h.SetSetting("GeSoUnit", "0"); // the units in list order
         h.Start();
         if (!hiddenAtStart)
-            h.Find<QAction>("ShowHidden1")->trigger();
+            h.Find<QAction>("showHiddenAction")->trigger();
         const ShownCategory secret = Shown(h);
         QCOMPARE(secret.button, QString("Secret"));
         QCOMPARE(secret.tab, QString("Secret"));
@@ -255,18 +255,18 @@ class TestWindowUse : public QObject {
             if (categories[i] != "Fractions")
                 QCOMPARE(shown.firstUnit, firstUnits[i]);
         }
-        QCOMPARE(h.Find<QTabBar>("TabControl1")->count(), categories.size()); // the hidden one went
+        QCOMPARE(h.Find<QTabBar>("categoryTabs")->count(), categories.size()); // the hidden one went
     }
 
     void singleSelectionList_ctrlClickOnTheSelectedRow_keepsItSelected_data() {
         QTest::addColumn<QString>("category");
         QTest::addColumn<QString>("list");
         QTest::newRow("Temperature output") << "Temperature"
-                                            << "ListBox2";
+                                            << "outputList";
         QTest::newRow("Temperature input") << "Temperature"
-                                           << "ListBox1";
+                                           << "inputList";
         QTest::newRow("Numbers output") << "Numbers"
-                                        << "ListBox2";
+                                        << "outputList";
     }
     void singleSelectionList_ctrlClickOnTheSelectedRow_keepsItSelected() {
         QFETCH(QString, category);
@@ -286,13 +286,13 @@ class TestWindowUse : public QObject {
     void invertConversion_scrollsBothListsToTheirNewUnits() {
         WindowHarness h(false);
         h.dir.write("units.dat", LongCategory());
-        TForm1 &window = h.Start();
-        QListWidget *input = List(h, "ListBox1");
-        QListWidget *output = List(h, "ListBox2");
+        MainWindow &window = h.Start();
+        QListWidget *input = List(h, "inputList");
+        QListWidget *output = List(h, "outputList");
         window.SelectInputUnit(75);
         window.SelectOutputUnit(2);
         QVERIFY(!RowVisible(input, 2) && !RowVisible(output, 75));
-        h.Find<QAction>("InvertConversion1")->trigger();
+        h.Find<QAction>("invertConversionAction")->trigger();
         QCOMPARE(SelectedNames(input), QStringList{"unit 102"});
         QCOMPARE(SelectedNames(output), QStringList{"unit 175"});
         QVERIFY(RowVisible(input, 2));
@@ -306,19 +306,19 @@ class TestWindowUse : public QObject {
         h.SetSetting("list1", "[more]", "Length");
         h.SetSetting("hodnota", compound.toStdString(), "Length");
         h.Start();
-        auto *edit1 = h.Find<QLineEdit>("Edit1");
-        QCOMPARE(edit1->text(), compound);
-        QCOMPARE(edit1->cursorPosition(), 0);
+        auto *valueField = h.Find<QLineEdit>("valueField");
+        QCOMPARE(valueField->text(), compound);
+        QCOMPARE(valueField->cursorPosition(), 0);
         h.ChooseCategory("Mass");
         h.ChooseCategory("Length");
-        QCOMPARE(edit1->text(), compound);
-        QCOMPARE(edit1->cursorPosition(), 0);
+        QCOMPARE(valueField->text(), compound);
+        QCOMPARE(valueField->cursorPosition(), 0);
     }
 
     // Every command with a check in the menus draws the check itself, not a framed icon.
     void menus_checkableCommands_showATickNotAnIcon() {
         WindowHarness h;
-        TForm1 &window = h.Start();
+        MainWindow &window = h.Start();
         QStringList checkable;
         for (QAction *menu : window.menuBar()->actions()) {
             for (QAction *command : menu->menu()->actions()) {
@@ -329,10 +329,10 @@ class TestWindowUse : public QObject {
                 QVERIFY2(!iconInMenu, qPrintable(command->objectName()));
             }
         }
-        QVERIFY(checkable.contains("ShowAllResults1"));
-        QVERIFY(checkable.contains("ShowHidden1"));
+        QVERIFY(checkable.contains("showAllResultsAction"));
+        QVERIFY(checkable.contains("showHiddenAction"));
         // The toolbar button keeps its glyph.
-        QVERIFY(!h.Find<QToolButton>("ToolbarButton972")->icon().isNull());
+        QVERIFY(!h.Find<QToolButton>("showAllResultsButton")->icon().isNull());
     }
 };
 

@@ -27,14 +27,14 @@ namespace {
 const QStringList kCategories{"Length", "Pressure", "Temperature", "Numbers", "Fractions", "Mass", "Secret"};
 const QStringList kLengthUnits{"meter", "kilometer", "foot", "inch", "yard", "mile", "survey foot"};
 
-QStringList names(const TCheckList *list) {
+QStringList names(const ManageCheckList *list) {
     QStringList texts;
     for (int row = 0; row < list->count(); ++row)
         texts.append(list->item(row)->text());
     return texts;
 }
 
-QStringList ticked(const TCheckList *list) {
+QStringList ticked(const ManageCheckList *list) {
     QStringList texts;
     for (int row = 0; row < list->count(); ++row)
         if (list->item(row)->checkState() == Qt::Checked)
@@ -50,12 +50,12 @@ QStringList comboItems(const QComboBox *combo) {
 }
 
 // Drops row `from` on row `to`, as the end of a drag within the list does.
-void dropRow(TCheckList *list, int from, int to) {
+void dropRow(ManageCheckList *list, int from, int to) {
     std::unique_ptr<QMimeData> data(list->DragData(from));
     list->DropAt(data.get(), list->visualItemRect(list->item(to)).center());
 }
 
-void toggle(TCheckList *list, const QString &name) {
+void toggle(ManageCheckList *list, const QString &name) {
     list->setFocus();
     list->setCurrentRow(RowOf(list, name));
     QTest::keyClick(list, Qt::Key_Space);
@@ -78,19 +78,19 @@ struct ManageWindow {
         harness.Start();
     }
     // F4, then `drive` on the open dialog (which is closed afterwards if still open).
-    void manage(const std::function<void(TManageDlg &)> &drive) {
+    void manage(const std::function<void(ManageDialog &)> &drive) {
         const bool reached =
-            DriveModal<TManageDlg>([this] { harness.Find<QAction>("ManageUnitsandCategories1")->trigger(); },
-                                   [&](TManageDlg &dialog) {
+            DriveModal<ManageDialog>([this] { harness.Find<QAction>("manageUnitsAndCategoriesAction")->trigger(); },
+                                   [&](ManageDialog &dialog) {
                                        drive(dialog);
-                                       click(dialog, "BitBtn7");
+                                       click(dialog, "closeButton");
                                    });
         QVERIFY(reached);
     }
-    QStringList windowCategories() { return comboItems(harness.Find<QComboBox>("ComboBox3")); }
+    QStringList windowCategories() { return comboItems(harness.Find<QComboBox>("categoryNames")); }
     QStringList windowUnits() {
         QStringList texts;
-        auto *list = harness.Find<QListWidget>("ListBox1");
+        auto *list = harness.Find<QListWidget>("inputList");
         for (int row = 0; row < list->count(); ++row)
             texts.append(list->item(row)->text());
         return texts;
@@ -105,11 +105,11 @@ struct ManageWindow {
     WindowHarness harness;
 };
 
-TCheckList *categories(QDialog &dialog) {
-    return dialog.findChild<TCheckList *>("CheckList1");
+ManageCheckList *categories(QDialog &dialog) {
+    return dialog.findChild<ManageCheckList *>("categoryList");
 }
-TCheckList *units(QDialog &dialog) {
-    return dialog.findChild<TCheckList *>("CheckList2");
+ManageCheckList *units(QDialog &dialog) {
+    return dialog.findChild<ManageCheckList *>("unitList");
 }
 QString label(QDialog &dialog, const char *name) {
     return dialog.findChild<QLabel *>(name)->text();
@@ -129,42 +129,42 @@ class TestManageDialog : public QObject {
   private slots:
     void open_showsBothListsCountsAndOptions() {
         ManageWindow w;
-        QVERIFY(w.harness.Find<QAction>("ManageUnitsandCategories1")->isEnabled());
-        QCOMPARE(w.harness.Find<QAction>("ManageUnitsandCategories1")->shortcut(), QKeySequence(Qt::Key_F4));
-        w.manage([](TManageDlg &d) {
+        QVERIFY(w.harness.Find<QAction>("manageUnitsAndCategoriesAction")->isEnabled());
+        QCOMPARE(w.harness.Find<QAction>("manageUnitsAndCategoriesAction")->shortcut(), QKeySequence(Qt::Key_F4));
+        w.manage([](ManageDialog &d) {
             QCOMPARE(d.windowTitle(), QString("Manage Units and Categories"));
             QCOMPARE(names(categories(d)), kCategories);
             QVERIFY(!ticked(categories(d)).contains("Secret"));
             QCOMPARE(names(units(d)), kLengthUnits);
-            QCOMPARE(label(d, "Label1"), QString("Length"));
-            QCOMPARE(label(d, "Label2"), QString("Units/Visible    7/7"));
-            QCOMPARE(label(d, "Label7"), QString("7"));
-            QCOMPARE(label(d, "Label8"), QString("7"));
-            QVERIFY(!d.findChild<QCheckBox *>("CheckBox1")->isChecked());
-            QVERIFY(!d.findChild<QCheckBox *>("CheckBox2")->isChecked());
+            QCOMPARE(label(d, "shownCategoryLabel"), QString("Length"));
+            QCOMPARE(label(d, "categoryCounts"), QString("Units/Visible    7/7"));
+            QCOMPARE(label(d, "unitCount"), QString("7"));
+            QCOMPARE(label(d, "visibleCount"), QString("7"));
+            QVERIFY(!d.findChild<QCheckBox *>("sortCategories")->isChecked());
+            QVERIFY(!d.findChild<QCheckBox *>("showHidden")->isChecked());
             // A click on Mass counts its units; the unit list stays; Enter shows Mass's units.
             ClickRow(categories(d), "Mass");
-            QCOMPARE(label(d, "Label2"), QString("Units/Visible    3/2"));
-            QCOMPARE(label(d, "Label1"), QString("Length"));
+            QCOMPARE(label(d, "categoryCounts"), QString("Units/Visible    3/2"));
+            QCOMPARE(label(d, "shownCategoryLabel"), QString("Length"));
             QTest::keyClick(categories(d), Qt::Key_Return);
-            QCOMPARE(label(d, "Label1"), QString("Mass"));
+            QCOMPARE(label(d, "shownCategoryLabel"), QString("Mass"));
             QCOMPARE(ticked(units(d)), (QStringList{"kilogram", "gram"}));
-            QCOMPARE(label(d, "Label8"), QString("2"));
+            QCOMPARE(label(d, "visibleCount"), QString("2"));
         });
     }
 
     void reorderAndAccept_reachesWindowAndFile() {
         ManageWindow w;
-        w.manage([](TManageDlg &d) {
+        w.manage([](ManageDialog &d) {
             dropRow(categories(d), 5, 0); // Mass to the top
             QCOMPARE(names(categories(d)).mid(0, 2), (QStringList{"Mass", "Length"}));
             categories(d)->setCurrentRow(RowOf(categories(d), "Numbers"));
             QTest::keyClick(categories(d), Qt::Key_Up, Qt::ControlModifier);
-            click(d, "BitBtn1");
+            click(d, "acceptCategoriesButton");
             dropRow(units(d), 0, 2); // meter after foot
             units(d)->setCurrentRow(RowOf(units(d), "mile"));
             QTest::keyClick(units(d), Qt::Key_Down, Qt::ControlModifier);
-            click(d, "BitBtn2");
+            click(d, "acceptUnitsButton");
         });
         const QStringList order{"Mass", "Length", "Pressure", "Numbers", "Temperature", "Fractions"};
         QCOMPARE(w.windowCategories(), order);
@@ -177,15 +177,15 @@ class TestManageDialog : public QObject {
 
     void hidingCategoryAndUnit_hidesThemInWindow() {
         ManageWindow w;
-        w.manage([](TManageDlg &d) {
+        w.manage([](ManageDialog &d) {
             toggle(categories(d), "Pressure");
-            click(d, "BitBtn1");
+            click(d, "acceptCategoriesButton");
             toggle(units(d), "foot");
-            click(d, "BitBtn2");
-            QCOMPARE(label(d, "Label8"), QString("6"));
-            QCOMPARE(label(d, "Label2"), QString("Units/Visible    3/3")); // Pressure has the focus
+            click(d, "acceptUnitsButton");
+            QCOMPARE(label(d, "visibleCount"), QString("6"));
+            QCOMPARE(label(d, "categoryCounts"), QString("Units/Visible    3/3")); // Pressure has the focus
             ClickRow(categories(d), "Length");
-            QCOMPARE(label(d, "Label2"), QString("Units/Visible    7/6"));
+            QCOMPARE(label(d, "categoryCounts"), QString("Units/Visible    7/6"));
         });
         QVERIFY(!w.windowCategories().contains("Pressure"));
         QVERIFY(!w.windowUnits().contains("foot"));
@@ -196,27 +196,27 @@ class TestManageDialog : public QObject {
 
     void allUnitsCleared_canBeAccepted() {
         ManageWindow w;
-        w.manage([](TManageDlg &d) {
-            trigger(d, "UnselectAll2");
-            click(d, "BitBtn2");
-            QCOMPARE(label(d, "Label8"), QString("0"));
+        w.manage([](ManageDialog &d) {
+            trigger(d, "unselectAllUnits");
+            click(d, "acceptUnitsButton");
+            QCOMPARE(label(d, "visibleCount"), QString("0"));
         });
         QVERIFY(w.windowUnits().isEmpty());
     }
 
     void reset_discardsPendingEdits() {
         ManageWindow w;
-        w.manage([](TManageDlg &d) {
+        w.manage([](ManageDialog &d) {
             dropRow(categories(d), 0, 3);
-            trigger(d, "InvertSelection1");
+            trigger(d, "invertCategorySelection");
             categories(d)->setCurrentRow(RowOf(categories(d), "Mass"));
-            click(d, "BitBtn3");
+            click(d, "resetCategoriesButton");
             QCOMPARE(names(categories(d)), kCategories);
             QCOMPARE(ticked(categories(d)).size(), kCategories.size() - 1);
             QCOMPARE(categories(d)->currentItem()->text(), QString("Mass"));
             dropRow(units(d), 6, 0);
-            trigger(d, "UnselectAll2");
-            click(d, "BitBtn4");
+            trigger(d, "unselectAllUnits");
+            click(d, "resetUnitsButton");
             QCOMPARE(names(units(d)), kLengthUnits);
             QCOMPARE(ticked(units(d)), kLengthUnits);
         });
@@ -225,16 +225,16 @@ class TestManageDialog : public QObject {
 
     void defaultOrder_afterAlphabetical_keepsMarksUntilAccepted() {
         ManageWindow w;
-        w.manage([](TManageDlg &d) {
+        w.manage([](ManageDialog &d) {
             toggle(units(d), "inch");
-            trigger(d, "AlphabeticalOrder2");
+            trigger(d, "sortUnitsByName");
             QCOMPARE(names(units(d)),
                      (QStringList{"foot", "inch", "kilometer", "meter", "mile", "survey foot", "yard"}));
             QVERIFY(!ticked(units(d)).contains("inch"));
-            trigger(d, "DefaultOrder2");
+            trigger(d, "defaultUnitOrder");
             QCOMPARE(names(units(d)), kLengthUnits);
             QVERIFY(!ticked(units(d)).contains("inch"));
-            trigger(d, "AlphabeticalOrder2");
+            trigger(d, "sortUnitsByName");
         });
         QCOMPARE(w.windowUnits(), kLengthUnits); // never accepted
     }
@@ -246,23 +246,23 @@ class TestManageDialog : public QObject {
             db.AddCategory("Volume", true);
             db.AddUnit("Volume", "liter", "", 1.0L, true);
         });
-        w.manage([](TManageDlg &d) {
+        w.manage([](ManageDialog &d) {
             dropRow(categories(d), 6, 0); // Secret to the top
             toggle(categories(d), "Numbers");
             toggle(units(d), "mile");
             dropRow(units(d), 5, 0);
             categories(d)->setCurrentRow(RowOf(categories(d), "Mass"));
-            click(d, "BitBtn5");
+            click(d, "customCategoriesButton");
             QCOMPARE(names(categories(d)), (QStringList{"Secret", "Length", "Pressure", "Temperature",
                                                         "Numbers", "Fractions", "Mass", "Volume"}));
             QCOMPARE(ticked(categories(d)),
                      (QStringList{"Length", "Pressure", "Temperature", "Fractions", "Mass", "Volume"}));
             QCOMPARE(categories(d)->currentItem()->text(), QString("Mass"));
-            QCOMPARE(label(d, "Label1"), QString("Length"));
+            QCOMPARE(label(d, "shownCategoryLabel"), QString("Length"));
             QCOMPARE(names(units(d)).first(), QString("mile"));
             QVERIFY(!ticked(units(d)).contains("mile"));
-            QVERIFY(d.findChild<QPushButton *>("BitBtn5")->isEnabled());
-            QVERIFY(d.findChild<QPushButton *>("BitBtn6")->isEnabled()); // the real units dialog stands in
+            QVERIFY(d.findChild<QPushButton *>("customCategoriesButton")->isEnabled());
+            QVERIFY(d.findChild<QPushButton *>("customUnitsButton")->isEnabled()); // the real units dialog stands in
         });
         QVERIFY(w.windowCategories().contains("Volume"));
         QCOMPARE(w.windowCategories().first(), QString("Length")); // nothing accepted
@@ -278,16 +278,16 @@ class TestManageDialog : public QObject {
                 db.ModifyUnit("Length", "inch", "thumb", "", 0.0254L, false);
             },
             {});
-        w.manage([](TManageDlg &d) {
+        w.manage([](ManageDialog &d) {
             toggle(units(d), "foot");
             dropRow(units(d), 6, 0);
-            click(d, "BitBtn6");
+            click(d, "customUnitsButton");
             QCOMPARE(names(units(d)),
                      (QStringList{"survey foot", "meter", "kilometer", "foot", "mile", "thumb", "league"}));
             QVERIFY(!ticked(units(d)).contains("foot"));
             QCOMPARE(ticked(units(d)).size(), 6);
-            QCOMPARE(label(d, "Label7"), QString("7"));
-            click(d, "BitBtn2");
+            QCOMPARE(label(d, "unitCount"), QString("7"));
+            click(d, "acceptUnitsButton");
         });
         QCOMPARE(w.windowUnits(),
                  (QStringList{"survey foot", "meter", "kilometer", "mile", "thumb", "league"}));
@@ -296,12 +296,12 @@ class TestManageDialog : public QObject {
     // Units opens Custom Units on the category chosen in the manage dialog, not the window's.
     void unitsButton_opensCustomUnitsOnTheChosenCategory() {
         ManageWindow w;
-        w.manage([](TManageDlg &d) {
+        w.manage([](ManageDialog &d) {
             for (const char *category : {"Mass", "Pressure"}) {
                 categories(d)->setCurrentRow(RowOf(categories(d), category));
                 QString shown;
-                const bool reached = DriveModal<TPagesDlg>([&d] { click(d, "BitBtn6"); },
-                                                           [&shown](TPagesDlg &custom) {
+                const bool reached = DriveModal<CustomUnitsDialog>([&d] { click(d, "customUnitsButton"); },
+                                                           [&shown](CustomUnitsDialog &custom) {
                                                                shown = QString::fromStdString(custom.CurrentCategory());
                                                                custom.reject();
                                                            });
@@ -316,7 +316,7 @@ class TestManageDialog : public QObject {
     void currentCategoryLosesItsUnits_outputIsCleared() {
         ManageWindow w;
         w.harness.Type("2");
-        QVERIFY(!w.harness.Find<QLineEdit>("Edit2")->text().isEmpty());
+        QVERIFY(!w.harness.Find<QLineEdit>("resultField")->text().isEmpty());
         w.harness.window()->SetCustomDialogs(
             [&w] {
                 UnitDatabase &db = w.harness.window()->database();
@@ -324,10 +324,10 @@ class TestManageDialog : public QObject {
                     db.DeleteUnit("Length", unit.toStdString());
             },
             {});
-        w.manage([](TManageDlg &d) { click(d, "BitBtn6"); });
+        w.manage([](ManageDialog &d) { click(d, "customUnitsButton"); });
         QCOMPARE(w.harness.window()->currentCategory(), std::string("Length"));
         QVERIFY(w.windowUnits().isEmpty());
-        QCOMPARE(w.harness.Find<QLineEdit>("Edit2")->text(), QString());
+        QCOMPARE(w.harness.Find<QLineEdit>("resultField")->text(), QString());
     }
 
     // A category renamed through the manage dialog's Categories button stays current.
@@ -339,32 +339,32 @@ class TestManageDialog : public QObject {
         w.harness.window()->RebuildLists();
         w.harness.ChooseCategory("Fuel");
         QCOMPARE(w.harness.window()->currentCategory(), std::string("Fuel"));
-        w.manage([](TManageDlg &d) {
+        w.manage([](ManageDialog &d) {
             const bool ran = ModalSteps()
-                                 .Then("TPagesDlg3",
+                                 .Then("CustomCategoriesDialog",
                                        [](QDialog &categories) {
-                                           ClickRow(Child<QListWidget>(categories, "ListBox1"), "Fuel");
-                                           ClickButton(categories, "BitBtn2");
+                                           ClickRow(Child<QListWidget>(categories, "categoryList"), "Fuel");
+                                           ClickButton(categories, "renameButton");
                                        })
-                                 .Then("TPagesDlg4",
+                                 .Then("CustomCategoryEditor",
                                        [](QDialog &editor) {
-                                           TypeInto(editor, "Edit1", "Petrol");
-                                           ClickButton(editor, "BitBtn3");
+                                           TypeInto(editor, "nameField", "Petrol");
+                                           ClickButton(editor, "okButton");
                                        })
-                                 .Then("TPagesDlg3", [](QDialog &categories) { ClickButton(categories, "BitBtn6"); })
-                                 .Run([&d] { click(d, "BitBtn5"); });
+                                 .Then("CustomCategoriesDialog", [](QDialog &categories) { ClickButton(categories, "closeButton"); })
+                                 .Run([&d] { click(d, "customCategoriesButton"); });
             QVERIFY(ran);
         });
         QCOMPARE(w.harness.window()->currentCategory(), std::string("Petrol"));
-        QCOMPARE(w.harness.Find<QToolButton>("ToolbarButton973")->text(), QString("Petrol"));
+        QCOMPARE(w.harness.Find<QToolButton>("categoryButton")->text(), QString("Petrol"));
     }
 
     void acceptWithNoCategory_warnsAndChangesNothing() {
         ManageWindow w;
-        w.manage([&w](TManageDlg &d) {
-            trigger(d, "UnselectAll1");
+        w.manage([&w](ManageDialog &d) {
+            trigger(d, "unselectAllCategories");
             QVERIFY(ticked(categories(d)).isEmpty());
-            click(d, "BitBtn1");
+            click(d, "acceptCategoriesButton");
             QVERIFY(w.harness.prompts.log.back() == "warning: You have to choose at least one category.");
         });
         QCOMPARE(w.windowCategories(), kCategories.mid(0, 6));
@@ -372,8 +372,8 @@ class TestManageDialog : public QObject {
 
     void sortOption_sortsListStopsMovingAndSortsDatabaseOnClose() {
         ManageWindow w;
-        w.manage([](TManageDlg &d) {
-            d.findChild<QCheckBox *>("CheckBox1")->click();
+        w.manage([](ManageDialog &d) {
+            d.findChild<QCheckBox *>("sortCategories")->click();
             const QStringList sorted{"Fractions", "Length", "Mass",       "Numbers",
                                      "Pressure",  "Secret", "Temperature"};
             QCOMPARE(names(categories(d)), sorted);
@@ -388,9 +388,9 @@ class TestManageDialog : public QObject {
 
     void showHiddenOption_followsWindowMenuAndLists() {
         ManageWindow w;
-        w.manage([&w](TManageDlg &d) {
-            d.findChild<QCheckBox *>("CheckBox2")->click();
-            QVERIFY(w.harness.Find<QAction>("ShowHidden1")->isChecked());
+        w.manage([&w](ManageDialog &d) {
+            d.findChild<QCheckBox *>("showHidden")->click();
+            QVERIFY(w.harness.Find<QAction>("showHiddenAction")->isChecked());
             QVERIFY(!w.harness.window()->database().SkipHidden);
         });
         QVERIFY(w.harness.window()->settings().showhidden);
@@ -400,10 +400,10 @@ class TestManageDialog : public QObject {
     void escape_stillRebuildsWindow() {
         ManageWindow w;
         const bool reached =
-            DriveModal<TManageDlg>([&w] { w.harness.Find<QAction>("ManageUnitsandCategories1")->trigger(); },
-                                   [](TManageDlg &d) {
+            DriveModal<ManageDialog>([&w] { w.harness.Find<QAction>("manageUnitsAndCategoriesAction")->trigger(); },
+                                   [](ManageDialog &d) {
                                        toggle(categories(d), "Length");
-                                       click(d, "BitBtn1");
+                                       click(d, "acceptCategoriesButton");
                                        QTest::keyClick(&d, Qt::Key_Escape);
                                    });
         QVERIFY(reached);

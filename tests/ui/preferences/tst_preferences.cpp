@@ -54,13 +54,13 @@ struct Fixture {
         harness.SetSetting("AktualCate", "Length");
         harness.SetSetting("GeSoUnit", "0");
     }
-    TForm1 &Start() {
-        TForm1 &window = harness.Start();
+    MainWindow &Start() {
+        MainWindow &window = harness.Start();
         harness.Type("2");
         return window;
     }
-    std::unique_ptr<TPagesDlg2> Open(std::string executable = kExe) {
-        auto dialog = std::make_unique<TPagesDlg2>(*harness.window(), StartupLink(Autostart(), executable),
+    std::unique_ptr<PreferencesDialog> Open(std::string executable = kExe) {
+        auto dialog = std::make_unique<PreferencesDialog>(*harness.window(), StartupLink(Autostart(), executable),
                                                    harness.window());
         dialog->SetFontChooser([this](const QFont &initial, QWidget *) {
             fontsAskedFrom.append(initial);
@@ -95,12 +95,12 @@ class TestPreferences : public QObject {
     void command_opensTheDialogModally() {
         Fixture f;
         f.Start();
-        QAction *command = f.harness.window()->findChild<QAction *>("Preferences1");
+        QAction *command = f.harness.window()->findChild<QAction *>("preferencesAction");
         QVERIFY(command->isEnabled());
         bool seen = false;
         QTimer::singleShot(0, [&seen] {
             auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            seen = dialog != nullptr && dialog->objectName() == "TPagesDlg2" &&
+            seen = dialog != nullptr && dialog->objectName() == "PreferencesDialog" &&
                    dialog->windowTitle() == "Preferences";
             if (dialog != nullptr)
                 dialog->reject();
@@ -125,20 +125,20 @@ class TestPreferences : public QObject {
         f.harness.SetSetting("Visible", "0", "Toolbar972");
         f.Start();
         auto dialog = f.Open();
-        QVERIFY(In<QCheckBox>(*dialog, "CheckBox1")->isChecked());
-        QVERIFY(!In<QCheckBox>(*dialog, "CheckBox6")->isChecked());
-        QVERIFY(!In<QCheckBox>(*dialog, "CheckBox2")->isChecked());
-        QVERIFY(!In<QCheckBox>(*dialog, "CheckBox3")->isChecked());
-        QVERIFY(!In<QCheckBox>(*dialog, "CheckBox8")->isChecked()); // no link file
-        QVERIFY(In<QCheckBox>(*dialog, "CheckBox9")->isChecked());
-        QVERIFY(!In<QCheckBox>(*dialog, "CheckBox5")->isChecked());
-        QVERIFY(In<QCheckBox>(*dialog, "CheckBox7")->isChecked());
-        QVERIFY(In<QRadioButton>(*dialog, "RadioButton5")->isChecked());
-        QVERIFY(In<QLineEdit>(*dialog, "Edit1")->isEnabled());
-        QCOMPARE(In<QLineEdit>(*dialog, "Edit1")->text(), QString("/opt/my calc/\"calc\""));
-        QVERIFY(In<QRadioButton>(*dialog, "RadioButton3")->isChecked());
-        QCOMPARE(In<QComboBox>(*dialog, "ComboBox1")->currentIndex(), 4);
-        QVERIFY(In<QRadioButton>(*dialog, "RadioSF3")->isChecked());
+        QVERIFY(In<QCheckBox>(*dialog, "showToolbar")->isChecked());
+        QVERIFY(!In<QCheckBox>(*dialog, "showRecordbar")->isChecked());
+        QVERIFY(!In<QCheckBox>(*dialog, "showCategoryTabs")->isChecked());
+        QVERIFY(!In<QCheckBox>(*dialog, "sortUnits")->isChecked());
+        QVERIFY(!In<QCheckBox>(*dialog, "runOnStartUp")->isChecked()); // no link file
+        QVERIFY(In<QCheckBox>(*dialog, "minimizeToTray")->isChecked());
+        QVERIFY(!In<QCheckBox>(*dialog, "swapValueOnInvert")->isChecked());
+        QVERIFY(In<QCheckBox>(*dialog, "showAllResults")->isChecked());
+        QVERIFY(In<QRadioButton>(*dialog, "otherCalculator")->isChecked());
+        QVERIFY(In<QLineEdit>(*dialog, "calculatorPath")->isEnabled());
+        QCOMPARE(In<QLineEdit>(*dialog, "calculatorPath")->text(), QString("/opt/my calc/\"calc\""));
+        QVERIFY(In<QRadioButton>(*dialog, "fixedFormat")->isChecked());
+        QCOMPARE(In<QComboBox>(*dialog, "decimalPlaces")->currentIndex(), 4);
+        QVERIFY(In<QRadioButton>(*dialog, "compoundUnitsFirst")->isChecked());
         QCOMPARE(dialog->changes().startUp || dialog->changes().toolbars || dialog->changes().anyFont, false);
     }
 
@@ -147,11 +147,11 @@ class TestPreferences : public QObject {
         f.harness.SetSetting("ReNumber", "7");
         f.harness.SetSetting("multiformat", "-1");
         f.harness.SetSetting("ReDeciPlace", "40");
-        TForm1 &window = f.Start();
+        MainWindow &window = f.Start();
         auto dialog = f.Open();
-        QVERIFY(In<QRadioButton>(*dialog, "RadioButton1")->isChecked());
-        QVERIFY(In<QRadioButton>(*dialog, "RadioSF1")->isChecked());
-        QVERIFY(!In<QComboBox>(*dialog, "ComboBox1")->isEnabled());
+        QVERIFY(In<QRadioButton>(*dialog, "autoFormat")->isChecked());
+        QVERIFY(In<QRadioButton>(*dialog, "compoundBracketedValues")->isChecked());
+        QVERIFY(!In<QComboBox>(*dialog, "decimalPlaces")->isEnabled());
         Press(*dialog, QDialogButtonBox::Cancel);
         QCOMPARE(window.settings().ReNumber, 7);
         QCOMPARE(window.settings().ReDeciPlace, 40);
@@ -162,32 +162,32 @@ class TestPreferences : public QObject {
         Fixture f;
         f.WriteLink("/somewhere/else/mensurio"); // wrong, but the box was not touched
         const std::string link = readFile(f.Link());
-        TForm1 &window = f.Start();
+        MainWindow &window = f.Start();
         const ProgramSettings before = window.settings();
         const std::string file = readFile(f.harness.SettingsPath());
-        const QStringList rows = Rows(f.harness.Find<QListWidget>("ListBox1"));
-        const QString result = f.harness.Find<QLineEdit>("Edit2")->text();
-        const QFont font = f.harness.Find<QLineEdit>("Edit1")->font();
+        const QStringList rows = Rows(f.harness.Find<QListWidget>("inputList"));
+        const QString result = f.harness.Find<QLineEdit>("resultField")->text();
+        const QFont font = f.harness.Find<QLineEdit>("valueField")->font();
         auto dialog = f.Open();
-        QVERIFY(In<QCheckBox>(*dialog, "CheckBox8")->isChecked());
+        QVERIFY(In<QCheckBox>(*dialog, "runOnStartUp")->isChecked());
         Press(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QVERIFY(window.settings() == before);
         QCOMPARE(readFile(f.harness.SettingsPath()), file);
         QCOMPARE(f.harness.Setting("f1name"), std::string("<missing>"));
         QCOMPARE(readFile(f.Link()), link);
-        QCOMPARE(Rows(f.harness.Find<QListWidget>("ListBox1")), rows);
-        QCOMPARE(f.harness.Find<QLineEdit>("Edit2")->text(), result);
-        QCOMPARE(f.harness.Find<QLineEdit>("Edit1")->font(), font);
+        QCOMPARE(Rows(f.harness.Find<QListWidget>("inputList")), rows);
+        QCOMPARE(f.harness.Find<QLineEdit>("resultField")->text(), result);
+        QCOMPARE(f.harness.Find<QLineEdit>("valueField")->font(), font);
         QVERIFY(f.harness.prompts.log.empty());
     }
 
     void clickingTwice_stillCountsAsTouched() {
         const std::pair<const char *, bool PreferenceChanges::*> boxes[] = {
-            {"CheckBox1", &PreferenceChanges::toolbars},   {"CheckBox6", &PreferenceChanges::toolbars},
-            {"CheckBox2", &PreferenceChanges::tabs},       {"CheckBox3", &PreferenceChanges::sortUnits},
-            {"CheckBox7", &PreferenceChanges::allResults}, {"CheckBox9", &PreferenceChanges::tray},
-            {"CheckBox8", &PreferenceChanges::startUp},
+            {"showToolbar", &PreferenceChanges::toolbars},   {"showRecordbar", &PreferenceChanges::toolbars},
+            {"showCategoryTabs", &PreferenceChanges::tabs},       {"sortUnits", &PreferenceChanges::sortUnits},
+            {"showAllResults", &PreferenceChanges::allResults}, {"minimizeToTray", &PreferenceChanges::tray},
+            {"runOnStartUp", &PreferenceChanges::startUp},
         };
         Fixture f;
         f.Start();
@@ -206,14 +206,14 @@ class TestPreferences : public QObject {
     // The toolbar box ticked and cleared again: the bars are applied with their unchanged value.
     void toolbarToggledTwice_keepsTheToolbarShown() {
         Fixture f;
-        TForm1 &window = f.Start();
+        MainWindow &window = f.Start();
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "CheckBox1")->click();
-        In<QCheckBox>(*dialog, "CheckBox1")->click();
+        In<QCheckBox>(*dialog, "showToolbar")->click();
+        In<QCheckBox>(*dialog, "showToolbar")->click();
         Press(*dialog, QDialogButtonBox::Ok);
         QVERIFY(f.harness.Find<QToolBar>("Toolbar971")->isVisible());
         QVERIFY(window.settings().Toolbar971Visible);
-        QVERIFY(f.harness.window()->findChild<QAction *>("Toolbar1")->isChecked());
+        QVERIFY(f.harness.window()->findChild<QAction *>("showToolbarAction")->isChecked());
     }
 
     void sample_showsEachFormatAtZeroAndTwelvePlaces_data() {
@@ -238,13 +238,13 @@ class TestPreferences : public QObject {
         Fixture f;
         f.Start();
         auto dialog = f.Open();
-        const char *buttons[] = {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"};
+        const char *buttons[] = {"autoFormat", "scientificFormat", "fixedFormat", "thousandsFormat"};
         // Choose another format first, so that choosing this one is a change.
         In<QRadioButton>(*dialog, buttons[(format + 1) % 4])->click();
         In<QRadioButton>(*dialog, buttons[format])->click();
-        In<QComboBox>(*dialog, "ComboBox1")->setCurrentIndex(places);
-        QCOMPARE(In<QLabel>(*dialog, "Label1")->text(), sample);
-        QCOMPARE(In<QComboBox>(*dialog, "ComboBox1")->isEnabled(), placesEnabled);
+        In<QComboBox>(*dialog, "decimalPlaces")->setCurrentIndex(places);
+        QCOMPARE(In<QLabel>(*dialog, "formatSample")->text(), sample);
+        QCOMPARE(In<QComboBox>(*dialog, "decimalPlaces")->isEnabled(), placesEnabled);
     }
 
     // Fixed with 3 places shows at once in the sample; Cancel gives the window its format back.
@@ -252,38 +252,38 @@ class TestPreferences : public QObject {
         Fixture f;
         f.harness.SetSetting("ReNumber", "1");
         f.harness.SetSetting("ReDeciPlace", "5");
-        TForm1 &window = f.Start();
-        const QString result = f.harness.Find<QLineEdit>("Edit2")->text();
+        MainWindow &window = f.Start();
+        const QString result = f.harness.Find<QLineEdit>("resultField")->text();
         auto dialog = f.Open();
-        In<QRadioButton>(*dialog, "RadioButton3")->click();
-        In<QComboBox>(*dialog, "ComboBox1")->setCurrentIndex(3);
-        QCOMPARE(In<QLabel>(*dialog, "Label1")->text(), QString("1234567.900"));
+        In<QRadioButton>(*dialog, "fixedFormat")->click();
+        In<QComboBox>(*dialog, "decimalPlaces")->setCurrentIndex(3);
+        QCOMPARE(In<QLabel>(*dialog, "formatSample")->text(), QString("1234567.900"));
         QCOMPARE(window.settings().ReNumber, 2);
         Press(*dialog, QDialogButtonBox::Cancel);
         QCOMPARE(window.settings().ReNumber, 1);
         QCOMPARE(window.settings().ReDeciPlace, 5);
-        QCOMPARE(f.harness.Find<QLineEdit>("Edit2")->text(), result);
+        QCOMPARE(f.harness.Find<QLineEdit>("resultField")->text(), result);
     }
 
     void okAfterChangingTheFormat_convertsInIt() {
         Fixture f;
-        TForm1 &window = f.Start();
+        MainWindow &window = f.Start();
         auto dialog = f.Open();
-        In<QRadioButton>(*dialog, "RadioButton3")->click();
-        In<QComboBox>(*dialog, "ComboBox1")->setCurrentIndex(2);
-        In<QRadioButton>(*dialog, "RadioSF2")->click();
+        In<QRadioButton>(*dialog, "fixedFormat")->click();
+        In<QComboBox>(*dialog, "decimalPlaces")->setCurrentIndex(2);
+        In<QRadioButton>(*dialog, "compoundPlainValues")->click();
         Press(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(window.settings().ReNumber, 2);
         QCOMPARE(window.settings().ReDeciPlace, 2);
         QCOMPARE(window.settings().multiformat, 1);
-        QCOMPARE(f.harness.Find<QLineEdit>("Edit2")->text(), QString("2.00")); // 2 meter in meter
+        QCOMPARE(f.harness.Find<QLineEdit>("resultField")->text(), QString("2.00")); // 2 meter in meter
     }
 
     void defaultFonts_writesBothFontsEvenWhenUnchanged() {
         Fixture f;
         f.Start();
         auto dialog = f.Open();
-        In<QPushButton>(*dialog, "BitBtn4")->click();
+        In<QPushButton>(*dialog, "defaultFontsButton")->click();
         Press(*dialog, QDialogButtonBox::Ok);
         for (const char *prefix : {"f1", "f2"}) {
             const std::string p = prefix;
@@ -301,18 +301,18 @@ class TestPreferences : public QObject {
     void changingTheFieldFont_reachesTheWindowAndWritesOnlyF1() {
         Fixture f;
         f.harness.SetSetting("f1size", "9");
-        TForm1 &window = f.Start();
+        MainWindow &window = f.Start();
         auto dialog = f.Open();
         QFont chosen("DejaVu Sans");
         chosen.setPointSize(15);
         chosen.setBold(true);
         chosen.setItalic(true);
         f.chosenFont = chosen;
-        In<QPushButton>(*dialog, "BitBtn5")->click();
-        In<QPushButton>(*dialog, "BitBtn5")->click();
+        In<QPushButton>(*dialog, "changeFieldFontButton")->click();
+        In<QPushButton>(*dialog, "changeFieldFontButton")->click();
         QCOMPARE(f.fontsAskedFrom.size(), 2);
         QCOMPARE(f.fontsAskedFrom[1].pointSize(), 9);
-        QCOMPARE(In<QLabel>(*dialog, "StaticText9")->font().pointSize(), 15);
+        QCOMPARE(In<QLabel>(*dialog, "fieldFontSample")->font().pointSize(), 15);
         QVERIFY(!dialog->changes().tabFont);
         Press(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(f.harness.Setting("f1size"), std::string("15"));
@@ -321,15 +321,15 @@ class TestPreferences : public QObject {
         QCOMPARE(f.harness.Setting("f1italic"), std::string("1"));
         QCOMPARE(f.harness.Setting("f2name"), std::string("<missing>"));
         QCOMPARE(window.FieldFont().Size(), 15);
-        QCOMPARE(f.harness.Find<QLineEdit>("Edit1")->font().pointSize(), 15);
-        QVERIFY(f.harness.Find<QLineEdit>("Edit1")->font().bold());
+        QCOMPARE(f.harness.Find<QLineEdit>("valueField")->font().pointSize(), 15);
+        QVERIFY(f.harness.Find<QLineEdit>("valueField")->font().bold());
     }
 
     void cancelledFontDialog_changesNothing() {
         Fixture f;
         f.Start();
         auto dialog = f.Open();
-        In<QPushButton>(*dialog, "BitBtn7")->click();
+        In<QPushButton>(*dialog, "changeTabFontButton")->click();
         QCOMPARE(f.fontsAskedFrom.size(), 1);
         QVERIFY(!dialog->changes().anyFont && !dialog->changes().tabFont);
         Press(*dialog, QDialogButtonBox::Ok);
@@ -342,40 +342,40 @@ class TestPreferences : public QObject {
         f.harness.SetSetting("f1size", "13");
         f.Start();
         auto dialog = f.Open();
-        const QFont sample = In<QLabel>(*dialog, "StaticText9")->font();
+        const QFont sample = In<QLabel>(*dialog, "fieldFontSample")->font();
         QCOMPARE(sample.family(), QApplication::font().family());
         QCOMPARE(sample.pointSize(), 13);
     }
 
     void toolbarsCleared_hidesBothBars() {
         Fixture f;
-        TForm1 &window = f.Start();
+        MainWindow &window = f.Start();
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "CheckBox1")->click();
-        In<QCheckBox>(*dialog, "CheckBox6")->click();
+        In<QCheckBox>(*dialog, "showToolbar")->click();
+        In<QCheckBox>(*dialog, "showRecordbar")->click();
         Press(*dialog, QDialogButtonBox::Ok);
         QVERIFY(f.harness.Find<QToolBar>("Toolbar971")->isHidden());
         QVERIFY(f.harness.Find<QToolBar>("Toolbar972")->isHidden());
-        QVERIFY(!window.findChild<QAction *>("Toolbar1")->isChecked());
-        QVERIFY(!window.findChild<QAction *>("AdvancedToolbar1")->isChecked());
+        QVERIFY(!window.findChild<QAction *>("showToolbarAction")->isChecked());
+        QVERIFY(!window.findChild<QAction *>("showRecordbarAction")->isChecked());
         QVERIFY(!window.settings().Toolbar971Visible && !window.settings().Toolbar972Visible);
     }
 
     void tabsCleared_removesTheTabsAndKeepsTheCategory() {
         Fixture f;
-        TForm1 &window = f.Start();
-        QVERIFY(f.harness.Find<QTabBar>("TabControl1")->count() > 0);
+        MainWindow &window = f.Start();
+        QVERIFY(f.harness.Find<QTabBar>("categoryTabs")->count() > 0);
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "CheckBox2")->click();
+        In<QCheckBox>(*dialog, "showCategoryTabs")->click();
         Press(*dialog, QDialogButtonBox::Ok);
-        QCOMPARE(f.harness.Find<QTabBar>("TabControl1")->count(), 0);
-        QVERIFY(!f.harness.Find<QTabBar>("TabControl1")->isVisible());
+        QCOMPARE(f.harness.Find<QTabBar>("categoryTabs")->count(), 0);
+        QVERIFY(!f.harness.Find<QTabBar>("categoryTabs")->isVisible());
         QCOMPARE(window.currentCategory(), std::string("Length"));
 
         auto again = f.Open();
-        In<QCheckBox>(*again, "CheckBox2")->click();
+        In<QCheckBox>(*again, "showCategoryTabs")->click();
         Press(*again, QDialogButtonBox::Ok);
-        auto *tabs = f.harness.Find<QTabBar>("TabControl1");
+        auto *tabs = f.harness.Find<QTabBar>("categoryTabs");
         QCOMPARE(tabs->count(), 7); // every category, the hidden one shown too (Show Hidden is on)
         QCOMPARE(tabs->tabText(tabs->currentIndex()), QString("Length"));
         QVERIFY(tabs->isVisible());
@@ -384,69 +384,69 @@ class TestPreferences : public QObject {
     // Sorting on: alphabetical lists, the selection kept, the Sort Units button pressed.
     void sortTicked_sortsTheListsAndKeepsTheSelection() {
         Fixture f;
-        TForm1 &window = f.Start();
-        auto *input = f.harness.Find<QListWidget>("ListBox1");
-        auto *output = f.harness.Find<QListWidget>("ListBox2");
+        MainWindow &window = f.Start();
+        auto *input = f.harness.Find<QListWidget>("inputList");
+        auto *output = f.harness.Find<QListWidget>("outputList");
         QCOMPARE(Rows(input).first(), QString("meter"));
         ClickRow(input, "foot");
         ClickRow(output, "inch");
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "CheckBox3")->click();
+        In<QCheckBox>(*dialog, "sortUnits")->click();
         Press(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(Rows(input),
                  (QStringList{"foot", "inch", "kilometer", "meter", "mile", "survey foot", "yard"}));
         QCOMPARE(SelectedNames(input), QStringList{"foot"});
         QCOMPARE(SelectedNames(output), QStringList{"inch"});
-        QVERIFY(window.findChild<QAction *>("SortUnits1")->isChecked());
-        QCOMPARE(f.harness.Find<QLineEdit>("Edit2")->text(), QString("24"));
+        QVERIFY(window.findChild<QAction *>("sortUnitsAction")->isChecked());
+        QCOMPARE(f.harness.Find<QLineEdit>("resultField")->text(), QString("24"));
     }
 
     void allResultsTicked_showsTheValueColumn() {
         Fixture f;
-        TForm1 &window = f.Start();
+        MainWindow &window = f.Start();
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "CheckBox7")->click();
+        In<QCheckBox>(*dialog, "showAllResults")->click();
         Press(*dialog, QDialogButtonBox::Ok);
-        auto *output = f.harness.Find<TListBoxTwo>("ListBox2");
-        QCOMPARE(output->mode(), TListBoxTwo::Mode::ttwo);
-        QVERIFY(window.findChild<QAction *>("ShowAllResults1")->isChecked());
+        auto *output = f.harness.Find<OutputUnitList>("outputList");
+        QCOMPARE(output->mode(), OutputUnitList::Mode::TwoColumns);
+        QVERIFY(window.findChild<QAction *>("showAllResultsAction")->isChecked());
         QCOMPARE(output->values().size(), output->count());
         QCOMPARE(output->values().at(RowOf(output, "kilometer")), QString("0.002"));
 
         auto again = f.Open();
-        In<QCheckBox>(*again, "CheckBox7")->click();
+        In<QCheckBox>(*again, "showAllResults")->click();
         Press(*again, QDialogButtonBox::Ok);
-        QCOMPARE(output->mode(), TListBoxTwo::Mode::tstandard);
+        QCOMPARE(output->mode(), OutputUnitList::Mode::Standard);
         QVERIFY(output->values().isEmpty());
-        QVERIFY(!window.findChild<QAction *>("ShowAllResults1")->isChecked());
+        QVERIFY(!window.findChild<QAction *>("showAllResultsAction")->isChecked());
     }
 
     void trayTicked_checksTheMenuItem() {
         Fixture f;
-        TForm1 &window = f.Start();
+        MainWindow &window = f.Start();
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "CheckBox9")->click();
+        In<QCheckBox>(*dialog, "minimizeToTray")->click();
         Press(*dialog, QDialogButtonBox::Ok);
         QVERIFY(window.settings().tray);
-        QVERIFY(window.findChild<QAction *>("MinimizetoTray1")->isChecked());
+        QVERIFY(window.findChild<QAction *>("minimizeToTrayAction")->isChecked());
     }
 
     // The browse button fills the path field; the path goes into CalcPath as it is.
     void otherCalculator_browsedPathWithSpacesAndQuotes() {
         Fixture f;
-        TForm1 &window = f.Start();
+        MainWindow &window = f.Start();
         auto dialog = f.Open();
-        auto *path = In<QLineEdit>(*dialog, "Edit1");
-        auto *browse = In<QToolButton>(*dialog, "SpeedButton1");
+        auto *path = In<QLineEdit>(*dialog, "calculatorPath");
+        auto *browse = In<QToolButton>(*dialog, "browseCalculatorButton");
         QVERIFY(!path->isEnabled() && !browse->isEnabled());
-        In<QRadioButton>(*dialog, "RadioButton5")->click();
+        In<QRadioButton>(*dialog, "otherCalculator")->click();
         QVERIFY(path->isEnabled() && browse->isEnabled());
         const std::string chosen = "/opt/my \"calc\" 'x'/run calc";
         f.harness.prompts.fileAnswers.push_back(chosen);
         browse->click();
         QCOMPARE(path->text().toStdString(), chosen);
         QCOMPARE(f.harness.prompts.log.back(),
-                 std::string("open [Calculator Program] /usr/bin ") + TPagesDlg2::kCalculatorFilter);
+                 std::string("open [Calculator Program] /usr/bin ") + PreferencesDialog::kCalculatorFilter);
         browse->click(); // cancelled: the path stays
         QCOMPARE(path->text().toStdString(), chosen);
         QCOMPARE(f.harness.prompts.log.back().rfind("open [Calculator Program] /opt/my \"calc\" 'x' ", 0),
@@ -460,11 +460,11 @@ class TestPreferences : public QObject {
     // hold (Windows-1252 letters such as é) is stored and reads back exactly.
     void otherCalculator_pathOutsideTheSettingsEncoding_isRefused() {
         Fixture f;
-        TForm1 &window = f.Start();
+        MainWindow &window = f.Start();
         const std::string before = window.settings().CalcPath;
         auto dialog = f.Open();
-        In<QRadioButton>(*dialog, "RadioButton5")->click();
-        auto *path = In<QLineEdit>(*dialog, "Edit1");
+        In<QRadioButton>(*dialog, "otherCalculator")->click();
+        auto *path = In<QLineEdit>(*dialog, "calculatorPath");
         path->setText(QString::fromUtf8("/opt/\u8ba1\u7b97\u5668/calc"));
         Press(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(dialog->result(), 0);
@@ -484,8 +484,8 @@ class TestPreferences : public QObject {
     void runOnStartUp_createsAnEntryThatStartsInTheTray() {
         Fixture f;
         f.Start();
-        auto dialog = std::make_unique<TPagesDlg2>(*f.harness.window(), StartupLink::ForRunningProgram());
-        In<QCheckBox>(*dialog, "CheckBox8")->click();
+        auto dialog = std::make_unique<PreferencesDialog>(*f.harness.window(), StartupLink::ForRunningProgram());
+        In<QCheckBox>(*dialog, "runOnStartUp")->click();
         Press(*dialog, QDialogButtonBox::Ok);
         QVERIFY(f.harness.prompts.log.empty());
         const auto link = ShellLinker::ReadShellLink(f.Link());
@@ -494,10 +494,10 @@ class TestPreferences : public QObject {
         QCOMPARE(link->arguments.size(), std::size_t(1));
         f.harness.Finish();
         // The program started with the entry's arguments stays in the notification area.
-        TForm1 &tray = f.harness.Create(link->arguments.front(), true);
+        MainWindow &tray = f.harness.Create(link->arguments.front(), true);
         QVERIFY(tray.startsHidden());
         f.harness.Finish();
-        TForm1 &noTray = f.harness.Create(link->arguments.front(), false);
+        MainWindow &noTray = f.harness.Create(link->arguments.front(), false);
         QVERIFY(!noTray.startsHidden());
     }
 
@@ -518,7 +518,7 @@ class TestPreferences : public QObject {
         const std::string before = readFile(f.Link());
         f.Start();
         auto dialog = f.Open();
-        QCheckBox *box = In<QCheckBox>(*dialog, "CheckBox8");
+        QCheckBox *box = In<QCheckBox>(*dialog, "runOnStartUp");
         QVERIFY(box->isChecked());
         box->click();
         box->click(); // ticked again: touched, so the link is checked
@@ -536,7 +536,7 @@ class TestPreferences : public QObject {
         f.WriteLink("\"/opt/Mensurio Apps/mensurio\" tray");
         f.Start();
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "CheckBox8")->click();
+        In<QCheckBox>(*dialog, "runOnStartUp")->click();
         Press(*dialog, QDialogButtonBox::Ok);
         QVERIFY(!std::filesystem::exists(f.Link()));
         QVERIFY(f.harness.prompts.log.empty());
@@ -546,10 +546,10 @@ class TestPreferences : public QObject {
     void linkThatCannotBeWritten_warnsAndAppliesTheRest() {
         Fixture f;
         f.harness.dir.write("config", "a file where the folder should be");
-        TForm1 &window = f.Start();
+        MainWindow &window = f.Start();
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "CheckBox8")->click();
-        In<QCheckBox>(*dialog, "CheckBox9")->click();
+        In<QCheckBox>(*dialog, "runOnStartUp")->click();
+        In<QCheckBox>(*dialog, "minimizeToTray")->click();
         Press(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(f.harness.prompts.log,
                  (std::vector<std::string>{"beep", "warning: Could not create link."}));
@@ -561,8 +561,8 @@ class TestPreferences : public QObject {
         std::filesystem::create_directories(f.Link() + "/in the way"); // a folder cannot be unlinked
         f.Start();
         auto dialog = f.Open();
-        QVERIFY(In<QCheckBox>(*dialog, "CheckBox8")->isChecked());
-        In<QCheckBox>(*dialog, "CheckBox8")->click();
+        QVERIFY(In<QCheckBox>(*dialog, "runOnStartUp")->isChecked());
+        In<QCheckBox>(*dialog, "runOnStartUp")->click();
         Press(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(f.harness.prompts.log,
                  (std::vector<std::string>{"beep", "warning: Could not delete StartUp link."}));
@@ -573,7 +573,7 @@ class TestPreferences : public QObject {
         std::filesystem::create_directories(f.Autostart());
         f.Start();
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "CheckBox8")->click();
+        In<QCheckBox>(*dialog, "runOnStartUp")->click();
         {
             const FileSizeLimit limit(20);
             Press(*dialog, QDialogButtonBox::Ok);

@@ -35,11 +35,11 @@ class TestToolbarIcons : public QObject {
 
     void everyButtonAndCommand_resolvesToANonNullIcon() {
         const QStringList buttons = {
-            "SpeedButton1",  "SpeedButton2",     "SpeedButton3",     "SpeedButton4", "SpeedButton5",
-            "SpeedButton6",  "SpeedButton7",     "SpeedButton8",     "SpeedButton9", "SpeedButton10",
-            "SpeedButton11", "ToolbarButton971", "ToolbarButton972", "Advanced1",    "Advanced2",
-            "Advanced3",     "Advanced4",        "Advanced5",        "Advanced6",    "Advanced7",
-            "Image1"};
+            "customUnitsButton",  "customCategoriesButton",     "preferencesButton",     "findButton", "calculatorButton",
+            "invertButton",  "helpButton",     "cutButton",     "copyButton", "pasteButton",
+            "conversionTableButton", "sortUnitsButton", "showAllResultsButton", "recordButton",    "addItemButton",
+            "copyRecordButton",     "copyConversionButton",        "deleteAllItemsButton",        "removeLastItemButton",    "copyAllConversionsButton",
+            "arrow"};
         QSet<QString> glyphsSeen;
         for (const QString &button : buttons) {
             const QString glyph = ToolbarIcons::GlyphFor(button);
@@ -48,21 +48,21 @@ class TestToolbarIcons : public QObject {
             QVERIFY2(!ToolbarIcons::IconFor(button).isNull(), qPrintable(button));
         }
         QCOMPARE(glyphsSeen.size(), buttons.size()); // each button has its own picture
-        for (const char *command : {"Units1", "AddItem1", "CopyRecord1", "CopyAllConversions1", "SortUnits1"})
+        for (const char *command : {"customUnitsAction", "addItemAction", "copyRecordAction", "copyAllConversionsAction", "sortUnitsAction"})
             QVERIFY2(!ToolbarIcons::IconFor(command).isNull(), command);
     }
 
     void glyphs_matchTheirButtons() {
-        QCOMPARE(ToolbarIcons::GlyphFor("SpeedButton1"), QString("NEWUNIT"));
-        QCOMPARE(ToolbarIcons::GlyphFor("Advanced3"), QString("ALL2CLIP"));
-        QCOMPARE(ToolbarIcons::GlyphFor("CopyRecord1"), QString("ALL2CLIP"));
-        QCOMPARE(ToolbarIcons::GlyphFor("Advanced7"), QString("RES2CLIP"));
-        QCOMPARE(ToolbarIcons::GlyphFor("CopyAllConversions1"), QString("RES2CLIP"));
-        QCOMPARE(ToolbarIcons::GlyphFor("ToolbarButton972"), QString("SPLIT"));
+        QCOMPARE(ToolbarIcons::GlyphFor("customUnitsButton"), QString("NEWUNIT"));
+        QCOMPARE(ToolbarIcons::GlyphFor("copyRecordButton"), QString("ALL2CLIP"));
+        QCOMPARE(ToolbarIcons::GlyphFor("copyRecordAction"), QString("ALL2CLIP"));
+        QCOMPARE(ToolbarIcons::GlyphFor("copyAllConversionsButton"), QString("RES2CLIP"));
+        QCOMPARE(ToolbarIcons::GlyphFor("copyAllConversionsAction"), QString("RES2CLIP"));
+        QCOMPARE(ToolbarIcons::GlyphFor("showAllResultsButton"), QString("SPLIT"));
     }
 
     void unknownNames_giveNothing() {
-        QVERIFY(ToolbarIcons::GlyphFor("Exit1").isEmpty());
+        QVERIFY(ToolbarIcons::GlyphFor("exitAction").isEmpty());
         QVERIFY(ToolbarIcons::Icon("NOSUCH").isNull());
         QVERIFY(ToolbarIcons::BundledPath("NOSUCH").isEmpty());
     }
@@ -130,8 +130,8 @@ class TestToolbarIcons : public QObject {
 
     void window_reinksItsIconsWhenThePaletteChanges() {
         mensurio::test::WindowHarness h;
-        mensurio::TForm1 &window = h.Start();
-        auto *find = h.Find<QAction>("Find1");
+        mensurio::MainWindow &window = h.Start();
+        auto *find = h.Find<QAction>("findAction");
         const QImage before = find->icon().pixmap(24, 24).toImage();
         QPalette dark = window.palette();
         dark.setColor(QPalette::Window, QColor("#2d2d2d"));

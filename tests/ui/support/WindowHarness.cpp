@@ -66,15 +66,15 @@ WindowEnvironment WindowHarness::Environment(const std::string &firstArgument, b
     return environment;
 }
 
-TForm1 &WindowHarness::Create(const std::string &firstArgument, bool trayAvailable) {
-    m_window = std::make_unique<TForm1>(Environment(firstArgument, trayAvailable));
+MainWindow &WindowHarness::Create(const std::string &firstArgument, bool trayAvailable) {
+    m_window = std::make_unique<MainWindow>(Environment(firstArgument, trayAvailable));
     // The tip of the day is a modal dialog: tests count its showings instead.
     m_window->SetTipOfTheDayHook([this](ProgramSettings &, QWidget *) { ++tipsShown; });
     return *m_window;
 }
 
-TForm1 &WindowHarness::Start() {
-    TForm1 &window = Create();
+MainWindow &WindowHarness::Start() {
+    MainWindow &window = Create();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         qWarning("the window was not exposed");
@@ -97,7 +97,7 @@ std::string WindowHarness::Setting(const std::string &key, const std::string &se
 }
 
 void WindowHarness::ChooseCategory(const QString &name) {
-    auto *menu = Find<QMenu>("PopupMenu1");
+    auto *menu = Find<QMenu>("categoryPopup");
     emit menu->aboutToShow();
     for (QAction *item : menu->actions()) {
         if (item->data().toString() == name) {
@@ -109,7 +109,7 @@ void WindowHarness::ChooseCategory(const QString &name) {
 }
 
 void WindowHarness::Type(const QString &text) {
-    auto *edit = Find<QLineEdit>("Edit1");
+    auto *edit = Find<QLineEdit>("valueField");
     edit->setFocus();
     edit->clear();
     QTest::keyClicks(edit, text);

@@ -33,12 +33,12 @@ class WindowHarness {
 
     WindowEnvironment Environment(const std::string &firstArgument = {}, bool trayAvailable = false);
     /// Creates the window (FormCreate) without showing it.
-    TForm1 &Create(const std::string &firstArgument = {}, bool trayAvailable = false);
+    MainWindow &Create(const std::string &firstArgument = {}, bool trayAvailable = false);
     /// Creates the window, shows it and waits until it is exposed.
-    TForm1 &Start();
+    MainWindow &Start();
     /// Closes and destroys the window, as the end of a run does.
     void Finish();
-    TForm1 *window() { return m_window.get(); }
+    MainWindow *window() { return m_window.get(); }
 
     /// Settings written before the start (section "general" unless given).
     void SetSetting(const std::string &key, const std::string &value, const std::string &section = "general");
@@ -64,7 +64,7 @@ class WindowHarness {
     int tipsShown = 0; // showings of the tip of the day
 
   private:
-    std::unique_ptr<TForm1> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 /// Clicks a row as the user does, with the given keyboard modifiers (Ctrl toggles a row).

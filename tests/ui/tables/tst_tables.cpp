@@ -68,17 +68,17 @@ class TestTables : public QObject {
     UnitDatabase m_db;
     ProgramSettings m_settings;
     test::FakePrompts m_prompts;
-    std::unique_ptr<TPagesDlg6> m_dialog;
+    std::unique_ptr<TablesDialog> m_dialog;
 
-    TPagesDlg6 &open() {
-        m_dialog = std::make_unique<TPagesDlg6>(m_db, m_settings, m_prompts, NumberSeparators{});
+    TablesDialog &open() {
+        m_dialog = std::make_unique<TablesDialog>(m_db, m_settings, m_prompts, NumberSeparators{});
         return *m_dialog;
     }
     template <typename T> T *find(const char *name) { return m_dialog->findChild<T *>(name); }
-    TListBoxThree *rows() { return find<TListBoxThree>("ListBoxThree1"); }
-    TListBoxThree *columns() { return find<TListBoxThree>("ListBoxThree2"); }
+    TableUnitList *rows() { return find<TableUnitList>("rowUnits"); }
+    TableUnitList *columns() { return find<TableUnitList>("columnUnits"); }
     void chooseCategory(const QString &name) {
-        auto *combo = find<QComboBox>("ComboBox1");
+        auto *combo = find<QComboBox>("categoryChoice");
         combo->setCurrentIndex(combo->findText(name));
     }
     static void clickRow(QListWidget *list, int row) {
@@ -87,7 +87,7 @@ class TestTables : public QObject {
                           list->visualItemRect(list->item(row)).center());
     }
     // Runs the dialog's Preview with the given rows and columns and hands the preview to `look`.
-    void preview(int rowCount, int columnCount, const std::function<void(TPreview &)> &look) {
+    void preview(int rowCount, int columnCount, const std::function<void(PreviewDialog &)> &look) {
         open();
         chooseCategory("Counts");
         for (int row = 0; row < rowCount; ++row)
@@ -95,13 +95,13 @@ class TestTables : public QObject {
         for (int column = 0; column < columnCount; ++column)
             columns()->item(column)->setSelected(true);
         bool looked = false;
-        m_dialog->SetPreviewHook([&](TPreview &preview) {
+        m_dialog->SetPreviewHook([&](PreviewDialog &preview) {
             preview.show();
             QVERIFY(QTest::qWaitForWindowExposed(&preview));
             look(preview);
             looked = true;
         });
-        QTest::mouseClick(find<QPushButton>("BitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>("previewButton"), Qt::LeftButton);
         QVERIFY(looked);
     }
 
@@ -120,7 +120,7 @@ class TestTables : public QObject {
         m_settings.tablepaper = -1;
         m_settings.tableconversionstyle = 2;
         open();
-        auto *combo = find<QComboBox>("ComboBox1");
+        auto *combo = find<QComboBox>("categoryChoice");
         QStringList names;
         for (int i = 0; i < combo->count(); ++i)
             names << combo->itemText(i);
@@ -130,21 +130,21 @@ class TestTables : public QObject {
         QCOMPARE(m_settings.tableresultformat, 0);
         QCOMPARE(m_settings.tablepaper, 0);
         QCOMPARE(m_settings.tableconversionstyle, 0);
-        QVERIFY(find<QRadioButton>("RadioButton1")->isChecked());
-        QCOMPARE(find<QLabel>("Label3")->text(), QString("0 of 10"));
-        QVERIFY(!find<QPushButton>("BitBtn1")->isEnabled());
-        QVERIFY(!find<QPushButton>("BitBtn3")->isEnabled());
+        QVERIFY(find<QRadioButton>("rightAndUp")->isChecked());
+        QCOMPARE(find<QLabel>("columnCount")->text(), QString("0 of 10"));
+        QVERIFY(!find<QPushButton>("previewButton")->isEnabled());
+        QVERIFY(!find<QPushButton>("printButton")->isEnabled());
     }
 
     void styleChange_showsTheExampleAndStoresTheStyle() {
         open();
-        QCOMPARE(find<QLabel>("Label6")->text(), QString("1/24"));
-        QCOMPARE(find<QLabel>("Label8")->text(), QString("60"));
-        find<QRadioButton>("RadioButton2")->click();
+        QCOMPARE(find<QLabel>("exampleDayValue")->text(), QString("1/24"));
+        QCOMPARE(find<QLabel>("exampleMinuteValue")->text(), QString("60"));
+        find<QRadioButton>("downAndLeft")->click();
         QCOMPARE(m_settings.tableconversionstyle, 1);
-        QCOMPARE(find<QLabel>("Label6")->text(), QString("24"));
-        QCOMPARE(find<QLabel>("Label8")->text(), QString("1/60"));
-        find<QRadioButton>("RadioGroup1_1")->click();
+        QCOMPARE(find<QLabel>("exampleDayValue")->text(), QString("24"));
+        QCOMPARE(find<QLabel>("exampleMinuteValue")->text(), QString("1/60"));
+        find<QRadioButton>("resultFormat_1")->click();
         QCOMPARE(m_settings.tableresultformat, 1);
     }
 
@@ -161,7 +161,7 @@ class TestTables : public QObject {
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
         chooseCategory("Time");
-        find<QRadioButton>(paper == 1 ? "RadioGroup2_1" : "RadioGroup2_0")->click();
+        find<QRadioButton>(paper == 1 ? "paperOrientation_1" : "paperOrientation_0")->click();
         QCOMPARE(m_settings.tablepaper, paper);
         for (int row = 0; row < maximum; ++row)
             clickRow(columns(), row);
@@ -169,7 +169,7 @@ class TestTables : public QObject {
         clickRow(columns(), maximum);
         QCOMPARE(columns()->SelectedCount(), maximum);
         QVERIFY(!columns()->item(maximum)->isSelected());
-        QCOMPARE(find<QLabel>("Label3")->text(), QString("%1 of %2").arg(maximum).arg(maximum));
+        QCOMPARE(find<QLabel>("columnCount")->text(), QString("%1 of %2").arg(maximum).arg(maximum));
         // The keyboard: Space on the focused item is refused as well.
         columns()->setFocus();
         columns()->setCurrentRow(maximum + 1, QItemSelectionModel::NoUpdate);
@@ -194,12 +194,12 @@ class TestTables : public QObject {
         columns()->setFocus();
         QTest::keyClick(columns(), Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(columns()->SelectedCount(), 2);
-        QCOMPARE(find<QLabel>("Label3")->text(), QString("2 of 10"));
+        QCOMPARE(find<QLabel>("columnCount")->text(), QString("2 of 10"));
         QCOMPARE(m_dialog->CurrentChoices().columnUnits.size(), std::size_t{2});
         // However the list gets more selected, the maximum holds and the label says so.
         columns()->selectAll();
         QCOMPARE(columns()->SelectedCount(), 10);
-        QCOMPARE(find<QLabel>("Label3")->text(), QString("10 of 10"));
+        QCOMPARE(find<QLabel>("columnCount")->text(), QString("10 of 10"));
         // Rows have no maximum: Ctrl+A takes them all.
         rows()->setFocus();
         QTest::keyClick(rows(), Qt::Key_A, Qt::ControlModifier);
@@ -211,14 +211,14 @@ class TestTables : public QObject {
         chooseCategory("Time");
         columns()->item(1)->setSelected(true);
         columns()->item(2)->setSelected(true);
-        find<QRadioButton>("RadioGroup2_0")->click(); // already the orientation
+        find<QRadioButton>("paperOrientation_0")->click(); // already the orientation
         QCOMPARE(columns()->SelectedCount(), 2);
-        QCOMPARE(find<QLabel>("Label3")->text(), QString("2 of 10"));
-        find<QRadioButton>("RadioGroup2_1")->click();
-        find<QRadioButton>("RadioGroup2_1")->click();
+        QCOMPARE(find<QLabel>("columnCount")->text(), QString("2 of 10"));
+        find<QRadioButton>("paperOrientation_1")->click();
+        find<QRadioButton>("paperOrientation_1")->click();
         QCOMPARE(m_settings.tablepaper, 1);
         columns()->item(3)->setSelected(true);
-        find<QRadioButton>("RadioGroup2_1")->click();
+        find<QRadioButton>("paperOrientation_1")->click();
         QCOMPARE(columns()->SelectedCount(), 1);
     }
 
@@ -230,12 +230,12 @@ class TestTables : public QObject {
         m_db.AddUnit("time", "tock", "tick", 2, false);
         m_settings.tablecategory = "time";
         open();
-        QCOMPARE(find<QComboBox>("ComboBox1")->currentText(), QString("time"));
+        QCOMPARE(find<QComboBox>("categoryChoice")->currentText(), QString("time"));
         QCOMPARE(rows()->count(), 2);
         QCOMPARE(m_dialog->CurrentChoices().category, std::string("time"));
         m_settings.tablecategory = "TIME";
         open();
-        QCOMPARE(find<QComboBox>("ComboBox1")->currentText(), QString("Time")); // the first ignoring case
+        QCOMPARE(find<QComboBox>("categoryChoice")->currentText(), QString("Time")); // the first ignoring case
     }
 
     void orientationChange_clearsColumnsButKeepsRows() {
@@ -243,23 +243,23 @@ class TestTables : public QObject {
         chooseCategory("Time");
         rows()->item(1)->setSelected(true);
         columns()->item(1)->setSelected(true);
-        find<QRadioButton>("RadioGroup2_1")->click();
+        find<QRadioButton>("paperOrientation_1")->click();
         QCOMPARE(columns()->SelectedCount(), 0);
         QCOMPARE(rows()->SelectedCount(), 1);
-        QCOMPARE(find<QLabel>("Label3")->text(), QString("0 of 6"));
+        QCOMPARE(find<QLabel>("columnCount")->text(), QString("0 of 6"));
     }
 
     void selectNext_takesNConsecutiveColumnsFromTheFocusedOne() {
         open();
         chooseCategory("Time");
-        auto *menu = find<QMenu>("PopupMenu2");
-        find<QRadioButton>("RadioGroup2_1")->click();
+        auto *menu = find<QMenu>("columnMenu");
+        find<QRadioButton>("paperOrientation_1")->click();
         emit menu->aboutToShow();
         QCOMPARE(menu->actions().at(0)->text(), QString("Select next 6 Units"));
         columns()->setCurrentRow(10, QItemSelectionModel::NoUpdate);
         menu->actions().at(0)->trigger();
         QCOMPARE(columns()->SelectedNames(), (QStringList{"t7", "t8", "t9", "t10"}));
-        QCOMPARE(find<QLabel>("Label3")->text(), QString("4 of 6"));
+        QCOMPARE(find<QLabel>("columnCount")->text(), QString("4 of 6"));
         menu->actions().at(1)->trigger();
         QCOMPARE(columns()->SelectedCount(), 0);
     }
@@ -267,7 +267,7 @@ class TestTables : public QObject {
     void rowMenu_selectsDeselectsAndInverts() {
         open();
         chooseCategory("Time");
-        auto *menu = find<QMenu>("PopupMenu1");
+        auto *menu = find<QMenu>("rowMenu");
         QStringList captions;
         for (QAction *action : menu->actions())
             captions << (action->isSeparator() ? QString("-") : action->text());
@@ -281,8 +281,8 @@ class TestTables : public QObject {
         QCOMPARE(rows()->SelectedCount(), 13);
         QVERIFY(!rows()->item(0)->isSelected());
         columns()->item(0)->setSelected(true);
-        QVERIFY(find<QPushButton>("BitBtn1")->isEnabled());
-        QVERIFY(find<QPushButton>("BitBtn3")->isEnabled());
+        QVERIFY(find<QPushButton>("previewButton")->isEnabled());
+        QVERIFY(find<QPushButton>("printButton")->isEnabled());
     }
 
     void dragging_movesAnItemWithItsSelection() {
@@ -290,7 +290,7 @@ class TestTables : public QObject {
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
         chooseCategory("Time");
-        TListBoxThree *list = rows();
+        TableUnitList *list = rows();
         list->item(0)->setSelected(true);
         // Drag "second" from the top onto the fourth place.
         const QPoint from = list->visualItemRect(list->item(0)).center();
@@ -320,20 +320,20 @@ class TestTables : public QObject {
     }
 
     void preview_oneRowIsOnePageWithBothButtonsDisabled() {
-        preview(1, 3, [](TPreview &preview) {
+        preview(1, 3, [](PreviewDialog &preview) {
             QCOMPARE(preview.windowTitle(), QString("Preview"));
-            QCOMPARE(preview.findChild<QStatusBar *>("StatusBar1")->currentMessage(), QString("Page  1/1"));
-            QVERIFY(!preview.findChild<QPushButton *>("SpeedButton1")->isEnabled());
-            QVERIFY(!preview.findChild<QPushButton *>("SpeedButton2")->isEnabled());
+            QCOMPARE(preview.findChild<QStatusBar *>("statusBar")->currentMessage(), QString("Page  1/1"));
+            QVERIFY(!preview.findChild<QPushButton *>("previousPageButton")->isEnabled());
+            QVERIFY(!preview.findChild<QPushButton *>("nextPageButton")->isEnabled());
         });
     }
 
     void preview_pageButtonsWalkThreePages() {
-        preview(80, 10, [](TPreview &preview) {
+        preview(80, 10, [](PreviewDialog &preview) {
             QCOMPARE(preview.PageCount(), 3);
-            auto *status = preview.findChild<QStatusBar *>("StatusBar1");
-            auto *prev = preview.findChild<QPushButton *>("SpeedButton1");
-            auto *next = preview.findChild<QPushButton *>("SpeedButton2");
+            auto *status = preview.findChild<QStatusBar *>("statusBar");
+            auto *prev = preview.findChild<QPushButton *>("previousPageButton");
+            auto *next = preview.findChild<QPushButton *>("nextPageButton");
             QCOMPARE(status->currentMessage(), QString("Page  1/3"));
             QVERIFY(!prev->isEnabled() && next->isEnabled());
             QTest::mouseClick(next, Qt::LeftButton);
@@ -371,10 +371,10 @@ class TestTables : public QObject {
         for (int row = 0; row < 80; ++row)
             rows()->item(row)->setSelected(true);
         columns()->item(1)->setSelected(true);
-        m_dialog->SetPreviewHook([&](TPreview &preview) {
-            QTest::mouseClick(preview.findChild<QPushButton *>("SpeedButton3"), Qt::LeftButton);
+        m_dialog->SetPreviewHook([&](PreviewDialog &preview) {
+            QTest::mouseClick(preview.findChild<QPushButton *>("printButton"), Qt::LeftButton);
         });
-        QTest::mouseClick(find<QPushButton>("BitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>("previewButton"), Qt::LeftButton);
         QCOMPARE(asked, 1);
         QCOMPARE(offered, QPageLayout::Landscape);
         const QString text = PdfText(path);
@@ -384,8 +384,8 @@ class TestTables : public QObject {
     }
 
     void preview_zoomsByClicksWithinItsLimits() {
-        preview(1, 1, [](TPreview &preview) {
-            auto *surface = preview.findChild<TPreviewSurface *>("PageSurface");
+        preview(1, 1, [](PreviewDialog &preview) {
+            auto *surface = preview.findChild<PreviewSurface *>("PageSurface");
             QCOMPARE(surface->Zoom(), 100);
             const QList<int> expectedIn = {150, 200, 200};
             for (int zoom : expectedIn) {
@@ -408,10 +408,10 @@ class TestTables : public QObject {
         m_settings.pretop = 110;
         m_settings.prewidth = 640;
         m_settings.preheight = 420;
-        preview(1, 1, [this](TPreview &preview) {
+        preview(1, 1, [this](PreviewDialog &preview) {
             QCOMPARE(preview.geometry().size(), QSize(640, 420));
             preview.setGeometry(130, 140, 700, 500);
-            QTest::mouseClick(preview.findChild<QPushButton *>("SpeedButton4"), Qt::LeftButton);
+            QTest::mouseClick(preview.findChild<QPushButton *>("closeButton"), Qt::LeftButton);
             QVERIFY(!preview.isVisible());
             QCOMPARE(m_settings.premaximized, false);
             QCOMPARE(m_settings.prewidth, 700);
@@ -420,7 +420,7 @@ class TestTables : public QObject {
             QCOMPARE(m_settings.pretop, preview.geometry().y());
         });
         m_settings.premaximized = true;
-        preview(1, 1, [this](TPreview &preview) {
+        preview(1, 1, [this](PreviewDialog &preview) {
             QVERIFY(preview.isMaximized());
             preview.reject();
             QCOMPARE(m_settings.premaximized, true);
@@ -445,7 +445,7 @@ class TestTables : public QObject {
             printer.setCopyCount(3);
             return true;
         });
-        QTest::mouseClick(find<QPushButton>("BitBtn3"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>("printButton"), Qt::LeftButton);
         QCOMPARE(asked, 1);
         const QString text = PdfText(path);
         QVERIFY2(text.contains("Category"), qPrintable(text));
@@ -464,16 +464,16 @@ class TestTables : public QObject {
 
     void createConversionTable_opensTheDialogOnTheWindowsDatabase() {
         test::WindowHarness harness;
-        TForm1 &window = harness.Start();
-        auto *command = window.findChild<QAction *>("CreateConversionTable1");
+        MainWindow &window = harness.Start();
+        auto *command = window.findChild<QAction *>("createConversionTableAction");
         QVERIFY(command->isEnabled());
         QString category;
         QTimer::singleShot(0, [&] {
-            auto *dialog = qobject_cast<TPagesDlg6 *>(QApplication::activeModalWidget());
+            auto *dialog = qobject_cast<TablesDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
-            category = dialog->findChild<QComboBox *>("ComboBox1")->currentText();
-            dialog->findChild<QPushButton *>("BitBtn2")->click();
+            category = dialog->findChild<QComboBox *>("categoryChoice")->currentText();
+            dialog->findChild<QPushButton *>("closeButton")->click();
         });
         command->trigger();
         QCOMPARE(category, QString("Length"));
@@ -491,7 +491,7 @@ class TestTables : public QObject {
             printer.setOutputFileName(QString::fromStdString(dir.file("no.pdf")));
             return false;
         });
-        QTest::mouseClick(find<QPushButton>("BitBtn3"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>("printButton"), Qt::LeftButton);
         QVERIFY(!QFile::exists(QString::fromStdString(dir.file("no.pdf"))));
     }
 };
