@@ -79,7 +79,7 @@ class MainWindow : public QMainWindow {
     /// Shows Toolbar971 and Toolbar972 and checks their menu items per the two settings.
     void ApplyToolbarSettings();
 
-    // Preferences (TForm1Preferences.cpp)
+    // Preferences (MainWindowPreferences.cpp)
     const FontSpec &FieldFont() const { return fieldFont; }
     const FontSpec &TabFont() const { return tabFont; }
     const NumberSeparators &Separators() const { return m_separators; }
@@ -126,14 +126,14 @@ class MainWindow : public QMainWindow {
     void createWidgets();
     QWidget *createFieldsStrip();
     QWidget *createListsArea();
-    // Menus and toolbar (TForm1Actions.cpp)
+    // Menus and toolbar (MainWindowActions.cpp)
     void createActions();
     void createActionMenuActions();
     void createEditAndRecordActions();
     void createViewAndHelpActions();
     void createMenus();
     void connectActions();
-    // Toolbars (TForm1Toolbars.cpp)
+    // Toolbars (MainWindowToolbars.cpp)
     void createToolbar();
     void createRecordbar();
     void connectToolbars();
@@ -144,24 +144,24 @@ class MainWindow : public QMainWindow {
     void toolbarDockChanged(QToolBar *bar);
     void LoadToolbarPlacement();
     void SaveToolbarPlacement();
-    // Layout (TForm1Layout.cpp)
+    // Layout (MainWindowLayout.cpp)
     LayoutInput layoutInput();
     void applyCategoryLayout(const CategoryLayout &layout);
     void clientAreaResized();
-    // Edit commands and the clipboard (TForm1EditCommands.cpp)
+    // Edit commands and the clipboard (MainWindowEditCommands.cpp)
     void connectEditCommands();
     void editCommand(const std::function<void(QLineEdit &)> &command);
     void pasteIntoField();
     void ClipboardChanged();
     void enableEditCommands(bool cut, bool copy, bool paste, bool selectAll);
-    // Notification area (TForm1Tray.cpp)
+    // Notification area (MainWindowTray.cpp)
     void createTrayIcon();
     void restoreFromTray();
     void minimizeToTrayToggled(bool checked);
     void updateTrayIcon();
     void minimizedToTray();
     bool trayPresentNow() const;
-    // Conversion record (TForm1Record.cpp)
+    // Conversion record (MainWindowRecord.cpp)
     void connectRecordCommands();
     ConversionSnapshot conversionSnapshot() const;
     void putOnClipboard(const std::string &text);
@@ -170,21 +170,21 @@ class MainWindow : public QMainWindow {
     void copyAllConversions();
     void copyRecord();
     void recordKeyFilter(QObject *watched, QEvent *event);
-    // Custom units and categories (TForm1Custom.cpp)
+    // Custom units and categories (MainWindowCustom.cpp)
     void connectCustomCommands();
     void showCustomUnits();
     void showCustomCategories();
     void showPreferences();
-    // Handheld export (TForm1HandheldExport.cpp)
+    // Handheld export (MainWindowHandheldExport.cpp)
     void exportForHandheld();
-    // Tip of the day (TForm1Help.cpp)
+    // Tip of the day (MainWindowHelp.cpp)
     void showTipOfTheDay();
-    // Help menu and pictures (TForm1Help.cpp)
+    // Help menu and pictures (MainWindowHelp.cpp)
     void applyIcons();
-    // Names and Tab order (TForm1Accessibility.cpp)
+    // Names and Tab order (MainWindowAccessibility.cpp)
     void setUpAccessibility();
     void connectHelpCommands();
-    // Start (TForm1Startup.cpp)
+    // Start (MainWindowStartup.cpp)
     bool LoadDatabaseAtStart();
     void UpdateBuiltinData();
     void FormShow();
@@ -192,7 +192,7 @@ class MainWindow : public QMainWindow {
     void ApplyPressureSelectors();
     void ApplyPlacement();
     QRect placementOnScreens() const;
-    // Lists (TForm1Lists.cpp)
+    // Lists (MainWindowLists.cpp)
     void fillCategoryList();
     void clearCategoryList();
     void selectCurrentCategoryAtStart();
@@ -204,7 +204,7 @@ class MainWindow : public QMainWindow {
     void FitCategoryButton();
     void categoryPopupAboutToShow();
     void categoryChosen(int index, QObject *sender);
-    // Events (TForm1Events.cpp)
+    // Events (MainWindowEvents.cpp)
     void connectEvents();
     void valueEdited();
     void inputListClicked();
@@ -218,7 +218,7 @@ class MainWindow : public QMainWindow {
     void sortUnitsToggled(bool down);
     void showHiddenToggled(bool checked);
     void showAllResultsToggled(bool down);
-    // Conversion memory (TForm1Memory.cpp)
+    // Conversion memory (MainWindowMemory.cpp)
     void createCategoryMemory();
     CapturedSelection CaptureSelection() const;
     std::string CaptureOutputCodes() const;
@@ -227,12 +227,12 @@ class MainWindow : public QMainWindow {
     void SaveCategoryMemory();
     void RestoreCategoryMemory();
     void clearConversionMemory();
-    // Find and Manage Units and Categories (TForm1Customise.cpp)
+    // Find and Manage Units and Categories (MainWindowCustomise.cpp)
     void connectCustomiseCommands();
     void showFind();
     void showManageDialog();
     void SetShowHidden(bool on);
-    // Shut-down (TForm1Shutdown.cpp)
+    // Shut-down (MainWindowShutdown.cpp)
     void FormClose();
     void FormDestroy();
 

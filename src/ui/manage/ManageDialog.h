@@ -57,7 +57,7 @@ class ManageDialog : public QDialog {
     void layOut();
     void connectControls();
     void fillLists();
-    // The lists and their commands (TManageDlgLists.cpp)
+    // The lists and their commands (ManageDialogLists.cpp)
     void showUnitsOf(const std::string &category);
     void showCounts(UnitCounts counts);
     void updateCategoryCounts();

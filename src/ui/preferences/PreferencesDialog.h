@@ -48,7 +48,7 @@ class PreferencesDialog : public QDialog {
     void reject() override;
 
   private:
-    // Building the pages (TPagesDlg2Pages.cpp)
+    // Building the pages (PreferencesDialogPages.cpp)
     QWidget *createGeneralPage();
     QWidget *createResultFormatPage();
     QWidget *createStringFormatPage();

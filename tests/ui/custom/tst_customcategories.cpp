@@ -18,13 +18,6 @@ using namespace mensurio::test;
 
 namespace {
 
-QStringList Rows(const QListWidget *list) {
-    QStringList rows;
-    for (int i = 0; i < list->count(); ++i)
-        rows << list->item(i)->text();
-    return rows;
-}
-
 } // namespace
 
 class TestCustomCategories : public QObject {

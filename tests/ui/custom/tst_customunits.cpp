@@ -32,20 +32,6 @@ UnitRecord UnitOf(UnitDatabase &db, const std::string &category, const std::stri
     return {};
 }
 
-QStringList Entries(const QComboBox *box) {
-    QStringList entries;
-    for (int i = 0; i < box->count(); ++i)
-        entries << box->itemText(i);
-    return entries;
-}
-
-QStringList Rows(const QListWidget *list) {
-    QStringList rows;
-    for (int i = 0; i < list->count(); ++i)
-        rows << list->item(i)->text();
-    return rows;
-}
-
 } // namespace
 
 class TestCustomUnits : public QObject {
@@ -218,7 +204,7 @@ class TestCustomUnits : public QObject {
         auto editor = Editor(UnitEditorMode::Modify, "furlong");
         QCOMPARE(editor->windowTitle(), QString("Modify custom unit"));
         auto *origins = Child<QComboBox>(*editor, "originChoice");
-        QVERIFY(!Entries(origins).contains("furlong"));
+        QVERIFY(!ComboItems(origins).contains("furlong"));
         QCOMPARE(origins->currentText(), QString("meter"));
         QCOMPARE(Child<QLineEdit>(*editor, "amountField")->text(), QString("201.168"));
         QCOMPARE(Child<QLineEdit>(*editor, "nameField")->selectedText(), QString("furlong"));
@@ -262,7 +248,7 @@ class TestCustomUnits : public QObject {
         check(true);
         QCOMPARE(rows->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
         auto *categories = Child<QComboBox>(*list, "categoryChoice");
-        QVERIFY(Entries(categories).contains("Secret")); // hidden categories are offered too
+        QVERIFY(ComboItems(categories).contains("Secret")); // hidden categories are offered too
         categories->setCurrentIndex(categories->findText("Length"));
         check(false);
         categories->setCurrentIndex(categories->findText("Numbers"));

@@ -41,10 +41,6 @@ ModalSteps::Step AddUnitStep(const QString &name, const QString &value = {}, con
     };
 }
 
-ModalSteps::Step Click(const char *button) {
-    return [button](QDialog &dialog) { ClickButton(dialog, button); };
-}
-
 } // namespace
 
 class TestCustomWindow : public QObject {
@@ -71,7 +67,7 @@ class TestCustomWindow : public QObject {
                           ClickButton(units, "addButton");
                       })
                 .Then("CustomUnitEditor", AddUnitStep("furlong", "201.168", "meter"))
-                .Then("CustomUnitsDialog", Click("closeButton"))
+                .Then("CustomUnitsDialog", ClickStep("closeButton"))
                 .Run([&] { h.Find<QAction>("customUnitsAction")->trigger(); });
         QVERIFY(ran);
         QVERIFY(RowOf(InputList(h), "furlong") >= 0);
@@ -95,7 +91,7 @@ class TestCustomWindow : public QObject {
         h.SetSetting("AktualCate", "Length");
         h.Start();
         const bool ran = ModalSteps()
-                             .Then("ManageDialog", Click("customUnitsButton"))
+                             .Then("ManageDialog", ClickStep("customUnitsButton"))
                              .Then("CustomUnitsDialog",
                                    [](QDialog &units) {
                                        QCOMPARE(Child<QComboBox>(units, "categoryChoice")->currentText(),
@@ -103,7 +99,7 @@ class TestCustomWindow : public QObject {
                                        ClickButton(units, "addButton");
                                    })
                              .Then("CustomUnitEditor", AddUnitStep("furlong", "201.168", "meter"))
-                             .Then("CustomUnitsDialog", Click("closeButton"))
+                             .Then("CustomUnitsDialog", ClickStep("closeButton"))
                              .Then("ManageDialog",
                                    [](QDialog &manage) {
                                        auto *list = Child<QListWidget>(manage, "unitList");
@@ -120,19 +116,19 @@ class TestCustomWindow : public QObject {
         WindowHarness h;
         h.Start();
         const bool ran = ModalSteps()
-                             .Then("CustomCategoriesDialog", Click("addButton"))
+                             .Then("CustomCategoriesDialog", ClickStep("addButton"))
                              .Then("CustomCategoryEditor",
                                    [](QDialog &editor) {
                                        TypeInto(editor, "nameField", "Game money");
                                        ClickButton(editor, "okButton");
                                    })
-                             .Then("CustomCategoriesDialog", Click("unitsButton")) // the new category is selected
-                             .Then("CustomUnitsDialog", Click("addButton"))
+                             .Then("CustomCategoriesDialog", ClickStep("unitsButton")) // the new category is selected
+                             .Then("CustomUnitsDialog", ClickStep("addButton"))
                              .Then("CustomUnitEditor", AddUnitStep("gold"))
-                             .Then("CustomUnitsDialog", Click("addButton"))
+                             .Then("CustomUnitsDialog", ClickStep("addButton"))
                              .Then("CustomUnitEditor", AddUnitStep("silver", "0,1", "gold"))
-                             .Then("CustomUnitsDialog", Click("closeButton"))
-                             .Then("CustomCategoriesDialog", Click("closeButton"))
+                             .Then("CustomUnitsDialog", ClickStep("closeButton"))
+                             .Then("CustomCategoriesDialog", ClickStep("closeButton"))
                              .Run([&] { h.Find<QAction>("customCategoriesAction")->trigger(); });
         QVERIFY(ran);
         QVERIFY(h.Find<QComboBox>("categoryNames")->findText("Game money") >= 0);
@@ -162,13 +158,13 @@ class TestCustomWindow : public QObject {
         WindowHarness h;
         h.Start();
         ModalSteps()
-            .Then("CustomCategoriesDialog", Click("addButton"))
+            .Then("CustomCategoriesDialog", ClickStep("addButton"))
             .Then("CustomCategoryEditor",
                   [](QDialog &editor) {
                       TypeInto(editor, "nameField", "Fuel");
                       ClickButton(editor, "okButton");
                   })
-            .Then("CustomCategoriesDialog", Click("closeButton"))
+            .Then("CustomCategoriesDialog", ClickStep("closeButton"))
             .Run([&] { h.Find<QAction>("customCategoriesAction")->trigger(); });
         h.ChooseCategory("Fuel");
         QCOMPARE(h.window()->currentCategory(), std::string("Fuel"));
@@ -183,7 +179,7 @@ class TestCustomWindow : public QObject {
                                        TypeInto(editor, "nameField", "Petrol");
                                        ClickButton(editor, "okButton");
                                    })
-                             .Then("CustomCategoriesDialog", Click("closeButton"))
+                             .Then("CustomCategoriesDialog", ClickStep("closeButton"))
                              .Run([&] { h.Find<QAction>("customCategoriesAction")->trigger(); });
         QVERIFY(ran);
         QCOMPARE(h.window()->currentCategory(), std::string("Petrol"));

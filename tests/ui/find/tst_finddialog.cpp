@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/db/DatabaseFile.h"
-#include "ui/support/ModalDriver.h"
+#include "ui/support/DialogHelpers.h"
 #include "ui/support/WindowHarness.h"
 #include "ui/shared/LocaleCollation.h"
 #include "ui/shared/QtCp1252.h"
@@ -43,13 +43,6 @@ UnitDatabase findFixture() {
     return db;
 }
 
-QStringList rows(const QListWidget *list) {
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts.append(list->item(row)->text());
-    return texts;
-}
-
 QStringList sorted(QStringList texts) {
     texts.sort();
     return texts;
@@ -67,7 +60,7 @@ struct FindFixture {
     }
     QStringList search(const QString &text) {
         edit->setText(text);
-        return rows(list);
+        return Rows(list);
     }
     UnitDatabase database;
     ProgramSettings settings;
@@ -131,7 +124,7 @@ class TestFindDialog : public QObject {
 
     void open_listsEveryEntrySortedByLocale() {
         FindFixture f;
-        const QStringList all = rows(f.list);
+        const QStringList all = Rows(f.list);
         QCOMPARE(all.size(), 5 + 10);
         QVERIFY(all.contains("Length    [Category]"));
         QVERIFY(all.contains("foot    [Old Length]"));
@@ -180,7 +173,7 @@ class TestFindDialog : public QObject {
 
     void clearingTheSearch_showsEveryEntryAgainInOrder() {
         FindFixture f;
-        const QStringList all = rows(f.list);
+        const QStringList all = Rows(f.list);
         f.search("kilo");
         QCOMPARE(f.search(QString()), all);
     }
@@ -190,7 +183,7 @@ class TestFindDialog : public QObject {
         QCOMPARE(f.search("our").size(), 0);
         f.entire->click();
         QVERIFY(!f.settings.pgsdl5sort);
-        QCOMPARE(rows(f.list), QStringList{"kilometer/hour    [Speed]"});
+        QCOMPARE(Rows(f.list), QStringList{"kilometer/hour    [Speed]"});
         f.start->click();
         QVERIFY(f.settings.pgsdl5sort);
         f.settings.pgsdl5sort = false;

@@ -4,12 +4,12 @@
 #include "core/settings/ProgramSettings.h"
 #include "core/tips/Tips.h"
 #include "ui/shared/QtCp1252.h"
+#include "ui/support/DialogHelpers.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 using mensurio::TipOfTheDayDialog;
@@ -20,14 +20,13 @@ QString Tip(std::size_t index) {
     return mensurio::QtCp1252::ToQString(mensurio::TipsOfTheDay().at(index));
 }
 
-// Answers the next modal tip dialog: clicks the show-at-start box when asked, then Close.
-void AnswerTipDialog(bool toggleCheckBox) {
-    QTimer::singleShot(0, [toggleCheckBox] {
-        auto *dialog = qobject_cast<TipOfTheDayDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog != nullptr);
+// Opens the tip dialog with `open` and answers it: clicks the show-at-start box when asked,
+// then Close. False when no tip dialog opened.
+bool AnswerTipDialog(bool toggleCheckBox, const std::function<void()> &open) {
+    return mensurio::test::DriveModal<TipOfTheDayDialog>(open, [toggleCheckBox](TipOfTheDayDialog &dialog) {
         if (toggleCheckBox)
-            QTest::mouseClick(dialog->findChild<QCheckBox *>("ShowAtStart"), Qt::LeftButton);
-        QTest::mouseClick(dialog->findChild<QPushButton *>("CloseButton"), Qt::LeftButton);
+            QTest::mouseClick(dialog.findChild<QCheckBox *>("ShowAtStart"), Qt::LeftButton);
+        mensurio::test::ClickButton(dialog, "CloseButton");
     });
 }
 
@@ -68,8 +67,7 @@ class TestTipDay : public QObject {
         for (const auto &c : cases) {
             mensurio::ProgramSettings settings;
             settings.tipbox = c.before;
-            AnswerTipDialog(c.toggle);
-            TipOfTheDayDialog::ShowTipOfTheDay(settings, nullptr);
+            QVERIFY(AnswerTipDialog(c.toggle, [&settings] { TipOfTheDayDialog::ShowTipOfTheDay(settings, nullptr); }));
             QCOMPARE(settings.tipbox, c.after);
         }
     }

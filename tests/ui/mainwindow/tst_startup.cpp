@@ -28,13 +28,6 @@ using namespace mensurio::test;
 
 namespace {
 
-QStringList ComboItems(const QComboBox *combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
-}
-
 QStringList TabTexts(const QTabBar *tabs) {
     QStringList texts;
     for (int i = 0; i < tabs->count(); ++i)

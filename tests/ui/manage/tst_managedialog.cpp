@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/db/DatabaseFile.h"
 #include "core/manage/ManageLists.h"
-#include "ui/support/ModalDriver.h"
+#include "ui/support/DialogHelpers.h"
 #include "ui/support/ModalSteps.h"
 #include "ui/support/WindowHarness.h"
 #include "ui/manage/ManageCheckList.h"
@@ -27,25 +27,11 @@ namespace {
 const QStringList kCategories{"Length", "Pressure", "Temperature", "Numbers", "Fractions", "Mass", "Secret"};
 const QStringList kLengthUnits{"meter", "kilometer", "foot", "inch", "yard", "mile", "survey foot"};
 
-QStringList names(const ManageCheckList *list) {
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts.append(list->item(row)->text());
-    return texts;
-}
-
 QStringList ticked(const ManageCheckList *list) {
     QStringList texts;
     for (int row = 0; row < list->count(); ++row)
         if (list->item(row)->checkState() == Qt::Checked)
             texts.append(list->item(row)->text());
-    return texts;
-}
-
-QStringList comboItems(const QComboBox *combo) {
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i)
-        texts.append(combo->itemText(i));
     return texts;
 }
 
@@ -59,14 +45,6 @@ void toggle(ManageCheckList *list, const QString &name) {
     list->setFocus();
     list->setCurrentRow(RowOf(list, name));
     QTest::keyClick(list, Qt::Key_Space);
-}
-
-void trigger(QDialog &dialog, const char *action) {
-    dialog.findChild<QAction *>(action)->trigger();
-}
-
-void click(QDialog &dialog, const char *button) {
-    dialog.findChild<QPushButton *>(button)->click();
 }
 
 struct ManageWindow {
@@ -83,11 +61,11 @@ struct ManageWindow {
             DriveModal<ManageDialog>([this] { harness.Find<QAction>("manageUnitsAndCategoriesAction")->trigger(); },
                                    [&](ManageDialog &dialog) {
                                        drive(dialog);
-                                       click(dialog, "closeButton");
+                                       ClickButton(dialog, "closeButton");
                                    });
         QVERIFY(reached);
     }
-    QStringList windowCategories() { return comboItems(harness.Find<QComboBox>("categoryNames")); }
+    QStringList windowCategories() { return ComboItems(harness.Find<QComboBox>("categoryNames")); }
     QStringList windowUnits() {
         QStringList texts;
         auto *list = harness.Find<QListWidget>("inputList");
@@ -133,9 +111,9 @@ class TestManageDialog : public QObject {
         QCOMPARE(w.harness.Find<QAction>("manageUnitsAndCategoriesAction")->shortcut(), QKeySequence(Qt::Key_F4));
         w.manage([](ManageDialog &d) {
             QCOMPARE(d.windowTitle(), QString("Manage Units and Categories"));
-            QCOMPARE(names(categories(d)), kCategories);
+            QCOMPARE(Rows(categories(d)), kCategories);
             QVERIFY(!ticked(categories(d)).contains("Secret"));
-            QCOMPARE(names(units(d)), kLengthUnits);
+            QCOMPARE(Rows(units(d)), kLengthUnits);
             QCOMPARE(label(d, "shownCategoryLabel"), QString("Length"));
             QCOMPARE(label(d, "categoryCounts"), QString("Units/Visible    7/7"));
             QCOMPARE(label(d, "unitCount"), QString("7"));
@@ -157,14 +135,14 @@ class TestManageDialog : public QObject {
         ManageWindow w;
         w.manage([](ManageDialog &d) {
             dropRow(categories(d), 5, 0); // Mass to the top
-            QCOMPARE(names(categories(d)).mid(0, 2), (QStringList{"Mass", "Length"}));
+            QCOMPARE(Rows(categories(d)).mid(0, 2), (QStringList{"Mass", "Length"}));
             categories(d)->setCurrentRow(RowOf(categories(d), "Numbers"));
             QTest::keyClick(categories(d), Qt::Key_Up, Qt::ControlModifier);
-            click(d, "acceptCategoriesButton");
+            ClickButton(d, "acceptCategoriesButton");
             dropRow(units(d), 0, 2); // meter after foot
             units(d)->setCurrentRow(RowOf(units(d), "mile"));
             QTest::keyClick(units(d), Qt::Key_Down, Qt::ControlModifier);
-            click(d, "acceptUnitsButton");
+            ClickButton(d, "acceptUnitsButton");
         });
         const QStringList order{"Mass", "Length", "Pressure", "Numbers", "Temperature", "Fractions"};
         QCOMPARE(w.windowCategories(), order);
@@ -179,9 +157,9 @@ class TestManageDialog : public QObject {
         ManageWindow w;
         w.manage([](ManageDialog &d) {
             toggle(categories(d), "Pressure");
-            click(d, "acceptCategoriesButton");
+            ClickButton(d, "acceptCategoriesButton");
             toggle(units(d), "foot");
-            click(d, "acceptUnitsButton");
+            ClickButton(d, "acceptUnitsButton");
             QCOMPARE(label(d, "visibleCount"), QString("6"));
             QCOMPARE(label(d, "categoryCounts"), QString("Units/Visible    3/3")); // Pressure has the focus
             ClickRow(categories(d), "Length");
@@ -197,8 +175,8 @@ class TestManageDialog : public QObject {
     void allUnitsCleared_canBeAccepted() {
         ManageWindow w;
         w.manage([](ManageDialog &d) {
-            trigger(d, "unselectAllUnits");
-            click(d, "acceptUnitsButton");
+            TriggerAction(d, "unselectAllUnits");
+            ClickButton(d, "acceptUnitsButton");
             QCOMPARE(label(d, "visibleCount"), QString("0"));
         });
         QVERIFY(w.windowUnits().isEmpty());
@@ -208,16 +186,16 @@ class TestManageDialog : public QObject {
         ManageWindow w;
         w.manage([](ManageDialog &d) {
             dropRow(categories(d), 0, 3);
-            trigger(d, "invertCategorySelection");
+            TriggerAction(d, "invertCategorySelection");
             categories(d)->setCurrentRow(RowOf(categories(d), "Mass"));
-            click(d, "resetCategoriesButton");
-            QCOMPARE(names(categories(d)), kCategories);
+            ClickButton(d, "resetCategoriesButton");
+            QCOMPARE(Rows(categories(d)), kCategories);
             QCOMPARE(ticked(categories(d)).size(), kCategories.size() - 1);
             QCOMPARE(categories(d)->currentItem()->text(), QString("Mass"));
             dropRow(units(d), 6, 0);
-            trigger(d, "unselectAllUnits");
-            click(d, "resetUnitsButton");
-            QCOMPARE(names(units(d)), kLengthUnits);
+            TriggerAction(d, "unselectAllUnits");
+            ClickButton(d, "resetUnitsButton");
+            QCOMPARE(Rows(units(d)), kLengthUnits);
             QCOMPARE(ticked(units(d)), kLengthUnits);
         });
         QCOMPARE(w.windowCategories(), kCategories.mid(0, 6));
@@ -227,14 +205,14 @@ class TestManageDialog : public QObject {
         ManageWindow w;
         w.manage([](ManageDialog &d) {
             toggle(units(d), "inch");
-            trigger(d, "sortUnitsByName");
-            QCOMPARE(names(units(d)),
+            TriggerAction(d, "sortUnitsByName");
+            QCOMPARE(Rows(units(d)),
                      (QStringList{"foot", "inch", "kilometer", "meter", "mile", "survey foot", "yard"}));
             QVERIFY(!ticked(units(d)).contains("inch"));
-            trigger(d, "defaultUnitOrder");
-            QCOMPARE(names(units(d)), kLengthUnits);
+            TriggerAction(d, "defaultUnitOrder");
+            QCOMPARE(Rows(units(d)), kLengthUnits);
             QVERIFY(!ticked(units(d)).contains("inch"));
-            trigger(d, "sortUnitsByName");
+            TriggerAction(d, "sortUnitsByName");
         });
         QCOMPARE(w.windowUnits(), kLengthUnits); // never accepted
     }
@@ -252,14 +230,14 @@ class TestManageDialog : public QObject {
             toggle(units(d), "mile");
             dropRow(units(d), 5, 0);
             categories(d)->setCurrentRow(RowOf(categories(d), "Mass"));
-            click(d, "customCategoriesButton");
-            QCOMPARE(names(categories(d)), (QStringList{"Secret", "Length", "Pressure", "Temperature",
+            ClickButton(d, "customCategoriesButton");
+            QCOMPARE(Rows(categories(d)), (QStringList{"Secret", "Length", "Pressure", "Temperature",
                                                         "Numbers", "Fractions", "Mass", "Volume"}));
             QCOMPARE(ticked(categories(d)),
                      (QStringList{"Length", "Pressure", "Temperature", "Fractions", "Mass", "Volume"}));
             QCOMPARE(categories(d)->currentItem()->text(), QString("Mass"));
             QCOMPARE(label(d, "shownCategoryLabel"), QString("Length"));
-            QCOMPARE(names(units(d)).first(), QString("mile"));
+            QCOMPARE(Rows(units(d)).first(), QString("mile"));
             QVERIFY(!ticked(units(d)).contains("mile"));
             QVERIFY(d.findChild<QPushButton *>("customCategoriesButton")->isEnabled());
             QVERIFY(d.findChild<QPushButton *>("customUnitsButton")->isEnabled()); // the real units dialog stands in
@@ -281,13 +259,13 @@ class TestManageDialog : public QObject {
         w.manage([](ManageDialog &d) {
             toggle(units(d), "foot");
             dropRow(units(d), 6, 0);
-            click(d, "customUnitsButton");
-            QCOMPARE(names(units(d)),
+            ClickButton(d, "customUnitsButton");
+            QCOMPARE(Rows(units(d)),
                      (QStringList{"survey foot", "meter", "kilometer", "foot", "mile", "thumb", "league"}));
             QVERIFY(!ticked(units(d)).contains("foot"));
             QCOMPARE(ticked(units(d)).size(), 6);
             QCOMPARE(label(d, "unitCount"), QString("7"));
-            click(d, "acceptUnitsButton");
+            ClickButton(d, "acceptUnitsButton");
         });
         QCOMPARE(w.windowUnits(),
                  (QStringList{"survey foot", "meter", "kilometer", "mile", "thumb", "league"}));
@@ -300,7 +278,7 @@ class TestManageDialog : public QObject {
             for (const char *category : {"Mass", "Pressure"}) {
                 categories(d)->setCurrentRow(RowOf(categories(d), category));
                 QString shown;
-                const bool reached = DriveModal<CustomUnitsDialog>([&d] { click(d, "customUnitsButton"); },
+                const bool reached = DriveModal<CustomUnitsDialog>([&d] { ClickButton(d, "customUnitsButton"); },
                                                            [&shown](CustomUnitsDialog &custom) {
                                                                shown = QString::fromStdString(custom.CurrentCategory());
                                                                custom.reject();
@@ -324,7 +302,7 @@ class TestManageDialog : public QObject {
                     db.DeleteUnit("Length", unit.toStdString());
             },
             {});
-        w.manage([](ManageDialog &d) { click(d, "customUnitsButton"); });
+        w.manage([](ManageDialog &d) { ClickButton(d, "customUnitsButton"); });
         QCOMPARE(w.harness.window()->currentCategory(), std::string("Length"));
         QVERIFY(w.windowUnits().isEmpty());
         QCOMPARE(w.harness.Find<QLineEdit>("resultField")->text(), QString());
@@ -352,7 +330,7 @@ class TestManageDialog : public QObject {
                                            ClickButton(editor, "okButton");
                                        })
                                  .Then("CustomCategoriesDialog", [](QDialog &categories) { ClickButton(categories, "closeButton"); })
-                                 .Run([&d] { click(d, "customCategoriesButton"); });
+                                 .Run([&d] { ClickButton(d, "customCategoriesButton"); });
             QVERIFY(ran);
         });
         QCOMPARE(w.harness.window()->currentCategory(), std::string("Petrol"));
@@ -362,9 +340,9 @@ class TestManageDialog : public QObject {
     void acceptWithNoCategory_warnsAndChangesNothing() {
         ManageWindow w;
         w.manage([&w](ManageDialog &d) {
-            trigger(d, "unselectAllCategories");
+            TriggerAction(d, "unselectAllCategories");
             QVERIFY(ticked(categories(d)).isEmpty());
-            click(d, "acceptCategoriesButton");
+            ClickButton(d, "acceptCategoriesButton");
             QVERIFY(w.harness.prompts.log.back() == "warning: You have to choose at least one category.");
         });
         QCOMPARE(w.windowCategories(), kCategories.mid(0, 6));
@@ -376,9 +354,9 @@ class TestManageDialog : public QObject {
             d.findChild<QCheckBox *>("sortCategories")->click();
             const QStringList sorted{"Fractions", "Length", "Mass",       "Numbers",
                                      "Pressure",  "Secret", "Temperature"};
-            QCOMPARE(names(categories(d)), sorted);
+            QCOMPARE(Rows(categories(d)), sorted);
             dropRow(categories(d), 0, 3);
-            QCOMPARE(names(categories(d)), sorted);
+            QCOMPARE(Rows(categories(d)), sorted);
         });
         QVERIFY(w.harness.window()->settings().GeSoCate);
         QCOMPARE(w.windowCategories(),
@@ -403,7 +381,7 @@ class TestManageDialog : public QObject {
             DriveModal<ManageDialog>([&w] { w.harness.Find<QAction>("manageUnitsAndCategoriesAction")->trigger(); },
                                    [](ManageDialog &d) {
                                        toggle(categories(d), "Length");
-                                       click(d, "acceptCategoriesButton");
+                                       ClickButton(d, "acceptCategoriesButton");
                                        QTest::keyClick(&d, Qt::Key_Escape);
                                    });
         QVERIFY(reached);

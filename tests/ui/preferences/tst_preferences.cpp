@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -34,17 +33,6 @@ using namespace mensurio::test;
 namespace {
 
 const std::string kExe = "/opt/Mensurio Apps/mensurio";
-
-template <typename T> T *In(const QDialog &dialog, const char *name) {
-    T *widget = dialog.findChild<T *>(name);
-    if (widget == nullptr)
-        qWarning("no control %s", name);
-    return widget;
-}
-
-void Press(QDialog &dialog, QDialogButtonBox::StandardButton which) {
-    QTest::mouseClick(In<QDialogButtonBox>(dialog, "Buttons")->button(which), Qt::LeftButton);
-}
 
 // A window on a scratch folder with a scratch autostart folder for its link.
 struct Fixture {
@@ -80,13 +68,6 @@ struct Fixture {
     QList<QFont> fontsAskedFrom;
 };
 
-QStringList Rows(const QListWidget *list) {
-    QStringList rows;
-    for (int row = 0; row < list->count(); ++row)
-        rows.append(list->item(row)->text());
-    return rows;
-}
-
 } // namespace
 
 class TestPreferences : public QObject {
@@ -95,17 +76,13 @@ class TestPreferences : public QObject {
     void command_opensTheDialogModally() {
         Fixture f;
         f.Start();
-        QAction *command = f.harness.window()->findChild<QAction *>("preferencesAction");
+        QAction *command = Child<QAction>(*f.harness.window(), "preferencesAction");
         QVERIFY(command->isEnabled());
         bool seen = false;
-        QTimer::singleShot(0, [&seen] {
-            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            seen = dialog != nullptr && dialog->objectName() == "PreferencesDialog" &&
-                   dialog->windowTitle() == "Preferences";
-            if (dialog != nullptr)
-                dialog->reject();
+        const bool reached = DriveModal<QDialog>([command] { command->trigger(); }, [&seen](QDialog &dialog) {
+            seen = dialog.objectName() == "PreferencesDialog" && dialog.windowTitle() == "Preferences";
         });
-        command->trigger();
+        QVERIFY(reached);
         QVERIFY(seen);
     }
 
@@ -125,20 +102,20 @@ class TestPreferences : public QObject {
         f.harness.SetSetting("Visible", "0", "Toolbar972");
         f.Start();
         auto dialog = f.Open();
-        QVERIFY(In<QCheckBox>(*dialog, "showToolbar")->isChecked());
-        QVERIFY(!In<QCheckBox>(*dialog, "showRecordbar")->isChecked());
-        QVERIFY(!In<QCheckBox>(*dialog, "showCategoryTabs")->isChecked());
-        QVERIFY(!In<QCheckBox>(*dialog, "sortUnits")->isChecked());
-        QVERIFY(!In<QCheckBox>(*dialog, "runOnStartUp")->isChecked()); // no link file
-        QVERIFY(In<QCheckBox>(*dialog, "minimizeToTray")->isChecked());
-        QVERIFY(!In<QCheckBox>(*dialog, "swapValueOnInvert")->isChecked());
-        QVERIFY(In<QCheckBox>(*dialog, "showAllResults")->isChecked());
-        QVERIFY(In<QRadioButton>(*dialog, "otherCalculator")->isChecked());
-        QVERIFY(In<QLineEdit>(*dialog, "calculatorPath")->isEnabled());
-        QCOMPARE(In<QLineEdit>(*dialog, "calculatorPath")->text(), QString("/opt/my calc/\"calc\""));
-        QVERIFY(In<QRadioButton>(*dialog, "fixedFormat")->isChecked());
-        QCOMPARE(In<QComboBox>(*dialog, "decimalPlaces")->currentIndex(), 4);
-        QVERIFY(In<QRadioButton>(*dialog, "compoundUnitsFirst")->isChecked());
+        QVERIFY(Child<QCheckBox>(*dialog, "showToolbar")->isChecked());
+        QVERIFY(!Child<QCheckBox>(*dialog, "showRecordbar")->isChecked());
+        QVERIFY(!Child<QCheckBox>(*dialog, "showCategoryTabs")->isChecked());
+        QVERIFY(!Child<QCheckBox>(*dialog, "sortUnits")->isChecked());
+        QVERIFY(!Child<QCheckBox>(*dialog, "runOnStartUp")->isChecked()); // no link file
+        QVERIFY(Child<QCheckBox>(*dialog, "minimizeToTray")->isChecked());
+        QVERIFY(!Child<QCheckBox>(*dialog, "swapValueOnInvert")->isChecked());
+        QVERIFY(Child<QCheckBox>(*dialog, "showAllResults")->isChecked());
+        QVERIFY(Child<QRadioButton>(*dialog, "otherCalculator")->isChecked());
+        QVERIFY(Child<QLineEdit>(*dialog, "calculatorPath")->isEnabled());
+        QCOMPARE(Child<QLineEdit>(*dialog, "calculatorPath")->text(), QString("/opt/my calc/\"calc\""));
+        QVERIFY(Child<QRadioButton>(*dialog, "fixedFormat")->isChecked());
+        QCOMPARE(Child<QComboBox>(*dialog, "decimalPlaces")->currentIndex(), 4);
+        QVERIFY(Child<QRadioButton>(*dialog, "compoundUnitsFirst")->isChecked());
         QCOMPARE(dialog->changes().startUp || dialog->changes().toolbars || dialog->changes().anyFont, false);
     }
 
@@ -149,10 +126,10 @@ class TestPreferences : public QObject {
         f.harness.SetSetting("ReDeciPlace", "40");
         MainWindow &window = f.Start();
         auto dialog = f.Open();
-        QVERIFY(In<QRadioButton>(*dialog, "autoFormat")->isChecked());
-        QVERIFY(In<QRadioButton>(*dialog, "compoundBracketedValues")->isChecked());
-        QVERIFY(!In<QComboBox>(*dialog, "decimalPlaces")->isEnabled());
-        Press(*dialog, QDialogButtonBox::Cancel);
+        QVERIFY(Child<QRadioButton>(*dialog, "autoFormat")->isChecked());
+        QVERIFY(Child<QRadioButton>(*dialog, "compoundBracketedValues")->isChecked());
+        QVERIFY(!Child<QComboBox>(*dialog, "decimalPlaces")->isEnabled());
+        PressStandardButton(*dialog, QDialogButtonBox::Cancel);
         QCOMPARE(window.settings().ReNumber, 7);
         QCOMPARE(window.settings().ReDeciPlace, 40);
     }
@@ -169,8 +146,8 @@ class TestPreferences : public QObject {
         const QString result = f.harness.Find<QLineEdit>("resultField")->text();
         const QFont font = f.harness.Find<QLineEdit>("valueField")->font();
         auto dialog = f.Open();
-        QVERIFY(In<QCheckBox>(*dialog, "runOnStartUp")->isChecked());
-        Press(*dialog, QDialogButtonBox::Ok);
+        QVERIFY(Child<QCheckBox>(*dialog, "runOnStartUp")->isChecked());
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QVERIFY(window.settings() == before);
         QCOMPARE(readFile(f.harness.SettingsPath()), file);
@@ -193,7 +170,7 @@ class TestPreferences : public QObject {
         f.Start();
         for (const auto &[name, flag] : boxes) {
             auto dialog = f.Open();
-            QCheckBox *box = In<QCheckBox>(*dialog, name);
+            QCheckBox *box = Child<QCheckBox>(*dialog, name);
             const bool shown = box->isChecked();
             QVERIFY2(!(dialog->changes().*flag), name);
             box->click();
@@ -208,9 +185,9 @@ class TestPreferences : public QObject {
         Fixture f;
         MainWindow &window = f.Start();
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "showToolbar")->click();
-        In<QCheckBox>(*dialog, "showToolbar")->click();
-        Press(*dialog, QDialogButtonBox::Ok);
+        Child<QCheckBox>(*dialog, "showToolbar")->click();
+        Child<QCheckBox>(*dialog, "showToolbar")->click();
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         QVERIFY(f.harness.Find<QToolBar>("Toolbar971")->isVisible());
         QVERIFY(window.settings().Toolbar971Visible);
         QVERIFY(f.harness.window()->findChild<QAction *>("showToolbarAction")->isChecked());
@@ -240,11 +217,11 @@ class TestPreferences : public QObject {
         auto dialog = f.Open();
         const char *buttons[] = {"autoFormat", "scientificFormat", "fixedFormat", "thousandsFormat"};
         // Choose another format first, so that choosing this one is a change.
-        In<QRadioButton>(*dialog, buttons[(format + 1) % 4])->click();
-        In<QRadioButton>(*dialog, buttons[format])->click();
-        In<QComboBox>(*dialog, "decimalPlaces")->setCurrentIndex(places);
-        QCOMPARE(In<QLabel>(*dialog, "formatSample")->text(), sample);
-        QCOMPARE(In<QComboBox>(*dialog, "decimalPlaces")->isEnabled(), placesEnabled);
+        Child<QRadioButton>(*dialog, buttons[(format + 1) % 4])->click();
+        Child<QRadioButton>(*dialog, buttons[format])->click();
+        Child<QComboBox>(*dialog, "decimalPlaces")->setCurrentIndex(places);
+        QCOMPARE(Child<QLabel>(*dialog, "formatSample")->text(), sample);
+        QCOMPARE(Child<QComboBox>(*dialog, "decimalPlaces")->isEnabled(), placesEnabled);
     }
 
     // Fixed with 3 places shows at once in the sample; Cancel gives the window its format back.
@@ -255,11 +232,11 @@ class TestPreferences : public QObject {
         MainWindow &window = f.Start();
         const QString result = f.harness.Find<QLineEdit>("resultField")->text();
         auto dialog = f.Open();
-        In<QRadioButton>(*dialog, "fixedFormat")->click();
-        In<QComboBox>(*dialog, "decimalPlaces")->setCurrentIndex(3);
-        QCOMPARE(In<QLabel>(*dialog, "formatSample")->text(), QString("1234567.900"));
+        Child<QRadioButton>(*dialog, "fixedFormat")->click();
+        Child<QComboBox>(*dialog, "decimalPlaces")->setCurrentIndex(3);
+        QCOMPARE(Child<QLabel>(*dialog, "formatSample")->text(), QString("1234567.900"));
         QCOMPARE(window.settings().ReNumber, 2);
-        Press(*dialog, QDialogButtonBox::Cancel);
+        PressStandardButton(*dialog, QDialogButtonBox::Cancel);
         QCOMPARE(window.settings().ReNumber, 1);
         QCOMPARE(window.settings().ReDeciPlace, 5);
         QCOMPARE(f.harness.Find<QLineEdit>("resultField")->text(), result);
@@ -269,10 +246,10 @@ class TestPreferences : public QObject {
         Fixture f;
         MainWindow &window = f.Start();
         auto dialog = f.Open();
-        In<QRadioButton>(*dialog, "fixedFormat")->click();
-        In<QComboBox>(*dialog, "decimalPlaces")->setCurrentIndex(2);
-        In<QRadioButton>(*dialog, "compoundPlainValues")->click();
-        Press(*dialog, QDialogButtonBox::Ok);
+        Child<QRadioButton>(*dialog, "fixedFormat")->click();
+        Child<QComboBox>(*dialog, "decimalPlaces")->setCurrentIndex(2);
+        Child<QRadioButton>(*dialog, "compoundPlainValues")->click();
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(window.settings().ReNumber, 2);
         QCOMPARE(window.settings().ReDeciPlace, 2);
         QCOMPARE(window.settings().multiformat, 1);
@@ -283,8 +260,8 @@ class TestPreferences : public QObject {
         Fixture f;
         f.Start();
         auto dialog = f.Open();
-        In<QPushButton>(*dialog, "defaultFontsButton")->click();
-        Press(*dialog, QDialogButtonBox::Ok);
+        Child<QPushButton>(*dialog, "defaultFontsButton")->click();
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         for (const char *prefix : {"f1", "f2"}) {
             const std::string p = prefix;
             QCOMPARE(f.harness.Setting(p + "name"), std::string("ZEV Adurezu Zazu"));
@@ -308,13 +285,13 @@ class TestPreferences : public QObject {
         chosen.setBold(true);
         chosen.setItalic(true);
         f.chosenFont = chosen;
-        In<QPushButton>(*dialog, "changeFieldFontButton")->click();
-        In<QPushButton>(*dialog, "changeFieldFontButton")->click();
+        Child<QPushButton>(*dialog, "changeFieldFontButton")->click();
+        Child<QPushButton>(*dialog, "changeFieldFontButton")->click();
         QCOMPARE(f.fontsAskedFrom.size(), 2);
         QCOMPARE(f.fontsAskedFrom[1].pointSize(), 9);
-        QCOMPARE(In<QLabel>(*dialog, "fieldFontSample")->font().pointSize(), 15);
+        QCOMPARE(Child<QLabel>(*dialog, "fieldFontSample")->font().pointSize(), 15);
         QVERIFY(!dialog->changes().tabFont);
-        Press(*dialog, QDialogButtonBox::Ok);
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(f.harness.Setting("f1size"), std::string("15"));
         QCOMPARE(f.harness.Setting("f1name"), std::string("DejaVu Sans"));
         QCOMPARE(f.harness.Setting("f1bold"), std::string("1"));
@@ -329,10 +306,10 @@ class TestPreferences : public QObject {
         Fixture f;
         f.Start();
         auto dialog = f.Open();
-        In<QPushButton>(*dialog, "changeTabFontButton")->click();
+        Child<QPushButton>(*dialog, "changeTabFontButton")->click();
         QCOMPARE(f.fontsAskedFrom.size(), 1);
         QVERIFY(!dialog->changes().anyFont && !dialog->changes().tabFont);
-        Press(*dialog, QDialogButtonBox::Ok);
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(f.harness.Setting("f2name"), std::string("<missing>"));
     }
 
@@ -342,7 +319,7 @@ class TestPreferences : public QObject {
         f.harness.SetSetting("f1size", "13");
         f.Start();
         auto dialog = f.Open();
-        const QFont sample = In<QLabel>(*dialog, "fieldFontSample")->font();
+        const QFont sample = Child<QLabel>(*dialog, "fieldFontSample")->font();
         QCOMPARE(sample.family(), QApplication::font().family());
         QCOMPARE(sample.pointSize(), 13);
     }
@@ -351,9 +328,9 @@ class TestPreferences : public QObject {
         Fixture f;
         MainWindow &window = f.Start();
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "showToolbar")->click();
-        In<QCheckBox>(*dialog, "showRecordbar")->click();
-        Press(*dialog, QDialogButtonBox::Ok);
+        Child<QCheckBox>(*dialog, "showToolbar")->click();
+        Child<QCheckBox>(*dialog, "showRecordbar")->click();
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         QVERIFY(f.harness.Find<QToolBar>("Toolbar971")->isHidden());
         QVERIFY(f.harness.Find<QToolBar>("Toolbar972")->isHidden());
         QVERIFY(!window.findChild<QAction *>("showToolbarAction")->isChecked());
@@ -366,15 +343,15 @@ class TestPreferences : public QObject {
         MainWindow &window = f.Start();
         QVERIFY(f.harness.Find<QTabBar>("categoryTabs")->count() > 0);
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "showCategoryTabs")->click();
-        Press(*dialog, QDialogButtonBox::Ok);
+        Child<QCheckBox>(*dialog, "showCategoryTabs")->click();
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(f.harness.Find<QTabBar>("categoryTabs")->count(), 0);
         QVERIFY(!f.harness.Find<QTabBar>("categoryTabs")->isVisible());
         QCOMPARE(window.currentCategory(), std::string("Length"));
 
         auto again = f.Open();
-        In<QCheckBox>(*again, "showCategoryTabs")->click();
-        Press(*again, QDialogButtonBox::Ok);
+        Child<QCheckBox>(*again, "showCategoryTabs")->click();
+        PressStandardButton(*again, QDialogButtonBox::Ok);
         auto *tabs = f.harness.Find<QTabBar>("categoryTabs");
         QCOMPARE(tabs->count(), 7); // every category, the hidden one shown too (Show Hidden is on)
         QCOMPARE(tabs->tabText(tabs->currentIndex()), QString("Length"));
@@ -391,8 +368,8 @@ class TestPreferences : public QObject {
         ClickRow(input, "foot");
         ClickRow(output, "inch");
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "sortUnits")->click();
-        Press(*dialog, QDialogButtonBox::Ok);
+        Child<QCheckBox>(*dialog, "sortUnits")->click();
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(Rows(input),
                  (QStringList{"foot", "inch", "kilometer", "meter", "mile", "survey foot", "yard"}));
         QCOMPARE(SelectedNames(input), QStringList{"foot"});
@@ -405,8 +382,8 @@ class TestPreferences : public QObject {
         Fixture f;
         MainWindow &window = f.Start();
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "showAllResults")->click();
-        Press(*dialog, QDialogButtonBox::Ok);
+        Child<QCheckBox>(*dialog, "showAllResults")->click();
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         auto *output = f.harness.Find<OutputUnitList>("outputList");
         QCOMPARE(output->mode(), OutputUnitList::Mode::TwoColumns);
         QVERIFY(window.findChild<QAction *>("showAllResultsAction")->isChecked());
@@ -414,8 +391,8 @@ class TestPreferences : public QObject {
         QCOMPARE(output->values().at(RowOf(output, "kilometer")), QString("0.002"));
 
         auto again = f.Open();
-        In<QCheckBox>(*again, "showAllResults")->click();
-        Press(*again, QDialogButtonBox::Ok);
+        Child<QCheckBox>(*again, "showAllResults")->click();
+        PressStandardButton(*again, QDialogButtonBox::Ok);
         QCOMPARE(output->mode(), OutputUnitList::Mode::Standard);
         QVERIFY(output->values().isEmpty());
         QVERIFY(!window.findChild<QAction *>("showAllResultsAction")->isChecked());
@@ -425,8 +402,8 @@ class TestPreferences : public QObject {
         Fixture f;
         MainWindow &window = f.Start();
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "minimizeToTray")->click();
-        Press(*dialog, QDialogButtonBox::Ok);
+        Child<QCheckBox>(*dialog, "minimizeToTray")->click();
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         QVERIFY(window.settings().tray);
         QVERIFY(window.findChild<QAction *>("minimizeToTrayAction")->isChecked());
     }
@@ -436,10 +413,10 @@ class TestPreferences : public QObject {
         Fixture f;
         MainWindow &window = f.Start();
         auto dialog = f.Open();
-        auto *path = In<QLineEdit>(*dialog, "calculatorPath");
-        auto *browse = In<QToolButton>(*dialog, "browseCalculatorButton");
+        auto *path = Child<QLineEdit>(*dialog, "calculatorPath");
+        auto *browse = Child<QToolButton>(*dialog, "browseCalculatorButton");
         QVERIFY(!path->isEnabled() && !browse->isEnabled());
-        In<QRadioButton>(*dialog, "otherCalculator")->click();
+        Child<QRadioButton>(*dialog, "otherCalculator")->click();
         QVERIFY(path->isEnabled() && browse->isEnabled());
         const std::string chosen = "/opt/my \"calc\" 'x'/run calc";
         f.harness.prompts.fileAnswers.push_back(chosen);
@@ -451,7 +428,7 @@ class TestPreferences : public QObject {
         QCOMPARE(path->text().toStdString(), chosen);
         QCOMPARE(f.harness.prompts.log.back().rfind("open [Calculator Program] /opt/my \"calc\" 'x' ", 0),
                  0u);
-        Press(*dialog, QDialogButtonBox::Ok);
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(window.settings().CalcPath, chosen);
         QVERIFY(!window.settings().GeCaDefa);
     }
@@ -463,17 +440,17 @@ class TestPreferences : public QObject {
         MainWindow &window = f.Start();
         const std::string before = window.settings().CalcPath;
         auto dialog = f.Open();
-        In<QRadioButton>(*dialog, "otherCalculator")->click();
-        auto *path = In<QLineEdit>(*dialog, "calculatorPath");
+        Child<QRadioButton>(*dialog, "otherCalculator")->click();
+        auto *path = Child<QLineEdit>(*dialog, "calculatorPath");
         path->setText(QString::fromUtf8("/opt/\u8ba1\u7b97\u5668/calc"));
-        Press(*dialog, QDialogButtonBox::Ok);
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(dialog->result(), 0);
         QVERIFY(!f.harness.prompts.log.empty());
         QVERIFY2(f.harness.prompts.log.back().find("cannot store") != std::string::npos,
                  f.harness.prompts.log.back().c_str());
         QCOMPARE(window.settings().CalcPath, before);
         path->setText(QString::fromUtf8("/opt/caf\u00e9/calc"));
-        Press(*dialog, QDialogButtonBox::Ok);
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(dialog->result(), 1);
         QCOMPARE(QtCp1252::ToQString(window.settings().CalcPath), QString::fromUtf8("/opt/caf\u00e9/calc"));
         QVERIFY(!window.settings().GeCaDefa);
@@ -485,8 +462,8 @@ class TestPreferences : public QObject {
         Fixture f;
         f.Start();
         auto dialog = std::make_unique<PreferencesDialog>(*f.harness.window(), StartupLink::ForRunningProgram());
-        In<QCheckBox>(*dialog, "runOnStartUp")->click();
-        Press(*dialog, QDialogButtonBox::Ok);
+        Child<QCheckBox>(*dialog, "runOnStartUp")->click();
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         QVERIFY(f.harness.prompts.log.empty());
         const auto link = ShellLinker::ReadShellLink(f.Link());
         QVERIFY(link.has_value());
@@ -518,11 +495,11 @@ class TestPreferences : public QObject {
         const std::string before = readFile(f.Link());
         f.Start();
         auto dialog = f.Open();
-        QCheckBox *box = In<QCheckBox>(*dialog, "runOnStartUp");
+        QCheckBox *box = Child<QCheckBox>(*dialog, "runOnStartUp");
         QVERIFY(box->isChecked());
         box->click();
         box->click(); // ticked again: touched, so the link is checked
-        Press(*dialog, QDialogButtonBox::Ok);
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         const std::string after = readFile(f.Link());
         if (replaced)
             QCOMPARE(after, ShellLinker::EntryText(StartupLink(f.Autostart(), kExe).WantedLink()));
@@ -536,8 +513,8 @@ class TestPreferences : public QObject {
         f.WriteLink("\"/opt/Mensurio Apps/mensurio\" tray");
         f.Start();
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "runOnStartUp")->click();
-        Press(*dialog, QDialogButtonBox::Ok);
+        Child<QCheckBox>(*dialog, "runOnStartUp")->click();
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         QVERIFY(!std::filesystem::exists(f.Link()));
         QVERIFY(f.harness.prompts.log.empty());
     }
@@ -548,9 +525,9 @@ class TestPreferences : public QObject {
         f.harness.dir.write("config", "a file where the folder should be");
         MainWindow &window = f.Start();
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "runOnStartUp")->click();
-        In<QCheckBox>(*dialog, "minimizeToTray")->click();
-        Press(*dialog, QDialogButtonBox::Ok);
+        Child<QCheckBox>(*dialog, "runOnStartUp")->click();
+        Child<QCheckBox>(*dialog, "minimizeToTray")->click();
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(f.harness.prompts.log,
                  (std::vector<std::string>{"beep", "warning: Could not create link."}));
         QVERIFY(window.settings().tray);
@@ -561,9 +538,9 @@ class TestPreferences : public QObject {
         std::filesystem::create_directories(f.Link() + "/in the way"); // a folder cannot be unlinked
         f.Start();
         auto dialog = f.Open();
-        QVERIFY(In<QCheckBox>(*dialog, "runOnStartUp")->isChecked());
-        In<QCheckBox>(*dialog, "runOnStartUp")->click();
-        Press(*dialog, QDialogButtonBox::Ok);
+        QVERIFY(Child<QCheckBox>(*dialog, "runOnStartUp")->isChecked());
+        Child<QCheckBox>(*dialog, "runOnStartUp")->click();
+        PressStandardButton(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(f.harness.prompts.log,
                  (std::vector<std::string>{"beep", "warning: Could not delete StartUp link."}));
     }
@@ -573,10 +550,10 @@ class TestPreferences : public QObject {
         std::filesystem::create_directories(f.Autostart());
         f.Start();
         auto dialog = f.Open();
-        In<QCheckBox>(*dialog, "runOnStartUp")->click();
+        Child<QCheckBox>(*dialog, "runOnStartUp")->click();
         {
             const FileSizeLimit limit(20);
-            Press(*dialog, QDialogButtonBox::Ok);
+            PressStandardButton(*dialog, QDialogButtonBox::Ok);
         }
         QCOMPARE(f.harness.prompts.log,
                  (std::vector<std::string>{"beep", "warning: Could not create link."}));

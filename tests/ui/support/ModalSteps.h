@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/support/DialogHelpers.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
-#include <algorithm>
 #include <deque>
 #include <functional>
 #include <utility>
@@ -76,33 +74,9 @@ class ModalSteps {
     bool m_timedOut = false;
 };
 
-/// The named child of a dialog; a test fails on a null pointer it dereferences, so callers check.
-template <typename T> T *Child(QWidget &parent, const char *name) {
-    return parent.findChild<T *>(QString::fromLatin1(name));
-}
-
-/// Clicks the named push button as the user does.
-inline void ClickButton(QWidget &parent, const char *name) {
-    if (auto *button = Child<QPushButton>(parent, name))
-        QTest::mouseClick(button, Qt::LeftButton);
-    else
-        qWarning("no button %s", name);
-}
-
-/// Makes the named field hold exactly `text`, typed key by key.
-inline void TypeInto(QWidget &parent, const char *name, const QString &text) {
-    if (auto *edit = Child<QLineEdit>(parent, name)) {
-        edit->setFocus();
-        edit->selectAll();
-        edit->del();
-        const bool latin1 = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
-        if (latin1)
-            QTest::keyClicks(edit, text);
-        else
-            edit->insert(text); // as an input method enters it: key clicks carry Latin-1 only
-    } else {
-        qWarning("no field %s", name);
-    }
+/// A step that clicks the dialog's named push button.
+inline ModalSteps::Step ClickStep(const char *button) {
+    return [button](QDialog &dialog) { ClickButton(dialog, button); };
 }
 
 } // namespace mensurio::test

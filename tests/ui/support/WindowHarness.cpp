@@ -115,40 +115,4 @@ void WindowHarness::Type(const QString &text) {
     QTest::keyClicks(edit, text);
 }
 
-void ClickRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers) {
-    QListWidgetItem *item = list->item(row);
-    if (item == nullptr) {
-        qWarning("no row %d to click", row);
-        return;
-    }
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(item).center());
-}
-
-void ClickRow(QListWidget *list, const QString &name, Qt::KeyboardModifiers modifiers) {
-    ClickRow(list, RowOf(list, name), modifiers);
-}
-
-int RowOf(const QListWidget *list, const QString &name) {
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->text() == name)
-            return row;
-    }
-    return -1;
-}
-
-QStringList SelectedNames(const QListWidget *list) {
-    QStringList names;
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->isSelected())
-            names.append(list->item(row)->text());
-    }
-    return names;
-}
-
-QString CurrentName(const QListWidget *list) {
-    const QListWidgetItem *item = list->currentItem();
-    return item != nullptr ? item->text() : QString();
-}
-
 } // namespace mensurio::test

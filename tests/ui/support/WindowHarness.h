@@ -3,6 +3,7 @@
 
 #include "support/FakePrompts.h"
 #include "support/ScratchDir.h"
+#include "ui/support/DialogHelpers.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/mainwindow/WindowEnvironment.h"
 
@@ -66,12 +67,5 @@ class WindowHarness {
   private:
     std::unique_ptr<MainWindow> m_window;
 };
-
-/// Clicks a row as the user does, with the given keyboard modifiers (Ctrl toggles a row).
-void ClickRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-void ClickRow(QListWidget *list, const QString &name, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-int RowOf(const QListWidget *list, const QString &name);
-QStringList SelectedNames(const QListWidget *list);
-QString CurrentName(const QListWidget *list);
 
 } // namespace mensurio::test

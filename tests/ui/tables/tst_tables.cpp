@@ -468,14 +468,12 @@ class TestTables : public QObject {
         auto *command = window.findChild<QAction *>("createConversionTableAction");
         QVERIFY(command->isEnabled());
         QString category;
-        QTimer::singleShot(0, [&] {
-            auto *dialog = qobject_cast<TablesDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            category = dialog->findChild<QComboBox *>("categoryChoice")->currentText();
-            dialog->findChild<QPushButton *>("closeButton")->click();
-        });
-        command->trigger();
+        const auto drive = [&category](TablesDialog &dialog) {
+            category = test::Child<QComboBox>(dialog, "categoryChoice")->currentText();
+            test::ClickButton(dialog, "closeButton");
+        };
+        const bool reached = test::DriveModal<TablesDialog>([command] { command->trigger(); }, drive);
+        QVERIFY(reached);
         QCOMPARE(category, QString("Length"));
         harness.Finish();
     }
