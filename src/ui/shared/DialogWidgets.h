@@ -11,7 +11,7 @@
 
 namespace mensurio {
 
-/// Gives a new control its object name (the name tests and settings find it by) and returns it.
+/// Gives a new control its object name (the name tests find it by) and returns it.
 template <typename T> T *Named(T *widget, const char *name) {
     widget->setObjectName(QLatin1String(name));
     return widget;
