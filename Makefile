@@ -4,10 +4,12 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
+# Extra CMake arguments for every configuration, e.g. CMAKE_FLAGS=-DMENSURIO_WERROR=ON as CI does.
+CMAKE_FLAGS ?=
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench format clean install uninstall deb
+.PHONY: all deps configure build run test test-sanitize fuzz bench format format-check clean install uninstall deb
 
 all: build
 
@@ -15,7 +17,7 @@ deps:
 	@scripts/install-deps.sh
 
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 
 configure: deps $(BUILD)/CMakeCache.txt
 
@@ -30,7 +32,7 @@ test: build
 
 # The same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMENSURIO_SANITIZE=ON -DMENSURIO_BUILD_BENCH=OFF
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMENSURIO_SANITIZE=ON -DMENSURIO_BUILD_BENCH=OFF $(CMAKE_FLAGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
@@ -39,7 +41,7 @@ test-sanitize: deps
 fuzz:
 	@scripts/install-deps.sh fuzz
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMENSURIO_FUZZ=ON \
-		-DMENSURIO_BUILD_TESTS=OFF -DMENSURIO_BUILD_BENCH=OFF
+		-DMENSURIO_BUILD_TESTS=OFF -DMENSURIO_BUILD_BENCH=OFF $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 	scripts/run-fuzzers.sh $(FUZZ_BUILD)/bin $(FUZZ_SECONDS)
 
@@ -60,7 +62,14 @@ bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 
 format:
-	find src tests tools bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	@scripts/install-deps.sh format
+	git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 'tools/*.h' \
+		'bench/*.cpp' 'bench/*.h' 'fuzz/*.cpp' 'fuzz/*.h' | xargs clang-format -i
+
+# Fails when a source file differs from .clang-format (CI runs it first).
+format-check:
+	@scripts/install-deps.sh format
+	@scripts/check-format.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -2,7 +2,8 @@
 # Installs the Debian packages Mensurio needs to build, test and run: what `make run`,
 # `make test`, `make test-sanitize`, `make deb` and the scripts in scripts/ use.
 # Quiet when everything is already present. With the argument "fuzz", also what the
-# libFuzzer targets need: clang and its runtime libraries (libFuzzer, the sanitizers).
+# libFuzzer targets need: clang and its runtime libraries (libFuzzer, the sanitizers); with
+# "format", clang-format for `make format` and `make format-check`.
 set -euo pipefail
 
 packages=(
@@ -21,9 +22,10 @@ packages=(
   file                   # uninstall test: installed binaries are stripped
   dpkg-dev lintian       # dpkg-shlibdeps: make deb; lintian: the package test
 )
-if [ "${1:-}" = fuzz ]; then
-  packages+=(clang libclang-rt-14-dev)
-fi
+case "${1:-}" in
+  fuzz) packages+=(clang libclang-rt-14-dev) ;;
+  format) packages+=(clang-format git) ;;  # make format, make format-check
+esac
 
 missing=()
 for p in "${packages[@]}"; do
