@@ -49,7 +49,7 @@ struct ExpressionNode {
     ExpressionNode &operator=(const ExpressionNode &) = delete;
     ~ExpressionNode(); // frees the left subtree before the right one
 
-    std::string text;             // the sub-expression this node was built from
+    std::string text;                      // the sub-expression this node was built from
     std::unique_ptr<ExpressionNode> left;  // empty for a leaf
     std::unique_ptr<ExpressionNode> right; // empty for a leaf
     OperatorCode operation = OperatorCode::None;

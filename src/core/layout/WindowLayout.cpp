@@ -76,12 +76,13 @@ WindowLayoutResult LayoutWindow(const LayoutInput &input, std::string_view categ
     r.resultField = {Scaled(31, scale) + editWidth, kFieldsTop, editWidth, input.editHeight};
     r.fieldsStripHeight = FieldsStripHeight(input.editHeight);
     r.arrow = {half - 12, RoundHalfEven(input.editHeight / 2.0 - 9.5) + kFieldsTop, kArrowWidth,
-                kArrowHeight};
+               kArrowHeight};
     r.arrowVisible = w > 350;
 
     r.category = LayoutForCategory(category, input.listsAreaHeight, input.comboHeight);
     r.inputPressure = {r.valueField.left + margin, kComboTop, r.valueField.width - margin, input.comboHeight};
-    r.outputPressure = {r.resultField.left + margin, kComboTop, r.resultField.width - margin, input.comboHeight};
+    r.outputPressure = {r.resultField.left + margin, kComboTop, r.resultField.width - margin,
+                        input.comboHeight};
     r.inputList = {r.inputPressure.left, r.category.listTop, r.inputPressure.width, r.category.listHeight};
     r.outputList = {r.outputPressure.left, r.category.listTop, r.outputPressure.width, r.category.listHeight};
     r.fractionsHint = r.inputList;

@@ -20,10 +20,10 @@ struct LayoutRect {
 struct LayoutInput {
     int clientWidth = 0; // client area (holds the category tabs)
     int clientHeight = 0;
-    int fieldsStripWidth = 0;  // the fields strip: valueField, the arrow and resultField
-    int listsAreaHeight = 0; // the lists area: the pressure selectors and the two unit lists
-    int editHeight = 0;   // valueField (resultField has the same height)
-    int comboHeight = 0;  // inputPressure (outputPressure has the same height)
+    int fieldsStripWidth = 0; // the fields strip: valueField, the arrow and resultField
+    int listsAreaHeight = 0;  // the lists area: the pressure selectors and the two unit lists
+    int editHeight = 0;       // valueField (resultField has the same height)
+    int comboHeight = 0;      // inputPressure (outputPressure has the same height)
 };
 
 /// The category-dependent part of the layout: vertical geometry of the lists and what is shown.
@@ -31,7 +31,7 @@ struct CategoryLayout {
     bool combosVisible = false; // inputPressure and outputPressure, the pressure references
     bool inputListVisible = true;
     bool fractionsHintVisible = false; // "Enter a decimal number or a fraction"
-    int listTop = 3;            // inputList and outputList
+    int listTop = 3;                   // inputList and outputList
     int listHeight = 0;
 
     bool operator==(const CategoryLayout &) const = default;

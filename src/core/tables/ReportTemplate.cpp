@@ -87,8 +87,8 @@ void ReportTemplate::addColumns(double headerWidth, const std::vector<double> &c
 }
 
 ReportTemplate ReportTemplate::LandscapeTemplate() {
-    return ReportTemplate("LandscapeTemplate", true, 1123, 74, {247, 328, 409, 490, 571, 651, 732, 813, 894, 975}, 1000,
-                          1046);
+    return ReportTemplate("LandscapeTemplate", true, 1123, 74,
+                          {247, 328, 409, 490, 571, 651, 732, 813, 894, 975}, 1000, 1046);
 }
 
 ReportTemplate ReportTemplate::PortraitTemplate() {

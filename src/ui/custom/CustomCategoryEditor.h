@@ -24,8 +24,8 @@ class CustomCategoryEditor : public QDialog {
 
   public:
     /// `category` is the category to rename in Rename mode and ignored in Add mode.
-    CustomCategoryEditor(CustomCategories &categories, Prompts &prompts, CategoryEditorMode mode, std::string category,
-               QWidget *parent = nullptr);
+    CustomCategoryEditor(CustomCategories &categories, Prompts &prompts, CategoryEditorMode mode,
+                         std::string category, QWidget *parent = nullptr);
 
     void nameEdited();
     void acceptEdit();

@@ -28,7 +28,7 @@ class CustomUnitEditor : public QDialog {
   public:
     /// `unit` is the unit to change in Modify mode and ignored in Add mode.
     CustomUnitEditor(CustomUnits &units, Prompts &prompts, std::string category, UnitEditorMode mode,
-               const std::string &unit, QWidget *parent = nullptr);
+                     const std::string &unit, QWidget *parent = nullptr);
 
     void acceptEdit();
 

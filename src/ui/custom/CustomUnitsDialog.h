@@ -28,7 +28,7 @@ class CustomUnitsDialog : public QDialog {
   public:
     /// Opens on `category` (any letter case; the first category when it does not exist).
     CustomUnitsDialog(UnitDatabase &database, Prompts &prompts, const std::string &category,
-              QWidget *parent = nullptr);
+                      QWidget *parent = nullptr);
 
     /// Shows the dialog modally on `category` and returns when it is closed.
     static void ShowCustomUnits(UnitDatabase &database, Prompts &prompts, const std::string &category,

@@ -26,7 +26,8 @@ QPushButton *AddButton(QHBoxLayout *row, const QString &caption, const char *obj
 
 } // namespace
 
-TipOfTheDayDialog::TipOfTheDayDialog(bool showAtStart, std::size_t firstTip, QWidget *parent) : QDialog(parent) {
+TipOfTheDayDialog::TipOfTheDayDialog(bool showAtStart, std::size_t firstTip, QWidget *parent)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("TipOfTheDayDialog"));
     setWindowTitle(tr("Tip of the Day"));
     const std::size_t count = TipsOfTheDay().size();

@@ -18,7 +18,7 @@ struct ProgramSettings;
 
 /// The widgets a conversion reads and writes.
 struct ConversionWidgets {
-    QLineEdit *input = nullptr; // the value field
+    QLineEdit *input = nullptr;  // the value field
     QLineEdit *output = nullptr; // the result field
     QListWidget *inputList = nullptr;
     OutputUnitList *outputList = nullptr;

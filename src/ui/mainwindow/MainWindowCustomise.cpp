@@ -3,11 +3,11 @@
 #include "ui/mainwindow/MainWindow.h"
 
 #include "core/db/FindEntry.h"
-#include "ui/shared/QtCp1252.h"
-#include "ui/manage/ManageDialog.h"
-#include "ui/custom/CustomUnitsDialog.h"
 #include "ui/custom/CustomCategoriesDialog.h"
+#include "ui/custom/CustomUnitsDialog.h"
 #include "ui/find/FindDialog.h"
+#include "ui/manage/ManageDialog.h"
+#include "ui/shared/QtCp1252.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,7 +49,7 @@ void MainWindow::showManageDialog() {
             m_customUnitsDialog();
         else
             CustomUnitsDialog::ShowCustomUnits(m_database, *m_environment.prompts, category,
-                                       QApplication::activeModalWidget());
+                                               QApplication::activeModalWidget());
     };
     hooks.showHiddenChanged = [this](bool on) { m_actions.showHidden->setChecked(on); };
     hooks.closed = [this] { RebuildLists(); };

@@ -5,8 +5,8 @@
 #include "ui/mainwindow/ConversionBridge.h"
 #include "ui/mainwindow/InvertConversion.h"
 #include "ui/mainwindow/ListWidgetSelection.h"
-#include "ui/shared/QtCp1252.h"
 #include "ui/mainwindow/OutputUnitList.h"
+#include "ui/shared/QtCp1252.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -2,11 +2,11 @@
 // The Help menu's commands and the pictures of the window's commands.
 #include "ui/mainwindow/MainWindow.h"
 
-#include "ui/shared/BundledResources.h"
-#include "ui/mainwindow/CalculatorLauncher.h"
-#include "ui/help/HelpWindow.h"
 #include "ui/help/AboutDialog.h"
+#include "ui/help/HelpWindow.h"
 #include "ui/help/TipOfTheDayDialog.h"
+#include "ui/mainwindow/CalculatorLauncher.h"
+#include "ui/shared/BundledResources.h"
 #include "ui/shared/ToolbarIcons.h"
 
 #include <QAction>

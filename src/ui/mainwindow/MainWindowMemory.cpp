@@ -39,8 +39,8 @@ void MainWindow::createCategoryMemory() {
     hooks.selectOutputUnit = [this](int row) { SelectOutputUnit(row); };
     hooks.selectFirstCategory = [this] { categoryChosen(0, nullptr); };
     hooks.database = [this]() -> const UnitDatabase & { return m_database; };
-    m_memory = std::make_unique<CategoryMemory>(m_valueField, m_inputList, m_outputList, &m_settingsFile, &m_settings,
-                                                std::move(hooks));
+    m_memory = std::make_unique<CategoryMemory>(m_valueField, m_inputList, m_outputList, &m_settingsFile,
+                                                &m_settings, std::move(hooks));
     m_memory->SetFirstStartMemories(m_environment.firstStartMemories);
 }
 

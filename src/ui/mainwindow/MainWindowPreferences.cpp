@@ -3,8 +3,8 @@
 #include "ui/mainwindow/MainWindow.h"
 
 #include "core/platform/StartupLink.h"
-#include "ui/preferences/PreferenceChanges.h"
 #include "ui/mainwindow/OutputUnitList.h"
+#include "ui/preferences/PreferenceChanges.h"
 #include "ui/preferences/PreferencesDialog.h"
 
 #include <QAction>

@@ -9,9 +9,9 @@
 #include "core/platform/FileOps.h"
 #include "core/platform/Prompts.h"
 #include "core/settings/DataVersionSetting.h"
+#include "ui/mainwindow/OutputUnitList.h"
 #include "ui/shared/QtCp1252.h"
 #include "ui/shared/QtFonts.h"
-#include "ui/mainwindow/OutputUnitList.h"
 
 #include <QAction>
 #include <QApplication>
@@ -122,7 +122,8 @@ void MainWindow::FormShow() {
         m_database.NamesSimplified = true;
         m_database.SimplifyNames();
     }
-    m_outputList->setMode(m_settings.split ? OutputUnitList::Mode::TwoColumns : OutputUnitList::Mode::Standard);
+    m_outputList->setMode(m_settings.split ? OutputUnitList::Mode::TwoColumns
+                                           : OutputUnitList::Mode::Standard);
     m_actions.showAllResults->setChecked(m_settings.split);
     m_actions.showHidden->setChecked(m_settings.showhidden);
     fillCategoryList();
@@ -166,8 +167,8 @@ bool MainWindow::CodePageTestPasses() {
 void MainWindow::ApplyFonts() {
     const QFont field = QtFonts::ToQFont(fieldFont, QApplication::font());
     const std::optional<QColor> fieldColor = QtFonts::TextColor(fieldFont);
-    for (QWidget *widget :
-         std::initializer_list<QWidget *>{m_valueField, m_resultField, m_inputList, m_outputList, m_inputPressure, m_outputPressure}) {
+    for (QWidget *widget : std::initializer_list<QWidget *>{
+             m_valueField, m_resultField, m_inputList, m_outputList, m_inputPressure, m_outputPressure}) {
         widget->setFont(field);
         QPalette palette = widget->palette();
         palette.setColor(QPalette::Text, fieldColor.value_or(QApplication::palette().color(QPalette::Text)));

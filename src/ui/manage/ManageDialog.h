@@ -43,7 +43,7 @@ class ManageDialog : public QDialog {
 
   public:
     ManageDialog(UnitDatabase &database, ProgramSettings &settings, Prompts &prompts, ManageDialogHooks hooks,
-               QWidget *parent = nullptr);
+                 QWidget *parent = nullptr);
 
     /// The category whose units the unit list shows (shownCategoryLabel).
     const std::string &ShownCategory() const { return m_shownCategory; }

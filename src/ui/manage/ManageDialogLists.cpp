@@ -6,8 +6,8 @@
 #include "core/db/UnitDatabase.h"
 #include "core/platform/Prompts.h"
 #include "core/settings/ProgramSettings.h"
-#include "ui/shared/QtCp1252.h"
 #include "ui/manage/ManageCheckList.h"
+#include "ui/shared/QtCp1252.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -53,8 +53,8 @@ void ManageDialog::showCounts(UnitCounts counts) {
 void ManageDialog::updateCategoryCounts() {
     const std::string focused = m_categoryList->FocusedName();
     m_categoryCounts->setText(focused.empty() ? QString()
-                                    : QString::fromStdString(ManageLists::UnitsVisibleText(
-                                          ManageLists::CountUnits(m_database, focused))));
+                                              : QString::fromStdString(ManageLists::UnitsVisibleText(
+                                                    ManageLists::CountUnits(m_database, focused))));
 }
 
 void ManageDialog::AcceptCategoriesClick() {
@@ -128,11 +128,13 @@ void ManageDialog::runCustomDialog(const std::function<void()> &dialog) {
 
 // The lists come back from the database with the pending order and marks laid over them. The
 // unit list keeps showing its category while that exists, so its pending edits survive too.
-void ManageDialog::restoreAfterCustomDialog(const std::string &focusedCategory, const std::string &focusedUnit,
-                                          const std::string &shownBefore) {
+void ManageDialog::restoreAfterCustomDialog(const std::string &focusedCategory,
+                                            const std::string &focusedUnit, const std::string &shownBefore) {
     const CheckItems categories = ManageLists::CategoryItems(m_database);
-    const NameOrder sorted = m_sortCategories->isChecked() ? m_collation.Order(Names(categories)) : NameOrder();
-    m_categoryList->SetItems(ListSnapshot::Restore(m_snapshot.Categories(), categories, sorted), focusedCategory);
+    const NameOrder sorted =
+        m_sortCategories->isChecked() ? m_collation.Order(Names(categories)) : NameOrder();
+    m_categoryList->SetItems(ListSnapshot::Restore(m_snapshot.Categories(), categories, sorted),
+                             focusedCategory);
     m_shownCategory = CategoryListed(categories, shownBefore) ? shownBefore : m_categoryList->FocusedName();
     CheckItems units = ManageLists::UnitItems(m_database, m_shownCategory);
     if (m_shownCategory == shownBefore)

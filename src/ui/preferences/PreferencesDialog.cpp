@@ -5,9 +5,9 @@
 #include "core/platform/FileOps.h"
 #include "core/platform/Prompts.h"
 #include "core/settings/ProgramSettings.h"
+#include "ui/mainwindow/MainWindow.h"
 #include "ui/shared/QtCp1252.h"
 #include "ui/shared/QtFonts.h"
-#include "ui/mainwindow/MainWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>

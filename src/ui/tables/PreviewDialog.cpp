@@ -17,7 +17,8 @@
 
 namespace mensurio {
 
-PreviewDialog::PreviewDialog(const TableReport &report, ReportPages pages, ProgramSettings &settings, QWidget *parent)
+PreviewDialog::PreviewDialog(const TableReport &report, ReportPages pages, ProgramSettings &settings,
+                             QWidget *parent)
     : QDialog(parent,
               Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowMaximizeButtonHint),
       m_report(report), m_pages(std::move(pages)), m_settings(settings) {

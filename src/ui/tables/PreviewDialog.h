@@ -25,7 +25,7 @@ class PreviewDialog : public QDialog {
     /// Lays the report out on `pages` (the current printer's paper) and shows page 1 at 100 %,
     /// placed as the settings say.
     PreviewDialog(const TableReport &report, ReportPages pages, ProgramSettings &settings,
-             QWidget *parent = nullptr);
+                  QWidget *parent = nullptr);
 
     void SetPrinterChoice(PrinterChoice choice) { m_printerChoice = std::move(choice); }
     int CurrentPage() const { return m_current; }

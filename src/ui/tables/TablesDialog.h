@@ -32,7 +32,7 @@ class TablesDialog : public QDialog {
     Q_DISABLE_COPY_MOVE(TablesDialog)
   public:
     TablesDialog(UnitDatabase &database, ProgramSettings &settings, Prompts &prompts,
-               NumberSeparators separators, QWidget *parent = nullptr);
+                 NumberSeparators separators, QWidget *parent = nullptr);
 
     /// Tests answer the printer dialog here.
     void SetPrinterChoice(PrinterChoice choice) { m_printerChoice = std::move(choice); }

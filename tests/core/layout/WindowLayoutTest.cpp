@@ -114,7 +114,8 @@ TEST(LayoutWindow, pressureToLength_hidesSelectorsAndListsGainSelectorHeightPlus
     EXPECT_EQ(length.inputList.top, 3);
     EXPECT_EQ(length.inputList.height, 269);
     EXPECT_EQ(length.inputList.height - pressure.inputList.height, input.comboHeight + 6);
-    EXPECT_EQ(length.outputList, (LayoutRect{length.outputPressure.left, 3, length.outputPressure.width, 269}));
+    EXPECT_EQ(length.outputList,
+              (LayoutRect{length.outputPressure.left, 3, length.outputPressure.width, 269}));
 }
 
 TEST(LayoutForCategory, visibilityByCategory) {

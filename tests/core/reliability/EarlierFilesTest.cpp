@@ -91,7 +91,8 @@ TEST(EarlierUnitsFile, readsEveryCategoryUnitAndFlag) {
     }
     std::vector<std::string> names;
     for (const CategoryRecord &category : db.Categories())
-        names.push_back(category.Name + (category.Custom ? " (custom)" : "") + (category.Hidden ? " (hidden)" : ""));
+        names.push_back(category.Name + (category.Custom ? " (custom)" : "") +
+                        (category.Hidden ? " (hidden)" : ""));
     EXPECT_EQ(names, (std::vector<std::string>{"Length", "Pressure", "Temperature", "Secret (hidden)",
                                                "Game money (custom)"}));
 }
@@ -125,7 +126,8 @@ TEST(EarlierSettingsFile, everyValueIsReadFromAndWrittenToItsOwnKey) {
     IniFile fresh(dir.file("fresh.ini"));
     ReadAndWriteBack(from, fresh);
     const std::string written = test::readFile(dir.file("fresh.ini"));
-    for (const char *section : {"general", "Length", "Temperature", "Game money", "Toolbar971", "Toolbar972"}) {
+    for (const char *section :
+         {"general", "Length", "Temperature", "Game money", "Toolbar971", "Toolbar972"}) {
         std::vector<std::string> before = SectionLines(earlier, section);
         std::vector<std::string> after = SectionLines(written, section);
         std::sort(before.begin(), before.end());

@@ -6,9 +6,9 @@
 
 #include "core/db/Cp1252.h"
 #include "core/db/DatabaseFile.h"
+#include "core/db/DatabaseFileError.h"
 #include "core/db/DatabaseLifecycle.h"
 #include "core/db/Extended80.h"
-#include "core/db/DatabaseFileError.h"
 #include "support/FakePrompts.h"
 #include "support/ScratchDir.h"
 

@@ -16,9 +16,7 @@
 using namespace mensurio;
 using namespace mensurio::test;
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 class TestCustomCategories : public QObject {
     Q_OBJECT

@@ -2,8 +2,8 @@
 // The custom units list and its editor, driven on their real widgets.
 #include "core/custom/CustomTexts.h"
 #include "core/custom/CustomUnits.h"
-#include "ui/custom/CustomUnitsDialog.h"
 #include "ui/custom/CustomUnitEditor.h"
+#include "ui/custom/CustomUnitsDialog.h"
 #include "ui/support/ModalSteps.h"
 #include "ui/support/WindowHarness.h"
 
@@ -43,7 +43,7 @@ class TestCustomUnits : public QObject {
 
     // An editor on Length, shown as the list dialog shows it.
     std::unique_ptr<CustomUnitEditor> Editor(UnitEditorMode mode, const std::string &unit = {},
-                                       const std::string &category = "Length") {
+                                             const std::string &category = "Length") {
         auto editor = std::make_unique<CustomUnitEditor>(*units, prompts, category, mode, unit);
         editor->show();
         if (!QTest::qWaitForWindowExposed(editor.get()))

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "core/db/DatabaseFile.h"
-#include "ui/support/DialogHelpers.h"
-#include "ui/support/WindowHarness.h"
+#include "ui/find/FindDialog.h"
 #include "ui/shared/LocaleCollation.h"
 #include "ui/shared/QtCp1252.h"
-#include "ui/find/FindDialog.h"
+#include "ui/support/DialogHelpers.h"
+#include "ui/support/WindowHarness.h"
 
 #include <QAction>
 #include <QComboBox>

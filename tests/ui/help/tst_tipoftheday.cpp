@@ -67,7 +67,8 @@ class TestTipDay : public QObject {
         for (const auto &c : cases) {
             mensurio::ProgramSettings settings;
             settings.tipbox = c.before;
-            QVERIFY(AnswerTipDialog(c.toggle, [&settings] { TipOfTheDayDialog::ShowTipOfTheDay(settings, nullptr); }));
+            QVERIFY(AnswerTipDialog(c.toggle,
+                                    [&settings] { TipOfTheDayDialog::ShowTipOfTheDay(settings, nullptr); }));
             QCOMPARE(settings.tipbox, c.after);
         }
     }

@@ -37,7 +37,7 @@ class TestCodePageNames : public QObject {
         auto *outputList = h.Find<QListWidget>("outputList");
         QCOMPARE(inputList->count(), 2); // the first category is current and lists its units
         ClickRow(inputList, 0);          // foot (sorted by name)
-        ClickRow(outputList, 1);          // the unit whose name holds the byte
+        ClickRow(outputList, 1);         // the unit whose name holds the byte
         h.Type("10");
         QCOMPARE(h.Find<QLineEdit>("resultField")->text(), QString("3.048"));
         // A compound input naming that unit finds it.

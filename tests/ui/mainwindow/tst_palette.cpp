@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The window under light and dark desktop palettes: what it paints stays readable.
-#include "ui/support/WindowHarness.h"
 #include "ui/mainwindow/FieldColors.h"
+#include "ui/support/WindowHarness.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -5,10 +5,10 @@
 #include "core/platform/ShellLinker.h"
 #include "core/platform/StartupLink.h"
 #include "support/FileSizeLimit.h"
-#include "ui/preferences/PreferenceChanges.h"
-#include "ui/shared/QtCp1252.h"
 #include "ui/mainwindow/OutputUnitList.h"
+#include "ui/preferences/PreferenceChanges.h"
 #include "ui/preferences/PreferencesDialog.h"
+#include "ui/shared/QtCp1252.h"
 #include "ui/support/WindowHarness.h"
 
 #include <QAction>
@@ -48,8 +48,8 @@ struct Fixture {
         return window;
     }
     std::unique_ptr<PreferencesDialog> Open(std::string executable = kExe) {
-        auto dialog = std::make_unique<PreferencesDialog>(*harness.window(), StartupLink(Autostart(), executable),
-                                                   harness.window());
+        auto dialog = std::make_unique<PreferencesDialog>(
+            *harness.window(), StartupLink(Autostart(), executable), harness.window());
         dialog->SetFontChooser([this](const QFont &initial, QWidget *) {
             fontsAskedFrom.append(initial);
             return chosenFont;
@@ -79,9 +79,11 @@ class TestPreferences : public QObject {
         QAction *command = Child<QAction>(*f.harness.window(), "preferencesAction");
         QVERIFY(command->isEnabled());
         bool seen = false;
-        const bool reached = DriveModal<QDialog>([command] { command->trigger(); }, [&seen](QDialog &dialog) {
-            seen = dialog.objectName() == "PreferencesDialog" && dialog.windowTitle() == "Preferences";
-        });
+        const bool reached = DriveModal<QDialog>([command] { command->trigger(); },
+                                                 [&seen](QDialog &dialog) {
+                                                     seen = dialog.objectName() == "PreferencesDialog" &&
+                                                            dialog.windowTitle() == "Preferences";
+                                                 });
         QVERIFY(reached);
         QVERIFY(seen);
     }
@@ -161,9 +163,12 @@ class TestPreferences : public QObject {
 
     void clickingTwice_stillCountsAsTouched() {
         const std::pair<const char *, bool PreferenceChanges::*> boxes[] = {
-            {"showToolbar", &PreferenceChanges::toolbars},   {"showRecordbar", &PreferenceChanges::toolbars},
-            {"showCategoryTabs", &PreferenceChanges::tabs},       {"sortUnits", &PreferenceChanges::sortUnits},
-            {"showAllResults", &PreferenceChanges::allResults}, {"minimizeToTray", &PreferenceChanges::tray},
+            {"showToolbar", &PreferenceChanges::toolbars},
+            {"showRecordbar", &PreferenceChanges::toolbars},
+            {"showCategoryTabs", &PreferenceChanges::tabs},
+            {"sortUnits", &PreferenceChanges::sortUnits},
+            {"showAllResults", &PreferenceChanges::allResults},
+            {"minimizeToTray", &PreferenceChanges::tray},
             {"runOnStartUp", &PreferenceChanges::startUp},
         };
         Fixture f;
@@ -461,7 +466,8 @@ class TestPreferences : public QObject {
     void runOnStartUp_createsAnEntryThatStartsInTheTray() {
         Fixture f;
         f.Start();
-        auto dialog = std::make_unique<PreferencesDialog>(*f.harness.window(), StartupLink::ForRunningProgram());
+        auto dialog =
+            std::make_unique<PreferencesDialog>(*f.harness.window(), StartupLink::ForRunningProgram());
         Child<QCheckBox>(*dialog, "runOnStartUp")->click();
         PressStandardButton(*dialog, QDialogButtonBox::Ok);
         QVERIFY(f.harness.prompts.log.empty());

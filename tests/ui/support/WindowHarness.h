@@ -3,9 +3,9 @@
 
 #include "support/FakePrompts.h"
 #include "support/ScratchDir.h"
-#include "ui/support/DialogHelpers.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/mainwindow/WindowEnvironment.h"
+#include "ui/support/DialogHelpers.h"
 
 #include <QListWidget>
 #include <QStringList>
