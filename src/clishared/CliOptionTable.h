@@ -71,9 +71,9 @@ struct CliOption {
     CliCompletion completion = CliCompletion::Nothing;
     std::string_view fileGlob = {}; // for file completion: the names zsh offers ("*.pdf"); empty: any
     CliCommand command = CliCommand::Convert;
-    bool repeatable = false;       // each occurrence counts (the others: the last one given counts)
-    bool alone = false;            // answers on its own and takes nothing else (--help, --version)
-    std::string_view help = {};    // one short line: the help text's first line and the zsh description
+    bool repeatable = false;    // each occurrence counts (the others: the last one given counts)
+    bool alone = false;         // answers on its own and takes nothing else (--help, --version)
+    std::string_view help = {}; // one short line, the zsh description too: no brackets, colons or backslashes
     std::string_view details = {}; // more help text, or empty
 };
 

@@ -98,7 +98,7 @@ TEST(CliOptionTable, EveryOptionIsWellFormed) {
         EXPECT_EQ(FindCliOption(option.longName), &option);
         EXPECT_EQ(&CliOptionOf(option.id), &option);
         EXPECT_FALSE(option.help.empty()) << option.longName;
-        EXPECT_EQ(option.help.find_first_of("[]\\\n"), std::string_view::npos)
+        EXPECT_EQ(option.help.find_first_of("[]:\\\n"), std::string_view::npos)
             << option.longName << ": the help line is the zsh description";
         EXPECT_EQ(option.value == CliValueKind::Choice, !option.choices.empty()) << option.longName;
         if (option.value == CliValueKind::Text) {
