@@ -8,6 +8,7 @@
 #include "cli/CliFind.h"
 #include "cli/CliOperands.h"
 #include "cli/CliQuantity.h"
+#include "cli/CliTable.h"
 #include "cli/CliUsageError.h"
 #include "cli/CliValue.h"
 #include "cli/PrintableText.h"
@@ -170,6 +171,8 @@ int CliApp::Run(const std::vector<std::string>& args)
     case CliOptions::Action::Version:
         m_out << "mensurio-cli " << MENSURIO_VERSION << "\n";
         return kExitResult;
+    case CliOptions::Action::Table:
+        return CliTable::Run(args, m_err);
     default:
         break;
     }

@@ -1,98 +1,77 @@
 // SPDX-License-Identifier: MIT
 #include "cli/CliOptions.h"
 
-#include <cstdlib>
+#include "clishared/CliArguments.h"
+
+#include <cstddef>
 #include <optional>
+#include <string_view>
 
 namespace mensurio {
 
 namespace {
 
-bool parseInt(const std::string& text, int low, int high, int& out)
-{
-    if (text.empty())
-        return false;
-    char* end = nullptr;
-    const long v = std::strtol(text.c_str(), &end, 10);
-    if (*end != '\0' || v < low || v > high)
-        return false;
-    out = static_cast<int>(v);
-    return true;
-}
+// Where the help text of every option starts, and the width it is wrapped to.
+constexpr std::size_t kHelpColumn = 23;
+constexpr std::size_t kHelpWidth = 79;
 
-// The result format a --format name stands for, as the settings store it (ReNumber).
-std::optional<int> formatNumber(const std::string& name)
+// One entry of the help: the synopsis, then the words of the help wrapped at the help column,
+// beside the synopsis or, when it is too wide, below it.
+void AppendHelpEntry(std::string& text, std::string_view synopsis, std::string_view help)
 {
-    static const char* const names[] = {"auto", "scientific", "fixed", "thousands"};
-    for (int i = 0; i < 4; ++i) {
-        if (name == names[i])
-            return i;
+    text += "  ";
+    text += synopsis;
+    std::size_t lineLength = 2 + synopsis.size();
+    if (lineLength + 1 > kHelpColumn) {
+        text += '\n';
+        lineLength = 0;
     }
-    return std::nullopt;
-}
-
-bool parseOptionalInt(const std::string& text, int low, int high, std::optional<int>& out)
-{
-    int value = 0;
-    if (!parseInt(text, low, high, value))
-        return false;
-    out = value;
-    return true;
-}
-
-// Applies one option that takes a value; returns false with `error` set when it is invalid.
-bool applyValueOption(CliOptions& o, const std::string& name, const std::string& value, std::string& error)
-{
-    if (name == "--db") {
-        o.databasePath = value;
-    } else if (name == "-c" || name == "--category") {
-        o.category = value;
-    } else if (name == "--to") {
-        o.toUnits.push_back(value);
-    } else if (name == "--list-units") {
-        o.action = CliOptions::Action::ListUnits;
-        o.listUnitsCategory = value;
-    } else if (name == "--find") {
-        o.action = CliOptions::Action::Find;
-        o.findText = value;
-    } else if (name == "--format") {
-        o.resultFormat = formatNumber(value);
-        if (!o.resultFormat) {
-            error = "--format must be auto, scientific, fixed or thousands";
-            return false;
+    while (!help.empty()) {
+        const std::size_t end = help.find(' ');
+        const std::string_view word = help.substr(0, end);
+        help.remove_prefix(end == std::string_view::npos ? help.size() : end + 1);
+        if (lineLength > kHelpColumn && lineLength + 1 + word.size() > kHelpWidth) {
+            text += '\n';
+            lineLength = 0;
         }
-    } else if (name == "--places") {
-        if (!parseOptionalInt(value, 0, 12, o.places)) {
-            error = "--places must be a whole number from 0 to 12";
-            return false;
+        if (lineLength < kHelpColumn) {
+            text.append(kHelpColumn - lineLength, ' ');
+            lineLength = kHelpColumn;
+        } else {
+            text += ' ';
+            ++lineLength;
         }
-    } else if (name == "--export-number") {
-        if (!parseOptionalInt(value, 2, 32767, o.exportNumber)) {
-            error = "--export-number must be a whole number from 2 to 32767";
-            return false;
-        }
-    } else if (name == "--style") {
-        if (!parseOptionalInt(value, 0, 2, o.style)) {
-            error = "--style must be 0, 1 or 2";
-            return false;
-        }
+        text += word;
+        lineLength += word.size();
     }
-    return true;
+    text += '\n';
 }
 
-// "-5", "-.5" and "-(2+3)" are expressions, not options: no option starts with these.
-bool looksLikeOption(const std::string& a)
+void AppendOptionHelp(std::string& text, const CliOption& option)
 {
-    if (a.size() < 2 || a[0] != '-' || a == "->")
-        return false;
-    const char next = a[1];
-    return !((next >= '0' && next <= '9') || next == '.' || next == ',' || next == '(');
-}
-
-bool takesValue(const std::string& a)
-{
-    return a == "--db" || a == "-c" || a == "--category" || a == "--to" || a == "--list-units" || a == "--find" ||
-           a == "--format" || a == "--places" || a == "--style" || a == "--export-number";
+    std::string synopsis;
+    if (!option.shortName.empty()) {
+        synopsis += option.shortName;
+        synopsis += ", ";
+    }
+    synopsis += option.longName;
+    if (!option.placeholder.empty()) {
+        synopsis += ' ';
+        synopsis += option.placeholder;
+    } else if (option.value == CliValueKind::Choice) {
+        for (std::size_t i = 0; i < option.choices.size(); ++i) {
+            synopsis += i == 0 ? ' ' : '|';
+            synopsis += option.choices[i];
+        }
+    } else if (option.value == CliValueKind::Number) {
+        synopsis += ' ' + std::to_string(option.low) + ".." + std::to_string(option.high);
+    }
+    std::string help(option.help);
+    if (!option.details.empty()) {
+        help += ' ';
+        help += option.details;
+    }
+    AppendHelpEntry(text, synopsis, help);
 }
 
 // What is wrong with the options taken together; empty when nothing is.
@@ -123,43 +102,94 @@ std::string combinationError(const CliOptions& o)
 
 std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args, std::string& error)
 {
+    const std::optional<std::vector<CliArgument>> arguments = ReadCliArguments(args, error);
+    if (!arguments)
+        return std::nullopt;
     CliOptions o;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (optionsEnded || !looksLikeOption(a)) {
-            o.positional.push_back(a);
-        } else if (a == "--") {
-            optionsEnded = true;
-        } else if (takesValue(a)) {
-            if (i + 1 >= args.size()) {
-                error = "option " + a + " needs a value";
-                return std::nullopt;
-            }
-            if (!applyValueOption(o, a, args[++i], error))
-                return std::nullopt;
-        } else if (a == "--all") {
-            o.all = true;
-        } else if (a == "--batch") {
-            o.batch = true;
-        } else if (a == "--anywhere") {
-            o.findAnywhere = true;
-        } else if (a == "--input-gauge") {
-            o.inputGauge = true;
-        } else if (a == "--output-gauge") {
-            o.outputGauge = true;
-        } else if (a == "--export-handheld") {
-            o.action = Action::ExportHandheld;
-        } else if (a == "--list-categories") {
-            o.action = Action::ListCategories;
-        } else if (a == "--help" || a == "-h") {
-            o.action = Action::Help;
-        } else if (a == "--version") {
-            o.action = Action::Version;
-        } else {
-            error = "unknown option " + a;
-            return std::nullopt;
+    bool table = false;
+    const CliOption* tableOption = nullptr; // the last option only a table takes
+    for (const CliArgument& a : *arguments) {
+        if (!a.option) {
+            o.positional.push_back(a.value);
+            continue;
         }
+        switch (a.option->id) {
+        case CliOptionId::Database:
+            o.databasePath = a.value;
+            break;
+        case CliOptionId::Category:
+            o.category = a.value;
+            break;
+        case CliOptionId::To:
+            o.toUnits.push_back(a.value);
+            break;
+        case CliOptionId::All:
+            o.all = true;
+            break;
+        case CliOptionId::Batch:
+            o.batch = true;
+            break;
+        case CliOptionId::Format:
+            o.resultFormat = a.number;
+            break;
+        case CliOptionId::Places:
+            o.places = a.number;
+            break;
+        case CliOptionId::Style:
+            o.style = a.number;
+            break;
+        case CliOptionId::InputGauge:
+            o.inputGauge = true;
+            break;
+        case CliOptionId::OutputGauge:
+            o.outputGauge = true;
+            break;
+        case CliOptionId::ListCategories:
+            o.action = Action::ListCategories;
+            break;
+        case CliOptionId::ListUnits:
+            o.action = Action::ListUnits;
+            o.listUnitsCategory = a.value;
+            break;
+        case CliOptionId::Find:
+            o.action = Action::Find;
+            o.findText = a.value;
+            break;
+        case CliOptionId::Anywhere:
+            o.findAnywhere = true;
+            break;
+        case CliOptionId::ExportHandheld:
+            o.action = Action::ExportHandheld;
+            break;
+        case CliOptionId::ExportNumber:
+            o.exportNumber = a.number;
+            break;
+        case CliOptionId::Table:
+            table = true;
+            break;
+        case CliOptionId::Rows:
+        case CliOptionId::Columns:
+        case CliOptionId::Direction:
+        case CliOptionId::TableFormat:
+        case CliOptionId::Paper:
+            tableOption = a.option;
+            break;
+        case CliOptionId::Help:
+            o.action = Action::Help;
+            break;
+        case CliOptionId::Version:
+            o.action = Action::Version;
+            break;
+        }
+    }
+    // A table request goes whole to mensurio-table, which tells what does not belong to it.
+    if (table) {
+        o.action = Action::Table;
+        return o;
+    }
+    if (tableOption) {
+        error = std::string(tableOption->longName) + " needs --table";
+        return std::nullopt;
     }
     error = combinationError(o);
     if (!error.empty())
@@ -167,52 +197,29 @@ std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args
     return o;
 }
 
-const char* CliOptions::UsageText()
+std::string CliOptions::UsageText()
 {
-    return "Usage: mensurio-cli [options] EXPRESSION [FROM-UNIT] [--to UNIT]...\n"
-           "       mensurio-cli [options] QUANTITY to UNIT      (or: QUANTITY -> UNIT)\n"
-           "Converts EXPRESSION between units of the Mensurio units database. EXPRESSION is\n"
-           "a number, an arithmetic expression or a sum naming units ('5 foot + 3 inch',\n"
-           "'5 ft 3 in', '1 3/4 inch'); without any unit its value is printed (0x1F, 0o17 and\n"
-           "0b1010 are read as hexadecimal, octal and binary). Units may be named by their\n"
-           "names, symbols (ft, km/h, \u00B0F) or other spellings (feet, metres). The operands\n"
-           "are joined into one text. Unit and category names match exactly, else ignoring\n"
-           "letter case; symbols match only with their letter case.\n"
-           "\n"
-           "  --db FILE            units database (default: the window's units.dat, beside the\n"
-           "                       executable or, when installed, in ~/.local/share/mensurio;\n"
-           "                       else default.dat)\n"
-           "  -c, --category NAME  category (default: the first category that holds every named unit)\n"
-           "  --to UNIT            output unit; repeat it for a compound result\n"
-           "  --all                every unit's result of the category: value, a tab, unit name\n"
-           "  --batch              one EXPRESSION per line of standard input, one result per\n"
-           "                       line (with --all a block ending in an empty line); the\n"
-           "                       only argument is FROM-UNIT\n"
-           "  --format auto|scientific|fixed|thousands\n"
-           "  --places 0..12       decimal places\n"
-           "  --style 0|1|2        compound output style\n"
-           "  --input-gauge, --output-gauge   pressure reference (default absolute)\n"
-           "  --list-categories    every category, one per line\n"
-           "  --list-units CATEGORY  every unit of a category, one per line\n"
-           "  --find TEXT [--anywhere]  categories and units whose names start with TEXT\n"
-           "                       (with --anywhere: that contain TEXT)\n"
-           "  --export-handheld VALUES.pdb NAMES.pdb [--export-number N]\n"
-           "                       write the database as the two files of the handheld program;\n"
-           "                       N is 2 to 32767 and goes into both files. Without it a number\n"
-           "                       is drawn at random, different from the one in an existing\n"
-           "                       VALUES.pdb. The command line keeps no settings: the number of\n"
-           "                       the window's last export is neither consulted nor changed, so\n"
-           "                       give N when the pair must differ from that export.\n"
-           "  --table FILE.pdf -c CATEGORY --rows A,B,... --columns C,D,...\n"
-           "                       write a conversion table as PDF ('\\,' is a comma inside a\n"
-           "                       name; --rows all); more options: --direction right-up|down-left,\n"
-           "                       --table-format general|scientific, --paper horizontal|vertical\n"
-           "  --help, --version\n"
-           "  --                   ends the options (for an expression that starts with '-')\n"
-           "\n"
-           "Exit status: 0 for a result, 1 when the conversion answered with a message (shown\n"
-           "on standard output), 2 for a usage error, an unreadable database or an export\n"
-           "that could not be written. With --batch: 1 when any line was refused.\n";
+    std::string text =
+        "Usage: mensurio-cli [options] EXPRESSION [FROM-UNIT] [--to UNIT]...\n"
+        "       mensurio-cli [options] QUANTITY to UNIT      (or: QUANTITY -> UNIT)\n"
+        "       mensurio-cli --table FILE.pdf -c CATEGORY --rows UNITS --columns UNITS [options]\n"
+        "       mensurio-cli --export-handheld VALUES.pdb NAMES.pdb [--export-number N]\n"
+        "Converts EXPRESSION between units of the Mensurio units database. EXPRESSION is\n"
+        "a number, an arithmetic expression or a sum naming units ('5 foot + 3 inch',\n"
+        "'5 ft 3 in', '1 3/4 inch'); without any unit its value is printed (0x1F, 0o17 and\n"
+        "0b1010 are read as hexadecimal, octal and binary). Units may be named by their\n"
+        "names, symbols (ft, km/h, \u00B0F) or other spellings (feet, metres). The operands\n"
+        "are joined into one text. Unit and category names match exactly, else ignoring\n"
+        "letter case; symbols match only with their letter case.\n"
+        "\n";
+    for (const CliOption& option : CliOptionTable())
+        AppendOptionHelp(text, option);
+    AppendHelpEntry(text, "--", "ends the options (for an expression that starts with '-')");
+    text += "\n"
+            "Exit status: 0 for a result, 1 when the conversion answered with a message (shown\n"
+            "on standard output), 2 for a usage error, an unreadable database or an export\n"
+            "that could not be written. With --batch: 1 when any line was refused.\n";
+    return text;
 }
 
 } // namespace mensurio

@@ -9,7 +9,7 @@ namespace mensurio {
 
 /// The parsed command line of mensurio-cli.
 struct CliOptions {
-    enum class Action { Convert, ListCategories, ListUnits, Find, ExportHandheld, Help, Version };
+    enum class Action { Convert, ListCategories, ListUnits, Find, ExportHandheld, Table, Help, Version };
 
     Action action = Action::Convert;
     std::string databasePath;       // empty: beside the executable
@@ -29,9 +29,11 @@ struct CliOptions {
     bool inputGauge = false;
     bool outputGauge = false;
 
-    /// Parses argv; on a usage error returns nothing and sets `error`.
+    /// Parses argv; on a usage error returns nothing and sets `error`. With --table, only the
+    /// words are checked: mensurio-table reads the request.
     static std::optional<CliOptions> Parse(const std::vector<std::string>& args, std::string& error);
-    static const char* UsageText();
+    /// The --help text.
+    static std::string UsageText();
 };
 
 } // namespace mensurio

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "cli/CliApp.h"
-#include "cli/CliTable.h"
-#include "core/tables/TableRequest.h"
 #include "core/engine/Separators.h"
 
 #include <clocale>
@@ -12,8 +10,6 @@
 int main(int argc, char* argv[])
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (mensurio::TableRequest::Requested(args))
-        return mensurio::CliTable::Run(args, std::cerr);
     // Shown numbers take the user's separators; the Find list sorts by the user's collation.
     // Everything else, number reading included, stays in the "C" locale.
     const mensurio::NumberSeparators separators = mensurio::ReadLocaleSeparators();

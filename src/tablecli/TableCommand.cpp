@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "tablecli/TableCommand.h"
 
+#include "clishared/TableRequest.h"
 #include "core/db/DatabaseFile.h"
 #include "core/db/DatabaseLifecycle.h"
 #include "core/db/UnitDatabase.h"
 #include "core/engine/Separators.h"
 #include "core/platform/FileOps.h"
 #include "core/platform/Paths.h"
-#include "core/tables/TableRequest.h"
 #include "ui/tables/TableReport.h"
 
 #include <exception>

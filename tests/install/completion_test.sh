@@ -8,6 +8,7 @@
 # bash: every category name and a sample of unit names (spaces, parentheses, slashes, an
 # apostrophe), each begun with backslashes, inside double quotes and inside single quotes.
 # zsh: found where zsh looks, and completes a category holding a space.
+# Both: an option name and an option's choice, made from the option table.
 #
 # Usage: completion_test.sh BUILD_DIR bash|zsh
 set -euo pipefail
@@ -105,6 +106,10 @@ bash_cases() {
     echo "--to|$(typed 'pound/square i' "$style")|pound/square i|units:"
     echo "--to|$(typed 'gallon (' "$style")|gallon (|units:"
   done
+  # Option names and an option's choices, which the script takes from the option table.
+  echo "--all|--list-c|--list-c|words:--list-categories"
+  echo "--direction|d|d|words:down-left"
+  echo "--format|sc|sc|words:scientific"
 }
 
 names_for() {
@@ -112,6 +117,7 @@ names_for() {
     categories) cat "$scratch/categories" ;;
     units:) while IFS= read -r c; do $cli --list-units "$c"; done <"$scratch/categories" ;;
     units:*) $cli --list-units "${1#units:}" ;;
+    words:*) tr ' ' '\n' <<<"${1#words:}" ;;
   esac
 }
 
@@ -172,9 +178,11 @@ zle -N _dump
 bindkey '^X^P' _dump
 RC
   keys="$cli -c Fuel\\ E"$'\t\030\020'"$cli -c Magnetic\\ Flux\\ D"$'\t\030\020'"$cli --list-units Ti"$'\t\030\020'
+  # An option name after the expression (where the expression may still begin, zsh lists first).
+  keys+="$cli --paper v"$'\t\030\020'"$cli 1 foot --form"$'\t\030\020'
   ZDOTDIR="$scratch/zdot" type_into_shell "zsh -i"
-  local expected=("Fuel Efficiency" "Magnetic Flux Density" "Time") i=0 line
-  [ "$(wc -l <"$scratch/lines")" -eq 3 ] || fail "3 completions typed, $(wc -l <"$scratch/lines") seen"
+  local expected=("Fuel Efficiency" "Magnetic Flux Density" "Time" "vertical" "--format") i=0 line
+  [ "$(wc -l <"$scratch/lines")" -eq 5 ] || fail "5 completions typed, $(wc -l <"$scratch/lines") seen"
   while IFS= read -r line; do
     local got
     got="$(eval "words=($line)" && printf '%s' "${words[-1]}")"

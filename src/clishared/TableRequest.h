@@ -37,9 +37,8 @@ struct TableRequest {
     int resultFormat = 0;    // --table-format general (0) | scientific (1)
     int paper = 0;           // --paper horizontal (0) | vertical (1)
 
-    /// Whether a command line asks for a table.
-    static bool Requested(const std::vector<std::string> &args);
-    /// Reads the table options; any other option, a missing value or a missing choice is an error.
+    /// Reads the table options; an option of the conversions, an operand, a missing value or a
+    /// missing choice is an error.
     static TableRequest Parse(const std::vector<std::string> &args);
     /// Splits a unit list at commas; "\," is a comma inside a name and "\\" a back-slash.
     /// Blanks around each name are dropped.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "core/tables/TableRequest.h"
+#include "clishared/TableRequest.h"
 
+#include "clishared/CliArguments.h"
 #include "core/db/Cp1252.h"
 #include "core/db/UnitDatabase.h"
 #include "core/engine/CategoryKind.h"
@@ -11,15 +12,6 @@
 namespace mensurio {
 
 namespace {
-
-int Choice(const std::string &option, const std::string &value, std::string_view zero, std::string_view one) {
-    if (value == zero)
-        return 0;
-    if (value == one)
-        return 1;
-    throw TableRequestError(option + " takes " + std::string(zero) + " or " + std::string(one) + ", not '" +
-                            value + "'");
-}
 
 std::string Trim(const std::string &text) {
     const std::size_t first = text.find_first_not_of(" \t");
@@ -65,51 +57,48 @@ std::vector<std::string> ResolveUnits(const std::string &list, const std::vector
 
 } // namespace
 
-bool TableRequest::Requested(const std::vector<std::string> &args) {
-    for (const std::string &arg : args) {
-        if (arg == "--")
-            return false;
-        if (arg == "--table" || arg.rfind("--table=", 0) == 0)
-            return true;
-    }
-    return false;
-}
-
 TableRequest TableRequest::Parse(const std::vector<std::string> &args) {
+    std::string error;
+    const std::optional<std::vector<CliArgument>> arguments = ReadCliArguments(args, error);
+    if (!arguments)
+        throw TableRequestError(error);
     TableRequest request;
     bool hasRows = false;
     bool hasColumns = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string option = args[i];
-        std::string value;
-        const std::size_t equals = option.find('=');
-        if (option.rfind("--", 0) == 0 && equals != std::string::npos) {
-            value = option.substr(equals + 1);
-            option.resize(equals);
-        } else {
-            if (i + 1 >= args.size())
-                throw TableRequestError(option.rfind("-", 0) == 0 ? option + " needs a value"
-                                                                  : "unexpected argument '" + option + "'");
-            value = args[++i];
+    for (const CliArgument &argument : *arguments) {
+        if (!argument.option)
+            throw TableRequestError("unexpected argument '" + argument.value + "'");
+        switch (argument.option->id) {
+        case CliOptionId::Table:
+            request.pdfPath = argument.value;
+            break;
+        case CliOptionId::Database:
+            request.databasePath = argument.value;
+            break;
+        case CliOptionId::Category:
+            request.category = argument.value;
+            break;
+        case CliOptionId::Rows:
+            request.rows = argument.value;
+            hasRows = true;
+            break;
+        case CliOptionId::Columns:
+            request.columns = argument.value;
+            hasColumns = true;
+            break;
+        case CliOptionId::Direction:
+            request.conversionStyle = argument.number;
+            break;
+        case CliOptionId::TableFormat:
+            request.resultFormat = argument.number;
+            break;
+        case CliOptionId::Paper:
+            request.paper = argument.number;
+            break;
+        default:
+            throw TableRequestError("'" + std::string(argument.option->longName) +
+                                    "' cannot be used with --table");
         }
-        if (option == "--table")
-            request.pdfPath = value;
-        else if (option == "--db")
-            request.databasePath = value;
-        else if (option == "-c" || option == "--category")
-            request.category = value;
-        else if (option == "--rows")
-            request.rows = value, hasRows = true;
-        else if (option == "--columns")
-            request.columns = value, hasColumns = true;
-        else if (option == "--direction")
-            request.conversionStyle = Choice(option, value, "right-up", "down-left");
-        else if (option == "--table-format")
-            request.resultFormat = Choice(option, value, "general", "scientific");
-        else if (option == "--paper")
-            request.paper = Choice(option, value, "horizontal", "vertical");
-        else
-            throw TableRequestError("'" + option + "' cannot be used with --table");
     }
     if (request.pdfPath.empty())
         throw TableRequestError("--table needs the name of the PDF file to write");
