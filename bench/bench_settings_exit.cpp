@@ -27,8 +27,8 @@ void WriteAtExit(IniFile &file) {
     ProgramSettings settings;
     settings.AktualCate = "Length";
     WriteSettings(file, settings);
-    SaveToolbarPositions(file, {{"Toolbar971", true, "Dock97top", 0, 0, 0, 0, 0, 0, 0},
-                                {"Toolbar972", true, "Dock97top", 0, 200, 0, 0, 0, 0, 0}});
+    SaveToolbarPositions(file, {{"Toolbar971", true, ToolbarDock::Top, 0, 0, 0, 0, 0, 0, 0},
+                                {"Toolbar972", true, ToolbarDock::Top, 0, 200, 0, 0, 0, 0, 0}});
 }
 
 void BM_ExitKeyByKey(benchmark::State &state) {

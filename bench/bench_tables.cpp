@@ -29,7 +29,7 @@ TableChoices ThousandByTen() {
     choices.category = "Counts";
     for (int i = 1; i <= 1000; ++i)
         choices.rowUnits.push_back("unit number " + std::to_string(i));
-    for (int i = 1; i <= 10; ++i)
+    for (int i = 1; i <= kLandscapeTableColumns; ++i)
         choices.columnUnits.push_back("unit number " + std::to_string(i * 97));
     return choices;
 }

@@ -12,6 +12,7 @@
 #include "core/engine/EverydayInput.h"
 #include "core/engine/NumberSystems.h"
 #include "core/engine/RequestSettings.h"
+#include "core/settings/StoredChoices.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -41,11 +42,11 @@ ProgramSettings CliConversion::SettingsOf(const CliOptions& options)
 {
     ProgramSettings settings;
     if (options.resultFormat)
-        settings.ReNumber = *options.resultFormat;
+        settings.ReNumber = FromStoredNumber(*options.resultFormat, settings.ReNumber);
     if (options.places)
         settings.ReDeciPlace = *options.places;
     if (options.style)
-        settings.multiformat = *options.style;
+        settings.multiformat = FromStoredNumber(*options.style, settings.multiformat);
     settings.split = options.all;
     settings.com1abs = !options.inputGauge;
     settings.com2abs = !options.outputGauge;

@@ -5,9 +5,11 @@
 #include "core/db/Cp1252.h"
 #include "core/db/UnitDatabase.h"
 #include "core/engine/CategoryKind.h"
+#include "core/settings/StoredChoices.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 namespace mensurio {
 
@@ -87,13 +89,14 @@ TableRequest TableRequest::Parse(const std::vector<std::string> &args) {
             hasColumns = true;
             break;
         case CliOptionId::Direction:
-            request.conversionStyle = argument.number;
+            // The option's closed list names the choices in their stored order.
+            request.direction = FromStoredNumber(argument.number, TableDirection::RightAndUp);
             break;
         case CliOptionId::TableFormat:
-            request.resultFormat = argument.number;
+            request.resultFormat = FromStoredNumber(argument.number, TableResultFormat::General);
             break;
         case CliOptionId::Paper:
-            request.paper = argument.number;
+            request.paper = FromStoredNumber(argument.number, TablePaper::Landscape);
             break;
         default:
             throw TableRequestError("'" + std::string(argument.option->longName) +
@@ -153,12 +156,12 @@ TableChoices TableRequest::Resolve(UnitDatabase &database) const {
     choices.columnUnits = ResolveUnits(columns, units, choices.category, "column");
     const int maximum = TableChoices::ColumnMaximum(paper);
     if (static_cast<int>(choices.columnUnits.size()) > maximum)
-        throw TableRequestError(std::to_string(choices.columnUnits.size()) +
-                                " columns do not fit: " + (paper == 1 ? "vertical" : "horizontal") +
+        throw TableRequestError(std::to_string(choices.columnUnits.size()) + " columns do not fit: " +
+                                (paper == TablePaper::Portrait ? "vertical" : "horizontal") +
                                 " paper takes at most " + std::to_string(maximum));
     choices.resultFormat = resultFormat;
     choices.paper = paper;
-    choices.conversionStyle = conversionStyle;
+    choices.direction = direction;
     return choices;
 }
 

@@ -33,9 +33,9 @@ struct TableRequest {
     std::string category;
     std::string rows;        // comma-separated names, "\," for a comma in a name, or "all"
     std::string columns;     // the same
-    int conversionStyle = 0; // --direction right-up (0) | down-left (1)
-    int resultFormat = 0;    // --table-format general (0) | scientific (1)
-    int paper = 0;           // --paper horizontal (0) | vertical (1)
+    TableDirection direction = TableDirection::RightAndUp;       // --direction right-up | down-left
+    TableResultFormat resultFormat = TableResultFormat::General; // --table-format general | scientific
+    TablePaper paper = TablePaper::Landscape;                    // --paper horizontal | vertical
 
     /// Reads the table options; an option of the conversions, an operand, a missing value or a
     /// missing choice is an error.

@@ -31,9 +31,9 @@ TEST(TableRequest, ParseReadsEveryOption) {
     EXPECT_EQ(r.category, "Time");
     EXPECT_EQ(r.rows, "all");
     EXPECT_EQ(r.columns, "hour");
-    EXPECT_EQ(r.conversionStyle, 1);
-    EXPECT_EQ(r.resultFormat, 1);
-    EXPECT_EQ(r.paper, 1);
+    EXPECT_EQ(r.direction, TableDirection::DownAndLeft);
+    EXPECT_EQ(r.resultFormat, TableResultFormat::Scientific);
+    EXPECT_EQ(r.paper, TablePaper::Portrait);
     EXPECT_EQ(r.databasePath, "x.dat");
 }
 
@@ -55,7 +55,7 @@ struct ResolveCase {
     const char *category;
     const char *rows;
     const char *columns;
-    int paper;
+    TablePaper paper;
     const char *error; // empty: resolves
 };
 
@@ -85,14 +85,16 @@ TEST_P(TableResolveTest, ChecksCategoryUnitsAndColumns) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TableResolveTest,
-    ::testing::Values(ResolveCase{"time", "all", "hour,day", 0, ""},
-                      ResolveCase{"Time", "all", "second,minute,hour,day,t1,t2", 1, ""},
-                      ResolveCase{"Time", "all", "second,minute,hour,day,t1,t2,t3", 1, "at most 6"},
-                      ResolveCase{"Time", "all", "all", 0, "12 columns do not fit"},
-                      ResolveCase{"Time", "hour,fortnight", "day", 0, "no unit named 'fortnight'"},
-                      ResolveCase{"Time", "hour", "", 0, "no column units"},
-                      ResolveCase{"Weather", "all", "all", 0, "no category named 'Weather'"},
-                      ResolveCase{"Temperature", "all", "all", 0, "does not convert by a plain factor"}));
+    ::testing::Values(
+        ResolveCase{"time", "all", "hour,day", TablePaper::Landscape, ""},
+        ResolveCase{"Time", "all", "second,minute,hour,day,t1,t2", TablePaper::Portrait, ""},
+        ResolveCase{"Time", "all", "second,minute,hour,day,t1,t2,t3", TablePaper::Portrait, "at most 6"},
+        ResolveCase{"Time", "all", "all", TablePaper::Landscape, "12 columns do not fit"},
+        ResolveCase{"Time", "hour,fortnight", "day", TablePaper::Landscape, "no unit named 'fortnight'"},
+        ResolveCase{"Time", "hour", "", TablePaper::Landscape, "no column units"},
+        ResolveCase{"Weather", "all", "all", TablePaper::Landscape, "no category named 'Weather'"},
+        ResolveCase{"Temperature", "all", "all", TablePaper::Landscape,
+                    "does not convert by a plain factor"}));
 
 TEST(TableRequest, ResolveKeepsTheGivenOrder) {
     UnitDatabase db = test::TableDatabase();
@@ -100,12 +102,12 @@ TEST(TableRequest, ResolveKeepsTheGivenOrder) {
     request.category = "length";
     request.rows = "inch,METER";
     request.columns = "all";
-    request.conversionStyle = 1;
+    request.direction = TableDirection::DownAndLeft;
     const TableChoices choices = request.Resolve(db);
     EXPECT_EQ(choices.category, "Length");
     EXPECT_EQ(choices.rowUnits, (Names{"inch", "meter"}));
     EXPECT_EQ(choices.columnUnits.size(), 7u);
-    EXPECT_EQ(choices.conversionStyle, 1);
+    EXPECT_EQ(choices.direction, TableDirection::DownAndLeft);
 }
 
 } // namespace

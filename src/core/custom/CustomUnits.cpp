@@ -72,7 +72,7 @@ std::vector<std::string> CustomUnits::AllUnitNames(std::string_view category) {
 std::string CustomUnits::RatioText(std::string_view category, std::string_view unitA,
                                    std::string_view unitB) {
     return m_engine.FactorRatioText(category, unitA, unitB,
-                                    ResultFormatOptions{kFormatAuto, 9, m_separators});
+                                    ResultFormatOptions{ResultFormat::Auto, 9, m_separators});
 }
 
 std::string CustomUnits::Description(std::string_view category, std::string_view unit) {

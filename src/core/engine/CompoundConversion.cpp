@@ -151,11 +151,11 @@ void CarryShownParts(std::vector<long double> &parts, std::span<const long doubl
 }
 
 CompoundTexts RenderCompound(std::span<const CategoryUnit *const> units, std::span<const long double> parts,
-                             int style, const ResultFormatOptions &format) {
-    const bool unitFirst = style == 2;
-    const std::string open = style == 1 ? "" : "(";
-    const std::string close = style == 1 ? "" : ")";
-    const bool withPlain = format.resultFormat == kFormatThousands;
+                             CompoundStyle style, const ResultFormatOptions &format) {
+    const bool unitFirst = style == CompoundStyle::UnitFirst;
+    const std::string open = style == CompoundStyle::PlainValue ? "" : "(";
+    const std::string close = style == CompoundStyle::PlainValue ? "" : ")";
+    const bool withPlain = format.resultFormat == ResultFormat::FixedThousands;
     CompoundTexts texts;
     const auto append = [&](std::string &out, const std::string &name, const std::string &value) {
         if (unitFirst)
@@ -177,7 +177,8 @@ CompoundTexts RenderCompound(std::span<const CategoryUnit *const> units, std::sp
 }
 
 CompoundTexts CompoundOutput(std::vector<long double> inputValues, bool inputInverse,
-                             const SelectedOutputs &outputs, int style, const ResultFormatOptions &format) {
+                             const SelectedOutputs &outputs, CompoundStyle style,
+                             const ResultFormatOptions &format) {
     if (outputs.outputInverse != inputInverse) {
         for (long double &value : inputValues)
             value = FiniteReciprocal(value);

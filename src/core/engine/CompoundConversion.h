@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/engine/CategoryUnit.h"
+#include "core/engine/CompoundStyle.h"
 #include "core/engine/ListSelection.h"
 #include "core/engine/ResultFormatter.h"
 
@@ -50,16 +51,16 @@ struct CompoundTexts {
     std::string plainText; // with plain fixed-point numbers; only under Fixed with Thousands Separators
 };
 
-/// Writes the parts beside their units' names in the compound style (0, 1 or 2; any other value
-/// is written as style 0), joined by " + ".
+/// Writes the parts beside their units' names in the compound style, joined by " + ".
 CompoundTexts RenderCompound(std::span<const CategoryUnit *const> units, std::span<const long double> parts,
-                             int style, const ResultFormatOptions &format);
+                             CompoundStyle style, const ResultFormatOptions &format);
 
 /// The whole compound output: the values are replaced by their reciprocals when the outputs'
 /// inverse flag differs from the input's (a zero has none: ArithmeticError NoFiniteValue), split
 /// in the outputs' form, carried as shown (CarryShownParts) and rendered.
 CompoundTexts CompoundOutput(std::vector<long double> inputValues, bool inputInverse,
-                             const SelectedOutputs &outputs, int style, const ResultFormatOptions &format);
+                             const SelectedOutputs &outputs, CompoundStyle style,
+                             const ResultFormatOptions &format);
 
 /// The input list's selection after the input was read: for a compound input exactly the rows of
 /// the used units; otherwise, with two or more rows selected, only the lowest stays selected and
@@ -76,6 +77,6 @@ std::string RemoveDeselectedUnitTerms(std::string_view text, std::vector<const C
 /// text does not name yet, in row order.
 std::string AppendUnitTemplates(std::string_view text, std::span<const CategoryUnit> categoryUnits,
                                 std::span<const CategoryUnit *const> usedUnits, const ListSelection &input,
-                                int style);
+                                CompoundStyle style);
 
 } // namespace mensurio

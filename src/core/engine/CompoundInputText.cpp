@@ -158,7 +158,7 @@ std::string RemoveDeselectedUnitTerms(std::string_view text, std::vector<const C
 
 std::string AppendUnitTemplates(std::string_view text, std::span<const CategoryUnit> categoryUnits,
                                 std::span<const CategoryUnit *const> usedUnits, const ListSelection &input,
-                                int style) {
+                                CompoundStyle style) {
     std::vector<const CategoryUnit *> newUnits;
     for (const CategoryUnit &unit : categoryUnits) {
         const bool used = std::find(usedUnits.begin(), usedUnits.end(), &unit) != usedUnits.end();
@@ -173,9 +173,9 @@ std::string AppendUnitTemplates(std::string_view text, std::span<const CategoryU
     for (const CategoryUnit *unit : newUnits) {
         const bool first = unit == newUnits.front() && usedUnits.empty();
         const std::string &name = unit->record.Name;
-        if (style == 2)
+        if (style == CompoundStyle::UnitFirst)
             templates += (first ? "" : " + ") + name + " (0)";
-        else if (style == 1)
+        else if (style == CompoundStyle::PlainValue)
             templates += (first ? "0 " : " + 0 ") + name;
         else
             templates += (first ? "(0) " : " + (0) ") + name;

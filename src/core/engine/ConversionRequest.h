@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/engine/CompoundStyle.h"
 #include "core/engine/ListSelection.h"
 #include "core/engine/ResultFormatter.h"
 
 #include <string>
 
 namespace mensurio {
-
-/// Compound result styles (the setting `multiformat`).
-enum class CompoundStyle {
-    ParenthesisedValue = 0, // "(value) unit + (value) unit"
-    PlainValue = 1,         // "value unit + value unit"
-    UnitFirst = 2,          // "unit (value) + unit (value)"
-};
 
 /// What the window (or the command line) hands the engine for one conversion. The rows of both
 /// lists are the rows the engine was given in LoadCategoryUnits; the sort and show-hidden
@@ -25,7 +19,7 @@ struct ConversionRequest {
     bool inputPressureAbsolute = true;  // com1abs: the input selector shows "Absolute Pressure"
     bool outputPressureAbsolute = true; // com2abs: the output selector shows "Absolute Pressure"
     ResultFormatOptions format{};       // ReNumber, ReDeciPlace and the locale's separators
-    int multiformat = 0;                // compound style, see CompoundStyle
+    CompoundStyle compoundStyle{};      // multiformat
     bool split = false;                 // "Show All Results"
     bool collectAll = false;            // collect every unit's result into ConversionResult::collected
 };

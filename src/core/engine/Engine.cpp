@@ -28,13 +28,14 @@ std::string CommasToPoints(std::string_view text) {
 }
 
 // A plain value written with its unit in the compound style: "(5) foot", "5 foot" or "foot (5)".
-// Style 1 keeps parentheses around anything but a plain number, so that "1+2" stays one value.
-std::string WithUnitName(std::string_view value, const std::string &name, int style) {
+// The plain-value style keeps parentheses around anything but a plain number, so that "1+2"
+// stays one value.
+std::string WithUnitName(std::string_view value, const std::string &name, CompoundStyle style) {
     std::string trimmed(value);
     trimmed.erase(trimmed.find_last_not_of(' ') + 1);
-    if (style == 2)
+    if (style == CompoundStyle::UnitFirst)
         return name + " (" + trimmed + ")";
-    if (style == 1 && ParseNumber(CommasToPoints(trimmed)).ok)
+    if (style == CompoundStyle::PlainValue && ParseNumber(CommasToPoints(trimmed)).ok)
         return trimmed + " " + name;
     return "(" + trimmed + ") " + name;
 }
@@ -369,8 +370,8 @@ void Engine::WriteCompound(Run &run, long double value, bool inputInverse, long 
     }
     std::vector<long double> values =
         m_compound ? m_terms : std::vector<long double>{inputInverse ? inverseForm : value};
-    const CompoundTexts texts =
-        CompoundOutput(std::move(values), inputInverse, outputs, run.request.multiformat, run.request.format);
+    const CompoundTexts texts = CompoundOutput(std::move(values), inputInverse, outputs,
+                                               run.request.compoundStyle, run.request.format);
     m_compoundText = texts.text;
     m_compoundPlainText = texts.plainText;
     m_resultValid = true;
@@ -434,19 +435,19 @@ std::string Engine::RemoveDeselectedUnitTerms(std::string_view text, const ListS
 }
 
 std::string Engine::AppendUnitTemplates(std::string_view text, const ListSelection &input,
-                                         int multiformat) const {
+                                         CompoundStyle style) const {
     const std::size_t first = text.find_first_not_of(' ');
     if (!m_usedUnits.empty() || m_plainInputRow < 0 || first == std::string_view::npos)
-        return mensurio::AppendUnitTemplates(text, m_units, m_usedUnits, input, multiformat);
+        return mensurio::AppendUnitTemplates(text, m_units, m_usedUnits, input, style);
     // A plain number keeps its unit: appending templates to it would glue digits together.
     const int row = input.IsSelected(m_plainInputRow) ? m_plainInputRow : input.LowestSelected();
     const auto unit = std::find_if(m_units.begin(), m_units.end(),
                                    [row](const CategoryUnit &u) { return u.listIndex == row; });
     if (unit == m_units.end())
-        return mensurio::AppendUnitTemplates(text, m_units, m_usedUnits, input, multiformat);
+        return mensurio::AppendUnitTemplates(text, m_units, m_usedUnits, input, style);
     const std::vector<const CategoryUnit *> used = {&*unit};
-    const std::string withUnit = WithUnitName(text.substr(first), unit->record.Name, multiformat);
-    return mensurio::AppendUnitTemplates(withUnit, m_units, used, input, multiformat);
+    const std::string withUnit = WithUnitName(text.substr(first), unit->record.Name, style);
+    return mensurio::AppendUnitTemplates(withUnit, m_units, used, input, style);
 }
 
 std::string Engine::FactorRatioText(std::string_view category, std::string_view unitA,

@@ -67,7 +67,8 @@ class Engine {
     /// selected units appended to the text. A text that was read as a plain number (or plain
     /// arithmetic) first gets the name of the unit it was converted from, when that unit is still
     /// selected (else of the lowest selected unit), so "5" in foot becomes "(5) foot + (0) inch".
-    std::string AppendUnitTemplates(std::string_view text, const ListSelection &input, int multiformat) const;
+    std::string AppendUnitTemplates(std::string_view text, const ListSelection &input,
+                                    CompoundStyle style) const;
 
     /// Factor of unit A over factor of unit B in the category, in the general format, for the
     /// custom-unit dialogs. Sets inputFactor and outputFactor. A missing unit B gives "INF"

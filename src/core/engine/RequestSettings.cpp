@@ -10,7 +10,7 @@ void ApplyProgramSettings(ConversionRequest &request, const ProgramSettings &set
     request.format.resultFormat = settings.ReNumber;
     request.format.decimalPlaces = settings.ReDeciPlace;
     request.format.separators = separators;
-    request.multiformat = settings.multiformat;
+    request.compoundStyle = settings.multiformat;
     request.split = settings.split;
     request.inputPressureAbsolute = settings.com1abs;
     request.outputPressureAbsolute = settings.com2abs;

@@ -246,13 +246,13 @@ std::string FormatResult(long double value, bool forceGeneral, const ResultForma
     const int places = EffectiveDecimalPlaces(options.decimalPlaces);
     if (!forceGeneral) {
         switch (options.resultFormat) {
-        case kFormatScientific:
+        case ResultFormat::Scientific:
             return FormatScientific(value, places, options.separators);
-        case kFormatFixed:
+        case ResultFormat::Fixed:
             return FormatFixedPoint(value, places, false, options.separators);
-        case kFormatThousands:
+        case ResultFormat::FixedThousands:
             return FormatFixedPoint(value, places, true, options.separators);
-        default:
+        case ResultFormat::Auto:
             break;
         }
     }
@@ -266,8 +266,8 @@ long double ShownValue(long double value, const ResultFormatOptions &options) {
     // The shown text without grouping and with a point, read back.
     ResultFormatOptions plain = options;
     plain.separators = NumberSeparators{'.', ','};
-    if (plain.resultFormat == kFormatThousands) {
-        plain.resultFormat = kFormatFixed;
+    if (plain.resultFormat == ResultFormat::FixedThousands) {
+        plain.resultFormat = ResultFormat::Fixed;
     }
     const ParsedNumber shown = ParseNumber(FormatResult(value, false, plain));
     return shown.ok ? shown.value : value;

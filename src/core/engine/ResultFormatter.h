@@ -7,22 +7,23 @@
 
 namespace mensurio {
 
+/// How shown results are written (the setting `ReNumber`).
+enum class ResultFormat {
+    Auto,           // general notation with 10 significant digits
+    Scientific,     // a mantissa with the decimal places and a signed exponent
+    Fixed,          // exactly the decimal places
+    FixedThousands, // Fixed with thousands separators
+};
+
 /// The result-format settings (`ReNumber`, `ReDeciPlace`) and the locale's separators.
 struct ResultFormatOptions {
-    int resultFormat = 0;  // 0 AutoFormat, 1 Scientific, 2 Fixed, 3 Fixed with Thousands Separators
+    ResultFormat resultFormat = ResultFormat::Auto;
     int decimalPlaces = 9; // 0..12; anything else behaves as 9
     NumberSeparators separators{};
 };
 
-// Result formats as stored in `ReNumber`.
-inline constexpr int kFormatAuto = 0;
-inline constexpr int kFormatScientific = 1;
-inline constexpr int kFormatFixed = 2;
-inline constexpr int kFormatThousands = 3;
-
-/// Writes a shown result under the settings: general with 10 digits for AutoFormat or when
-/// forceGeneral is set, else scientific, fixed or fixed with thousands separators. A result
-/// format outside 0..3 is written as AutoFormat.
+/// Writes a shown result under the settings: general with 10 digits for Auto or when
+/// forceGeneral is set, else scientific, fixed or fixed with thousands separators.
 std::string FormatResult(long double value, bool forceGeneral, const ResultFormatOptions &options);
 
 /// The value that FormatResult shows for the value (not forced to the general format): the value

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/settings/ProgramSettings.h"
 
+#include "core/settings/StoredChoices.h"
+
 #include <algorithm>
 #include <string_view>
 #include <type_traits>
@@ -11,8 +13,10 @@ namespace mensurio {
 
 namespace {
 
-using FieldPointer =
-    std::variant<bool ProgramSettings::*, int32_t ProgramSettings::*, std::string ProgramSettings::*>;
+using FieldPointer = std::variant<bool ProgramSettings::*, int32_t ProgramSettings::*,
+                                  std::string ProgramSettings::*, ResultFormat ProgramSettings::*,
+                                  CompoundStyle ProgramSettings::*, TableResultFormat ProgramSettings::*,
+                                  TablePaper ProgramSettings::*, TableDirection ProgramSettings::*>;
 
 struct SettingField {
     const char *section;
@@ -20,52 +24,47 @@ struct SettingField {
     FieldPointer field;
 };
 
-SettingField General(const char *key, FieldPointer field) {
-    return {kGeneralSection, key, field};
-}
-
-#define MENSURIO_FIELD(name) General(#name, &ProgramSettings::name)
-
-// The order in which the settings are read.
+// Every key and the field it fills, in the order in which the settings are read. The keys are
+// those of settings files already written and never change; the fields may be renamed freely.
 const std::vector<SettingField> &ReadOrder() {
     static const std::vector<SettingField> fields = {
         {kToolbarSection, "Visible", &ProgramSettings::Toolbar971Visible},
         {kRecordbarSection, "Visible", &ProgramSettings::Toolbar972Visible},
-        MENSURIO_FIELD(GeDiCate),
-        MENSURIO_FIELD(GeSoUnit),
-        MENSURIO_FIELD(GeSoCate),
-        MENSURIO_FIELD(GeCaDefa),
-        MENSURIO_FIELD(SwopValue),
-        MENSURIO_FIELD(CalcPath),
-        MENSURIO_FIELD(ReNumber),
-        MENSURIO_FIELD(ReDeciPlace),
-        MENSURIO_FIELD(AktualCate),
-        MENSURIO_FIELD(com1abs),
-        MENSURIO_FIELD(com2abs),
-        MENSURIO_FIELD(maximized),
-        MENSURIO_FIELD(top),
-        MENSURIO_FIELD(left),
-        MENSURIO_FIELD(width),
-        MENSURIO_FIELD(height),
-        MENSURIO_FIELD(pgsdl5sort),
-        MENSURIO_FIELD(split),
-        MENSURIO_FIELD(tablecategory),
-        MENSURIO_FIELD(tableresultformat),
-        MENSURIO_FIELD(tablepaper),
-        MENSURIO_FIELD(tableconversionstyle),
-        MENSURIO_FIELD(premaximized),
-        MENSURIO_FIELD(save),
-        MENSURIO_FIELD(showhidden),
-        MENSURIO_FIELD(showhiddenmulti),
-        MENSURIO_FIELD(sortmulti),
-        MENSURIO_FIELD(tray),
-        MENSURIO_FIELD(pretop),
-        MENSURIO_FIELD(preleft),
-        MENSURIO_FIELD(prewidth),
-        MENSURIO_FIELD(preheight),
-        MENSURIO_FIELD(multiformat),
-        MENSURIO_FIELD(palmverze),
-        MENSURIO_FIELD(tipbox),
+        {kGeneralSection, "GeDiCate", &ProgramSettings::GeDiCate},
+        {kGeneralSection, "GeSoUnit", &ProgramSettings::GeSoUnit},
+        {kGeneralSection, "GeSoCate", &ProgramSettings::GeSoCate},
+        {kGeneralSection, "GeCaDefa", &ProgramSettings::GeCaDefa},
+        {kGeneralSection, "SwopValue", &ProgramSettings::SwopValue},
+        {kGeneralSection, "CalcPath", &ProgramSettings::CalcPath},
+        {kGeneralSection, "ReNumber", &ProgramSettings::ReNumber},
+        {kGeneralSection, "ReDeciPlace", &ProgramSettings::ReDeciPlace},
+        {kGeneralSection, "AktualCate", &ProgramSettings::AktualCate},
+        {kGeneralSection, "com1abs", &ProgramSettings::com1abs},
+        {kGeneralSection, "com2abs", &ProgramSettings::com2abs},
+        {kGeneralSection, "maximized", &ProgramSettings::maximized},
+        {kGeneralSection, "top", &ProgramSettings::top},
+        {kGeneralSection, "left", &ProgramSettings::left},
+        {kGeneralSection, "width", &ProgramSettings::width},
+        {kGeneralSection, "height", &ProgramSettings::height},
+        {kGeneralSection, "pgsdl5sort", &ProgramSettings::pgsdl5sort},
+        {kGeneralSection, "split", &ProgramSettings::split},
+        {kGeneralSection, "tablecategory", &ProgramSettings::tablecategory},
+        {kGeneralSection, "tableresultformat", &ProgramSettings::tableresultformat},
+        {kGeneralSection, "tablepaper", &ProgramSettings::tablepaper},
+        {kGeneralSection, "tableconversionstyle", &ProgramSettings::tableconversionstyle},
+        {kGeneralSection, "premaximized", &ProgramSettings::premaximized},
+        {kGeneralSection, "save", &ProgramSettings::save},
+        {kGeneralSection, "showhidden", &ProgramSettings::showhidden},
+        {kGeneralSection, "showhiddenmulti", &ProgramSettings::showhiddenmulti},
+        {kGeneralSection, "sortmulti", &ProgramSettings::sortmulti},
+        {kGeneralSection, "tray", &ProgramSettings::tray},
+        {kGeneralSection, "pretop", &ProgramSettings::pretop},
+        {kGeneralSection, "preleft", &ProgramSettings::preleft},
+        {kGeneralSection, "prewidth", &ProgramSettings::prewidth},
+        {kGeneralSection, "preheight", &ProgramSettings::preheight},
+        {kGeneralSection, "multiformat", &ProgramSettings::multiformat},
+        {kGeneralSection, "palmverze", &ProgramSettings::palmverze},
+        {kGeneralSection, "tipbox", &ProgramSettings::tipbox},
     };
     return fields;
 }
@@ -86,13 +85,14 @@ const std::vector<SettingField> &WriteOrder() {
     return fields;
 }
 
-#undef MENSURIO_FIELD
-
 template <typename Member>
 void ReadField(const IniFile &file, const SettingField &entry, Member member, ProgramSettings &settings) {
     static const ProgramSettings defaults;
     using Value = std::remove_reference_t<decltype(settings.*member)>;
-    if constexpr (std::is_same_v<Value, bool>) {
+    if constexpr (std::is_enum_v<Value>) {
+        const int32_t number = file.ReadInteger(entry.section, entry.key, ToStoredNumber(defaults.*member));
+        settings.*member = FromStoredNumber(number, defaults.*member);
+    } else if constexpr (std::is_same_v<Value, bool>) {
         settings.*member = file.ReadBool(entry.section, entry.key, defaults.*member);
     } else if constexpr (std::is_same_v<Value, int32_t>) {
         settings.*member = file.ReadInteger(entry.section, entry.key, defaults.*member);
@@ -104,7 +104,9 @@ void ReadField(const IniFile &file, const SettingField &entry, Member member, Pr
 template <typename Member>
 void WriteField(IniFile &file, const SettingField &entry, Member member, const ProgramSettings &settings) {
     using Value = std::remove_cv_t<std::remove_reference_t<decltype(settings.*member)>>;
-    if constexpr (std::is_same_v<Value, bool>) {
+    if constexpr (std::is_enum_v<Value>) {
+        file.WriteInteger(entry.section, entry.key, ToStoredNumber(settings.*member));
+    } else if constexpr (std::is_same_v<Value, bool>) {
         file.WriteBool(entry.section, entry.key, settings.*member);
     } else if constexpr (std::is_same_v<Value, int32_t>) {
         file.WriteInteger(entry.section, entry.key, settings.*member);
@@ -114,6 +116,13 @@ void WriteField(IniFile &file, const SettingField &entry, Member member, const P
 }
 
 } // namespace
+
+std::vector<SettingKey> ProgramSettingKeys() {
+    std::vector<SettingKey> keys;
+    for (const SettingField &entry : ReadOrder())
+        keys.push_back({entry.section, entry.key});
+    return keys;
+}
 
 ProgramSettings ReadSettings(const IniFile &file) {
     ProgramSettings settings;

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/engine/CompoundStyle.h"
+#include "core/engine/ResultFormatter.h"
 #include "core/settings/IniFile.h"
+#include "core/tables/TableChoices.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace mensurio {
 
@@ -13,6 +17,7 @@ inline constexpr char kToolbarSection[] = "Toolbar971";   // the toolbar "Toolba
 inline constexpr char kRecordbarSection[] = "Toolbar972"; // the toolbar "Recordbar"
 
 /// Every program setting, one field per settings-file key, holding the defaults of a fresh start.
+/// The fields carry their keys' names; the closed choices are stored as numbers (StoredChoices.h).
 struct ProgramSettings {
     bool Toolbar971Visible = true; // [Toolbar971] Visible
     bool Toolbar972Visible = true; // [Toolbar972] Visible
@@ -22,7 +27,7 @@ struct ProgramSettings {
     bool GeCaDefa = true;
     bool SwopValue = true;
     std::string CalcPath;
-    int32_t ReNumber = 0;
+    ResultFormat ReNumber = ResultFormat::Auto;
     int32_t ReDeciPlace = 9;
     std::string AktualCate;
     bool com1abs = true;
@@ -35,9 +40,9 @@ struct ProgramSettings {
     bool pgsdl5sort = true;
     bool split = false;
     std::string tablecategory;
-    int32_t tableresultformat = 0;
-    int32_t tablepaper = 0;
-    int32_t tableconversionstyle = 0;
+    TableResultFormat tableresultformat = TableResultFormat::General;
+    TablePaper tablepaper = TablePaper::Landscape;
+    TableDirection tableconversionstyle = TableDirection::RightAndUp;
     bool premaximized = true;
     bool save = false;
     bool showhidden = true;
@@ -48,14 +53,24 @@ struct ProgramSettings {
     int32_t preleft = 90;
     int32_t prewidth = 630;
     int32_t preheight = 410;
-    int32_t multiformat = 0;
+    CompoundStyle multiformat = CompoundStyle::ParenthesisedValue;
     int32_t palmverze = 0;
     bool tipbox = true;
 
     bool operator==(const ProgramSettings &) const = default;
 };
 
-/// Reads every setting, key by key; a missing or malformed value gives the field's default.
+/// A settings-file key of ProgramSettings.
+struct SettingKey {
+    const char *section;
+    const char *key;
+};
+
+/// The key of every field, in the order of reading.
+std::vector<SettingKey> ProgramSettingKeys();
+
+/// Reads every setting, key by key; a missing or malformed value, or a number that no choice
+/// stores, gives the field's default.
 ProgramSettings ReadSettings(const IniFile &file);
 
 /// Writes every setting in the settings file's write order. Stops at the first refused write

@@ -1,22 +1,43 @@
 // SPDX-License-Identifier: MIT
 #include "core/settings/ToolbarPlacement.h"
 
-#include <algorithm>
-#include <iterator>
 #include <stdexcept>
+#include <utility>
 
 namespace mensurio {
 
-bool IsKnownDock(const std::string &name) {
-    return std::find(std::begin(kDockNames), std::end(kDockNames), name) != std::end(kDockNames);
+namespace {
+
+// The names the settings file stores for the docks, as earlier runs wrote them.
+constexpr std::pair<ToolbarDock, const char *> kStoredDockNames[] = {
+    {ToolbarDock::Floating, "nil"},        {ToolbarDock::Top, "Dock97top"},
+    {ToolbarDock::Left, "Dock97left"},     {ToolbarDock::Right, "Dock97right"},
+    {ToolbarDock::Bottom, "Dock97bottom"},
+};
+
+} // namespace
+
+const char *StoredDockName(ToolbarDock dock) {
+    for (const auto &[known, name] : kStoredDockNames)
+        if (known == dock)
+            return name;
+    return "";
+}
+
+ToolbarDock DockNamed(std::string_view name) {
+    for (const auto &[dock, known] : kStoredDockNames)
+        if (name == known)
+            return dock;
+    return ToolbarDock::None;
 }
 
 ToolbarPlacement LoadToolbarPlacement(const IniFile &file, const ToolbarPlacement &current) {
     ToolbarPlacement placement = current;
     const std::string &section = current.name;
     placement.visible = file.ReadBool(section, "Visible", current.visible);
-    placement.dockedTo = file.ReadString(section, "DockedTo", "");
-    if (placement.dockedTo.empty()) {
+    const std::string dockedTo = file.ReadString(section, "DockedTo", "");
+    placement.dock = DockNamed(dockedTo);
+    if (dockedTo.empty()) {
         return placement;
     }
     placement.dockRow = file.ReadInteger(section, "DockRow", current.dockRow);
@@ -35,10 +56,10 @@ void SaveToolbarPlacement(IniFile &file, const ToolbarPlacement &placement) {
     }
     const std::string &section = placement.name;
     file.WriteBool(section, "Visible", placement.visible);
-    if (!placement.IsFloating() && !IsKnownDock(placement.dockedTo)) {
+    if (placement.dock == ToolbarDock::None) {
         return;
     }
-    file.WriteString(section, "DockedTo", placement.dockedTo);
+    file.WriteString(section, "DockedTo", StoredDockName(placement.dock));
     file.WriteInteger(section, "DockRow", placement.dockRow);
     file.WriteInteger(section, "DockPos", placement.dockPos);
     file.WriteInteger(section, "FloatLeft", placement.floatLeft);

@@ -4,6 +4,7 @@
 #include "core/db/UnitDatabase.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace mensurio {
@@ -12,6 +13,12 @@ namespace {
 
 constexpr double kLineHeight = 13;
 constexpr double kVersionBoxWidth = 200;
+
+// Where each column starts, one for every column the paper takes.
+constexpr double kLandscapeColumnX[] = {247, 328, 409, 490, 571, 651, 732, 813, 894, 975};
+constexpr double kPortraitColumnX[] = {247, 326, 404, 483, 561, 640};
+static_assert(std::size(kLandscapeColumnX) == kLandscapeTableColumns);
+static_assert(std::size(kPortraitColumnX) == kPortraitTableColumns);
 
 ReportField MakeField(std::string name, ReportBand band, double x, double y, double width) {
     ReportField field;
@@ -88,15 +95,16 @@ void ReportTemplate::addColumns(double headerWidth, const std::vector<double> &c
 
 ReportTemplate ReportTemplate::LandscapeTemplate() {
     return ReportTemplate("LandscapeTemplate", true, 1123, 74,
-                          {247, 328, 409, 490, 571, 651, 732, 813, 894, 975}, 1000, 1046);
+                          {std::begin(kLandscapeColumnX), std::end(kLandscapeColumnX)}, 1000, 1046);
 }
 
 ReportTemplate ReportTemplate::PortraitTemplate() {
-    return ReportTemplate("PortraitTemplate", false, 794, 73, {247, 326, 404, 483, 561, 640}, 662, 709);
+    return ReportTemplate("PortraitTemplate", false, 794, 73,
+                          {std::begin(kPortraitColumnX), std::end(kPortraitColumnX)}, 662, 709);
 }
 
-ReportTemplate ReportTemplate::ForPaper(int tablepaper) {
-    return tablepaper == 1 ? PortraitTemplate() : LandscapeTemplate();
+ReportTemplate ReportTemplate::ForPaper(TablePaper paper) {
+    return paper == TablePaper::Portrait ? PortraitTemplate() : LandscapeTemplate();
 }
 
 void ReportTemplate::AddNamedValue(std::string_view fieldName, const std::string &text) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/tables/ReportPage.h"
+#include "core/tables/TableChoices.h"
 
 #include <string>
 #include <string_view>
@@ -51,8 +52,8 @@ class ReportTemplate {
     static ReportTemplate LandscapeTemplate();
     /// The portrait template: A4 upright (794 px), six columns 73 px wide.
     static ReportTemplate PortraitTemplate();
-    /// The template of a paper setting: 1 portrait, anything else landscape.
-    static ReportTemplate ForPaper(int tablepaper);
+    /// The template of the paper.
+    static ReportTemplate ForPaper(TablePaper paper);
 
     /// Appends one line to the field of that name (letter case ignored); unknown names are ignored.
     void AddNamedValue(std::string_view fieldName, const std::string &text);

@@ -36,9 +36,11 @@ TableBuilder::TableBuilder(UnitDatabase &database, TableChoices choices, TextMea
         m_choices.category = m_database.CategoryName();
 }
 
-long double TableBuilder::CellValue(long double rowFactor, long double columnFactor, int conversionStyle) {
-    const long double numerator = conversionStyle == 1 ? columnFactor : rowFactor;
-    const long double denominator = conversionStyle == 1 ? rowFactor : columnFactor;
+long double TableBuilder::CellValue(long double rowFactor, long double columnFactor,
+                                    TableDirection direction) {
+    const bool downAndLeft = direction == TableDirection::DownAndLeft;
+    const long double numerator = downAndLeft ? columnFactor : rowFactor;
+    const long double denominator = downAndLeft ? rowFactor : columnFactor;
     if (denominator == 0)
         return std::numeric_limits<long double>::quiet_NaN();
     return numerator / denominator;
@@ -51,7 +53,7 @@ void TableBuilder::FillTableTemplate(ReportTemplate &report) {
     report.AddNamedValue("Category1", m_choices.category);
     // Centred on the headers; the division truncates toward zero as the template expects.
     report.ArrowTop = (HeaderHeight - static_cast<int>(ReportTemplate::ArrowHeight)) / 2;
-    report.Arrow = m_choices.conversionStyle == 1 ? ArrowForm::Left : ArrowForm::Right;
+    report.Arrow = m_choices.direction == TableDirection::DownAndLeft ? ArrowForm::Left : ArrowForm::Right;
 }
 
 void TableBuilder::fillHeaders(ReportTemplate &report) {
@@ -91,9 +93,9 @@ void TableBuilder::fillRows(ReportTemplate &report) {
         for (int k = 1; k <= maximum; ++k) {
             std::string cell = " ";
             if (k <= used)
-                cell = FormatTableValue(CellValue(rowFactor, ColumnFactors[static_cast<std::size_t>(k - 1)],
-                                                  m_choices.conversionStyle),
-                                        m_choices.resultFormat, m_choices.separators);
+                cell = FormatTableValue(
+                    CellValue(rowFactor, ColumnFactors[static_cast<std::size_t>(k - 1)], m_choices.direction),
+                    m_choices.resultFormat, m_choices.separators);
             report.AddNamedValue(FieldName("Result", k), cell);
         }
     }

@@ -39,10 +39,10 @@ class TableBuilder {
     /// (pixels at 96 per inch); without a size, A4 in the template's orientation.
     ReportPages BuildPages(double pageWidth = 0, double pageHeight = 0);
 
-    /// The cell of a row unit's factor and a column unit's factor under the conversion style.
-    static long double CellValue(long double rowFactor, long double columnFactor, int conversionStyle);
+    /// The cell of a row unit's factor and a column unit's factor in the table's direction.
+    static long double CellValue(long double rowFactor, long double columnFactor, TableDirection direction);
 
-    std::array<long double, 10> ColumnFactors{};
+    std::array<long double, kMostTableColumns> ColumnFactors{};
     int HeaderHeight = 0;
 
   private:

@@ -123,10 +123,11 @@ void WrapInto(const std::string &text, int width, const TextWidthFunction &measu
 
 } // namespace
 
-std::string FormatTableValue(long double value, int resultFormat, const NumberSeparators &separators) {
+std::string FormatTableValue(long double value, TableResultFormat resultFormat,
+                             const NumberSeparators &separators) {
     if (!std::isfinite(value))
         return "n/a";
-    if (resultFormat == kTableScientific)
+    if (resultFormat == TableResultFormat::Scientific)
         return ScientificCell(value, separators);
     const long double magnitude = std::fabs(value);
     if (magnitude >= 1E10L)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/engine/Separators.h"
+#include "core/tables/TableChoices.h"
 
 #include <functional>
 #include <string>
@@ -18,14 +19,11 @@ struct TextMeasure {
     int lineHeight = 13;
 };
 
-// Result formats of a table (`tableresultformat`).
-inline constexpr int kTableGeneral = 0;
-inline constexpr int kTableScientific = 1;
-
 /// The text of one table cell: scientific ("1.2345000E03") or general (fixed with at most
 /// ten decimals between 1E-5 and 1E10, exponent form outside). Values that are not finite
 /// (a unit with factor 0) give "n/a".
-std::string FormatTableValue(long double value, int resultFormat, const NumberSeparators &separators);
+std::string FormatTableValue(long double value, TableResultFormat resultFormat,
+                             const NumberSeparators &separators);
 
 /// A column-header name with blanks inserted where the header field breaks its lines.
 struct WrappedHeader {

@@ -177,7 +177,7 @@ void MainWindow::invertSingle(bool specialCategory) {
 bool MainWindow::invertCombination() {
     const std::string shown = QtCp1252::FromQString(m_resultField->text());
     std::string text = shown;
-    if (m_settings.ReNumber == kFormatThousands) {
+    if (m_settings.ReNumber == ResultFormat::FixedThousands) {
         if (ListWidgetSelection::SelectedCount(*m_outputList) >= 2) {
             if (shown != m_engine.CompoundText())
                 return false;

@@ -12,10 +12,10 @@ namespace mensurio {
 
 namespace {
 
-constexpr std::pair<const char *, Qt::ToolBarArea> kAreas[] = {{"Dock97top", Qt::TopToolBarArea},
-                                                               {"Dock97left", Qt::LeftToolBarArea},
-                                                               {"Dock97right", Qt::RightToolBarArea},
-                                                               {"Dock97bottom", Qt::BottomToolBarArea}};
+constexpr std::pair<ToolbarDock, Qt::ToolBarArea> kAreas[] = {{ToolbarDock::Top, Qt::TopToolBarArea},
+                                                              {ToolbarDock::Left, Qt::LeftToolBarArea},
+                                                              {ToolbarDock::Right, Qt::RightToolBarArea},
+                                                              {ToolbarDock::Bottom, Qt::BottomToolBarArea}};
 
 bool IsHorizontal(Qt::ToolBarArea area) {
     return area == Qt::TopToolBarArea || area == Qt::BottomToolBarArea;
@@ -63,17 +63,17 @@ bool AreaHoldsOtherBars(const QMainWindow &window, const std::vector<Docking> &m
 
 } // namespace
 
-const char *ToolbarDocking::DockName(Qt::ToolBarArea area) {
-    for (const auto &[name, known] : kAreas) {
+ToolbarDock ToolbarDocking::DockOf(Qt::ToolBarArea area) {
+    for (const auto &[dock, known] : kAreas) {
         if (known == area)
-            return name;
+            return dock;
     }
-    return "";
+    return ToolbarDock::None;
 }
 
-std::optional<Qt::ToolBarArea> ToolbarDocking::AreaOf(const std::string &dockName) {
-    for (const auto &[name, area] : kAreas) {
-        if (dockName == name)
+std::optional<Qt::ToolBarArea> ToolbarDocking::AreaOf(ToolbarDock dock) {
+    for (const auto &[known, area] : kAreas) {
+        if (known == dock)
             return area;
     }
     return std::nullopt;
@@ -86,7 +86,7 @@ ToolbarPlacement ToolbarDocking::Capture(const QMainWindow &window, const QToolB
     placement.visible = !bar.isHidden();
     if (bar.isFloating()) {
         const QRect rect = bar.geometry();
-        placement.dockedTo = kFloatingDock;
+        placement.dock = ToolbarDock::Floating;
         placement.floatLeft = rect.left();
         placement.floatTop = rect.top();
         placement.floatRight = rect.left() + rect.width();
@@ -94,8 +94,8 @@ ToolbarPlacement ToolbarDocking::Capture(const QMainWindow &window, const QToolB
         return placement;
     }
     const Qt::ToolBarArea area = window.toolBarArea(&bar);
-    placement.dockedTo = DockName(area);
-    if (!placement.dockedTo.empty()) {
+    placement.dock = DockOf(area);
+    if (placement.dock != ToolbarDock::None) {
         placement.dockRow = LineOf(window, bar, area);
         placement.dockPos = AlongLine(bar, area);
     }
@@ -115,7 +115,7 @@ void ToolbarDocking::Apply(QMainWindow &window, const std::vector<std::pair<QToo
         if (placement.IsFloating()) {
             Float(*bar, QRect(QPoint(placement.floatLeft, placement.floatTop),
                               QPoint(placement.floatRight - 1, placement.floatBottom - 1)));
-        } else if (const auto area = AreaOf(placement.dockedTo)) {
+        } else if (const auto area = AreaOf(placement.dock)) {
             docked.push_back({bar, *area, placement.dockRow, placement.dockPos});
             if (bar->isWindow())
                 bar->setWindowFlags(Qt::Widget);

@@ -16,14 +16,14 @@ class QToolBar;
 namespace mensurio {
 
 /// Translates between a main window's tool bars and their stored placement: the four tool bar
-/// areas are the docks "Dock97top", "Dock97left", "Dock97right" and "Dock97bottom", the row is
-/// the bar's line within its area, the position its offset along the line, and a floating bar
-/// keeps its window rectangle.
+/// areas are the four docks, the row is the bar's line within its area, the position its
+/// offset along the line, and a floating bar keeps its window rectangle.
 class ToolbarDocking {
   public:
-    static const char *DockName(Qt::ToolBarArea area);
-    /// The area of a dock name; none for "nil", an empty or an unknown name.
-    static std::optional<Qt::ToolBarArea> AreaOf(const std::string &dockName);
+    /// The dock of a tool bar area; None for no area.
+    static ToolbarDock DockOf(Qt::ToolBarArea area);
+    /// The area of a dock; none for Floating and None.
+    static std::optional<Qt::ToolBarArea> AreaOf(ToolbarDock dock);
 
     /// Where the bar is now. `previous` gives the values a floating bar does not have itself
     /// (its last row and position) and FloatRightX, which is kept unchanged.

@@ -91,17 +91,20 @@ void PreferencesDialog::FormShow() {
     m_calculatorPath->setText(QtCp1252::ToQString(m_settings.CalcPath));
     m_rememberedFormat = m_settings.ReNumber;
     m_rememberedPlaces = m_settings.ReDeciPlace;
-    QRadioButton *formats[] = {m_autoFormat, m_scientificFormat, m_fixedFormat, m_thousandsFormat};
-    const int format = m_settings.ReNumber >= 0 && m_settings.ReNumber <= 3 ? m_settings.ReNumber : 0;
-    formats[format]->setChecked(true);
-    resultFormatChosen(format);
+    for (const auto &[button, format] : formatButtons())
+        if (format == m_settings.ReNumber)
+            button->setChecked(true);
+    resultFormatChosen(m_settings.ReNumber);
     {
         const QSignalBlocker blocked(m_decimalPlaces); // an out-of-range value stays until one is chosen
         m_decimalPlaces->setCurrentIndex(EffectiveDecimalPlaces(m_settings.ReDeciPlace));
     }
-    QRadioButton *styles[] = {m_bracketedValues, m_plainValues, m_unitsFirst};
-    styles[m_settings.multiformat >= 0 && m_settings.multiformat <= 2 ? m_settings.multiformat : 0]
-        ->setChecked(true);
+    const std::pair<QRadioButton *, CompoundStyle> styles[] = {{m_bracketedValues, CompoundStyle::ParenthesisedValue},
+                                                               {m_plainValues, CompoundStyle::PlainValue},
+                                                               {m_unitsFirst, CompoundStyle::UnitFirst}};
+    for (const auto &[button, style] : styles)
+        if (style == m_settings.multiformat)
+            button->setChecked(true);
     showFonts(m_window.FieldFont(), m_window.TabFont());
 }
 
@@ -119,9 +122,16 @@ void PreferencesDialog::calculatorChoiceChanged() {
 }
 
 // The format takes effect at once, so the sample shows it; Cancel takes it back.
-void PreferencesDialog::resultFormatChosen(int format) {
+std::array<std::pair<QRadioButton *, ResultFormat>, 4> PreferencesDialog::formatButtons() const {
+    return {{{m_autoFormat, ResultFormat::Auto},
+             {m_scientificFormat, ResultFormat::Scientific},
+             {m_fixedFormat, ResultFormat::Fixed},
+             {m_thousandsFormat, ResultFormat::FixedThousands}}};
+}
+
+void PreferencesDialog::resultFormatChosen(ResultFormat format) {
     m_settings.ReNumber = format;
-    m_decimalPlaces->setEnabled(format != kFormatAuto);
+    m_decimalPlaces->setEnabled(format != ResultFormat::Auto);
     renderSample();
 }
 
@@ -180,7 +190,9 @@ void PreferencesDialog::copyControlsToSettings() {
     m_settings.split = m_showAllResults->isChecked();
     m_settings.CalcPath = QtCp1252::FromQString(m_calculatorPath->text());
     // ReNumber and ReDeciPlace already hold what the page shows.
-    m_settings.multiformat = m_unitsFirst->isChecked() ? 2 : m_plainValues->isChecked() ? 1 : 0;
+    m_settings.multiformat = m_unitsFirst->isChecked()   ? CompoundStyle::UnitFirst
+                             : m_plainValues->isChecked() ? CompoundStyle::PlainValue
+                                                     : CompoundStyle::ParenthesisedValue;
 }
 
 namespace {

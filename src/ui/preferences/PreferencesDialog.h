@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/engine/ResultFormatter.h"
 #include "core/platform/StartupLink.h"
 #include "core/settings/FontSettings.h"
 #include "ui/preferences/PreferenceChanges.h"
@@ -8,6 +9,7 @@
 #include <QDialog>
 #include <QFont>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -58,7 +60,8 @@ class PreferencesDialog : public QDialog {
     void FormShow();
     void showFonts(const FontSpec &field, const FontSpec &tab);
     void calculatorChoiceChanged();
-    void resultFormatChosen(int format);
+    void resultFormatChosen(ResultFormat format);
+    std::array<std::pair<QRadioButton *, ResultFormat>, 4> formatButtons() const;
     void decimalPlacesChanged(int index);
     void renderSample();
     void changeFieldFont();
@@ -72,7 +75,7 @@ class PreferencesDialog : public QDialog {
     StartupLink m_startupLink;
     FontChooser m_chooseFont;
     PreferenceChanges m_changes;
-    int32_t m_rememberedFormat = 0;
+    ResultFormat m_rememberedFormat = ResultFormat::Auto;
     int32_t m_rememberedPlaces = 0;
 
     QCheckBox *m_showToolbar = nullptr;

@@ -163,13 +163,11 @@ void PreferencesDialog::connectControls() {
     flagOn(m_runOnStartUp, &PreferenceChanges::startUp);
     connect(m_otherCalculator, &QRadioButton::toggled, this, &PreferencesDialog::calculatorChoiceChanged);
     connect(m_browseButton, &QToolButton::clicked, this, &PreferencesDialog::browseForCalculator);
-    int format = 0;
-    for (QRadioButton *button : {m_autoFormat, m_scientificFormat, m_fixedFormat, m_thousandsFormat}) {
-        connect(button, &QRadioButton::toggled, this, [this, format](bool on) {
+    for (const auto &[button, format] : formatButtons()) {
+        connect(button, &QRadioButton::toggled, this, [this, chosen = format](bool on) {
             if (on)
-                resultFormatChosen(format);
+                resultFormatChosen(chosen);
         });
-        ++format;
     }
     connect(m_decimalPlaces, &QComboBox::currentIndexChanged, this, &PreferencesDialog::decimalPlacesChanged);
     connect(m_changeFieldFontButton, &QPushButton::clicked, this, &PreferencesDialog::changeFieldFont);

@@ -18,7 +18,7 @@ TableReport::TableReport(UnitDatabase &database, TableChoices choices)
     : m_database(database), m_choices(std::move(choices)) {}
 
 QPageLayout::Orientation TableReport::Orientation() const {
-    return m_choices.paper == 1 ? QPageLayout::Portrait : QPageLayout::Landscape;
+    return m_choices.paper == TablePaper::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
 }
 
 ReportPages TableReport::Pages(const QPageSize &paper) const {

@@ -4,6 +4,7 @@
 #include "core/db/UnitDatabase.h"
 #include "core/engine/CategoryKind.h"
 #include "core/platform/Prompts.h"
+#include "core/settings/StoredChoices.h"
 #include "ui/shared/BusyCursor.h"
 #include "ui/shared/DialogWidgets.h"
 #include "ui/shared/QtCp1252.h"
@@ -34,6 +35,7 @@ namespace mensurio {
 
 namespace {
 
+// The buttons' ids are their positions, which are the numbers the settings store for the choices.
 QButtonGroup *MakeRadioGroup(QGroupBox *box, const char *name, const QStringList &captions) {
     box->setObjectName(name);
     auto *group = new QButtonGroup(box);
@@ -130,8 +132,9 @@ QWidget *TablesDialog::createOptionsArea() {
     auto *format = new QGroupBox("Result Format", area);
     m_resultFormat = MakeRadioGroup(format, "resultFormat", {"&General", "&Scientific"});
     auto *paper = new QGroupBox("Paper Orientation", area);
-    m_paperOrientation =
-        MakeRadioGroup(paper, "paperOrientation", {"&Horizontal (max 10 columns)", "&Vertical (max 6 columns)"});
+    m_paperOrientation = MakeRadioGroup(paper, "paperOrientation",
+                                 {QString("&Horizontal (max %1 columns)").arg(kLandscapeTableColumns),
+                                  QString("&Vertical (max %1 columns)").arg(kPortraitTableColumns)});
     auto *direction = new QGroupBox("Direction of Unit Conversion", area);
     direction->setObjectName("direction");
     m_rightAndUp = new QRadioButton("&Right and Up", direction);
@@ -179,7 +182,7 @@ void TablesDialog::createPopupMenus() {
             &TablesDialog::invertRowSelection);
     m_columnMenu = new QMenu(this);
     m_columnMenu->setObjectName("columnMenu");
-    m_selectNext = m_columnMenu->addAction("Select next 10 Units");
+    m_selectNext = m_columnMenu->addAction(QString("Select next %1 Units").arg(m_columnMaximum));
     connect(m_selectNext, &QAction::triggered, this, &TablesDialog::selectNextColumns);
     connect(m_columnMenu->addAction("Deselect All"), &QAction::triggered, m_columnUnits,
             &QListWidget::clearSelection);
@@ -207,13 +210,10 @@ void TablesDialog::FormShow() {
     fillCategories();
     fillUnitLists();
     m_bandFontProbe->setFont(TableFonts::Font(ReportFont::Band));
-    for (int32_t *value :
-         {&m_settings.tableresultformat, &m_settings.tablepaper, &m_settings.tableconversionstyle})
-        if (*value != 0 && *value != 1)
-            *value = 0;
-    m_resultFormat->button(m_settings.tableresultformat)->setChecked(true);
-    m_paperOrientation->button(m_settings.tablepaper)->setChecked(true);
-    (m_settings.tableconversionstyle == 1 ? m_downAndLeft : m_rightAndUp)->setChecked(true);
+    m_resultFormat->button(ToStoredNumber(m_settings.tableresultformat))->setChecked(true);
+    m_paperOrientation->button(ToStoredNumber(m_settings.tablepaper))->setChecked(true);
+    (m_settings.tableconversionstyle == TableDirection::DownAndLeft ? m_downAndLeft : m_rightAndUp)
+        ->setChecked(true);
     directionChanged();
     m_columnMaximum = TableChoices::ColumnMaximum(m_settings.tablepaper);
     m_columnUnits->SetMaximum(m_columnMaximum);
@@ -271,21 +271,22 @@ bool TablesDialog::hasSelection() const {
 }
 
 void TablesDialog::resultFormatClicked(int index) {
-    m_settings.tableresultformat = index;
+    m_settings.tableresultformat = FromStoredNumber(index, TableResultFormat::General);
 }
 
 void TablesDialog::paperOrientationClicked(int index) {
-    if (index == m_settings.tablepaper)
+    const TablePaper paper = FromStoredNumber(index, TablePaper::Landscape);
+    if (paper == m_settings.tablepaper)
         return; // the orientation shown again: the chosen columns stay
-    m_settings.tablepaper = index;
-    m_columnMaximum = TableChoices::ColumnMaximum(index);
+    m_settings.tablepaper = paper;
+    m_columnMaximum = TableChoices::ColumnMaximum(paper);
     m_columnUnits->SetMaximum(m_columnMaximum);
     ListSelectionChange();
 }
 
 void TablesDialog::directionChanged() {
     const bool rightAndUp = m_rightAndUp->isChecked();
-    m_settings.tableconversionstyle = rightAndUp ? 0 : 1;
+    m_settings.tableconversionstyle = rightAndUp ? TableDirection::RightAndUp : TableDirection::DownAndLeft;
     m_directionArrow->SetForm(rightAndUp ? ArrowForm::Right : ArrowForm::Left);
     m_exampleDayValue->setText(rightAndUp ? "1/24" : "24");
     m_exampleMinuteValue->setText(rightAndUp ? "60" : "1/60");
@@ -323,7 +324,7 @@ TableChoices TablesDialog::CurrentChoices() const {
     choices.columnUnits = ToCp1252(m_columnUnits->SelectedNames());
     choices.resultFormat = m_settings.tableresultformat;
     choices.paper = m_settings.tablepaper;
-    choices.conversionStyle = m_settings.tableconversionstyle;
+    choices.direction = m_settings.tableconversionstyle;
     choices.separators = m_separators;
     return choices;
 }

@@ -74,7 +74,7 @@ class TablesDialog : public QDialog {
     NumberSeparators m_separators;
     PrinterChoice m_printerChoice = &ShowPrintDialog;
     PreviewHook m_previewHook;
-    int m_columnMaximum = 10;
+    int m_columnMaximum = kLandscapeTableColumns;
 
     QComboBox *m_categoryChoice = nullptr;
     TableUnitList *m_rowUnits = nullptr;

@@ -6,6 +6,8 @@
 #include "core/engine/BuiltinDimensions.h"
 #include "core/engine/CategoryKind.h"
 
+#include "support/TestDatabases.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -31,7 +33,7 @@ bool NearlyEqual(long double a, long double b) { return std::fabs(a - b) <= 1e-1
 
 class BuiltinDimensionsTest : public ::testing::Test {
   protected:
-    void SetUp() override { DatabaseFile::LoadFromPath(m_db, std::string(MENSURIO_BIN_DIR) + "/default.dat"); }
+    void SetUp() override { m_db = test::ShippedDatabase(); }
 
     const CategoryRecord* Category(const std::string& name) const
     {

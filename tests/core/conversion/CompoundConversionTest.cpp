@@ -69,19 +69,19 @@ TEST(SplitCompoundTest, SplitCompound_hairBelowAYard_neverShowsNinesInTheLargerU
 class CompoundConvertTest : public ConversionFixture {
   protected:
     void SetUp() override { Load("Length"); }
-    std::string Styled(std::string_view input, int style) {
+    std::string Styled(std::string_view input, CompoundStyle style) {
         ConversionRequest request = Request(input, {"foot"}, {"yard", "foot"});
-        request.multiformat = style;
+        request.compoundStyle = style;
         return m_engine.Convert(request).outputText.value_or("");
     }
 };
 
 TEST_F(CompoundConvertTest, Convert_threeStyles_writePartsBesideNames) {
-    EXPECT_EQ(Styled("4", 0), "(1) yard + (1) foot");
-    EXPECT_EQ(Styled("4", 1), "1 yard + 1 foot");
-    EXPECT_EQ(Styled("4", 2), "yard (1) + foot (1)");
-    EXPECT_EQ(Styled("2.5", 0), "(0) yard + (2.5) foot");
-    EXPECT_EQ(Styled("-4", 1), "-1 yard + -1 foot");
+    EXPECT_EQ(Styled("4", CompoundStyle::ParenthesisedValue), "(1) yard + (1) foot");
+    EXPECT_EQ(Styled("4", CompoundStyle::PlainValue), "1 yard + 1 foot");
+    EXPECT_EQ(Styled("4", CompoundStyle::UnitFirst), "yard (1) + foot (1)");
+    EXPECT_EQ(Styled("2.5", CompoundStyle::ParenthesisedValue), "(0) yard + (2.5) foot");
+    EXPECT_EQ(Styled("-4", CompoundStyle::PlainValue), "-1 yard + -1 foot");
 }
 
 TEST_F(CompoundConvertTest, RenderCompound_partsOneAndThree_matchEachStyle) {
@@ -91,10 +91,11 @@ TEST_F(CompoundConvertTest, RenderCompound_partsOneAndThree_matchEachStyle) {
             units.push_back(unit);
     }
     const std::vector<long double> parts{1, 3};
-    EXPECT_EQ(RenderCompound(units, parts, 0, {}).text, "(1) yard + (3) foot");
-    EXPECT_EQ(RenderCompound(units, parts, 1, {}).text, "1 yard + 3 foot");
-    EXPECT_EQ(RenderCompound(units, parts, 2, {}).text, "yard (1) + foot (3)");
-    EXPECT_EQ(RenderCompound(units, parts, 0, {}).plainText, "");
+    EXPECT_EQ(RenderCompound(units, parts, CompoundStyle::ParenthesisedValue, {}).text,
+              "(1) yard + (3) foot");
+    EXPECT_EQ(RenderCompound(units, parts, CompoundStyle::PlainValue, {}).text, "1 yard + 3 foot");
+    EXPECT_EQ(RenderCompound(units, parts, CompoundStyle::UnitFirst, {}).text, "yard (1) + foot (3)");
+    EXPECT_EQ(RenderCompound(units, parts, CompoundStyle::ParenthesisedValue, {}).plainText, "");
 }
 
 TEST_F(CompoundConvertTest, Convert_outputsSelectedInAnyOrder_listLargestUnitFirst) {
@@ -111,12 +112,12 @@ TEST_F(CompoundConvertTest, Convert_compoundInputIntoTwoUnits_splitsTermsWithCar
 
 TEST_F(CompoundConvertTest, Convert_thousandsFormat_buildsPlainTextForTypingBack) {
     ConversionRequest request = Request("9000.75", {"foot"}, {"yard", "foot"});
-    request.format.resultFormat = kFormatThousands;
+    request.format.resultFormat = ResultFormat::FixedThousands;
     request.format.decimalPlaces = 2;
     const ConversionResult result = m_engine.Convert(request);
     EXPECT_EQ(result.outputText, "(3,000.00) yard + (0.75) foot");
     EXPECT_EQ(result.compoundPlainText, "(3000.00) yard + (0.75) foot");
-    request.format.resultFormat = kFormatFixed;
+    request.format.resultFormat = ResultFormat::Fixed;
     EXPECT_EQ(m_engine.Convert(request).compoundPlainText, "");
 }
 
@@ -130,8 +131,8 @@ class UnitTermEditingTest : public ConversionFixture {
 TEST_F(UnitTermEditingTest, AppendThenRemove_roundTripsTheTypedText) {
     Read("(5) foot");
     const ListSelection both = Select({"foot", "inch"});
-    const std::string appended =
-        m_engine.AppendUnitTemplates(m_engine.RemoveDeselectedUnitTerms("(5) foot", both), both, 0);
+    const std::string appended = m_engine.AppendUnitTemplates(
+        m_engine.RemoveDeselectedUnitTerms("(5) foot", both), both, CompoundStyle::ParenthesisedValue);
     EXPECT_EQ(appended, "(5) foot + (0) inch");
     Read(appended);
     EXPECT_EQ(m_engine.RemoveDeselectedUnitTerms(appended, Select({"foot"})), "(5) foot");
@@ -143,11 +144,15 @@ TEST_F(UnitTermEditingTest, AppendThenRemove_roundTripsTheTypedText) {
 TEST_F(UnitTermEditingTest, AppendUnitTemplates_stylesAndFirstUnit) {
     Read("7");
     const ListSelection selection = Select({"inch", "foot", "meter"});
-    EXPECT_EQ(m_engine.AppendUnitTemplates("", selection, 0), "(0) meter + (0) foot + (0) inch");
-    EXPECT_EQ(m_engine.AppendUnitTemplates("", selection, 1), "0 meter + 0 foot + 0 inch");
-    EXPECT_EQ(m_engine.AppendUnitTemplates("", selection, 2), "meter (0) + foot (0) + inch (0)");
+    EXPECT_EQ(m_engine.AppendUnitTemplates("", selection, CompoundStyle::ParenthesisedValue),
+              "(0) meter + (0) foot + (0) inch");
+    EXPECT_EQ(m_engine.AppendUnitTemplates("", selection, CompoundStyle::PlainValue),
+              "0 meter + 0 foot + 0 inch");
+    EXPECT_EQ(m_engine.AppendUnitTemplates("", selection, CompoundStyle::UnitFirst),
+              "meter (0) + foot (0) + inch (0)");
     Read("2 foot  ");
-    EXPECT_EQ(m_engine.AppendUnitTemplates("2 foot  ", selection, 2), "2 foot + meter (0) + inch (0)");
+    EXPECT_EQ(m_engine.AppendUnitTemplates("2 foot  ", selection, CompoundStyle::UnitFirst),
+              "2 foot + meter (0) + inch (0)");
 }
 
 struct RemovalCase {
@@ -186,7 +191,8 @@ TEST_F(UnitTermEditingTest, RemoveDeselectedUnitTerms_forgetsRemovedUnitsAsUsed)
     ASSERT_EQ(m_engine.UsedUnits().size(), 1U);
     EXPECT_EQ(m_engine.UsedUnits().front()->record.Name, "foot");
     // inch is new again, so a template is appended for it.
-    EXPECT_EQ(m_engine.AppendUnitTemplates("(5) foot", Select({"foot", "inch"}), 1), "(5) foot + 0 inch");
+    EXPECT_EQ(m_engine.AppendUnitTemplates("(5) foot", Select({"foot", "inch"}), CompoundStyle::PlainValue),
+              "(5) foot + 0 inch");
 }
 
 TEST(SyncInputSelectionTest, SyncInputSelection_plainInputWithOneOrNoRow_isUnchanged) {

@@ -4,6 +4,8 @@
 #include "core/db/UnitDatabase.h"
 #include "core/engine/Engine.h"
 
+#include "support/TestDatabases.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,9 +15,7 @@ namespace {
 
 class DefaultDatabaseTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        DatabaseFile::LoadFromPath(m_db, std::string(MENSURIO_BIN_DIR) + "/default.dat");
-    }
+    void SetUp() override { m_db = test::ShippedDatabase(); }
 
     std::string Convert(std::string_view category, std::string_view text, std::string_view from,
                         std::string_view to, bool inputAbsolute = true) {

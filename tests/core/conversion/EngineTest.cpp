@@ -167,7 +167,7 @@ TEST_F(EngineTest, Convert_singleResult_recordsFactorsAndValidity) {
 
 TEST_F(EngineTest, Convert_resultFormatSettings_reachTheFormatter) {
     ConversionRequest request = Request("1234.5678", {"meter"}, {"meter"});
-    request.format.resultFormat = kFormatThousands;
+    request.format.resultFormat = ResultFormat::FixedThousands;
     request.format.decimalPlaces = 2;
     request.format.separators = {',', '.'};
     EXPECT_EQ(m_engine.Convert(request).outputText, "1.234,57");
@@ -175,9 +175,9 @@ TEST_F(EngineTest, Convert_resultFormatSettings_reachTheFormatter) {
 
 TEST_F(EngineTest, ApplyProgramSettings_formatStyleAndAllResultsReachTheConversion) {
     ProgramSettings settings;
-    settings.ReNumber = kFormatFixed;
+    settings.ReNumber = ResultFormat::Fixed;
     settings.ReDeciPlace = 1;
-    settings.multiformat = 2;
+    settings.multiformat = CompoundStyle::UnitFirst;
     settings.split = true;
     ConversionRequest request = Request("4", {"foot"}, {"yard", "foot"});
     ApplyProgramSettings(request, settings, {'.', ','});
@@ -242,7 +242,7 @@ TEST_F(EngineTest, LoadCategoryUnits_caseDifferentName_usesTheDatabaseSpelling) 
 
 TEST_F(EngineTest, FactorRatioText_givesRatioInGeneralFormatAndSurvivesMissingUnits) {
     ResultFormatOptions fixed;
-    fixed.resultFormat = kFormatFixed;
+    fixed.resultFormat = ResultFormat::Fixed;
     fixed.decimalPlaces = 3;
     EXPECT_EQ(m_engine.FactorRatioText("Length", "foot", "inch", fixed), "12");
     EXPECT_EQ(m_engine.InputFactor(), 0.3048L);

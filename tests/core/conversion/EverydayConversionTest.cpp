@@ -7,6 +7,8 @@
 #include "core/engine/BuiltinAliases.h"
 #include "core/engine/Engine.h"
 
+#include "support/TestDatabases.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -27,7 +29,7 @@ class EverydayConversionTest : public ::testing::TestWithParam<EverydayCase> {
     static void SetUpTestSuite()
     {
         s_db = new UnitDatabase;
-        DatabaseFile::LoadFromPath(*s_db, std::string(MENSURIO_BIN_DIR) + "/default.dat");
+        *s_db = test::ShippedDatabase();
     }
     static void TearDownTestSuite()
     {

@@ -8,6 +8,8 @@
 #include "core/engine/Engine.h"
 #include "core/engine/ResultFormatter.h"
 
+#include "support/TestDatabases.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -34,14 +36,14 @@ struct TrustCase {
     bool valid; // a result, not a refusal
     bool inputGauge = false;
     bool outputGauge = false;
-    int format = kFormatAuto;
+    ResultFormat format = ResultFormat::Auto;
     int places = 9;
-    int style = 0;
+    CompoundStyle style = CompoundStyle::ParenthesisedValue;
 };
 
 class ImpossibleResultsTest : public ::testing::TestWithParam<TrustCase> {
   protected:
-    void SetUp() override { DatabaseFile::LoadFromPath(m_db, std::string(MENSURIO_BIN_DIR) + "/default.dat"); }
+    void SetUp() override { m_db = test::ShippedDatabase(); }
 
     ConversionRequest RequestFor(const TrustCase &c) {
         const std::vector<UnitRecord> &rows = m_engine.LoadCategoryUnits(c.category, {});
@@ -53,7 +55,7 @@ class ImpossibleResultsTest : public ::testing::TestWithParam<TrustCase> {
         request.outputPressureAbsolute = !c.outputGauge;
         request.format.resultFormat = c.format;
         request.format.decimalPlaces = c.places;
-        request.multiformat = c.style;
+        request.compoundStyle = c.style;
         for (std::size_t row = 0; row < rows.size(); ++row) {
             if (rows[row].Name == c.from) {
                 request.input.Select(static_cast<int>(row), true);
@@ -168,29 +170,140 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Carries, ImpossibleResultsTest,
     ::testing::Values(
-        TrustCase{"inchesStyle0", "Length", "11.8", "inch", {"foot", "inch"}, "(1) foot + (0) inch", true, false,
-                  false, kFormatFixed, 0, 0},
-        TrustCase{"inchesStyle1", "Length", "11.8", "inch", {"foot", "inch"}, "1 foot + 0 inch", true, false,
-                  false, kFormatFixed, 0, 1},
-        TrustCase{"inchesStyle2", "Length", "11.8", "inch", {"foot", "inch"}, "foot (1) + inch (0)", true, false,
-                  false, kFormatFixed, 0, 2},
-        TrustCase{"negativeInches", "Length", "-11.8", "inch", {"foot", "inch"}, "(-1) foot + (0) inch", true,
-                  false, false, kFormatFixed, 0, 0},
-        TrustCase{"minutes", "Time", "119.7", "minute", {"hour", "minute"}, "(2) hour + (0) minute", true, false,
-                  false, kFormatFixed, 0, 0},
-        TrustCase{"negativeMinutes", "Time", "-119.7", "minute", {"hour", "minute"}, "hour (-2) + minute (0)",
-                  true, false, false, kFormatFixed, 0, 2},
-        TrustCase{"cascade", "Time", "3599.8", "second", {"hour", "minute", "second"},
-                  "1 hour + 0 minute + 0 second", true, false, false, kFormatFixed, 0, 1},
-        TrustCase{"twoPlaces", "Time", "59.996", "second", {"minute", "second"}, "(1.00) minute + (0.00) second",
-                  true, false, false, kFormatFixed, 2, 0},
-        TrustCase{"autoFormat", "Length", "11.99999999999", "inch", {"foot", "inch"}, "(1) foot + (0) inch", true},
-        TrustCase{"scientific", "Length", "11.99999999999", "inch", {"foot", "inch"},
-                  "(1.00E+000) foot + (0.00E+000) inch", true, false, false, kFormatScientific, 3, 0},
-        TrustCase{"noCarryBelow", "Length", "11.4", "inch", {"foot", "inch"}, "(0) foot + (11) inch", true, false,
-                  false, kFormatFixed, 0, 0},
-        TrustCase{"noCarryShown", "Length", "11.8", "inch", {"foot", "inch"}, "(0.0) foot + (11.8) inch", true,
-                  false, false, kFormatFixed, 1, 0}),
+        TrustCase{"inchesStyle0",
+                  "Length",
+                  "11.8",
+                  "inch",
+                  {"foot", "inch"},
+                  "(1) foot + (0) inch",
+                  true,
+                  false,
+                  false,
+                  ResultFormat::Fixed,
+                  0,
+                  CompoundStyle::ParenthesisedValue},
+        TrustCase{"inchesStyle1",
+                  "Length",
+                  "11.8",
+                  "inch",
+                  {"foot", "inch"},
+                  "1 foot + 0 inch",
+                  true,
+                  false,
+                  false,
+                  ResultFormat::Fixed,
+                  0,
+                  CompoundStyle::PlainValue},
+        TrustCase{"inchesStyle2",
+                  "Length",
+                  "11.8",
+                  "inch",
+                  {"foot", "inch"},
+                  "foot (1) + inch (0)",
+                  true,
+                  false,
+                  false,
+                  ResultFormat::Fixed,
+                  0,
+                  CompoundStyle::UnitFirst},
+        TrustCase{"negativeInches",
+                  "Length",
+                  "-11.8",
+                  "inch",
+                  {"foot", "inch"},
+                  "(-1) foot + (0) inch",
+                  true,
+                  false,
+                  false,
+                  ResultFormat::Fixed,
+                  0,
+                  CompoundStyle::ParenthesisedValue},
+        TrustCase{"minutes",
+                  "Time",
+                  "119.7",
+                  "minute",
+                  {"hour", "minute"},
+                  "(2) hour + (0) minute",
+                  true,
+                  false,
+                  false,
+                  ResultFormat::Fixed,
+                  0,
+                  CompoundStyle::ParenthesisedValue},
+        TrustCase{"negativeMinutes",
+                  "Time",
+                  "-119.7",
+                  "minute",
+                  {"hour", "minute"},
+                  "hour (-2) + minute (0)",
+                  true,
+                  false,
+                  false,
+                  ResultFormat::Fixed,
+                  0,
+                  CompoundStyle::UnitFirst},
+        TrustCase{"cascade",
+                  "Time",
+                  "3599.8",
+                  "second",
+                  {"hour", "minute", "second"},
+                  "1 hour + 0 minute + 0 second",
+                  true,
+                  false,
+                  false,
+                  ResultFormat::Fixed,
+                  0,
+                  CompoundStyle::PlainValue},
+        TrustCase{"twoPlaces",
+                  "Time",
+                  "59.996",
+                  "second",
+                  {"minute", "second"},
+                  "(1.00) minute + (0.00) second",
+                  true,
+                  false,
+                  false,
+                  ResultFormat::Fixed,
+                  2,
+                  CompoundStyle::ParenthesisedValue},
+        TrustCase{
+            "autoFormat", "Length", "11.99999999999", "inch", {"foot", "inch"}, "(1) foot + (0) inch", true},
+        TrustCase{"scientific",
+                  "Length",
+                  "11.99999999999",
+                  "inch",
+                  {"foot", "inch"},
+                  "(1.00E+000) foot + (0.00E+000) inch",
+                  true,
+                  false,
+                  false,
+                  ResultFormat::Scientific,
+                  3,
+                  CompoundStyle::ParenthesisedValue},
+        TrustCase{"noCarryBelow",
+                  "Length",
+                  "11.4",
+                  "inch",
+                  {"foot", "inch"},
+                  "(0) foot + (11) inch",
+                  true,
+                  false,
+                  false,
+                  ResultFormat::Fixed,
+                  0,
+                  CompoundStyle::ParenthesisedValue},
+        TrustCase{"noCarryShown",
+                  "Length",
+                  "11.8",
+                  "inch",
+                  {"foot", "inch"},
+                  "(0.0) foot + (11.8) inch",
+                  true,
+                  false,
+                  false,
+                  ResultFormat::Fixed,
+                  1,
+                  CompoundStyle::ParenthesisedValue}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(ImpossibleResultsTest, Convert_zeroBesideInverseUnits_showsNoFiniteValueOnlyInTheirCells) {

@@ -6,6 +6,8 @@
 #include "core/db/DatabaseFile.h"
 #include "core/db/UnitDatabase.h"
 
+#include "support/TestDatabases.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -26,7 +28,7 @@ class QuantityCalculatorTest : public ::testing::TestWithParam<QuantityCase> {
     static void SetUpTestSuite()
     {
         s_db = new UnitDatabase;
-        DatabaseFile::LoadFromPath(*s_db, std::string(MENSURIO_BIN_DIR) + "/default.dat");
+        *s_db = test::ShippedDatabase();
         s_calculator = new QuantityCalculator(*s_db, BuiltinAliases(), BuiltinDimensions());
     }
     static void TearDownTestSuite()

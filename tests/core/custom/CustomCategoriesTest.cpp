@@ -4,6 +4,8 @@
 #include "core/custom/CustomTexts.h"
 #include "core/db/UnitDatabase.h"
 
+#include "support/TestDatabases.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -18,15 +20,10 @@ using Names = std::vector<std::string>;
 class CustomCategoriesTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        db.AddCategory("Length", false);
-        db.AddUnit("Length", "meter", "", 1.0L, false);
-        db.AddCategory("Fuel", true);
-        db.AddUnit("Fuel", "tank", "", 1.0L, true);
-        db.AddUnit("Fuel", "can", "tank", 0.1L, true);
-        db.SelectCategory("Fuel");
-        db.FirstUnit();
-        db.SetUnitHidden(true);
-        db.AddCategory("apples", true);
+        db = test::DatabaseOf(
+            {{"Length", {{"meter", 1.0L}}},
+             {"Fuel", {{"tank", 1.0L, true, true}, {"can", 0.1L, true, false, "tank"}}, true},
+             {"apples", {}, true}});
     }
 
     Names AllCategories() {

@@ -4,6 +4,8 @@
 #include "core/custom/CustomTexts.h"
 #include "core/db/UnitDatabase.h"
 
+#include "support/TestDatabases.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -18,13 +20,12 @@ using Names = std::vector<std::string>;
 class CustomUnitsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        db.AddCategory("Length", false);
-        db.AddUnit("Length", "meter", "", 1.0L, false);
-        db.AddUnit("Length", "foot", "meter", 0.3048L, false);
-        db.AddUnit("Length", "Inch", "foot", 0.0254L, false);
-        db.AddCategory("Temperature", false);
-        db.AddUnit("Temperature", "Kelvin", "", 0, false);
-        db.AddCategory("Game money", true);
+        db = test::DatabaseOf({{"Length",
+                                {{"meter", 1.0L},
+                                 {"foot", 0.3048L, false, false, "meter"},
+                                 {"Inch", 0.0254L, false, false, "foot"}}},
+                               {"Temperature", {{"Kelvin", 0}}},
+                               {"Game money", {}, true}});
     }
 
     UnitRecord Unit(const std::string &category, const std::string &name) {

@@ -4,6 +4,8 @@
 #include "core/db/DatabaseFile.h"
 #include "core/db/UnitDatabase.h"
 
+#include "support/TestDatabases.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,54 +14,11 @@
 namespace mensurio {
 namespace {
 
-struct UnitSpec {
-    const char *name;
-    long double factor;
-    bool custom = false;
-    bool hidden = false;
-};
-
-void AddCategory(UnitDatabase &db, const char *category, std::vector<UnitSpec> units, bool custom = false) {
-    db.AddCategory(category, custom);
-    for (const UnitSpec &unit : units) {
-        db.AddUnit(category, unit.name, "", unit.factor, unit.custom);
-        if (unit.hidden) {
-            db.SelectCategory(category);
-            for (db.FirstUnit(); db.HasUnit(); db.NextUnit()) {
-                if (db.UnitName() == unit.name)
-                    db.SetUnitHidden(true);
-            }
-        }
-    }
-}
-
-const CategoryRecord *CategoryOf(const UnitDatabase &db, const std::string &name) {
-    for (const CategoryRecord &category : db.Categories()) {
-        if (category.Name == name)
-            return &category;
-    }
-    return nullptr;
-}
-
-const UnitRecord *UnitOf(const UnitDatabase &db, const std::string &category, const std::string &name) {
-    const CategoryRecord *found = CategoryOf(db, category);
-    if (found == nullptr)
-        return nullptr;
-    for (const UnitRecord &unit : found->Units) {
-        if (unit.Name == name)
-            return &unit;
-    }
-    return nullptr;
-}
-
-std::vector<std::string> NamesOf(const UnitDatabase &db, const std::string &category) {
-    std::vector<std::string> names;
-    if (const CategoryRecord *found = CategoryOf(db, category)) {
-        for (const UnitRecord &unit : found->Units)
-            names.push_back(unit.Name);
-    }
-    return names;
-}
+using test::AddTestCategory;
+using test::CategoryOf;
+using test::DatabaseOf;
+using test::UnitNamesOf;
+using test::UnitOf;
 
 // A small history: version 2 brought "Pace" and "hand", version 3 "span" and replaced "old mile".
 const BuiltinHistoryEntry kHistory[] = {
@@ -70,19 +29,18 @@ const BuiltinHistoryEntry kHistory[] = {
 };
 
 UnitDatabase Shipped() {
-    UnitDatabase db;
-    AddCategory(db, "Length", {{"meter", 1}, {"foot", 0.3048L}, {"hand", 0.1016L}, {"span", 0.2286L}, {"mile", 1609.344L}});
-    AddCategory(db, "Pace", {{"second/meter", 1}, {"minute/kilometer", 0.06L}});
-    return db;
+    return DatabaseOf(
+        {{"Length",
+          {{"meter", 1}, {"foot", 0.3048L}, {"hand", 0.1016L}, {"span", 0.2286L}, {"mile", 1609.344L}}},
+         {"Pace", {{"second/meter", 1}, {"minute/kilometer", 0.06L}}}});
 }
 
 // The user's database as the first data left it, with their own units and flags.
 UnitDatabase FirstDataUser() {
-    UnitDatabase db;
-    AddCategory(db, "Length", {{"meter", 1}, {"foot", 0.3048L, false, true}, {"old mile", 1609.3L},
-                               {"stride", 0.75L, true}});
-    AddCategory(db, "Garden", {{"bed", 1, true}}, true);
-    return db;
+    return DatabaseOf(
+        {{"Length",
+          {{"meter", 1}, {"foot", 0.3048L, false, true}, {"old mile", 1609.3L}, {"stride", 0.75L, true}}},
+         {"Garden", {{"bed", 1, true}}, true}});
 }
 
 TEST(BuiltinUpdate, Apply_fromTheFirstData_addsEverythingShippedSinceAndHidesTheReplaced) {
@@ -91,10 +49,10 @@ TEST(BuiltinUpdate, Apply_fromTheFirstData_addsEverythingShippedSinceAndHidesThe
     EXPECT_EQ(summary.units, 5); // hand, span, mile and the two of Pace
     EXPECT_EQ(summary.categories, 1);
     EXPECT_EQ(summary.hidden, 1);
-    EXPECT_EQ(NamesOf(user, "Length"),
+    EXPECT_EQ(UnitNamesOf(user, "Length"),
               (std::vector<std::string>{"meter", "foot", "old mile", "stride", "hand", "span", "mile"}));
     EXPECT_EQ(user.Categories().back().Name, "Pace");
-    EXPECT_EQ(NamesOf(user, "Pace"), (std::vector<std::string>{"second/meter", "minute/kilometer"}));
+    EXPECT_EQ(UnitNamesOf(user, "Pace"), (std::vector<std::string>{"second/meter", "minute/kilometer"}));
     EXPECT_TRUE(UnitOf(user, "Length", "old mile")->Hidden);
     EXPECT_TRUE(UnitOf(user, "Length", "foot")->Hidden); // the user's flag stays
     EXPECT_EQ(UnitOf(user, "Length", "old mile")->Factor, 1609.3L); // the user's factor stays
@@ -126,27 +84,27 @@ TEST(BuiltinUpdate, Apply_leavesTheUsersDeletionsAndNamesAlone) {
     };
     for (const Case &c : cases) {
         UnitDatabase user;
-        AddCategory(user, "Length", {{"meter", 1}, {"HAND", 0.1L, true}});
+        AddTestCategory(user, {"Length", {{"meter", 1}, {"HAND", 0.1L, true}}});
         BuiltinUpdate::Apply(user, Shipped(), kHistory, c.version);
-        EXPECT_EQ(NamesOf(user, "Length"), c.length) << c.what;
+        EXPECT_EQ(UnitNamesOf(user, "Length"), c.length) << c.what;
         EXPECT_EQ(CategoryOf(user, "Pace") != nullptr, c.pace) << c.what;
     }
     // A category the user renamed ("pace") is not added again under its old name.
     UnitDatabase renamed;
-    AddCategory(renamed, "pace", {{"second/meter", 1}});
+    AddTestCategory(renamed, {"pace", {{"second/meter", 1}}});
     BuiltinUpdate::Apply(renamed, Shipped(), kHistory, 1);
     EXPECT_EQ(CategoryOf(renamed, "Pace"), nullptr);
 }
 
 TEST(BuiltinUpdate, Apply_replacedUnit_staysWhenTheUserMadeItOrNoReplacementCame) {
     UnitDatabase custom;
-    AddCategory(custom, "Length", {{"meter", 1}, {"old mile", 1609.3L, true}});
+    AddTestCategory(custom, {"Length", {{"meter", 1}, {"old mile", 1609.3L, true}}});
     EXPECT_EQ(BuiltinUpdate::Apply(custom, Shipped(), kHistory, 2).hidden, 0);
     EXPECT_FALSE(UnitOf(custom, "Length", "old mile")->Hidden);
     UnitDatabase noReplacement;
-    AddCategory(noReplacement, "Length", {{"meter", 1}, {"old mile", 1609.3L}});
+    AddTestCategory(noReplacement, {"Length", {{"meter", 1}, {"old mile", 1609.3L}}});
     UnitDatabase shippedWithoutMile;
-    AddCategory(shippedWithoutMile, "Length", {{"meter", 1}});
+    AddTestCategory(shippedWithoutMile, {"Length", {{"meter", 1}}});
     EXPECT_EQ(BuiltinUpdate::Apply(noReplacement, shippedWithoutMile, kHistory, 2).hidden, 0);
     EXPECT_FALSE(UnitOf(noReplacement, "Length", "old mile")->Hidden);
 }
@@ -154,12 +112,13 @@ TEST(BuiltinUpdate, Apply_replacedUnit_staysWhenTheUserMadeItOrNoReplacementCame
 TEST(BuiltinUpdate, Apply_simplifiedNames_areComparedAndAddedSimplified) {
     const BuiltinHistoryEntry history[] = {{"Area", "meter\xB2", "", 2}};
     UnitDatabase shipped;
-    AddCategory(shipped, "Area", {{"are", 100}, {"meter\xB2", 1}});
+    AddTestCategory(shipped, {"Area", {{"are", 100}, {"meter\xB2", 1}}});
     UnitDatabase user;
     user.NamesSimplified = true;
-    AddCategory(user, "Area", {{"are", 100}});
+    AddTestCategory(user, {"Area", {{"are", 100}}});
     EXPECT_EQ(BuiltinUpdate::Apply(user, shipped, history, 1).units, 1);
-    EXPECT_EQ(NamesOf(user, "Area"), (std::vector<std::string>{"are", UnitDatabase::SimplifyName("meter\xB2")}));
+    EXPECT_EQ(UnitNamesOf(user, "Area"),
+              (std::vector<std::string>{"are", UnitDatabase::SimplifyName("meter\xB2")}));
     EXPECT_EQ(BuiltinUpdate::Apply(user, shipped, history, 1).units, 0);
 }
 
@@ -171,13 +130,13 @@ TEST(BuiltinUpdate, InferredVersion_isTheNewestBuiltInTheDatabaseHolds) {
     };
     UnitDatabase first = FirstDataUser();
     UnitDatabase withPace = FirstDataUser();
-    AddCategory(withPace, "Pace", {{"second/meter", 1}});
+    AddTestCategory(withPace, {"Pace", {{"second/meter", 1}}});
     UnitDatabase withSpan = FirstDataUser();
     withSpan.AddUnit("Length", "span", "", 0.2286L, false);
     UnitDatabase customSpan = FirstDataUser();
     customSpan.AddUnit("Length", "span", "", 0.2286L, true);
     UnitDatabase customPace = FirstDataUser();
-    AddCategory(customPace, "Pace", {{"second/meter", 1, true}}, true);
+    AddTestCategory(customPace, {"Pace", {{"second/meter", 1, true}}, true});
     const std::vector<std::pair<const char *, std::pair<const UnitDatabase *, int>>> cases = {
         {"first data", {&first, 1}},
         {"a version-2 category", {&withPace, 2}},

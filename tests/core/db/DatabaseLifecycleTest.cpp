@@ -5,6 +5,7 @@
 #include "support/FakePrompts.h"
 #include "support/FileSizeLimit.h"
 #include "support/ScratchDir.h"
+#include "support/TestDatabases.h"
 
 #include <gtest/gtest.h>
 
@@ -17,22 +18,8 @@ using mensurio::test::ScratchDir;
 
 namespace {
 
-std::string databaseWith(const std::string& category, const std::string& unit, const char* magic = "MNSA")
-{
-    UnitDatabase db;
-    db.AddCategory(category, false);
-    db.AddUnit(category, unit, "", 1.0L, false);
-    return DatabaseFile::ToBytes(db, magic);
-}
-
-std::string legacyFile()
-{
-    // count 1, one legacy unit record of category "Old"
-    std::string f("\x01\x00\x00\x00", 4);
-    f += std::string("\x04\x03Old\x02\x01u\x01\x00\x00", 11);
-    f += std::string("\x00\x00\x00\x00\x00\x00\x00\x80\xFF\x3F", 10);
-    return f;
-}
+using mensurio::test::LegacyDatabaseFile;
+using mensurio::test::OneUnitDatabaseFile;
 
 const std::string corrupted = std::string("error: ") + DatabaseLifecycle::CorruptedText;
 const std::string noDefault = std::string("error: ") + DatabaseLifecycle::NoDefaultText;
@@ -42,8 +29,8 @@ const std::string noDefault = std::string("error: ") + DatabaseLifecycle::NoDefa
 TEST(DatabaseLifecycle, Start_readsUnitsDat)
 {
     ScratchDir dir;
-    dir.write("units.dat", databaseWith("Mine", "m"));
-    dir.write("default.dat", databaseWith("Default", "d"));
+    dir.write("units.dat", OneUnitDatabaseFile("Mine", "m"));
+    dir.write("default.dat", OneUnitDatabaseFile("Default", "d"));
     UnitDatabase db;
     FakePrompts prompts;
     ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
@@ -59,7 +46,7 @@ TEST(DatabaseLifecycle, Start_missingOrCorruptUnitsDat_fallsBackToDefault)
         ScratchDir dir;
         if (contents)
             dir.write("units.dat", contents);
-        dir.write("default.dat", databaseWith("Default", "d", "MNS0"));
+        dir.write("default.dat", OneUnitDatabaseFile("Default", "d", "MNS0"));
         UnitDatabase db;
         FakePrompts prompts;
         ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, true));
@@ -130,29 +117,29 @@ TEST(DatabaseLifecycle, Start_defaultUnreadable_namesPathAndReason)
 TEST(DatabaseLifecycle, Exit_missingUnitsDat_isCreated)
 {
     ScratchDir dir;
-    dir.write("default.dat", databaseWith("Default", "d", "MNS0"));
+    dir.write("default.dat", OneUnitDatabaseFile("Default", "d", "MNS0"));
     UnitDatabase db;
     FakePrompts prompts;
     ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
     EXPECT_TRUE(DatabaseLifecycle::SaveDatabaseAtExit(db, dir.path(), prompts));
-    EXPECT_EQ(dir.read("units.dat"), databaseWith("Default", "d", "MNSA"));
-    EXPECT_EQ(dir.read("default.dat"), databaseWith("Default", "d", "MNS0"));
+    EXPECT_EQ(dir.read("units.dat"), OneUnitDatabaseFile("Default", "d", "MNSA"));
+    EXPECT_EQ(dir.read("default.dat"), OneUnitDatabaseFile("Default", "d", "MNS0"));
     EXPECT_TRUE(db.Categories().empty());
 }
 
 TEST(DatabaseLifecycle, Exit_legacyFile_backedUpOnceNeverOverwritten)
 {
     ScratchDir dir;
-    dir.write("units.dat", legacyFile());
+    dir.write("units.dat", LegacyDatabaseFile(1));
     UnitDatabase db;
     FakePrompts prompts;
     ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
     ASSERT_TRUE(db.LoadedLegacy);
     DatabaseLifecycle::SaveDatabaseAtExit(db, dir.path(), prompts);
-    EXPECT_EQ(dir.read("units.~da"), legacyFile());
+    EXPECT_EQ(dir.read("units.~da"), LegacyDatabaseFile(1));
     EXPECT_EQ(dir.read("units.dat").substr(0, 4), "MNSA");
 
-    dir.write("units.dat", legacyFile());
+    dir.write("units.dat", LegacyDatabaseFile(1));
     dir.write("units.~da", "older backup");
     ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
     DatabaseLifecycle::SaveDatabaseAtExit(db, dir.path(), prompts);
@@ -162,7 +149,7 @@ TEST(DatabaseLifecycle, Exit_legacyFile_backedUpOnceNeverOverwritten)
 TEST(DatabaseLifecycle, Exit_readOnlyUnitsDat_isWrittenAndMadeWritable)
 {
     ScratchDir dir;
-    dir.write("units.dat", databaseWith("Mine", "m"));
+    dir.write("units.dat", OneUnitDatabaseFile("Mine", "m"));
     ::chmod(dir.file("units.dat").c_str(), 0444);
     UnitDatabase db;
     FakePrompts prompts;
@@ -180,7 +167,7 @@ TEST(DatabaseLifecycle, Exit_readOnlyUnitsDat_isWrittenAndMadeWritable)
 TEST(DatabaseLifecycle, Exit_failingWrite_promptsRetryAndKeepsOldFile)
 {
     ScratchDir dir;
-    dir.write("units.dat", databaseWith("Mine", "m"));
+    dir.write("units.dat", OneUnitDatabaseFile("Mine", "m"));
     UnitDatabase db;
     FakePrompts prompts;
     ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));

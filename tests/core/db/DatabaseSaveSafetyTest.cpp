@@ -6,6 +6,7 @@
 #include "core/platform/FileOps.h"
 #include "support/FakePrompts.h"
 #include "support/ScratchDir.h"
+#include "support/TestDatabases.h"
 
 #include <gtest/gtest.h>
 
@@ -22,45 +23,10 @@ using mensurio::test::ScratchDir;
 
 namespace {
 
-std::string databaseWith(const std::string &category) {
-    UnitDatabase db;
-    db.AddCategory(category, false);
-    db.AddUnit(category, "u", "", 1.0L, false);
-    return DatabaseFile::ToBytes(db, "MNSA");
-}
-
-// A legacy-form file (no magic) of `count` unit records of one category.
-std::string legacyFile(int count) {
-    std::string f(4, '\0');
-    f[0] = static_cast<char>(count & 0xFF);
-    f[1] = static_cast<char>(count >> 8);
-    for (int i = 0; i < count; ++i) {
-        const std::string unit = "unit" + std::to_string(i);
-        f += std::string("\x04\x03Old", 5);
-        f += static_cast<char>(unit.size() + 1);
-        f += static_cast<char>(unit.size());
-        f += unit;
-        f += std::string("\x01\x00\x00", 3);
-        f += std::string("\x00\x00\x00\x00\x00\x00\x00\x80\xFF\x3F", 10);
-    }
-    return f;
-}
-
-bool loads(const std::string &path) {
-    try {
-        UnitDatabase db;
-        DatabaseFile::LoadFromPath(db, path);
-        return true;
-    } catch (const std::exception &) {
-        return false;
-    }
-}
-
-UnitDatabase loaded(const std::string &path) {
-    UnitDatabase db;
-    DatabaseFile::LoadFromPath(db, path);
-    return db;
-}
+using mensurio::test::LegacyDatabaseFile;
+using mensurio::test::LoadedDatabase;
+using mensurio::test::LoadsAsDatabase;
+using mensurio::test::OneUnitDatabaseFile;
 
 mode_t modeOf(const std::string &path) {
     struct stat info {};
@@ -88,10 +54,10 @@ TEST(DatabaseSaveSafety, StartAndExit_unreadableUnitsDat_isKeptBesideItNeverOver
     for (const Case &c : {Case{{}, "units.dat.bad"}, Case{{"units.dat.bad"}, "units.dat.bad2"},
                           Case{{"units.dat.bad", "units.dat.bad2"}, "units.dat.bad3"}}) {
         ScratchDir dir;
-        std::string damaged = databaseWith("Mine");
+        std::string damaged = OneUnitDatabaseFile("Mine");
         damaged.pop_back(); // one byte cut off
         dir.write("units.dat", damaged);
-        dir.write("default.dat", databaseWith("Default"));
+        dir.write("default.dat", OneUnitDatabaseFile("Default"));
         for (const std::string &name : c.existingKept)
             dir.write(name, "older");
         UnitDatabase db;
@@ -104,7 +70,7 @@ TEST(DatabaseSaveSafety, StartAndExit_unreadableUnitsDat_isKeptBesideItNeverOver
         EXPECT_EQ(dir.read(c.keptName), damaged) << c.keptName;
         for (const std::string &name : c.existingKept)
             EXPECT_EQ(dir.read(name), "older");
-        EXPECT_TRUE(loaded(dir.file("units.dat")).CategoryExists("Default"));
+        EXPECT_TRUE(LoadedDatabase(dir.file("units.dat")).CategoryExists("Default"));
         // The next exit replaces the now valid file and keeps nothing more.
         ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
         ASSERT_TRUE(DatabaseLifecycle::SaveDatabaseAtExit(db, dir.path(), prompts));
@@ -118,21 +84,21 @@ TEST(DatabaseSaveSafety, Exit_fileThatFailedOnlyAtStart_isKeptToo)
 {
     ScratchDir dir;
     dir.write("units.dat", "MNSA");
-    dir.write("default.dat", databaseWith("Default"));
+    dir.write("default.dat", OneUnitDatabaseFile("Default"));
     UnitDatabase db;
     FakePrompts prompts;
     ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
     EXPECT_TRUE(db.LoadedFallback);
-    const std::string mine = databaseWith("Mine");
+    const std::string mine = OneUnitDatabaseFile("Mine");
     dir.write("units.dat", mine); // readable again
     ASSERT_TRUE(DatabaseLifecycle::SaveDatabaseAtExit(db, dir.path(), prompts));
     EXPECT_EQ(dir.read("units.dat.bad"), mine);
-    EXPECT_TRUE(loaded(dir.file("units.dat")).CategoryExists("Default"));
+    EXPECT_TRUE(LoadedDatabase(dir.file("units.dat")).CategoryExists("Default"));
 }
 
 TEST(DatabaseSaveSafety, Start_missingUnitsDat_saysNothingAboutKeeping) {
     ScratchDir dir;
-    dir.write("default.dat", databaseWith("Default"));
+    dir.write("default.dat", OneUnitDatabaseFile("Default"));
     UnitDatabase db;
     FakePrompts prompts;
     ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, dir.path(), prompts, false));
@@ -145,7 +111,7 @@ TEST(DatabaseSaveSafety, Start_missingUnitsDat_saysNothingAboutKeeping) {
 TEST(DatabaseSaveSafety, Exit_symbolicLink_replacesTheTargetAndKeepsTheLink) {
     ScratchDir dir;
     std::filesystem::create_directory(dir.file("real"));
-    dir.write("real/mine.dat", databaseWith("Mine"));
+    dir.write("real/mine.dat", OneUnitDatabaseFile("Mine"));
     std::filesystem::create_symlink("real/mine.dat", dir.file("units.dat"));
     UnitDatabase db;
     FakePrompts prompts;
@@ -153,7 +119,7 @@ TEST(DatabaseSaveSafety, Exit_symbolicLink_replacesTheTargetAndKeepsTheLink) {
     db.AddCategory("Added", true);
     ASSERT_TRUE(DatabaseLifecycle::SaveDatabaseAtExit(db, dir.path(), prompts));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("units.dat")));
-    EXPECT_TRUE(loaded(dir.file("real/mine.dat")).CategoryExists("Added"));
+    EXPECT_TRUE(LoadedDatabase(dir.file("real/mine.dat")).CategoryExists("Added"));
     EXPECT_EQ(entriesIn(dir.path()), 2);       // no temporary file beside the link
     EXPECT_EQ(entriesIn(dir.file("real")), 1); // nor beside the target
 }
@@ -165,7 +131,7 @@ TEST(DatabaseSaveSafety, Exit_savedFile_isAlwaysReadableAndWritableByItsOwner) {
     } cases[] = {{0000, 0600}, {0200, 0600}, {0400, 0600}, {0444, 0644}, {0640, 0640}, {0604, 0604}};
     for (const auto &c : cases) {
         ScratchDir dir;
-        dir.write("units.dat", databaseWith("Mine"));
+        dir.write("units.dat", OneUnitDatabaseFile("Mine"));
         ::chmod(dir.file("units.dat").c_str(), c.before);
         UnitDatabase db;
         db.AddCategory("Mine", false);
@@ -181,7 +147,7 @@ TEST(DatabaseSaveSafety, Exit_fileTheUserMayNotWrite_isRefusedNotReplaced) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "needs root to create a file owned by another user";
     ScratchDir dir;
-    const std::string original = databaseWith("Roots");
+    const std::string original = OneUnitDatabaseFile("Roots");
     dir.write("units.dat", original);
     ::chmod(dir.path().c_str(), 0777);
     ::chmod(dir.file("units.dat").c_str(), 0644);
@@ -213,10 +179,10 @@ TEST(DatabaseSaveSafety, Exit_fileTheUserMayNotWrite_isRefusedNotReplaced) {
 // exit then makes the complete one.
 TEST(DatabaseSaveSafety, Exit_killedDuringLegacyBackup_leavesNoPartialBackup) {
     ScratchDir dir;
-    const std::string legacy = legacyFile(3000);
+    const std::string legacy = LegacyDatabaseFile(3000);
     ASSERT_GT(legacy.size(), 40000U);
     dir.write("units.dat", legacy);
-    ASSERT_TRUE(loads(dir.file("units.dat")));
+    ASSERT_TRUE(LoadsAsDatabase(dir.file("units.dat")));
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {

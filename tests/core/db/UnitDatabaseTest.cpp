@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/db/UnitDatabase.h"
 
+#include "support/TestDatabases.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,22 +15,13 @@ namespace {
 // Length: meter, foot, inch; Mass: gram (hidden), pound; Area hidden with one unit.
 UnitDatabase makeDb()
 {
-    UnitDatabase db;
-    db.AddCategory("Length", false);
-    db.AddUnit("Length", "meter", "", 1.0L, false);
-    db.AddUnit("Length", "foot", "meter", 0.3048L, false);
-    db.AddUnit("Length", "inch", "foot", 0.0254L, true);
-    db.AddCategory("Mass", false);
-    db.AddUnit("Mass", "gram", "", 1.0L, false);
-    db.AddUnit("Mass", "pound", "gram", 453.59237L, false);
-    db.AddCategory("Area", true);
-    db.AddUnit("Area", "acre", "", 1.0L, false);
-    db.SelectCategory("Mass");
-    db.FirstUnit();
-    db.SetUnitHidden(true); // gram
-    db.SelectCategory("Area");
-    db.SetCategoryHidden(true);
-    return db;
+    return mensurio::test::DatabaseOf(
+        {{"Length",
+          {{"meter", 1.0L},
+           {"foot", 0.3048L, false, false, "meter"},
+           {"inch", 0.0254L, true, false, "foot"}}},
+         {"Mass", {{"gram", 1.0L, false, true}, {"pound", 453.59237L, false, false, "gram"}}},
+         {"Area", {{"acre", 1.0L}}, true, true}});
 }
 
 std::vector<std::string> visibleCategories(UnitDatabase& db)

@@ -6,6 +6,7 @@
 #include "core/db/DatabaseFile.h"
 #include "core/db/UnitDatabase.h"
 #include "support/ScratchDir.h"
+#include "support/TestDatabases.h"
 
 #include <gtest/gtest.h>
 
@@ -99,8 +100,7 @@ void expectHeader(const PalmDatabase &db, const char *name, const char *type, un
 }
 
 TEST(HandheldExportDefaultDatabase, ExportedPair_readsBackAsTheDatabase) {
-    UnitDatabase db;
-    DatabaseFile::LoadFromPath(db, std::string(MENSURIO_BIN_DIR) + "/default.dat");
+    UnitDatabase db = test::ShippedDatabase();
     ScratchDir dir;
     ExportHandheldDatabases(db, dir.file("values.pdb"), dir.file("names.pdb"), 12345);
     const std::string valuesFile = dir.read("values.pdb");

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/manage/ManageLists.h"
 
+#include "support/TestDatabases.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,22 +13,9 @@ namespace {
 
 // Length: meter, kilometer, foot, inch (hidden); Mass (hidden): kilogram, gram; Area: acre.
 UnitDatabase makeDb() {
-    UnitDatabase db;
-    db.AddCategory("Length", false);
-    for (const char *unit : {"meter", "kilometer", "foot", "inch"})
-        db.AddUnit("Length", unit, "", 1.0L, false);
-    db.AddCategory("Mass", false);
-    db.AddUnit("Mass", "kilogram", "", 1.0L, false);
-    db.AddUnit("Mass", "gram", "", 0.001L, false);
-    db.AddCategory("Area", false);
-    db.AddUnit("Area", "acre", "", 1.0L, false);
-    db.SelectCategory("Length");
-    for (db.FirstUnit(); db.HasUnit(); db.NextUnit())
-        if (db.UnitName() == "inch")
-            db.SetUnitHidden(true);
-    db.SelectCategory("Mass");
-    db.SetCategoryHidden(true);
-    return db;
+    return test::DatabaseOf({{"Length", {{"meter"}, {"kilometer"}, {"foot"}, {"inch", 1.0L, false, true}}},
+                             {"Mass", {{"kilogram"}, {"gram", 0.001L}}, false, true},
+                             {"Area", {{"acre"}}}});
 }
 
 bool byteLess(const std::string &a, const std::string &b) {

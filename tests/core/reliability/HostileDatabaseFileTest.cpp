@@ -11,6 +11,7 @@
 #include "core/db/Extended80.h"
 #include "support/FakePrompts.h"
 #include "support/ScratchDir.h"
+#include "support/TestDatabases.h"
 
 #include <gtest/gtest.h>
 
@@ -35,14 +36,11 @@ using test::ScratchDir;
 constexpr const char *kRead = "";
 
 UnitDatabase SampleDatabase() {
-    UnitDatabase db;
-    db.AddCategory("Length", false);
-    db.AddUnit("Length", "meter", "", 1.0L, false);
-    db.AddUnit("Length", "foot", "meter", 0.3048L, false);
-    db.AddUnit("Length", std::string(50, 'x'), "foot", 12.5L, true);
-    db.AddCategory("Numbers", true);
-    db.AddUnit("Numbers", "hexadecimal", "", 16.0L, true);
-    return db;
+    return test::DatabaseOf({{"Length",
+                              {{"meter", 1.0L},
+                               {"foot", 0.3048L, false, false, "meter"},
+                               {std::string(50, 'x'), 12.5L, true, false, "foot"}}},
+                             {"Numbers", {{"hexadecimal", 16.0L, true}}, true}});
 }
 
 // Reads bytes; gives the error text, or kRead when the file was read.

@@ -9,6 +9,7 @@
 #include "core/settings/ProgramSettings.h"
 #include "support/FakePrompts.h"
 #include "support/ScratchDir.h"
+#include "support/SettingsFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -129,31 +130,9 @@ TEST(KillDuringSave, unitsDatabase_isOldOrNewAfterEveryKill_andStartRemovesLefto
     RecordProperty("KilledMidWrite", killedMidWrite);
 }
 
-ProgramSettings OtherSettings() {
-    ProgramSettings s;
-    s.Toolbar971Visible = !s.Toolbar971Visible;
-    s.GeDiCate = !s.GeDiCate;
-    s.GeSoUnit = !s.GeSoUnit;
-    s.CalcPath = "/usr/local/bin/my calculator";
-    s.ReNumber = 2;
-    s.ReDeciPlace = 4;
-    s.AktualCate = "Fuel Efficiency";
-    s.maximized = !s.maximized;
-    s.top = 123;
-    s.left = 456;
-    s.width = 800;
-    s.height = 600;
-    s.split = !s.split;
-    s.tablecategory = "Length";
-    s.tray = !s.tray;
-    s.multiformat = 2;
-    s.tipbox = !s.tipbox;
-    return s;
-}
-
 TEST(KillDuringSave, settingsFile_isOldOrNewAfterEveryKill_andNextSaveRemovesLeftovers) {
     ScratchDir dir;
-    const ProgramSettings settings[2] = {ProgramSettings{}, OtherSettings()};
+    const ProgramSettings settings[2] = {ProgramSettings{}, test::EveryFieldChanged()};
     const std::string path = dir.file("mensurio.ini");
     IniFile file(path);
     ASSERT_TRUE(WriteSettings(file, settings[1]));

@@ -9,6 +9,7 @@
 
 #include "support/FakePrompts.h"
 #include "support/ScratchDir.h"
+#include "support/TestDatabases.h"
 
 #include <gtest/gtest.h>
 
@@ -111,10 +112,7 @@ TEST_P(NotAFileTest, DatabaseFile_refusesIt)
 TEST_P(NotAFileTest, UnitsDat_defaultLoaded_pathNamed_neverWritten)
 {
     const std::string path = Make("units.dat");
-    UnitDatabase shipped;
-    shipped.AddCategory("Length", false);
-    shipped.AddUnit("Length", "meter", "", 1.0L, false);
-    m_dir.write("default.dat", DatabaseFile::ToBytes(shipped, "MNSA"));
+    m_dir.write("default.dat", test::OneUnitDatabaseFile("Length", "meter"));
     FakePrompts prompts;
     UnitDatabase db;
     ASSERT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, m_dir.path(), prompts, false));

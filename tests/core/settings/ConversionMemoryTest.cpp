@@ -4,6 +4,8 @@
 #include "core/db/UnitDatabase.h"
 #include "core/engine/Engine.h"
 #include "support/ScratchDir.h"
+#include "support/SettingsFiles.h"
+#include "support/TestDatabases.h"
 
 #include <gtest/gtest.h>
 
@@ -112,10 +114,8 @@ TEST(ConversionMemoryTest, DecodeOutputCodes_skipsWhatCannotBeRestored)
 // real order view and the settings file.
 TEST(ConversionMemoryTest, OutputCodes_surviveSortingTheUnitsByName)
 {
-    UnitDatabase database;
-    database.AddCategory("Length", false);
-    for (const char* name : {"meter", "foot", "yard", "inch", "mile", "angstrom", "cubit"})
-        database.AddUnit("Length", name, "", 1, false);
+    UnitDatabase database = test::DatabaseOf(
+        {{"Length", {{"meter"}, {"foot"}, {"yard"}, {"inch"}, {"mile"}, {"angstrom"}, {"cubit"}}}});
     Engine engine(database);
     const std::vector<std::string> chosen{"foot", "mile", "angstrom"};
 
@@ -202,12 +202,7 @@ TEST(ConversionMemoryTest, RememberedRows_matchNamesIgnoringCaseElseFallBack)
 
 // ---- The settings section ---------------------------------------------------------------------
 
-class ConversionMemoryFileTest : public ::testing::Test {
-protected:
-    ScratchDir m_dir;
-    std::string m_path = m_dir.file("mensurio.ini");
-    IniFile m_file{m_path};
-};
+using ConversionMemoryFileTest = test::SettingsFileTest;
 
 TEST_F(ConversionMemoryFileTest, WriteThenRead_roundTripsPerCategoryKind)
 {

@@ -4,6 +4,8 @@
 #include "core/db/DatabaseFile.h"
 #include "core/db/UnitDatabase.h"
 
+#include "support/TestDatabases.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -61,8 +63,7 @@ TEST(FirstStartRowsOf, rowsInTheListedOrder) {
 // Every shipped entry names a category of the shipped database once, and two different units
 // of it by their full names.
 TEST(ShippedFirstStartMemories, matchTheDefaultDatabase) {
-    UnitDatabase db;
-    DatabaseFile::LoadFromPath(db, std::string(MENSURIO_BIN_DIR) + "/default.dat");
+    UnitDatabase db = test::ShippedDatabase();
     std::set<std::string> categories;
     for (const FirstStartUnits &entry : ShippedFirstStartMemories()) {
         EXPECT_TRUE(categories.insert(entry.category).second) << entry.category;

@@ -2,6 +2,7 @@
 #include "core/settings/FontSettings.h"
 
 #include "support/ScratchDir.h"
+#include "support/SettingsFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -25,12 +26,7 @@ FontSpec SampleFont() {
     return font;
 }
 
-class FontSettingsTest : public ::testing::Test {
-  protected:
-    ScratchDir m_dir;
-    std::string m_path = m_dir.file("mensurio.ini");
-    IniFile m_file{m_path};
-};
+using FontSettingsTest = test::SettingsFileTest;
 
 TEST_F(FontSettingsTest, readfromini_missingKeys_givesTheStoredDefaults) {
     FontSpec font = SampleFont();

@@ -3,6 +3,7 @@
 
 #include "support/FileSizeLimit.h"
 #include "support/ScratchDir.h"
+#include "support/SettingsFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -29,12 +30,7 @@ size_t EntriesIn(const fs::path &directory) {
     return count;
 }
 
-class IniFileTest : public ::testing::Test {
-  protected:
-    ScratchDir m_dir;
-    std::string m_path = m_dir.file("mensurio.ini");
-    IniFile m_file{m_path};
-};
+using IniFileTest = test::SettingsFileTest;
 
 TEST_F(IniFileTest, Read_missingFile_givesDefaults) {
     EXPECT_EQ(m_file.ReadString("general", "CalcPath", "calc"), "calc");

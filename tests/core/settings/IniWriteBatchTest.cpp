@@ -10,6 +10,7 @@
 
 #include "support/FileSizeLimit.h"
 #include "support/ScratchDir.h"
+#include "support/SettingsFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -22,32 +23,15 @@ namespace mensurio {
 namespace {
 
 namespace fs = std::filesystem;
+using test::EveryFieldChanged;
 using test::FileSizeLimit;
 using test::readFile;
 using test::ScratchDir;
 using test::writeFile;
 
-ProgramSettings ChangedSettings() {
-    ProgramSettings s;
-    s.Toolbar972Visible = false;
-    s.GeSoUnit = false;
-    s.CalcPath = "/usr/bin/galculator --mode=sci";
-    s.ReNumber = 3;
-    s.AktualCate = "Fuel Efficiency";
-    s.maximized = true;
-    s.top = -20;
-    s.left = 1920;
-    s.split = true;
-    s.tablecategory = "Length";
-    s.save = true;
-    s.palmverze = 17;
-    s.tipbox = false;
-    return s;
-}
-
 std::vector<ToolbarPlacement> Placements() {
-    ToolbarPlacement floating{"Toolbar971", true, kFloatingDock, 0, 0, 10, 20, 300, 60, 5};
-    ToolbarPlacement docked{"Toolbar972", false, "Dock97left", 1, 24, 0, 0, 0, 0, 0};
+    ToolbarPlacement floating{"Toolbar971", true, ToolbarDock::Floating, 0, 0, 10, 20, 300, 60, 5};
+    ToolbarPlacement docked{"Toolbar972", false, ToolbarDock::Left, 1, 24, 0, 0, 0, 0, 0};
     return {floating, docked};
 }
 
@@ -65,7 +49,7 @@ void WriteSession(IniFile &file) {
     WriteConversionMemory(file, "Length", {{"foot", "", "0,3"}, "5 foot + 3 inch"});
     WriteConversionMemory(file, "Temperature", {{"Celsius", "Kelvin", ""}, "20"});
     Font().SaveToIni(file, "f1");
-    WriteSettings(file, ChangedSettings());
+    WriteSettings(file, EveryFieldChanged());
     SaveToolbarPositions(file, Placements());
 }
 
@@ -116,12 +100,7 @@ TEST_P(IniWriteBatchSameBytes, Batch_leavesTheBytesOfKeyByKeyWrites) {
 INSTANTIATE_TEST_SUITE_P(Files, IniWriteBatchSameBytes, ::testing::ValuesIn(kStartingFiles),
                          [](const auto &info) { return std::string(info.param.name); });
 
-class IniWriteBatchTest : public ::testing::Test {
-  protected:
-    ScratchDir m_dir;
-    std::string m_path = m_dir.file("mensurio.ini");
-    IniFile m_file{m_path};
-};
+using IniWriteBatchTest = test::SettingsFileTest;
 
 TEST_F(IniWriteBatchTest, Batch_nothingReachesTheDiskBeforeCommit) {
     writeFile(m_path, "[general]\ntop=1\n");
@@ -157,7 +136,7 @@ TEST_F(IniWriteBatchTest, Batch_readsFromOneReadingOfTheFile) {
     IniWriteBatch batch(m_file);
     writeFile(m_path, "[general]\nReNumber=3\n");
     EXPECT_EQ(ReadSettings(m_file), keyByKey);
-    EXPECT_EQ(keyByKey.ReNumber, 2);
+    EXPECT_EQ(keyByKey.ReNumber, ResultFormat::Fixed);
     EXPECT_EQ(keyByKey.top, 26);
     EXPECT_EQ(keyByKey.CalcPath, " a=b ");
 }
@@ -181,7 +160,7 @@ TEST_F(IniWriteBatchTest, Commit_diskRefusesTheBytes_keepsTheOldFileWhole) {
     const std::string old = "[general]\ntop=1\n";
     writeFile(m_path, old);
     IniWriteBatch batch(m_file);
-    EXPECT_TRUE(WriteSettings(m_file, ChangedSettings()));
+    EXPECT_TRUE(WriteSettings(m_file, EveryFieldChanged()));
     {
         FileSizeLimit limit(64);
         EXPECT_FALSE(RunIgnoringRefusedWrites([&] { batch.Commit(); }));
@@ -208,7 +187,7 @@ TEST_F(IniWriteBatchTest, Commit_directoryMissing_throwsUnableToWrite) {
 TEST_F(IniWriteBatchTest, Batch_unreadableFile_refusesTheFirstWrite) {
     fs::create_directory(m_path);
     IniWriteBatch batch(m_file);
-    EXPECT_FALSE(WriteSettings(m_file, ChangedSettings()));
+    EXPECT_FALSE(WriteSettings(m_file, EveryFieldChanged()));
     EXPECT_NO_THROW(batch.Commit());
     EXPECT_TRUE(fs::is_directory(m_path));
 }

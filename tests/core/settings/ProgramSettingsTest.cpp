@@ -1,22 +1,27 @@
 // SPDX-License-Identifier: MIT
 #include "core/settings/ProgramSettings.h"
 
+#include "core/db/UnitDatabase.h"
+
 #include "support/FileSizeLimit.h"
 #include "support/ScratchDir.h"
+#include "support/SettingsFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mensurio {
 namespace {
 
 namespace fs = std::filesystem;
+using test::EveryFieldChanged;
 using test::FileSizeLimit;
 using test::readFile;
-using test::ScratchDir;
 using test::writeFile;
 
 // A new file written from the defaults: every key in the write order with its default.
@@ -29,54 +34,7 @@ constexpr char kDefaultFile[] = "[Toolbar971]\nVisible=1\n\n[Toolbar972]\nVisibl
                                 "tray=0\npreleft=90\npretop=80\npreheight=410\nprewidth=630\nmultiformat=0\n"
                                 "palmverze=0\ntipbox=1\n";
 
-ProgramSettings EveryFieldChanged() {
-    ProgramSettings s;
-    s.Toolbar971Visible = false;
-    s.Toolbar972Visible = false;
-    s.GeDiCate = false;
-    s.GeSoUnit = false;
-    s.GeSoCate = true;
-    s.GeCaDefa = false;
-    s.SwopValue = false;
-    s.CalcPath = "/usr/bin/galculator --mode=sci";
-    s.ReNumber = 3;
-    s.ReDeciPlace = 12;
-    s.AktualCate = "Fuel Efficiency";
-    s.com1abs = false;
-    s.com2abs = false;
-    s.maximized = true;
-    s.top = -20;
-    s.left = 1920;
-    s.width = 800;
-    s.height = 600;
-    s.pgsdl5sort = false;
-    s.split = true;
-    s.tablecategory = "Length";
-    s.tableresultformat = 1;
-    s.tablepaper = 1;
-    s.tableconversionstyle = 1;
-    s.premaximized = false;
-    s.save = true;
-    s.showhidden = false;
-    s.showhiddenmulti = false;
-    s.sortmulti = false;
-    s.tray = true;
-    s.pretop = 1;
-    s.preleft = 2;
-    s.prewidth = 3;
-    s.preheight = 4;
-    s.multiformat = 2;
-    s.palmverze = 17;
-    s.tipbox = false;
-    return s;
-}
-
-class ProgramSettingsTest : public ::testing::Test {
-  protected:
-    ScratchDir m_dir;
-    std::string m_path = m_dir.file("mensurio.ini");
-    IniFile m_file{m_path};
-};
+using ProgramSettingsTest = test::SettingsFileTest;
 
 TEST_F(ProgramSettingsTest, ReadSettings_missingFile_givesEveryDefault) {
     EXPECT_EQ(ReadSettings(m_file), ProgramSettings{});
@@ -101,7 +59,7 @@ TEST_F(ProgramSettingsTest, ReadSettings_malformedValues_fallBackPerKey) {
                       "GeSoCate=2\nshowhidden=-1\ntipbox=0\nwidth=99999999999\nCalcPath=  spaced \n"
                       "[toolbar971]\nvisible=0\n");
     const ProgramSettings s = ReadSettings(m_file);
-    EXPECT_EQ(s.ReNumber, 0);
+    EXPECT_EQ(s.ReNumber, ResultFormat::Auto);
     EXPECT_EQ(s.ReDeciPlace, 9);
     EXPECT_EQ(s.top, 26);
     EXPECT_EQ(s.left, -3);
@@ -113,6 +71,33 @@ TEST_F(ProgramSettingsTest, ReadSettings_malformedValues_fallBackPerKey) {
     EXPECT_EQ(s.CalcPath, "  spaced ");
     EXPECT_FALSE(s.Toolbar971Visible);
     EXPECT_TRUE(s.Toolbar972Visible);
+}
+
+// A number that no choice stores reads as the choice's default, as a malformed one does.
+TEST_F(ProgramSettingsTest, ReadSettings_choiceNumbersWithoutAChoice_giveTheDefaults) {
+    writeFile(m_path, "[general]\nReNumber=7\nmultiformat=-1\ntableresultformat=2\ntablepaper=-1\n"
+                      "tableconversionstyle=0x10\n");
+    EXPECT_EQ(ReadSettings(m_file), ProgramSettings{});
+    writeFile(m_path, "[general]\nReNumber=3\nmultiformat=1\ntableresultformat=1\ntablepaper=1\n"
+                      "tableconversionstyle=1\n");
+    const ProgramSettings s = ReadSettings(m_file);
+    EXPECT_EQ(s.ReNumber, ResultFormat::FixedThousands);
+    EXPECT_EQ(s.multiformat, CompoundStyle::PlainValue);
+    EXPECT_EQ(s.tableresultformat, TableResultFormat::Scientific);
+    EXPECT_EQ(s.tablepaper, TablePaper::Portrait);
+    EXPECT_EQ(s.tableconversionstyle, TableDirection::DownAndLeft);
+}
+
+// Keys are matched without regard to letter case within their section: no two may be the same.
+TEST(ProgramSettingKeys, EveryKey_isDistinctInItsSection) {
+    const std::vector<SettingKey> keys = ProgramSettingKeys();
+    EXPECT_EQ(keys.size(), 37u);
+    std::set<std::pair<std::string, std::string>> seen;
+    for (const SettingKey &key : keys) {
+        const auto folded =
+            std::make_pair(UnitDatabase::FoldCase(key.section), UnitDatabase::FoldCase(key.key));
+        EXPECT_TRUE(seen.insert(folded).second) << key.section << "/" << key.key;
+    }
 }
 
 TEST_F(ProgramSettingsTest, WriteSettings_categoryNamedGeneral_keepsItsMemoryKeys) {

@@ -24,7 +24,8 @@ UnitDatabase ManyUnits(int count) {
     return db;
 }
 
-ReportPages Build(UnitDatabase &db, int rows, int columns, int paper = 0, int style = 0) {
+ReportPages Build(UnitDatabase &db, int rows, int columns, TablePaper paper = TablePaper::Landscape,
+                  TableDirection direction = TableDirection::RightAndUp) {
     TableChoices choices;
     choices.category = "Counts";
     for (int i = 1; i <= rows; ++i)
@@ -32,7 +33,7 @@ ReportPages Build(UnitDatabase &db, int rows, int columns, int paper = 0, int st
     for (int i = 1; i <= columns; ++i)
         choices.columnUnits.push_back("u" + std::to_string(i));
     choices.paper = paper;
-    choices.conversionStyle = style;
+    choices.direction = direction;
     return TableBuilder(db, choices, FixedMeasure()).BuildPages();
 }
 
@@ -51,7 +52,7 @@ int RowsPerPage(double pageHeight) {
 
 struct PaginationCase {
     const char *name;
-    int paper;
+    TablePaper paper;
     int rows; // negative: that many more than one full page
 };
 
@@ -59,11 +60,11 @@ class PaginationTest : public ::testing::TestWithParam<PaginationCase> {};
 
 TEST_P(PaginationTest, EveryPageHasHeadersNumberFooterAndItsRows) {
     const PaginationCase &c = GetParam();
-    const double height = c.paper == 1 ? ReportLayout::A4Long : ReportLayout::A4Short;
+    const double height = c.paper == TablePaper::Portrait ? ReportLayout::A4Long : ReportLayout::A4Short;
     const int perPage = RowsPerPage(height);
     const int rows = c.rows == 0 ? perPage : c.rows < 0 ? perPage - c.rows : c.rows;
     UnitDatabase db = ManyUnits(rows);
-    const int columns = c.paper == 1 ? 6 : 10;
+    const int columns = TableChoices::ColumnMaximum(c.paper);
     const ReportPages pages = Build(db, rows, columns, c.paper);
     const int expectedPages = (rows + perPage - 1) / perPage;
     ASSERT_EQ(static_cast<int>(pages.pages.size()), expectedPages);
@@ -94,17 +95,20 @@ TEST_P(PaginationTest, EveryPageHasHeadersNumberFooterAndItsRows) {
     EXPECT_EQ(nextRow, rows + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, PaginationTest,
-    ::testing::Values(PaginationCase{"OneRow", 0, 1}, PaginationCase{"OneFullPage", 0, 0},
-                      PaginationCase{"OneRowMore", 0, -1}, PaginationCase{"ThousandRows", 0, 1000},
-                      PaginationCase{"PortraitFullPage", 1, 0}, PaginationCase{"PortraitOneRowMore", 1, -1},
-                      PaginationCase{"PortraitThousandRows", 1, 1000}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sizes, PaginationTest,
+                         ::testing::Values(PaginationCase{"OneRow", TablePaper::Landscape, 1},
+                                           PaginationCase{"OneFullPage", TablePaper::Landscape, 0},
+                                           PaginationCase{"OneRowMore", TablePaper::Landscape, -1},
+                                           PaginationCase{"ThousandRows", TablePaper::Landscape, 1000},
+                                           PaginationCase{"PortraitFullPage", TablePaper::Portrait, 0},
+                                           PaginationCase{"PortraitOneRowMore", TablePaper::Portrait, -1},
+                                           PaginationCase{"PortraitThousandRows", TablePaper::Portrait,
+                                                          1000}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ReportLayout, PageGeometryOfBothTemplates) {
-    UnitDatabase db = ManyUnits(10);
-    const ReportPages landscape = Build(db, 1, 10, 0);
+    UnitDatabase db = ManyUnits(kLandscapeTableColumns);
+    const ReportPages landscape = Build(db, 1, kLandscapeTableColumns, TablePaper::Landscape);
     EXPECT_DOUBLE_EQ(landscape.pageWidth, ReportLayout::A4Long);
     const ReportPage &page = landscape.pages[0];
     EXPECT_DOUBLE_EQ(Items(page, "UnitH10")[0]->x, 975);
@@ -115,8 +119,8 @@ TEST(ReportLayout, PageGeometryOfBothTemplates) {
     EXPECT_EQ(Items(page, "Category1")[0]->font, ReportFont::Heading);
     EXPECT_DOUBLE_EQ(Items(page, "UnitV1")[0]->x, 72);
 
-    UnitDatabase db2 = ManyUnits(6);
-    const ReportPages portraitPages = Build(db2, 1, 6, 1);
+    UnitDatabase db2 = ManyUnits(kPortraitTableColumns);
+    const ReportPages portraitPages = Build(db2, 1, kPortraitTableColumns, TablePaper::Portrait);
     const ReportPage &portrait = portraitPages.pages[0];
     EXPECT_DOUBLE_EQ(Items(portrait, "UnitH6")[0]->x, 640);
     EXPECT_DOUBLE_EQ(Items(portrait, "PageLabel")[0]->x, 662);
@@ -167,10 +171,10 @@ TEST(ReportLayout, ArrowIsThreeHeadsInEitherDirection) {
     }
 }
 
-TEST(ReportLayout, StyleChoosesTheArrowOnThePage) {
+TEST(ReportLayout, DirectionChoosesTheArrowOnThePage) {
     UnitDatabase db = ManyUnits(2);
-    const ReportPage right = Build(db, 1, 1, 0, 0).pages[0];
-    const ReportPage left = Build(db, 1, 1, 0, 1).pages[0];
+    const ReportPage right = Build(db, 1, 1, TablePaper::Landscape, TableDirection::RightAndUp).pages[0];
+    const ReportPage left = Build(db, 1, 1, TablePaper::Landscape, TableDirection::DownAndLeft).pages[0];
     EXPECT_GT(right.shapes[0].points[2].x, right.shapes[0].points[0].x);
     EXPECT_LT(left.shapes[0].points[2].x, left.shapes[0].points[0].x);
 }

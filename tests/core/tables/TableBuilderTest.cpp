@@ -17,12 +17,13 @@ using test::FixedMeasure;
 using test::TableDatabase;
 
 TableChoices Choices(std::string category, std::vector<std::string> rows, std::vector<std::string> columns,
-                     int style = 0, int paper = 0) {
+                     TableDirection direction = TableDirection::RightAndUp,
+                     TablePaper paper = TablePaper::Landscape) {
     TableChoices choices;
     choices.category = std::move(category);
     choices.rowUnits = std::move(rows);
     choices.columnUnits = std::move(columns);
-    choices.conversionStyle = style;
+    choices.direction = direction;
     choices.paper = paper;
     return choices;
 }
@@ -32,7 +33,7 @@ std::vector<std::string> Lines(const ReportTemplate &report, const std::string &
 }
 
 struct CellCase {
-    int style;
+    TableDirection direction;
     const char *row;
     const char *column;
     const char *expected;
@@ -44,7 +45,8 @@ TEST_P(TableCellTest, CellIsTheQuotientOfTheFactorsInTheStyle) {
     const CellCase &c = GetParam();
     UnitDatabase db = TableDatabase();
     const bool time = std::string(c.row) == "hour" || std::string(c.row) == "day";
-    TableBuilder builder(db, Choices(time ? "Time" : "Length", {c.row}, {c.column}, c.style), FixedMeasure());
+    TableBuilder builder(db, Choices(time ? "Time" : "Length", {c.row}, {c.column}, c.direction),
+                         FixedMeasure());
     ReportTemplate report = ReportTemplate::LandscapeTemplate();
     builder.FillTableTemplate(report);
     EXPECT_EQ(Lines(report, "Result1"), std::vector<std::string>{c.expected});
@@ -52,10 +54,14 @@ TEST_P(TableCellTest, CellIsTheQuotientOfTheFactorsInTheStyle) {
 
 INSTANTIATE_TEST_SUITE_P(
     Styles, TableCellTest,
-    ::testing::Values(CellCase{0, "hour", "day", "0.0416666667"}, CellCase{0, "hour", "minute", "60"},
-                      CellCase{1, "hour", "day", "24"}, CellCase{1, "hour", "minute", "0.0166666667"},
-                      CellCase{0, "kilometer", "meter", "1000"}, CellCase{1, "kilometer", "meter", "0.001"},
-                      CellCase{0, "inch", "foot", "0.0833333333"}, CellCase{1, "inch", "foot", "12"}));
+    ::testing::Values(CellCase{TableDirection::RightAndUp, "hour", "day", "0.0416666667"},
+                      CellCase{TableDirection::RightAndUp, "hour", "minute", "60"},
+                      CellCase{TableDirection::DownAndLeft, "hour", "day", "24"},
+                      CellCase{TableDirection::DownAndLeft, "hour", "minute", "0.0166666667"},
+                      CellCase{TableDirection::RightAndUp, "kilometer", "meter", "1000"},
+                      CellCase{TableDirection::DownAndLeft, "kilometer", "meter", "0.001"},
+                      CellCase{TableDirection::RightAndUp, "inch", "foot", "0.0833333333"},
+                      CellCase{TableDirection::DownAndLeft, "inch", "foot", "12"}));
 
 // How far a cell text may be from the exact value: a rounding in the 8th digit of the exponent
 // form; in the fixed form the cut after the last decimal shown.
@@ -74,17 +80,18 @@ TEST(TableBuilder, EveryCellMatchesAnIndependentQuotientInBothStyles) {
     std::vector<std::string> names;
     for (const auto &unit : units)
         names.push_back(unit.first);
-    for (const int style : {0, 1}) {
+    for (const TableDirection direction : {TableDirection::RightAndUp, TableDirection::DownAndLeft}) {
         UnitDatabase db = TableDatabase();
-        TableBuilder builder(db, Choices("length", names, names, style), FixedMeasure());
+        TableBuilder builder(db, Choices("length", names, names, direction), FixedMeasure());
         ReportTemplate report = ReportTemplate::LandscapeTemplate();
         builder.FillTableTemplate(report);
         for (std::size_t k = 0; k < units.size(); ++k) {
             const auto cells = Lines(report, "Result" + std::to_string(k + 1));
             ASSERT_EQ(cells.size(), units.size());
             for (std::size_t r = 0; r < units.size(); ++r) {
-                const double expected =
-                    style == 0 ? units[r].second / units[k].second : units[k].second / units[r].second;
+                const double expected = direction == TableDirection::RightAndUp
+                                            ? units[r].second / units[k].second
+                                            : units[k].second / units[r].second;
                 EXPECT_NEAR(std::strtod(cells[r].c_str(), nullptr), expected, Tolerance(cells[r], expected))
                     << units[r].first << " / " << units[k].first << " = " << cells[r];
             }
@@ -98,7 +105,7 @@ TEST(TableBuilder, UnusedColumnsGetASingleBlankInHeaderAndEveryRow) {
                          FixedMeasure());
     ReportTemplate report = ReportTemplate::LandscapeTemplate();
     builder.FillTableTemplate(report);
-    for (int k = 4; k <= 10; ++k) {
+    for (int k = 4; k <= kLandscapeTableColumns; ++k) {
         EXPECT_EQ(Lines(report, "UnitH" + std::to_string(k)), std::vector<std::string>{" "}) << k;
         EXPECT_EQ(Lines(report, "Result" + std::to_string(k)), (std::vector<std::string>{" ", " "})) << k;
     }
@@ -126,9 +133,20 @@ TEST(TableBuilder, CategoriesDifferingInCase_theExactNameIsUsed) {
     EXPECT_EQ(db.CategoryName(), "Time"); // without an exact name, the first ignoring case
 }
 
+// The captions, the command line's messages and the templates all hold these numbers.
+TEST(TableChoices, ColumnMaximum_isTheTemplatesColumnCount) {
+    EXPECT_EQ(TableChoices::ColumnMaximum(TablePaper::Landscape), 10);
+    EXPECT_EQ(TableChoices::ColumnMaximum(TablePaper::Portrait), 6);
+    for (const TablePaper paper : {TablePaper::Landscape, TablePaper::Portrait})
+        EXPECT_EQ(ReportTemplate::ForPaper(paper).ColumnCount(), TableChoices::ColumnMaximum(paper));
+    EXPECT_FALSE(ReportTemplate::ForPaper(TablePaper::Portrait).Landscape());
+}
+
 TEST(TableBuilder, PortraitTemplateHasSixColumns) {
     UnitDatabase db = TableDatabase();
-    TableBuilder builder(db, Choices("Time", {"second"}, {"second"}, 0, 1), FixedMeasure());
+    TableBuilder builder(
+        db, Choices("Time", {"second"}, {"second"}, TableDirection::RightAndUp, TablePaper::Portrait),
+        FixedMeasure());
     ReportTemplate report = ReportTemplate::PortraitTemplate();
     builder.FillTableTemplate(report);
     EXPECT_EQ(Lines(report, "Result6"), std::vector<std::string>{" "});
@@ -147,7 +165,9 @@ TEST(TableBuilder, HeaderHeightFollowsTheWrappedLinesAndPlacesTheArrow) {
     EXPECT_EQ(report.ArrowTop, 0); // (20 - 21) div 2 truncates toward zero
     EXPECT_EQ(report.Arrow, ArrowForm::Right);
 
-    TableBuilder twoLines(db, Choices("Time", {"hour"}, {"day", "solar day/year"}, 1), FixedMeasure());
+    TableBuilder twoLines(db,
+                          Choices("Time", {"hour"}, {"day", "solar day/year"}, TableDirection::DownAndLeft),
+                          FixedMeasure());
     ReportTemplate wrapped = ReportTemplate::LandscapeTemplate();
     twoLines.FillTableTemplate(wrapped);
     EXPECT_EQ(Lines(wrapped, "UnitH2"), std::vector<std::string>{"solar day /year"});

@@ -5,6 +5,8 @@
 #include "core/db/UnitDatabase.h"
 #include "core/engine/CategoryKind.h"
 
+#include "support/TestDatabases.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -20,7 +22,7 @@ const NumberSeparators kPoint{'.', ','};
 
 struct FormatCase {
     long double value;
-    int format;
+    TableResultFormat format;
     const char *expected;
 };
 
@@ -31,51 +33,57 @@ TEST_P(FormatTableValueTest, WritesTheCell) {
     EXPECT_EQ(FormatTableValue(c.value, c.format, kPoint), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boundaries, FormatTableValueTest,
-    ::testing::Values(
-        // General: fixed between 1E-5 and 1E10, exponent form outside.
-        FormatCase{1E10L, kTableGeneral, "1.0000000E10"},
-        FormatCase{9999999999.0L, kTableGeneral, "9999999999"},
-        FormatCase{-1E10L, kTableGeneral, "-1.0000000E10"},
-        FormatCase{2.5E12L, kTableGeneral, "2.5000000E12"},
-        FormatCase{1E100L, kTableGeneral, "1.0000000E100"}, FormatCase{1E-5L, kTableGeneral, "0.00001"},
-        FormatCase{-1E-5L, kTableGeneral, "-0.00001"}, FormatCase{9.99E-6L, kTableGeneral, "9.9900000E-06"},
-        FormatCase{0.0000012345L, kTableGeneral, "1.2345000E-06"},
-        FormatCase{1E-100L, kTableGeneral, "1.0000000E-100"},
-        FormatCase{0.0L, kTableGeneral, "0.0000000E+00"}, FormatCase{24.0L, kTableGeneral, "24"},
-        FormatCase{-24.0L, kTableGeneral, "-24"}, FormatCase{1.0L / 24, kTableGeneral, "0.0416666667"},
-        FormatCase{1234567.891L, kTableGeneral, "1234567.891"},
-        FormatCase{1234567.89123L, kTableGeneral, "1234567.8912"}, FormatCase{1000.0L, kTableGeneral, "1000"},
-        FormatCase{0.001L, kTableGeneral, "0.001"},
-        // Scientific: seven decimals, no plus sign, a leading exponent zero dropped.
-        FormatCase{1234.5L, kTableScientific, "1.2345000E03"},
-        FormatCase{0.0000012345L, kTableScientific, "1.2345000E-06"},
-        FormatCase{1E100L, kTableScientific, "1.0000000E100"},
-        FormatCase{0.0L, kTableScientific, "0.0000000E00"},
-        FormatCase{-24.0L, kTableScientific, "-2.4000000E01"},
-        FormatCase{1E10L, kTableScientific, "1.0000000E10"},
-        FormatCase{1E-5L, kTableScientific, "1.0000000E-05"},
-        FormatCase{1.23456789L, kTableScientific, "1.2345679E00"}));
+INSTANTIATE_TEST_SUITE_P(Boundaries, FormatTableValueTest,
+                         ::testing::Values(
+                             // General: fixed between 1E-5 and 1E10, exponent form outside.
+                             FormatCase{1E10L, TableResultFormat::General, "1.0000000E10"},
+                             FormatCase{9999999999.0L, TableResultFormat::General, "9999999999"},
+                             FormatCase{-1E10L, TableResultFormat::General, "-1.0000000E10"},
+                             FormatCase{2.5E12L, TableResultFormat::General, "2.5000000E12"},
+                             FormatCase{1E100L, TableResultFormat::General, "1.0000000E100"},
+                             FormatCase{1E-5L, TableResultFormat::General, "0.00001"},
+                             FormatCase{-1E-5L, TableResultFormat::General, "-0.00001"},
+                             FormatCase{9.99E-6L, TableResultFormat::General, "9.9900000E-06"},
+                             FormatCase{0.0000012345L, TableResultFormat::General, "1.2345000E-06"},
+                             FormatCase{1E-100L, TableResultFormat::General, "1.0000000E-100"},
+                             FormatCase{0.0L, TableResultFormat::General, "0.0000000E+00"},
+                             FormatCase{24.0L, TableResultFormat::General, "24"},
+                             FormatCase{-24.0L, TableResultFormat::General, "-24"},
+                             FormatCase{1.0L / 24, TableResultFormat::General, "0.0416666667"},
+                             FormatCase{1234567.891L, TableResultFormat::General, "1234567.891"},
+                             FormatCase{1234567.89123L, TableResultFormat::General, "1234567.8912"},
+                             FormatCase{1000.0L, TableResultFormat::General, "1000"},
+                             FormatCase{0.001L, TableResultFormat::General, "0.001"},
+                             // Scientific: seven decimals, no plus sign, a leading exponent zero dropped.
+                             FormatCase{1234.5L, TableResultFormat::Scientific, "1.2345000E03"},
+                             FormatCase{0.0000012345L, TableResultFormat::Scientific, "1.2345000E-06"},
+                             FormatCase{1E100L, TableResultFormat::Scientific, "1.0000000E100"},
+                             FormatCase{0.0L, TableResultFormat::Scientific, "0.0000000E00"},
+                             FormatCase{-24.0L, TableResultFormat::Scientific, "-2.4000000E01"},
+                             FormatCase{1E10L, TableResultFormat::Scientific, "1.0000000E10"},
+                             FormatCase{1E-5L, TableResultFormat::Scientific, "1.0000000E-05"},
+                             FormatCase{1.23456789L, TableResultFormat::Scientific, "1.2345679E00"}));
 
 TEST(FormatTableValue, UsesTheLocaleDecimalSeparator) {
     const NumberSeparators comma{',', '.'};
-    EXPECT_EQ(FormatTableValue(1.0L / 24, kTableGeneral, comma), "0,0416666667");
-    EXPECT_EQ(FormatTableValue(24.0L, kTableGeneral, comma), "24");
-    EXPECT_EQ(FormatTableValue(1234.5L, kTableScientific, comma), "1,2345000E03");
+    EXPECT_EQ(FormatTableValue(1.0L / 24, TableResultFormat::General, comma), "0,0416666667");
+    EXPECT_EQ(FormatTableValue(24.0L, TableResultFormat::General, comma), "24");
+    EXPECT_EQ(FormatTableValue(1234.5L, TableResultFormat::Scientific, comma), "1,2345000E03");
 }
 
 TEST(FormatTableValue, ValueOfAZeroFactorIsNotANumber) {
-    EXPECT_EQ(FormatTableValue(std::numeric_limits<long double>::infinity(), kTableGeneral, kPoint), "n/a");
-    EXPECT_EQ(FormatTableValue(std::numeric_limits<long double>::quiet_NaN(), kTableScientific, kPoint),
+    EXPECT_EQ(
+        FormatTableValue(std::numeric_limits<long double>::infinity(), TableResultFormat::General, kPoint),
+        "n/a");
+    EXPECT_EQ(FormatTableValue(std::numeric_limits<long double>::quiet_NaN(), TableResultFormat::Scientific,
+                               kPoint),
               "n/a");
 }
 
 // The largest and the smallest factor the shipped database holds (and their quotient, the most
 // extreme cell a table can show) are written in the expected form and read back to 8 digits.
 TEST(FormatTableValue, ExtremeFactorsOfTheShippedData) {
-    UnitDatabase db;
-    DatabaseFile::LoadFromPath(db, std::string(MENSURIO_BIN_DIR) + "/default.dat");
+    UnitDatabase db = test::ShippedDatabase();
     long double largest = 0;
     long double smallest = std::numeric_limits<long double>::max();
     for (const CategoryRecord &category : db.Categories()) {
@@ -93,9 +101,10 @@ TEST(FormatTableValue, ExtremeFactorsOfTheShippedData) {
     const std::regex general(R"(-?\d\.\d{7}E(\d{2,}|-\d{2,}))");
     const std::regex scientific(R"(-?\d\.\d{7}E-?\d{2,})");
     for (const long double value : {largest, smallest, largest / smallest, smallest / largest}) {
-        for (const int format : {kTableGeneral, kTableScientific}) {
+        for (const TableResultFormat format : {TableResultFormat::General, TableResultFormat::Scientific}) {
             const std::string text = FormatTableValue(value, format, kPoint);
-            EXPECT_TRUE(std::regex_match(text, format == kTableGeneral ? general : scientific)) << text;
+            EXPECT_TRUE(std::regex_match(text, format == TableResultFormat::General ? general : scientific))
+                << text;
             const long double back = std::strtold(text.c_str(), nullptr);
             EXPECT_NEAR(static_cast<double>(back / value), 1.0, 5E-8) << text;
         }

@@ -132,7 +132,7 @@ class TestPreferences : public QObject {
         QVERIFY(Child<QRadioButton>(*dialog, "compoundBracketedValues")->isChecked());
         QVERIFY(!Child<QComboBox>(*dialog, "decimalPlaces")->isEnabled());
         PressStandardButton(*dialog, QDialogButtonBox::Cancel);
-        QCOMPARE(window.settings().ReNumber, 7);
+        QCOMPARE(window.settings().ReNumber, ResultFormat::Auto); // 7 is no format: read as AutoFormat
         QCOMPARE(window.settings().ReDeciPlace, 40);
     }
 
@@ -240,9 +240,9 @@ class TestPreferences : public QObject {
         Child<QRadioButton>(*dialog, "fixedFormat")->click();
         Child<QComboBox>(*dialog, "decimalPlaces")->setCurrentIndex(3);
         QCOMPARE(Child<QLabel>(*dialog, "formatSample")->text(), QString("1234567.900"));
-        QCOMPARE(window.settings().ReNumber, 2);
+        QCOMPARE(window.settings().ReNumber, ResultFormat::Fixed);
         PressStandardButton(*dialog, QDialogButtonBox::Cancel);
-        QCOMPARE(window.settings().ReNumber, 1);
+        QCOMPARE(window.settings().ReNumber, ResultFormat::Scientific);
         QCOMPARE(window.settings().ReDeciPlace, 5);
         QCOMPARE(f.harness.Find<QLineEdit>("resultField")->text(), result);
     }
@@ -255,9 +255,9 @@ class TestPreferences : public QObject {
         Child<QComboBox>(*dialog, "decimalPlaces")->setCurrentIndex(2);
         Child<QRadioButton>(*dialog, "compoundPlainValues")->click();
         PressStandardButton(*dialog, QDialogButtonBox::Ok);
-        QCOMPARE(window.settings().ReNumber, 2);
+        QCOMPARE(window.settings().ReNumber, ResultFormat::Fixed);
         QCOMPARE(window.settings().ReDeciPlace, 2);
-        QCOMPARE(window.settings().multiformat, 1);
+        QCOMPARE(window.settings().multiformat, CompoundStyle::PlainValue);
         QCOMPARE(f.harness.Find<QLineEdit>("resultField")->text(), QString("2.00")); // 2 meter in meter
     }
 

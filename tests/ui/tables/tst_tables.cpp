@@ -114,11 +114,9 @@ class TestTables : public QObject {
     }
     void cleanup() { m_dialog.reset(); }
 
-    void opening_offersOrdinaryCategoriesAndNormalisesSettings() {
+    // (A stored choice that no button has reads as the first one: ProgramSettingsTest.)
+    void opening_offersOrdinaryCategoriesAndShowsTheFirstChoices() {
         m_settings.tablecategory = "COUNTS";
-        m_settings.tableresultformat = 7;
-        m_settings.tablepaper = -1;
-        m_settings.tableconversionstyle = 2;
         open();
         auto *combo = find<QComboBox>("categoryChoice");
         QStringList names;
@@ -127,13 +125,34 @@ class TestTables : public QObject {
         QCOMPARE(names, (QStringList{"Time", "Counts", "Secret"}));
         QCOMPARE(combo->currentText(), QString("Counts"));
         QCOMPARE(rows()->count(), 100);
-        QCOMPARE(m_settings.tableresultformat, 0);
-        QCOMPARE(m_settings.tablepaper, 0);
-        QCOMPARE(m_settings.tableconversionstyle, 0);
+        QCOMPARE(m_settings.tableresultformat, TableResultFormat::General);
+        QCOMPARE(m_settings.tablepaper, TablePaper::Landscape);
+        QCOMPARE(m_settings.tableconversionstyle, TableDirection::RightAndUp);
+        QVERIFY(find<QRadioButton>("resultFormat_0")->isChecked());
+        QVERIFY(find<QRadioButton>("paperOrientation_0")->isChecked());
         QVERIFY(find<QRadioButton>("rightAndUp")->isChecked());
-        QCOMPARE(find<QLabel>("columnCount")->text(), QString("0 of 10"));
+        QCOMPARE(find<QLabel>("columnCount")->text(), QString("0 of %1").arg(kLandscapeTableColumns));
         QVERIFY(!find<QPushButton>("previewButton")->isEnabled());
         QVERIFY(!find<QPushButton>("printButton")->isEnabled());
+    }
+
+    void opening_showsTheStoredChoices() {
+        m_settings.tableresultformat = TableResultFormat::Scientific;
+        m_settings.tablepaper = TablePaper::Portrait;
+        m_settings.tableconversionstyle = TableDirection::DownAndLeft;
+        open();
+        QVERIFY(find<QRadioButton>("resultFormat_1")->isChecked());
+        QVERIFY(find<QRadioButton>("paperOrientation_1")->isChecked());
+        QVERIFY(find<QRadioButton>("downAndLeft")->isChecked());
+        QCOMPARE(find<QLabel>("columnCount")->text(), QString("0 of %1").arg(kPortraitTableColumns));
+        QCOMPARE(find<QLabel>("exampleDayValue")->text(), QString("24"));
+        // The captions name the limits as they always have.
+        QCOMPARE(find<QRadioButton>("paperOrientation_0")->text(), QString("&Horizontal (max 10 columns)"));
+        QCOMPARE(find<QRadioButton>("paperOrientation_1")->text(), QString("&Vertical (max 6 columns)"));
+        const TableChoices choices = m_dialog->CurrentChoices();
+        QCOMPARE(choices.resultFormat, TableResultFormat::Scientific);
+        QCOMPARE(choices.paper, TablePaper::Portrait);
+        QCOMPARE(choices.direction, TableDirection::DownAndLeft);
     }
 
     void styleChange_showsTheExampleAndStoresTheStyle() {
@@ -141,28 +160,28 @@ class TestTables : public QObject {
         QCOMPARE(find<QLabel>("exampleDayValue")->text(), QString("1/24"));
         QCOMPARE(find<QLabel>("exampleMinuteValue")->text(), QString("60"));
         find<QRadioButton>("downAndLeft")->click();
-        QCOMPARE(m_settings.tableconversionstyle, 1);
+        QCOMPARE(m_settings.tableconversionstyle, TableDirection::DownAndLeft);
         QCOMPARE(find<QLabel>("exampleDayValue")->text(), QString("24"));
         QCOMPARE(find<QLabel>("exampleMinuteValue")->text(), QString("1/60"));
         find<QRadioButton>("resultFormat_1")->click();
-        QCOMPARE(m_settings.tableresultformat, 1);
+        QCOMPARE(m_settings.tableresultformat, TableResultFormat::Scientific);
     }
 
     void columnMaximum_refusesOneMoreByClickAndKey_data() {
-        QTest::addColumn<int>("paper");
+        QTest::addColumn<bool>("portrait");
         QTest::addColumn<int>("maximum");
-        QTest::newRow("horizontal") << 0 << 10;
-        QTest::newRow("vertical") << 1 << 6;
+        QTest::newRow("horizontal") << false << kLandscapeTableColumns;
+        QTest::newRow("vertical") << true << kPortraitTableColumns;
     }
     void columnMaximum_refusesOneMoreByClickAndKey() {
-        QFETCH(int, paper);
+        QFETCH(bool, portrait);
         QFETCH(int, maximum);
         open();
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
         chooseCategory("Time");
-        find<QRadioButton>(paper == 1 ? "paperOrientation_1" : "paperOrientation_0")->click();
-        QCOMPARE(m_settings.tablepaper, paper);
+        find<QRadioButton>(portrait ? "paperOrientation_1" : "paperOrientation_0")->click();
+        QCOMPARE(m_settings.tablepaper, portrait ? TablePaper::Portrait : TablePaper::Landscape);
         for (int row = 0; row < maximum; ++row)
             clickRow(columns(), row);
         QCOMPARE(columns()->SelectedCount(), maximum);
@@ -194,12 +213,12 @@ class TestTables : public QObject {
         columns()->setFocus();
         QTest::keyClick(columns(), Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(columns()->SelectedCount(), 2);
-        QCOMPARE(find<QLabel>("columnCount")->text(), QString("2 of 10"));
+        QCOMPARE(find<QLabel>("columnCount")->text(), QString("2 of %1").arg(kLandscapeTableColumns));
         QCOMPARE(m_dialog->CurrentChoices().columnUnits.size(), std::size_t{2});
         // However the list gets more selected, the maximum holds and the label says so.
         columns()->selectAll();
-        QCOMPARE(columns()->SelectedCount(), 10);
-        QCOMPARE(find<QLabel>("columnCount")->text(), QString("10 of 10"));
+        QCOMPARE(columns()->SelectedCount(), kLandscapeTableColumns);
+        QCOMPARE(find<QLabel>("columnCount")->text(), QString("%1 of %1").arg(kLandscapeTableColumns));
         // Rows have no maximum: Ctrl+A takes them all.
         rows()->setFocus();
         QTest::keyClick(rows(), Qt::Key_A, Qt::ControlModifier);
@@ -213,10 +232,10 @@ class TestTables : public QObject {
         columns()->item(2)->setSelected(true);
         find<QRadioButton>("paperOrientation_0")->click(); // already the orientation
         QCOMPARE(columns()->SelectedCount(), 2);
-        QCOMPARE(find<QLabel>("columnCount")->text(), QString("2 of 10"));
+        QCOMPARE(find<QLabel>("columnCount")->text(), QString("2 of %1").arg(kLandscapeTableColumns));
         find<QRadioButton>("paperOrientation_1")->click();
         find<QRadioButton>("paperOrientation_1")->click();
-        QCOMPARE(m_settings.tablepaper, 1);
+        QCOMPARE(m_settings.tablepaper, TablePaper::Portrait);
         columns()->item(3)->setSelected(true);
         find<QRadioButton>("paperOrientation_1")->click();
         QCOMPARE(columns()->SelectedCount(), 1);
@@ -246,7 +265,7 @@ class TestTables : public QObject {
         find<QRadioButton>("paperOrientation_1")->click();
         QCOMPARE(columns()->SelectedCount(), 0);
         QCOMPARE(rows()->SelectedCount(), 1);
-        QCOMPARE(find<QLabel>("columnCount")->text(), QString("0 of 6"));
+        QCOMPARE(find<QLabel>("columnCount")->text(), QString("0 of %1").arg(kPortraitTableColumns));
     }
 
     void selectNext_takesNConsecutiveColumnsFromTheFocusedOne() {
@@ -255,11 +274,11 @@ class TestTables : public QObject {
         auto *menu = find<QMenu>("columnMenu");
         find<QRadioButton>("paperOrientation_1")->click();
         emit menu->aboutToShow();
-        QCOMPARE(menu->actions().at(0)->text(), QString("Select next 6 Units"));
+        QCOMPARE(menu->actions().at(0)->text(), QString("Select next %1 Units").arg(kPortraitTableColumns));
         columns()->setCurrentRow(10, QItemSelectionModel::NoUpdate);
         menu->actions().at(0)->trigger();
         QCOMPARE(columns()->SelectedNames(), (QStringList{"t7", "t8", "t9", "t10"}));
-        QCOMPARE(find<QLabel>("columnCount")->text(), QString("4 of 6"));
+        QCOMPARE(find<QLabel>("columnCount")->text(), QString("4 of %1").arg(kPortraitTableColumns));
         menu->actions().at(1)->trigger();
         QCOMPARE(columns()->SelectedCount(), 0);
     }
