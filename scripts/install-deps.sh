@@ -20,6 +20,7 @@ packages=(
   mandoc groff-base      # manual page checks: tests/install
   bash zsh bsdutils      # completion tests (script gives them a terminal)
   file                   # uninstall test: installed binaries are stripped
+  util-linux             # setpriv: tests about file permissions run as an ordinary user under root
   dpkg-dev lintian       # dpkg-shlibdeps: make deb; lintian: the package test
 )
 case "${1:-}" in

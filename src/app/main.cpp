@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
+#include "core/platform/InstanceLock.h"
+#include "ui/InstanceChannel.h"
 #include "ui/shared/MessageBoxPrompts.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/shared/TerminationSignals.h"
 #include "ui/mainwindow/WindowEnvironment.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -34,6 +38,33 @@ bool AnswersInformationOption(int argc, char *argv[]) {
     return true;
 }
 
+// The data folder belongs to one window at a time: a second window would write its own copy of
+// units.dat over the changes the first one saved. Returns the folder's lock when this start is to
+// open the window. Null when the running window took this start's argument (it then comes to the
+// front) or could not be reached (the user is told): this start ends without touching any file.
+// A window that is just ending has stopped listening; its lock is free a moment later.
+std::unique_ptr<mensurio::InstanceLock> TakeDataFolder(const std::string &folder,
+                                                       const mensurio::InstanceChannel &channel,
+                                                       const std::string &firstArgument,
+                                                       mensurio::Prompts &prompts) {
+    const QDeadlineTimer patience(5000);
+    for (;;) {
+        auto lock = std::make_unique<mensurio::InstanceLock>(folder);
+        if (lock->state() != mensurio::InstanceLock::State::HeldByAnother)
+            return lock;
+        if (channel.Send(QString::fromStdString(firstArgument), 1000))
+            return nullptr;
+        if (patience.hasExpired())
+            break;
+    }
+    if (QString::fromStdString(firstArgument).compare("tray", Qt::CaseInsensitive) != 0) {
+        prompts.Beep();
+        prompts.Information("Mensurio is already running with the units database in " + folder +
+                            ", and its window could not be brought to the front.");
+    }
+    return nullptr;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -44,9 +75,22 @@ int main(int argc, char *argv[]) {
     QGuiApplication::setDesktopFileName("org.mensurio.Mensurio");
     mensurio::MessageBoxPrompts prompts;
     const std::string firstArgument = argc > 1 ? argv[1] : "";
-    mensurio::MainWindow window(mensurio::WindowEnvironment::ForRunningProgram(prompts, firstArgument));
+    mensurio::WindowEnvironment environment =
+        mensurio::WindowEnvironment::ForRunningProgram(prompts, firstArgument);
+    mensurio::InstanceChannel channel(mensurio::InstanceLock::ChannelName(environment.baseDirectory));
+    // Held until the window has written its files at the end of the run.
+    const auto lock = TakeDataFolder(environment.baseDirectory, channel, firstArgument, prompts);
+    if (!lock)
+        return 0;
+    if (lock->state() == mensurio::InstanceLock::State::Owned)
+        channel.Listen(); // before the window loads, so that a start meanwhile is heard once it has
+    mensurio::MainWindow window(std::move(environment));
     if (!window.startedOk())
         return 0; // neither database could be read: end at once, writing nothing
+    channel.SetHandler([&window](const QString &argument) {
+        if (argument.compare("tray", Qt::CaseInsensitive) != 0)
+            window.BringToFront(); // a start at log-in while the program runs changes nothing
+    });
     prompts.SetParent(&window);
     if (!window.startsHidden())
         window.show();
@@ -56,6 +100,7 @@ int main(int argc, char *argv[]) {
         QApplication::quit();
     });
     const int status = QApplication::exec();
+    channel.Close();            // a start from now on waits for the lock instead of calling an ending window
     prompts.SetParent(nullptr); // the exit prompts come while the window is being destroyed
     return status;
 }

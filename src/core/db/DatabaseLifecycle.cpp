@@ -16,6 +16,37 @@
 
 namespace mensurio {
 
+namespace {
+
+// Where a symbolic link points, as the user would look for it (relative targets joined to the
+// link's folder); empty when the path is no link.
+std::string LinkTextOf(const std::string& path)
+{
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return {};
+    std::string target(4096, '\0');
+    const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+    if (n <= 0)
+        return "?";
+    target.resize(static_cast<std::size_t>(n));
+    return target[0] == '/' ? target : FileOps::Join(FileOps::DirectoryOf(path), target);
+}
+
+// Whether `chosen` names the link `linkPath` itself or the file behind it.
+bool SameFileAs(const std::string& chosen, const std::string& linkPath)
+{
+    struct stat a {};
+    struct stat b {};
+    if (::lstat(chosen.c_str(), &a) == 0 && ::lstat(linkPath.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
+        a.st_ino == b.st_ino)
+        return true;
+    return ::stat(chosen.c_str(), &a) == 0 && ::stat(linkPath.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
+}
+
+} // namespace
+
 bool DatabaseLifecycle::tryLoad(UnitDatabase& db, const std::string& path, std::string* reason)
 {
     try {
@@ -44,8 +75,10 @@ bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string&
     FileOps::RemoveStaleTemporaries(unitsPath);
     FileOps::RemoveStaleTemporaries(FileOps::Join(dir, BackupFile));
     const std::string notRegular = FileOps::NotRegularKind(unitsPath);
-    if (!notRegular.empty() || !tryLoad(db, unitsPath)) {
+    std::string failure;
+    if (!notRegular.empty() || !tryLoad(db, unitsPath, &failure)) {
         std::string message = CorruptedText;
+        std::string notSavable;
         const std::string target = FileOps::ResolveLink(unitsPath);
         const bool unreadableExists = FileOps::Exists(target);
         struct stat folder {};
@@ -56,6 +89,11 @@ bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string&
         } else if (folderError != 0) {
             // No folder to hold the file: nothing is damaged, say what is missing and why.
             message = std::string(NoFolderText) + dir + ": " + std::strerror(folderError) + ".\n" + DefaultLoadedText;
+        } else if (const std::string link = LinkTextOf(unitsPath); !link.empty()) {
+            // Another file is behind the name (a shell start-up file, a database elsewhere that
+            // is damaged or missing): nothing is written through the link, nothing replaces it.
+            notSavable = unitsPath + " is a link to " + link + ", which can not be loaded: " + failure;
+            message = notSavable + ".\n" + DefaultLoadedText + "\n" + LinkNotWrittenText;
         } else if (unreadableExists) {
             const std::string kept = KeptPathFor(target);
             message += std::string("\n") + KeptText + kept.substr(kept.find_last_of('/') + 1) + ".";
@@ -73,6 +111,10 @@ bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string&
             return false;
         }
         db.LoadedFallback = unreadableExists;
+        if (!notSavable.empty()) {
+            db.NotSavableReason = notSavable;
+            db.ContentAtLoad = DatabaseFile::ToBytes(db, "MNSA");
+        }
     }
     db.SkipHidden = !showHidden;
     return true;
@@ -110,7 +152,8 @@ bool DatabaseLifecycle::keepIfUnreadable(const std::string& path, bool failedAtS
     return FileOps::RenameIfAbsent(path, KeptPathFor(path));
 }
 
-bool DatabaseLifecycle::trySave(const UnitDatabase& db, const std::string& linkOrPath, std::string& reason)
+bool DatabaseLifecycle::trySave(const UnitDatabase& db, const std::string& linkOrPath, bool failedAtStart,
+                                std::string& reason)
 {
     // A symbolic link keeps pointing where it did: its target is replaced.
     const std::string path = FileOps::ResolveLink(linkOrPath);
@@ -122,7 +165,7 @@ bool DatabaseLifecycle::trySave(const UnitDatabase& db, const std::string& linkO
             reason = std::strerror(errno);
             return false;
         }
-        if (!keepIfUnreadable(path, db.LoadedFallback)) {
+        if (!keepIfUnreadable(path, failedAtStart)) {
             reason = std::string("the file that did not load could not be kept aside: ") + std::strerror(errno);
             return false;
         }
@@ -136,9 +179,41 @@ bool DatabaseLifecycle::trySave(const UnitDatabase& db, const std::string& linkO
     return false;
 }
 
+// The changes of a session whose units.dat may not be written: asked until the user saves them
+// in a file that can be written or drops them.
+void DatabaseLifecycle::saveElsewhere(const UnitDatabase& db, const std::string& linkPath, Prompts& prompts)
+{
+    if (DatabaseFile::ToBytes(db, "MNSA") == db.ContentAtLoad)
+        return; // nothing changed, nothing to lose
+    for (;;) {
+        prompts.Beep();
+        if (!prompts.Confirm(db.NotSavableReason + ".\n" + SaveElsewhereText))
+            return;
+        const std::string chosen = prompts.SaveFileName(SaveElsewhereTitle, FileOps::DirectoryOf(linkPath),
+                                                        SavedElsewhereName, SaveElsewhereFilter);
+        if (chosen.empty())
+            continue;
+        std::string reason;
+        if (SameFileAs(chosen, linkPath)) {
+            prompts.Beep();
+            prompts.Error(chosen + NotThatFileText);
+        } else if (trySave(db, chosen, false, reason)) {
+            return;
+        } else {
+            prompts.Beep();
+            prompts.Error(SaveFailedText + chosen + ": " + reason + ".");
+        }
+    }
+}
+
 bool DatabaseLifecycle::SaveDatabaseAtExit(UnitDatabase& db, const std::string& dir, Prompts& prompts)
 {
     const std::string path = FileOps::Join(dir, UnitsFile);
+    if (!db.NotSavableReason.empty()) {
+        saveElsewhere(db, path, prompts);
+        db.Clear();
+        return false;
+    }
     // A FIFO, socket, device or directory there is never written: no prompt to retry.
     if (const std::string kind = FileOps::NotRegularKind(path); !kind.empty()) {
         prompts.Beep();
@@ -151,7 +226,7 @@ bool DatabaseLifecycle::SaveDatabaseAtExit(UnitDatabase& db, const std::string& 
     bool saved = false;
     for (;;) {
         std::string reason;
-        saved = trySave(db, path, reason);
+        saved = trySave(db, path, db.LoadedFallback, reason);
         if (saved)
             break;
         prompts.Beep();

@@ -34,6 +34,18 @@ public:
     static constexpr const char* NotSavedText = "The changes of this session are not saved: ";
     /// Second line of CorruptedText when the unreadable file exists: where it will be kept.
     static constexpr const char* KeptText = "The unreadable file will be kept as ";
+    /// Last line of the start message when units.dat is a link whose target did not load.
+    static constexpr const char* LinkNotWrittenText =
+        "The changes of this session can not be saved there: the link and the file it points to "
+        "stay as they are. When you exit, you can save the changes in another file.";
+    /// The exit question then, after the sentence that says why.
+    static constexpr const char* SaveElsewhereText =
+        "Save the changes of this session in another file? Cancel drops them.";
+    static constexpr const char* SaveElsewhereTitle = "Save the units database";
+    static constexpr const char* SavedElsewhereName = "units-saved.dat"; // proposed in the dialog
+    static constexpr const char* SaveElsewhereFilter = "Units databases (*.dat);;All files (*)";
+    /// After the chosen path when the user chose the file that did not load.
+    static constexpr const char* NotThatFileText = " is the file that did not load; it is not written.";
 
     /// Fills `db` from units.dat in `dir` (never opened when it is not a regular file), falling back to default.dat in `defaultDir` (empty:
     /// `dir` too). Returns false when neither file could be read: the caller then ends the
@@ -44,7 +56,9 @@ public:
     /// Backs up a legacy file once, writes the database (atomically, with the Retry/Cancel
     /// prompt on failure) and clears it. Returns true when the file was written. Writing follows
     /// a symbolic link to its target, refuses a file the user may not write, and first renames a
-    /// file that does not load as a database to KeptPathFor() so that nothing is lost.
+    /// file that does not load as a database to KeptPathFor() so that nothing is lost. A link
+    /// whose target did not load at start is left alone: when the database changed, the user may
+    /// save it in another file instead (returns false then too).
     static bool SaveDatabaseAtExit(UnitDatabase& db, const std::string& dir, Prompts& prompts);
 
     /// Where an unreadable database file at `path` is kept: path + ".bad", or ".bad2", ".bad3"...
@@ -62,7 +76,9 @@ private:
     /// `reason`, when given, receives why the file did not load, for the user.
     static bool tryLoad(UnitDatabase& db, const std::string& path, std::string* reason = nullptr);
     /// `reason` receives why the file could not be written, for the user.
-    static bool trySave(const UnitDatabase& db, const std::string& path, std::string& reason);
+    static bool trySave(const UnitDatabase& db, const std::string& path, bool failedAtStart,
+                        std::string& reason);
+    static void saveElsewhere(const UnitDatabase& db, const std::string& linkPath, Prompts& prompts);
     static bool keepIfUnreadable(const std::string& path, bool failedAtStart);
 };
 

@@ -113,6 +113,13 @@ public:
     // Set by the start sequence when "units.dat" existed but could not be read and the default
     // database was loaded instead: the exit save keeps that file before it writes a new one.
     bool LoadedFallback = false;
+    // Set by the start sequence when "units.dat" is a symbolic link whose target did not load: it
+    // is never written through (the target is some other file) and never replaced. Says why,
+    // for the exit prompt that offers another file; empty otherwise.
+    std::string NotSavableReason;
+    // The database as loaded when NotSavableReason is set, so that the exit asks only when
+    // something changed.
+    std::string ContentAtLoad;
 
 private:
     CategoryRecord* currentCategory();

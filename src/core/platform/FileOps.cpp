@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -74,6 +75,8 @@ int createTemporary(const std::string& target, std::string& temporary)
         temporary = FileOps::Join(dir, "." + name + "." + std::to_string(::getpid()) + "." +
                                            std::to_string(counter.fetch_add(1)) + ".tmp");
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            ::flock(fd, LOCK_EX | LOCK_NB); // held while written: RemoveStaleTemporaries keeps it
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -147,9 +150,16 @@ int FileOps::RemoveStaleTemporaries(const std::string& path)
     int removed = 0;
     for (const std::string& name : stale) {
         const std::string full = Join(dir, name);
+        // Its writer may run where this process cannot see it (another PID namespace, another
+        // host on a shared folder): a file still locked is still being written.
+        const int fd = ::open(full.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
         struct stat st {};
-        if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(full.c_str()) == 0)
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::unlink(full.c_str()) == 0)
             ++removed;
+        ::close(fd);
     }
     return removed;
 }

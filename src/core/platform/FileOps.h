@@ -29,7 +29,8 @@ public:
     static void AtomicReplace(const std::string& path, std::string_view bytes);
     /// Removes the temporary files AtomicReplace leaves beside `path` when its process is killed
     /// mid-write: "." + file name + "." + pid + "." + number + ".tmp", only when no process of that
-    /// id runs any more. Other files are never touched. Returns how many were removed.
+    /// id runs any more and the file is not locked (its writer holds a lock on it while writing).
+    /// Other files are never touched. Returns how many were removed.
     static int RemoveStaleTemporaries(const std::string& path);
     /// Whether `entry` (a file name without folder) is one of those temporary names for `path`;
     /// gives the process id in the name.

@@ -133,8 +133,9 @@ FileLocations Paths::Locate(const std::string& executablePath, const GetEnv& get
     const std::string exeDir = FileOps::DirectoryOf(executablePath);
     const std::string shareDir = InstalledDataDirectory(executablePath);
     const bool writable = IsWritableDirectory(exeDir);
-    const bool portable = writable && (FileOps::Exists(FileOps::Join(exeDir, DefaultDatabaseFile)) ||
-                                       !FileOps::Exists(FileOps::Join(shareDir, DefaultDatabaseFile)));
+    const bool shippedBeside = FileOps::Exists(FileOps::Join(exeDir, DefaultDatabaseFile));
+    const bool portable =
+        writable && (shippedBeside || !FileOps::Exists(FileOps::Join(shareDir, DefaultDatabaseFile)));
     FileLocations locations;
     if (portable) {
         locations.userDirectory = exeDir;
@@ -144,7 +145,9 @@ FileLocations Paths::Locate(const std::string& executablePath, const GetEnv& get
     }
     locations.installed = true;
     locations.userDirectory = FileOps::Join(XdgFolder(getEnv, "XDG_DATA_HOME", ".local/share"), "mensurio");
-    locations.defaultDirectory = shareDir;
+    // A copy unpacked into a folder the user cannot write (under /opt, or on read-only media)
+    // reads the database shipped beside it and keeps the user's files in the user's folders.
+    locations.defaultDirectory = shippedBeside ? exeDir : shareDir;
     const std::string settingsFile = SettingsPathFor(executablePath);
     const std::string settingsName = settingsFile.substr(settingsFile.find_last_of('/') + 1);
     locations.settingsPath = FileOps::Join(

@@ -28,8 +28,9 @@ public:
     /// Decides every file location for an executable. Portable mode (all files beside the
     /// executable) while its folder is writable and holds default.dat, or when there is no
     /// installed data folder and the folder is writable. Otherwise installed mode: default.dat
-    /// from <prefix>/share/mensurio, units.dat in $XDG_DATA_HOME/mensurio and the settings
-    /// file in $XDG_CONFIG_HOME/mensurio (with the XDG defaults under $HOME).
+    /// from beside the executable when it is there, else from <prefix>/share/mensurio; units.dat
+    /// in $XDG_DATA_HOME/mensurio and the settings file in $XDG_CONFIG_HOME/mensurio (with the
+    /// XDG defaults under $HOME).
     static FileLocations Locate(const std::string& executablePath, const GetEnv& getEnv);
     static FileLocations Locate(const std::string& executablePath);
     /// The installed data folder of an executable in <prefix>/bin: <prefix>/share/mensurio.

@@ -59,6 +59,9 @@ class MainWindow : public QMainWindow {
     /// Started with "tray" on a desktop with a notification area: only the icon shows.
     bool startsHidden() const { return startedInTray; }
     bool started() const { return m_started; }
+    /// Another start of the program asked for this window: it leaves the notification area or
+    /// its minimised state and comes to the front, with the dialog the user is in above it.
+    void BringToFront();
 
     // Operations the dialogs call.
     void categoryChanged(QObject *sender = nullptr);

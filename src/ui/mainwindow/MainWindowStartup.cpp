@@ -65,6 +65,9 @@ bool MainWindow::LoadDatabaseAtStart() {
         m_environment.prompts->Beep();
         m_environment.prompts->Error(m_environment.preparationProblem);
     }
+    // A settings save killed mid-write leaves its temporary file beside the file it replaces;
+    // the file itself is whole. Only leftovers whose writer is gone are removed.
+    FileOps::RemoveStaleTemporaries(FileOps::ResolveLink(m_settingsFile.Path()));
     // A settings file that is not a file, or far too large, is reported once and not read.
     if (const std::string problem = IniFile::CheckBeforeReading(m_settingsFile.Path()); !problem.empty()) {
         m_environment.prompts->Beep();

@@ -47,6 +47,14 @@ void MainWindow::restoreFromTray() {
     activateWindow();
 }
 
+void MainWindow::BringToFront() {
+    restoreFromTray();
+    if (QWidget *dialog = QApplication::activeModalWidget(); dialog != nullptr && dialog != this) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}
+
 void MainWindow::minimizeToTrayToggled(bool checked) {
     m_settings.tray = checked;
     startedInTray = false;

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "core/platform/Paths.h"
 
+#include "core/db/DatabaseLifecycle.h"
+#include "support/FakePrompts.h"
 #include "support/ScratchDir.h"
+#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <map>
-#include <string>
 #include <pwd.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -95,14 +99,52 @@ TEST(PathsLocate, noHomeVariable_takesTheHomeFolderOfThePasswordFile)
     EXPECT_EQ(l.settingsPath, std::string(entry->pw_dir) + "/.config/mensurio/mensurio.ini");
 }
 
-TEST(PathsLocate, readOnlyFolderWithDefaultDatabase_isInstalled) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root may write into any folder";
+// A program folder the user cannot write (an unpacked copy under /opt) keeps the user's files in
+// the XDG folders and reads the shipped database beside the executable, else under share.
+TEST(PathsLocate, readOnlyProgramFolder_isInstalledAndFindsTheShippedDatabase) {
+    struct Case {
+        bool besideExe, inShare;
+        const char *defaultDirectory;
+        const char *copied; // what the first start gives the user as units.dat
+    };
+    for (const Case &c : {Case{true, false, "prefix/bin", "beside"}, Case{true, true, "prefix/bin", "beside"},
+                          Case{false, true, "prefix/share/mensurio", "shared"}}) {
+        Layout layout;
+        layout.make(c.besideExe, c.inShare);
+        ::chmod(layout.dir.file("prefix/bin").c_str(), 0555);
+        layout.env = {{"HOME", layout.dir.file("home")}};
+        const std::string root = layout.dir.path();
+        EXPECT_UNPRIVILEGED(root, [&] {
+            const FileLocations l = layout.locate();
+            return l.installed && l.defaultDirectory == root + "/" + c.defaultDirectory &&
+                   l.userDirectory == root + "/home/.local/share/mensurio" &&
+                   l.settingsPath == root + "/home/.config/mensurio/mensurio.ini" &&
+                   Paths::PrepareUserFiles(l) && test::readFile(l.userDirectory + "/units.dat") == c.copied;
+        });
+        ::chmod(layout.dir.file("prefix/bin").c_str(), 0755);
+        EXPECT_FALSE(layout.dir.exists("prefix/bin/units.dat")) << c.defaultDirectory;
+    }
+}
+
+// The whole start of the window in such a folder, with the shipped database: not a word.
+TEST(PathsLocate, readOnlyProgramFolder_startLoadsTheShippedDatabaseSilently) {
     Layout layout;
-    layout.make(true, false);
+    layout.make(false, false);
+    fs::copy_file(MENSURIO_BIN_DIR "/default.dat", layout.dir.file("prefix/bin/default.dat"));
     ::chmod(layout.dir.file("prefix/bin").c_str(), 0555);
-    layout.env = {{"HOME", layout.dir.file("home")}};
-    EXPECT_TRUE(layout.locate().installed);
+    layout.env = {{"XDG_DATA_HOME", layout.dir.file("data")}, {"XDG_CONFIG_HOME", layout.dir.file("config")}};
+    EXPECT_UNPRIVILEGED(layout.dir.path(), [&layout] {
+        const FileLocations l = layout.locate();
+        std::string problem;
+        UnitDatabase db;
+        test::FakePrompts prompts;
+        const bool started =
+            Paths::PrepareUserFiles(l, &problem) &&
+            DatabaseLifecycle::LoadDatabaseAtStart(db, l.userDirectory, prompts, false, l.defaultDirectory);
+        for (const std::string &line : prompts.log)
+            std::fprintf(stderr, "told: %s\n", line.c_str());
+        return started && problem.empty() && prompts.log.empty() && db.CategoryExists("Length");
+    });
     ::chmod(layout.dir.file("prefix/bin").c_str(), 0755);
 }
 

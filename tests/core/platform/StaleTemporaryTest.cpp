@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Temporary files left by a replace whose process was killed are removed by the next replace;
-// those of running processes and every other file stay.
+// those of running processes, those still locked by their writer and every other file stay.
 #include "core/platform/FileOps.h"
 #include "support/ScratchDir.h"
 
@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -71,6 +73,22 @@ TEST(StaleTemporary, AtomicReplace_removesLeftoversOfDeadProcessesOnly) {
     EXPECT_FALSE(dir.exists(dead));
     for (const std::string &name : others)
         EXPECT_TRUE(dir.exists(name)) << name;
+}
+
+// A writer this process cannot see (another PID namespace, another host on a shared folder)
+// holds its temporary file locked while it writes.
+TEST(StaleTemporary, RemoveStaleTemporaries_keepsALockedLeftoverUntilItsLockIsFree) {
+    ScratchDir dir;
+    const std::string name = ".units.dat." + std::to_string(DeadProcessId()) + ".0.tmp";
+    dir.write(name, "being written");
+    const int writer = ::open(dir.file(name).c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::flock(writer, LOCK_EX), 0);
+    EXPECT_EQ(FileOps::RemoveStaleTemporaries(dir.file("units.dat")), 0);
+    EXPECT_TRUE(dir.exists(name));
+    ::close(writer);
+    EXPECT_EQ(FileOps::RemoveStaleTemporaries(dir.file("units.dat")), 1);
+    EXPECT_FALSE(dir.exists(name));
 }
 
 TEST(StaleTemporary, RemoveStaleTemporaries_leavesAFolderOfThatNameAlone) {

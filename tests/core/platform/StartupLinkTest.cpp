@@ -6,6 +6,7 @@
 #include "support/FileSizeLimit.h"
 #include "support/RunProcess.h"
 #include "support/ScratchDir.h"
+#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -131,40 +132,6 @@ TEST_F(StartupLinkTest, clearedBox_deletesTheLinkAndLeavesOtherEntries) {
     EXPECT_TRUE(prompts.log.empty());
 }
 
-enum class Outcome { Passed, Failed, CannotDropPrivileges };
-
-// Runs `scenario` as an unprivileged user: permission bits do not stop root. As root the
-// scratch folder is handed to "nobody" and the scenario runs in a child process.
-Outcome RunUnprivileged(const ScratchDir &scratch, const std::function<bool()> &scenario) {
-    if (::geteuid() != 0)
-        return scenario() ? Outcome::Passed : Outcome::Failed;
-    constexpr uid_t kNobody = 65534;
-    constexpr int kNoDrop = 77;
-    for (const auto &entry : std::filesystem::recursive_directory_iterator(scratch.path()))
-        [[maybe_unused]] const int owned = ::chown(entry.path().c_str(), kNobody, kNobody);
-    [[maybe_unused]] const int owned = ::chown(scratch.path().c_str(), kNobody, kNobody);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
-            ::_exit(kNoDrop); // e.g. a container whose user namespace maps root alone
-        ::_exit(scenario() ? 0 : 1);
-    }
-    int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
-        return Outcome::Failed;
-    if (WEXITSTATUS(status) == kNoDrop)
-        return Outcome::CannotDropPrivileges;
-    return WEXITSTATUS(status) == 0 ? Outcome::Passed : Outcome::Failed;
-}
-
-#define EXPECT_UNPRIVILEGED(scratch, ...)                                                                    \
-    do {                                                                                                     \
-        const Outcome outcome = RunUnprivileged(scratch, __VA_ARGS__);                                       \
-        if (outcome == Outcome::CannotDropPrivileges)                                                        \
-            GTEST_SKIP() << "running as root and unable to become an ordinary user";                         \
-        EXPECT_EQ(outcome, Outcome::Passed);                                                                 \
-    } while (false)
-
 bool LogIs(const FakePrompts &prompts, const std::vector<std::string> &expected) {
     if (prompts.log == expected)
         return true;
@@ -177,7 +144,7 @@ TEST_F(StartupLinkTest, unwritableFolder_warnsAndKeepsTheOldLink) {
     const std::string old = EntryWith("/usr/bin/other tray");
     WriteLink(old);
     ::chmod(Folder().c_str(), 0500);
-    EXPECT_UNPRIVILEGED(scratch, [this] {
+    EXPECT_UNPRIVILEGED(scratch.path(), [this] {
         Linker().BringInLine(true, prompts);
         const bool replacing = LogIs(prompts, {"beep", "warning: Could not delete StartUp link.", "beep",
                                                "warning: Could not create link."});
@@ -197,7 +164,7 @@ TEST_F(StartupLinkTest, unwritableConfigHome_warnsWithoutCreatingAnything) {
     const std::string config = scratch.file("config");
     std::filesystem::create_directories(config);
     ::chmod(config.c_str(), 0500);
-    EXPECT_UNPRIVILEGED(scratch, [this, config] {
+    EXPECT_UNPRIVILEGED(scratch.path(), [this, config] {
         StartupLink(config + "/autostart", kExe).BringInLine(true, prompts);
         return LogIs(prompts, {"beep", "warning: Could not create link."});
     });

@@ -21,7 +21,11 @@
 #include <cstdint>
 #include <filesystem>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace mensurio;
 using namespace mensurio::test;
@@ -33,6 +37,15 @@ QStringList TabTexts(const QTabBar *tabs) {
     for (int i = 0; i < tabs->count(); ++i)
         texts.append(tabs->tabText(i));
     return texts;
+}
+
+// The id of a process that has ended and been reaped.
+long DeadProcessId() {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
 }
 
 UnitDatabase LoadFile(const std::string &path) {
@@ -384,6 +397,31 @@ class TestStartup : public QObject {
         QCOMPARE(std::count(h.prompts.log.begin(), h.prompts.log.end(), told), 1);
         QCOMPARE(std::filesystem::file_size(kept), std::uintmax_t(100u * 1024u * 1024u));
         QCOMPARE(h.Setting("AktualCate"), std::string("Length"));
+    }
+
+    // A settings save killed mid-write leaves its temporary file: the next start removes it,
+    // before any save, unless its writer may still run (this process, a live one) or still
+    // holds it locked. Files of other names stay.
+    void start_removesSettingsLeftoversWhoseWriterIsGone() {
+        WindowHarness h;
+        h.SetSetting("AktualCate", "Pressure");
+        const std::string dead = ".mensurio.ini." + std::to_string(DeadProcessId()) + ".0.tmp";
+        const std::string lockedDead = ".mensurio.ini." + std::to_string(DeadProcessId()) + ".1.tmp";
+        const std::string kept[] = {".mensurio.ini." + std::to_string(::getpid()) + ".0.tmp",
+                                    ".mensurio.ini." + std::to_string(::getppid()) + ".0.tmp", lockedDead,
+                                    ".mensurio.ini.tmp", "mensurio.ini.1.0.tmp"};
+        h.dir.write(dead, "[general]\nAktual");
+        for (const std::string &name : kept)
+            h.dir.write(name, "keep");
+        const int writing = ::open(h.dir.file(lockedDead).c_str(), O_RDONLY | O_CLOEXEC);
+        QVERIFY(writing >= 0 && ::flock(writing, LOCK_EX) == 0);
+        h.Start();
+        QVERIFY(!h.dir.exists(dead));
+        for (const std::string &name : kept)
+            QVERIFY2(h.dir.exists(name), name.c_str());
+        QCOMPARE(h.Find<QComboBox>("categoryNames")->currentText(), QString("Pressure"));
+        h.Finish();
+        ::close(writing);
     }
 };
 
