@@ -41,6 +41,7 @@ bool CliApp::loadDatabase(const std::string& explicitPath)
     };
     if (DatabaseLifecycle::LoadForReading(m_db, explicitPath, locations, path, warn)) {
         m_db.SkipHidden = false;
+        m_rates.Load(m_db, explicitPath.empty() ? locations.userDirectory : FileOps::DirectoryOf(explicitPath));
         return true;
     }
     const std::string kind = FileOps::NotRegularKind(path);
@@ -111,7 +112,7 @@ int CliApp::convert()
             return convertInferred(*category, expression, acrossCategories);
     }
     if (category)
-        return CliConversion(m_db, m_options, m_separators, m_out).Run(*category);
+        return CliConversion(m_db, m_options, m_separators, m_out).WithRates(&m_rates).Run(*category);
     if (m_options.all)
         throw CliUsageError("--all needs a category (-c) or a unit");
     const ResultFormatOptions format{settings.ReNumber, settings.ReDeciPlace, m_separators};
@@ -127,7 +128,7 @@ int CliApp::convertInferred(const std::string& category, const std::string& expr
     std::ostringstream answer;
     int status = kExitResult;
     try {
-        status = CliConversion(m_db, m_options, m_separators, answer).Run(category);
+        status = CliConversion(m_db, m_options, m_separators, answer).WithRates(&m_rates).Run(category);
     } catch (const CliUsageError&) {
         if (const std::optional<int> across = acrossCategories.TryRun(expression))
             return *across;
@@ -173,6 +174,10 @@ int CliApp::Run(const std::vector<std::string>& args)
         return kExitResult;
     case CliOptions::Action::Table:
         return CliTable::Run(args, m_err);
+    case CliOptions::Action::UpdateRates:
+        return CliRates::Update(CliRates::DirectoryFor(m_options.databasePath),
+                                m_options.positional.empty() ? std::string() : m_options.positional.front(), m_out,
+                                m_err);
     default:
         break;
     }
@@ -203,7 +208,7 @@ int CliApp::runAction()
         return CliExport::Run(m_db, m_options, m_out);
     default:
         if (m_options.batch)
-            return CliBatch(m_db, m_options, m_separators, m_out).Run(0);
+            return CliBatch(m_db, m_options, m_separators, m_out).WithRates(&m_rates).Run(0);
         return convert();
     }
 }

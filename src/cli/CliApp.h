@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/CliOptions.h"
+#include "cli/CliRates.h"
 #include "core/db/UnitDatabase.h"
 #include "core/engine/Separators.h"
 
@@ -21,7 +22,7 @@ class CliApp {
 public:
     /// separators: the locale's decimal and thousands separators for shown numbers.
     CliApp(std::ostream& out, std::ostream& err, NumberSeparators separators)
-        : m_out(out), m_err(err), m_separators(separators)
+        : m_out(out), m_err(err), m_separators(separators), m_rates(err)
     {
     }
     int Run(const std::vector<std::string>& args);
@@ -41,6 +42,7 @@ private:
     NumberSeparators m_separators;
     UnitDatabase m_db;
     CliOptions m_options;
+    CliRates m_rates;
 };
 
 } // namespace mensurio

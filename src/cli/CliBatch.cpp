@@ -3,6 +3,7 @@
 
 #include "cli/CategoryInference.h"
 #include "cli/CliConversion.h"
+#include "cli/CliRates.h"
 #include "cli/UnitNameLookup.h"
 #include "core/engine/BuiltinAliases.h"
 #include "core/engine/BuiltinDimensions.h"
@@ -109,6 +110,7 @@ bool CliBatch::convertLine(std::string_view utf8)
             throw CliUsageError(inferred.error);
         if (inferred.category) {
             status = CliConversion(m_database, m_lineOptions, m_separators, m_out)
+                         .WithRates(m_rates)
                          .RunLoaded(engineFor(*inferred.category), *inferred.category);
         } else if (m_lineOptions.all) {
             throw CliUsageError("--all needs a category (-c) or a unit");
@@ -132,6 +134,8 @@ Engine& CliBatch::engineFor(const std::string& category)
         m_engine = std::make_unique<Engine>(m_database);
         m_engine->SetBuiltinAliases(BuiltinAliases());
         m_engine->SetBuiltinDimensions(BuiltinDimensions());
+        if (m_rates != nullptr)
+            m_rates->Prepare(*m_engine);
         m_engineCategory.clear(); // until the load has succeeded
         m_engine->LoadCategoryUnits(category, UnitListOptionsOf(CliConversion::SettingsOf(m_lineOptions)));
         m_engineCategory = category;

@@ -17,6 +17,8 @@
 
 namespace mensurio {
 
+class CliRates;
+
 /// mensurio-cli --batch: one expression per input line, converted with the options of the
 /// command line as if it were the EXPRESSION of a one-shot call, and one result per output
 /// line. A line the one-shot call would refuse with a usage error (a unit no category holds)
@@ -36,6 +38,12 @@ public:
     /// for its answer gets it. Returns 0 when every line gave a result, 1 when any was refused;
     /// throws CliUsageError for options no line can be converted with or an unreadable input.
     int Run(int inputFd);
+    /// The exchange rates the lines in Currency convert with; none: not named.
+    CliBatch& WithRates(const CliRates* rates)
+    {
+        m_rates = rates;
+        return *this;
+    }
 
 private:
     struct Inferred {
@@ -61,6 +69,7 @@ private:
     std::optional<CategoryGuesser> m_guesser;
     // The engine with the units of the last line's category, loaded again only when the
     // category changes.
+    const CliRates* m_rates = nullptr;
     std::unique_ptr<Engine> m_engine;
     std::string m_engineCategory;
 };

@@ -2,6 +2,7 @@
 #include "cli/CliConversion.h"
 
 #include "cli/CategoryInference.h"
+#include "cli/CliRates.h"
 #include "cli/CliUsageError.h"
 #include "cli/PrintableText.h"
 #include "core/db/Cp1252.h"
@@ -58,6 +59,8 @@ int CliConversion::Run(const std::string& category)
     Engine engine(m_database);
     engine.SetBuiltinAliases(BuiltinAliases());
     engine.SetBuiltinDimensions(BuiltinDimensions());
+    if (m_rates != nullptr)
+        m_rates->Prepare(engine);
     engine.LoadCategoryUnits(category, UnitListOptionsOf(SettingsOf(m_options)));
     return RunLoaded(engine, category);
 }
@@ -92,6 +95,8 @@ int CliConversion::RunLoaded(Engine& engine, const std::string& category)
     if (engine.Kind() == CategoryKind::Fractions)
         checkFractionsUnits(category); // the typed value needs no unit; the answer one --to unit
     const ConversionResult result = engine.Convert(request);
+    if (m_rates != nullptr)
+        m_rates->NoteUse(category, m_options.all ? result.allResults && !result.allResults->empty() : result.resultValid);
     return m_options.all ? printAllResults(rows, result) : printOutputField(category, result);
 }
 

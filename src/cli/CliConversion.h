@@ -16,6 +16,7 @@
 
 namespace mensurio {
 
+class CliRates;
 class Engine;
 
 /// One conversion of the command line: the request the window would build for the same
@@ -25,6 +26,13 @@ class CliConversion {
 public:
     CliConversion(UnitDatabase& database, const CliOptions& options, NumberSeparators separators,
                   std::ostream& out);
+
+    /// The exchange rates a conversion in Currency names and refuses with; none: not named.
+    CliConversion& WithRates(const CliRates* rates)
+    {
+        m_rates = rates;
+        return *this;
+    }
 
     /// Converts in the given category (its database spelling). Throws CliUsageError.
     int Run(const std::string& category);
@@ -48,6 +56,7 @@ private:
     const CliOptions& m_options;
     NumberSeparators m_separators;
     std::ostream& m_out;
+    const CliRates* m_rates = nullptr;
 };
 
 } // namespace mensurio

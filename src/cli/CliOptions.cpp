@@ -83,12 +83,15 @@ std::string combinationError(const CliOptions& o)
     if (o.exportNumber && o.action != Action::ExportHandheld)
         return "--export-number needs --export-handheld";
     if (o.batch && o.action != Action::Convert && o.action != Action::Help && o.action != Action::Version)
-        return "--batch converts; it does not list, find, export or write tables";
+        return "--batch converts; it does not list, find, export, update rates or write tables";
     if (o.action == Action::Convert && o.positional.empty() && !o.batch)
         return "nothing to convert";
     if (o.action == Action::Convert && o.batch && o.positional.size() > 1)
         return "--batch reads the expressions from standard input; it takes only FROM-UNIT";
-    if (o.action != Action::Convert && o.action != Action::ExportHandheld && o.action != Action::Help &&
+    if (o.action == Action::UpdateRates && o.positional.size() > 1)
+        return "--update-rates takes one FILE, or none to download the rates";
+    if (o.action != Action::Convert && o.action != Action::ExportHandheld && o.action != Action::UpdateRates &&
+        o.action != Action::Help &&
         o.action != Action::Version && !o.positional.empty())
         return "unexpected argument " + o.positional.front();
     if (o.all && !o.toUnits.empty())
@@ -143,6 +146,9 @@ std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args
             break;
         case CliOptionId::OutputGauge:
             o.outputGauge = true;
+            break;
+        case CliOptionId::UpdateRates:
+            o.action = Action::UpdateRates;
             break;
         case CliOptionId::ListCategories:
             o.action = Action::ListCategories;
@@ -217,8 +223,9 @@ std::string CliOptions::UsageText()
     AppendHelpEntry(text, "--", "ends the options (for an expression that starts with '-')");
     text += "\n"
             "Exit status: 0 for a result, 1 when the conversion answered with a message (shown\n"
-            "on standard output), 2 for a usage error, an unreadable database or an export\n"
-            "that could not be written. With --batch: 1 when any line was refused.\n";
+            "on standard output), 2 for a usage error, an unreadable database, an export\n"
+            "that could not be written or rates that were not updated. With --batch: 1 when\n"
+            "any line was refused.\n";
     return text;
 }
 

@@ -9,7 +9,7 @@ namespace mensurio {
 
 /// The parsed command line of mensurio-cli.
 struct CliOptions {
-    enum class Action { Convert, ListCategories, ListUnits, Find, ExportHandheld, Table, Help, Version };
+    enum class Action { Convert, ListCategories, ListUnits, Find, ExportHandheld, Table, UpdateRates, Help, Version };
 
     Action action = Action::Convert;
     std::string databasePath;       // empty: beside the executable
@@ -17,7 +17,7 @@ struct CliOptions {
     std::string listUnitsCategory;  // --list-units
     std::string findText;           // --find
     bool findAnywhere = false;
-    std::vector<std::string> positional; // EXPRESSION [FROM-UNIT], or VALUES.pdb NAMES.pdb
+    std::vector<std::string> positional; // EXPRESSION [FROM-UNIT], VALUES.pdb NAMES.pdb, or the rates FILE
     std::optional<int> exportNumber;     // --export-number, 2..32767
     std::vector<std::string> toUnits;
     bool all = false;

@@ -141,6 +141,15 @@ constexpr CliOption kOptions[] = {
      .choices = kPapers,
      .command = CliCommand::Table,
      .help = "paper orientation"},
+    {.id = UpdateRates,
+     .longName = "--update-rates",
+     .placeholder = "[FILE]",
+     .completion = CliCompletion::File,
+     .fileGlob = "*.xml",
+     .help = "load the ECB euro exchange rates for the Currency category",
+     .details = "(from FILE, a saved eurofxref-daily.xml, or without FILE downloaded from the ECB; "
+                "MENSURIO_RATES_URL changes the address. Kept beside units.dat or the --db file; anything "
+                "that does not read as rates leaves the old ones unchanged)"},
     {.id = Help, .longName = "--help", .shortName = "-h", .alone = true, .help = "show the options"},
     {.id = Version, .longName = "--version", .alone = true, .help = "show the version"},
 };

@@ -30,6 +30,7 @@ enum class CliOptionId {
     Direction,
     TableFormat,
     Paper,
+    UpdateRates,
     Help,
     Version,
 };

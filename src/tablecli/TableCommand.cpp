@@ -2,6 +2,7 @@
 #include "tablecli/TableCommand.h"
 
 #include "clishared/TableRequest.h"
+#include "core/currency/RatesFile.h"
 #include "core/db/DatabaseFile.h"
 #include "core/db/DatabaseLifecycle.h"
 #include "core/db/UnitDatabase.h"
@@ -44,6 +45,11 @@ int TableCommand::Run(const std::vector<std::string> &args) {
         m_err << "mensurio-cli: cannot read the units database " << databasePath << "\n";
         return kRefused;
     }
+    // Currencies convert by the rates mensurio-cli --update-rates keeps beside the database.
+    const std::string ratesFolder =
+        request.databasePath.empty() ? locations.userDirectory : FileOps::DirectoryOf(request.databasePath);
+    const RatesReading rates = RatesFile::Load(RatesFile::PathIn(ratesFolder));
+    ApplyExchangeRates(database, rates.rates ? &*rates.rates : nullptr);
     try {
         TableChoices choices = request.Resolve(database);
         choices.separators = ReadLocaleSeparators();

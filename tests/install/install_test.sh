@@ -21,12 +21,12 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cmake --install "$BUILD" --prefix "$prefix" >/dev/null
 
 # ---- what item is where ------------------------------------------------------------------------
-for f in bin/mensurio bin/mensurio-cli bin/mensurio-table share/mensurio/default.dat share/mensurio/help/index.html \
+for f in bin/mensurio bin/mensurio-cli bin/mensurio-table bin/mensurio-fetch share/mensurio/default.dat share/mensurio/help/index.html \
   share/applications/org.mensurio.Mensurio.desktop share/metainfo/org.mensurio.Mensurio.metainfo.xml \
   share/icons/hicolor/scalable/apps/org.mensurio.Mensurio.svg \
   share/icons/hicolor/48x48/apps/org.mensurio.Mensurio.png \
   share/icons/hicolor/256x256/apps/org.mensurio.Mensurio.png \
-  share/man/man1/mensurio.1.gz share/man/man1/mensurio-cli.1.gz share/man/man1/mensurio-table.1.gz \
+  share/man/man1/mensurio.1.gz share/man/man1/mensurio-cli.1.gz share/man/man1/mensurio-table.1.gz share/man/man1/mensurio-fetch.1.gz \
   share/doc/mensurio/copyright \
   share/bash-completion/completions/mensurio-cli share/zsh/site-functions/_mensurio-cli; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"

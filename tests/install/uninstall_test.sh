@@ -35,7 +35,7 @@ for entry in "${cases[@]}"; do
   before="$(snapshot)"
 
   for ((i = 0; i < times; i++)); do run "$destdir" install "$prefix"; done
-  for program in mensurio mensurio-cli mensurio-table; do
+  for program in mensurio mensurio-cli mensurio-table mensurio-fetch; do
     file -L "$root/bin/$program" | grep -q ', stripped' || fail "$root/bin/$program is not stripped"
   done
   [ "$before" != "$(snapshot)" ] || fail "install to $root installed nothing"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tools/makedb/CategoryCompiler.h"
 
+#include "core/currency/CurrencyCategory.h"
 #include "core/db/Cp1252.h"
 #include "core/engine/CategoryKind.h"
 #include "core/engine/Fractions.h"
@@ -121,6 +122,39 @@ void CheckFractionsUnit(const SourceUnit& unit, const CompiledUnit& compiled)
         throw SourceError(unit.File, unit.Line, "'" + unit.Name + "' needs its denominator as its factor");
 }
 
+// A currency's name ends with its code; the euro is the base, and no other currency may carry a
+// factor in the shipped data: exchange rates change daily and are loaded at run time.
+void CheckCurrencyUnit(const SourceUnit& unit, const CompiledUnit& compiled)
+{
+    const std::string_view code = CurrencyCodeOf(compiled.Name);
+    if (code.empty())
+        throw SourceError(unit.File, unit.Line,
+                          "a Currency unit's name ends with its ISO 4217 code in parentheses, as in 'US dollar (USD)'");
+    if (code == kBaseCurrencyCode && compiled.Factor != 1)
+        throw SourceError(unit.File, unit.Line, "the euro is the base of Currency: its factor is 1");
+    if (code != kBaseCurrencyCode && compiled.ExactFactor != 0)
+        throw SourceError(unit.File, unit.Line,
+                          "no exchange rate is shipped: a currency other than the euro has the value 0 "
+                          "(its rate is loaded at run time)");
+}
+
+// Every code once, the euro among them.
+void CheckCurrencyCodes(const SourceCategory& category, const std::vector<CompiledUnit>& units)
+{
+    bool base = false;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const std::string_view code = CurrencyCodeOf(units[i].Name);
+        base = base || code == kBaseCurrencyCode;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (CurrencyCodeOf(units[j].Name) == code)
+                throw SourceError(category.Units[i].File, category.Units[i].Line,
+                                  "currency code " + std::string(code) + " is given twice");
+        }
+    }
+    if (!base)
+        throw SourceError(category.File, category.Line, "Currency needs the euro (EUR), its base unit");
+}
+
 void CheckFactor(const std::string& category, const SourceUnit& unit, const CompiledUnit& compiled)
 {
     const long double factor = compiled.Factor;
@@ -142,6 +176,10 @@ void CheckFactor(const std::string& category, const SourceUnit& unit, const Comp
     }
     if (category == "Fractions") {
         CheckFractionsUnit(unit, compiled);
+        return;
+    }
+    if (category == kCurrencyCategory) {
+        CheckCurrencyUnit(unit, compiled);
         return;
     }
     if (!(factor > 0))
@@ -219,6 +257,8 @@ CompiledCategory CategoryCompiler::Compile(const SourceCategory& category)
         result.Units[i].Factor = static_cast<long double>(result.Units[i].ExactFactor);
         CheckFactor(result.Name, *pending[i].Source, result.Units[i]);
     }
+    if (result.Name == kCurrencyCategory)
+        CheckCurrencyCodes(category, result.Units);
     UnitAliases::Compile(category, result);
     return result;
 }

@@ -13,6 +13,9 @@ inline constexpr const char *UnitNameTaken =
 inline constexpr const char *InvalidValue =
     "The value you have entered for this unit is not a valid number or expression.";
 inline constexpr const char *ZeroValue = "The value for a unit cannot be zero.";
+inline constexpr const char *OriginWithoutRate =
+    "The currency you define this unit by has no exchange rate yet. Update the exchange rates first "
+    "(Action, Update Exchange Rates), or define the unit by the euro.";
 inline constexpr const char *ConfirmRemoveUnit = "Are you sure you want to remove the selected unit?";
 inline constexpr const char *CategoryNameTaken =
     "The category name you have chosen already belongs to another "

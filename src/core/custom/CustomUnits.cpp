@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/custom/CustomUnits.h"
 
+#include "core/currency/CurrencyCategory.h"
 #include "core/custom/CustomTexts.h"
 #include "core/custom/UnitValue.h"
 #include "core/db/UnitDatabase.h"
@@ -130,7 +131,10 @@ EditOutcome CustomUnits::FactorOf(std::string_view category, std::string_view va
     if (read.status == UnitValueStatus::Zero)
         return EditOutcome::Refused(CustomTexts::ZeroValue);
     // The product can leave the range even when both numbers are in it: never store such a factor.
-    factor = m_database.UnitFactorOf(category, origin) * read.value;
+    const long double originFactor = m_database.UnitFactorOf(category, origin);
+    if (originFactor == 0 && category == kCurrencyCategory && m_database.UnitExists(category, origin))
+        return EditOutcome::Refused(CustomTexts::OriginWithoutRate);
+    factor = originFactor * read.value;
     if (!std::isfinite(factor))
         return EditOutcome::Refused(CustomTexts::InvalidValue);
     if (factor == 0)

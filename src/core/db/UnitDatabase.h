@@ -4,6 +4,8 @@
 #include "core/db/UnitRecord.h"
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -88,6 +90,11 @@ public:
     void ModifyUnit(std::string_view category, std::string_view oldName, std::string_view newName,
                     std::string_view origin, long double factor, bool custom);
     void DeleteUnit(std::string_view category, std::string_view name);
+    // Gives each built-in unit of the built-in category (exact name) the factor `factorOf` returns
+    // for it; nullopt leaves the unit as it is. Custom units, custom categories and the cursors
+    // are not touched. Returns how many factors were set. Exchange rates reach the currencies so.
+    int SetBuiltinFactors(std::string_view category,
+                          const std::function<std::optional<long double>(const UnitRecord&)>& factorOf);
     void SwapUnits(std::string_view name);
     void CheckDefaultOrder(std::string_view category);
     void RenumberUnits(std::string_view category);

@@ -272,3 +272,26 @@ void UnitDatabase::SortCategoriesByName()
 }
 
 } // namespace mensurio
+
+namespace mensurio {
+
+int UnitDatabase::SetBuiltinFactors(std::string_view category,
+                                    const std::function<std::optional<long double>(const UnitRecord&)>& factorOf)
+{
+    int set = 0;
+    for (CategoryRecord& record : m_categories) {
+        if (record.Name != category || record.Custom != 0)
+            continue;
+        for (UnitRecord& unit : record.Units) {
+            if (unit.Custom != 0)
+                continue;
+            if (const std::optional<long double> factor = factorOf(unit)) {
+                unit.Factor = *factor;
+                ++set;
+            }
+        }
+    }
+    return set;
+}
+
+} // namespace mensurio

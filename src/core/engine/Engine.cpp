@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/engine/Engine.h"
 
+#include "core/currency/CurrencyCategory.h"
 #include "core/db/UnitDatabase.h"
 #include "core/engine/CheckedArithmetic.h"
 #include "core/engine/CompoundConversion.h"
@@ -70,6 +71,7 @@ void Engine::LoadCategoryRows(std::string_view category, std::vector<UnitRecord>
     ClearCategoryUnits();
     m_categoryName = std::string(category);
     m_kind = CategoryKindOf(m_categoryName);
+    m_currency = m_categoryName == kCurrencyCategory;
     m_rows = std::move(rows);
 
     std::vector<std::string> names;
@@ -324,6 +326,12 @@ bool Engine::ReadAcrossCategories(Run &run, std::string &refusal) {
 void Engine::ConvertLinear(Run &run) {
     if (ReadInput(run))
         return;
+    if (m_currency) {
+        if (const std::optional<std::string> refusal = MissingRateRefusal(run)) {
+            Refuse(run, *refusal);
+            return;
+        }
+    }
     long double base = m_inputValue;
     if (!m_compound) {
         m_inputFactor = FactorOfRow(run.input.FirstSelected());
@@ -353,6 +361,27 @@ void Engine::ConvertLinear(Run &run) {
         }
     }
     AddAllResults(run, [value](const UnitRecord &unit) { return CheckedDivide(value, unit.Factor); });
+}
+
+// A currency without an exchange rate (factor 0) converts nothing: the answer names the first
+// such currency among the input and the selected outputs.
+std::optional<std::string> Engine::MissingRateRefusal(const Run &run) {
+    std::string unrated;
+    if (m_compound) {
+        for (const CategoryUnit *unit : m_usedUnits) {
+            if (unrated.empty() && unit->record.Factor == 0)
+                unrated = unit->record.Name;
+        }
+    } else if (FactorOfRow(run.input.FirstSelected()) == 0) {
+        unrated = RowName(run.input.FirstSelected());
+    }
+    for (int row = 0; unrated.empty() && !run.Collect() && row < run.request.output.RowCount(); ++row) {
+        if (run.request.output.IsSelected(row) && FactorOfRow(row) == 0)
+            unrated = RowName(row);
+    }
+    if (unrated.empty())
+        return std::nullopt;
+    return m_missingRateText ? m_missingRateText(unrated) : "no exchange rate for " + unrated;
 }
 
 // Splits the input over the selected output units (at least two) and shows the compound result.
@@ -403,6 +432,10 @@ void Engine::AddAllResults(Run &run, const std::function<long double(const UnitR
     std::vector<std::string> values;
     values.reserve(m_rows.size());
     for (const UnitRecord &row : m_rows) {
+        if (m_currency && row.Factor == 0) {
+            values.emplace_back(kNoRateText);
+            continue;
+        }
         try {
             values.push_back(FormatResult(resultOf(row), false, run.request.format));
         } catch (const ArithmeticError &error) {

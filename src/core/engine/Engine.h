@@ -37,6 +37,11 @@ class Engine {
     /// The dimensions of the built-in categories: an input that combines units of other
     /// categories ("100 km / 45 min" in Speed) converts when its dimension is the category's.
     void SetBuiltinDimensions(std::span<const BuiltinDimensionEntry> dimensions) { m_builtinDimensions = dimensions; }
+    /// How a conversion in the Currency category answers when a currency it needs has no
+    /// exchange rate (factor 0): the text for that unit's name. Unset: "no exchange rate for NAME".
+    void SetMissingRateText(std::function<std::string(const std::string &unitName)> text) {
+        m_missingRateText = std::move(text);
+    }
     /// The aliases of the current category's units.
     /// Built when first asked for: a conversion that names its units by their full names never
     /// needs them.
@@ -117,6 +122,7 @@ class Engine {
     std::optional<std::string> ReadEveryday(Run &run, std::string &text);
     bool ReadAcrossCategories(Run &run, std::string &refusal);
     void ConvertLinear(Run &run);
+    std::optional<std::string> MissingRateRefusal(const Run &run);
     void ConvertTemperature(Run &run);
     void ConvertInverseKind(Run &run);
     void ConvertNumbers(Run &run);
@@ -134,6 +140,8 @@ class Engine {
 
     std::string m_categoryName;
     CategoryKind m_kind = CategoryKind::Ordinary;
+    bool m_currency = false; // the Currency category, whose currencies without a rate have factor 0
+    std::function<std::string(const std::string &)> m_missingRateText;
     std::vector<UnitRecord> m_rows;
     std::vector<CategoryUnit> m_units;
     std::vector<KnownUnit> m_knownUnits; // m_units as the unit-aware parse wants them

@@ -160,6 +160,8 @@ FileLocations Paths::Locate(const std::string& executablePath)
     return Locate(executablePath, [](const char* name) -> const char* { return std::getenv(name); });
 }
 
+bool Paths::MakeFolder(const std::string& dir, std::string& problem) { return MakeDirectories(dir, problem); }
+
 bool Paths::PrepareUserFiles(const FileLocations& locations, std::string* problem)
 {
     if (!locations.installed)

@@ -39,6 +39,9 @@ public:
     /// from default.dat when there is none yet. Returns false when a folder cannot be made;
     /// `problem` then says which one and why, for the user (empty on success).
     static bool PrepareUserFiles(const FileLocations& locations, std::string* problem = nullptr);
+    /// Creates a folder and those above it that are missing, private to the user (0700). On
+    /// failure `problem` says which folder could not be made and why.
+    static bool MakeFolder(const std::string& dir, std::string& problem);
 };
 
 } // namespace mensurio

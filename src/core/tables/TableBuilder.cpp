@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/tables/TableBuilder.h"
 
+#include "core/currency/CurrencyCategory.h"
+
 #include "core/db/UnitDatabase.h"
 #include "core/tables/ReportLayout.h"
 
@@ -92,10 +94,12 @@ void TableBuilder::fillRows(ReportTemplate &report) {
         const long double rowFactor = m_database.UnitFactor();
         for (int k = 1; k <= maximum; ++k) {
             std::string cell = " ";
-            if (k <= used)
-                cell = FormatTableValue(
-                    CellValue(rowFactor, ColumnFactors[static_cast<std::size_t>(k - 1)], m_choices.direction),
-                    m_choices.resultFormat, m_choices.separators);
+            const long double columnFactor = k <= used ? ColumnFactors[static_cast<std::size_t>(k - 1)] : 0;
+            if (k <= used && m_choices.category == kCurrencyCategory && (rowFactor == 0 || columnFactor == 0))
+                cell = kNoRateText; // a currency without an exchange rate
+            else if (k <= used)
+                cell = FormatTableValue(CellValue(rowFactor, columnFactor, m_choices.direction),
+                                        m_choices.resultFormat, m_choices.separators);
             report.AddNamedValue(FieldName("Result", k), cell);
         }
     }

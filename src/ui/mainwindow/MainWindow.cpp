@@ -8,6 +8,7 @@
 #include "ui/mainwindow/CategoryMemory.h"
 #include "ui/mainwindow/CategoryMenu.h"
 #include "ui/mainwindow/ConversionBridge.h"
+#include "ui/CurrencyRates.h"
 #include "ui/mainwindow/FieldColors.h"
 #include "ui/mainwindow/FieldContextMenu.h"
 #include "ui/mainwindow/UnitSymbolDelegate.h"
@@ -49,6 +50,7 @@ void MainWindow::FormCreate() {
     m_engine.SetBuiltinDimensions(BuiltinDimensions());
     createWidgets();
     createActions();
+    m_currencyRates = new CurrencyRates(m_database, m_engine, m_settings, m_settingsFile, *m_environment.prompts, this);
     createMenus();
     createToolbar();
     createRecordbar();
@@ -60,6 +62,8 @@ void MainWindow::FormCreate() {
     m_startedOk = LoadDatabaseAtStart();
     if (!m_startedOk)
         return;
+    m_currencyRates->Load(m_environment.baseDirectory);
+    connect(m_currencyRates, &CurrencyRates::ratesChanged, this, &MainWindow::Convert);
     createTrayIcon();
     connectActions();
     connectToolbars();
@@ -141,8 +145,11 @@ bool MainWindow::isSingleSelectionCategory() const {
 }
 
 void MainWindow::Convert() {
-    if (m_bridge)
-        m_bridge->Convert();
+    if (!m_bridge)
+        return;
+    m_currencyRates->BeforeConversion();
+    m_bridge->Convert();
+    m_currencyRates->AfterConversion(*m_resultField, m_bridge->ShowsResult());
 }
 
 } // namespace mensurio

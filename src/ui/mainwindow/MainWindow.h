@@ -34,6 +34,7 @@ class QToolButton;
 namespace mensurio {
 
 class CategoryMemory;
+class CurrencyRates;
 class CategoryMenu;
 struct FindEntry;
 class ConversionBridge;
@@ -109,6 +110,8 @@ class MainWindow : public QMainWindow {
     /// the unit, turning Show Hidden on first when the entry is hidden.
     void GoToFound(const FindEntry &entry);
 
+    /// The exchange rates of the Currency category (owned by the window).
+    CurrencyRates *currencyRates() const { return m_currencyRates; }
     ProgramSettings &settings() { return m_settings; }
     UnitDatabase &database() { return m_database; }
     Engine &engine() { return m_engine; }
@@ -250,6 +253,7 @@ class MainWindow : public QMainWindow {
     Engine m_engine{m_database};
     NumberSeparators m_separators;
     std::unique_ptr<ConversionBridge> m_bridge;
+    CurrencyRates *m_currencyRates = nullptr;
 
     bool m_startedOk = false;
     bool m_started = false;

@@ -2,6 +2,7 @@
 // The conversion window's commands and menus.
 #include "ui/mainwindow/MainWindow.h"
 
+#include "ui/CurrencyRates.h"
 #include "ui/mainwindow/OutputUnitList.h"
 #include "ui/tables/TablesDialog.h"
 
@@ -104,6 +105,7 @@ void MainWindow::createMenus() {
     action->addSeparator();
     action->addActions(
         {a.createConversionTable, a.manageUnitsAndCategories, a.preferences, a.find, a.handheldExport});
+    action->addAction(m_currencyRates->UpdateAction());
     action->addSeparator();
     action->addAction(a.exit);
     QMenu *edit = menuBar()->addMenu("&Edit");

@@ -4,6 +4,7 @@
 
 #include "core/db/DatabaseLifecycle.h"
 #include "core/settings/DataVersionSetting.h"
+#include "ui/CurrencyRates.h"
 
 #include <QCloseEvent>
 #include <QRect>
@@ -33,6 +34,8 @@ void MainWindow::FormClose() {
 // unreadable, or started in the tray and never restored) leaves every file as it was.
 void MainWindow::FormDestroy() {
     bool databaseSaved = false;
+    if (m_started && m_startedOk)
+        m_currencyRates->ClearBeforeSave(); // units.dat never holds exchange rates
     if (m_started)
         databaseSaved = DatabaseLifecycle::SaveDatabaseAtExit(m_database, m_environment.baseDirectory,
                                                               *m_environment.prompts);

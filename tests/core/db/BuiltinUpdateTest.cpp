@@ -189,7 +189,10 @@ TEST_F(ShippedDataUpdate, Apply_addsEveryNewBuiltInAndKeepsTheUsersUnits) {
     ASSERT_GT(BuiltinDataVersion(), from);
     const BuiltinUpdateSummary summary = BuiltinUpdate::Apply(m_user, m_shipped, BuiltinHistory(), from);
     EXPECT_GT(summary.units, 0);
-    EXPECT_EQ(BuiltinUpdate::SummaryText(summary), std::to_string(summary.units) + " new units");
+    // Currency (data version 4) comes as a new category.
+    EXPECT_EQ(summary.categories, 1);
+    EXPECT_EQ(BuiltinUpdate::SummaryText(summary),
+              std::to_string(summary.units) + " new units, 1 new category");
 
     // Every built-in shipped after version 2 is there, as shipped.
     int newUnits = 0;
@@ -229,7 +232,8 @@ TEST_F(ShippedDataUpdate, Apply_addsEveryNewBuiltInAndKeepsTheUsersUnits) {
     EXPECT_EQ(UnitOf(m_user, "Length", "league"), nullptr);
     EXPECT_EQ(UnitOf(m_user, "Length", "rack unit (U)"), nullptr);
     EXPECT_EQ(CategoryOf(m_user, "Pace"), nullptr);
-    EXPECT_EQ(m_user.Categories().size(), m_before.size());
+    ASSERT_EQ(m_user.Categories().size(), m_before.size() + 1);
+    EXPECT_EQ(m_user.Categories().back().Name, "Currency");
 
     // The next start records the shipped version: nothing more to add, and the saved file
     // reads back the same.

@@ -65,7 +65,7 @@ class TestDataUpdate : public QObject {
         const QStringList told = Informations(h);
         QCOMPARE(told.size(), 1);
         QVERIFY2(told.front().startsWith("information: Added to your units database: ") &&
-                     told.front().endsWith(" new units."),
+                     told.front().endsWith(" new units, 1 new category."),
                  qPrintable(told.front()));
         // The new units work at once; the replaced one is hidden.
         auto *outputs = h.Find<QListWidget>("outputList");

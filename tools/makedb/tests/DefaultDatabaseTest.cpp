@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Checks of the built default.dat, read back with the program's own reader.
 #include "tools/makedb/tests/BuiltDatabase.h"
+#include "core/currency/CurrencyCategory.h"
 #include "core/engine/CategoryKind.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +49,11 @@ TEST_F(DefaultDatabase, Categories_everyUnit_hasOrderOriginAndUsableFactor)
             EXPECT_TRUE(unit.OriginUnit.empty() || Unit(category.Name, unit.OriginUnit) != nullptr)
                 << category.Name << " / " << unit.Name;
             EXPECT_TRUE(std::isfinite(unit.Factor)) << category.Name << " / " << unit.Name;
-            if (kind != CategoryKind::Temperature && kind != CategoryKind::Numbers && kind != CategoryKind::Fractions) {
+            if (category.Name == kCurrencyCategory) {
+                // No exchange rate is shipped: the euro is the base, every other currency waits for rates.
+                EXPECT_EQ(unit.Factor, CurrencyCodeOf(unit.Name) == kBaseCurrencyCode ? 1.0L : 0.0L) << unit.Name;
+            } else if (kind != CategoryKind::Temperature && kind != CategoryKind::Numbers &&
+                       kind != CategoryKind::Fractions) {
                 EXPECT_GT(unit.Factor, 0.0L) << category.Name << " / " << unit.Name;
             }
             for (std::size_t j = 0; j < i; ++j) {
