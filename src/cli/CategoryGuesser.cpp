@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 
 namespace mensurio {
 
@@ -23,21 +24,13 @@ bool HoldsAll(const std::vector<const UnitRecord *> &rows, const std::vector<std
     });
 }
 
-// The rows the unit lists show for the category of this name: those of the first category
-// whose name matches ignoring letter case, hidden ones only when asked for.
-std::vector<const UnitRecord *> ListedRows(const UnitDatabase &database, std::string_view name,
-                                           bool showHidden) {
+// The rows the unit lists show for a category, hidden ones only when asked for.
+std::vector<const UnitRecord *> ListedRows(const CategoryRecord &category, bool showHidden) {
     std::vector<const UnitRecord *> rows;
-    const std::string_view wanted = name.substr(0, std::min(name.size(), UnitDatabase::MaxNameLength));
-    for (const CategoryRecord &c : database.Categories()) {
-        if (c.Name.size() != wanted.size() || !UnitDatabase::SameNameIgnoringCase(c.Name, wanted))
-            continue;
-        rows.reserve(c.Units.size());
-        for (const UnitRecord &unit : c.Units) {
-            if (showHidden || unit.Hidden == 0)
-                rows.push_back(&unit);
-        }
-        break;
+    rows.reserve(category.Units.size());
+    for (const UnitRecord &unit : category.Units) {
+        if (showHidden || unit.Hidden == 0)
+            rows.push_back(&unit);
     }
     return rows;
 }
@@ -71,12 +64,21 @@ CategoryGuesser::CategoryGuesser(const UnitDatabase &database, UnitListOptions o
     : m_options(options) {
     for (const std::string &name : unitNames)
         m_names.push_back(UnitDatabase::CutName(name));
+    // The unit lists of a category show the units of the first category whose name matches
+    // its own ignoring letter case: the later of two such categories lists the earlier's units.
+    const std::vector<CategoryRecord> &categories = database.Categories();
+    std::unordered_map<std::string, std::size_t> firstByFoldedName;
+    firstByFoldedName.reserve(categories.size());
     std::vector<Candidate> all;
-    for (const CategoryRecord &c : database.Categories()) {
+    all.reserve(categories.size());
+    for (std::size_t i = 0; i < categories.size(); ++i) {
+        const CategoryRecord &c = categories[i];
+        const std::size_t shown =
+            firstByFoldedName.try_emplace(UnitDatabase::FoldCase(c.Name), i).first->second;
         Candidate &candidate = all.emplace_back();
         candidate.name = &c.Name;
         candidate.kind = CategoryKindOf(c.Name);
-        candidate.listed = ListedRows(database, c.Name, options.showHidden);
+        candidate.listed = ListedRows(categories[shown], options.showHidden);
     }
     // The categories the named units narrow the choice to: those holding every name exactly,
     // else those holding every name ignoring letter case; every category when none is named.

@@ -41,20 +41,23 @@ bool SameUnits(const std::vector<UnitNameLookup::Match> &matches)
 } // namespace
 
 UnitNameLookup::UnitNameLookup(const UnitDatabase &database, std::span<const BuiltinAliasEntry> builtin)
-    : m_database(database), m_builtin(builtin)
+    : m_database(database)
 {
+    // The built-in table lists each category's units together, in data order: one run per
+    // category, found by the category's name ignoring letter case (the first run of a name).
+    for (auto first = builtin.begin(); first != builtin.end();) {
+        auto last = first;
+        while (last != builtin.end() && UnitDatabase::SameNameIgnoringCase(last->category, first->category))
+            ++last;
+        m_builtinByCategory.try_emplace(UnitDatabase::FoldCase(first->category), first, last);
+        first = last;
+    }
 }
 
-// The built-in table lists each category's units together, in data order.
 std::span<const BuiltinAliasEntry> UnitNameLookup::builtinOf(std::string_view category) const
 {
-    const auto first = std::find_if(m_builtin.begin(), m_builtin.end(), [&](const BuiltinAliasEntry &e) {
-        return UnitDatabase::SameNameIgnoringCase(e.category, category);
-    });
-    auto last = first;
-    while (last != m_builtin.end() && UnitDatabase::SameNameIgnoringCase(last->category, category))
-        ++last;
-    return {first, last};
+    const auto found = m_builtinByCategory.find(UnitDatabase::FoldCase(category));
+    return found == m_builtinByCategory.end() ? std::span<const BuiltinAliasEntry>() : found->second;
 }
 
 UnitAliases UnitNameLookup::aliasesOf(const CategoryRecord &category) const

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace mensurio {
@@ -43,7 +44,8 @@ class UnitNameLookup {
     std::span<const BuiltinAliasEntry> builtinOf(std::string_view category) const;
 
     const UnitDatabase &m_database;
-    std::span<const BuiltinAliasEntry> m_builtin;
+    // The built-in aliases of each category, by its name with A..Z folded to lower case.
+    std::unordered_map<std::string, std::span<const BuiltinAliasEntry>> m_builtinByCategory;
 };
 
 } // namespace mensurio

@@ -47,3 +47,22 @@ INSTANTIATE_TEST_SUITE_P(
                 "12\n"},
         CliCase{"longFlatSum", {"--to", "inch", "--", repeat("1 foot+", 1400) + "1 inch"}, "16801\n"}),
     CaseName);
+
+// Of two categories whose names differ only in letter case, the unit lists of both show the
+// units of the first; the guess goes by what the lists show, whatever the number of categories.
+TEST_F(CliTest, Guess_letterCaseTwinListsTheUnitsOfTheFirst) {
+    UnitDatabase db;
+    db.AddCategory("Length", false);
+    db.AddUnit("Length", "meter", "", 1.0L, false);
+    db.AddUnit("Length", "foot", "", 0.3048L, false);
+    db.AddCategory("LENGTH", true);
+    db.AddUnit("LENGTH", "pace", "", 0.75L, true);
+    db.AddUnit("LENGTH", "meter", "", 1.0L, true);
+    m_dir.write("twins.dat", DatabaseFile::ToBytes(db, "MNSA"));
+    const std::string twins = m_dir.file("twins.dat");
+    const auto meter = run({"--db", twins, "2", "meter", "--to", "foot"});
+    EXPECT_EQ(meter.out, "6.56167979\n");
+    const auto pace = run({"--db", twins, "1", "pace", "--to", "meter"});
+    EXPECT_EQ(pace.status, 2);
+    EXPECT_NE(pace.err.find("no category holds every named unit (pace, meter)"), std::string::npos);
+}

@@ -4,20 +4,50 @@
 #include "core/db/UnitDatabase.h"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace mensurio {
 
 namespace {
 
-const CategoryRecord* FindCategory(const UnitDatabase& db, std::string_view name)
-{
-    for (const CategoryRecord& category : db.Categories()) {
-        if (category.Name == name)
-            return &category;
+// The user's categories by name for the lookups of one update, so that each costs the same
+// however many categories the database holds. Categories are only ever added at the end while
+// it is used, and told to it.
+class CategoryIndex {
+public:
+    explicit CategoryIndex(const UnitDatabase& db) : m_db(db)
+    {
+        m_exact.reserve(db.Categories().size());
+        m_folded.reserve(db.Categories().size());
+        for (std::size_t i = 0; i < db.Categories().size(); ++i)
+            add(i);
     }
-    return nullptr;
-}
+
+    // The first category spelled exactly so.
+    const CategoryRecord* Find(std::string_view name) const
+    {
+        const auto found = m_exact.find(std::string(name));
+        return found == m_exact.end() ? nullptr : &m_db.Categories()[found->second];
+    }
+    // Whether a category has this name ignoring letter case.
+    bool NameTaken(std::string_view name) const { return m_folded.count(UnitDatabase::FoldCase(name)) > 0; }
+    void CategoryAdded() { add(m_db.Categories().size() - 1); }
+
+private:
+    void add(std::size_t index)
+    {
+        const std::string& name = m_db.Categories()[index].Name;
+        m_exact.try_emplace(name, index);
+        m_folded.insert(UnitDatabase::FoldCase(name));
+    }
+
+    const UnitDatabase& m_db;
+    std::unordered_map<std::string, std::size_t> m_exact;
+    std::unordered_set<std::string> m_folded;
+};
 
 const UnitRecord* FindUnit(const CategoryRecord& category, std::string_view name)
 {
@@ -26,12 +56,6 @@ const UnitRecord* FindUnit(const CategoryRecord& category, std::string_view name
             return &unit;
     }
     return nullptr;
-}
-
-bool CategoryNameTaken(const UnitDatabase& db, std::string_view name)
-{
-    return std::any_of(db.Categories().begin(), db.Categories().end(),
-                       [&](const CategoryRecord& c) { return UnitDatabase::SameNameIgnoringCase(c.Name, name); });
 }
 
 bool UnitNameTaken(const CategoryRecord& category, std::string_view name)
@@ -73,17 +97,18 @@ void AddUnit(UnitDatabase& user, const std::string& category, const UnitRecord& 
     user.AddUnit(category, named(unit.Name), named(unit.OriginUnit), unit.Factor, false);
 }
 
-void AddNewUnits(UnitDatabase& user, const CategoryRecord& shipped, std::span<const BuiltinHistoryEntry> history,
-                 int userVersion, BuiltinUpdateSummary& summary)
+void AddNewUnits(UnitDatabase& user, CategoryIndex& index, const CategoryRecord& shipped,
+                 std::span<const BuiltinHistoryEntry> history, int userVersion, BuiltinUpdateSummary& summary)
 {
     const UserNames named(user);
     const std::string category = named(shipped.Name);
-    const CategoryRecord* mine = FindCategory(user, category);
+    const CategoryRecord* mine = index.Find(category);
     if (mine == nullptr) {
         // A category of the user's version or older that is missing was deleted or renamed.
-        if (VersionOf(history, shipped.Name, {}) <= userVersion || CategoryNameTaken(user, category))
+        if (VersionOf(history, shipped.Name, {}) <= userVersion || index.NameTaken(category))
             return;
         user.AddCategory(category, false);
+        index.CategoryAdded();
         for (const UnitRecord& unit : shipped.Units)
             AddUnit(user, category, unit, named);
         summary.units += static_cast<int>(shipped.Units.size());
@@ -99,11 +124,11 @@ void AddNewUnits(UnitDatabase& user, const CategoryRecord& shipped, std::span<co
 }
 
 // Hides the replaced built-in unit once its built-in replacement is in the category.
-bool HideReplaced(UnitDatabase& user, const BuiltinHistoryEntry& entry)
+bool HideReplaced(UnitDatabase& user, const CategoryIndex& index, const BuiltinHistoryEntry& entry)
 {
     const UserNames named(user);
     const std::string category = named(entry.category);
-    const CategoryRecord* mine = FindCategory(user, category);
+    const CategoryRecord* mine = index.Find(category);
     if (mine == nullptr)
         return false;
     const UnitRecord* old = FindUnit(*mine, named(entry.replaces));
@@ -126,9 +151,10 @@ bool HideReplaced(UnitDatabase& user, const BuiltinHistoryEntry& entry)
 int BuiltinUpdate::InferredVersion(const UnitDatabase& user, std::span<const BuiltinHistoryEntry> history)
 {
     const UserNames named(user);
+    const CategoryIndex index(user);
     int version = 1;
     for (const BuiltinHistoryEntry& entry : history) {
-        const CategoryRecord* category = FindCategory(user, named(entry.category));
+        const CategoryRecord* category = index.Find(named(entry.category));
         if (category == nullptr || category->Custom)
             continue;
         const UnitRecord* unit = *entry.unit == '\0' ? nullptr : FindUnit(*category, named(entry.unit));
@@ -142,10 +168,11 @@ BuiltinUpdateSummary BuiltinUpdate::Apply(UnitDatabase& user, const UnitDatabase
                                           std::span<const BuiltinHistoryEntry> history, int userVersion)
 {
     BuiltinUpdateSummary summary;
+    CategoryIndex index(user);
     for (const CategoryRecord& category : shipped.Categories())
-        AddNewUnits(user, category, history, userVersion, summary);
+        AddNewUnits(user, index, category, history, userVersion, summary);
     for (const BuiltinHistoryEntry& entry : history) {
-        if (entry.version > userVersion && *entry.replaces != '\0' && HideReplaced(user, entry))
+        if (entry.version > userVersion && *entry.replaces != '\0' && HideReplaced(user, index, entry))
             ++summary.hidden;
     }
     return summary;

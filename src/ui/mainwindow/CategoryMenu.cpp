@@ -16,37 +16,72 @@
 namespace mensurio {
 
 CategoryMenu::CategoryMenu(QMenu &menu, std::function<void(int)> chosen)
-    : m_menu(menu), m_chosen(std::move(chosen)) {}
+    : m_menu(menu), m_chosen(std::move(chosen)) {
+    m_opening = QObject::connect(&m_menu, &QMenu::aboutToShow, &m_menu, [this] {
+        Build();
+        focusChecked();
+    });
+}
 
-void CategoryMenu::Clear() {
+CategoryMenu::~CategoryMenu() {
+    QObject::disconnect(m_opening);
+}
+
+void CategoryMenu::removeItems() {
     delete m_grid; // its buttons refer to the items: it goes first
     m_grid = nullptr;
+    m_buttons.clear();
     for (QAction *item : m_items)
         delete item;
     m_items.clear();
     m_menu.clear();
+    m_built = false;
+}
+
+void CategoryMenu::Clear() {
+    removeItems();
+    m_names.clear();
+    m_split = false;
     m_lastChecked = 0;
 }
 
 void CategoryMenu::AddItem(const QString &name) {
-    auto *item = new QAction(Caption(name), &m_menu);
-    item->setCheckable(true);
-    item->setData(name);
-    const int index = Count();
-    // The item itself is the context: a menu drops its own connections to actions it removes.
-    QObject::connect(item, &QAction::triggered, item, [this, index] { m_chosen(index); });
-    m_items.push_back(item);
-    m_menu.addAction(item);
+    if (m_built)
+        removeItems();
+    m_names.append(name);
+}
+
+void CategoryMenu::Build() {
+    if (m_built)
+        return;
+    m_built = true;
+    m_items.reserve(static_cast<std::size_t>(m_names.size()));
+    for (int index = 0; index < Count(); ++index) {
+        const QString &name = m_names[index];
+        auto *item = new QAction(Caption(name), &m_menu);
+        item->setCheckable(true);
+        item->setChecked(index == m_lastChecked);
+        item->setData(name);
+        // The item itself is the context: a menu drops its own connections to actions it removes.
+        QObject::connect(item, &QAction::triggered, item, [this, index] { m_chosen(index); });
+        m_items.push_back(item);
+    }
+    const std::vector<int> starts = ColumnStarts(Count());
+    if (m_split && !starts.empty())
+        showAsGrid(starts);
+    else
+        m_menu.addActions(QList<QAction *>(m_items.begin(), m_items.end()));
 }
 
 QAction *CategoryMenu::Item(int index) const {
-    return index >= 0 && index < Count() ? m_items[static_cast<std::size_t>(index)] : nullptr;
+    return index >= 0 && index < static_cast<int>(m_items.size()) ? m_items[static_cast<std::size_t>(index)]
+                                                                  : nullptr;
 }
 
 // Picking an item toggles its check on its own, so more than the last checked item may carry
 // one: every item but the current category's loses it.
 void CategoryMenu::MoveCheck(int index) {
-    for (int item = 0; item < Count(); ++item)
+    for (int item = 0; item < static_cast<int>(m_items.size()); ++item)
         m_items[static_cast<std::size_t>(item)]->setChecked(item == index);
     m_lastChecked = index;
 }
@@ -59,23 +94,20 @@ std::vector<int> CategoryMenu::ColumnStarts(int itemCount) {
 }
 
 void CategoryMenu::SplitColumns() {
-    const std::vector<int> starts = ColumnStarts(Count());
-    if (!starts.empty())
-        showAsGrid(starts);
+    if (m_built)
+        removeItems();
+    m_split = true;
 }
 
 // A menu has no column breaks of its own: the items go onto buttons in a grid that sits in the
 // menu as one widget action. The items stay the check-mark holders.
 void CategoryMenu::showAsGrid(const std::vector<int> &starts) {
-    delete m_grid;
-    for (QAction *item : m_items)
-        m_menu.removeAction(item);
     m_grid = new QWidgetAction(&m_menu);
     auto *panel = new QWidget;
     auto *grid = new QGridLayout(panel);
     grid->setContentsMargins(2, 2, 2, 2);
     grid->setSpacing(0);
-    std::vector<QToolButton *> buttons;
+    m_buttons.reserve(m_items.size());
     for (int index = 0; index < Count(); ++index) {
         const int column = index >= starts[1] ? 2 : index >= starts[0] ? 1 : 0;
         const int row = column == 0 ? index : index - starts[static_cast<std::size_t>(column - 1)];
@@ -86,32 +118,30 @@ void CategoryMenu::showAsGrid(const std::vector<int> &starts) {
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         QObject::connect(button, &QToolButton::triggered, &m_menu, &QMenu::close);
         grid->addWidget(button, row, column);
-        buttons.push_back(button);
+        m_buttons.push_back(button);
     }
-    new CategoryGridKeys(buttons, starts[0], panel);
+    new CategoryGridKeys(m_buttons, starts[0], panel);
     m_grid->setDefaultWidget(panel);
     m_menu.addAction(m_grid);
-    focusCheckedOnShow(panel, buttons);
 }
 
 // The opened grid puts the keyboard on the current category, as a list does on its current row.
-void CategoryMenu::focusCheckedOnShow(QWidget *panel, const std::vector<QToolButton *> &buttons) {
-    QObject::connect(&m_menu, &QMenu::aboutToShow, panel, [panel, buttons] {
-        QTimer::singleShot(0, panel, [buttons] {
-            const auto checked = std::find_if(buttons.begin(), buttons.end(), [](const QToolButton *button) {
-                return button->defaultAction()->isChecked();
-            });
-            if (!buttons.empty())
-                (checked != buttons.end() ? *checked : buttons.front())->setFocus(Qt::TabFocusReason);
+void CategoryMenu::focusChecked() {
+    if (m_grid == nullptr || m_buttons.empty())
+        return;
+    QTimer::singleShot(0, m_grid->defaultWidget(), [buttons = m_buttons] {
+        const auto checked = std::find_if(buttons.begin(), buttons.end(), [](const QToolButton *button) {
+            return button->defaultAction()->isChecked();
         });
+        (checked != buttons.end() ? *checked : buttons.front())->setFocus(Qt::TabFocusReason);
     });
 }
 
 int CategoryMenu::WidestCaption(const QFont &font) const {
     const QFontMetrics metrics(font);
     int widest = 0;
-    for (const QAction *item : m_items)
-        widest = std::max(widest, metrics.horizontalAdvance(item->data().toString()));
+    for (const QString &name : m_names)
+        widest = std::max(widest, metrics.horizontalAdvance(name));
     return widest;
 }
 

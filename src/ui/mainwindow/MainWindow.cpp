@@ -7,6 +7,7 @@
 #include "core/platform/FileOps.h"
 #include "ui/mainwindow/CategoryMemory.h"
 #include "ui/mainwindow/CategoryMenu.h"
+#include "ui/CategoryTabs.h"
 #include "ui/mainwindow/ConversionBridge.h"
 #include "ui/CurrencyRates.h"
 #include "ui/mainwindow/FieldColors.h"
@@ -89,6 +90,7 @@ void MainWindow::createWidgets() {
     m_categoryTabs->setShape(QTabBar::RoundedSouth);
     m_categoryTabs->setExpanding(false);
     m_categoryTabs->setUsesScrollButtons(true);
+    m_categoryTabs = std::make_unique<CategoryTabs>(*m_categoryTabs);
     setCentralWidget(m_clientArea);
 
     m_categoryNames = new QComboBox(this);

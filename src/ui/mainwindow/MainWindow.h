@@ -36,6 +36,7 @@ namespace mensurio {
 class CategoryMemory;
 class CurrencyRates;
 class CategoryMenu;
+class CategoryTabs;
 struct FindEntry;
 class ConversionBridge;
 class OutputUnitList;
@@ -262,6 +263,7 @@ class MainWindow : public QMainWindow {
     bool m_categoryHasUnits = false;
     std::unique_ptr<CategoryMemory> m_memory;
     std::unique_ptr<CategoryMenu> m_categoryMenu; // categoryPopup's items; holds lastCheckedCategoryItem
+    std::unique_ptr<CategoryTabs> m_categoryTabs; // categoryTabs's tabs
     ResizeSuppressCounter resizeSuppress;
     std::vector<ToolbarPlacement> m_toolbarPlacements; // as loaded: what a floating bar keeps
     bool clipboardHasText = false;

@@ -2,6 +2,7 @@
 // The events that reach the engine, and the commands of the Action and View menus.
 #include "ui/mainwindow/MainWindow.h"
 
+#include "ui/CategoryTabs.h"
 #include "ui/mainwindow/ConversionBridge.h"
 #include "ui/mainwindow/InvertConversion.h"
 #include "ui/mainwindow/ListWidgetSelection.h"
@@ -61,7 +62,7 @@ void MainWindow::connectEvents() {
     connect(m_inputPressure, &QComboBox::currentIndexChanged, this, &MainWindow::inputPressureChanged);
     connect(m_outputPressure, &QComboBox::currentIndexChanged, this, &MainWindow::outputPressureChanged);
     connect(m_categoryTabs, &QTabBar::currentChanged, this,
-            [this](int index) { categoryChosen(index, m_categoryTabs); });
+            [this](int tab) { categoryChosen(m_categoryTabs->CategoryOf(tab), m_categoryTabs); });
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {

@@ -4,6 +4,7 @@
 
 #include "core/engine/RequestSettings.h"
 #include "ui/mainwindow/CategoryMenu.h"
+#include "ui/CategoryTabs.h"
 #include "ui/mainwindow/ListWidgetSelection.h"
 #include "ui/mainwindow/UnitSymbolDelegate.h"
 #include "ui/shared/QtCp1252.h"
@@ -43,23 +44,22 @@ void MainWindow::fillCategoryList() {
     if (!m_categoryMenu)
         m_categoryMenu = std::make_unique<CategoryMenu>(
             *m_categoryPopup, [this](int index) { categoryChosen(index, nullptr); });
-    const QSignalBlocker tabsBlocked(m_categoryTabs);
     const QSignalBlocker comboBlocked(m_categoryNames);
+    QStringList names;
     for (m_database.FirstVisibleCategory(); m_database.HasVisibleCategory();
          m_database.NextVisibleCategory()) {
         const QString name = QtCp1252::ToQString(m_database.CategoryName());
         m_categoryMenu->AddItem(name);
-        m_categoryNames->addItem(name);
-        if (m_settings.GeDiCate)
-            m_categoryTabs->addTab(CategoryMenu::Caption(name));
+        names.append(name);
     }
+    m_categoryNames->addItems(names); // in one insertion: the list's model is told once
+    if (m_settings.GeDiCate)
+        m_categoryTabs->SetCategories(names);
 }
 
 void MainWindow::clearCategoryList() {
-    const QSignalBlocker tabsBlocked(m_categoryTabs);
     const QSignalBlocker comboBlocked(m_categoryNames);
-    while (m_categoryTabs->count() > 0)
-        m_categoryTabs->removeTab(m_categoryTabs->count() - 1);
+    m_categoryTabs->Clear();
     if (m_categoryMenu)
         m_categoryMenu->Clear();
     m_categoryNames->clear();
@@ -90,15 +90,10 @@ void MainWindow::followCurrentCategory(bool moveTab) {
         m_categoryNames->setCurrentIndex(index);
     }
     ShowCategoryCaption(*m_categoryButton, name);
-    const QSignalBlocker tabsBlocked(m_categoryTabs);
     // A current category that is not listed (a hidden one) gets a tab of its own at the end while
     // it is current, so that the tab strip never shows another category as the current one.
-    while (m_categoryTabs->count() > m_categoryNames->count())
-        m_categoryTabs->removeTab(m_categoryTabs->count() - 1);
-    if (m_settings.GeDiCate && index < 0 && !name.isEmpty())
-        m_categoryTabs->setCurrentIndex(m_categoryTabs->addTab(CategoryMenu::Caption(name)));
-    else if (moveTab && m_settings.GeDiCate && index >= 0)
-        m_categoryTabs->setCurrentIndex(index);
+    if (m_settings.GeDiCate)
+        m_categoryTabs->Follow(index, name, moveTab);
 }
 
 // Both lists show the same rows, and the engine gets one record per row in row order.

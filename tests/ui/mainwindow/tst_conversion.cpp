@@ -163,6 +163,7 @@ class TestConversion : public QObject {
         h.dir.write("units.dat", DatabaseFile::ToBytes(db, "MNSA"));
         h.Start();
         auto *menu = h.Find<QMenu>("categoryPopup");
+        emit menu->aboutToShow(); // its items are made as it opens
         QCOMPARE(menu->actions().size(), 1);
         auto *grid = qobject_cast<QWidgetAction *>(menu->actions().front());
         QVERIFY(grid != nullptr);
