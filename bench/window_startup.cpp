@@ -79,7 +79,7 @@ class FirstPaint : public QObject {
 
 // Opens the category menu and returns the milliseconds to its first paint.
 double OpenCategoryMenu(QWidget &window) {
-    auto *menu = window.findChild<QMenu *>("PopupMenu1");
+    auto *menu = window.findChild<QMenu *>("categoryPopup");
     if (menu == nullptr)
         return -1;
     const Clock::time_point start = Clock::now();

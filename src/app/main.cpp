@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/platform/InstanceLock.h"
-#include "ui/InstanceChannel.h"
+#include "ui/mainwindow/InstanceChannel.h"
 #include "ui/shared/MessageBoxPrompts.h"
 #include "ui/mainwindow/MainWindow.h"
 #include "ui/shared/TerminationSignals.h"

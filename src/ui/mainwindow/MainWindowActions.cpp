@@ -2,7 +2,7 @@
 // The conversion window's commands and menus.
 #include "ui/mainwindow/MainWindow.h"
 
-#include "ui/CurrencyRates.h"
+#include "ui/rates/CurrencyRates.h"
 #include "ui/mainwindow/OutputUnitList.h"
 #include "ui/tables/TablesDialog.h"
 

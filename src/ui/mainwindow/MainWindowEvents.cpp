@@ -2,7 +2,7 @@
 // The events that reach the engine, and the commands of the Action and View menus.
 #include "ui/mainwindow/MainWindow.h"
 
-#include "ui/CategoryTabs.h"
+#include "ui/mainwindow/CategoryTabs.h"
 #include "ui/mainwindow/ConversionBridge.h"
 #include "ui/mainwindow/InvertConversion.h"
 #include "ui/mainwindow/ListWidgetSelection.h"

@@ -4,7 +4,7 @@
 
 #include "core/engine/RequestSettings.h"
 #include "ui/mainwindow/CategoryMenu.h"
-#include "ui/CategoryTabs.h"
+#include "ui/mainwindow/CategoryTabs.h"
 #include "ui/mainwindow/ListWidgetSelection.h"
 #include "ui/mainwindow/UnitSymbolDelegate.h"
 #include "ui/shared/QtCp1252.h"

@@ -4,7 +4,7 @@
 
 #include "core/db/DatabaseLifecycle.h"
 #include "core/settings/DataVersionSetting.h"
-#include "ui/CurrencyRates.h"
+#include "ui/rates/CurrencyRates.h"
 
 #include <QCloseEvent>
 #include <QRect>

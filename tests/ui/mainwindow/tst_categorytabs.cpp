@@ -3,7 +3,7 @@
 // with a tab for the categories on either side, and the window's own view of it.
 #include "core/db/DatabaseFile.h"
 #include "ui/support/WindowHarness.h"
-#include "ui/CategoryTabs.h"
+#include "ui/mainwindow/CategoryTabs.h"
 
 #include <QComboBox>
 #include <QMenu>

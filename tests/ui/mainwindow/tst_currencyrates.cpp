@@ -7,8 +7,8 @@
 #include "support/LocalHttpServer.h"
 #include "support/RatesDates.h"
 #include "support/SampleRates.h"
-#include "ui/CurrencyRates.h"
-#include "ui/RatesUpdateDialog.h"
+#include "ui/rates/CurrencyRates.h"
+#include "ui/rates/RatesUpdateDialog.h"
 #include "ui/support/ModalDriver.h"
 #include "ui/support/WindowHarness.h"
 

@@ -4,7 +4,7 @@
 // start out. And the channel the two starts talk through.
 #include "core/platform/InstanceLock.h"
 #include "support/ScratchDir.h"
-#include "ui/InstanceChannel.h"
+#include "ui/mainwindow/InstanceChannel.h"
 
 #include <QElapsedTimer>
 #include <QLocalSocket>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/CurrencyRates.h"
+#include "ui/rates/CurrencyRates.h"
 
 #include "core/currency/CurrencyCategory.h"
 #include "core/currency/RatesFile.h"
@@ -8,8 +8,8 @@
 #include "core/engine/RequestSettings.h"
 #include "core/platform/Prompts.h"
 #include "core/settings/IniFile.h"
-#include "ui/RatesDownload.h"
-#include "ui/RatesUpdateDialog.h"
+#include "ui/rates/RatesDownload.h"
+#include "ui/rates/RatesUpdateDialog.h"
 
 #include <QAction>
 #include <QEvent>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "ui/RatesUpdateDialog.h"
+#include "ui/rates/RatesUpdateDialog.h"
 
 #include "core/platform/Prompts.h"
-#include "ui/CurrencyRates.h"
+#include "ui/rates/CurrencyRates.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/RatesDownload.h"
+#include "ui/rates/RatesDownload.h"
 
 #include "core/currency/ExchangeRates.h"
 

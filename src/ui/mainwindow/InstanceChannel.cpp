@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/InstanceChannel.h"
+#include "ui/mainwindow/InstanceChannel.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/CategoryTabs.h"
+#include "ui/mainwindow/CategoryTabs.h"
 
 #include "ui/mainwindow/CategoryMenu.h"
 
