@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "core/platform/InstanceLock.h"
 #include "ui/mainwindow/InstanceChannel.h"
-#include "ui/shared/MessageBoxPrompts.h"
 #include "ui/mainwindow/MainWindow.h"
-#include "ui/shared/TerminationSignals.h"
 #include "ui/mainwindow/WindowEnvironment.h"
+#include "ui/shared/MessageBoxPrompts.h"
+#include "ui/shared/TerminationSignals.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -15,14 +15,15 @@
 
 namespace {
 
-constexpr const char *kUsage = "Usage: mensurio [tray]\n"
-                               "Converts units while you type, in a window.\n"
-                               "\n"
-                               "  tray       start with only the notification-area icon shown\n"
-                               "  --help     print this summary and exit\n"
-                               "  --version  print the version and exit\n"
-                               "\n"
-                               "mensurio-cli converts on the command line; see mensurio(1) and mensurio-cli(1).\n";
+constexpr const char *kUsage =
+    "Usage: mensurio [tray]\n"
+    "Converts units while you type, in a window.\n"
+    "\n"
+    "  tray       start with only the notification-area icon shown\n"
+    "  --help     print this summary and exit\n"
+    "  --version  print the version and exit\n"
+    "\n"
+    "mensurio-cli converts on the command line; see mensurio(1) and mensurio-cli(1).\n";
 
 // --help and --version are answered before Qt is started, so that a script asking for them
 // neither needs a display nor waits for the window system.

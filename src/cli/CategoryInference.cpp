@@ -10,24 +10,22 @@
 
 namespace mensurio {
 
-
-std::optional<std::string> CategoryInference::ResolveCategory(const UnitDatabase& database, std::string_view name)
-{
+std::optional<std::string> CategoryInference::ResolveCategory(const UnitDatabase &database,
+                                                              std::string_view name) {
     const std::string wanted = UnitDatabase::CutName(name);
-    const auto& categories = database.Categories();
-    for (const CategoryRecord& c : categories) {
+    const auto &categories = database.Categories();
+    for (const CategoryRecord &c : categories) {
         if (c.Name == wanted)
             return c.Name;
     }
-    for (const CategoryRecord& c : categories) {
+    for (const CategoryRecord &c : categories) {
         if (UnitDatabase::SameNameIgnoringCase(c.Name, wanted))
             return c.Name;
     }
     return std::nullopt;
 }
 
-int CategoryInference::ResolveUnit(const std::vector<UnitRecord>& rows, std::string_view name)
-{
+int CategoryInference::ResolveUnit(const std::vector<UnitRecord> &rows, std::string_view name) {
     const std::string wanted = UnitDatabase::CutName(name);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].Name == wanted)
@@ -40,8 +38,7 @@ int CategoryInference::ResolveUnit(const std::vector<UnitRecord>& rows, std::str
     return -1;
 }
 
-bool CategoryInference::IsPlainValue(std::string_view expression)
-{
+bool CategoryInference::IsPlainValue(std::string_view expression) {
     std::string working(expression);
     std::replace(working.begin(), working.end(), ',', '.');
     if (working.empty())
@@ -50,10 +47,9 @@ bool CategoryInference::IsPlainValue(std::string_view expression)
     return number.ok || number.overflow || !EvaluateExpression(working).failed;
 }
 
-std::optional<std::string> CategoryInference::Infer(const UnitDatabase& database, UnitListOptions options,
+std::optional<std::string> CategoryInference::Infer(const UnitDatabase &database, UnitListOptions options,
                                                     std::string_view expression,
-                                                    const std::vector<std::string>& unitNames)
-{
+                                                    const std::vector<std::string> &unitNames) {
     return CategoryGuesser(database, options, unitNames).Infer(expression);
 }
 

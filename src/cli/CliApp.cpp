@@ -29,19 +29,21 @@
 
 namespace mensurio {
 
-bool CliApp::loadDatabase(const std::string& explicitPath)
-{
-    const FileLocations locations = explicitPath.empty() ? Paths::Locate(Paths::ExecutablePath()) : FileLocations{};
+bool CliApp::loadDatabase(const std::string &explicitPath) {
+    const FileLocations locations =
+        explicitPath.empty() ? Paths::Locate(Paths::ExecutablePath()) : FileLocations{};
     std::string path;
     // As the window does, a damaged units.dat falls back to the default database.
-    const auto warn = [this](const std::string& units) {
+    const auto warn = [this](const std::string &units) {
         const std::string kind = FileOps::NotRegularKind(units);
         m_err << "mensurio-cli: warning: " << PrintableText::Escaped(units)
-              << (kind.empty() ? " is corrupted" : " is " + kind + ", not a file") << "; the default database is used\n";
+              << (kind.empty() ? " is corrupted" : " is " + kind + ", not a file")
+              << "; the default database is used\n";
     };
     if (DatabaseLifecycle::LoadForReading(m_db, explicitPath, locations, path, warn)) {
         m_db.SkipHidden = false;
-        m_rates.Load(m_db, explicitPath.empty() ? locations.userDirectory : FileOps::DirectoryOf(explicitPath));
+        m_rates.Load(m_db,
+                     explicitPath.empty() ? locations.userDirectory : FileOps::DirectoryOf(explicitPath));
         return true;
     }
     const std::string kind = FileOps::NotRegularKind(path);
@@ -50,15 +52,13 @@ bool CliApp::loadDatabase(const std::string& explicitPath)
     return false;
 }
 
-int CliApp::listCategories()
-{
+int CliApp::listCategories() {
     for (m_db.FirstCategory(); m_db.HasCategory(); m_db.NextCategory())
         m_out << PrintableText::FromCp1252(m_db.CategoryName()) << "\n";
     return kExitResult;
 }
 
-int CliApp::listUnits(const std::string& category)
-{
+int CliApp::listUnits(const std::string &category) {
     const auto name = CategoryInference::ResolveCategory(m_db, Cp1252::FromUtf8(category));
     if (!name || !m_db.SelectCategory(*name))
         throw CliUsageError("no category named '" + category + "'");
@@ -69,8 +69,7 @@ int CliApp::listUnits(const std::string& category)
 
 // A conversion in the named or the inferred category, or, when nothing names a unit, the typed
 // value on its own.
-int CliApp::convert()
-{
+int CliApp::convert() {
     const UnitNameLookup lookup(m_db, BuiltinAliases());
     std::optional<std::string> category;
     if (!m_options.category.empty()) {
@@ -83,7 +82,7 @@ int CliApp::convert()
         if (!category)
             return !lookup.Find(typed).empty();
         const auto found = std::find_if(m_db.Categories().begin(), m_db.Categories().end(),
-                                        [&](const CategoryRecord& c) { return c.Name == *category; });
+                                        [&](const CategoryRecord &c) { return c.Name == *category; });
         return found != m_db.Categories().end() && !lookup.FindIn(*found, typed).empty();
     });
     if (m_options.positional.size() == 1)
@@ -96,7 +95,7 @@ int CliApp::convert()
         const CliQuantity acrossCategories(m_db, m_options, m_separators, m_out);
         try {
             category = inferCategory(lookup, expression);
-        } catch (const CliUsageError&) {
+        } catch (const CliUsageError &) {
             if (const std::optional<int> status = acrossCategories.TryRun(expression))
                 return *status;
             throw;
@@ -122,14 +121,13 @@ int CliApp::convert()
 // The conversion in the inferred category; when that category cannot read the expression, a
 // reading across categories answers instead, if there is one. The category's answer is held
 // back until then, so that a conversion that reads costs nothing more.
-int CliApp::convertInferred(const std::string& category, const std::string& expression,
-                            const CliQuantity& acrossCategories)
-{
+int CliApp::convertInferred(const std::string &category, const std::string &expression,
+                            const CliQuantity &acrossCategories) {
     std::ostringstream answer;
     int status = kExitResult;
     try {
         status = CliConversion(m_db, m_options, m_separators, answer).WithRates(&m_rates).Run(category);
-    } catch (const CliUsageError&) {
+    } catch (const CliUsageError &) {
         if (const std::optional<int> across = acrossCategories.TryRun(expression))
             return *across;
         throw;
@@ -142,22 +140,22 @@ int CliApp::convertInferred(const std::string& category, const std::string& expr
     return status;
 }
 
-std::optional<std::string> CliApp::inferCategory(const UnitNameLookup& lookup, const std::string& expression)
-{
+std::optional<std::string> CliApp::inferCategory(const UnitNameLookup &lookup,
+                                                 const std::string &expression) {
     const ProgramSettings settings = CliConversion::SettingsOf(m_options);
     std::vector<std::string> names;
     if (m_options.positional.size() > 1)
         names.push_back(lookup.FullName(Cp1252::FromTypedUtf8(m_options.positional[1])));
-    for (const std::string& to : m_options.toUnits)
+    for (const std::string &to : m_options.toUnits)
         names.push_back(lookup.FullName(Cp1252::FromTypedUtf8(to)));
-    std::optional<std::string> category = CategoryInference::Infer(m_db, UnitListOptionsOf(settings), expression, names);
+    std::optional<std::string> category =
+        CategoryInference::Infer(m_db, UnitListOptionsOf(settings), expression, names);
     if (!category && !CategoryInference::IsPlainValue(expression))
         category = lookup.CategoryReading(expression, m_separators.decimal);
     return category;
 }
 
-int CliApp::Run(const std::vector<std::string>& args)
-{
+int CliApp::Run(const std::vector<std::string> &args) {
     std::string error;
     auto parsed = CliOptions::Parse(args, error);
     if (!parsed) {
@@ -176,8 +174,8 @@ int CliApp::Run(const std::vector<std::string>& args)
         return CliTable::Run(args, m_err);
     case CliOptions::Action::UpdateRates:
         return CliRates::Update(CliRates::DirectoryFor(m_options.databasePath),
-                                m_options.positional.empty() ? std::string() : m_options.positional.front(), m_out,
-                                m_err);
+                                m_options.positional.empty() ? std::string() : m_options.positional.front(),
+                                m_out, m_err);
     default:
         break;
     }
@@ -185,18 +183,17 @@ int CliApp::Run(const std::vector<std::string>& args)
         return kExitUsage;
     try {
         return runAction();
-    } catch (const CliUsageError& error) {
+    } catch (const CliUsageError &error) {
         m_err << "mensurio-cli: " << error.what() << "\n";
         return kExitUsage;
-    } catch (const std::exception& error) {
+    } catch (const std::exception &error) {
         // Not expected from any input; still a message and an exit status, never an abort.
         m_err << "mensurio-cli: " << error.what() << "\n";
         return kExitUsage;
     }
 }
 
-int CliApp::runAction()
-{
+int CliApp::runAction() {
     switch (m_options.action) {
     case CliOptions::Action::ListCategories:
         return listCategories();

@@ -4,12 +4,12 @@
 #include "cli/CategoryInference.h"
 #include "cli/CliConversion.h"
 #include "cli/CliRates.h"
-#include "cli/UnitNameLookup.h"
-#include "core/engine/BuiltinAliases.h"
-#include "core/engine/BuiltinDimensions.h"
 #include "cli/CliUsageError.h"
 #include "cli/CliValue.h"
+#include "cli/UnitNameLookup.h"
 #include "core/db/Cp1252.h"
+#include "core/engine/BuiltinAliases.h"
+#include "core/engine/BuiltinDimensions.h"
 #include "core/engine/RequestSettings.h"
 
 #include <cerrno>
@@ -27,8 +27,7 @@ namespace {
 // expressions the remembered categories start afresh.
 constexpr std::size_t kRememberedExpressions = 4096;
 
-std::string_view WithoutCarriageReturn(std::string_view line)
-{
+std::string_view WithoutCarriageReturn(std::string_view line) {
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
     return line;
@@ -36,24 +35,24 @@ std::string_view WithoutCarriageReturn(std::string_view line)
 
 } // namespace
 
-CliBatch::CliBatch(UnitDatabase& database, const CliOptions& options, NumberSeparators separators, std::ostream& out)
-    : m_database(database), m_lineOptions(options), m_separators(separators), m_out(out)
-{
+CliBatch::CliBatch(UnitDatabase &database, const CliOptions &options, NumberSeparators separators,
+                   std::ostream &out)
+    : m_database(database), m_lineOptions(options), m_separators(separators), m_out(out) {
     // The positional arguments of a batch are [FROM-UNIT]; each line becomes the EXPRESSION.
     m_lineOptions.positional.insert(m_lineOptions.positional.begin(), std::string());
     if (!options.category.empty()) {
-        const auto category = CategoryInference::ResolveCategory(m_database, Cp1252::FromUtf8(options.category));
+        const auto category =
+            CategoryInference::ResolveCategory(m_database, Cp1252::FromUtf8(options.category));
         if (!category)
             throw CliUsageError("no category named '" + options.category + "'");
         m_fixed = Inferred{category, {}};
     }
 }
 
-int CliBatch::Run(int inputFd)
-{
+int CliBatch::Run(int inputFd) {
     bool refused = false;
-    std::string line;        // the current line so far, never longer than kMaxHeldLine
-    bool overlong = false;   // the current line passed kMaxHeldLine: its rest is skipped
+    std::string line;      // the current line so far, never longer than kMaxHeldLine
+    bool overlong = false; // the current line passed kMaxHeldLine: its rest is skipped
     std::vector<char> chunk(1 << 16);
     const auto endLine = [&] {
         refused |= overlong ? !answerOverlongLine() : !convertLine(WithoutCarriageReturn(line));
@@ -90,8 +89,7 @@ int CliBatch::Run(int inputFd)
 }
 
 // The answer a line gets whose length no expression may have, as the one-shot call gives it.
-bool CliBatch::answerOverlongLine()
-{
+bool CliBatch::answerOverlongLine() {
     m_out << kInputTooLongMessage << "\n";
     if (m_lineOptions.all)
         m_out << "\n";
@@ -99,13 +97,12 @@ bool CliBatch::answerOverlongLine()
 }
 
 // The one-shot conversion of the line (see CliApp::convert); returns whether it gave a result.
-bool CliBatch::convertLine(std::string_view utf8)
-{
+bool CliBatch::convertLine(std::string_view utf8) {
     m_lineOptions.positional.front().assign(utf8);
     int status = kExitResult;
     try {
         const std::string expression = Cp1252::FromTypedUtf8(utf8);
-        const Inferred& inferred = m_fixed ? *m_fixed : categoryOf(expression);
+        const Inferred &inferred = m_fixed ? *m_fixed : categoryOf(expression);
         if (!inferred.error.empty())
             throw CliUsageError(inferred.error);
         if (inferred.category) {
@@ -119,7 +116,7 @@ bool CliBatch::convertLine(std::string_view utf8)
             const ResultFormatOptions format{settings.ReNumber, settings.ReDeciPlace, m_separators};
             status = PrintTypedValue(expression, format, m_out);
         }
-    } catch (const std::exception& error) {
+    } catch (const std::exception &error) {
         m_out << error.what() << "\n";
         status = kExitMessage;
     }
@@ -128,8 +125,7 @@ bool CliBatch::convertLine(std::string_view utf8)
     return status == kExitResult;
 }
 
-Engine& CliBatch::engineFor(const std::string& category)
-{
+Engine &CliBatch::engineFor(const std::string &category) {
     if (!m_engine || m_engineCategory != category) {
         m_engine = std::make_unique<Engine>(m_database);
         m_engine->SetBuiltinAliases(BuiltinAliases());
@@ -143,8 +139,7 @@ Engine& CliBatch::engineFor(const std::string& category)
     return *m_engine;
 }
 
-const CliBatch::Inferred& CliBatch::categoryOf(const std::string& expression)
-{
+const CliBatch::Inferred &CliBatch::categoryOf(const std::string &expression) {
     const std::string key = CategoryInference::IsPlainValue(expression) ? std::string() : expression;
     if (const auto found = m_inferred.find(key); found != m_inferred.end())
         return found->second;
@@ -155,7 +150,7 @@ const CliBatch::Inferred& CliBatch::categoryOf(const std::string& expression)
         std::vector<std::string> names;
         if (m_lineOptions.positional.size() > 1)
             names.push_back(lookup.FullName(Cp1252::FromTypedUtf8(m_lineOptions.positional[1])));
-        for (const std::string& to : m_lineOptions.toUnits)
+        for (const std::string &to : m_lineOptions.toUnits)
             names.push_back(lookup.FullName(Cp1252::FromTypedUtf8(to)));
         const ProgramSettings settings = CliConversion::SettingsOf(m_lineOptions);
         m_guesser.emplace(m_database, UnitListOptionsOf(settings), names);
@@ -165,7 +160,7 @@ const CliBatch::Inferred& CliBatch::categoryOf(const std::string& expression)
         inferred.category = m_guesser->Infer(expression);
         if (!inferred.category && !key.empty())
             inferred.category = lookup.CategoryReading(expression, m_separators.decimal);
-    } catch (const CliUsageError& error) {
+    } catch (const CliUsageError &error) {
         inferred.error = error.what();
     }
     return m_inferred.emplace(key, std::move(inferred)).first->second;

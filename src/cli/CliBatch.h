@@ -25,8 +25,9 @@ class CliRates;
 /// gets that error's text as its line; with --all each line's block ends with an empty line.
 /// Lines end in LF or CR LF; a last line without a line break counts too.
 class CliBatch {
-public:
-    CliBatch(UnitDatabase& database, const CliOptions& options, NumberSeparators separators, std::ostream& out);
+  public:
+    CliBatch(UnitDatabase &database, const CliOptions &options, NumberSeparators separators,
+             std::ostream &out);
 
     /// The longest line held in memory: 10,000 characters of up to four UTF-8 bytes each and a
     /// carriage return. A longer line can only be too long; it is answered as such while its
@@ -39,13 +40,12 @@ public:
     /// throws CliUsageError for options no line can be converted with or an unreadable input.
     int Run(int inputFd);
     /// The exchange rates the lines in Currency convert with; none: not named.
-    CliBatch& WithRates(const CliRates* rates)
-    {
+    CliBatch &WithRates(const CliRates *rates) {
         m_rates = rates;
         return *this;
     }
 
-private:
+  private:
     struct Inferred {
         std::optional<std::string> category;
         std::string error; // the usage error's text; empty when the category was found
@@ -53,13 +53,13 @@ private:
 
     bool convertLine(std::string_view utf8);
     bool answerOverlongLine();
-    Engine& engineFor(const std::string& category);
-    const Inferred& categoryOf(const std::string& expression);
+    Engine &engineFor(const std::string &category);
+    const Inferred &categoryOf(const std::string &expression);
 
-    UnitDatabase& m_database;
+    UnitDatabase &m_database;
     CliOptions m_lineOptions; // the command line's options with the current line as EXPRESSION
     NumberSeparators m_separators;
-    std::ostream& m_out;
+    std::ostream &m_out;
     std::optional<Inferred> m_fixed; // the category named by -c
     // The category a line's expression gives. A line that reads as a plain value is converted
     // in the category the unit names give, whatever its number, so all such lines share one
@@ -69,7 +69,7 @@ private:
     std::optional<CategoryGuesser> m_guesser;
     // The engine with the units of the last line's category, loaded again only when the
     // category changes.
-    const CliRates* m_rates = nullptr;
+    const CliRates *m_rates = nullptr;
     std::unique_ptr<Engine> m_engine;
     std::string m_engineCategory;
 };

@@ -24,23 +24,21 @@ namespace mensurio {
 namespace {
 
 // Temperature and Numbers show single-selection lists: one input and one output unit.
-bool IsSingleSelection(CategoryKind kind)
-{
+bool IsSingleSelection(CategoryKind kind) {
     return kind == CategoryKind::Temperature || kind == CategoryKind::Numbers;
 }
 
-std::string Quoted(const std::string& cp1252) { return "'" + PrintableText::FromCp1252(cp1252) + "'"; }
+std::string Quoted(const std::string &cp1252) {
+    return "'" + PrintableText::FromCp1252(cp1252) + "'";
+}
 
 } // namespace
 
-CliConversion::CliConversion(UnitDatabase& database, const CliOptions& options, NumberSeparators separators,
-                             std::ostream& out)
-    : m_database(database), m_options(options), m_separators(separators), m_out(out)
-{
-}
+CliConversion::CliConversion(UnitDatabase &database, const CliOptions &options, NumberSeparators separators,
+                             std::ostream &out)
+    : m_database(database), m_options(options), m_separators(separators), m_out(out) {}
 
-ProgramSettings CliConversion::SettingsOf(const CliOptions& options)
-{
+ProgramSettings CliConversion::SettingsOf(const CliOptions &options) {
     ProgramSettings settings;
     if (options.resultFormat)
         settings.ReNumber = FromStoredNumber(*options.resultFormat, settings.ReNumber);
@@ -54,8 +52,7 @@ ProgramSettings CliConversion::SettingsOf(const CliOptions& options)
     return settings;
 }
 
-int CliConversion::Run(const std::string& category)
-{
+int CliConversion::Run(const std::string &category) {
     Engine engine(m_database);
     engine.SetBuiltinAliases(BuiltinAliases());
     engine.SetBuiltinDimensions(BuiltinDimensions());
@@ -65,10 +62,9 @@ int CliConversion::Run(const std::string& category)
     return RunLoaded(engine, category);
 }
 
-int CliConversion::RunLoaded(Engine& engine, const std::string& category)
-{
+int CliConversion::RunLoaded(Engine &engine, const std::string &category) {
     const ProgramSettings settings = SettingsOf(m_options);
-    const std::vector<UnitRecord>& rows = engine.Rows();
+    const std::vector<UnitRecord> &rows = engine.Rows();
     if (rows.empty())
         throw CliUsageError("the category " + Quoted(category) + " has no units");
 
@@ -96,12 +92,12 @@ int CliConversion::RunLoaded(Engine& engine, const std::string& category)
         checkFractionsUnits(category); // the typed value needs no unit; the answer one --to unit
     const ConversionResult result = engine.Convert(request);
     if (m_rates != nullptr)
-        m_rates->NoteUse(category, m_options.all ? result.allResults && !result.allResults->empty() : result.resultValid);
+        m_rates->NoteUse(category, m_options.all ? result.allResults && !result.allResults->empty()
+                                                 : result.resultValid);
     return m_options.all ? printAllResults(rows, result) : printOutputField(category, result);
 }
 
-void CliConversion::checkFractionsUnits(const std::string& category) const
-{
+void CliConversion::checkFractionsUnits(const std::string &category) const {
     if (m_options.toUnits.size() > 1)
         throw CliUsageError("the category " + Quoted(category) + " takes only one --to unit");
     if (m_options.toUnits.empty() && !m_options.all)
@@ -110,13 +106,12 @@ void CliConversion::checkFractionsUnits(const std::string& category) const
 
 // The list selection for unit names given on the command line: each name's row selected, the
 // first one current (the row a single-selection list shows).
-ListSelection CliConversion::selectionOf(const Engine& engine, const std::vector<std::string>& names,
-                                         const std::string& category) const
-{
-    const std::vector<UnitRecord>& rows = engine.Rows();
+ListSelection CliConversion::selectionOf(const Engine &engine, const std::vector<std::string> &names,
+                                         const std::string &category) const {
+    const std::vector<UnitRecord> &rows = engine.Rows();
     ListSelection selection;
     selection.selected.assign(rows.size(), false);
-    for (const std::string& utf8 : names) {
+    for (const std::string &utf8 : names) {
         const std::string typed = Cp1252::FromTypedUtf8(utf8);
         int row = CategoryInference::ResolveUnit(rows, typed);
         if (row < 0) {
@@ -139,9 +134,9 @@ ListSelection CliConversion::selectionOf(const Engine& engine, const std::vector
 }
 
 // The input unit of "72 °F": one number followed by the one unit it is in.
-std::optional<ListSelection> CliConversion::unitTypedWithTheValue(const Engine& engine, const std::string& typed) const
-{
-    const std::vector<UnitRecord>& rows = engine.Rows();
+std::optional<ListSelection> CliConversion::unitTypedWithTheValue(const Engine &engine,
+                                                                  const std::string &typed) const {
+    const std::vector<UnitRecord> &rows = engine.Rows();
     const std::vector<KnownUnit> known = KnownUnitsLongestFirst(rows);
     const EverydayInput read = ReadEverydayInput(typed, known, engine.Aliases(), m_separators.decimal);
     const int row = read.singleUnit.empty() ? -1 : CategoryInference::ResolveUnit(rows, read.singleUnit);
@@ -150,8 +145,7 @@ std::optional<ListSelection> CliConversion::unitTypedWithTheValue(const Engine& 
     return ListSelection::Single(static_cast<int>(rows.size()), row);
 }
 
-int CliConversion::printOutputField(const std::string& category, const ConversionResult& result)
-{
+int CliConversion::printOutputField(const std::string &category, const ConversionResult &result) {
     if (!result.outputText)
         throw CliUsageError("nothing converts in the category " + Quoted(category));
     m_out << Cp1252::ToUtf8(*result.outputText) << "\n";
@@ -164,12 +158,12 @@ int CliConversion::printOutputField(const std::string& category, const Conversio
 
 // Every listed unit's result, "value<TAB>unit name"; a refusal clears the column and leaves
 // its message in the output field.
-int CliConversion::printAllResults(const std::vector<UnitRecord>& rows, const ConversionResult& result)
-{
+int CliConversion::printAllResults(const std::vector<UnitRecord> &rows, const ConversionResult &result) {
     if (result.allResults && !result.allResults->empty()) {
         const std::size_t count = std::min(rows.size(), result.allResults->size());
         for (std::size_t i = 0; i < count; ++i)
-            m_out << Cp1252::ToUtf8((*result.allResults)[i]) << "\t" << PrintableText::FromCp1252(rows[i].Name) << "\n";
+            m_out << Cp1252::ToUtf8((*result.allResults)[i]) << "\t"
+                  << PrintableText::FromCp1252(rows[i].Name) << "\n";
         return kExitResult;
     }
     m_out << Cp1252::ToUtf8(result.outputText.value_or(std::string())) << "\n";

@@ -12,8 +12,7 @@ namespace mensurio {
 
 namespace {
 
-std::string Trimmed(std::string_view text)
-{
+std::string Trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return {};
@@ -22,8 +21,7 @@ std::string Trimmed(std::string_view text)
 }
 
 // Where the last separate "to" or "->" starts, and its length.
-std::pair<std::size_t, std::size_t> TargetSeparator(const std::string &text)
-{
+std::pair<std::size_t, std::size_t> TargetSeparator(const std::string &text) {
     std::pair<std::size_t, std::size_t> found{std::string::npos, 0};
     for (const std::string_view word : {" to ", " -> "}) {
         const std::size_t at = (" " + text + " ").rfind(word);
@@ -33,21 +31,18 @@ std::pair<std::size_t, std::size_t> TargetSeparator(const std::string &text)
     return found;
 }
 
-bool HasLetter(const std::string &text)
-{
+bool HasLetter(const std::string &text) {
     return std::any_of(text.begin(), text.end(), [](char c) {
         return std::isalpha(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80;
     });
 }
 
-bool IsNumber(std::string word)
-{
+bool IsNumber(std::string word) {
     std::replace(word.begin(), word.end(), ',', '.');
     return ParseNumber(word).ok;
 }
 
-int DigitValue(char c)
-{
+int DigitValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'a' && c <= 'f')
@@ -57,8 +52,7 @@ int DigitValue(char c)
     return 99;
 }
 
-int RadixOf(char c)
-{
+int RadixOf(char c) {
     switch (c) {
     case 'x':
     case 'X':
@@ -74,17 +68,18 @@ int RadixOf(char c)
     }
 }
 
-bool IsWordCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.'; }
+bool IsWordCharacter(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.';
+}
 
 } // namespace
 
-void ReadOperands(CliOptions &options, const std::function<bool(std::string_view)> &namesUnit)
-{
+void ReadOperands(CliOptions &options, const std::function<bool(std::string_view)> &namesUnit) {
     std::vector<std::string> &operands = options.positional;
     // A number and a word stay EXPRESSION FROM-UNIT even when the word names no unit, so that
     // a mistyped unit is reported as a usage error.
-    const bool fromUnitForm = operands.size() == 2 && (namesUnit(operands[1]) || (IsNumber(operands[0]) &&
-                                                                                   HasLetter(operands[1])));
+    const bool fromUnitForm =
+        operands.size() == 2 && (namesUnit(operands[1]) || (IsNumber(operands[0]) && HasLetter(operands[1])));
     if (operands.empty() || fromUnitForm)
         return;
     std::string text;
@@ -103,8 +98,7 @@ void ReadOperands(CliOptions &options, const std::function<bool(std::string_view
     operands = {text};
 }
 
-std::string WithRadixLiteralsInDecimal(std::string_view text)
-{
+std::string WithRadixLiteralsInDecimal(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size();) {
         const bool wordStart = i == 0 || !IsWordCharacter(text[i - 1]);

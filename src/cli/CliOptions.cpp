@@ -17,8 +17,7 @@ constexpr std::size_t kHelpWidth = 79;
 
 // One entry of the help: the synopsis, then the words of the help wrapped at the help column,
 // beside the synopsis or, when it is too wide, below it.
-void AppendHelpEntry(std::string& text, std::string_view synopsis, std::string_view help)
-{
+void AppendHelpEntry(std::string &text, std::string_view synopsis, std::string_view help) {
     text += "  ";
     text += synopsis;
     std::size_t lineLength = 2 + synopsis.size();
@@ -47,8 +46,7 @@ void AppendHelpEntry(std::string& text, std::string_view synopsis, std::string_v
     text += '\n';
 }
 
-void AppendOptionHelp(std::string& text, const CliOption& option)
-{
+void AppendOptionHelp(std::string &text, const CliOption &option) {
     std::string synopsis;
     if (!option.shortName.empty()) {
         synopsis += option.shortName;
@@ -75,8 +73,7 @@ void AppendOptionHelp(std::string& text, const CliOption& option)
 }
 
 // What is wrong with the options taken together; empty when nothing is.
-std::string combinationError(const CliOptions& o)
-{
+std::string combinationError(const CliOptions &o) {
     using Action = CliOptions::Action;
     if (o.action == Action::ExportHandheld && o.positional.size() != 2)
         return "--export-handheld needs two files: VALUES.pdb NAMES.pdb";
@@ -90,9 +87,9 @@ std::string combinationError(const CliOptions& o)
         return "--batch reads the expressions from standard input; it takes only FROM-UNIT";
     if (o.action == Action::UpdateRates && o.positional.size() > 1)
         return "--update-rates takes one FILE, or none to download the rates";
-    if (o.action != Action::Convert && o.action != Action::ExportHandheld && o.action != Action::UpdateRates &&
-        o.action != Action::Help &&
-        o.action != Action::Version && !o.positional.empty())
+    if (o.action != Action::Convert && o.action != Action::ExportHandheld &&
+        o.action != Action::UpdateRates && o.action != Action::Help && o.action != Action::Version &&
+        !o.positional.empty())
         return "unexpected argument " + o.positional.front();
     if (o.all && !o.toUnits.empty())
         return "--all shows every unit; it does not take --to";
@@ -103,15 +100,14 @@ std::string combinationError(const CliOptions& o)
 
 } // namespace
 
-std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args, std::string& error)
-{
+std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string> &args, std::string &error) {
     const std::optional<std::vector<CliArgument>> arguments = ReadCliArguments(args, error);
     if (!arguments)
         return std::nullopt;
     CliOptions o;
     bool table = false;
-    const CliOption* tableOption = nullptr; // the last option only a table takes
-    for (const CliArgument& a : *arguments) {
+    const CliOption *tableOption = nullptr; // the last option only a table takes
+    for (const CliArgument &a : *arguments) {
         if (!a.option) {
             o.positional.push_back(a.value);
             continue;
@@ -203,8 +199,7 @@ std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args
     return o;
 }
 
-std::string CliOptions::UsageText()
-{
+std::string CliOptions::UsageText() {
     std::string text =
         "Usage: mensurio-cli [options] EXPRESSION [FROM-UNIT] [--to UNIT]...\n"
         "       mensurio-cli [options] QUANTITY to UNIT      (or: QUANTITY -> UNIT)\n"
@@ -218,7 +213,7 @@ std::string CliOptions::UsageText()
         "are joined into one text. Unit and category names match exactly, else ignoring\n"
         "letter case; symbols match only with their letter case.\n"
         "\n";
-    for (const CliOption& option : CliOptionTable())
+    for (const CliOption &option : CliOptionTable())
         AppendOptionHelp(text, option);
     AppendHelpEntry(text, "--", "ends the options (for an expression that starts with '-')");
     text += "\n"

@@ -9,13 +9,23 @@ namespace mensurio {
 
 /// The parsed command line of mensurio-cli.
 struct CliOptions {
-    enum class Action { Convert, ListCategories, ListUnits, Find, ExportHandheld, Table, UpdateRates, Help, Version };
+    enum class Action {
+        Convert,
+        ListCategories,
+        ListUnits,
+        Find,
+        ExportHandheld,
+        Table,
+        UpdateRates,
+        Help,
+        Version
+    };
 
     Action action = Action::Convert;
-    std::string databasePath;       // empty: beside the executable
-    std::string category;           // -c / --category
-    std::string listUnitsCategory;  // --list-units
-    std::string findText;           // --find
+    std::string databasePath;      // empty: beside the executable
+    std::string category;          // -c / --category
+    std::string listUnitsCategory; // --list-units
+    std::string findText;          // --find
     bool findAnywhere = false;
     std::vector<std::string> positional; // EXPRESSION [FROM-UNIT], VALUES.pdb NAMES.pdb, or the rates FILE
     std::optional<int> exportNumber;     // --export-number, 2..32767
@@ -31,7 +41,7 @@ struct CliOptions {
 
     /// Parses argv; on a usage error returns nothing and sets `error`. With --table, only the
     /// words are checked: mensurio-table reads the request.
-    static std::optional<CliOptions> Parse(const std::vector<std::string>& args, std::string& error);
+    static std::optional<CliOptions> Parse(const std::vector<std::string> &args, std::string &error);
     /// The --help text.
     static std::string UsageText();
 };

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "cli/CliQuantity.h"
 
-#include "cli/PrintableText.h"
 #include "cli/CliConversion.h"
 #include "cli/CliUsageError.h"
+#include "cli/PrintableText.h"
 #include "core/db/Cp1252.h"
 #include "core/engine/BuiltinAliases.h"
 #include "core/engine/BuiltinDimensions.h"
@@ -19,12 +19,9 @@ namespace mensurio {
 
 CliQuantity::CliQuantity(const UnitDatabase &database, const CliOptions &options, NumberSeparators separators,
                          std::ostream &out)
-    : m_database(database), m_options(options), m_separators(separators), m_out(out)
-{
-}
+    : m_database(database), m_options(options), m_separators(separators), m_out(out) {}
 
-std::optional<int> CliQuantity::TryRun(const std::string &expression) const
-{
+std::optional<int> CliQuantity::TryRun(const std::string &expression) const {
     if (m_options.toUnits.size() > 1 || m_options.all || m_options.positional.size() > 1)
         return std::nullopt;
     const QuantityCalculator calculator(m_database, BuiltinAliases(), BuiltinDimensions());
@@ -45,7 +42,8 @@ std::optional<int> CliQuantity::TryRun(const std::string &expression) const
               << "\n";
         return conversion.value ? kExitResult : kExitMessage;
     }
-    const std::optional<QuantityCalculator::Preferred> preferred = calculator.PreferredFor(reading.quantity->dimension);
+    const std::optional<QuantityCalculator::Preferred> preferred =
+        calculator.PreferredFor(reading.quantity->dimension);
     if (!preferred) {
         m_out << Cp1252::ToUtf8(FormatResult(reading.quantity->value, false, format)) << " (SI units of "
               << DimensionFormula(reading.quantity->dimension) << ")\n";
@@ -58,9 +56,8 @@ std::optional<int> CliQuantity::TryRun(const std::string &expression) const
     return kExitResult;
 }
 
-bool CliQuantity::ReadsIn(const UnitDatabase &database, const std::string &category, const std::string &expression,
-                          char decimalMark)
-{
+bool CliQuantity::ReadsIn(const UnitDatabase &database, const std::string &category,
+                          const std::string &expression, char decimalMark) {
     const auto found = std::find_if(database.Categories().begin(), database.Categories().end(),
                                     [&](const CategoryRecord &c) { return c.Name == category; });
     if (found == database.Categories().end())
@@ -69,8 +66,8 @@ bool CliQuantity::ReadsIn(const UnitDatabase &database, const std::string &categ
     std::vector<std::string> names;
     for (const UnitRecord &unit : found->Units)
         names.push_back(unit.Name);
-    const EverydayInput read = ReadEverydayInput(expression, known, UnitAliases(BuiltinAliases(), category, names),
-                                                 decimalMark);
+    const EverydayInput read =
+        ReadEverydayInput(expression, known, UnitAliases(BuiltinAliases(), category, names), decimalMark);
     if (!read.message.empty())
         return false;
     return ParseUnitExpression(read.text, known, false, false).code == 0;

@@ -24,8 +24,8 @@ class CliQuantity {
     std::optional<int> TryRun(const std::string &expression) const;
 
     /// Whether the expression reads with the units of the category alone.
-    static bool ReadsIn(const UnitDatabase &database, const std::string &category, const std::string &expression,
-                        char decimalMark);
+    static bool ReadsIn(const UnitDatabase &database, const std::string &category,
+                        const std::string &expression, char decimalMark);
 
   private:
     const UnitDatabase &m_database;

@@ -13,8 +13,8 @@ inline constexpr int kExitUsage = 2;   // a usage error or an unreadable databas
 
 /// A command line that cannot be carried out; its text goes to standard error with exit status 2.
 class CliUsageError : public std::runtime_error {
-public:
-    explicit CliUsageError(const std::string& message) : std::runtime_error(message) {}
+  public:
+    explicit CliUsageError(const std::string &message) : std::runtime_error(message) {}
 };
 
 } // namespace mensurio

@@ -17,8 +17,7 @@
 
 namespace mensurio {
 
-int PrintTypedValue(std::string_view typed, const ResultFormatOptions& format, std::ostream& out)
-{
+int PrintTypedValue(std::string_view typed, const ResultFormatOptions &format, std::ostream &out) {
     // Mixed numbers, digit groups and the refusals of ambiguous groupings and numbers side by
     // side apply here as in any category; a word is a unit that no category has.
     const EverydayInput everyday = ReadEverydayInput(typed, {}, UnitAliases(), format.separators.decimal);

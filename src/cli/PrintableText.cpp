@@ -9,16 +9,14 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-void AppendHex(std::string& out, unsigned char value)
-{
+void AppendHex(std::string &out, unsigned char value) {
     out += kHexDigits[value >> 4];
     out += kHexDigits[value & 0x0F];
 }
 
 } // namespace
 
-std::string PrintableText::Escaped(std::string_view utf8)
-{
+std::string PrintableText::Escaped(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size(); ++i) {
@@ -38,8 +36,7 @@ std::string PrintableText::Escaped(std::string_view utf8)
     return out;
 }
 
-std::string PrintableText::FromCp1252(std::string_view cp1252)
-{
+std::string PrintableText::FromCp1252(std::string_view cp1252) {
     return Escaped(Cp1252::ToUtf8(cp1252));
 }
 

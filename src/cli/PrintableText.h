@@ -9,7 +9,7 @@ namespace mensurio {
 /// Text from a units database made safe to print: a name may hold control characters (an
 /// escape sequence would reach the terminal and act on it), which are written as escapes.
 class PrintableText {
-public:
+  public:
     /// The UTF-8 text with every control character escaped: C0 characters, line breaks and tabs
     /// included, and DEL as "\x1B" (two upper-case hexadecimal digits), C1 characters as
     /// "\u009B". Everything else, malformed bytes included, is copied as it is.

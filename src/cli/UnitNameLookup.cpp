@@ -13,8 +13,7 @@ namespace mensurio {
 
 namespace {
 
-std::vector<std::string> UnitNames(const CategoryRecord &category)
-{
+std::vector<std::string> UnitNames(const CategoryRecord &category) {
     std::vector<std::string> names;
     names.reserve(category.Units.size());
     for (const UnitRecord &unit : category.Units)
@@ -22,18 +21,17 @@ std::vector<std::string> UnitNames(const CategoryRecord &category)
     return names;
 }
 
-std::string Candidates(const std::vector<UnitNameLookup::Match> &matches)
-{
+std::string Candidates(const std::vector<UnitNameLookup::Match> &matches) {
     std::string text;
     for (std::size_t i = 0; i < matches.size(); ++i) {
         text += i == 0 ? "" : i + 1 == matches.size() ? " or " : ", ";
-        text += PrintableText::FromCp1252(matches[i].unit) + " (" + PrintableText::FromCp1252(matches[i].category) + ")";
+        text += PrintableText::FromCp1252(matches[i].unit) + " (" +
+                PrintableText::FromCp1252(matches[i].category) + ")";
     }
     return text;
 }
 
-bool SameUnits(const std::vector<UnitNameLookup::Match> &matches)
-{
+bool SameUnits(const std::vector<UnitNameLookup::Match> &matches) {
     return std::all_of(matches.begin(), matches.end(),
                        [&](const UnitNameLookup::Match &m) { return m.unit == matches.front().unit; });
 }
@@ -41,8 +39,7 @@ bool SameUnits(const std::vector<UnitNameLookup::Match> &matches)
 } // namespace
 
 UnitNameLookup::UnitNameLookup(const UnitDatabase &database, std::span<const BuiltinAliasEntry> builtin)
-    : m_database(database)
-{
+    : m_database(database) {
     // The built-in table lists each category's units together, in data order: one run per
     // category, found by the category's name ignoring letter case (the first run of a name).
     for (auto first = builtin.begin(); first != builtin.end();) {
@@ -54,19 +51,16 @@ UnitNameLookup::UnitNameLookup(const UnitDatabase &database, std::span<const Bui
     }
 }
 
-std::span<const BuiltinAliasEntry> UnitNameLookup::builtinOf(std::string_view category) const
-{
+std::span<const BuiltinAliasEntry> UnitNameLookup::builtinOf(std::string_view category) const {
     const auto found = m_builtinByCategory.find(UnitDatabase::FoldCase(category));
     return found == m_builtinByCategory.end() ? std::span<const BuiltinAliasEntry>() : found->second;
 }
 
-UnitAliases UnitNameLookup::aliasesOf(const CategoryRecord &category) const
-{
+UnitAliases UnitNameLookup::aliasesOf(const CategoryRecord &category) const {
     return UnitAliases(builtinOf(category.Name), category.Name, UnitNames(category));
 }
 
-std::vector<UnitNameLookup::Match> UnitNameLookup::Find(std::string_view typed) const
-{
+std::vector<UnitNameLookup::Match> UnitNameLookup::Find(std::string_view typed) const {
     std::vector<Match> matches;
     for (const bool exact : {true, false}) {
         for (const CategoryRecord &category : m_database.Categories()) {
@@ -88,8 +82,7 @@ std::vector<UnitNameLookup::Match> UnitNameLookup::Find(std::string_view typed) 
     return matches;
 }
 
-std::string UnitNameLookup::FindIn(const CategoryRecord &category, std::string_view typed) const
-{
+std::string UnitNameLookup::FindIn(const CategoryRecord &category, std::string_view typed) const {
     for (const UnitRecord &unit : category.Units) {
         if (unit.Name == typed)
             return unit.Name;
@@ -101,8 +94,7 @@ std::string UnitNameLookup::FindIn(const CategoryRecord &category, std::string_v
     return aliasesOf(category).UnitNamed(typed);
 }
 
-std::string UnitNameLookup::FullName(std::string_view typed) const
-{
+std::string UnitNameLookup::FullName(std::string_view typed) const {
     const std::vector<Match> matches = Find(typed);
     if (matches.empty()) {
         std::vector<std::string> closest;
@@ -115,14 +107,14 @@ std::string UnitNameLookup::FullName(std::string_view typed) const
         throw CliUsageError(PrintableText::FromCp1252(UnknownUnitMessage(typed, closest)));
     }
     if (!SameUnits(matches)) {
-        throw CliUsageError("'" + PrintableText::FromCp1252(typed) + "' is " + Candidates(matches) + ": add -c " +
-                            PrintableText::FromCp1252(matches.front().category));
+        throw CliUsageError("'" + PrintableText::FromCp1252(typed) + "' is " + Candidates(matches) +
+                            ": add -c " + PrintableText::FromCp1252(matches.front().category));
     }
     return matches.front().unit;
 }
 
-std::optional<std::string> UnitNameLookup::CategoryReading(std::string_view expression, char decimalMark) const
-{
+std::optional<std::string> UnitNameLookup::CategoryReading(std::string_view expression,
+                                                           char decimalMark) const {
     struct Reading {
         std::string category;
         std::vector<std::string> units;
@@ -145,7 +137,8 @@ std::optional<std::string> UnitNameLookup::CategoryReading(std::string_view expr
             for (const Reading &r : readings)
                 candidates.push_back({r.category, r.units.front()});
             throw CliUsageError("'" + PrintableText::FromCp1252(expression) + "' reads as " +
-                                Candidates(candidates) + ": add -c " + PrintableText::FromCp1252(readings.front().category));
+                                Candidates(candidates) + ": add -c " +
+                                PrintableText::FromCp1252(readings.front().category));
         }
     }
     return readings.front().category;

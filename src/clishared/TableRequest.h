@@ -31,8 +31,8 @@ struct TableRequest {
     std::string pdfPath;
     std::string databasePath; // --db; empty: beside the executable
     std::string category;
-    std::string rows;        // comma-separated names, "\," for a comma in a name, or "all"
-    std::string columns;     // the same
+    std::string rows;    // comma-separated names, "\," for a comma in a name, or "all"
+    std::string columns; // the same
     TableDirection direction = TableDirection::RightAndUp;       // --direction right-up | down-left
     TableResultFormat resultFormat = TableResultFormat::General; // --table-format general | scientific
     TablePaper paper = TablePaper::Landscape;                    // --paper horizontal | vertical

@@ -7,25 +7,29 @@ namespace mensurio::test {
 namespace {
 
 class CliControlCharacters : public CliTest {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         UnitDatabase db;
         db.AddCategory("Len\x1B[2Jgth", false);
-        db.AddUnit("Len\x1B[2Jgth", "met\x07" "er", "", 1.0L, false);
+        db.AddUnit("Len\x1B[2Jgth",
+                   "met\x07"
+                   "er",
+                   "", 1.0L, false);
         db.AddUnit("Len\x1B[2Jgth", "fo\x7Fot\x81", "", 0.3048L, false);
         db.AddUnit("Len\x1B[2Jgth", "in\tch\n", "", 0.0254L, false);
         db.AddUnit("Len\x1B[2Jgth", "toise (r\xE9gime)", "", 1.949036L, false);
         db.AddCategory("Other", false);
-        db.AddUnit("Other", "met\x07" "er", "", 1.0L, false);
+        db.AddUnit("Other",
+                   "met\x07"
+                   "er",
+                   "", 1.0L, false);
         m_dir.write("fixture.dat", DatabaseFile::ToBytes(db, "MNSA"));
     }
 };
 
-TEST_F(CliControlCharacters, NamesArePrintedEscaped)
-{
+TEST_F(CliControlCharacters, NamesArePrintedEscaped) {
     const struct {
-        const char* name;
+        const char *name;
         std::vector<std::string> args;
         std::string out;
         std::string err;
@@ -41,7 +45,7 @@ TEST_F(CliControlCharacters, NamesArePrintedEscaped)
          "",
          "mensurio-cli: no unit named 'metr' in the category 'Len\\x1B[2Jgth'; did you mean met\\x07er?\n"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         const ProcessResult r = runOnFixture(c.args);
         EXPECT_EQ(r.out, c.out) << c.name;
         if (!c.err.empty()) {

@@ -57,14 +57,15 @@ TEST_F(CliExport, OneFileUnderTwoRelativeNames_isRefused) {
     std::filesystem::create_directory(m_dir.file("sub"));
     m_dir.write("target.pdb", "old");
     std::filesystem::create_symlink("target.pdb", m_dir.file("link.pdb"));
-    const std::vector<std::pair<std::string, std::string>> pairs = {
-        {"pair.pdb", "./pair.pdb"}, {"pair.pdb", "sub/../pair.pdb"}, {"./sub/../pair.pdb", "pair.pdb"},
-        {"link.pdb", "target.pdb"}};
+    const std::vector<std::pair<std::string, std::string>> pairs = {{"pair.pdb", "./pair.pdb"},
+                                                                    {"pair.pdb", "sub/../pair.pdb"},
+                                                                    {"./sub/../pair.pdb", "pair.pdb"},
+                                                                    {"link.pdb", "target.pdb"}};
     for (const auto &[first, second] : pairs) {
         // Run from the scratch folder, so that the relative names land there.
-        const std::string command = "cd " + shellQuote(m_dir.path()) + " && exec " + shellQuote(MENSURIO_CLI) +
-                                    " --db " + shellQuote(db()) + " --export-handheld " + shellQuote(first) + " " +
-                                    shellQuote(second);
+        const std::string command = "cd " + shellQuote(m_dir.path()) + " && exec " +
+                                    shellQuote(MENSURIO_CLI) + " --db " + shellQuote(db()) +
+                                    " --export-handheld " + shellQuote(first) + " " + shellQuote(second);
         const auto r = runProcess("/bin/sh", {"-c", command}, m_dir.path());
         EXPECT_EQ(r.status, 2) << first << " " << second;
         EXPECT_NE(r.err.find("two different files"), std::string::npos) << r.err;

@@ -12,9 +12,8 @@ using mensurio::test::ScratchDir;
 namespace {
 
 class CliList : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         UnitDatabase db;
         db.AddCategory("Length", false);
         db.AddUnit("Length", "meter", "", 1.0L, false);
@@ -27,8 +26,7 @@ protected:
         db.SetUnitHidden(true);
         m_dir.write("fixture.dat", DatabaseFile::ToBytes(db, "MNSA"));
     }
-    mensurio::test::ProcessResult run(std::vector<std::string> args)
-    {
+    mensurio::test::ProcessResult run(std::vector<std::string> args) {
         return runProcess(MENSURIO_CLI, args, m_dir.path());
     }
     std::string db() const { return m_dir.file("fixture.dat"); }
@@ -37,23 +35,20 @@ protected:
 
 } // namespace
 
-TEST_F(CliList, ListCategories_printsEveryCategoryHiddenIncluded)
-{
+TEST_F(CliList, ListCategories_printsEveryCategoryHiddenIncluded) {
     const auto r = run({"--db", db(), "--list-categories"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "Length\nSecret\n");
 }
 
-TEST_F(CliList, ListUnits_printsUtf8NamesCaseInsensitiveCategory)
-{
+TEST_F(CliList, ListUnits_printsUtf8NamesCaseInsensitiveCategory) {
     const auto r = run({"--list-units", "length", "--db", db()});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "meter\npied (France, ancien r\xC3\xA9gime)\n");
     EXPECT_EQ(run({"--db", db(), "--list-units", "Secret"}).out, "hidden unit\n");
 }
 
-TEST_F(CliList, UsageErrorsAndUnreadableDatabase_exitWithTwo)
-{
+TEST_F(CliList, UsageErrorsAndUnreadableDatabase_exitWithTwo) {
     m_dir.write("broken.dat", "MNSA\x07");
     const std::vector<std::vector<std::string>> cases = {
         {"--db", m_dir.file("broken.dat"), "--list-categories"},
@@ -66,7 +61,7 @@ TEST_F(CliList, UsageErrorsAndUnreadableDatabase_exitWithTwo)
         {"--db", db(), "--style", "3", "5"},
         {"--db", db()},
     };
-    for (const auto& args : cases) {
+    for (const auto &args : cases) {
         const auto r = run(args);
         EXPECT_EQ(r.status, 2) << args.back();
         EXPECT_FALSE(r.err.empty()) << args.back();
@@ -74,8 +69,7 @@ TEST_F(CliList, UsageErrorsAndUnreadableDatabase_exitWithTwo)
     }
 }
 
-TEST_F(CliList, HelpAndVersion_needNoDatabase)
-{
+TEST_F(CliList, HelpAndVersion_needNoDatabase) {
     const auto help = run({"--db", m_dir.file("missing.dat"), "--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Usage: mensurio-cli"), std::string::npos);
@@ -84,8 +78,7 @@ TEST_F(CliList, HelpAndVersion_needNoDatabase)
     EXPECT_EQ(version.out.rfind("mensurio-cli ", 0), 0u);
 }
 
-TEST_F(CliList, DefaultDatabase_isTheOneBesideTheExecutable)
-{
+TEST_F(CliList, DefaultDatabase_isTheOneBesideTheExecutable) {
     const auto r = run({"--list-categories"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_FALSE(r.out.empty());

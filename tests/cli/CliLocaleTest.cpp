@@ -37,25 +37,22 @@ END LC_MESSAGES
 
 // Sets environment variables for the children started while it lives.
 class EnvironmentGuard {
-public:
-    EnvironmentGuard(const std::string& locpath, const std::string& locale)
-    {
+  public:
+    EnvironmentGuard(const std::string &locpath, const std::string &locale) {
         ::setenv("LOCPATH", locpath.c_str(), 1);
         ::setenv("LC_ALL", locale.c_str(), 1);
     }
-    ~EnvironmentGuard()
-    {
+    ~EnvironmentGuard() {
         ::unsetenv("LOCPATH");
         ::setenv("LC_ALL", "C", 1);
     }
-    EnvironmentGuard(const EnvironmentGuard&) = delete;
-    EnvironmentGuard& operator=(const EnvironmentGuard&) = delete;
+    EnvironmentGuard(const EnvironmentGuard &) = delete;
+    EnvironmentGuard &operator=(const EnvironmentGuard &) = delete;
 };
 
 } // namespace
 
-TEST_F(CliTest, Locale_separatorsOfTheUsersLocaleShowInResults)
-{
+TEST_F(CliTest, Locale_separatorsOfTheUsersLocaleShowInResults) {
     m_dir.write("locale.src", kLocaleSource);
     const std::string target = m_dir.file("xx_TEST.UTF-8");
     const std::string command = "localedef -c -i " + shellQuote(m_dir.file("locale.src")) + " -f UTF-8 " +
@@ -78,7 +75,7 @@ TEST_F(CliTest, Locale_separatorsOfTheUsersLocaleShowInResults)
         {{"1.5", "yard", "--to", "yard", "--to", "foot"}, "(1) yard + (1,5) foot\n"},
         {{"--format", "fixed", "--places", "1", "2.25"}, "2,3\n"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         const auto r = runOnFixture(c.args);
         EXPECT_EQ(r.status, 0) << ::testing::PrintToString(c.args) << r.err;
         EXPECT_EQ(r.out, c.out) << ::testing::PrintToString(c.args);

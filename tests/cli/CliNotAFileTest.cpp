@@ -10,8 +10,7 @@ namespace {
 
 class CliNotAFileTest : public CliTest {};
 
-TEST_F(CliNotAFileTest, Db_fifoOrFolderOrDevice_refusedAtOnceWithThePath)
-{
+TEST_F(CliNotAFileTest, Db_fifoOrFolderOrDevice_refusedAtOnceWithThePath) {
     const std::string fifo = m_dir.file("fifo.dat");
     const std::string folder = m_dir.file("folder.dat");
     const std::string device = m_dir.file("device.dat");
@@ -20,12 +19,12 @@ TEST_F(CliNotAFileTest, Db_fifoOrFolderOrDevice_refusedAtOnceWithThePath)
     ASSERT_EQ(::symlink("/dev/zero", device.c_str()), 0);
     const struct {
         std::string path;
-        const char* kind;
+        const char *kind;
     } cases[] = {{fifo, "a FIFO"}, {folder, "a directory"}, {device, "a device"}};
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         // Reading the FIFO would wait for ever: the time limit turns that into status 124.
-        const ProcessResult r = runProcess("timeout", {"10", MENSURIO_CLI, "--db", c.path, "--list-categories"},
-                                           m_dir.path());
+        const ProcessResult r =
+            runProcess("timeout", {"10", MENSURIO_CLI, "--db", c.path, "--list-categories"}, m_dir.path());
         EXPECT_EQ(r.status, 2) << c.path;
         EXPECT_EQ(r.err, "mensurio-cli: cannot read the units database " + c.path + ": it is " + c.kind +
                              ", not a file\n");

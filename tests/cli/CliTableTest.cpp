@@ -77,8 +77,8 @@ TEST_F(CliTableTest, PdfText_hasNoLigatures_andCanBeSearched) {
     db.AddUnit("Flow", "flux unit", "", 1, false);
     db.AddUnit("Flow", "official effluent", "", 2, false);
     m_dir.write("flow.dat", DatabaseFile::ToBytes(db, "MNSA"));
-    const ProcessResult r =
-        run({"--db", m_dir.file("flow.dat"), "--table", pdf(), "-c", "Flow", "--rows", "all", "--columns", "all"});
+    const ProcessResult r = run({"--db", m_dir.file("flow.dat"), "--table", pdf(), "-c", "Flow", "--rows",
+                                 "all", "--columns", "all"});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string text = pdfText(pdf());
     for (const char *word : {"Flow", "flux unit", "official effluent"})
@@ -123,8 +123,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The fixture's "Empty" category holds no units: reported, exit status 1, no file.
 TEST_F(CliTableTest, CategoryWithoutUnits_isReportedWithOne) {
-    for (const std::vector<std::string> &units : {std::vector<std::string>{"--rows", "all", "--columns", "all"},
-                                                   std::vector<std::string>{"--rows", "all", "--columns", "x"}}) {
+    for (const std::vector<std::string> &units :
+         {std::vector<std::string>{"--rows", "all", "--columns", "all"},
+          std::vector<std::string>{"--rows", "all", "--columns", "x"}}) {
         std::vector<std::string> args = {"--table", pdf(), "-c", "Empty"};
         args.insert(args.end(), units.begin(), units.end());
         const ProcessResult r = runOnFixture(args);

@@ -10,24 +10,22 @@ namespace mensurio::test {
 /// Makes the kernel refuse writes that would grow any file past `bytes`, also for root; a write
 /// then fails with EFBIG instead of raising SIGXFSZ. The old limit returns when the object goes.
 class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
         ::getrlimit(RLIMIT_FSIZE, &m_old);
         m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit = m_old;
         limit.rlim_cur = bytes;
         ::setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FileSizeLimit()
-    {
+    ~FileSizeLimit() {
         ::setrlimit(RLIMIT_FSIZE, &m_old);
         std::signal(SIGXFSZ, m_oldHandler);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
 
-private:
+  private:
     rlimit m_old{};
     void (*m_oldHandler)(int) = nullptr;
 };

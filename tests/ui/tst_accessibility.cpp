@@ -4,29 +4,29 @@
 #include "core/custom/CustomCategories.h"
 #include "core/custom/CustomUnits.h"
 #include "core/platform/StartupLink.h"
-#include "ui/mainwindow/CategoryGridKeys.h"
-#include "ui/mainwindow/CategoryMenu.h"
-#include "ui/help/HelpWindow.h"
-#include "ui/help/AboutDialog.h"
-#include "ui/manage/ManageDialog.h"
-#include "ui/custom/CustomUnitsDialog.h"
-#include "ui/custom/CustomUnitEditor.h"
-#include "ui/preferences/PreferencesDialog.h"
 #include "ui/custom/CustomCategoriesDialog.h"
 #include "ui/custom/CustomCategoryEditor.h"
+#include "ui/custom/CustomUnitEditor.h"
+#include "ui/custom/CustomUnitsDialog.h"
 #include "ui/find/FindDialog.h"
-#include "ui/tables/TablesDialog.h"
-#include "ui/tables/PreviewDialog.h"
+#include "ui/help/AboutDialog.h"
+#include "ui/help/HelpWindow.h"
 #include "ui/help/TipOfTheDayDialog.h"
+#include "ui/mainwindow/CategoryGridKeys.h"
+#include "ui/mainwindow/CategoryMenu.h"
+#include "ui/manage/ManageDialog.h"
+#include "ui/preferences/PreferencesDialog.h"
 #include "ui/support/WindowHarness.h"
+#include "ui/tables/PreviewDialog.h"
+#include "ui/tables/TablesDialog.h"
 
 #include <QAccessible>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QToolButton>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QtTest>
 
 #include <algorithm>
@@ -132,8 +132,10 @@ class TestAccessibility : public QObject {
     void conversion_announcedInTheValueFieldsDescription_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("description");
-        QTest::newRow("result with its unit") << "12" << "Result: 3.6576 meter";
-        QTest::newRow("message as it is") << "12+" << "invalid or incomplete expression";
+        QTest::newRow("result with its unit") << "12"
+                                              << "Result: 3.6576 meter";
+        QTest::newRow("message as it is") << "12+"
+                                          << "invalid or incomplete expression";
     }
     void conversion_announcedInTheValueFieldsDescription() {
         QFETCH(QString, typed);
@@ -156,8 +158,8 @@ class TestAccessibility : public QObject {
             visited << focused()->objectName();
             QTest::keyClick(focused(), Qt::Key_Tab);
         }
-        const QStringList expected = {"categoryButton", "valueField",    "resultField",    "inputPressure",
-                                      "inputList",         "outputPressure", "outputList", "categoryTabs"};
+        const QStringList expected = {"categoryButton", "valueField",     "resultField", "inputPressure",
+                                      "inputList",      "outputPressure", "outputList",  "categoryTabs"};
         QCOMPARE(visited.mid(0, expected.size()), expected);
         QCOMPARE(visited.value(expected.size()), QString("categoryButton"));
     }
@@ -204,8 +206,8 @@ class TestAccessibility : public QObject {
         QMenu menu;
         int chosen = -1;
         CategoryMenu categories(menu, [&chosen](int index) { chosen = index; });
-        const QStringList names = {"Area",  "Length", "Mass",   "Power", "Pressure", "Speed",
-                                   "Time",  "Torque", "Volume", "Angle", "Charge",   "Current"};
+        const QStringList names = {"Area", "Length", "Mass",   "Power", "Pressure", "Speed",
+                                   "Time", "Torque", "Volume", "Angle", "Charge",   "Current"};
         for (const QString &name : names)
             categories.AddItem(name);
         categories.SplitColumns(); // columns of 4
@@ -220,8 +222,11 @@ class TestAccessibility : public QObject {
         const struct {
             int key;
             QString expected;
-        } steps[] = {{Qt::Key_Down, "Time"},   {Qt::Key_Right, "Charge"}, {Qt::Key_Home, "Area"},
-                     {Qt::Key_End, "Current"}, {Qt::Key_Left, "Torque"}};
+        } steps[] = {{Qt::Key_Down, "Time"},
+                     {Qt::Key_Right, "Charge"},
+                     {Qt::Key_Home, "Area"},
+                     {Qt::Key_End, "Current"},
+                     {Qt::Key_Left, "Torque"}};
         for (const auto &step : steps) {
             QTest::keyClick(focused(), Qt::Key(step.key));
             QCOMPARE(focusedName(), step.expected);
@@ -250,9 +255,9 @@ class TestAccessibility : public QObject {
 
     void dialogs_data() {
         QTest::addColumn<int>("which");
-        const char *names[] = {"About",          "Tip of the Day", "Preferences",   "Find",
-                               "Manage",         "Custom Units",   "Unit editor",   "Custom Categories",
-                               "Category editor", "Tables",        "Help"};
+        const char *names[] = {"About",           "Tip of the Day", "Preferences", "Find",
+                               "Manage",          "Custom Units",   "Unit editor", "Custom Categories",
+                               "Category editor", "Tables",         "Help"};
         for (int i = 0; i < int(std::size(names)); ++i)
             QTest::newRow(names[i]) << i;
     }
@@ -272,14 +277,22 @@ class TestAccessibility : public QObject {
                     *window, StartupLink(h.dir.file("autostart"), h.dir.file("mensurio")), window);
             },
             [&] { return std::make_unique<FindDialog>(db, settings, window); },
-            [&] { return std::make_unique<ManageDialog>(db, settings, prompts, ManageDialogHooks{}, window); },
+            [&] {
+                return std::make_unique<ManageDialog>(db, settings, prompts, ManageDialogHooks{}, window);
+            },
             [&] { return std::make_unique<CustomUnitsDialog>(db, prompts, "Length", window); },
-            [&] { return std::make_unique<CustomUnitEditor>(units, prompts, "Length", UnitEditorMode::Add, "", window); },
+            [&] {
+                return std::make_unique<CustomUnitEditor>(units, prompts, "Length", UnitEditorMode::Add, "",
+                                                          window);
+            },
             [&] { return std::make_unique<CustomCategoriesDialog>(db, prompts, window); },
             [&] {
-                return std::make_unique<CustomCategoryEditor>(categories, prompts, CategoryEditorMode::Add, "", window);
+                return std::make_unique<CustomCategoryEditor>(categories, prompts, CategoryEditorMode::Add,
+                                                              "", window);
             },
-            [&] { return std::make_unique<TablesDialog>(db, settings, prompts, window->Separators(), window); },
+            [&] {
+                return std::make_unique<TablesDialog>(db, settings, prompts, window->Separators(), window);
+            },
             [&] { return std::make_unique<HelpWindow>(); },
         };
         const std::unique_ptr<QWidget> dialog = makers[which]();
@@ -289,7 +302,8 @@ class TestAccessibility : public QObject {
     // The print preview is made by the tables dialog from a chosen row and column.
     void tablePreview() {
         h.ChooseCategory("Length");
-        TablesDialog dialog(window->database(), window->settings(), window->prompts(), window->Separators(), window);
+        TablesDialog dialog(window->database(), window->settings(), window->prompts(), window->Separators(),
+                            window);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.findChild<QListWidget *>("rowUnits")->item(0)->setSelected(true);

@@ -68,31 +68,32 @@ class TestInstalled : public QObject {
         window->SetTipOfTheDayHook([](ProgramSettings &, QWidget *) {});
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        const bool ran = ModalSteps()
-                             .Then("CustomUnitsDialog",
-                                   [](QDialog &units) {
-                                       auto *category = Child<QComboBox>(units, "categoryChoice");
-                                       category->setCurrentIndex(category->findText("Length"));
-                                       ClickButton(units, "addButton");
-                                   })
-                             .Then("CustomUnitEditor",
-                                   [](QDialog &editor) {
-                                       TypeInto(editor, "nameField", "stadion");
-                                       TypeInto(editor, "amountField", "184.8");
-                                       auto *origin = Child<QComboBox>(editor, "originChoice");
-                                       origin->setCurrentIndex(origin->findText("meter"));
-                                       ClickButton(editor, "okButton");
-                                   })
-                             .Then("CustomUnitsDialog", [](QDialog &units) { ClickButton(units, "closeButton"); })
-                             .Run([&] { window->findChild<QAction *>("customUnitsAction")->trigger(); });
+        const bool ran =
+            ModalSteps()
+                .Then("CustomUnitsDialog",
+                      [](QDialog &units) {
+                          auto *category = Child<QComboBox>(units, "categoryChoice");
+                          category->setCurrentIndex(category->findText("Length"));
+                          ClickButton(units, "addButton");
+                      })
+                .Then("CustomUnitEditor",
+                      [](QDialog &editor) {
+                          TypeInto(editor, "nameField", "stadion");
+                          TypeInto(editor, "amountField", "184.8");
+                          auto *origin = Child<QComboBox>(editor, "originChoice");
+                          origin->setCurrentIndex(origin->findText("meter"));
+                          ClickButton(editor, "okButton");
+                      })
+                .Then("CustomUnitsDialog", [](QDialog &units) { ClickButton(units, "closeButton"); })
+                .Run([&] { window->findChild<QAction *>("customUnitsAction")->trigger(); });
         QVERIFY(ran);
         window->close();
         window.reset();
 
         QVERIFY(fs::exists(scratch.file("data/mensurio/units.dat")));
         QVERIFY(fs::exists(scratch.file("config/mensurio/mensurio.ini")));
-        const ProcessResult result =
-            runProcess(prefix + "/bin/mensurio-cli", {"-c", "Length", "2 stadion", "--to", "meter"}, scratch.path());
+        const ProcessResult result = runProcess(
+            prefix + "/bin/mensurio-cli", {"-c", "Length", "2 stadion", "--to", "meter"}, scratch.path());
         QCOMPARE(QString::fromStdString(result.out), QString("369.6\n"));
         QCOMPARE(result.status, 0);
         QCOMPARE(Listing(prefix), before);

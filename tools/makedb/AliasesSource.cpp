@@ -7,18 +7,16 @@ namespace mensurio {
 
 namespace {
 
-std::string Joined(const std::vector<std::string>& items)
-{
+std::string Joined(const std::vector<std::string> &items) {
     std::string text;
-    for (const std::string& item : items)
+    for (const std::string &item : items)
         text += (text.empty() ? "" : "\n") + item;
     return text;
 }
 
 } // namespace
 
-std::string AliasesSource::Literal(std::string_view bytes)
-{
+std::string AliasesSource::Literal(std::string_view bytes) {
     std::string out = "\"";
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
@@ -34,12 +32,12 @@ std::string AliasesSource::Literal(std::string_view bytes)
     return out + "\"";
 }
 
-std::string AliasesSource::Cpp(const std::vector<CompiledCategory>& categories, const VersionHistory& history)
-{
+std::string AliasesSource::Cpp(const std::vector<CompiledCategory> &categories,
+                               const VersionHistory &history) {
     std::ostringstream entries;
     std::size_t count = 0;
-    for (const CompiledCategory& category : categories) {
-        for (const CompiledUnit& unit : category.Units) {
+    for (const CompiledCategory &category : categories) {
+        for (const CompiledUnit &unit : category.Units) {
             if (unit.Symbols.empty() && unit.Spellings.empty())
                 continue;
             entries << "    {" << Literal(category.Name) << ", " << Literal(unit.Name) << ", "

@@ -14,8 +14,9 @@ namespace mensurio {
 /// one constant array with an entry per unit that has a symbol or a spelling, in data order;
 /// and of the data versions (core/db/BuiltinHistory.h).
 class AliasesSource {
-public:
-    static std::string Cpp(const std::vector<CompiledCategory>& categories, const VersionHistory& history = {});
+  public:
+    static std::string Cpp(const std::vector<CompiledCategory> &categories,
+                           const VersionHistory &history = {});
     /// A C++ string literal of the bytes; every byte outside printable ASCII, and '"' and
     /// '\\', as a three-digit octal escape, so no escape can take in the character after it.
     static std::string Literal(std::string_view bytes);

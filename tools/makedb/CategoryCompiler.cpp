@@ -23,17 +23,21 @@ namespace {
 using Quad = __float128;
 
 // The temperature routine knows a degree size only for these names.
-constexpr std::array<std::string_view, 5> TemperatureUnits = {"Celsius", "Kelvin", "R\xE9" "aumur", "Fahrenheit",
-                                                              "Rankine"};
+constexpr std::array<std::string_view, 5> TemperatureUnits = {"Celsius", "Kelvin",
+                                                              "R\xE9"
+                                                              "aumur",
+                                                              "Fahrenheit", "Rankine"};
 
-std::string ToDatabaseName(const std::string& utf8, const std::string& what, const std::string& file, int line)
-{
+std::string ToDatabaseName(const std::string &utf8, const std::string &what, const std::string &file,
+                           int line) {
     std::string name;
     if (!Cp1252::TryFromUtf8(utf8, name))
-        throw SourceError(file, line, what + " '" + utf8 + "' holds a character that Windows-1252 cannot hold");
+        throw SourceError(file, line,
+                          what + " '" + utf8 + "' holds a character that Windows-1252 cannot hold");
     if (name.size() > UnitDatabase::MaxNameLength)
-        throw SourceError(file, line, what + " '" + utf8 + "' is " + std::to_string(name.size()) +
-                                          " bytes long in Windows-1252; at most 50 are allowed");
+        throw SourceError(file, line,
+                          what + " '" + utf8 + "' is " + std::to_string(name.size()) +
+                              " bytes long in Windows-1252; at most 50 are allowed");
     for (const unsigned char c : name) {
         if (c < 0x20 || c == 0x7F)
             throw SourceError(file, line, what + " '" + utf8 + "' holds a control character");
@@ -43,14 +47,13 @@ std::string ToDatabaseName(const std::string& utf8, const std::string& what, con
 
 /// Per-unit working state while references are followed.
 struct PendingUnit {
-    const SourceUnit* Source = nullptr;
+    const SourceUnit *Source = nullptr;
     Quad Value = 0;
     int Reference = -1;
     enum class State { Open, Visiting, Done } Mark = State::Open;
 };
 
-int FindReference(const std::vector<CompiledUnit>& units, const SourceUnit& unit)
-{
+int FindReference(const std::vector<CompiledUnit> &units, const SourceUnit &unit) {
     std::string name;
     if (Cp1252::TryFromUtf8(unit.Reference, name)) {
         for (std::size_t i = 0; i < units.size(); ++i) {
@@ -59,15 +62,14 @@ int FindReference(const std::vector<CompiledUnit>& units, const SourceUnit& unit
         }
     }
     std::string message = "unknown reference '" + unit.Reference + "'";
-    for (const CompiledUnit& other : units) {
+    for (const CompiledUnit &other : units) {
         if (UnitDatabase::SameNameIgnoringCase(other.Name, name))
             message += " (names are case-sensitive; did you mean '" + Cp1252::ToUtf8(other.Name) + "'?)";
     }
     throw SourceError(unit.File, unit.Line, message);
 }
 
-std::string CycleText(const std::vector<PendingUnit>& pending, const std::vector<int>& path, int start)
-{
+std::string CycleText(const std::vector<PendingUnit> &pending, const std::vector<int> &path, int start) {
     std::string text;
     bool inCycle = false;
     for (const int index : path) {
@@ -79,21 +81,21 @@ std::string CycleText(const std::vector<PendingUnit>& pending, const std::vector
 }
 
 // Follows the reference chain of one unit and fills ExactFactor along it.
-void Resolve(std::vector<PendingUnit>& pending, std::vector<CompiledUnit>& units, int index)
-{
+void Resolve(std::vector<PendingUnit> &pending, std::vector<CompiledUnit> &units, int index) {
     std::vector<int> path;
     int current = index;
     while (current >= 0 && pending[current].Mark != PendingUnit::State::Done) {
         if (pending[current].Mark == PendingUnit::State::Visiting) {
-            const SourceUnit& unit = *pending[current].Source;
-            throw SourceError(unit.File, unit.Line, "cycle of references: " + CycleText(pending, path, current));
+            const SourceUnit &unit = *pending[current].Source;
+            throw SourceError(unit.File, unit.Line,
+                              "cycle of references: " + CycleText(pending, path, current));
         }
         pending[current].Mark = PendingUnit::State::Visiting;
         path.push_back(current);
         current = pending[current].Reference;
     }
     for (auto it = path.rbegin(); it != path.rend(); ++it) {
-        PendingUnit& unit = pending[*it];
+        PendingUnit &unit = pending[*it];
         const Quad base = unit.Reference >= 0 ? units[unit.Reference].ExactFactor : Quad(1);
         units[*it].ExactFactor = unit.Value * base;
         if (isinfq(units[*it].ExactFactor))
@@ -104,32 +106,35 @@ void Resolve(std::vector<PendingUnit>& pending, std::vector<CompiledUnit>& units
 
 // A unit of "Fractions" names a way of writing the value, and its factor is the denominator:
 // 1 for "as decimal", 0 for "as fraction", n for "nearest 1/n" (the name must say which n).
-void CheckFractionsUnit(const SourceUnit& unit, const CompiledUnit& compiled)
-{
+void CheckFractionsUnit(const SourceUnit &unit, const CompiledUnit &compiled) {
     const long double factor = compiled.Factor;
-    if (factor != std::nearbyint(factor) || factor < 0 || factor > static_cast<long double>(kMaxNearestDenominator))
-        throw SourceError(unit.File, unit.Line,
-                          "a Fractions unit's factor is its denominator: 1 (as decimal), 0 (as fraction) or n "
-                          "from 2 to " + std::to_string(kMaxNearestDenominator) + " (nearest 1/n)");
+    if (factor != std::nearbyint(factor) || factor < 0 ||
+        factor > static_cast<long double>(kMaxNearestDenominator))
+        throw SourceError(
+            unit.File, unit.Line,
+            "a Fractions unit's factor is its denominator: 1 (as decimal), 0 (as fraction) or n "
+            "from 2 to " +
+                std::to_string(kMaxNearestDenominator) + " (nearest 1/n)");
     const std::string nearest = "nearest 1/";
     const bool namedNearest = compiled.Name.rfind(nearest, 0) == 0;
     if (factor >= 2 && compiled.Name != nearest + std::to_string(static_cast<std::uint64_t>(factor)))
         throw SourceError(unit.File, unit.Line,
-                          "a Fractions unit with factor " + std::to_string(static_cast<std::uint64_t>(factor)) +
-                              " rounds to the nearest 1/" + std::to_string(static_cast<std::uint64_t>(factor)) +
-                              " and must be named so");
+                          "a Fractions unit with factor " +
+                              std::to_string(static_cast<std::uint64_t>(factor)) +
+                              " rounds to the nearest 1/" +
+                              std::to_string(static_cast<std::uint64_t>(factor)) + " and must be named so");
     if (factor < 2 && namedNearest)
         throw SourceError(unit.File, unit.Line, "'" + unit.Name + "' needs its denominator as its factor");
 }
 
 // A currency's name ends with its code; the euro is the base, and no other currency may carry a
 // factor in the shipped data: exchange rates change daily and are loaded at run time.
-void CheckCurrencyUnit(const SourceUnit& unit, const CompiledUnit& compiled)
-{
+void CheckCurrencyUnit(const SourceUnit &unit, const CompiledUnit &compiled) {
     const std::string_view code = CurrencyCodeOf(compiled.Name);
     if (code.empty())
-        throw SourceError(unit.File, unit.Line,
-                          "a Currency unit's name ends with its ISO 4217 code in parentheses, as in 'US dollar (USD)'");
+        throw SourceError(
+            unit.File, unit.Line,
+            "a Currency unit's name ends with its ISO 4217 code in parentheses, as in 'US dollar (USD)'");
     if (code == kBaseCurrencyCode && compiled.Factor != 1)
         throw SourceError(unit.File, unit.Line, "the euro is the base of Currency: its factor is 1");
     if (code != kBaseCurrencyCode && compiled.ExactFactor != 0)
@@ -139,8 +144,7 @@ void CheckCurrencyUnit(const SourceUnit& unit, const CompiledUnit& compiled)
 }
 
 // Every code once, the euro among them.
-void CheckCurrencyCodes(const SourceCategory& category, const std::vector<CompiledUnit>& units)
-{
+void CheckCurrencyCodes(const SourceCategory &category, const std::vector<CompiledUnit> &units) {
     bool base = false;
     for (std::size_t i = 0; i < units.size(); ++i) {
         const std::string_view code = CurrencyCodeOf(units[i].Name);
@@ -155,8 +159,7 @@ void CheckCurrencyCodes(const SourceCategory& category, const std::vector<Compil
         throw SourceError(category.File, category.Line, "Currency needs the euro (EUR), its base unit");
 }
 
-void CheckFactor(const std::string& category, const SourceUnit& unit, const CompiledUnit& compiled)
-{
+void CheckFactor(const std::string &category, const SourceUnit &unit, const CompiledUnit &compiled) {
     const long double factor = compiled.Factor;
     if (std::isinf(factor) || (compiled.ExactFactor != 0 && factor == 0) ||
         (factor != 0 && std::fpclassify(factor) == FP_SUBNORMAL))
@@ -167,11 +170,13 @@ void CheckFactor(const std::string& category, const SourceUnit& unit, const Comp
                 return;
         }
         throw SourceError(unit.File, unit.Line,
-                          "'" + unit.Name + "' is no temperature scale the converter knows a degree size for");
+                          "'" + unit.Name +
+                              "' is no temperature scale the converter knows a degree size for");
     }
     if (category == "Numbers") {
         if (factor != std::nearbyint(factor) || factor < 0 || factor == 1 || factor > 36)
-            throw SourceError(unit.File, unit.Line, "a number system's factor is its base, 2 to 36, or 0 for Roman");
+            throw SourceError(unit.File, unit.Line,
+                              "a number system's factor is its base, 2 to 36, or 0 for Roman");
         return;
     }
     if (category == "Fractions") {
@@ -190,33 +195,34 @@ void CheckFactor(const std::string& category, const SourceUnit& unit, const Comp
 // case, converting compares them exactly. A name that differs from a fixed one in letter case
 // only would be listed as inverse but converted as a normal unit, and a wavelength under any
 // other name would be converted as a frequency; both give wrong results, so neither may exist.
-void CheckInverseName(const std::string& category, const SourceUnit& unit, const std::string& name)
-{
-    const std::vector<std::string>& inverseNames = InverseUnitNames(CategoryKindOf(category));
+void CheckInverseName(const std::string &category, const SourceUnit &unit, const std::string &name) {
+    const std::vector<std::string> &inverseNames = InverseUnitNames(CategoryKindOf(category));
     if (inverseNames.empty())
         return;
-    for (const std::string& inverse : inverseNames) {
+    for (const std::string &inverse : inverseNames) {
         if (name == inverse)
             return;
         if (EqualIgnoringAsciiCase(name, inverse))
-            throw SourceError(unit.File, unit.Line,
-                              "'" + unit.Name + "' differs from the inverse unit name '" + Cp1252::ToUtf8(inverse) +
-                                  "' in letter case only; the converter would list it as inverse but convert it "
-                                  "as a normal unit");
+            throw SourceError(
+                unit.File, unit.Line,
+                "'" + unit.Name + "' differs from the inverse unit name '" + Cp1252::ToUtf8(inverse) +
+                    "' in letter case only; the converter would list it as inverse but convert it "
+                    "as a normal unit");
     }
     constexpr std::string_view wavelength = "wavelength in ";
     if (EqualIgnoringAsciiCase(std::string_view(name).substr(0, wavelength.size()), wavelength))
         throw SourceError(unit.File, unit.Line,
-                          "'" + unit.Name + "' is not one of the wavelength names the converter treats as inverse");
+                          "'" + unit.Name +
+                              "' is not one of the wavelength names the converter treats as inverse");
 }
 
 // Checks one unit's name against the earlier ones and evaluates its value.
-PendingUnit ReadUnit(const SourceCategory& category, const SourceUnit& unit, std::vector<CompiledUnit>& units)
-{
+PendingUnit ReadUnit(const SourceCategory &category, const SourceUnit &unit,
+                     std::vector<CompiledUnit> &units) {
     CompiledUnit compiled;
     compiled.Name = ToDatabaseName(unit.Name, "unit name", unit.File, unit.Line);
     CheckInverseName(category.Name, unit, compiled.Name);
-    for (const CompiledUnit& earlier : units) {
+    for (const CompiledUnit &earlier : units) {
         if (UnitDatabase::SameNameIgnoringCase(earlier.Name, compiled.Name))
             throw SourceError(unit.File, unit.Line,
                               "duplicate unit name '" + unit.Name + "' in category '" + category.Name + "'");
@@ -234,8 +240,7 @@ PendingUnit ReadUnit(const SourceCategory& category, const SourceUnit& unit, std
 
 } // namespace
 
-CompiledCategory CategoryCompiler::Compile(const SourceCategory& category)
-{
+CompiledCategory CategoryCompiler::Compile(const SourceCategory &category) {
     CompiledCategory result;
     result.Utf8Name = category.Name;
     result.Name = ToDatabaseName(category.Name, "category name", category.File, category.Line);
@@ -243,10 +248,10 @@ CompiledCategory CategoryCompiler::Compile(const SourceCategory& category)
         throw SourceError(category.File, category.Line, "category '" + category.Name + "' has no units");
 
     std::vector<PendingUnit> pending;
-    for (const SourceUnit& unit : category.Units)
+    for (const SourceUnit &unit : category.Units)
         pending.push_back(ReadUnit(category, unit, result.Units));
     for (std::size_t i = 0; i < pending.size(); ++i) {
-        const SourceUnit& unit = *pending[i].Source;
+        const SourceUnit &unit = *pending[i].Source;
         if (!unit.Reference.empty()) {
             pending[i].Reference = FindReference(result.Units, unit);
             result.Units[i].OriginUnit = result.Units[pending[i].Reference].Name;
@@ -263,19 +268,17 @@ CompiledCategory CategoryCompiler::Compile(const SourceCategory& category)
     return result;
 }
 
-std::vector<CompiledCategory> CategoryCompiler::CompileAll(const DataSource& source)
-{
+std::vector<CompiledCategory> CategoryCompiler::CompileAll(const DataSource &source) {
     std::vector<CompiledCategory> result;
-    for (const SourceCategory& category : source.Categories())
+    for (const SourceCategory &category : source.Categories())
         result.push_back(Compile(category));
     return result;
 }
 
-void CategoryCompiler::Fill(const std::vector<CompiledCategory>& categories, UnitDatabase& db)
-{
-    for (const CompiledCategory& category : categories) {
+void CategoryCompiler::Fill(const std::vector<CompiledCategory> &categories, UnitDatabase &db) {
+    for (const CompiledCategory &category : categories) {
         db.AppendCategoryRecord(category.Name, false, false);
-        for (const CompiledUnit& unit : category.Units) {
+        for (const CompiledUnit &unit : category.Units) {
             UnitRecord record;
             record.Name = unit.Name;
             record.OriginUnit = unit.OriginUnit;

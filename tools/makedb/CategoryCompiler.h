@@ -14,12 +14,12 @@ namespace mensurio {
 /// factor of the reference, in chains), rounds each factor once, and reads the units'
 /// symbols and spellings (UnitAliases).
 class CategoryCompiler {
-public:
+  public:
     /// Throws SourceError ("file:line: ...") on the first fault found.
-    static CompiledCategory Compile(const SourceCategory& category);
-    static std::vector<CompiledCategory> CompileAll(const DataSource& source);
+    static CompiledCategory Compile(const SourceCategory &category);
+    static std::vector<CompiledCategory> CompileAll(const DataSource &source);
     /// Fills an empty database with the compiled categories, in order.
-    static void Fill(const std::vector<CompiledCategory>& categories, UnitDatabase& db);
+    static void Fill(const std::vector<CompiledCategory> &categories, UnitDatabase &db);
 };
 
 } // namespace mensurio

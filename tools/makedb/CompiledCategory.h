@@ -13,7 +13,7 @@ struct CompiledUnit {
     __float128 ExactFactor = 0;
     long double Factor = 0; // ExactFactor rounded once
     int DefaultOrder = 0;
-    std::string Source;     // UTF-8, as written
+    std::string Source;                 // UTF-8, as written
     std::vector<std::string> Symbols;   // Windows-1252 after the typed-character mapping
     std::vector<std::string> Spellings; // Windows-1252: the written ones, then the generated ones
     std::string DisplaySymbol;          // UTF-8: the first symbol as written; empty without one

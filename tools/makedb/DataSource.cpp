@@ -18,9 +18,8 @@ constexpr std::string_view DimensionKeyword = "dimension:";
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
 // The comma-separated items of field 5 or 6; an empty field has none.
-std::vector<std::string> SplitItems(std::string_view field, const char* what, const std::string& unit,
-                                    const std::string& file, int line)
-{
+std::vector<std::string> SplitItems(std::string_view field, const char *what, const std::string &unit,
+                                    const std::string &file, int line) {
     std::vector<std::string> items;
     if (field.empty())
         return items;
@@ -30,8 +29,8 @@ std::vector<std::string> SplitItems(std::string_view field, const char* what, co
         const std::string_view item =
             TrimSourceText(field.substr(start, comma == std::string_view::npos ? comma : comma - start));
         if (item.empty())
-            throw SourceError(file, line,
-                              "unit '" + unit + "' has an empty " + what + " in '" + std::string(field) + "'");
+            throw SourceError(
+                file, line, "unit '" + unit + "' has an empty " + what + " in '" + std::string(field) + "'");
         items.emplace_back(item);
         if (comma == std::string_view::npos)
             return items;
@@ -41,8 +40,7 @@ std::vector<std::string> SplitItems(std::string_view field, const char* what, co
 
 } // namespace
 
-void DataSource::ParseFile(const std::string& path)
-{
+void DataSource::ParseFile(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw SourceError(path, 0, "cannot open the file");
@@ -53,8 +51,7 @@ void DataSource::ParseFile(const std::string& path)
     ParseText(text.str(), path);
 }
 
-void DataSource::ParseText(std::string_view text, const std::string& fileName)
-{
+void DataSource::ParseText(std::string_view text, const std::string &fileName) {
     if (text.substr(0, Utf8Bom.size()) == Utf8Bom)
         text.remove_prefix(Utf8Bom.size());
     m_inCategory = false;
@@ -79,14 +76,14 @@ void DataSource::ParseText(std::string_view text, const std::string& fileName)
     }
 }
 
-void DataSource::startCategory(std::string_view name, const std::string& file, int line)
-{
+void DataSource::startCategory(std::string_view name, const std::string &file, int line) {
     if (name.empty())
         throw SourceError(file, line, "category without a name");
-    for (const SourceCategory& other : m_categories) {
+    for (const SourceCategory &other : m_categories) {
         if (UnitDatabase::SameNameIgnoringCase(other.Name, name))
-            throw SourceError(file, line, "category '" + std::string(name) + "' appears twice (first at " +
-                                              other.File + ":" + std::to_string(other.Line) + ")");
+            throw SourceError(file, line,
+                              "category '" + std::string(name) + "' appears twice (first at " + other.File +
+                                  ":" + std::to_string(other.Line) + ")");
     }
     SourceCategory category;
     category.Name = name;
@@ -96,8 +93,7 @@ void DataSource::startCategory(std::string_view name, const std::string& file, i
     m_inCategory = true;
 }
 
-void DataSource::setSymbolSource(std::string_view citation, const std::string& file, int line)
-{
+void DataSource::setSymbolSource(std::string_view citation, const std::string &file, int line) {
     if (citation.empty())
         throw SourceError(file, line, "'symbol source:' without a citation");
     m_symbolSource = citation;
@@ -105,23 +101,23 @@ void DataSource::setSymbolSource(std::string_view citation, const std::string& f
 
 // The line is kept as text here; DimensionCompiler reads it. Its place is checked here,
 // where the order of the lines is known: one per category, before the first unit.
-void DataSource::setDimension(std::string_view text, const std::string& file, int line)
-{
+void DataSource::setDimension(std::string_view text, const std::string &file, int line) {
     if (!m_inCategory)
         throw SourceError(file, line, "'dimension:' line before any 'category:' line");
-    SourceCategory& category = m_categories.back();
+    SourceCategory &category = m_categories.back();
     if (category.DimensionLine != 0)
-        throw SourceError(file, line, "second 'dimension:' line in category '" + category.Name + "' (first at " +
-                                          category.File + ":" + std::to_string(category.DimensionLine) + ")");
+        throw SourceError(file, line,
+                          "second 'dimension:' line in category '" + category.Name + "' (first at " +
+                              category.File + ":" + std::to_string(category.DimensionLine) + ")");
     if (!category.Units.empty())
-        throw SourceError(file, line, "'dimension:' line after the first unit of category '" + category.Name +
-                                          "'; it belongs before the units");
+        throw SourceError(file, line,
+                          "'dimension:' line after the first unit of category '" + category.Name +
+                              "'; it belongs before the units");
     category.Dimension = text;
     category.DimensionLine = line;
 }
 
-void DataSource::addUnit(std::string_view line, const std::string& file, int lineNumber)
-{
+void DataSource::addUnit(std::string_view line, const std::string &file, int lineNumber) {
     if (!m_inCategory)
         throw SourceError(file, lineNumber, "unit line before any 'category:' line");
     std::vector<std::string> fields = SplitSourceFields(line);

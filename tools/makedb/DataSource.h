@@ -34,22 +34,22 @@ struct SourceCategory {
 /// refusing malformed lines, missing sources, empty symbol or spelling items,
 /// categories that appear twice and misplaced or repeated "dimension:" lines.
 class DataSource {
-public:
+  public:
     /// Parses one file's text; fileName is used in messages. Throws SourceError.
-    void ParseText(std::string_view text, const std::string& fileName);
+    void ParseText(std::string_view text, const std::string &fileName);
     /// Reads and parses a file; an unreadable file throws SourceError at line 0.
-    void ParseFile(const std::string& path);
+    void ParseFile(const std::string &path);
 
-    const std::vector<SourceCategory>& Categories() const { return m_categories; }
+    const std::vector<SourceCategory> &Categories() const { return m_categories; }
 
-private:
-    void startCategory(std::string_view name, const std::string& file, int line);
-    void setSymbolSource(std::string_view citation, const std::string& file, int line);
-    void setDimension(std::string_view text, const std::string& file, int line);
-    void addUnit(std::string_view line, const std::string& file, int lineNumber);
+  private:
+    void startCategory(std::string_view name, const std::string &file, int line);
+    void setSymbolSource(std::string_view citation, const std::string &file, int line);
+    void setDimension(std::string_view text, const std::string &file, int line);
+    void addUnit(std::string_view line, const std::string &file, int lineNumber);
 
     std::vector<SourceCategory> m_categories;
-    bool m_inCategory = false; // a category was started in the current file
+    bool m_inCategory = false;  // a category was started in the current file
     std::string m_symbolSource; // the "symbol source:" in force in the current file
 };
 

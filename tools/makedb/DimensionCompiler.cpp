@@ -27,13 +27,13 @@ constexpr std::string_view NoDimension = "none";
 constexpr std::string_view DimensionOne = "1";
 constexpr std::string_view PreferredMark = "preferred";
 constexpr int MaxExponent = 99;
-constexpr const char* ExpectedForm = "expected 'dimension: <exponents> | <SI value of the base unit>', optionally "
-                                     "followed by '| preferred', or 'dimension: none'";
+constexpr const char *ExpectedForm =
+    "expected 'dimension: <exponents> | <SI value of the base unit>', optionally "
+    "followed by '| preferred', or 'dimension: none'";
 
 // The parts of text between separators, trimmed; with keepEmpty false, empty parts are dropped
 // (words separated by runs of spaces).
-std::vector<std::string_view> Split(std::string_view text, char separator, bool keepEmpty)
-{
+std::vector<std::string_view> Split(std::string_view text, char separator, bool keepEmpty) {
     std::vector<std::string_view> parts;
     for (;;) {
         const std::size_t end = text.find(separator);
@@ -46,13 +46,11 @@ std::vector<std::string_view> Split(std::string_view text, char separator, bool 
     }
 }
 
-[[noreturn]] void Fail(const SourceCategory& category, const std::string& message)
-{
+[[noreturn]] void Fail(const SourceCategory &category, const std::string &message) {
     throw SourceError(category.File, category.DimensionLine, message);
 }
 
-int FindSlot(std::string_view symbol)
-{
+int FindSlot(std::string_view symbol) {
     for (std::size_t slot = 0; slot < SlotSymbols.size(); ++slot) {
         if (SlotSymbols[slot] == symbol)
             return static_cast<int>(slot);
@@ -61,8 +59,7 @@ int FindSlot(std::string_view symbol)
 }
 
 // A whole exponent with an optional sign, 1 to MaxExponent in magnitude.
-bool ReadExponent(std::string_view text, int& exponent)
-{
+bool ReadExponent(std::string_view text, int &exponent) {
     const bool negative = !text.empty() && text.front() == '-';
     if (!text.empty() && (text.front() == '-' || text.front() == '+'))
         text.remove_prefix(1);
@@ -76,8 +73,7 @@ bool ReadExponent(std::string_view text, int& exponent)
     return true;
 }
 
-void ReadExponents(std::string_view field, const SourceCategory& category, CompiledDimension& dimension)
-{
+void ReadExponents(std::string_view field, const SourceCategory &category, CompiledDimension &dimension) {
     std::string spaced(field);
     std::replace(spaced.begin(), spaced.end(), '\t', ' ');
     const std::vector<std::string_view> words = Split(spaced, ' ', false);
@@ -102,14 +98,14 @@ void ReadExponents(std::string_view field, const SourceCategory& category, Compi
         int exponent = 1;
         if (caret != std::string_view::npos && !ReadExponent(word.substr(caret + 1), exponent))
             Fail(category, "bad exponent in '" + std::string(word) + "': a whole number from -" +
-                               std::to_string(MaxExponent) + " to " + std::to_string(MaxExponent) + ", not 0");
+                               std::to_string(MaxExponent) + " to " + std::to_string(MaxExponent) +
+                               ", not 0");
         seen[slot] = true;
         dimension.Exponents[slot] = exponent;
     }
 }
 
-void ReadSiValue(std::string_view field, const SourceCategory& category, CompiledDimension& dimension)
-{
+void ReadSiValue(std::string_view field, const SourceCategory &category, CompiledDimension &dimension) {
     std::string error;
     if (!ValueExpression::Evaluate(field, dimension.ExactBaseInSi, error))
         Fail(category, "malformed SI value '" + std::string(field) + "': " + error);
@@ -121,8 +117,7 @@ void ReadSiValue(std::string_view field, const SourceCategory& category, Compile
         Fail(category, "SI value outside the range of the 80-bit format");
 }
 
-void ReadNone(const std::vector<std::string_view>& fields, const SourceCategory& category)
-{
+void ReadNone(const std::vector<std::string_view> &fields, const SourceCategory &category) {
     for (std::size_t i = 1; i < fields.size(); ++i) {
         if (fields[i] == PreferredMark)
             Fail(category, "'preferred' on a category without a dimension ('none')");
@@ -131,8 +126,8 @@ void ReadNone(const std::vector<std::string_view>& fields, const SourceCategory&
         Fail(category, "'none' takes no SI value");
 }
 
-std::string CategoryList(const std::vector<CompiledDimension>& dimensions, const std::vector<std::size_t>& group)
-{
+std::string CategoryList(const std::vector<CompiledDimension> &dimensions,
+                         const std::vector<std::size_t> &group) {
     std::string text;
     for (const std::size_t index : group)
         text += (text.empty() ? "'" : ", '") + dimensions[index].Utf8Category + "'";
@@ -141,8 +136,7 @@ std::string CategoryList(const std::vector<CompiledDimension>& dimensions, const
 
 // Marks the preferred category of the dimension of dimensions[first] and of every later
 // category with the same exponents; done records them.
-void ResolveGroup(std::vector<CompiledDimension>& dimensions, std::size_t first, std::vector<bool>& done)
-{
+void ResolveGroup(std::vector<CompiledDimension> &dimensions, std::size_t first, std::vector<bool> &done) {
     std::vector<std::size_t> group;
     std::vector<std::size_t> marked;
     for (std::size_t i = first; i < dimensions.size(); ++i) {
@@ -160,33 +154,34 @@ void ResolveGroup(std::vector<CompiledDimension>& dimensions, std::size_t first,
     }
     if (marked.empty())
         throw SourceError(dimensions[first].File, dimensions[first].Line,
-                          "categories " + CategoryList(dimensions, group) + " share the dimension " + dimensionText +
-                              "; mark exactly one of them 'preferred'");
+                          "categories " + CategoryList(dimensions, group) + " share the dimension " +
+                              dimensionText + "; mark exactly one of them 'preferred'");
     if (marked.size() > 1) {
-        const CompiledDimension& earlier = dimensions[marked[0]];
-        const CompiledDimension& later = dimensions[marked[1]];
+        const CompiledDimension &earlier = dimensions[marked[0]];
+        const CompiledDimension &later = dimensions[marked[1]];
         throw SourceError(later.File, later.Line,
-                          "'" + later.Utf8Category + "' is marked 'preferred', but so is '" + earlier.Utf8Category +
-                              "' (" + earlier.File + ":" + std::to_string(earlier.Line) +
-                              ") of the same dimension " + dimensionText);
+                          "'" + later.Utf8Category + "' is marked 'preferred', but so is '" +
+                              earlier.Utf8Category + "' (" + earlier.File + ":" +
+                              std::to_string(earlier.Line) + ") of the same dimension " + dimensionText);
     }
     dimensions[marked[0]].Preferred = true;
 }
 
 } // namespace
 
-CompiledDimension DimensionCompiler::Compile(const SourceCategory& category)
-{
+CompiledDimension DimensionCompiler::Compile(const SourceCategory &category) {
     CompiledDimension dimension;
     dimension.Utf8Category = category.Name;
     dimension.File = category.File;
     dimension.Line = category.DimensionLine;
     if (!Cp1252::TryFromUtf8(category.Name, dimension.Category))
         throw SourceError(category.File, category.Line,
-                          "category name '" + category.Name + "' holds a character that Windows-1252 cannot hold");
+                          "category name '" + category.Name +
+                              "' holds a character that Windows-1252 cannot hold");
     if (category.DimensionLine == 0)
         throw SourceError(category.File, category.Line,
-                          "category '" + category.Name + "' has no 'dimension:' line; write one before its units");
+                          "category '" + category.Name +
+                              "' has no 'dimension:' line; write one before its units");
     const std::vector<std::string_view> fields = Split(category.Dimension, '|', true);
     if (fields[0] == NoDimension) {
         ReadNone(fields, category);
@@ -201,17 +196,17 @@ CompiledDimension DimensionCompiler::Compile(const SourceCategory& category)
     ReadSiValue(fields[1], category, dimension);
     if (fields.size() == 3) {
         if (fields[2] != PreferredMark)
-            Fail(category, "unknown mark '" + std::string(fields[2]) + "'; only 'preferred' may follow the SI value");
+            Fail(category,
+                 "unknown mark '" + std::string(fields[2]) + "'; only 'preferred' may follow the SI value");
         dimension.MarkedPreferred = true;
     }
     dimension.Proportional = true;
     return dimension;
 }
 
-std::vector<CompiledDimension> DimensionCompiler::CompileAll(const DataSource& source)
-{
+std::vector<CompiledDimension> DimensionCompiler::CompileAll(const DataSource &source) {
     std::vector<CompiledDimension> result;
-    for (const SourceCategory& category : source.Categories())
+    for (const SourceCategory &category : source.Categories())
         result.push_back(Compile(category));
     std::vector<bool> done(result.size(), false);
     for (std::size_t i = 0; i < result.size(); ++i) {
@@ -221,8 +216,7 @@ std::vector<CompiledDimension> DimensionCompiler::CompileAll(const DataSource& s
     return result;
 }
 
-std::string DimensionCompiler::Text(const CompiledDimension& dimension)
-{
+std::string DimensionCompiler::Text(const CompiledDimension &dimension) {
     if (!dimension.Proportional)
         return std::string(NoDimension);
     std::string text;

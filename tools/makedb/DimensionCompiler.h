@@ -13,13 +13,13 @@ namespace mensurio {
 /// slots, the SI value of the category's base unit and an optional "preferred" mark. Checks
 /// that among the categories of one dimension exactly one is preferred.
 class DimensionCompiler {
-public:
+  public:
     /// Throws SourceError ("file:line: ...") on the first fault found.
-    static CompiledDimension Compile(const SourceCategory& category);
-    static std::vector<CompiledDimension> CompileAll(const DataSource& source);
+    static CompiledDimension Compile(const SourceCategory &category);
+    static std::vector<CompiledDimension> CompileAll(const DataSource &source);
     /// The exponents written the way the data writes them, in slot order ("L^2 M T^-2"; "1"
     /// for dimension one).
-    static std::string Text(const CompiledDimension& dimension);
+    static std::string Text(const CompiledDimension &dimension);
 };
 
 } // namespace mensurio

@@ -10,10 +10,10 @@
 
 namespace mensurio {
 
-static_assert(std::numeric_limits<long double>::digits == 64, "the table is written for the 80-bit long double");
+static_assert(std::numeric_limits<long double>::digits == 64,
+              "the table is written for the 80-bit long double");
 
-std::string DimensionsSource::HexLiteral(long double value)
-{
+std::string DimensionsSource::HexLiteral(long double value) {
     int exponent = 0;
     const long double mantissa = std::frexp(value, &exponent); // in [0.5, 1)
     // All 64 significant bits as an integer; the top one is the leading 1 before the point.
@@ -27,11 +27,10 @@ std::string DimensionsSource::HexLiteral(long double value)
     return "0x1" + (digits.empty() ? "" : "." + digits) + "p" + std::to_string(exponent - 1) + "L";
 }
 
-std::string DimensionsSource::Cpp(const std::vector<CompiledDimension>& dimensions)
-{
+std::string DimensionsSource::Cpp(const std::vector<CompiledDimension> &dimensions) {
     std::ostringstream entries;
     std::size_t count = 0;
-    for (const CompiledDimension& dimension : dimensions) {
+    for (const CompiledDimension &dimension : dimensions) {
         if (!dimension.Proportional)
             continue;
         entries << "    {" << AliasesSource::Literal(dimension.Category) << ", {";

@@ -21,15 +21,14 @@ namespace mensurio {
 
 namespace {
 
-constexpr const char* Usage = "usage: mensurio-makedb OUTPUT INPUT...\n"
+constexpr const char *Usage = "usage: mensurio-makedb OUTPUT INPUT...\n"
                               "       mensurio-makedb --summary MARKDOWN-FILE INPUT...\n"
                               "       mensurio-makedb --aliases CPP-FILE [--history VERSIONS-FILE] INPUT...\n"
                               "       mensurio-makedb --dimensions CPP-FILE INPUT...\n";
 
 } // namespace
 
-void MakeDbCommand::WriteFileAtomically(const std::string& path, const std::string& bytes)
-{
+void MakeDbCommand::WriteFileAtomically(const std::string &path, const std::string &bytes) {
     const std::string temporary = path + ".tmp";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -46,8 +45,7 @@ void MakeDbCommand::WriteFileAtomically(const std::string& path, const std::stri
     }
 }
 
-int MakeDbCommand::Run(const std::vector<std::string>& args, std::ostream& err)
-{
+int MakeDbCommand::Run(const std::vector<std::string> &args, std::ostream &err) {
     const bool summary = !args.empty() && args[0] == "--summary";
     const bool aliases = !args.empty() && args[0] == "--aliases";
     const bool dimensions = !args.empty() && args[0] == "--dimensions";
@@ -57,7 +55,7 @@ int MakeDbCommand::Run(const std::vector<std::string>& args, std::ostream& err)
         err << Usage;
         return 2;
     }
-    const std::string& output = args[summary || aliases || dimensions ? 1 : 0];
+    const std::string &output = args[summary || aliases || dimensions ? 1 : 0];
     try {
         DataSource source;
         for (std::size_t i = firstInput; i < args.size(); ++i)
@@ -86,7 +84,7 @@ int MakeDbCommand::Run(const std::vector<std::string>& args, std::ostream& err)
         CategoryCompiler::Fill(categories, db);
         WriteFileAtomically(output, DatabaseFile::ToBytes(db, "MNS0"));
         return 0;
-    } catch (const std::exception& e) {
+    } catch (const std::exception &e) {
         err << e.what() << '\n';
         return 1;
     }

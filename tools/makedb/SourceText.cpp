@@ -3,8 +3,7 @@
 
 namespace mensurio {
 
-std::string_view TrimSourceText(std::string_view text)
-{
+std::string_view TrimSourceText(std::string_view text) {
     const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (!text.empty() && isSpace(text.front()))
         text.remove_prefix(1);
@@ -13,8 +12,7 @@ std::string_view TrimSourceText(std::string_view text)
     return text;
 }
 
-std::vector<std::string> SplitSourceFields(std::string_view line)
-{
+std::vector<std::string> SplitSourceFields(std::string_view line) {
     std::vector<std::string> fields;
     for (;;) {
         const std::size_t bar = line.find('|');

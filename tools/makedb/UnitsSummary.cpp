@@ -12,25 +12,23 @@ namespace {
 
 // "L^2 M T^-2 (preferred)", "none": the mark as the data writes it, which is where
 // several categories share the dimension.
-std::string DimensionCell(const CompiledDimension& dimension)
-{
+std::string DimensionCell(const CompiledDimension &dimension) {
     return DimensionCompiler::Text(dimension) + (dimension.MarkedPreferred ? " (preferred)" : "");
 }
 
 } // namespace
 
-std::string UnitsSummary::Markdown(const std::vector<CompiledCategory>& categories,
-                                   const std::vector<CompiledDimension>& dimensions)
-{
+std::string UnitsSummary::Markdown(const std::vector<CompiledCategory> &categories,
+                                   const std::vector<CompiledDimension> &dimensions) {
     std::size_t total = 0;
     std::size_t totalWithSymbol = 0;
-    const auto withSymbol = [](const CompiledCategory& category) {
+    const auto withSymbol = [](const CompiledCategory &category) {
         std::size_t count = 0;
-        for (const CompiledUnit& unit : category.Units)
+        for (const CompiledUnit &unit : category.Units)
             count += unit.Symbols.empty() ? 0 : 1;
         return count;
     };
-    for (const CompiledCategory& category : categories) {
+    for (const CompiledCategory &category : categories) {
         total += category.Units.size();
         totalWithSymbol += withSymbol(category);
     }
@@ -44,7 +42,7 @@ std::string UnitsSummary::Markdown(const std::vector<CompiledCategory>& categori
         << "| Category | Units | First unit | With a symbol | Dimension | Base unit in SI units |\n"
         << "|---|---:|---|---:|---|---|\n";
     for (std::size_t i = 0; i < categories.size(); ++i) {
-        const CompiledCategory& category = categories[i];
+        const CompiledCategory &category = categories[i];
         out << "| " << category.Utf8Name << " | " << category.Units.size() << " | "
             << Cp1252::ToUtf8(category.Units.front().Name) << " | " << withSymbol(category) << " | "
             << DimensionCell(dimensions[i]) << " | " << dimensions[i].SiValueText << " |\n";

@@ -17,21 +17,22 @@ constexpr int MaxDepth = 100;      // parentheses and signs nested deeper are re
 constexpr long MaxExponent = 4096; // far beyond any definition; keeps powers cheap
 
 class ExpressionError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
-bool IsFinite(Quad value) { return !isinfq(value) && !isnanq(value); }
+bool IsFinite(Quad value) {
+    return !isinfq(value) && !isnanq(value);
+}
 
 /// Recursive descent over: sum := product (('+'|'-') product)*;
 /// product := signed (('*'|'/') signed)*; signed := ('+'|'-') signed | power;
 /// power := primary ('^' integer)?; primary := number | '(' sum ')'.
 class Parser {
-public:
+  public:
     explicit Parser(std::string_view text) : m_text(text) {}
 
-    Quad Run()
-    {
+    Quad Run() {
         Quad value = sum(0);
         skipSpace();
         if (m_pos < m_text.size())
@@ -39,20 +40,17 @@ public:
         return value;
     }
 
-private:
-    [[noreturn]] void fail(const std::string& reason) const
-    {
+  private:
+    [[noreturn]] void fail(const std::string &reason) const {
         throw ExpressionError(reason + " at position " + std::to_string(m_pos + 1));
     }
 
-    void skipSpace()
-    {
+    void skipSpace() {
         while (m_pos < m_text.size() && (m_text[m_pos] == ' ' || m_text[m_pos] == '\t'))
             ++m_pos;
     }
 
-    bool accept(char c)
-    {
+    bool accept(char c) {
         skipSpace();
         if (m_pos < m_text.size() && m_text[m_pos] == c) {
             ++m_pos;
@@ -61,15 +59,13 @@ private:
         return false;
     }
 
-    Quad checked(Quad result) const
-    {
+    Quad checked(Quad result) const {
         if (!IsFinite(result))
             fail("overflow");
         return result;
     }
 
-    Quad sum(int depth)
-    {
+    Quad sum(int depth) {
         Quad value = product(depth);
         for (;;) {
             if (accept('+'))
@@ -81,8 +77,7 @@ private:
         }
     }
 
-    Quad product(int depth)
-    {
+    Quad product(int depth) {
         Quad value = signedTerm(depth);
         for (;;) {
             if (accept('*')) {
@@ -98,8 +93,7 @@ private:
         }
     }
 
-    Quad signedTerm(int depth)
-    {
+    Quad signedTerm(int depth) {
         if (depth > MaxDepth)
             fail("expression nested too deeply");
         if (accept('-'))
@@ -109,8 +103,7 @@ private:
         return power(depth);
     }
 
-    Quad power(int depth)
-    {
+    Quad power(int depth) {
         const Quad base = primary(depth);
         if (!accept('^'))
             return base;
@@ -128,8 +121,7 @@ private:
         return exponent < 0 ? checked(1 / result) : result;
     }
 
-    long integerExponent()
-    {
+    long integerExponent() {
         const bool parenthesised = accept('(');
         bool negative = false;
         if (accept('-'))
@@ -152,8 +144,7 @@ private:
         return negative ? -value : value;
     }
 
-    Quad primary(int depth)
-    {
+    Quad primary(int depth) {
         if (accept('(')) {
             if (depth > MaxDepth)
                 fail("expression nested too deeply");
@@ -165,20 +156,17 @@ private:
         return number();
     }
 
-    bool digitAt(std::size_t pos) const
-    {
+    bool digitAt(std::size_t pos) const {
         return pos < m_text.size() && std::isdigit(static_cast<unsigned char>(m_text[pos]));
     }
 
-    std::size_t skipDigits(std::size_t pos) const
-    {
+    std::size_t skipDigits(std::size_t pos) const {
         while (digitAt(pos))
             ++pos;
         return pos;
     }
 
-    Quad number()
-    {
+    Quad number() {
         skipSpace();
         const std::size_t start = m_pos;
         std::size_t pos = skipDigits(m_pos);
@@ -213,21 +201,19 @@ private:
 
 } // namespace
 
-bool ValueExpression::ParseDecimal(const std::string& text, Quad& value)
-{
+bool ValueExpression::ParseDecimal(const std::string &text, Quad &value) {
     if (text.empty())
         return false;
-    char* end = nullptr;
+    char *end = nullptr;
     value = strtoflt128(text.c_str(), &end);
     return end == text.c_str() + text.size() && IsFinite(value);
 }
 
-bool ValueExpression::Evaluate(std::string_view text, Quad& value, std::string& error)
-{
+bool ValueExpression::Evaluate(std::string_view text, Quad &value, std::string &error) {
     try {
         value = Parser(text).Run();
         return true;
-    } catch (const ExpressionError& e) {
+    } catch (const ExpressionError &e) {
         error = e.what();
         return false;
     }

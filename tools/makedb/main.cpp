@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char **argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     return mensurio::MakeDbCommand::Run(args, std::cerr);
 }

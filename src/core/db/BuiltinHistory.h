@@ -9,8 +9,9 @@ namespace mensurio {
 struct BuiltinHistoryEntry {
     const char *category; // Windows-1252, as in default.dat
     const char *unit;     // Windows-1252; "" when the entry is the category with all its units
-    const char *replaces; // Windows-1252: the older built-in unit of the category this one replaces; may be ""
-    int version;          // the data version that first shipped it
+    const char
+        *replaces; // Windows-1252: the older built-in unit of the category this one replaces; may be ""
+    int version;   // the data version that first shipped it
 };
 
 /// The version of the shipped data (default.dat). Defined in generated code.

@@ -24,20 +24,20 @@ struct BuiltinUpdateSummary {
 /// built-ins of that version or older are left alone; a replaced built-in unit is hidden once
 /// its replacement is in.
 class BuiltinUpdate {
-public:
+  public:
     /// The data version a database most likely came from when the settings record none: the
     /// newest version of which it holds a built-in category or unit, else 1.
-    static int InferredVersion(const UnitDatabase& user, std::span<const BuiltinHistoryEntry> history);
+    static int InferredVersion(const UnitDatabase &user, std::span<const BuiltinHistoryEntry> history);
 
     /// Adds to `user` what `shipped` (default.dat) holds that first shipped after userVersion:
     /// a new category with all its units at the end of the categories, a new unit at the end of
     /// its category (not when the user deleted or renamed that category). A name the user's
     /// category already holds in any letter case is not added again.
-    static BuiltinUpdateSummary Apply(UnitDatabase& user, const UnitDatabase& shipped,
+    static BuiltinUpdateSummary Apply(UnitDatabase &user, const UnitDatabase &shipped,
                                       std::span<const BuiltinHistoryEntry> history, int userVersion);
 
     /// What the user is told: "27 new units, 1 new category".
-    static std::string SummaryText(const BuiltinUpdateSummary& summary);
+    static std::string SummaryText(const BuiltinUpdateSummary &summary);
 };
 
 } // namespace mensurio

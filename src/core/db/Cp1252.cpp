@@ -16,8 +16,7 @@ constexpr std::array<char32_t, 32> HighControls = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-void appendUtf8(std::string& out, char32_t cp)
-{
+void appendUtf8(std::string &out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
@@ -36,8 +35,7 @@ void appendUtf8(std::string& out, char32_t cp)
 }
 
 // Decodes one UTF-8 sequence at `pos`; returns false on a malformed sequence (pos advances by one).
-bool decodeUtf8(std::string_view s, std::size_t& pos, char32_t& cp)
-{
+bool decodeUtf8(std::string_view s, std::size_t &pos, char32_t &cp) {
     const auto lead = static_cast<unsigned char>(s[pos]);
     int extra = 0;
     if (lead < 0x80) {
@@ -73,8 +71,7 @@ bool decodeUtf8(std::string_view s, std::size_t& pos, char32_t& cp)
 
 } // namespace
 
-char32_t Cp1252::ToCodePoint(unsigned char byte)
-{
+char32_t Cp1252::ToCodePoint(unsigned char byte) {
     if (byte >= 0x80 && byte < 0xA0) {
         const char32_t cp = HighControls[byte - 0x80];
         return cp ? cp : byte; // undefined bytes map to the C1 control of the same value
@@ -82,8 +79,7 @@ char32_t Cp1252::ToCodePoint(unsigned char byte)
     return byte;
 }
 
-unsigned char Cp1252::FromCodePoint(char32_t cp)
-{
+unsigned char Cp1252::FromCodePoint(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
         return static_cast<unsigned char>(cp);
     for (std::size_t i = 0; i < HighControls.size(); ++i) {
@@ -95,10 +91,11 @@ unsigned char Cp1252::FromCodePoint(char32_t cp)
     return Unmappable;
 }
 
-bool Cp1252::CanEncode(char32_t cp) { return FromCodePoint(cp) != Unmappable; }
+bool Cp1252::CanEncode(char32_t cp) {
+    return FromCodePoint(cp) != Unmappable;
+}
 
-std::string Cp1252::ToUtf8(std::string_view cp1252)
-{
+std::string Cp1252::ToUtf8(std::string_view cp1252) {
     std::string out;
     out.reserve(cp1252.size());
     for (char c : cp1252)
@@ -106,8 +103,7 @@ std::string Cp1252::ToUtf8(std::string_view cp1252)
     return out;
 }
 
-std::string Cp1252::FromUtf8(std::string_view utf8)
-{
+std::string Cp1252::FromUtf8(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     std::size_t pos = 0;
@@ -121,21 +117,24 @@ std::string Cp1252::FromUtf8(std::string_view utf8)
 namespace {
 
 // The digit of a superscript digit character, or -1.
-int superscriptDigit(char32_t cp)
-{
+int superscriptDigit(char32_t cp) {
     switch (cp) {
-    case 0x2070: return 0;
-    case 0x00B9: return 1;
-    case 0x00B2: return 2;
-    case 0x00B3: return 3;
-    default: return cp >= 0x2074 && cp <= 0x2079 ? static_cast<int>(cp - 0x2070) : -1;
+    case 0x2070:
+        return 0;
+    case 0x00B9:
+        return 1;
+    case 0x00B2:
+        return 2;
+    case 0x00B3:
+        return 3;
+    default:
+        return cp >= 0x2074 && cp <= 0x2079 ? static_cast<int>(cp - 0x2070) : -1;
     }
 }
 
 } // namespace
 
-std::string Cp1252::FromTypedUtf8(std::string_view utf8)
-{
+std::string Cp1252::FromTypedUtf8(std::string_view utf8) {
     // ASCII is the same in both, and is what nearly every typed line is.
     if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         return std::string(utf8);
@@ -191,8 +190,7 @@ std::string Cp1252::FromTypedUtf8(std::string_view utf8)
     return out;
 }
 
-bool Cp1252::TryFromUtf8(std::string_view utf8, std::string& out)
-{
+bool Cp1252::TryFromUtf8(std::string_view utf8, std::string &out) {
     out.clear();
     std::size_t pos = 0;
     while (pos < utf8.size()) {

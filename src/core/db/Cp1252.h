@@ -8,7 +8,7 @@ namespace mensurio {
 
 /// Windows-1252 text at the edges of the program: to and from Unicode and UTF-8.
 class Cp1252 {
-public:
+  public:
     /// Stands for a character that Windows-1252 cannot hold. Every other byte is a character of
     /// some name, so the NUL byte, which no name written by the program holds, takes this part;
     /// the matchers of typed text (the unit-aware parse, Find) let it match nothing at all.
@@ -33,7 +33,7 @@ public:
     /// operator the middle dot.
     static std::string FromTypedUtf8(std::string_view utf8);
     /// Like FromUtf8 but reports failure instead of substituting.
-    static bool TryFromUtf8(std::string_view utf8, std::string& out);
+    static bool TryFromUtf8(std::string_view utf8, std::string &out);
 };
 
 } // namespace mensurio

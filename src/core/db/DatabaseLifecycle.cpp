@@ -20,8 +20,7 @@ namespace {
 
 // Where a symbolic link points, as the user would look for it (relative targets joined to the
 // link's folder); empty when the path is no link.
-std::string LinkTextOf(const std::string& path)
-{
+std::string LinkTextOf(const std::string &path) {
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
         return {};
@@ -34,8 +33,7 @@ std::string LinkTextOf(const std::string& path)
 }
 
 // Whether `chosen` names the link `linkPath` itself or the file behind it.
-bool SameFileAs(const std::string& chosen, const std::string& linkPath)
-{
+bool SameFileAs(const std::string &chosen, const std::string &linkPath) {
     struct stat a {};
     struct stat b {};
     if (::lstat(chosen.c_str(), &a) == 0 && ::lstat(linkPath.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
@@ -47,18 +45,17 @@ bool SameFileAs(const std::string& chosen, const std::string& linkPath)
 
 } // namespace
 
-bool DatabaseLifecycle::tryLoad(UnitDatabase& db, const std::string& path, std::string* reason)
-{
+bool DatabaseLifecycle::tryLoad(UnitDatabase &db, const std::string &path, std::string *reason) {
     try {
         DatabaseFile::LoadFromPath(db, path);
         return true;
-    } catch (const std::system_error& error) {
+    } catch (const std::system_error &error) {
         // A missing or unreadable file, or anything but a file: the caller falls back.
         if (reason != nullptr) {
             const std::string kind = FileOps::NotRegularKind(path);
             *reason = kind.empty() ? error.code().message() : "it is " + kind + ", not a file";
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
         // A short or malformed file.
         if (reason != nullptr)
             *reason = "it is not a units database, or it is cut short";
@@ -66,9 +63,8 @@ bool DatabaseLifecycle::tryLoad(UnitDatabase& db, const std::string& path, std::
     return false;
 }
 
-bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string& dir, Prompts& prompts,
-                                            bool showHidden, const std::string& defaultDir)
-{
+bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase &db, const std::string &dir, Prompts &prompts,
+                                            bool showHidden, const std::string &defaultDir) {
     db = UnitDatabase();
     const std::string unitsPath = FileOps::Join(dir, UnitsFile);
     // A save or backup killed mid-write leaves its temporary file; the file it was writing is intact.
@@ -82,13 +78,16 @@ bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string&
         const std::string target = FileOps::ResolveLink(unitsPath);
         const bool unreadableExists = FileOps::Exists(target);
         struct stat folder {};
-        const int folderError = ::stat(dir.c_str(), &folder) != 0 ? errno : S_ISDIR(folder.st_mode) ? 0 : ENOTDIR;
+        const int folderError = ::stat(dir.c_str(), &folder) != 0 ? errno
+                                : S_ISDIR(folder.st_mode)         ? 0
+                                                                  : ENOTDIR;
         if (!notRegular.empty()) {
             // Nothing is kept aside or written there: say what the path is.
             message = unitsPath + " is " + notRegular + NotAFileText;
         } else if (folderError != 0) {
             // No folder to hold the file: nothing is damaged, say what is missing and why.
-            message = std::string(NoFolderText) + dir + ": " + std::strerror(folderError) + ".\n" + DefaultLoadedText;
+            message = std::string(NoFolderText) + dir + ": " + std::strerror(folderError) + ".\n" +
+                      DefaultLoadedText;
         } else if (const std::string link = LinkTextOf(unitsPath); !link.empty()) {
             // Another file is behind the name (a shell start-up file, a database elsewhere that
             // is damaged or missing): nothing is written through the link, nothing replaces it.
@@ -123,16 +122,14 @@ bool DatabaseLifecycle::LoadDatabaseAtStart(UnitDatabase& db, const std::string&
 namespace {
 
 // Whether a name is taken by anything, a dangling symbolic link included.
-bool nameTaken(const std::string& path)
-{
+bool nameTaken(const std::string &path) {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0;
 }
 
 } // namespace
 
-std::string DatabaseLifecycle::KeptPathFor(const std::string& path)
-{
+std::string DatabaseLifecycle::KeptPathFor(const std::string &path) {
     std::string kept = path + ".bad";
     for (int number = 2; nameTaken(kept); ++number)
         kept = path + ".bad" + std::to_string(number);
@@ -141,8 +138,7 @@ std::string DatabaseLifecycle::KeptPathFor(const std::string& path)
 
 // A file that did not load at start, or does not load now (damaged, cut short, unreadable), is
 // never overwritten: it is renamed beside itself first. Returns false when it could not be kept.
-bool DatabaseLifecycle::keepIfUnreadable(const std::string& path, bool failedAtStart)
-{
+bool DatabaseLifecycle::keepIfUnreadable(const std::string &path, bool failedAtStart) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return true; // nothing to keep; anything but a file makes the write itself fail
@@ -152,9 +148,8 @@ bool DatabaseLifecycle::keepIfUnreadable(const std::string& path, bool failedAtS
     return FileOps::RenameIfAbsent(path, KeptPathFor(path));
 }
 
-bool DatabaseLifecycle::trySave(const UnitDatabase& db, const std::string& linkOrPath, bool failedAtStart,
-                                std::string& reason)
-{
+bool DatabaseLifecycle::trySave(const UnitDatabase &db, const std::string &linkOrPath, bool failedAtStart,
+                                std::string &reason) {
     // A symbolic link keeps pointing where it did: its target is replaced.
     const std::string path = FileOps::ResolveLink(linkOrPath);
     try {
@@ -166,14 +161,15 @@ bool DatabaseLifecycle::trySave(const UnitDatabase& db, const std::string& linkO
             return false;
         }
         if (!keepIfUnreadable(path, failedAtStart)) {
-            reason = std::string("the file that did not load could not be kept aside: ") + std::strerror(errno);
+            reason =
+                std::string("the file that did not load could not be kept aside: ") + std::strerror(errno);
             return false;
         }
         FileOps::AtomicReplace(path, DatabaseFile::ToBytes(db, db.NamesSimplified ? "MNSS" : "MNSA"));
         return true;
-    } catch (const std::system_error& error) {
+    } catch (const std::system_error &error) {
         reason = error.code().message();
-    } catch (const std::exception& error) {
+    } catch (const std::exception &error) {
         reason = error.what();
     }
     return false;
@@ -181,8 +177,7 @@ bool DatabaseLifecycle::trySave(const UnitDatabase& db, const std::string& linkO
 
 // The changes of a session whose units.dat may not be written: asked until the user saves them
 // in a file that can be written or drops them.
-void DatabaseLifecycle::saveElsewhere(const UnitDatabase& db, const std::string& linkPath, Prompts& prompts)
-{
+void DatabaseLifecycle::saveElsewhere(const UnitDatabase &db, const std::string &linkPath, Prompts &prompts) {
     if (DatabaseFile::ToBytes(db, "MNSA") == db.ContentAtLoad)
         return; // nothing changed, nothing to lose
     for (;;) {
@@ -206,8 +201,7 @@ void DatabaseLifecycle::saveElsewhere(const UnitDatabase& db, const std::string&
     }
 }
 
-bool DatabaseLifecycle::SaveDatabaseAtExit(UnitDatabase& db, const std::string& dir, Prompts& prompts)
-{
+bool DatabaseLifecycle::SaveDatabaseAtExit(UnitDatabase &db, const std::string &dir, Prompts &prompts) {
     const std::string path = FileOps::Join(dir, UnitsFile);
     if (!db.NotSavableReason.empty()) {
         saveElsewhere(db, path, prompts);
@@ -237,15 +231,14 @@ bool DatabaseLifecycle::SaveDatabaseAtExit(UnitDatabase& db, const std::string& 
     return saved;
 }
 
-bool DatabaseLifecycle::LoadForReading(UnitDatabase& db, const std::string& explicitPath,
-                                       const FileLocations& locations, std::string& path,
-                                       const std::function<void(const std::string&)>& warnDamaged)
-{
-    const auto load = [&db](const std::string& file) {
+bool DatabaseLifecycle::LoadForReading(UnitDatabase &db, const std::string &explicitPath,
+                                       const FileLocations &locations, std::string &path,
+                                       const std::function<void(const std::string &)> &warnDamaged) {
+    const auto load = [&db](const std::string &file) {
         try {
             DatabaseFile::LoadFromPath(db, file);
             return true;
-        } catch (const std::exception&) {
+        } catch (const std::exception &) {
             db = UnitDatabase();
             return false;
         }

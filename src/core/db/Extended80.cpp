@@ -20,8 +20,7 @@ constexpr bool NativeIsExtended80 = std::numeric_limits<long double>::digits == 
                                     std::numeric_limits<long double>::max_exponent == 16384 &&
                                     std::endian::native == std::endian::little && sizeof(long double) >= 10;
 
-Extended80::Bytes pack(bool negative, int exponent, std::uint64_t significand)
-{
+Extended80::Bytes pack(bool negative, int exponent, std::uint64_t significand) {
     Extended80::Bytes b{};
     for (int i = 0; i < 8; ++i)
         b[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(significand >> (8 * i));
@@ -33,8 +32,7 @@ Extended80::Bytes pack(bool negative, int exponent, std::uint64_t significand)
 
 } // namespace
 
-Extended80::Bytes Extended80::Encode(long double value)
-{
+Extended80::Bytes Extended80::Encode(long double value) {
     const bool negative = std::signbit(value);
     if (std::isnan(value))
         return pack(negative, MaxExponent, IntegerBit | (IntegerBit >> 1));
@@ -57,13 +55,11 @@ Extended80::Bytes Extended80::Encode(long double value)
     return pack(negative, biased, static_cast<std::uint64_t>(scaled));
 }
 
-long double Extended80::Decode(const Bytes& bytes)
-{
+long double Extended80::Decode(const Bytes &bytes) {
     return Decode(bytes.data());
 }
 
-long double Extended80::Decode(const std::uint8_t* bytes)
-{
+long double Extended80::Decode(const std::uint8_t *bytes) {
     std::uint64_t significand = 0;
     for (int i = 7; i >= 0; --i)
         significand = (significand << 8) | bytes[i];

@@ -8,25 +8,24 @@ namespace mensurio {
 
 namespace {
 
-unsigned char foldByte(unsigned char c) { return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c; }
+unsigned char foldByte(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c;
+}
 
 } // namespace
 
-std::string UnitDatabase::CutName(std::string_view name)
-{
+std::string UnitDatabase::CutName(std::string_view name) {
     return std::string(name.substr(0, std::min(name.size(), MaxNameLength)));
 }
 
-std::string UnitDatabase::FoldCase(std::string_view name)
-{
+std::string UnitDatabase::FoldCase(std::string_view name) {
     std::string out(name);
-    for (char& c : out)
+    for (char &c : out)
         c = static_cast<char>(foldByte(static_cast<unsigned char>(c)));
     return out;
 }
 
-bool UnitDatabase::SameNameIgnoringCase(std::string_view a, std::string_view b)
-{
+bool UnitDatabase::SameNameIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i)
@@ -35,8 +34,7 @@ bool UnitDatabase::SameNameIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
-bool UnitDatabase::NameLess(std::string_view a, std::string_view b)
-{
+bool UnitDatabase::NameLess(std::string_view a, std::string_view b) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
         const unsigned char x = foldByte(static_cast<unsigned char>(a[i]));
@@ -49,45 +47,37 @@ bool UnitDatabase::NameLess(std::string_view a, std::string_view b)
 
 // ---- private helpers -------------------------------------------------------
 
-CategoryRecord* UnitDatabase::currentCategory()
-{
+CategoryRecord *UnitDatabase::currentCategory() {
     return m_category < m_categories.size() ? &m_categories[m_category] : nullptr;
 }
 
-const CategoryRecord* UnitDatabase::currentCategory() const
-{
+const CategoryRecord *UnitDatabase::currentCategory() const {
     return m_category < m_categories.size() ? &m_categories[m_category] : nullptr;
 }
 
-std::vector<UnitRecord>* UnitDatabase::currentUnits()
-{
+std::vector<UnitRecord> *UnitDatabase::currentUnits() {
     return m_unitCategory < m_categories.size() ? &m_categories[m_unitCategory].Units : nullptr;
 }
 
-const std::vector<UnitRecord>* UnitDatabase::currentUnits() const
-{
+const std::vector<UnitRecord> *UnitDatabase::currentUnits() const {
     return m_unitCategory < m_categories.size() ? &m_categories[m_unitCategory].Units : nullptr;
 }
 
-const UnitRecord* UnitDatabase::currentUnit() const
-{
-    const auto* units = currentUnits();
+const UnitRecord *UnitDatabase::currentUnit() const {
+    const auto *units = currentUnits();
     return units && m_unit < units->size() ? &(*units)[m_unit] : nullptr;
 }
 
-UnitRecord* UnitDatabase::currentUnit()
-{
-    auto* units = currentUnits();
+UnitRecord *UnitDatabase::currentUnit() {
+    auto *units = currentUnits();
     return units && m_unit < units->size() ? &(*units)[m_unit] : nullptr;
 }
 
-const UnitRecord* UnitDatabase::currentSorted() const
-{
+const UnitRecord *UnitDatabase::currentSorted() const {
     return m_sortedPos < m_sorted.size() ? &m_sorted[m_sortedPos] : nullptr;
 }
 
-std::size_t UnitDatabase::findCategoryExact(std::string_view name, std::size_t from) const
-{
+std::size_t UnitDatabase::findCategoryExact(std::string_view name, std::size_t from) const {
     const std::string cut = CutName(name);
     for (std::size_t i = from; i < m_categories.size(); ++i)
         if (m_categories[i].Name == cut)
@@ -95,8 +85,7 @@ std::size_t UnitDatabase::findCategoryExact(std::string_view name, std::size_t f
     return None;
 }
 
-bool UnitDatabase::selectUnitsOf(std::string_view category)
-{
+bool UnitDatabase::selectUnitsOf(std::string_view category) {
     if (!SelectCategory(category))
         return false;
     FirstUnit();
@@ -105,72 +94,67 @@ bool UnitDatabase::selectUnitsOf(std::string_view category)
 
 // ---- category cursor -------------------------------------------------------
 
-void UnitDatabase::FirstCategory() { m_category = m_categories.empty() ? None : 0; }
+void UnitDatabase::FirstCategory() {
+    m_category = m_categories.empty() ? None : 0;
+}
 
-bool UnitDatabase::HasCategory() const { return currentCategory() != nullptr; }
+bool UnitDatabase::HasCategory() const {
+    return currentCategory() != nullptr;
+}
 
-void UnitDatabase::NextCategory()
-{
+void UnitDatabase::NextCategory() {
     if (m_category < m_categories.size())
         ++m_category;
     if (m_category >= m_categories.size())
         m_category = None;
 }
 
-std::string UnitDatabase::CategoryName() const
-{
-    const auto* c = currentCategory();
+std::string UnitDatabase::CategoryName() const {
+    const auto *c = currentCategory();
     return c ? c->Name : std::string();
 }
 
-bool UnitDatabase::CategoryCustom() const
-{
-    const auto* c = currentCategory();
+bool UnitDatabase::CategoryCustom() const {
+    const auto *c = currentCategory();
     return c && c->Custom != 0;
 }
 
-bool UnitDatabase::CategoryHidden() const
-{
-    const auto* c = currentCategory();
+bool UnitDatabase::CategoryHidden() const {
+    const auto *c = currentCategory();
     return c && c->Hidden != 0;
 }
 
-void UnitDatabase::SetCategoryHidden(bool flag)
-{
-    if (auto* c = currentCategory())
+void UnitDatabase::SetCategoryHidden(bool flag) {
+    if (auto *c = currentCategory())
         c->Hidden = flag ? 1 : 0;
 }
 
-void UnitDatabase::FirstVisibleCategory()
-{
+void UnitDatabase::FirstVisibleCategory() {
     FirstCategory();
     if (!SkipHidden || m_categories.empty())
         return;
-    const bool allHidden =
-        std::all_of(m_categories.begin(), m_categories.end(), [](const CategoryRecord& c) { return c.Hidden != 0; });
+    const bool allHidden = std::all_of(m_categories.begin(), m_categories.end(),
+                                       [](const CategoryRecord &c) { return c.Hidden != 0; });
     // One category always stays visible: un-hide the first when all are hidden.
     if (allHidden)
         m_categories.front().Hidden = 0;
 }
 
-bool UnitDatabase::HasVisibleCategory()
-{
+bool UnitDatabase::HasVisibleCategory() {
     if (SkipHidden)
         while (m_category < m_categories.size() && m_categories[m_category].Hidden)
             NextCategory();
     return HasCategory();
 }
 
-void UnitDatabase::NextVisibleCategory()
-{
+void UnitDatabase::NextVisibleCategory() {
     NextCategory();
     if (SkipHidden)
         while (m_category < m_categories.size() && m_categories[m_category].Hidden)
             NextCategory();
 }
 
-bool UnitDatabase::SelectCategory(std::string_view name)
-{
+bool UnitDatabase::SelectCategory(std::string_view name) {
     // The category spelled exactly so first: two categories may differ only in letter case.
     if (const std::size_t exact = findCategoryExact(name); exact != None) {
         m_category = exact;
@@ -189,19 +173,19 @@ bool UnitDatabase::SelectCategory(std::string_view name)
 
 // ---- unit cursor -----------------------------------------------------------
 
-void UnitDatabase::FirstUnit()
-{
+void UnitDatabase::FirstUnit() {
     m_unitCategory = m_category;
     m_ringClosed = false;
-    const auto* units = currentUnits();
+    const auto *units = currentUnits();
     m_unit = units && !units->empty() ? 0 : None;
 }
 
-bool UnitDatabase::HasUnit() const { return currentUnit() != nullptr; }
+bool UnitDatabase::HasUnit() const {
+    return currentUnit() != nullptr;
+}
 
-void UnitDatabase::NextUnit()
-{
-    const auto* units = currentUnits();
+void UnitDatabase::NextUnit() {
+    const auto *units = currentUnits();
     if (!units || m_unit >= units->size()) {
         m_unit = None;
         return;
@@ -211,53 +195,45 @@ void UnitDatabase::NextUnit()
         m_unit = (m_ringClosed && !units->empty()) ? 0 : None;
 }
 
-std::string UnitDatabase::UnitName() const
-{
-    const auto* u = currentUnit();
+std::string UnitDatabase::UnitName() const {
+    const auto *u = currentUnit();
     return u ? u->Name : std::string();
 }
 
-long double UnitDatabase::UnitFactor() const
-{
-    const auto* u = currentUnit();
+long double UnitDatabase::UnitFactor() const {
+    const auto *u = currentUnit();
     return u ? u->Factor : 0.0L;
 }
 
-int UnitDatabase::UnitDefaultOrder() const
-{
-    const auto* u = currentUnit();
+int UnitDatabase::UnitDefaultOrder() const {
+    const auto *u = currentUnit();
     return u ? u->DefaultOrder : 0;
 }
 
-bool UnitDatabase::UnitCustom() const
-{
-    const auto* u = currentUnit();
+bool UnitDatabase::UnitCustom() const {
+    const auto *u = currentUnit();
     return u && u->Custom != 0;
 }
 
-bool UnitDatabase::UnitHidden() const
-{
-    const auto* u = currentUnit();
+bool UnitDatabase::UnitHidden() const {
+    const auto *u = currentUnit();
     return u && u->Hidden != 0;
 }
 
-UnitRecord UnitDatabase::CurrentUnitRecord() const
-{
-    const auto* u = currentUnit();
+UnitRecord UnitDatabase::CurrentUnitRecord() const {
+    const auto *u = currentUnit();
     return u ? *u : UnitRecord{};
 }
 
-void UnitDatabase::SetUnitHidden(bool flag)
-{
-    if (auto* u = currentUnit())
+void UnitDatabase::SetUnitHidden(bool flag) {
+    if (auto *u = currentUnit())
         u->Hidden = flag ? 1 : 0;
 }
 
-bool UnitDatabase::HasVisibleUnit()
-{
+bool UnitDatabase::HasVisibleUnit() {
     if (SkipHidden) {
         // With the ring closed every unit may be hidden; stop after one full turn.
-        const auto* units = currentUnits();
+        const auto *units = currentUnits();
         std::size_t steps = 0;
         while (currentUnit() && currentUnit()->Hidden && units && steps++ <= units->size())
             NextUnit();
@@ -267,14 +243,17 @@ bool UnitDatabase::HasVisibleUnit()
     return HasUnit();
 }
 
-void UnitDatabase::NextVisibleUnit()
-{
+void UnitDatabase::NextVisibleUnit() {
     NextUnit();
     HasVisibleUnit();
 }
 
-void UnitDatabase::CloseUnitRing() { m_ringClosed = true; }
+void UnitDatabase::CloseUnitRing() {
+    m_ringClosed = true;
+}
 
-void UnitDatabase::OpenUnitRing() { m_ringClosed = false; }
+void UnitDatabase::OpenUnitRing() {
+    m_ringClosed = false;
+}
 
 } // namespace mensurio

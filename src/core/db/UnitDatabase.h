@@ -16,7 +16,7 @@ namespace mensurio {
 /// through a category cursor, a unit cursor over the "current unit list" and a
 /// detached sorted view. Every name passed in is cut to its first 50 bytes.
 class UnitDatabase {
-public:
+  public:
     static constexpr std::size_t MaxNameLength = 50;
     static constexpr std::size_t None = static_cast<std::size_t>(-1);
 
@@ -85,8 +85,8 @@ public:
     void DeleteCategory(std::string_view name);
     void SwapCategories(std::string_view name);
     void SortCategoriesByName();
-    void AddUnit(std::string_view category, std::string_view name, std::string_view origin, long double factor,
-                 bool custom);
+    void AddUnit(std::string_view category, std::string_view name, std::string_view origin,
+                 long double factor, bool custom);
     void ModifyUnit(std::string_view category, std::string_view oldName, std::string_view newName,
                     std::string_view origin, long double factor, bool custom);
     void DeleteUnit(std::string_view category, std::string_view name);
@@ -94,7 +94,7 @@ public:
     // for it; nullopt leaves the unit as it is. Custom units, custom categories and the cursors
     // are not touched. Returns how many factors were set. Exchange rates reach the currencies so.
     int SetBuiltinFactors(std::string_view category,
-                          const std::function<std::optional<long double>(const UnitRecord&)>& factorOf);
+                          const std::function<std::optional<long double>(const UnitRecord &)> &factorOf);
     void SwapUnits(std::string_view name);
     void CheckDefaultOrder(std::string_view category);
     void RenumberUnits(std::string_view category);
@@ -111,7 +111,7 @@ public:
     void AppendUnitRecordAt(std::size_t categoryIndex, UnitRecord unit, bool legacyOrder);
 
     // Read-only access to the whole store, for writers and exporters.
-    const std::vector<CategoryRecord>& Categories() const { return m_categories; }
+    const std::vector<CategoryRecord> &Categories() const { return m_categories; }
 
     bool SkipHidden = false;
     bool LoadedLegacy = false;
@@ -128,16 +128,16 @@ public:
     // something changed.
     std::string ContentAtLoad;
 
-private:
-    CategoryRecord* currentCategory();
-    const CategoryRecord* currentCategory() const;
-    std::vector<UnitRecord>* currentUnits();
-    const std::vector<UnitRecord>* currentUnits() const;
-    const UnitRecord* currentUnit() const;
-    UnitRecord* currentUnit();
-    const UnitRecord* currentSorted() const;
+  private:
+    CategoryRecord *currentCategory();
+    const CategoryRecord *currentCategory() const;
+    std::vector<UnitRecord> *currentUnits();
+    const std::vector<UnitRecord> *currentUnits() const;
+    const UnitRecord *currentUnit() const;
+    UnitRecord *currentUnit();
+    const UnitRecord *currentSorted() const;
     std::size_t findCategoryExact(std::string_view name, std::size_t from = 0) const;
-    UnitRecord* findUnitExact(std::string_view category, std::string_view unit);
+    UnitRecord *findUnitExact(std::string_view category, std::string_view unit);
     bool selectUnitsOf(std::string_view category); // SelectCategory + FirstUnit
     void buildSorted(std::string_view category, bool byName);
 

@@ -9,11 +9,10 @@
 namespace mensurio {
 
 void UnitDatabase::AddUnit(std::string_view category, std::string_view name, std::string_view origin,
-                           long double factor, bool custom)
-{
+                           long double factor, bool custom) {
     if (!selectUnitsOf(category))
         return;
-    auto& units = m_categories[m_category].Units;
+    auto &units = m_categories[m_category].Units;
     UnitRecord u;
     u.Name = CutName(name);
     u.OriginUnit = CutName(origin);
@@ -25,46 +24,43 @@ void UnitDatabase::AddUnit(std::string_view category, std::string_view name, std
 }
 
 void UnitDatabase::ModifyUnit(std::string_view category, std::string_view oldName, std::string_view newName,
-                              std::string_view origin, long double factor, bool custom)
-{
+                              std::string_view origin, long double factor, bool custom) {
     if (!selectUnitsOf(category))
         return;
     const std::string oldCut = CutName(oldName);
     const std::string newCut = CutName(newName);
-    auto& units = m_categories[m_category].Units;
-    auto it = std::find_if(units.begin(), units.end(), [&](const UnitRecord& u) { return u.Name == oldCut; });
+    auto &units = m_categories[m_category].Units;
+    auto it = std::find_if(units.begin(), units.end(), [&](const UnitRecord &u) { return u.Name == oldCut; });
     if (it == units.end())
         return;
     it->Name = newCut;
     it->OriginUnit = CutName(origin);
     it->Factor = factor;
     it->Custom = custom ? 1 : 0;
-    for (auto& u : units)
+    for (auto &u : units)
         if (u.OriginUnit == oldCut)
             u.OriginUnit = newCut;
 }
 
-void UnitDatabase::DeleteUnit(std::string_view category, std::string_view name)
-{
+void UnitDatabase::DeleteUnit(std::string_view category, std::string_view name) {
     if (!selectUnitsOf(category))
         return;
     const std::string cut = CutName(name);
-    auto& units = m_categories[m_category].Units;
-    auto it = std::find_if(units.begin(), units.end(), [&](const UnitRecord& u) { return u.Name == cut; });
+    auto &units = m_categories[m_category].Units;
+    auto it = std::find_if(units.begin(), units.end(), [&](const UnitRecord &u) { return u.Name == cut; });
     if (it == units.end())
         return;
     const std::int32_t removedOrder = it->DefaultOrder;
     units.erase(it);
-    for (auto& u : units)
+    for (auto &u : units)
         if (u.DefaultOrder > removedOrder)
             --u.DefaultOrder;
     FirstUnit();
     CheckDefaultOrder(category);
 }
 
-void UnitDatabase::SwapUnits(std::string_view name)
-{
-    auto* units = currentUnits();
+void UnitDatabase::SwapUnits(std::string_view name) {
+    auto *units = currentUnits();
     if (!units || m_unit >= units->size())
         return;
     const std::string cut = CutName(name);
@@ -76,15 +72,14 @@ void UnitDatabase::SwapUnits(std::string_view name)
     }
 }
 
-void UnitDatabase::CheckDefaultOrder(std::string_view category)
-{
+void UnitDatabase::CheckDefaultOrder(std::string_view category) {
     if (!selectUnitsOf(category))
         return;
-    const auto& units = m_categories[m_category].Units;
+    const auto &units = m_categories[m_category].Units;
     const std::size_t n = units.size();
     std::vector<bool> seen(n + 1, false);
     bool valid = true;
-    for (const auto& u : units) {
+    for (const auto &u : units) {
         if (u.DefaultOrder < 1 || static_cast<std::size_t>(u.DefaultOrder) > n || seen[u.DefaultOrder]) {
             valid = false;
             break;
@@ -95,21 +90,20 @@ void UnitDatabase::CheckDefaultOrder(std::string_view category)
         RenumberUnits(category);
 }
 
-void UnitDatabase::RenumberUnits(std::string_view category)
-{
+void UnitDatabase::RenumberUnits(std::string_view category) {
     if (!selectUnitsOf(category))
         return;
-    auto& units = m_categories[m_category].Units;
+    auto &units = m_categories[m_category].Units;
     std::vector<std::size_t> order(units.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return units[a].DefaultOrder < units[b].DefaultOrder; });
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return units[a].DefaultOrder < units[b].DefaultOrder;
+    });
     for (std::size_t rank = 0; rank < order.size(); ++rank)
         units[order[rank]].DefaultOrder = static_cast<std::int32_t>(rank + 1);
 }
 
-void UnitDatabase::Clear()
-{
+void UnitDatabase::Clear() {
     m_categories.clear();
     m_sorted.clear();
     m_category = None;
@@ -127,12 +121,15 @@ constexpr unsigned char SuperscriptTwo = 0xB2;
 constexpr unsigned char SuperscriptThree = 0xB3;
 constexpr unsigned char DegreeSign = 0xB0;
 
-bool isAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Replaces each superscript `mark` by `word` placed before the run of letters it follows.
-bool replacePowers(std::string& text, unsigned char mark, const char* word)
-{
+bool replacePowers(std::string &text, unsigned char mark, const char *word) {
     bool changed = false;
     const std::string insert(word);
     for (std::size_t p = 0; p < text.size(); ++p) {
@@ -149,8 +146,7 @@ bool replacePowers(std::string& text, unsigned char mark, const char* word)
     return changed;
 }
 
-bool replaceZeroCaret(std::string& text)
-{
+bool replaceZeroCaret(std::string &text) {
     bool changed = false;
     for (std::size_t p = 0; p + 1 < text.size(); ++p) {
         if (text[p] == '0' && text[p + 1] == '^') {
@@ -161,8 +157,7 @@ bool replaceZeroCaret(std::string& text)
     return changed;
 }
 
-bool replaceDegrees(std::string& text)
-{
+bool replaceDegrees(std::string &text) {
     bool changed = false;
     bool afterDigit = false; // a degree sign after a digit was met earlier in this pass
     for (std::size_t p = 0; p < text.size(); ++p) {
@@ -180,22 +175,21 @@ bool replaceDegrees(std::string& text)
 
 } // namespace
 
-std::string UnitDatabase::SimplifyName(std::string_view name)
-{
+std::string UnitDatabase::SimplifyName(std::string_view name) {
     std::string text(name);
     bool changed = true;
     while (changed) {
-        changed = replacePowers(text, SuperscriptTwo, "square ") || replacePowers(text, SuperscriptThree, "cubic ") ||
-                  replaceZeroCaret(text) || replaceDegrees(text);
+        changed = replacePowers(text, SuperscriptTwo, "square ") ||
+                  replacePowers(text, SuperscriptThree, "cubic ") || replaceZeroCaret(text) ||
+                  replaceDegrees(text);
     }
     return text;
 }
 
-void UnitDatabase::SimplifyNames()
-{
-    for (auto& c : m_categories) {
+void UnitDatabase::SimplifyNames() {
+    for (auto &c : m_categories) {
         c.Name = CutName(SimplifyName(c.Name));
-        for (auto& u : c.Units) {
+        for (auto &u : c.Units) {
             u.Name = CutName(SimplifyName(u.Name));
             u.OriginUnit = CutName(SimplifyName(u.OriginUnit));
         }

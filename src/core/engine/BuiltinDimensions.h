@@ -23,10 +23,10 @@ enum DimensionSlot : int {
 
 /// The dimension of one built-in category, as compiled from its "dimension:" line.
 struct BuiltinDimensionEntry {
-    const char *category;                       // Windows-1252, as in default.dat
-    signed char exponents[kDimensionSlots];     // in DimensionSlot order
-    long double baseInSi;                       // SI value of one of the category's base units
-    bool preferred;                             // results of this dimension are given in this category
+    const char *category;                   // Windows-1252, as in default.dat
+    signed char exponents[kDimensionSlots]; // in DimensionSlot order
+    long double baseInSi;                   // SI value of one of the category's base units
+    bool preferred;                         // results of this dimension are given in this category
 };
 
 /// Every built-in category whose units are proportional to one another, in data order. Defined

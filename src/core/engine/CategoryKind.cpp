@@ -3,8 +3,7 @@
 
 namespace mensurio {
 
-CategoryKind CategoryKindOf(std::string_view categoryName)
-{
+CategoryKind CategoryKindOf(std::string_view categoryName) {
     if (categoryName == "Frequency Wavelength" || categoryName == "Thermal Resistivity")
         return CategoryKind::Reciprocal;
     if (categoryName == "Fuel Efficiency" || categoryName == "HVAC Efficiency")

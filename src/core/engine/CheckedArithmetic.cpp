@@ -9,8 +9,7 @@ namespace mensurio {
 
 namespace {
 
-const char *faultText(ArithmeticFault fault)
-{
+const char *faultText(ArithmeticFault fault) {
     switch (fault) {
     case ArithmeticFault::DivisionByZero:
         return "division by zero";
@@ -25,8 +24,7 @@ const char *faultText(ArithmeticFault fault)
 }
 
 // Checks the result of an operation whose operands were a and b.
-long double checked(long double result, long double a, long double b)
-{
+long double checked(long double result, long double a, long double b) {
     if (std::isnan(result))
         throw ArithmeticError(ArithmeticFault::InvalidOperation);
     if (std::isinf(result) && std::isfinite(a) && std::isfinite(b))
@@ -35,8 +33,7 @@ long double checked(long double result, long double a, long double b)
 }
 
 // The residue of operands that cancel (see CheckedAdd) becomes an exact zero.
-long double withoutResidue(long double sum, long double a, long double b)
-{
+long double withoutResidue(long double sum, long double a, long double b) {
     const long double larger = std::max(std::fabs(a), std::fabs(b));
     if (sum != 0 && std::isfinite(larger) && std::fabs(sum) < std::ldexp(larger, -58))
         return 0.0L;
@@ -44,8 +41,7 @@ long double withoutResidue(long double sum, long double a, long double b)
 }
 
 // base ^ n for n >= 1 by repeated squaring, without any check (may give inf or 0).
-long double unsignedPower(long double base, std::uint64_t n)
-{
+long double unsignedPower(long double base, std::uint64_t n) {
     long double result = 1.0L;
     for (;;) {
         if (n & 1U)
@@ -57,8 +53,7 @@ long double unsignedPower(long double base, std::uint64_t n)
     }
 }
 
-long double wholePower(long double base, long double exponent)
-{
+long double wholePower(long double base, long double exponent) {
     const bool negative = exponent < 0;
     const auto n = static_cast<std::uint64_t>(std::fabs(exponent));
     const long double positive = unsignedPower(base, n);
@@ -78,24 +73,29 @@ long double wholePower(long double base, long double exponent)
 
 } // namespace
 
-ArithmeticError::ArithmeticError(ArithmeticFault fault) : std::runtime_error(faultText(fault)), m_fault(fault) {}
+ArithmeticError::ArithmeticError(ArithmeticFault fault)
+    : std::runtime_error(faultText(fault)), m_fault(fault) {}
 
-long double CheckedAdd(long double a, long double b) { return withoutResidue(checked(a + b, a, b), a, b); }
+long double CheckedAdd(long double a, long double b) {
+    return withoutResidue(checked(a + b, a, b), a, b);
+}
 
-long double CheckedSubtract(long double a, long double b) { return withoutResidue(checked(a - b, a, b), a, b); }
+long double CheckedSubtract(long double a, long double b) {
+    return withoutResidue(checked(a - b, a, b), a, b);
+}
 
-long double CheckedMultiply(long double a, long double b) { return checked(a * b, a, b); }
+long double CheckedMultiply(long double a, long double b) {
+    return checked(a * b, a, b);
+}
 
-long double CheckedDivide(long double a, long double b)
-{
+long double CheckedDivide(long double a, long double b) {
     if (b == 0) {
         throw ArithmeticError(a == 0 ? ArithmeticFault::InvalidOperation : ArithmeticFault::DivisionByZero);
     }
     return checked(a / b, a, b);
 }
 
-long double Power(long double base, long double exponent)
-{
+long double Power(long double base, long double exponent) {
     if (exponent == 0)
         return 1.0L;
     if (base == 0 && exponent > 0)
@@ -112,8 +112,7 @@ long double Power(long double base, long double exponent)
     return checked(std::pow(base, exponent), base, exponent);
 }
 
-long double ApplyOperator(OperatorCode code, long double left, long double right)
-{
+long double ApplyOperator(OperatorCode code, long double left, long double right) {
     switch (code) {
     case OperatorCode::Add:
         return CheckedAdd(left, right);

@@ -7,19 +7,26 @@
 namespace mensurio {
 
 // Operator codes shared by both expression trees.
-enum class OperatorCode : std::int32_t { None = 0, Add = 1, Subtract = 2, Multiply = 3, Divide = 4, Power = 5 };
+enum class OperatorCode : std::int32_t {
+    None = 0,
+    Add = 1,
+    Subtract = 2,
+    Multiply = 3,
+    Divide = 4,
+    Power = 5
+};
 
 // NoFiniteValue: the reciprocal of zero (a zero in an inverse unit), which has no finite counterpart.
 enum class ArithmeticFault { DivisionByZero, Overflow, InvalidOperation, NoFiniteValue };
 
 // Raised by the checked operations below when an operation divides by zero, overflows or is invalid.
 class ArithmeticError : public std::runtime_error {
-public:
+  public:
     explicit ArithmeticError(ArithmeticFault fault);
 
     ArithmeticFault fault() const noexcept { return m_fault; }
 
-private:
+  private:
     ArithmeticFault m_fault = ArithmeticFault::InvalidOperation;
 };
 

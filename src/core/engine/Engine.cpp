@@ -58,8 +58,7 @@ const UnitAliases &Engine::Aliases() const {
 
 // ---- Category change ------------------------------------------------------------------------
 
-const std::vector<UnitRecord> &Engine::LoadCategoryUnits(std::string_view category,
-                                                          UnitListOptions options) {
+const std::vector<UnitRecord> &Engine::LoadCategoryUnits(std::string_view category, UnitListOptions options) {
     std::string name(category);
     if (m_database.SelectCategory(category))
         name = m_database.CategoryName();
@@ -309,8 +308,8 @@ bool Engine::ReadAcrossCategories(Run &run, std::string &refusal) {
         // Named after the one output unit when there is one, else after the category.
         const int output = run.request.output.SelectedCount() == 1 ? run.request.output.FirstSelected() : -1;
         const std::string wanted = output >= 0 ? RowName(output) : m_categoryName;
-        refusal = run.request.inputText + " is " + calculator.Describe(reading.quantity->dimension) + "; " + wanted +
-                  " is " + calculator.Describe(*dimension);
+        refusal = run.request.inputText + " is " + calculator.Describe(reading.quantity->dimension) + "; " +
+                  wanted + " is " + calculator.Describe(*dimension);
         return false;
     }
     m_usedUnits.clear();
@@ -468,7 +467,7 @@ std::string Engine::RemoveDeselectedUnitTerms(std::string_view text, const ListS
 }
 
 std::string Engine::AppendUnitTemplates(std::string_view text, const ListSelection &input,
-                                         CompoundStyle style) const {
+                                        CompoundStyle style) const {
     const std::size_t first = text.find_first_not_of(' ');
     if (!m_usedUnits.empty() || m_plainInputRow < 0 || first == std::string_view::npos)
         return mensurio::AppendUnitTemplates(text, m_units, m_usedUnits, input, style);
@@ -483,8 +482,8 @@ std::string Engine::AppendUnitTemplates(std::string_view text, const ListSelecti
     return mensurio::AppendUnitTemplates(withUnit, m_units, used, input, style);
 }
 
-std::string Engine::FactorRatioText(std::string_view category, std::string_view unitA,
-                                     std::string_view unitB, const ResultFormatOptions &format) {
+std::string Engine::FactorRatioText(std::string_view category, std::string_view unitA, std::string_view unitB,
+                                    const ResultFormatOptions &format) {
     m_inputFactor = m_database.UnitFactorOf(category, unitA);
     m_outputFactor = m_database.UnitFactorOf(category, unitB);
     // A missing unit B (factor 0) shows as INF, or NAN when A is missing too, instead of failing.

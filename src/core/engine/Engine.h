@@ -12,9 +12,9 @@
 #include "core/engine/UnitListing.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
-#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,7 +36,9 @@ class Engine {
     void SetBuiltinAliases(std::span<const BuiltinAliasEntry> aliases) { m_builtinAliases = aliases; }
     /// The dimensions of the built-in categories: an input that combines units of other
     /// categories ("100 km / 45 min" in Speed) converts when its dimension is the category's.
-    void SetBuiltinDimensions(std::span<const BuiltinDimensionEntry> dimensions) { m_builtinDimensions = dimensions; }
+    void SetBuiltinDimensions(std::span<const BuiltinDimensionEntry> dimensions) {
+        m_builtinDimensions = dimensions;
+    }
     /// How a conversion in the Currency category answers when a currency it needs has no
     /// exchange rate (factor 0): the text for that unit's name. Unset: "no exchange rate for NAME".
     void SetMissingRateText(std::function<std::string(const std::string &unitName)> text) {

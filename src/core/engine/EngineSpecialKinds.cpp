@@ -92,7 +92,8 @@ void Engine::ConvertTemperature(Run &run) {
         const auto row = std::find_if(m_rows.begin(), m_rows.end(),
                                       [&](const UnitRecord &r) { return r.Name == everyday.singleUnit; });
         if (row != m_rows.end())
-            run.input = ListSelection::Single(static_cast<int>(m_rows.size()), static_cast<int>(row - m_rows.begin()));
+            run.input = ListSelection::Single(static_cast<int>(m_rows.size()),
+                                              static_cast<int>(row - m_rows.begin()));
     }
     std::replace(working.begin(), working.end(), ',', '.');
     const ParsedNumber number = ParseNumber(working);

@@ -24,19 +24,25 @@ struct Token {
     bool spaceBefore = false;
 };
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }
-bool IsBoundary(char c) { return c == ' ' || IsDigit(c) || IsOperator(c) || c == '(' || c == ')'; }
-bool IsLetter(char c)
-{
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsOperator(char c) {
+    return c == '+' || c == '-' || c == '*' || c == '/' || c == '^';
+}
+bool IsBoundary(char c) {
+    return c == ' ' || IsDigit(c) || IsOperator(c) || c == '(' || c == ')';
+}
+bool IsLetter(char c) {
     const auto byte = static_cast<unsigned char>(c);
     return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || byte >= 0x80 || byte == 0;
 }
 
-bool EndsWord(std::string_view text, std::size_t end) { return end == text.size() || IsBoundary(text[end]); }
+bool EndsWord(std::string_view text, std::size_t end) {
+    return end == text.size() || IsBoundary(text[end]);
+}
 
-bool MatchesIgnoringCase(std::string_view text, std::size_t pos, std::string_view alias)
-{
+bool MatchesIgnoringCase(std::string_view text, std::size_t pos, std::string_view alias) {
     return text.size() - pos >= alias.size() &&
            UnitDatabase::SameNameIgnoringCase(text.substr(pos, alias.size()), alias);
 }
@@ -48,8 +54,7 @@ bool MatchesIgnoringCase(std::string_view text, std::size_t pos, std::string_vie
 // the exact spelling. The aliases hold every full name; knownUnits serve only when they are
 // empty.
 std::optional<Token> UnitAt(std::string_view text, std::size_t pos, std::span<const KnownUnit> knownUnits,
-                            const UnitAliases &aliases)
-{
+                            const UnitAliases &aliases) {
     std::size_t bestLength = 0;
     std::string unit;
     bool exact = false;
@@ -92,8 +97,7 @@ std::optional<Token> UnitAt(std::string_view text, std::size_t pos, std::span<co
     return Token{TokenKind::Unit, unit, std::string(text.substr(pos, bestLength)), false};
 }
 
-std::size_t NumberEnd(std::string_view text, std::size_t pos)
-{
+std::size_t NumberEnd(std::string_view text, std::size_t pos) {
     while (pos < text.size() && (IsDigit(text[pos]) || text[pos] == '.' || text[pos] == ','))
         ++pos;
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
@@ -109,15 +113,14 @@ std::size_t NumberEnd(std::string_view text, std::size_t pos)
     return pos;
 }
 
-bool StartsNumber(std::string_view text, std::size_t pos)
-{
+bool StartsNumber(std::string_view text, std::size_t pos) {
     if (IsDigit(text[pos]))
         return true;
     return (text[pos] == '.' || text[pos] == ',') && pos + 1 < text.size() && IsDigit(text[pos + 1]);
 }
 
-std::vector<Token> Tokenize(std::string_view text, std::span<const KnownUnit> knownUnits, const UnitAliases &aliases)
-{
+std::vector<Token> Tokenize(std::string_view text, std::span<const KnownUnit> knownUnits,
+                            const UnitAliases &aliases) {
     std::vector<Token> tokens;
     bool space = false;
     std::size_t pos = 0;
@@ -128,7 +131,8 @@ std::vector<Token> Tokenize(std::string_view text, std::span<const KnownUnit> kn
             ++pos;
             continue;
         }
-        const bool wordStart = pos == 0 || IsBoundary(text[pos - 1]) || (!tokens.empty() && tokens.back().kind == TokenKind::Unit);
+        const bool wordStart = pos == 0 || IsBoundary(text[pos - 1]) ||
+                               (!tokens.empty() && tokens.back().kind == TokenKind::Unit);
         std::optional<Token> token;
         if (wordStart)
             token = UnitAt(text, pos, knownUnits, aliases);
@@ -136,7 +140,9 @@ std::vector<Token> Tokenize(std::string_view text, std::span<const KnownUnit> kn
             const std::size_t end = NumberEnd(text, pos);
             token = Token{TokenKind::Number, std::string(text.substr(pos, end - pos)), {}, false};
         } else if (!token && (IsOperator(c) || c == '(' || c == ')')) {
-            const TokenKind kind = c == '(' ? TokenKind::Open : c == ')' ? TokenKind::Close : TokenKind::Operator;
+            const TokenKind kind = c == '('   ? TokenKind::Open
+                                   : c == ')' ? TokenKind::Close
+                                              : TokenKind::Operator;
             token = Token{kind, std::string(1, c), {}, false};
         } else if (!token) {
             std::size_t end = pos + 1;
@@ -158,14 +164,12 @@ std::vector<Token> Tokenize(std::string_view text, std::span<const KnownUnit> kn
 
 // ---- Numbers ----------------------------------------------------------------------------------
 
-bool AllDigits(std::string_view text)
-{
+bool AllDigits(std::string_view text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
 }
 
 // Groups of three digits after a first group of one to three digits: "1,234,567" with ','.
-bool ValidGrouping(std::string_view text, char separator)
-{
+bool ValidGrouping(std::string_view text, char separator) {
     std::size_t group = 0;
     while (true) {
         const std::size_t end = text.find(separator);
@@ -179,8 +183,7 @@ bool ValidGrouping(std::string_view text, char separator)
     }
 }
 
-std::string Without(std::string_view text, char removed)
-{
+std::string Without(std::string_view text, char removed) {
     std::string kept;
     for (char c : text) {
         if (c != removed)
@@ -190,8 +193,7 @@ std::string Without(std::string_view text, char removed)
 }
 
 // The number's text with its group separators removed; a message when it is ambiguous.
-std::string PlainNumber(const std::string &typed, char decimalMark, std::string &message)
-{
+std::string PlainNumber(const std::string &typed, char decimalMark, std::string &message) {
     const std::size_t exponent = typed.find_first_of("eE");
     const std::string mantissa = typed.substr(0, exponent);
     const std::string rest = exponent == std::string::npos ? std::string() : typed.substr(exponent);
@@ -226,33 +228,32 @@ std::string PlainNumber(const std::string &typed, char decimalMark, std::string 
     return typed;
 }
 
-bool IsWholeNumber(const Token &token) { return token.kind == TokenKind::Number && AllDigits(token.text); }
+bool IsWholeNumber(const Token &token) {
+    return token.kind == TokenKind::Number && AllDigits(token.text);
+}
 
-std::string StripLeadingZeros(const std::string &digits)
-{
+std::string StripLeadingZeros(const std::string &digits) {
     const std::size_t first = digits.find_first_not_of('0');
     return first == std::string::npos ? "0" : digits.substr(first);
 }
 
-bool LessThan(const std::string &a, const std::string &b)
-{
+bool LessThan(const std::string &a, const std::string &b) {
     const std::string x = StripLeadingZeros(a);
     const std::string y = StripLeadingZeros(b);
     return x.size() != y.size() ? x.size() < y.size() : x < y;
 }
 
 // Three digits (and a decimal part) after a space continue the number before them: "1 000,5".
-bool ContinuesGroups(const Token &left, const Token &right)
-{
+bool ContinuesGroups(const Token &left, const Token &right) {
     if (!right.spaceBefore || right.kind != TokenKind::Number || !AllDigits(left.text))
         return false;
     const std::size_t mark = right.text.find_first_of(".,eE");
-    return AllDigits(right.text.substr(0, mark)) && (mark == std::string::npos ? right.text.size() : mark) == 3;
+    return AllDigits(right.text.substr(0, mark)) &&
+           (mark == std::string::npos ? right.text.size() : mark) == 3;
 }
 
 // Whether tokens[i] starts the fraction of a mixed number "1 3/4" after the whole number before.
-bool StartsMixedFraction(const std::vector<Token> &tokens, std::size_t i)
-{
+bool StartsMixedFraction(const std::vector<Token> &tokens, std::size_t i) {
     if (i + 2 >= tokens.size() || !tokens[i].spaceBefore || !IsWholeNumber(tokens[i]) ||
         tokens[i + 1].text != "/" || !IsWholeNumber(tokens[i + 2]))
         return false;
@@ -268,8 +269,7 @@ class Assembler {
     std::string message;
     std::string unknownWord; // the first word that names no unit
 
-    std::string run(std::vector<Token> &tokens)
-    {
+    std::string run(std::vector<Token> &tokens) {
         for (std::size_t i = 0; i < tokens.size() && message.empty() && unknownWord.empty(); ++i) {
             if (tokens[i].kind == TokenKind::Number)
                 i = number(tokens, i);
@@ -280,14 +280,14 @@ class Assembler {
     }
 
   private:
-    std::size_t number(std::vector<Token> &tokens, std::size_t i)
-    {
+    std::size_t number(std::vector<Token> &tokens, std::size_t i) {
         std::string text = tokens[i].text;
         std::size_t last = i;
         while (last + 1 < tokens.size() && ContinuesGroups(tokens[last], tokens[last + 1]) &&
                !StartsMixedFraction(tokens, last + 1))
             text += tokens[++last].text;
-        Token joined{TokenKind::Number, PlainNumber(text, m_decimalMark, message), text, tokens[i].spaceBefore};
+        Token joined{TokenKind::Number, PlainNumber(text, m_decimalMark, message), text,
+                     tokens[i].spaceBefore};
         if (!message.empty())
             return last;
         if (StartsMixedFraction(tokens, last + 1) && AllDigits(text)) {
@@ -297,7 +297,8 @@ class Assembler {
             m_quantity = true;
             return last + 3;
         }
-        if (last + 1 < tokens.size() && tokens[last + 1].kind == TokenKind::Number && tokens[last + 1].spaceBefore) {
+        if (last + 1 < tokens.size() && tokens[last + 1].kind == TokenKind::Number &&
+            tokens[last + 1].spaceBefore) {
             message = "two numbers side by side: '" + text + " " + tokens[last + 1].typed + "'";
             return last;
         }
@@ -316,15 +317,13 @@ class Assembler {
     }
 
     // Quantities side by side, each with its own number, are a sum: "5 ft 3 in".
-    void beforeQuantity()
-    {
+    void beforeQuantity() {
         if (m_previous == TokenKind::Unit && m_quantity)
             m_out += "+";
         m_quantity = false;
     }
 
-    void emit(const Token &token)
-    {
+    void emit(const Token &token) {
         if (token.kind == TokenKind::Word) {
             unknownWord = token.typed;
             return;
@@ -348,8 +347,7 @@ class Assembler {
     bool m_quantity = false; // the last unit followed a number: it ends a quantity
 };
 
-std::size_t EditDistance(std::string_view a, std::string_view b)
-{
+std::size_t EditDistance(std::string_view a, std::string_view b) {
     std::vector<std::size_t> row(b.size() + 1);
     for (std::size_t j = 0; j <= b.size(); ++j)
         row[j] = j;
@@ -368,8 +366,7 @@ std::size_t EditDistance(std::string_view a, std::string_view b)
 
 } // namespace
 
-std::vector<KnownUnit> KnownUnitsLongestFirst(const std::vector<UnitRecord> &units)
-{
+std::vector<KnownUnit> KnownUnitsLongestFirst(const std::vector<UnitRecord> &units) {
     std::vector<KnownUnit> known;
     known.reserve(units.size());
     for (const UnitRecord &unit : units)
@@ -379,18 +376,24 @@ std::vector<KnownUnit> KnownUnitsLongestFirst(const std::vector<UnitRecord> &uni
     return known;
 }
 
-std::size_t TypedNumberEnd(std::string_view text, std::size_t pos) { return NumberEnd(text, pos); }
-bool StartsTypedNumber(std::string_view text, std::size_t pos) { return StartsNumber(text, pos); }
-bool EndsTypedWord(std::string_view text, std::size_t end) { return EndsWord(text, end); }
-std::string PlainTypedNumber(const std::string &typed, char decimalMark, std::string &message)
-{
+std::size_t TypedNumberEnd(std::string_view text, std::size_t pos) {
+    return NumberEnd(text, pos);
+}
+bool StartsTypedNumber(std::string_view text, std::size_t pos) {
+    return StartsNumber(text, pos);
+}
+bool EndsTypedWord(std::string_view text, std::size_t end) {
+    return EndsWord(text, end);
+}
+std::string PlainTypedNumber(const std::string &typed, char decimalMark, std::string &message) {
     return PlainNumber(typed, decimalMark, message);
 }
 
-std::string InputTooLongMessage() { return std::string(kInputTooLongMessage); }
+std::string InputTooLongMessage() {
+    return std::string(kInputTooLongMessage);
+}
 
-std::vector<std::string> ClosestUnits(std::string_view word, const UnitAliases &aliases)
-{
+std::vector<std::string> ClosestUnits(std::string_view word, const UnitAliases &aliases) {
     struct Candidate {
         std::size_t distance;
         std::string unit;
@@ -422,8 +425,7 @@ std::vector<std::string> ClosestUnits(std::string_view word, const UnitAliases &
     return closest;
 }
 
-std::string UnknownUnitMessage(std::string_view word, const std::vector<std::string> &closest)
-{
+std::string UnknownUnitMessage(std::string_view word, const std::vector<std::string> &closest) {
     std::string message = "unknown unit '" + std::string(word) + "'";
     for (std::size_t i = 0; i < closest.size(); ++i)
         message += (i == 0 ? "; did you mean " : i + 1 == closest.size() ? " or " : ", ") + closest[i];
@@ -431,8 +433,7 @@ std::string UnknownUnitMessage(std::string_view word, const std::vector<std::str
 }
 
 EverydayInput ReadEverydayInput(std::string_view typed, std::span<const KnownUnit> knownUnits,
-                                const UnitAliases &aliases, char decimalMark)
-{
+                                const UnitAliases &aliases, char decimalMark) {
     EverydayInput result;
     if (typed.size() > kMaxExpressionLength) {
         result.message = InputTooLongMessage();
@@ -440,21 +441,23 @@ EverydayInput ReadEverydayInput(std::string_view typed, std::span<const KnownUni
     }
     std::vector<Token> tokens = Tokenize(typed, knownUnits, aliases);
     for (const Token &token : tokens) {
-        if (token.kind == TokenKind::Unit &&
-            std::find(result.namedUnits.begin(), result.namedUnits.end(), token.text) == result.namedUnits.end())
+        if (token.kind == TokenKind::Unit && std::find(result.namedUnits.begin(), result.namedUnits.end(),
+                                                       token.text) == result.namedUnits.end())
             result.namedUnits.push_back(token.text);
     }
     Assembler assembler(decimalMark);
     result.text = assembler.run(tokens);
     result.message = assembler.message;
     if (!assembler.unknownWord.empty())
-        result.message = UnknownUnitMessage(assembler.unknownWord, ClosestUnits(assembler.unknownWord, aliases));
+        result.message =
+            UnknownUnitMessage(assembler.unknownWord, ClosestUnits(assembler.unknownWord, aliases));
     const bool signedNumber = tokens.size() == 3 && tokens[0].text == "-";
     const std::size_t first = signedNumber ? 1 : 0;
     if (result.message.empty() && tokens.size() == first + 2 && tokens[first].kind == TokenKind::Number &&
         tokens[first + 1].kind == TokenKind::Unit) {
         result.singleUnit = tokens[first + 1].text;
-        result.singleNumber = (signedNumber ? "-" : "") + PlainNumber(tokens[first].text, decimalMark, result.message);
+        result.singleNumber =
+            (signedNumber ? "-" : "") + PlainNumber(tokens[first].text, decimalMark, result.message);
     }
     return result;
 }

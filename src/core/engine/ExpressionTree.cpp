@@ -11,8 +11,7 @@ namespace mensurio {
 
 namespace {
 
-bool isSignContext(char previous)
-{
+bool isSignContext(char previous) {
     switch (previous) {
     case '-':
     case '+':
@@ -27,8 +26,7 @@ bool isSignContext(char previous)
     }
 }
 
-OperatorCode codeOf(char c)
-{
+OperatorCode codeOf(char c) {
     switch (c) {
     case '+':
         return OperatorCode::Add;
@@ -45,9 +43,8 @@ OperatorCode codeOf(char c)
 
 // Builds a plain tree; a bad leaf or too deep a tree sets m_invalid and building goes on.
 class PlainTreeBuilder {
-public:
-    std::unique_ptr<ExpressionNode> build(std::string_view text, int depth)
-    {
+  public:
+    std::unique_ptr<ExpressionNode> build(std::string_view text, int depth) {
         auto node = std::make_unique<ExpressionNode>();
         if (StripEnclosingPair(text)) {
             ++depth; // one level of nesting, however many pairs enclose it
@@ -72,20 +69,18 @@ public:
         return node;
     }
 
-    ExpressionFailure failure() const
-    {
+    ExpressionFailure failure() const {
         if (m_invalid)
             return ExpressionFailure::Invalid;
         return m_tooLarge ? ExpressionFailure::TooLarge : ExpressionFailure::None;
     }
 
-private:
+  private:
     bool m_invalid = false;
     bool m_tooLarge = false; // a number beyond the range
 };
 
-long double evaluate(const ExpressionNode &node)
-{
+long double evaluate(const ExpressionNode &node) {
     if (!node.isOperator)
         return node.value;
     const long double left = evaluate(*node.left);
@@ -95,14 +90,12 @@ long double evaluate(const ExpressionNode &node)
 
 } // namespace
 
-ExpressionNode::~ExpressionNode()
-{
+ExpressionNode::~ExpressionNode() {
     left.reset();
     right.reset();
 }
 
-bool StripEnclosingPair(std::string_view &text)
-{
+bool StripEnclosingPair(std::string_view &text) {
     if (text.size() < 3 || text.front() != '(' || text.back() != ')')
         return false;
     int depth = 0;
@@ -116,8 +109,7 @@ bool StripEnclosingPair(std::string_view &text)
     return true;
 }
 
-SplitPoint FindSplitPoint(std::string_view text)
-{
+SplitPoint FindSplitPoint(std::string_view text) {
     // One right-to-left scan finds the rightmost candidate of each precedence level.
     std::size_t additive = 0;
     std::size_t multiplicative = 0;
@@ -145,8 +137,7 @@ SplitPoint FindSplitPoint(std::string_view text)
     return {};
 }
 
-std::string_view ExpressionFailureMessage(ExpressionFailure failure)
-{
+std::string_view ExpressionFailureMessage(ExpressionFailure failure) {
     switch (failure) {
     case ExpressionFailure::None:
         return {};
@@ -162,8 +153,7 @@ std::string_view ExpressionFailureMessage(ExpressionFailure failure)
     return kInvalidExpressionMessage;
 }
 
-int NestingDepth(std::string_view text)
-{
+int NestingDepth(std::string_view text) {
     int depth = 0;
     int deepest = 0;
     for (const char c : text) {
@@ -175,8 +165,7 @@ int NestingDepth(std::string_view text)
     return deepest;
 }
 
-ExpressionFailure CheckExpressionLimits(std::string_view text)
-{
+ExpressionFailure CheckExpressionLimits(std::string_view text) {
     if (text.size() > kMaxExpressionLength)
         return ExpressionFailure::TooLong;
     if (NestingDepth(text) > kMaxTreeDepth)
@@ -184,8 +173,7 @@ ExpressionFailure CheckExpressionLimits(std::string_view text)
     return ExpressionFailure::None;
 }
 
-EvaluationResult EvaluateExpression(std::string_view text)
-{
+EvaluationResult EvaluateExpression(std::string_view text) {
     if (const ExpressionFailure limit = CheckExpressionLimits(text); limit != ExpressionFailure::None)
         return {0.0L, true, limit};
     PlainTreeBuilder builder;

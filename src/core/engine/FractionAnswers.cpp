@@ -16,7 +16,8 @@ FractionAnswers::FractionAnswers(long double value, std::optional<Fraction> type
     m_simplest = SimplestFractionOf(value, kMaxFractionDenominator);
     // A computed value stands for the simplest fraction it equals ("1/3 + 1/6" is 1/2 exactly),
     // else for its own binary value.
-    m_exact = m_simplest && m_simplest->exact ? std::optional<Fraction>(m_simplest->fraction) : BinaryFractionOf(value);
+    m_exact = m_simplest && m_simplest->exact ? std::optional<Fraction>(m_simplest->fraction)
+                                              : BinaryFractionOf(value);
 }
 
 std::string FractionAnswers::InvalidUnitMessage(std::string_view unitName) {
@@ -24,7 +25,8 @@ std::string FractionAnswers::InvalidUnitMessage(std::string_view unitName) {
 }
 
 std::optional<std::string> FractionAnswers::AnswerFor(long double factor) const {
-    if (!(factor >= 0 && factor <= static_cast<long double>(kMaxNearestDenominator)) || factor != std::floor(factor))
+    if (!(factor >= 0 && factor <= static_cast<long double>(kMaxNearestDenominator)) ||
+        factor != std::floor(factor))
         return std::nullopt;
     const auto n = static_cast<std::uint64_t>(factor);
     if (n == 1)

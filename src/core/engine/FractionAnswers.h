@@ -17,7 +17,8 @@ class FractionAnswers {
   public:
     /// value is the input's value; typedDigits the exact fraction of a typed decimal number,
     /// when the input was one ("0.1" is 1/10, which its 80-bit value is not).
-    FractionAnswers(long double value, std::optional<Fraction> typedDigits, const ResultFormatOptions &format);
+    FractionAnswers(long double value, std::optional<Fraction> typedDigits,
+                    const ResultFormatOptions &format);
 
     /// The answer of the unit with this factor; nothing when the factor is no denominator the
     /// category knows (possible only in a damaged or hand-edited database).

@@ -27,7 +27,9 @@ FractionWhole PowerOfTen(std::size_t exponent) {
     return power;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The mantissa's digits (without the point) and the count of digits after the point.
 struct DecimalDigits {
@@ -128,7 +130,8 @@ PartSearch SearchFractionalPart(FractionWhole fraction, int shift, const Roundin
         }
         if (cap < term) {
             const FractionWhole r = p2 + cap * p1, q = q2 + cap * q1;
-            const long double semi = std::fabs(static_cast<long double>(r) / static_cast<long double>(q) - partValue);
+            const long double semi =
+                std::fabs(static_cast<long double>(r) / static_cast<long double>(q) - partValue);
             const long double last =
                 std::fabs(static_cast<long double>(p1) / static_cast<long double>(q1) - partValue);
             return last <= semi ? PartSearch{p1, q1, false} : PartSearch{r, q, false};
@@ -247,7 +250,8 @@ std::optional<NearestMultiple> NearestMultipleOf(const Fraction &fraction, std::
     nearest.multiple = Fraction{fraction.negative, m, n}.Reduced();
     const bool magnitudeBelow = above < below;
     nearest.difference =
-        Fraction{magnitudeBelow != fraction.negative, magnitudeBelow ? below - above : above - below, b * n}.Reduced();
+        Fraction{magnitudeBelow != fraction.negative, magnitudeBelow ? below - above : above - below, b * n}
+            .Reduced();
     return nearest;
 }
 

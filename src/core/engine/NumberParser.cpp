@@ -29,10 +29,11 @@ struct NumberParts {
     long exponent = 0;
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-std::string_view takeDigits(std::string_view text, std::size_t &pos)
-{
+std::string_view takeDigits(std::string_view text, std::size_t &pos) {
     const std::size_t start = pos;
     while (pos < text.size() && isDigit(text[pos]))
         ++pos;
@@ -40,8 +41,7 @@ std::string_view takeDigits(std::string_view text, std::size_t &pos)
 }
 
 // Reads the exponent part after 'E' or 'e' at pos; false when it has no digit.
-bool takeExponent(std::string_view text, std::size_t &pos, long &exponent)
-{
+bool takeExponent(std::string_view text, std::size_t &pos, long &exponent) {
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
         negative = text[pos++] == '-';
@@ -56,8 +56,7 @@ bool takeExponent(std::string_view text, std::size_t &pos, long &exponent)
 }
 
 // Splits text into the parts of a number; false when the syntax is not met.
-bool splitNumber(std::string_view text, NumberParts &parts)
-{
+bool splitNumber(std::string_view text, NumberParts &parts) {
     std::size_t pos = 0;
     while (pos < text.size() && text[pos] == ' ')
         ++pos;
@@ -80,17 +79,17 @@ bool splitNumber(std::string_view text, NumberParts &parts)
     return pos == text.size();
 }
 
-bool allZero(std::string_view digits) { return digits.find_first_not_of('0') == std::string_view::npos; }
+bool allZero(std::string_view digits) {
+    return digits.find_first_not_of('0') == std::string_view::npos;
+}
 
-locale_t classicLocale()
-{
+locale_t classicLocale() {
     static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return locale;
 }
 
 // Converts the mantissa and exponent with the C library's correctly rounded conversion.
-ParsedNumber convert(const NumberParts &parts)
-{
+ParsedNumber convert(const NumberParts &parts) {
     std::string normal;
     normal.reserve(parts.integerDigits.size() + parts.fractionDigits.size() + 16);
     normal += parts.negative ? "-0" : "0";
@@ -115,8 +114,7 @@ ParsedNumber convert(const NumberParts &parts)
 
 } // namespace
 
-ParsedNumber ParseNumber(std::string_view text)
-{
+ParsedNumber ParseNumber(std::string_view text) {
     NumberParts parts;
     if (!splitNumber(text, parts))
         return {};

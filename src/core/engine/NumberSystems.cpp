@@ -15,22 +15,19 @@ constexpr std::int64_t kRomanTotalLimit = 100000;
 constexpr std::int64_t kLargestOverlineValue = 3999999;
 constexpr std::int64_t kLargestPlainRomanValue = 3999;
 
-char AsciiUpper(char c)
-{
+char AsciiUpper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-std::string UpperCased(std::string_view text)
-{
+std::string UpperCased(std::string_view text) {
     std::string upper(text);
-    for (char& c : upper)
+    for (char &c : upper)
         c = AsciiUpper(c);
     return upper;
 }
 
 // Value of a digit character 0-9, A-Z (upper case only), or -1.
-int DigitValue(char c)
-{
+int DigitValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'A' && c <= 'Z')
@@ -38,44 +35,48 @@ int DigitValue(char c)
     return -1;
 }
 
-int RomanLetterValue(char c)
-{
+int RomanLetterValue(char c) {
     switch (c) {
-    case 'I': return 1;
-    case 'V': return 5;
-    case 'X': return 10;
-    case 'L': return 50;
-    case 'C': return 100;
-    case 'D': return 500;
-    case 'M': return 1000;
-    default: return 0;
+    case 'I':
+        return 1;
+    case 'V':
+        return 5;
+    case 'X':
+        return 10;
+    case 'L':
+        return 50;
+    case 'C':
+        return 100;
+    case 'D':
+        return 500;
+    case 'M':
+        return 1000;
+    default:
+        return 0;
     }
 }
 
-bool AllRomanLetters(std::string_view text)
-{
+bool AllRomanLetters(std::string_view text) {
     for (char c : text)
         if (RomanLetterValue(c) == 0)
             return false;
     return true;
 }
 
-bool IsPositionalBase(int base)
-{
+bool IsPositionalBase(int base) {
     return base >= 2 && base <= kLargestBase;
 }
 
 // One decimal place written with that place's one, five and ten letters.
-void AppendRomanDigit(std::string& out, int digit, char one, char five, char ten)
-{
-    static constexpr std::string_view kPatterns[] = {"", "1", "11", "111", "15", "5", "51", "511", "5111", "1T"};
+void AppendRomanDigit(std::string &out, int digit, char one, char five, char ten) {
+    static constexpr std::string_view kPatterns[] = {"",  "1",  "11",  "111",  "15",
+                                                     "5", "51", "511", "5111", "1T"};
     for (char symbol : kPatterns[digit])
         out += symbol == '1' ? one : symbol == '5' ? five : ten;
 }
 
 // Roman form of 0 to 3999 (and, for larger values, as many M as there are thousands).
-std::string RomanForm(std::int64_t n)
-{
+std::string RomanForm(std::int64_t n) {
     std::string out(static_cast<std::size_t>(n / 1000), 'M');
     AppendRomanDigit(out, static_cast<int>(n / 100 % 10), 'C', 'D', 'M');
     AppendRomanDigit(out, static_cast<int>(n / 10 % 10), 'X', 'L', 'C');
@@ -90,16 +91,14 @@ struct NumberInput {
     bool failed = false;
 };
 
-NumberInput ReadPositional(std::string_view inputText, int inBase)
-{
+NumberInput ReadPositional(std::string_view inputText, int inBase) {
     if (inputText.empty() || inputText == "0")
         return {0, false, false};
     const PositionalNumber number = ParseInBase(inputText, inBase);
     return {number.value, true, number.tooLarge};
 }
 
-NumberInput ReadRoman(std::string_view inputText)
-{
+NumberInput ReadRoman(std::string_view inputText) {
     const RomanParts parts = SplitRoman(inputText);
     if (parts.overline.empty() && parts.plain.empty())
         return {0, false, false};
@@ -114,8 +113,7 @@ NumberInput ReadRoman(std::string_view inputText)
 }
 
 // The value written in a unit's system, or the message for a unit that has none.
-std::string WriteInSystem(std::int64_t value, const NumberSystemUnit& unit)
-{
+std::string WriteInSystem(std::int64_t value, const NumberSystemUnit &unit) {
     const std::optional<int> base = NumberBaseOf(unit.factor);
     if (!base)
         return InvalidNumberMessage(unit.name);
@@ -124,8 +122,7 @@ std::string WriteInSystem(std::int64_t value, const NumberSystemUnit& unit)
 
 } // namespace
 
-std::optional<int> NumberBaseOf(long double factor)
-{
+std::optional<int> NumberBaseOf(long double factor) {
     if (!std::isfinite(factor))
         return std::nullopt;
     const long double rounded = std::nearbyint(factor);
@@ -136,14 +133,12 @@ std::optional<int> NumberBaseOf(long double factor)
     return std::nullopt;
 }
 
-std::string InvalidNumberMessage(std::string_view unitName)
-{
+std::string InvalidNumberMessage(std::string_view unitName) {
     return "Invalid " + std::string(unitName) + " number";
 }
 
 std::optional<std::string> ValidateNumberInput(std::string_view inputText, int inBase,
-                                               std::string_view inputUnitName)
-{
+                                               std::string_view inputUnitName) {
     if (inBase == 0) {
         if (SplitRoman(inputText).failed)
             return std::string(kInvalidRomanMessage);
@@ -159,8 +154,7 @@ std::optional<std::string> ValidateNumberInput(std::string_view inputText, int i
     return std::nullopt;
 }
 
-RomanParts SplitRoman(std::string_view text)
-{
+RomanParts SplitRoman(std::string_view text) {
     const std::string upper = UpperCased(text);
     const std::size_t open = upper.find('(');
     const std::size_t close = upper.find(')');
@@ -183,8 +177,7 @@ RomanParts SplitRoman(std::string_view text)
     return parts;
 }
 
-RomanNumber RomanValue(std::string_view letters)
-{
+RomanNumber RomanValue(std::string_view letters) {
     std::int64_t total = 0;
     std::int64_t pending = 0;
     std::int64_t previous = 0;
@@ -209,8 +202,7 @@ RomanNumber RomanValue(std::string_view letters)
     return {total + pending, false};
 }
 
-PositionalNumber ParseInBase(std::string_view digits, int base)
-{
+PositionalNumber ParseInBase(std::string_view digits, int base) {
     PositionalNumber result;
     if (!IsPositionalBase(base)) {
         result.tooLarge = true;
@@ -237,8 +229,7 @@ PositionalNumber ParseInBase(std::string_view digits, int base)
     return result;
 }
 
-std::string ToBase(std::int64_t value, int base)
-{
+std::string ToBase(std::int64_t value, int base) {
     if (value < 0 || !IsPositionalBase(base))
         return {};
     // Exact integer division gives the same digits as dividing in extended precision, rounding
@@ -252,8 +243,7 @@ std::string ToBase(std::int64_t value, int base)
     return digits;
 }
 
-std::string ToRoman(std::int64_t value)
-{
+std::string ToRoman(std::int64_t value) {
     if (value > kLargestOverlineValue)
         return std::string(kResultTooLargeMessage);
     if (value > kLargestPlainRomanValue) {
@@ -265,11 +255,9 @@ std::string ToRoman(std::int64_t value)
     return RomanForm(value);
 }
 
-
-NumbersConversion ConvertNumberText(std::string_view inputText, const NumberSystemUnit& inputUnit,
-                                    const NumberSystemUnit& outputUnit,
-                                    std::span<const NumberSystemUnit> listedUnits)
-{
+NumbersConversion ConvertNumberText(std::string_view inputText, const NumberSystemUnit &inputUnit,
+                                    const NumberSystemUnit &outputUnit,
+                                    std::span<const NumberSystemUnit> listedUnits) {
     NumbersConversion conversion;
     const std::optional<int> inBase = NumberBaseOf(inputUnit.factor);
     const std::optional<int> outBase = NumberBaseOf(outputUnit.factor);
@@ -298,7 +286,7 @@ NumbersConversion ConvertNumberText(std::string_view inputText, const NumberSyst
     conversion.outputText = WriteInSystem(input.value, outputUnit);
     conversion.hasAllResults = true;
     conversion.allResults.reserve(listedUnits.size());
-    for (const NumberSystemUnit& unit : listedUnits)
+    for (const NumberSystemUnit &unit : listedUnits)
         conversion.allResults.push_back(WriteInSystem(input.value, unit));
     return conversion;
 }

@@ -99,8 +99,8 @@ struct NumbersConversion {
 // "Invalid <name> number" in its line). An input or output unit whose factor is no number system
 // gives InvalidInput with "Invalid <name> number" and converts nothing. The engine decides what
 // collect mode and "Show All Results" do with the outcome.
-NumbersConversion ConvertNumberText(std::string_view inputText, const NumberSystemUnit& inputUnit,
-                                    const NumberSystemUnit& outputUnit,
+NumbersConversion ConvertNumberText(std::string_view inputText, const NumberSystemUnit &inputUnit,
+                                    const NumberSystemUnit &outputUnit,
                                     std::span<const NumberSystemUnit> listedUnits);
 
 } // namespace mensurio

@@ -17,13 +17,15 @@ namespace {
 
 constexpr const char *kSlotSymbols[kDimensionSlots] = {"L", "M", "T", "I", "K", "N", "J", "rad", "sr", "bit"};
 // The order formulas are written in: mass first, as in "M L T^-2".
-constexpr int kFormulaOrder[kDimensionSlots] = {kMass,    kLength,           kTime,  kCurrent,   kTemperature,
-                                                kAmount,  kLuminousIntensity, kAngle, kSolidAngle, kInformation};
+constexpr int kFormulaOrder[kDimensionSlots] = {
+    kMass,  kLength,     kTime,       kCurrent, kTemperature, kAmount, kLuminousIntensity,
+    kAngle, kSolidAngle, kInformation};
 
-bool IsVowel(char c) { return std::string_view("aeiouAEIOU").find(c) != std::string_view::npos; }
+bool IsVowel(char c) {
+    return std::string_view("aeiouAEIOU").find(c) != std::string_view::npos;
+}
 
-std::string Lower(std::string text)
-{
+std::string Lower(std::string text) {
     for (char &c : text) {
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
@@ -31,16 +33,15 @@ std::string Lower(std::string text)
     return text;
 }
 
-Dimension Combine(const Dimension &a, const Dimension &b, int sign)
-{
+Dimension Combine(const Dimension &a, const Dimension &b, int sign) {
     Dimension sum{};
     for (int i = 0; i < kDimensionSlots; ++i)
-        sum[static_cast<std::size_t>(i)] = a[static_cast<std::size_t>(i)] + sign * b[static_cast<std::size_t>(i)];
+        sum[static_cast<std::size_t>(i)] =
+            a[static_cast<std::size_t>(i)] + sign * b[static_cast<std::size_t>(i)];
     return sum;
 }
 
-Dimension Scaled(const Dimension &a, int factor)
-{
+Dimension Scaled(const Dimension &a, int factor) {
     Dimension scaled{};
     for (int i = 0; i < kDimensionSlots; ++i)
         scaled[static_cast<std::size_t>(i)] = a[static_cast<std::size_t>(i)] * factor;
@@ -48,8 +49,7 @@ Dimension Scaled(const Dimension &a, int factor)
 }
 
 // Whole powers by repeated checked multiplication, so that m^2 is exactly m*m.
-long double WholePower(long double base, int exponent)
-{
+long double WholePower(long double base, int exponent) {
     long double result = 1.0L;
     for (int i = 0; i < std::abs(exponent); ++i)
         result = CheckedMultiply(result, base);
@@ -58,8 +58,7 @@ long double WholePower(long double base, int exponent)
 
 } // namespace
 
-std::string DimensionFormula(const Dimension &dimension)
-{
+std::string DimensionFormula(const Dimension &dimension) {
     std::string text;
     for (const int slot : kFormulaOrder) {
         const int exponent = dimension[static_cast<std::size_t>(slot)];
@@ -74,13 +73,13 @@ std::string DimensionFormula(const Dimension &dimension)
 
 // ---- The word list ----------------------------------------------------------------------------
 
-QuantityCalculator::QuantityCalculator(const UnitDatabase &database, std::span<const BuiltinAliasEntry> aliases,
-                                       std::span<const BuiltinDimensionEntry> dimensions)
-{
+QuantityCalculator::QuantityCalculator(const UnitDatabase &database,
+                                       std::span<const BuiltinAliasEntry> aliases,
+                                       std::span<const BuiltinDimensionEntry> dimensions) {
     for (const CategoryRecord &category : database.Categories()) {
-        const auto entry = std::find_if(dimensions.begin(), dimensions.end(), [&](const BuiltinDimensionEntry &e) {
-            return category.Name == e.category;
-        });
+        const auto entry =
+            std::find_if(dimensions.begin(), dimensions.end(),
+                         [&](const BuiltinDimensionEntry &e) { return category.Name == e.category; });
         if (entry != dimensions.end())
             addCategory(category, *entry, aliases);
     }
@@ -89,8 +88,7 @@ QuantityCalculator::QuantityCalculator(const UnitDatabase &database, std::span<c
 }
 
 void QuantityCalculator::addCategory(const CategoryRecord &category, const BuiltinDimensionEntry &entry,
-                                     std::span<const BuiltinAliasEntry> aliases)
-{
+                                     std::span<const BuiltinAliasEntry> aliases) {
     Category added{category.Name, {}, entry.baseInSi, entry.preferred};
     for (int i = 0; i < kDimensionSlots; ++i)
         added.dimension[static_cast<std::size_t>(i)] = entry.exponents[i];
@@ -110,8 +108,8 @@ void QuantityCalculator::addCategory(const CategoryRecord &category, const Built
     }
 }
 
-void QuantityCalculator::addWord(const std::string &text, bool caseSensitive, bool fullName, Meaning meaning)
-{
+void QuantityCalculator::addWord(const std::string &text, bool caseSensitive, bool fullName,
+                                 Meaning meaning) {
     for (Word &word : m_words) {
         if (word.text == text && word.caseSensitive == caseSensitive) {
             word.fullName = word.fullName || fullName;
@@ -122,8 +120,7 @@ void QuantityCalculator::addWord(const std::string &text, bool caseSensitive, bo
     m_words.push_back({text, caseSensitive, fullName, {std::move(meaning)}});
 }
 
-std::optional<Dimension> QuantityCalculator::DimensionOf(std::string_view category) const
-{
+std::optional<Dimension> QuantityCalculator::DimensionOf(std::string_view category) const {
     for (const Category &c : m_categories) {
         if (c.name == category)
             return c.dimension;
@@ -131,8 +128,7 @@ std::optional<Dimension> QuantityCalculator::DimensionOf(std::string_view catego
     return std::nullopt;
 }
 
-long double QuantityCalculator::BaseInSi(std::string_view category) const
-{
+long double QuantityCalculator::BaseInSi(std::string_view category) const {
     for (const Category &c : m_categories) {
         if (c.name == category)
             return c.baseInSi;
@@ -140,8 +136,8 @@ long double QuantityCalculator::BaseInSi(std::string_view category) const
     return 1.0L;
 }
 
-std::optional<QuantityCalculator::Preferred> QuantityCalculator::PreferredFor(const Dimension &dimension) const
-{
+std::optional<QuantityCalculator::Preferred>
+QuantityCalculator::PreferredFor(const Dimension &dimension) const {
     const Category *chosen = nullptr;
     for (const Category &c : m_categories) {
         if (c.dimension == dimension && (chosen == nullptr || (c.preferred && !chosen->preferred)))
@@ -166,8 +162,7 @@ std::optional<QuantityCalculator::Preferred> QuantityCalculator::PreferredFor(co
     return preferred;
 }
 
-std::string QuantityCalculator::Describe(const Dimension &dimension) const
-{
+std::string QuantityCalculator::Describe(const Dimension &dimension) const {
     const std::string formula = DimensionFormula(dimension);
     const std::optional<Preferred> preferred = PreferredFor(dimension);
     if (!preferred)
@@ -183,15 +178,12 @@ std::string QuantityCalculator::Describe(const Dimension &dimension) const
 class QuantityCalculator::Parser {
   public:
     Parser(const QuantityCalculator &calculator, std::string_view text, char decimalMark)
-        : m_calculator(calculator), m_text(text), m_decimalMark(decimalMark)
-    {
-    }
+        : m_calculator(calculator), m_text(text), m_decimalMark(decimalMark) {}
 
     std::string message;
     int unitWords = 0;
 
-    std::optional<Quantity> whole()
-    {
+    std::optional<Quantity> whole() {
         std::optional<Quantity> result = sum(0);
         skipSpaces();
         if (result && message.empty() && m_pos < m_text.size()) {
@@ -203,31 +195,27 @@ class QuantityCalculator::Parser {
     }
 
   private:
-    void skipSpaces()
-    {
+    void skipSpaces() {
         while (m_pos < m_text.size() && m_text[m_pos] == ' ')
             ++m_pos;
     }
-    bool at(char c)
-    {
+    bool at(char c) {
         skipSpaces();
         return m_pos < m_text.size() && m_text[m_pos] == c;
     }
-    std::nullopt_t fail(std::string text)
-    {
+    std::nullopt_t fail(std::string text) {
         if (message.empty())
             message = std::move(text);
         return std::nullopt;
     }
 
-    std::optional<Quantity> sum(int depth)
-    {
+    std::optional<Quantity> sum(int depth) {
         if (depth > kMaxTreeDepth)
             return fail("expression nested more than " + std::to_string(kMaxTreeDepth) + " levels deep");
         std::optional<Quantity> left = product(depth);
         while (left && message.empty()) {
-            const bool sideBySide = m_endedWithUnit && (skipSpaces(), m_pos < m_text.size()) &&
-                                    StartsTypedNumber(m_text, m_pos);
+            const bool sideBySide =
+                m_endedWithUnit && (skipSpaces(), m_pos < m_text.size()) && StartsTypedNumber(m_text, m_pos);
             if (!sideBySide && !at('+') && !at('-'))
                 break;
             const int sign = sideBySide || m_text[m_pos] == '+' ? 1 : -1;
@@ -239,27 +227,27 @@ class QuantityCalculator::Parser {
             if (right->dimension != left->dimension)
                 return fail("cannot add " + m_calculator.Describe(right->dimension) + " to " +
                             m_calculator.Describe(left->dimension));
-            left->value = sign > 0 ? CheckedAdd(left->value, right->value) : CheckedSubtract(left->value, right->value);
+            left->value =
+                sign > 0 ? CheckedAdd(left->value, right->value) : CheckedSubtract(left->value, right->value);
         }
         return left;
     }
 
-    std::optional<Quantity> product(int depth)
-    {
+    std::optional<Quantity> product(int depth) {
         std::optional<Quantity> left = unary(depth);
         while (left && message.empty() && (at('*') || at('/'))) {
             const bool divide = m_text[m_pos++] == '/';
             const std::optional<Quantity> right = unary(depth);
             if (!right)
                 return std::nullopt;
-            left->value = divide ? CheckedDivide(left->value, right->value) : CheckedMultiply(left->value, right->value);
+            left->value = divide ? CheckedDivide(left->value, right->value)
+                                 : CheckedMultiply(left->value, right->value);
             left->dimension = Combine(left->dimension, right->dimension, divide ? -1 : 1);
         }
         return left;
     }
 
-    std::optional<Quantity> unary(int depth)
-    {
+    std::optional<Quantity> unary(int depth) {
         if (at('-') || at('+')) {
             const bool negative = m_text[m_pos++] == '-';
             std::optional<Quantity> operand = unary(depth + 1);
@@ -280,8 +268,7 @@ class QuantityCalculator::Parser {
         return base;
     }
 
-    std::optional<Quantity> primary(int depth)
-    {
+    std::optional<Quantity> primary(int depth) {
         m_endedWithUnit = false;
         if (at('(')) {
             ++m_pos;
@@ -319,10 +306,10 @@ class QuantityCalculator::Parser {
         return quantity;
     }
 
-    std::optional<long double> readNumber()
-    {
+    std::optional<long double> readNumber() {
         const std::size_t end = TypedNumberEnd(m_text, m_pos);
-        std::string number = PlainTypedNumber(std::string(m_text.substr(m_pos, end - m_pos)), m_decimalMark, message);
+        std::string number =
+            PlainTypedNumber(std::string(m_text.substr(m_pos, end - m_pos)), m_decimalMark, message);
         if (!message.empty())
             return std::nullopt;
         m_pos = end;
@@ -337,8 +324,7 @@ class QuantityCalculator::Parser {
     }
 
     // One unit word, with the power written after it.
-    std::optional<Quantity> unitPower()
-    {
+    std::optional<Quantity> unitPower() {
         const Word *word = wordAt();
         if (word == nullptr)
             return std::nullopt;
@@ -359,8 +345,7 @@ class QuantityCalculator::Parser {
         return unit;
     }
 
-    std::optional<int> wholeExponent()
-    {
+    std::optional<int> wholeExponent() {
         skipSpaces();
         int sign = 1;
         if (m_pos < m_text.size() && (m_text[m_pos] == '-' || m_text[m_pos] == '+'))
@@ -375,8 +360,7 @@ class QuantityCalculator::Parser {
 
     // The longest word at the position: full names as they are spelt, symbols as whole words with
     // their letter case, spellings as whole words in any case; exact spellings win ties.
-    const Word *wordAt() const
-    {
+    const Word *wordAt() const {
         const Word *best = nullptr;
         bool bestExact = false;
         for (const Word &word : m_calculator.m_words) {
@@ -400,22 +384,20 @@ class QuantityCalculator::Parser {
     }
 
     // The word's unit; a word that names units of different dimensions is ambiguous.
-    const Meaning *meaningOf(const Word &word)
-    {
+    const Meaning *meaningOf(const Word &word) {
         const Meaning &first = word.meanings.front();
         for (const Meaning &other : word.meanings) {
             const auto &categories = m_calculator.m_categories;
             if (categories[other.category].dimension != categories[first.category].dimension) {
-                fail("'" + word.text + "' is " + first.unit + " (" + categories[first.category].name + ") or " +
-                     other.unit + " (" + categories[other.category].name + ")");
+                fail("'" + word.text + "' is " + first.unit + " (" + categories[first.category].name +
+                     ") or " + other.unit + " (" + categories[other.category].name + ")");
                 return nullptr;
             }
         }
         return &first;
     }
 
-    std::string unknownWordMessage() const
-    {
+    std::string unknownWordMessage() const {
         std::size_t end = m_pos + 1;
         while (end < m_text.size() && !EndsTypedWord(m_text, end))
             ++end;
@@ -429,8 +411,7 @@ class QuantityCalculator::Parser {
     bool m_endedWithUnit = false; // the last quantity read ended with a unit word
 };
 
-QuantityCalculator::Reading QuantityCalculator::Evaluate(std::string_view text, char decimalMark) const
-{
+QuantityCalculator::Reading QuantityCalculator::Evaluate(std::string_view text, char decimalMark) const {
     Reading reading;
     if (text.size() > kMaxExpressionLength) {
         reading.message = InputTooLongMessage();
@@ -449,8 +430,7 @@ QuantityCalculator::Reading QuantityCalculator::Evaluate(std::string_view text, 
 }
 
 QuantityCalculator::Conversion QuantityCalculator::Convert(std::string_view text, std::string_view target,
-                                                           char decimalMark) const
-{
+                                                           char decimalMark) const {
     Conversion conversion;
     const Reading quantity = Evaluate(text, decimalMark);
     const Reading unit = Evaluate(target, decimalMark);

@@ -29,15 +29,22 @@ const std::vector<std::string> kReciprocalInverseNames = {
     "wavelength in centimetres",
     "wavelength in millimetres",
     "wavelength in micrometres",
-    "BTU (thermochem)-inch/hour-foot\xB2-\xB0" "F",
-    "BTU (int)-inch/hour-foot\xB2-\xB0" "F",
-    "BTU (themochem)/hour-foot-\xB0" "F",
-    "BTU (int)/hour-foot-\xB0" "F",
-    "calorie (thermoch.)/second-centimeter-\xB0" "C",
-    "calorie (int)/second-centimeter-\xB0" "C",
+    "BTU (thermochem)-inch/hour-foot\xB2-\xB0"
+    "F",
+    "BTU (int)-inch/hour-foot\xB2-\xB0"
+    "F",
+    "BTU (themochem)/hour-foot-\xB0"
+    "F",
+    "BTU (int)/hour-foot-\xB0"
+    "F",
+    "calorie (thermoch.)/second-centimeter-\xB0"
+    "C",
+    "calorie (int)/second-centimeter-\xB0"
+    "C",
     "kilowatt/meter-K",
     "watt/meter-K",
-    "watt/centimeter-\xB0" "C",
+    "watt/centimeter-\xB0"
+    "C",
     "BTU (thermochem)-inch/hour-square foot-degree F",
     "BTU (int)-inch/hour-square foot-degree F",
     "BTU (themochem)/hour-foot-degree F",
@@ -47,15 +54,13 @@ const std::vector<std::string> kReciprocalInverseNames = {
     "watt/centimeter-degree C",
 };
 
-char AsciiUpper(char c)
-{
+char AsciiUpper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 } // namespace
 
-const std::vector<std::string>& InverseUnitNames(CategoryKind kind)
-{
+const std::vector<std::string> &InverseUnitNames(CategoryKind kind) {
     static const std::vector<std::string> none;
     switch (kind) {
     case CategoryKind::Efficiency:
@@ -67,16 +72,14 @@ const std::vector<std::string>& InverseUnitNames(CategoryKind kind)
     }
 }
 
-bool IsInverseUnit(CategoryKind kind, std::string_view unitName)
-{
-    for (const std::string& name : InverseUnitNames(kind))
+bool IsInverseUnit(CategoryKind kind, std::string_view unitName) {
+    for (const std::string &name : InverseUnitNames(kind))
         if (name == unitName)
             return true;
     return false;
 }
 
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i)
@@ -85,10 +88,9 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
     return true;
 }
 
-std::vector<bool> MarkInverseUnits(CategoryKind kind, std::span<const std::string> listedNames)
-{
+std::vector<bool> MarkInverseUnits(CategoryKind kind, std::span<const std::string> listedNames) {
     std::vector<bool> inverse(listedNames.size(), false);
-    for (const std::string& name : InverseUnitNames(kind)) {
+    for (const std::string &name : InverseUnitNames(kind)) {
         for (std::size_t i = 0; i < listedNames.size(); ++i) {
             if (EqualIgnoringAsciiCase(listedNames[i], name)) {
                 inverse[i] = true;
@@ -99,8 +101,7 @@ std::vector<bool> MarkInverseUnits(CategoryKind kind, std::span<const std::strin
     return inverse;
 }
 
-std::string_view ArithmeticFaultMessage(ArithmeticFault fault)
-{
+std::string_view ArithmeticFaultMessage(ArithmeticFault fault) {
     switch (fault) {
     case ArithmeticFault::Overflow:
         return kResultTooLargeMessage;
@@ -111,15 +112,13 @@ std::string_view ArithmeticFaultMessage(ArithmeticFault fault)
     }
 }
 
-long double FiniteReciprocal(long double x)
-{
+long double FiniteReciprocal(long double x) {
     if (x == 0)
         throw ArithmeticError(ArithmeticFault::NoFiniteValue);
     return CheckedDivide(1.0L, x);
 }
 
-InverseInput InverseInputBase(long double value, long double inputFactor, bool inputIsInverse)
-{
+InverseInput InverseInputBase(long double value, long double inputFactor, bool inputIsInverse) {
     InverseInput input;
     input.inputInverse = inputIsInverse;
     if (inputIsInverse) {
@@ -130,20 +129,17 @@ InverseInput InverseInputBase(long double value, long double inputFactor, bool i
     return input;
 }
 
-long double BaseFromCompoundTotal(long double total, bool inverseUnits)
-{
+long double BaseFromCompoundTotal(long double total, bool inverseUnits) {
     return inverseUnits ? FiniteReciprocal(total) : total;
 }
 
-long double InverseAwareResult(long double base, long double factor, bool unitIsInverse)
-{
+long double InverseAwareResult(long double base, long double factor, bool unitIsInverse) {
     const long double result = CheckedDivide(base, factor);
     return unitIsInverse ? FiniteReciprocal(result) : result;
 }
 
 std::optional<std::string> InverseOutputRefusal(bool mixedOutputs, bool inputInverse, bool outputInverse,
-                                                int selectedOutputCount, int inputUnitCount)
-{
+                                                int selectedOutputCount, int inputUnitCount) {
     if (mixedOutputs)
         return std::string(kIllegalInverseUnitsMessage);
     if (inputInverse == outputInverse || selectedOutputCount < 2 || inputUnitCount < 2)
@@ -151,11 +147,11 @@ std::optional<std::string> InverseOutputRefusal(bool mixedOutputs, bool inputInv
     return std::string(kIllegalInverseMixMessage);
 }
 
-std::optional<long double> DegreeSize(std::string_view unitName)
-{
+std::optional<long double> DegreeSize(std::string_view unitName) {
     if (unitName == "Celsius" || unitName == "Kelvin")
         return 1.8L;
-    if (unitName == "R\xE9" "aumur")
+    if (unitName == "R\xE9"
+                    "aumur")
         return 2.25L;
     if (unitName == "Fahrenheit" || unitName == "Rankine")
         return 1.0L;
@@ -164,8 +160,7 @@ std::optional<long double> DegreeSize(std::string_view unitName)
 
 std::optional<long double> ConvertTemperatureValue(long double value, std::string_view inputName,
                                                    long double inputFactor, std::string_view outputName,
-                                                   long double outputFactor)
-{
+                                                   long double outputFactor) {
     const std::optional<long double> inputSize = DegreeSize(inputName);
     const std::optional<long double> outputSize = DegreeSize(outputName);
     if (!inputSize || !outputSize)
@@ -174,25 +169,23 @@ std::optional<long double> ConvertTemperatureValue(long double value, std::strin
     return CheckedDivide(CheckedSubtract(degrees, outputFactor), *outputSize);
 }
 
-bool BelowAbsoluteZero(long double value, std::string_view unitName, long double unitFactor)
-{
+bool BelowAbsoluteZero(long double value, std::string_view unitName, long double unitFactor) {
     const std::optional<long double> size = DegreeSize(unitName);
     return size && CheckedAdd(CheckedMultiply(value, *size), unitFactor) < 0;
 }
 
 std::int32_t PressureOffset(std::string_view categoryName, bool inputPressureAbsolute,
-                            bool outputPressureAbsolute)
-{
+                            bool outputPressureAbsolute) {
     if (categoryName != "Pressure" || inputPressureAbsolute == outputPressureAbsolute)
         return 0;
     return outputPressureAbsolute ? kStandardAtmosphereInBaseUnits : -kStandardAtmosphereInBaseUnits;
 }
 
-bool BelowPerfectVacuum(std::string_view categoryName, long double base, bool inputPressureAbsolute)
-{
+bool BelowPerfectVacuum(std::string_view categoryName, long double base, bool inputPressureAbsolute) {
     if (categoryName != "Pressure")
         return false;
-    const long double absolute = inputPressureAbsolute ? base : CheckedAdd(base, kStandardAtmosphereInBaseUnits);
+    const long double absolute =
+        inputPressureAbsolute ? base : CheckedAdd(base, kStandardAtmosphereInBaseUnits);
     return absolute < 0;
 }
 

@@ -38,7 +38,7 @@ std::string_view ArithmeticFaultMessage(ArithmeticFault fault);
 
 // The inverse unit names of a kind in their fixed order: 7 for Efficiency, 29 for Reciprocal,
 // none for every other kind. Windows-1252 bytes (the superscript two is 178, the degree sign 176).
-const std::vector<std::string>& InverseUnitNames(CategoryKind kind);
+const std::vector<std::string> &InverseUnitNames(CategoryKind kind);
 
 // Exact comparison: is the unit with this name an inverse unit? Used when the engine tests a
 // selected unit by its name (input unit of a plain number, output unit of a single result,
@@ -61,9 +61,9 @@ long double FiniteReciprocal(long double x);
 
 // The base value of a plain number typed for the input unit with this factor.
 struct InverseInput {
-    long double base = 0;       // value in base units
+    long double base = 0;        // value in base units
     long double inverseForm = 0; // value / factor: the value in inverse form, for compound output ("w")
-    bool inputInverse = false;  // the input unit is an inverse unit
+    bool inputInverse = false;   // the input unit is an inverse unit
 };
 // Normal unit: base = value × factor. Inverse unit: inverseForm = value / factor and
 // base = (1 / value) × factor; a value of 0 has no finite value (FiniteReciprocal).

@@ -11,8 +11,7 @@ namespace mensurio {
 namespace {
 
 // The text inside a name's closing parenthesis, "fur" of "furlong (fur)"; empty when none.
-std::string_view ParenthesisedEnding(std::string_view name)
-{
+std::string_view ParenthesisedEnding(std::string_view name) {
     if (name.size() < 4 || name.back() != ')')
         return {};
     const std::size_t open = name.rfind(" (");
@@ -26,8 +25,7 @@ std::string_view ParenthesisedEnding(std::string_view name)
 
 } // namespace
 
-std::vector<std::string_view> SplitAliasList(std::string_view list)
-{
+std::vector<std::string_view> SplitAliasList(std::string_view list) {
     std::vector<std::string_view> items;
     while (!list.empty()) {
         const std::size_t end = list.find('\n');
@@ -41,8 +39,7 @@ std::vector<std::string_view> SplitAliasList(std::string_view list)
 }
 
 UnitAliases::UnitAliases(std::span<const BuiltinAliasEntry> builtin, std::string_view category,
-                         const std::vector<std::string> &unitNames)
-{
+                         const std::vector<std::string> &unitNames) {
     std::vector<bool> hasBuiltin(unitNames.size(), false);
     for (const BuiltinAliasEntry &entry : builtin) {
         if (!UnitDatabase::SameNameIgnoringCase(entry.category, category))
@@ -68,8 +65,7 @@ UnitAliases::UnitAliases(std::span<const BuiltinAliasEntry> builtin, std::string
 // The aliases by the bytes they can start with, so that a reader compares at a position only
 // those. Spellings match in any letter case: both cases of an ASCII letter, and for a letter of
 // the upper half (where the code page keeps its other letters) every byte of that half.
-void UnitAliases::indexFirstBytes()
-{
+void UnitAliases::indexFirstBytes() {
     for (std::uint32_t index = 0; index < m_aliases.size(); ++index) {
         const UnitAlias &alias = m_aliases[index];
         const auto first = static_cast<unsigned char>(alias.text.front());
@@ -95,8 +91,7 @@ void UnitAliases::indexFirstBytes()
     }
 }
 
-void UnitAliases::addBuiltin(const BuiltinAliasEntry &entry)
-{
+void UnitAliases::addBuiltin(const BuiltinAliasEntry &entry) {
     for (const std::string_view symbol : SplitAliasList(entry.symbols))
         add(std::string(symbol), entry.unit, true, false);
     for (const std::string_view spelling : SplitAliasList(entry.spellings))
@@ -110,8 +105,7 @@ void UnitAliases::addBuiltin(const BuiltinAliasEntry &entry)
 // ("(US)" ends fourteen names of Volume and names none of them), and when it is no name or alias
 // already.
 void UnitAliases::addParenthesisedEndings(const std::vector<std::string> &candidates,
-                                          const std::vector<std::string> &unitNames)
-{
+                                          const std::vector<std::string> &unitNames) {
     std::vector<std::string_view> endings;
     for (const std::string &name : unitNames) {
         if (const std::string_view ending = ParenthesisedEnding(name); !ending.empty())
@@ -132,14 +126,12 @@ void UnitAliases::addParenthesisedEndings(const std::vector<std::string> &candid
     }
 }
 
-void UnitAliases::add(std::string text, const std::string &unitName, bool symbol, bool fullName)
-{
+void UnitAliases::add(std::string text, const std::string &unitName, bool symbol, bool fullName) {
     if (!text.empty())
         m_aliases.push_back({std::move(text), unitName, symbol, fullName});
 }
 
-std::string UnitAliases::DisplaySymbol(std::string_view unitName) const
-{
+std::string UnitAliases::DisplaySymbol(std::string_view unitName) const {
     for (const Symbol &symbol : m_display) {
         if (symbol.unit == unitName)
             return symbol.utf8;
@@ -147,8 +139,7 @@ std::string UnitAliases::DisplaySymbol(std::string_view unitName) const
     return {};
 }
 
-std::string UnitAliases::SymbolOf(std::string_view unitName) const
-{
+std::string UnitAliases::SymbolOf(std::string_view unitName) const {
     for (const Symbol &symbol : m_display) {
         if (symbol.unit == unitName)
             return symbol.cp1252;
@@ -156,8 +147,7 @@ std::string UnitAliases::SymbolOf(std::string_view unitName) const
     return {};
 }
 
-std::vector<std::string> UnitAliases::AliasesOf(std::string_view unitName) const
-{
+std::vector<std::string> UnitAliases::AliasesOf(std::string_view unitName) const {
     std::vector<std::string> texts;
     for (const bool symbols : {true, false}) {
         for (const UnitAlias &alias : m_aliases) {
@@ -168,8 +158,7 @@ std::vector<std::string> UnitAliases::AliasesOf(std::string_view unitName) const
     return texts;
 }
 
-std::string UnitAliases::UnitNamed(std::string_view text) const
-{
+std::string UnitAliases::UnitNamed(std::string_view text) const {
     for (const UnitAlias &alias : m_aliases) {
         if (alias.text == text)
             return alias.unitName;

@@ -59,8 +59,8 @@ class UnitAliases {
     std::array<std::vector<std::uint32_t>, 256> m_byFirstByte;
     struct Symbol {
         std::string unit;
-        std::string utf8;    // as written in the data
-        std::string cp1252;  // as typed
+        std::string utf8;   // as written in the data
+        std::string cp1252; // as typed
     };
     std::vector<Symbol> m_display;
 };

@@ -11,20 +11,21 @@ namespace mensurio {
 namespace {
 
 // Rule errors of the reduction pass (tens digit of the code).
-constexpr int kRuleUnitPlusNumber = 1;    // '+' or '-' between a unit and a plain number
-constexpr int kRulePowerOfUnit = 2;       // '^' with a unit on one side
-constexpr int kRuleDivideByUnit = 3;      // a plain number divided by a unit
-constexpr int kRuleUnitTimesUnit = 4;     // '*' or '/' between two units
-constexpr int kRuleUnitPowerUnit = 5;     // '^' between two units
-constexpr int kRuleScaledSumOfUnits = 6;  // '*', '/' or '^' applied to a sum of different units
+constexpr int kRuleUnitPlusNumber = 1;   // '+' or '-' between a unit and a plain number
+constexpr int kRulePowerOfUnit = 2;      // '^' with a unit on one side
+constexpr int kRuleDivideByUnit = 3;     // a plain number divided by a unit
+constexpr int kRuleUnitTimesUnit = 4;    // '*' or '/' between two units
+constexpr int kRuleUnitPowerUnit = 5;    // '^' between two units
+constexpr int kRuleScaledSumOfUnits = 6; // '*', '/' or '^' applied to a sum of different units
 // Sum errors (ones digit of the code).
-constexpr int kSumNotASum = 1;            // an unreduced node that is not '+' or '-'
-constexpr int kSumPlainTerm = 2;          // a plain number among unit terms
+constexpr int kSumNotASum = 1;   // an unreduced node that is not '+' or '-'
+constexpr int kSumPlainTerm = 2; // a plain number among unit terms
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -34,15 +35,15 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
-bool isAdditive(OperatorCode code) { return code == OperatorCode::Add || code == OperatorCode::Subtract; }
+bool isAdditive(OperatorCode code) {
+    return code == OperatorCode::Add || code == OperatorCode::Subtract;
+}
 
 // Builds, reduces and sums one unit-aware tree; holds the failure state shared by the whole parse.
 class UnitTreeParser {
-public:
+  public:
     UnitTreeParser(std::span<const KnownUnit> knownUnits, const ShadowText &marked, bool inverse)
-        : m_knownUnits(knownUnits), m_marked(marked), m_inverse(inverse)
-    {
-    }
+        : m_knownUnits(knownUnits), m_marked(marked), m_inverse(inverse) {}
 
     std::unique_ptr<UnitExpressionNode> build(std::string_view text, int depth);
     bool reduce(UnitExpressionNode &node);
@@ -55,7 +56,7 @@ public:
     int sumError = 0;
     bool hasUnits = true;
 
-private:
+  private:
     std::optional<std::size_t> usedUnitNamed(std::string_view text) const;
     bool makeUnitLeaf(UnitExpressionNode &node, std::string_view text) const;
     bool reduceOneUnit(UnitExpressionNode &node, bool leftHasUnit);
@@ -69,8 +70,7 @@ private:
 
 // The used unit whose name the text is: an exact match first, so that units whose names differ
 // only in letter case ("mm", "Mm") keep their own factors, then one that ignores letter case.
-std::optional<std::size_t> UnitTreeParser::usedUnitNamed(std::string_view text) const
-{
+std::optional<std::size_t> UnitTreeParser::usedUnitNamed(std::string_view text) const {
     for (std::size_t i = 0; i < m_marked.usedNames.size(); ++i) {
         if (m_marked.usedNames[i] == text)
             return m_marked.usedUnits[i];
@@ -82,8 +82,7 @@ std::optional<std::size_t> UnitTreeParser::usedUnitNamed(std::string_view text) 
     return std::nullopt;
 }
 
-bool UnitTreeParser::makeUnitLeaf(UnitExpressionNode &node, std::string_view text) const
-{
+bool UnitTreeParser::makeUnitLeaf(UnitExpressionNode &node, std::string_view text) const {
     const std::optional<std::size_t> unit = usedUnitNamed(text);
     if (!unit)
         return false;
@@ -94,8 +93,7 @@ bool UnitTreeParser::makeUnitLeaf(UnitExpressionNode &node, std::string_view tex
     return true;
 }
 
-std::unique_ptr<UnitExpressionNode> UnitTreeParser::build(std::string_view text, int depth)
-{
+std::unique_ptr<UnitExpressionNode> UnitTreeParser::build(std::string_view text, int depth) {
     auto node = std::make_unique<UnitExpressionNode>();
     if (StripEnclosingPair(text)) {
         ++depth; // one level of nesting, however many pairs enclose it
@@ -123,8 +121,7 @@ std::unique_ptr<UnitExpressionNode> UnitTreeParser::build(std::string_view text,
 }
 
 // Bottom-up reduction; returns whether the node has a unit.
-bool UnitTreeParser::reduce(UnitExpressionNode &node)
-{
+bool UnitTreeParser::reduce(UnitExpressionNode &node) {
     if (!node.isOperator) {
         node.reduced = true;
         node.reducedValue = node.value;
@@ -149,8 +146,7 @@ bool UnitTreeParser::reduce(UnitExpressionNode &node)
     return false;
 }
 
-bool UnitTreeParser::reduceOneUnit(UnitExpressionNode &node, bool leftHasUnit)
-{
+bool UnitTreeParser::reduceOneUnit(UnitExpressionNode &node, bool leftHasUnit) {
     switch (node.operation) {
     case OperatorCode::Add:
     case OperatorCode::Subtract:
@@ -176,8 +172,7 @@ bool UnitTreeParser::reduceOneUnit(UnitExpressionNode &node, bool leftHasUnit)
     return true;
 }
 
-bool UnitTreeParser::reduceBothUnits(UnitExpressionNode &node)
-{
+bool UnitTreeParser::reduceBothUnits(UnitExpressionNode &node) {
     if (node.operation == OperatorCode::Power) {
         ruleError = kRuleUnitPowerUnit;
         return false;
@@ -195,13 +190,11 @@ bool UnitTreeParser::reduceBothUnits(UnitExpressionNode &node)
     return true;
 }
 
-long double UnitTreeParser::toBase(long double value, long double factor) const
-{
+long double UnitTreeParser::toBase(long double value, long double factor) const {
     return m_inverse ? CheckedDivide(value, factor) : CheckedMultiply(value, factor);
 }
 
-long double UnitTreeParser::sum(const UnitExpressionNode &node, bool top)
-{
+long double UnitTreeParser::sum(const UnitExpressionNode &node, bool top) {
     if (sumError != 0)
         return 0.0L;
     if (node.reduced) {
@@ -225,8 +218,7 @@ long double UnitTreeParser::sum(const UnitExpressionNode &node, bool top)
     return node.operation == OperatorCode::Add ? CheckedAdd(left, right) : CheckedSubtract(left, right);
 }
 
-void UnitTreeParser::collect(const UnitExpressionNode &node, bool positive, std::vector<long double> &terms)
-{
+void UnitTreeParser::collect(const UnitExpressionNode &node, bool positive, std::vector<long double> &terms) {
     if (sumError != 0)
         return;
     if (!node.reduced) {
@@ -246,8 +238,7 @@ void UnitTreeParser::collect(const UnitExpressionNode &node, bool positive, std:
 }
 
 // Sets inverse from the used units; false when inverse and ordinary units are mixed.
-bool checkInverseUnits(std::span<const KnownUnit> knownUnits, UnitExpressionResult &result)
-{
+bool checkInverseUnits(std::span<const KnownUnit> knownUnits, UnitExpressionResult &result) {
     if (result.usedUnits.empty())
         return true;
     result.inverse = knownUnits[result.usedUnits.front()].inverse;
@@ -260,8 +251,7 @@ bool checkInverseUnits(std::span<const KnownUnit> knownUnits, UnitExpressionResu
 
 // Builds, reduces and sums the prepared text into result; arithmetic faults set the invalid flag.
 void evaluateUnitText(UnitTreeParser &parser, const ShadowText &marked, bool wantTerms,
-                      UnitExpressionResult &result)
-{
+                      UnitExpressionResult &result) {
     std::unique_ptr<UnitExpressionNode> root;
     try {
         root = parser.build(marked.text, 0);
@@ -285,15 +275,13 @@ void evaluateUnitText(UnitTreeParser &parser, const ShadowText &marked, bool wan
 
 } // namespace
 
-UnitExpressionNode::~UnitExpressionNode()
-{
+UnitExpressionNode::~UnitExpressionNode() {
     left.reset();
     right.reset();
 }
 
 UnitExpressionResult ParseUnitExpression(std::string_view text, std::span<const KnownUnit> knownUnits,
-                                         bool checkInverse, bool wantTerms)
-{
+                                         bool checkInverse, bool wantTerms) {
     UnitExpressionResult result;
     switch (CheckExpressionLimits(text)) {
     case ExpressionFailure::TooLong:
@@ -325,8 +313,7 @@ UnitExpressionResult ParseUnitExpression(std::string_view text, std::span<const 
     return result;
 }
 
-std::string UnitExpressionMessage(std::int32_t code)
-{
+std::string UnitExpressionMessage(std::int32_t code) {
     static const std::string invalid = "invalid or incomplete expression";
     static const std::string plusMinus = "incorrect use of '+' or '-' operator in expression";
     static const std::string power = "incorrect use of '^' operator in expression";

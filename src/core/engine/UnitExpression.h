@@ -36,10 +36,10 @@ struct UnitExpressionNode {
 
 // Outcome of the unit-aware parse.
 struct UnitExpressionResult {
-    long double total = 0.0L; // value in base units, or the plain number when no unit was named
-    std::int32_t code = 0;    // 0 on success; see UnitExpressionMessage
-    bool hasUnits = true;     // false when the whole input reduced to a plain number
-    bool inverse = false;     // the common inverse flag of the units used (only when checked)
+    long double total = 0.0L;           // value in base units, or the plain number when no unit was named
+    std::int32_t code = 0;              // 0 on success; see UnitExpressionMessage
+    bool hasUnits = true;               // false when the whole input reduced to a plain number
+    bool inverse = false;               // the common inverse flag of the units used (only when checked)
     std::vector<std::size_t> usedUnits; // indices into the known-unit list, in list order, each once
     std::vector<std::string> usedNames; // their names
     std::int32_t usedCount = 0;

@@ -7,10 +7,11 @@ namespace mensurio {
 
 namespace {
 
-int shadowValue(char c) { return static_cast<unsigned char>(c); }
+int shadowValue(char c) {
+    return static_cast<unsigned char>(c);
+}
 
-bool matchesAt(const std::vector<int> &shadow, std::size_t pos, std::string_view name)
-{
+bool matchesAt(const std::vector<int> &shadow, std::size_t pos, std::string_view name) {
     if (pos + name.size() > shadow.size())
         return false;
     for (std::size_t i = 0; i < name.size(); ++i) {
@@ -22,8 +23,7 @@ bool matchesAt(const std::vector<int> &shadow, std::size_t pos, std::string_view
 
 // Encloses and masks every occurrence of one name, scanning left to right; returns whether the
 // name was found at all. Found occurrences never overlap, as masked characters match nothing.
-bool markOneName(ShadowText &marked, std::string_view name)
-{
+bool markOneName(ShadowText &marked, std::string_view name) {
     if (name.empty())
         return false;
     std::size_t pos = 0;
@@ -56,12 +56,13 @@ bool markOneName(ShadowText &marked, std::string_view name)
     return true;
 }
 
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
+bool isDigit(int c) {
+    return c >= '0' && c <= '9';
+}
 
 // A '+' or '-' at shadow position i is a sign (not an operator) when it starts the text or follows
 // an opening parenthesis, an operator or another sign.
-bool isSignPosition(const std::vector<int> &shadow, std::size_t i)
-{
+bool isSignPosition(const std::vector<int> &shadow, std::size_t i) {
     if (i == 0)
         return true;
     switch (shadow[i - 1]) {
@@ -78,8 +79,7 @@ bool isSignPosition(const std::vector<int> &shadow, std::size_t i)
 }
 
 // Whether the signed group from sign to close already fills the text or a pair of parentheses.
-bool alreadyEnclosed(const std::vector<int> &shadow, std::size_t sign, std::size_t close)
-{
+bool alreadyEnclosed(const std::vector<int> &shadow, std::size_t sign, std::size_t close) {
     const bool openedBefore = sign == 0 || shadow[sign - 1] == '(';
     const bool closedAfter = close + 1 == shadow.size() || shadow[close + 1] == ')';
     return openedBefore && closedAfter;
@@ -89,8 +89,7 @@ bool alreadyEnclosed(const std::vector<int> &shadow, std::size_t sign, std::size
 // its own: "8/-(2)" becomes "8/(-(2))", so that the later "-1(" rewrite gives "8/(-1*(2))" and
 // the sign binds to its group, as a sign binds to the number it precedes, instead of "8/-1*(2)".
 // A group without its closing parenthesis is left alone.
-void encloseSignedGroups(ShadowText &marked)
-{
+void encloseSignedGroups(ShadowText &marked) {
     const std::size_t size = marked.shadow.size();
     std::vector<std::size_t> openers;
     std::vector<std::size_t> closesAfter(size, 0);
@@ -104,8 +103,8 @@ void encloseSignedGroups(ShadowText &marked)
             if (open == 0)
                 continue;
             const std::size_t sign = open - 1;
-            if ((marked.shadow[sign] == '-' || marked.shadow[sign] == '+') && isSignPosition(marked.shadow, sign) &&
-                !alreadyEnclosed(marked.shadow, sign, i)) {
+            if ((marked.shadow[sign] == '-' || marked.shadow[sign] == '+') &&
+                isSignPosition(marked.shadow, sign) && !alreadyEnclosed(marked.shadow, sign, i)) {
                 opensBefore[sign] = true;
                 ++closesAfter[i];
             }
@@ -129,8 +128,7 @@ void encloseSignedGroups(ShadowText &marked)
 }
 
 // Removes every position whose shadow is a space; turns every shadow comma into a point.
-void dropSpacesAndCommas(ShadowText &marked)
-{
+void dropSpacesAndCommas(ShadowText &marked) {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < marked.shadow.size(); ++i) {
         int s = marked.shadow[i];
@@ -148,8 +146,7 @@ void dropSpacesAndCommas(ShadowText &marked)
 }
 
 // Whether a character goes between shadow positions i - 1 and i, and which.
-char insertionBefore(const std::vector<int> &shadow, std::size_t i)
-{
+char insertionBefore(const std::vector<int> &shadow, std::size_t i) {
     const int previous = shadow[i - 1];
     const int current = shadow[i];
     if ((previous == '-' || previous == '+') && current == '(')
@@ -157,8 +154,7 @@ char insertionBefore(const std::vector<int> &shadow, std::size_t i)
     return '\0';
 }
 
-char multiplicationBefore(const std::vector<int> &shadow, std::size_t i)
-{
+char multiplicationBefore(const std::vector<int> &shadow, std::size_t i) {
     const int previous = shadow[i - 1];
     const int current = shadow[i];
     if (current == '(' && (isDigit(previous) || previous == ')'))
@@ -170,8 +166,7 @@ char multiplicationBefore(const std::vector<int> &shadow, std::size_t i)
 }
 
 // Inserts at every position where rule() asks for a character, in one pass over both strings.
-template <typename Rule> void insertWhere(ShadowText &marked, Rule rule)
-{
+template <typename Rule> void insertWhere(ShadowText &marked, Rule rule) {
     ShadowText out;
     out.text.reserve(marked.text.size() * 2);
     out.shadow.reserve(marked.shadow.size() * 2);
@@ -190,8 +185,7 @@ template <typename Rule> void insertWhere(ShadowText &marked, Rule rule)
 
 } // namespace
 
-ShadowText MarkUnitNames(std::string_view text, std::span<const KnownUnit> knownUnits)
-{
+ShadowText MarkUnitNames(std::string_view text, std::span<const KnownUnit> knownUnits) {
     ShadowText marked;
     marked.text = std::string(text);
     marked.shadow.assign(text.size(), 0);
@@ -206,8 +200,7 @@ ShadowText MarkUnitNames(std::string_view text, std::span<const KnownUnit> known
     return marked;
 }
 
-void NormalizeUnitText(ShadowText &marked)
-{
+void NormalizeUnitText(ShadowText &marked) {
     dropSpacesAndCommas(marked);
     encloseSignedGroups(marked);
     // "-(" and "+(" become "-1(" and "+1("; one pass suffices, as an inserted '1' never forms

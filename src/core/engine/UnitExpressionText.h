@@ -11,9 +11,9 @@ namespace mensurio {
 
 // A unit the unit-aware parse looks for in the typed text.
 struct KnownUnit {
-    std::string name;            // Windows-1252, up to 50 characters
-    long double factor = 0.0L;   // base units per one of this unit
-    bool inverse = false;        // an inverse unit of an Efficiency or Reciprocal category
+    std::string name;          // Windows-1252, up to 50 characters
+    long double factor = 0.0L; // base units per one of this unit
+    bool inverse = false;      // an inverse unit of an Efficiency or Reciprocal category
 };
 
 // Shadow value that stands for a character of a found unit name. It lies outside the byte range,

@@ -142,8 +142,10 @@ bool HandheldExport::SameFile(const std::string &first, const std::string &secon
     // Absolute first: a relative path whose first part does not exist yet ("pair.pdb") is left
     // relative by weakly_canonical, while "./pair.pdb" is resolved.
     std::error_code firstError, secondError;
-    const auto a = std::filesystem::weakly_canonical(std::filesystem::absolute(first, firstError), firstError);
-    const auto b = std::filesystem::weakly_canonical(std::filesystem::absolute(second, secondError), secondError);
+    const auto a =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(first, firstError), firstError);
+    const auto b =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(second, secondError), secondError);
     return !firstError && !secondError &&
            UnitDatabase::FoldCase(a.string()) == UnitDatabase::FoldCase(b.string());
 }

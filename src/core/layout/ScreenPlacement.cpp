@@ -11,10 +11,12 @@ namespace {
 
 // 64-bit: the products of desktop coordinates may exceed an int.
 std::int64_t OverlapArea(const LayoutRect &a, const LayoutRect &b) {
-    const std::int64_t width = std::min<std::int64_t>(std::int64_t{a.left} + a.width, std::int64_t{b.left} + b.width) -
-                               std::max(a.left, b.left);
-    const std::int64_t height = std::min<std::int64_t>(std::int64_t{a.top} + a.height, std::int64_t{b.top} + b.height) -
-                                std::max(a.top, b.top);
+    const std::int64_t width =
+        std::min<std::int64_t>(std::int64_t{a.left} + a.width, std::int64_t{b.left} + b.width) -
+        std::max(a.left, b.left);
+    const std::int64_t height =
+        std::min<std::int64_t>(std::int64_t{a.top} + a.height, std::int64_t{b.top} + b.height) -
+        std::max(a.top, b.top);
     return width > 0 && height > 0 ? width * height : 0;
 }
 
@@ -61,7 +63,8 @@ LayoutRect PlaceOnScreens(const LayoutRect &window, const std::vector<LayoutRect
     LayoutRect placed = window;
     placed.width = std::clamp(window.width, 1, std::max(1, screen.width));
     placed.height = std::clamp(window.height, 1, std::max(1, screen.height));
-    placed.left = std::clamp(window.left, screen.left, screen.left + std::max(0, screen.width - placed.width));
+    placed.left =
+        std::clamp(window.left, screen.left, screen.left + std::max(0, screen.width - placed.width));
     placed.top = std::clamp(window.top, screen.top, screen.top + std::max(0, screen.height - placed.height));
     return placed;
 }

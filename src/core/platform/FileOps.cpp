@@ -4,8 +4,8 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
-#include <dirent.h>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
@@ -19,13 +19,11 @@ namespace mensurio {
 
 namespace {
 
-[[noreturn]] void throwErrno(const std::string& what)
-{
+[[noreturn]] void throwErrno(const std::string &what) {
     throw std::system_error(errno, std::generic_category(), what);
 }
 
-bool writeAll(int fd, const char* data, std::size_t size)
-{
+bool writeAll(int fd, const char *data, std::size_t size) {
     while (size > 0) {
         const ssize_t n = ::write(fd, data, size);
         if (n < 0) {
@@ -41,20 +39,17 @@ bool writeAll(int fd, const char* data, std::size_t size)
 
 } // namespace
 
-bool FileOps::Exists(const std::string& path)
-{
+bool FileOps::Exists(const std::string &path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
 }
 
-bool FileOps::IsReadOnly(const std::string& path)
-{
+bool FileOps::IsReadOnly(const std::string &path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0;
 }
 
-bool FileOps::ClearReadOnly(const std::string& path)
-{
+bool FileOps::ClearReadOnly(const std::string &path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
         return false;
@@ -65,8 +60,7 @@ namespace {
 
 // A new, uniquely named file beside the target, created 0666 so that the umask gives a new
 // file the usual permissions.
-int createTemporary(const std::string& target, std::string& temporary)
-{
+int createTemporary(const std::string &target, std::string &temporary) {
     static std::atomic<unsigned> counter{0};
     const std::string dir = FileOps::DirectoryOf(target);
     const auto slash = target.find_last_of('/');
@@ -83,8 +77,7 @@ int createTemporary(const std::string& target, std::string& temporary)
     return -1;
 }
 
-void syncDirectory(const std::string& dir)
-{
+void syncDirectory(const std::string &dir) {
     const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd); // makes the rename itself durable; a failure here loses nothing
@@ -96,21 +89,19 @@ void syncDirectory(const std::string& dir)
 
 namespace {
 
-std::string FileNameOf(const std::string& path)
-{
+std::string FileNameOf(const std::string &path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool AllDigits(std::string_view text)
-{
-    return !text.empty() && text.size() <= 18 && text.find_first_not_of("0123456789") == std::string_view::npos;
+bool AllDigits(std::string_view text) {
+    return !text.empty() && text.size() <= 18 &&
+           text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 // A process that may still be writing its temporary file: this one, or any that exists
 // (EPERM means it exists but belongs to someone else).
-bool ProcessMayRun(long pid)
-{
+bool ProcessMayRun(long pid) {
     if (pid <= 0 || pid == static_cast<long>(::getpid()))
         return true;
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
@@ -118,8 +109,7 @@ bool ProcessMayRun(long pid)
 
 } // namespace
 
-bool FileOps::IsTemporaryNameOf(const std::string& path, const std::string& entry, long& pid)
-{
+bool FileOps::IsTemporaryNameOf(const std::string &path, const std::string &entry, long &pid) {
     const std::string prefix = "." + FileNameOf(path) + ".";
     const std::string suffix = ".tmp";
     if (entry.size() <= prefix.size() + suffix.size() || entry.compare(0, prefix.size(), prefix) != 0 ||
@@ -128,27 +118,27 @@ bool FileOps::IsTemporaryNameOf(const std::string& path, const std::string& entr
     const std::string_view middle =
         std::string_view(entry).substr(prefix.size(), entry.size() - prefix.size() - suffix.size());
     const auto dot = middle.find('.');
-    if (dot == std::string_view::npos || !AllDigits(middle.substr(0, dot)) || !AllDigits(middle.substr(dot + 1)))
+    if (dot == std::string_view::npos || !AllDigits(middle.substr(0, dot)) ||
+        !AllDigits(middle.substr(dot + 1)))
         return false;
     pid = std::stol(std::string(middle.substr(0, dot)));
     return true;
 }
 
-int FileOps::RemoveStaleTemporaries(const std::string& path)
-{
+int FileOps::RemoveStaleTemporaries(const std::string &path) {
     const std::string dir = DirectoryOf(path);
-    DIR* folder = ::opendir(dir.c_str());
+    DIR *folder = ::opendir(dir.c_str());
     if (folder == nullptr)
         return 0;
     std::vector<std::string> stale;
-    while (const dirent* entry = ::readdir(folder)) {
+    while (const dirent *entry = ::readdir(folder)) {
         long pid = 0;
         if (IsTemporaryNameOf(path, entry->d_name, pid) && !ProcessMayRun(pid))
             stale.emplace_back(entry->d_name);
     }
     ::closedir(folder);
     int removed = 0;
-    for (const std::string& name : stale) {
+    for (const std::string &name : stale) {
         const std::string full = Join(dir, name);
         // Its writer may run where this process cannot see it (another PID namespace, another
         // host on a shared folder): a file still locked is still being written.
@@ -164,8 +154,7 @@ int FileOps::RemoveStaleTemporaries(const std::string& path)
     return removed;
 }
 
-bool FileOps::RenameIfAbsent(const std::string& from, const std::string& to)
-{
+bool FileOps::RenameIfAbsent(const std::string &from, const std::string &to) {
     // A hard link fails when the target exists, so an existing file is never replaced.
     if (::link(from.c_str(), to.c_str()) == 0) {
         ::unlink(from.c_str());
@@ -177,8 +166,7 @@ bool FileOps::RenameIfAbsent(const std::string& from, const std::string& to)
     return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
-bool FileOps::CopyIfAbsent(const std::string& src, const std::string& dst)
-{
+bool FileOps::CopyIfAbsent(const std::string &src, const std::string &dst) {
     if (Exists(dst))
         return false;
     const int in = OpenRegularForReading(src);
@@ -217,11 +205,10 @@ bool FileOps::CopyIfAbsent(const std::string& src, const std::string& dst)
     return ok;
 }
 
-std::string FileOps::ResolveLink(const std::string& path)
-{
+std::string FileOps::ResolveLink(const std::string &path) {
     struct stat info {};
     if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+        if (char *resolved = ::realpath(path.c_str(), nullptr)) {
             std::string result(resolved);
             std::free(resolved);
             return result;
@@ -230,8 +217,7 @@ std::string FileOps::ResolveLink(const std::string& path)
     return path;
 }
 
-void FileOps::AtomicReplace(const std::string& path, std::string_view bytes)
-{
+void FileOps::AtomicReplace(const std::string &path, std::string_view bytes) {
     RemoveStaleTemporaries(path);
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
@@ -264,8 +250,7 @@ void FileOps::AtomicReplace(const std::string& path, std::string_view bytes)
     syncDirectory(DirectoryOf(path));
 }
 
-std::string FileOps::NotRegularKind(const std::string& path)
-{
+std::string FileOps::NotRegularKind(const std::string &path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode))
         return {};
@@ -280,8 +265,7 @@ std::string FileOps::NotRegularKind(const std::string& path)
     return "not a regular file";
 }
 
-int FileOps::OpenRegularForReading(const std::string& path)
-{
+int FileOps::OpenRegularForReading(const std::string &path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
         errno = S_ISDIR(info.st_mode) ? EISDIR : ENODEV;
@@ -300,8 +284,7 @@ int FileOps::OpenRegularForReading(const std::string& path)
     return fd;
 }
 
-std::string FileOps::ReadAll(const std::string& path)
-{
+std::string FileOps::ReadAll(const std::string &path) {
     if (const std::string kind = NotRegularKind(path); !kind.empty())
         throw std::system_error(ENODEV, std::generic_category(), path + " is " + kind + ", not a file");
     std::ifstream in(path, std::ios::binary);
@@ -312,16 +295,14 @@ std::string FileOps::ReadAll(const std::string& path)
     return ss.str();
 }
 
-std::string FileOps::DirectoryOf(const std::string& path)
-{
+std::string FileOps::DirectoryOf(const std::string &path) {
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos)
         return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string FileOps::Join(const std::string& dir, const std::string& name)
-{
+std::string FileOps::Join(const std::string &dir, const std::string &name) {
     if (dir.empty())
         return name;
     return dir.back() == '/' ? dir + name : dir + "/" + name;

@@ -13,12 +13,11 @@
 namespace mensurio {
 
 namespace {
-constexpr const char* DefaultDatabaseFile = "default.dat";
-constexpr const char* UnitsDatabaseFile = "units.dat";
+constexpr const char *DefaultDatabaseFile = "default.dat";
+constexpr const char *UnitsDatabaseFile = "units.dat";
 } // namespace
 
-std::string Paths::ExecutablePath()
-{
+std::string Paths::ExecutablePath() {
     char buffer[PATH_MAX];
     const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     if (n <= 0)
@@ -26,24 +25,24 @@ std::string Paths::ExecutablePath()
     return std::string(buffer, static_cast<std::size_t>(n));
 }
 
-std::string Paths::ExecutableDirectory() { return FileOps::DirectoryOf(ExecutablePath()); }
+std::string Paths::ExecutableDirectory() {
+    return FileOps::DirectoryOf(ExecutablePath());
+}
 
-std::string Paths::SettingsPathFor(const std::string& executablePath)
-{
+std::string Paths::SettingsPathFor(const std::string &executablePath) {
     const auto slash = executablePath.find_last_of('/');
     const std::string dir = slash == std::string::npos ? std::string() : executablePath.substr(0, slash + 1);
     std::string name = slash == std::string::npos ? executablePath : executablePath.substr(slash + 1);
     const auto dot = name.find_last_of('.');
     if (dot != std::string::npos && dot > 0)
         name.erase(dot);
-    for (char& c : name)
+    for (char &c : name)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c + 32);
     return dir + name + ".ini";
 }
 
-std::string Paths::InstalledDataDirectory(const std::string& executablePath)
-{
+std::string Paths::InstalledDataDirectory(const std::string &executablePath) {
     const std::string binDir = FileOps::DirectoryOf(executablePath);
     return FileOps::Join(FileOps::DirectoryOf(binDir), "share/mensurio");
 }
@@ -52,12 +51,11 @@ namespace {
 
 // The user's home folder from the local password file. The name service (getpwuid) is not used:
 // mensurio-cli is linked statically, where it would need glibc's shared modules at run time.
-std::string HomeFromPasswordFile(uid_t uid)
-{
+std::string HomeFromPasswordFile(uid_t uid) {
     std::string text;
     try {
         text = FileOps::ReadAll("/etc/passwd");
-    } catch (const std::exception&) {
+    } catch (const std::exception &) {
         return {};
     }
     std::size_t start = 0;
@@ -82,28 +80,25 @@ std::string HomeFromPasswordFile(uid_t uid)
 }
 
 // An XDG base folder: the variable when it holds an absolute path, else $HOME + fallback.
-std::string XdgFolder(const Paths::GetEnv& getEnv, const char* variable, const char* fallback)
-{
-    const char* value = getEnv(variable);
+std::string XdgFolder(const Paths::GetEnv &getEnv, const char *variable, const char *fallback) {
+    const char *value = getEnv(variable);
     if (value && value[0] == '/')
         return value;
     std::string home;
-    if (const char* h = getEnv("HOME"); h && h[0] == '/')
+    if (const char *h = getEnv("HOME"); h && h[0] == '/')
         home = h;
     else
         home = HomeFromPasswordFile(::getuid());
     return FileOps::Join(home.empty() ? std::string("/tmp") : home, fallback);
 }
 
-bool IsWritableDirectory(const std::string& dir)
-{
+bool IsWritableDirectory(const std::string &dir) {
     return !dir.empty() && ::access(dir.c_str(), W_OK) == 0;
 }
 
 // mkdir -p, with the new folders private to the user (0700 as the XDG folders want).
 // On failure `problem` says which folder could not be made and the system's reason.
-bool MakeDirectories(const std::string& dir, std::string& problem)
-{
+bool MakeDirectories(const std::string &dir, std::string &problem) {
     std::string path;
     std::size_t start = 0;
     int error = 0;
@@ -122,14 +117,14 @@ bool MakeDirectories(const std::string& dir, std::string& problem)
     else if (error == 0 && !S_ISDIR(info.st_mode))
         error = ENOTDIR;
     if (error != 0)
-        problem = "Can not create the folder " + (path.empty() ? dir : path) + ": " + std::strerror(error) + ".";
+        problem =
+            "Can not create the folder " + (path.empty() ? dir : path) + ": " + std::strerror(error) + ".";
     return error == 0;
 }
 
 } // namespace
 
-FileLocations Paths::Locate(const std::string& executablePath, const GetEnv& getEnv)
-{
+FileLocations Paths::Locate(const std::string &executablePath, const GetEnv &getEnv) {
     const std::string exeDir = FileOps::DirectoryOf(executablePath);
     const std::string shareDir = InstalledDataDirectory(executablePath);
     const bool writable = IsWritableDirectory(exeDir);
@@ -155,15 +150,15 @@ FileLocations Paths::Locate(const std::string& executablePath, const GetEnv& get
     return locations;
 }
 
-FileLocations Paths::Locate(const std::string& executablePath)
-{
-    return Locate(executablePath, [](const char* name) -> const char* { return std::getenv(name); });
+FileLocations Paths::Locate(const std::string &executablePath) {
+    return Locate(executablePath, [](const char *name) -> const char * { return std::getenv(name); });
 }
 
-bool Paths::MakeFolder(const std::string& dir, std::string& problem) { return MakeDirectories(dir, problem); }
+bool Paths::MakeFolder(const std::string &dir, std::string &problem) {
+    return MakeDirectories(dir, problem);
+}
 
-bool Paths::PrepareUserFiles(const FileLocations& locations, std::string* problem)
-{
+bool Paths::PrepareUserFiles(const FileLocations &locations, std::string *problem) {
     if (!locations.installed)
         return true;
     std::string text;

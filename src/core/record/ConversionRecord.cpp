@@ -44,8 +44,9 @@ std::optional<std::string> LinearInputPart(const ConversionSnapshot &snapshot) {
 // Fractions reads no input unit: the typed value alone, and the unit that answered.
 std::string FractionsConversionText(const ConversionSnapshot &snapshot) {
     const std::string input = TrimSpaces(snapshot.inputText);
-    const auto outputName = snapshot.output.SelectedCount() > 0 ? RowName(snapshot, snapshot.output.FirstSelected())
-                                                                 : std::nullopt;
+    const auto outputName = snapshot.output.SelectedCount() > 0
+                                ? RowName(snapshot, snapshot.output.FirstSelected())
+                                : std::nullopt;
     if (input.empty() || !outputName)
         return {};
     return input + " = " + snapshot.outputText + " " + *outputName;
@@ -122,8 +123,7 @@ std::optional<std::string> AllConversionsText(const ConversionSnapshot &snapshot
     return text;
 }
 
-CollectedConversions CollectAllConversions(Engine &engine, ConversionRequest request,
-                                           bool categoryHasUnits) {
+CollectedConversions CollectAllConversions(Engine &engine, ConversionRequest request, bool categoryHasUnits) {
     CollectedConversions collected;
     if (!categoryHasUnits)
         return collected;

@@ -13,8 +13,7 @@ namespace {
 constexpr std::string_view kCodeDigits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 constexpr int kCodeBase = 36;
 
-int DigitValue(char c)
-{
+int DigitValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'A' && c <= 'Z')
@@ -22,8 +21,7 @@ int DigitValue(char c)
     return -1;
 }
 
-std::string NameAt(const std::vector<std::string>& rowNames, int row)
-{
+std::string NameAt(const std::vector<std::string> &rowNames, int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= rowNames.size())
         return {};
     return rowNames[static_cast<std::size_t>(row)];
@@ -31,14 +29,12 @@ std::string NameAt(const std::vector<std::string>& rowNames, int row)
 
 } // namespace
 
-bool IsSingleSelectionCategory(std::string_view category)
-{
+bool IsSingleSelectionCategory(std::string_view category) {
     const CategoryKind kind = CategoryKindOf(category);
     return kind == CategoryKind::Temperature || kind == CategoryKind::Numbers;
 }
 
-std::optional<std::string> EncodeUnitCode(int position)
-{
+std::optional<std::string> EncodeUnitCode(int position) {
     if (position < 0 || position > kMaxUnitCodePosition)
         return std::nullopt;
     std::string code;
@@ -47,8 +43,7 @@ std::optional<std::string> EncodeUnitCode(int position)
     return code;
 }
 
-std::optional<int> DecodeUnitCode(std::string_view code)
-{
+std::optional<int> DecodeUnitCode(std::string_view code) {
     if (code.size() != 2)
         return std::nullopt;
     const int high = DigitValue(code[0]);
@@ -58,8 +53,7 @@ std::optional<int> DecodeUnitCode(std::string_view code)
     return high * kCodeBase + low;
 }
 
-std::string EncodeOutputCodes(const std::vector<int>& orderView, const ListSelection& output)
-{
+std::string EncodeOutputCodes(const std::vector<int> &orderView, const ListSelection &output) {
     std::string codes;
     for (std::size_t position = 0; position < orderView.size(); ++position) {
         if (!output.IsSelected(orderView[position]))
@@ -70,8 +64,7 @@ std::string EncodeOutputCodes(const std::vector<int>& orderView, const ListSelec
     return codes;
 }
 
-std::vector<int> DecodeOutputCodes(std::string_view codes, const std::vector<int>& orderView)
-{
+std::vector<int> DecodeOutputCodes(std::string_view codes, const std::vector<int> &orderView) {
     std::vector<int> rows;
     for (std::size_t at = 0; at + 2 <= codes.size(); at += 2) {
         const auto position = DecodeUnitCode(codes.substr(at, 2));
@@ -81,10 +74,9 @@ std::vector<int> DecodeOutputCodes(std::string_view codes, const std::vector<int
     return rows;
 }
 
-CapturedSelection CaptureSelectionOf(std::string_view category, const std::vector<std::string>& rowNames,
-                                     const ListSelection& input, const ListSelection& output,
-                                     const std::vector<int>& orderView)
-{
+CapturedSelection CaptureSelectionOf(std::string_view category, const std::vector<std::string> &rowNames,
+                                     const ListSelection &input, const ListSelection &output,
+                                     const std::vector<int> &orderView) {
     CapturedSelection captured;
     if (category.empty())
         return captured;
@@ -102,8 +94,7 @@ CapturedSelection CaptureSelectionOf(std::string_view category, const std::vecto
     return captured;
 }
 
-int RowNamed(const std::vector<std::string>& rowNames, std::string_view name)
-{
+int RowNamed(const std::vector<std::string> &rowNames, std::string_view name) {
     for (std::size_t row = 0; row < rowNames.size(); ++row) {
         if (UnitDatabase::SameNameIgnoringCase(rowNames[row], name))
             return static_cast<int>(row);
@@ -111,16 +102,14 @@ int RowNamed(const std::vector<std::string>& rowNames, std::string_view name)
     return -1;
 }
 
-int RememberedSingleRow(const std::vector<std::string>& rowNames, std::string_view name)
-{
+int RememberedSingleRow(const std::vector<std::string> &rowNames, std::string_view name) {
     if (rowNames.empty())
         return -1;
     const int row = RowNamed(rowNames, name);
     return row >= 0 ? row : 0;
 }
 
-int RememberedInputRow(const std::vector<std::string>& rowNames, std::string_view input)
-{
+int RememberedInputRow(const std::vector<std::string> &rowNames, std::string_view input) {
     const int row = RowNamed(rowNames, input);
     if (row >= 0)
         return row;
@@ -129,8 +118,7 @@ int RememberedInputRow(const std::vector<std::string>& rowNames, std::string_vie
     return 0;
 }
 
-ConversionMemory ReadConversionMemory(const IniFile& file, std::string_view category)
-{
+ConversionMemory ReadConversionMemory(const IniFile &file, std::string_view category) {
     ConversionMemory memory;
     if (category.empty())
         return memory;
@@ -141,14 +129,13 @@ ConversionMemory ReadConversionMemory(const IniFile& file, std::string_view cate
     return memory;
 }
 
-bool WriteConversionMemory(IniFile& file, std::string_view category, const ConversionMemory& memory)
-{
+bool WriteConversionMemory(IniFile &file, std::string_view category, const ConversionMemory &memory) {
     // A section without a name would be junk in the file: with no current category there is
     // nothing to remember.
     if (category.empty())
         return true;
     return RunIgnoringRefusedWrites([&] {
-        const CapturedSelection& selection = memory.selection;
+        const CapturedSelection &selection = memory.selection;
         if (IsSingleSelectionCategory(category)) {
             if (!selection.input.empty())
                 file.WriteString(category, kMemoryInputKey, selection.input);
@@ -162,8 +149,7 @@ bool WriteConversionMemory(IniFile& file, std::string_view category, const Conve
     });
 }
 
-bool ClearCategoryMemory(IniFile& file, std::string_view category)
-{
+bool ClearCategoryMemory(IniFile &file, std::string_view category) {
     return RunIgnoringRefusedWrites([&] {
         file.WriteString(category, kMemoryInputKey, "");
         if (IsSingleSelectionCategory(category)) {
@@ -177,11 +163,10 @@ bool ClearCategoryMemory(IniFile& file, std::string_view category)
     });
 }
 
-void ClearAllCategoryMemory(IniFile& file, const UnitDatabase& database)
-{
+void ClearAllCategoryMemory(IniFile &file, const UnitDatabase &database) {
     // Every category's keys in one replace of the file rather than one per key.
     IniWriteBatch batch(file);
-    for (const CategoryRecord& category : database.Categories())
+    for (const CategoryRecord &category : database.Categories())
         ClearCategoryMemory(file, category.Name);
     RunIgnoringRefusedWrites([&] { batch.Commit(); });
 }

@@ -36,7 +36,8 @@ const std::vector<FirstStartUnits> &ShippedFirstStartMemories() {
     return table;
 }
 
-std::optional<FirstStartRows> FirstStartRowsOf(const std::vector<FirstStartUnits> &table, std::string_view category,
+std::optional<FirstStartRows> FirstStartRowsOf(const std::vector<FirstStartUnits> &table,
+                                               std::string_view category,
                                                const std::vector<std::string> &rowNames) {
     if (category.empty())
         return std::nullopt;
@@ -59,8 +60,9 @@ std::optional<CapturedSelection> FirstStartSelection(const std::vector<FirstStar
     if (!rows)
         return std::nullopt;
     const int count = static_cast<int>(rowNames.size());
-    CapturedSelection selection = CaptureSelectionOf(category, rowNames, ListSelection::Single(count, rows->input),
-                                                     ListSelection::Single(count, rows->output), orderView);
+    CapturedSelection selection =
+        CaptureSelectionOf(category, rowNames, ListSelection::Single(count, rows->input),
+                           ListSelection::Single(count, rows->output), orderView);
     // An output outside the order view has no code and would leave the output list at row 0.
     if (!IsSingleSelectionCategory(category) && selection.outputCodes.empty())
         return std::nullopt;

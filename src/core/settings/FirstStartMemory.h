@@ -30,7 +30,8 @@ struct FirstStartRows {
 /// The rows of the category's entry of `table` (category names compared ignoring the letter
 /// case of A to Z); nothing when the table has no entry for the category or the lists lack
 /// either unit (a user's database may have renamed or deleted it).
-std::optional<FirstStartRows> FirstStartRowsOf(const std::vector<FirstStartUnits> &table, std::string_view category,
+std::optional<FirstStartRows> FirstStartRowsOf(const std::vector<FirstStartUnits> &table,
+                                               std::string_view category,
                                                const std::vector<std::string> &rowNames);
 
 /// The selection a category gets when the settings hold no memory for it: the FirstStartRowsOf

@@ -4,10 +4,10 @@
 #include "core/custom/CustomTexts.h"
 #include "core/db/UnitDatabase.h"
 #include "core/platform/Prompts.h"
+#include "ui/custom/CustomCategoryEditor.h"
+#include "ui/custom/CustomUnitsDialog.h"
 #include "ui/shared/DialogWidgets.h"
 #include "ui/shared/QtCp1252.h"
-#include "ui/custom/CustomUnitsDialog.h"
-#include "ui/custom/CustomCategoryEditor.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -21,10 +21,7 @@
 
 namespace mensurio {
 
-namespace {
-
-
-} // namespace
+namespace {} // namespace
 
 CustomCategoriesDialog::CustomCategoriesDialog(UnitDatabase &database, Prompts &prompts, QWidget *parent)
     : QDialog(parent), m_database(database), m_prompts(prompts), m_categories(database) {
@@ -32,7 +29,8 @@ CustomCategoriesDialog::CustomCategoriesDialog(UnitDatabase &database, Prompts &
     setWindowTitle(QStringLiteral("Custom Categories"));
     createControls();
     fillList();
-    connect(m_categoryList, &QListWidget::itemSelectionChanged, this, &CustomCategoriesDialog::selectionChanged);
+    connect(m_categoryList, &QListWidget::itemSelectionChanged, this,
+            &CustomCategoriesDialog::selectionChanged);
     connect(m_addButton, &QPushButton::clicked, this, &CustomCategoriesDialog::addCategory);
     connect(m_renameButton, &QPushButton::clicked, this, &CustomCategoriesDialog::renameCategory);
     connect(m_removeButton, &QPushButton::clicked, this, &CustomCategoriesDialog::removeCategory);
@@ -95,7 +93,8 @@ void CustomCategoriesDialog::updateState() {
     const std::string category = selectedCategory();
     for (QPushButton *button : {m_renameButton, m_removeButton, m_unitsButton})
         button->setEnabled(!category.empty());
-    m_unitCount->setText(category.empty() ? QString() : QtCp1252::ToQString(m_categories.UnitCountText(category)));
+    m_unitCount->setText(category.empty() ? QString()
+                                          : QtCp1252::ToQString(m_categories.UnitCountText(category)));
 }
 
 void CustomCategoriesDialog::showEvent(QShowEvent *event) {

@@ -13,8 +13,8 @@
 
 namespace mensurio {
 
-CustomCategoryEditor::CustomCategoryEditor(CustomCategories &categories, Prompts &prompts, CategoryEditorMode mode,
-                       std::string category, QWidget *parent)
+CustomCategoryEditor::CustomCategoryEditor(CustomCategories &categories, Prompts &prompts,
+                                           CategoryEditorMode mode, std::string category, QWidget *parent)
     : QDialog(parent), m_categories(categories), m_prompts(prompts), m_mode(mode),
       m_category(std::move(category)) {
     setObjectName(QStringLiteral("CustomCategoryEditor"));

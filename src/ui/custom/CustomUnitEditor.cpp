@@ -21,8 +21,8 @@ constexpr int kValueLimit = 80;
 
 } // namespace
 
-CustomUnitEditor::CustomUnitEditor(CustomUnits &units, Prompts &prompts, std::string category, UnitEditorMode mode,
-                       const std::string &unit, QWidget *parent)
+CustomUnitEditor::CustomUnitEditor(CustomUnits &units, Prompts &prompts, std::string category,
+                                   UnitEditorMode mode, const std::string &unit, QWidget *parent)
     : QDialog(parent), m_units(units), m_prompts(prompts), m_category(std::move(category)), m_mode(mode),
       m_unit(unit) {
     setObjectName(QStringLiteral("CustomUnitEditor"));

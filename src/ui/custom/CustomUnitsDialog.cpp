@@ -4,10 +4,10 @@
 #include "core/custom/CustomTexts.h"
 #include "core/db/UnitDatabase.h"
 #include "core/platform/Prompts.h"
+#include "ui/custom/CustomUnitEditor.h"
 #include "ui/shared/DialogWidgets.h"
 #include "ui/shared/QtCp1252.h"
 #include "ui/shared/SystemSeparators.h"
-#include "ui/custom/CustomUnitEditor.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -20,12 +20,10 @@
 
 namespace mensurio {
 
-namespace {
+namespace {} // namespace
 
-
-} // namespace
-
-CustomUnitsDialog::CustomUnitsDialog(UnitDatabase &database, Prompts &prompts, const std::string &category, QWidget *parent)
+CustomUnitsDialog::CustomUnitsDialog(UnitDatabase &database, Prompts &prompts, const std::string &category,
+                                     QWidget *parent)
     : QDialog(parent), m_prompts(prompts), m_units(database, SystemSeparators()) {
     setObjectName(QStringLiteral("CustomUnitsDialog"));
     setWindowTitle(QStringLiteral("Custom Units"));
@@ -43,7 +41,7 @@ CustomUnitsDialog::CustomUnitsDialog(UnitDatabase &database, Prompts &prompts, c
 }
 
 void CustomUnitsDialog::ShowCustomUnits(UnitDatabase &database, Prompts &prompts, const std::string &category,
-                                QWidget *parent) {
+                                        QWidget *parent) {
     CustomUnitsDialog dialog(database, prompts, category, parent);
     dialog.exec();
 }
@@ -91,7 +89,7 @@ void CustomUnitsDialog::fillCategories(const std::string &category) {
             return UnitDatabase::SameNameIgnoringCase(n, category);
         });
     m_categoryChoice->setCurrentIndex(at == m_categories.end() ? (m_categories.empty() ? -1 : 0)
-                                                        : static_cast<int>(at - m_categories.begin()));
+                                                               : static_cast<int>(at - m_categories.begin()));
 }
 
 std::string CustomUnitsDialog::CurrentCategory() const {
@@ -130,7 +128,8 @@ void CustomUnitsDialog::updateState() {
     m_addButton->setEnabled(!category.empty());
     m_modifyButton->setEnabled(!unit.empty());
     m_removeButton->setEnabled(!unit.empty());
-    m_description->setText(unit.empty() ? QString() : QtCp1252::ToQString(m_units.Description(category, unit)));
+    m_description->setText(unit.empty() ? QString()
+                                        : QtCp1252::ToQString(m_units.Description(category, unit)));
 }
 
 void CustomUnitsDialog::categoryChanged() {

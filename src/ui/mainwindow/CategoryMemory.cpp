@@ -3,8 +3,8 @@
 
 #include "core/settings/IniFile.h"
 #include "core/settings/ProgramSettings.h"
-#include "ui/shared/QtCp1252.h"
 #include "ui/mainwindow/OutputUnitList.h"
+#include "ui/shared/QtCp1252.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,8 +16,7 @@ namespace mensurio {
 
 namespace {
 
-ListSelection SelectionOf(const QListWidget& list)
-{
+ListSelection SelectionOf(const QListWidget &list) {
     ListSelection selection;
     selection.selected.assign(static_cast<std::size_t>(list.count()), false);
     for (int row = 0; row < list.count(); ++row)
@@ -26,10 +25,11 @@ ListSelection SelectionOf(const QListWidget& list)
     return selection;
 }
 
-bool HasRow(const QListWidget& list, int row) { return row >= 0 && row < list.count(); }
+bool HasRow(const QListWidget &list, int row) {
+    return row >= 0 && row < list.count();
+}
 
-bool AnySelected(const QListWidget& list)
-{
+bool AnySelected(const QListWidget &list) {
     for (int row = 0; row < list.count(); ++row) {
         if (list.item(row)->isSelected())
             return true;
@@ -39,19 +39,12 @@ bool AnySelected(const QListWidget& list)
 
 } // namespace
 
-CategoryMemory::CategoryMemory(QLineEdit* valueField, QListWidget* inputList, OutputUnitList* outputList, IniFile* settingsFile,
-                               ProgramSettings* settings, Hooks hooks)
-    : m_valueField(valueField),
-      m_inputList(inputList),
-      m_outputList(outputList),
-      m_settingsFile(settingsFile),
-      m_settings(settings),
-      m_hooks(std::move(hooks))
-{
-}
+CategoryMemory::CategoryMemory(QLineEdit *valueField, QListWidget *inputList, OutputUnitList *outputList,
+                               IniFile *settingsFile, ProgramSettings *settings, Hooks hooks)
+    : m_valueField(valueField), m_inputList(inputList), m_outputList(outputList),
+      m_settingsFile(settingsFile), m_settings(settings), m_hooks(std::move(hooks)) {}
 
-std::vector<std::string> CategoryMemory::RowNames(const QListWidget& list)
-{
+std::vector<std::string> CategoryMemory::RowNames(const QListWidget &list) {
     std::vector<std::string> names;
     names.reserve(static_cast<std::size_t>(list.count()));
     for (int row = 0; row < list.count(); ++row)
@@ -59,34 +52,29 @@ std::vector<std::string> CategoryMemory::RowNames(const QListWidget& list)
     return names;
 }
 
-std::vector<int> CategoryMemory::currentOrderView() const
-{
+std::vector<int> CategoryMemory::currentOrderView() const {
     return m_hooks.orderView ? m_hooks.orderView() : std::vector<int>{};
 }
 
-void CategoryMemory::SetMultiSelectMode(std::string_view category)
-{
+void CategoryMemory::SetMultiSelectMode(std::string_view category) {
     const auto mode = IsSingleSelectionCategory(category) ? QAbstractItemView::SingleSelection
                                                           : QAbstractItemView::ExtendedSelection;
-    for (QListWidget* list : {m_inputList, static_cast<QListWidget*>(m_outputList)}) {
+    for (QListWidget *list : {m_inputList, static_cast<QListWidget *>(m_outputList)}) {
         if (list->selectionMode() != mode)
             list->setSelectionMode(mode);
     }
 }
 
-CapturedSelection CategoryMemory::CaptureSelection() const
-{
+CapturedSelection CategoryMemory::CaptureSelection() const {
     return CaptureSelectionOf(m_settings->AktualCate, RowNames(*m_inputList), SelectionOf(*m_inputList),
                               SelectionOf(*m_outputList), currentOrderView());
 }
 
-std::string CategoryMemory::CaptureOutputCodes() const
-{
+std::string CategoryMemory::CaptureOutputCodes() const {
     return EncodeOutputCodes(currentOrderView(), SelectionOf(*m_outputList));
 }
 
-void CategoryMemory::ApplySelection(const CapturedSelection& selection)
-{
+void CategoryMemory::ApplySelection(const CapturedSelection &selection) {
     if (IsSingleSelectionCategory(m_settings->AktualCate)) {
         const int input = RememberedSingleRow(RowNames(*m_inputList), selection.input);
         if (input >= 0)
@@ -102,8 +90,7 @@ void CategoryMemory::ApplySelection(const CapturedSelection& selection)
     ApplyOutputCodes(selection.outputCodes);
 }
 
-void CategoryMemory::ApplyOutputCodes(std::string_view outputCodes)
-{
+void CategoryMemory::ApplyOutputCodes(std::string_view outputCodes) {
     int lowest = -1;
     for (const int row : DecodeOutputCodes(outputCodes, currentOrderView())) {
         // The order view belongs to the lists just filled; a row outside the list can only come
@@ -121,14 +108,12 @@ void CategoryMemory::ApplyOutputCodes(std::string_view outputCodes)
         m_outputList->setCurrentRow(0, QItemSelectionModel::Select);
 }
 
-void CategoryMemory::SaveCategoryMemory()
-{
+void CategoryMemory::SaveCategoryMemory() {
     const ConversionMemory memory{CaptureSelection(), QtCp1252::FromQString(m_valueField->text())};
     WriteConversionMemory(*m_settingsFile, m_settings->AktualCate, memory);
 }
 
-void CategoryMemory::RestoreCategoryMemory()
-{
+void CategoryMemory::RestoreCategoryMemory() {
     ConversionMemory memory = ReadConversionMemory(*m_settingsFile, m_settings->AktualCate);
     if (memory == ConversionMemory{}) {
         if (auto first = FirstStartSelection(m_firstStart, m_settings->AktualCate, RowNames(*m_inputList),
@@ -146,8 +131,7 @@ void CategoryMemory::RestoreCategoryMemory()
     m_valueField->setText(text);
 }
 
-void CategoryMemory::selectOnlyRow(QListWidget& list, int row, const std::function<void(int)>& hook)
-{
+void CategoryMemory::selectOnlyRow(QListWidget &list, int row, const std::function<void(int)> &hook) {
     if (hook) {
         hook(row);
         return;
@@ -157,8 +141,7 @@ void CategoryMemory::selectOnlyRow(QListWidget& list, int row, const std::functi
     list.setCurrentRow(HasRow(list, row) ? row : 0, QItemSelectionModel::ClearAndSelect);
 }
 
-void CategoryMemory::ClearConversionMemory()
-{
+void CategoryMemory::ClearConversionMemory() {
     if (m_hooks.database)
         ClearAllCategoryMemory(*m_settingsFile, m_hooks.database());
     // The current category starts over as on a first start: its shipped units, else the first rows.

@@ -28,7 +28,7 @@ struct ProgramSettings;
 /// Selections are changed programmatically, so the lists emit their selection signals but no
 /// click signals; the window converts through its own hooks.
 class CategoryMemory {
-public:
+  public:
     /// What only the window can do.
     struct Hooks {
         /// The engine's order view of the current category: for position p in the default
@@ -48,15 +48,15 @@ public:
         std::function<void()> selectFirstCategory;
         /// The units database, for ClearConversionMemory's walk over every category. Required
         /// for it.
-        std::function<const UnitDatabase&()> database;
+        std::function<const UnitDatabase &()> database;
     };
 
     /// valueField is the input field, inputList the input list, outputList the output list. The
     /// current category is settings->AktualCate.
-    CategoryMemory(QLineEdit* valueField, QListWidget* inputList, OutputUnitList* outputList, IniFile* settingsFile,
-                   ProgramSettings* settings, Hooks hooks);
-    CategoryMemory(const CategoryMemory&) = delete;
-    CategoryMemory& operator=(const CategoryMemory&) = delete;
+    CategoryMemory(QLineEdit *valueField, QListWidget *inputList, OutputUnitList *outputList,
+                   IniFile *settingsFile, ProgramSettings *settings, Hooks hooks);
+    CategoryMemory(const CategoryMemory &) = delete;
+    CategoryMemory &operator=(const CategoryMemory &) = delete;
 
     /// Both unit lists allow one selected row in "Temperature" and "Numbers" and extended
     /// selection in every other category; a list whose mode is already right is left alone.
@@ -75,7 +75,7 @@ public:
     /// row 0. Elsewhere the input row named input is selected, else row 0 unless input is
     /// "[more]" (then the input text selects the units when it is converted); then
     /// ApplyOutputCodes(outputCodes).
-    void ApplySelection(const CapturedSelection& selection);
+    void ApplySelection(const CapturedSelection &selection);
 
     /// Selects in outputList the row of every valid code whose position exists in the order view
     /// (rows already selected stay selected), brings the lowest of them into view and makes it
@@ -102,17 +102,17 @@ public:
     void ClearConversionMemory();
 
     /// The names of the rows of a list, in Windows-1252.
-    static std::vector<std::string> RowNames(const QListWidget& list);
+    static std::vector<std::string> RowNames(const QListWidget &list);
 
-private:
-    void selectOnlyRow(QListWidget& list, int row, const std::function<void(int)>& hook);
+  private:
+    void selectOnlyRow(QListWidget &list, int row, const std::function<void(int)> &hook);
     std::vector<int> currentOrderView() const;
 
-    QLineEdit* m_valueField = nullptr;
-    QListWidget* m_inputList = nullptr;
-    OutputUnitList* m_outputList = nullptr;
-    IniFile* m_settingsFile = nullptr;
-    ProgramSettings* m_settings = nullptr;
+    QLineEdit *m_valueField = nullptr;
+    QListWidget *m_inputList = nullptr;
+    OutputUnitList *m_outputList = nullptr;
+    IniFile *m_settingsFile = nullptr;
+    ProgramSettings *m_settings = nullptr;
     Hooks m_hooks;
     std::vector<FirstStartUnits> m_firstStart;
 };

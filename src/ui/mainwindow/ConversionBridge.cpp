@@ -5,8 +5,8 @@
 #include "core/engine/RequestSettings.h"
 #include "core/settings/ProgramSettings.h"
 #include "ui/mainwindow/ListWidgetSelection.h"
-#include "ui/shared/QtCp1252.h"
 #include "ui/mainwindow/OutputUnitList.h"
+#include "ui/shared/QtCp1252.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -45,7 +45,8 @@ void ConversionBridge::ApplyResult(const ConversionResult &result) {
     }
 }
 
-QString ConversionBridge::Announcement(const QString &output, bool isResult, const QString &singleOutputUnit) {
+QString ConversionBridge::Announcement(const QString &output, bool isResult,
+                                       const QString &singleOutputUnit) {
     if (!isResult || output.isEmpty())
         return output;
     return singleOutputUnit.isEmpty() ? "Result: " + output : "Result: " + output + " " + singleOutputUnit;

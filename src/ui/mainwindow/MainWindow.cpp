@@ -9,12 +9,12 @@
 #include "ui/mainwindow/CategoryMenu.h"
 #include "ui/mainwindow/CategoryTabs.h"
 #include "ui/mainwindow/ConversionBridge.h"
-#include "ui/rates/CurrencyRates.h"
 #include "ui/mainwindow/FieldColors.h"
 #include "ui/mainwindow/FieldContextMenu.h"
-#include "ui/mainwindow/UnitSymbolDelegate.h"
-#include "ui/shared/SystemSeparators.h"
 #include "ui/mainwindow/OutputUnitList.h"
+#include "ui/mainwindow/UnitSymbolDelegate.h"
+#include "ui/rates/CurrencyRates.h"
+#include "ui/shared/SystemSeparators.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -51,14 +51,16 @@ void MainWindow::FormCreate() {
     m_engine.SetBuiltinDimensions(BuiltinDimensions());
     createWidgets();
     createActions();
-    m_currencyRates = new CurrencyRates(m_database, m_engine, m_settings, m_settingsFile, *m_environment.prompts, this);
+    m_currencyRates =
+        new CurrencyRates(m_database, m_engine, m_settings, m_settingsFile, *m_environment.prompts, this);
     createMenus();
     createToolbar();
     createRecordbar();
     applyIcons();
     setUpAccessibility();
-    m_bridge = std::make_unique<ConversionBridge>(m_engine, m_settings, m_separators,
-                                                  ConversionWidgets{m_valueField, m_resultField, m_inputList, m_outputList});
+    m_bridge = std::make_unique<ConversionBridge>(
+        m_engine, m_settings, m_separators,
+        ConversionWidgets{m_valueField, m_resultField, m_inputList, m_outputList});
     createCategoryMemory();
     m_startedOk = LoadDatabaseAtStart();
     if (!m_startedOk)

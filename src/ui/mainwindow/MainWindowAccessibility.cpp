@@ -3,8 +3,8 @@
 // say what each control is for, and an order of the controls for Tab.
 #include "ui/mainwindow/MainWindow.h"
 
-#include "ui/shared/DialogWidgets.h"
 #include "ui/mainwindow/OutputUnitList.h"
+#include "ui/shared/DialogWidgets.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -28,7 +28,8 @@ void MainWindow::setUpAccessibility() {
     m_categoryButton->setFocusPolicy(Qt::TabFocus);
     m_categoryTabs->setFocusPolicy(Qt::StrongFocus);
     // Top to bottom, left to right, as the controls are laid out.
-    QWidget *const order[] = {m_categoryButton, m_valueField, m_resultField, m_inputPressure, m_inputList, m_outputPressure, m_outputList, m_categoryTabs};
+    QWidget *const order[] = {m_categoryButton, m_valueField,     m_resultField, m_inputPressure,
+                              m_inputList,      m_outputPressure, m_outputList,  m_categoryTabs};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

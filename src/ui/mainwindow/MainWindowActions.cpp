@@ -2,8 +2,8 @@
 // The conversion window's commands and menus.
 #include "ui/mainwindow/MainWindow.h"
 
-#include "ui/rates/CurrencyRates.h"
 #include "ui/mainwindow/OutputUnitList.h"
+#include "ui/rates/CurrencyRates.h"
 #include "ui/tables/TablesDialog.h"
 
 #include <QAction>
@@ -40,14 +40,15 @@ void MainWindow::createActions() {
 
 void MainWindow::createActionMenuActions() {
     WindowActions &a = m_actions;
-    a.invertConversion = MakeAction(this, "invertConversionAction", "&Invert Conversion", QKeySequence("Ctrl+I"),
-                                     "Invert Conversion");
-    a.clearInputField = MakeAction(this, "clearInputFieldAction", "&Clear Input Field", QKeySequence("Ctrl+Del"));
+    a.invertConversion = MakeAction(this, "invertConversionAction", "&Invert Conversion",
+                                    QKeySequence("Ctrl+I"), "Invert Conversion");
+    a.clearInputField =
+        MakeAction(this, "clearInputFieldAction", "&Clear Input Field", QKeySequence("Ctrl+Del"));
     a.clearConversionMemory = MakeAction(this, "clearConversionMemoryAction", "Clea&r Conversion Memory");
     a.createConversionTable = MakeAction(this, "createConversionTableAction", "Create Conversion &Table",
-                                          QKeySequence("Ctrl+T"), "Create Convesion Table");
+                                         QKeySequence("Ctrl+T"), "Create Convesion Table");
     a.manageUnitsAndCategories = MakeAction(this, "manageUnitsAndCategoriesAction",
-                                             "Mana&ge Units and Categories...", QKeySequence(Qt::Key_F4));
+                                            "Mana&ge Units and Categories...", QKeySequence(Qt::Key_F4));
     a.preferences = MakeAction(this, "preferencesAction", "&Preferences...", {}, "Preferences");
     a.find = MakeAction(this, "findAction", "&Find...", QKeySequence("Ctrl+F"), "Find dialog");
     a.handheldExport = MakeAction(this, "handheldExportAction", "Export for &Handheld...");
@@ -66,23 +67,24 @@ void MainWindow::createEditAndRecordActions() {
     a.record->setCheckable(true);
     a.addItem = MakeAction(this, "addItemAction", "&Add Item", QKeySequence("Ctrl+A"), "Add Item");
     a.removeLastItem = MakeAction(this, "removeLastItemAction", "Re&move Last Item", QKeySequence("Ctrl+M"),
-                                   "Remove Last Item");
+                                  "Remove Last Item");
     a.deleteAllItems = MakeAction(this, "deleteAllItemsAction", "&Delete All Items", QKeySequence("Ctrl+D"),
-                                   "Delete All Items");
+                                  "Delete All Items");
     a.copyConversion = MakeAction(this, "copyConversionAction", "&Copy Conversion", QKeySequence(Qt::Key_F5),
-                                   "Copy Conversion to Clipboard");
+                                  "Copy Conversion to Clipboard");
     a.copyAllConversions = MakeAction(this, "copyAllConversionsAction", "Copy A&ll Conversions",
-                                       QKeySequence("Ctrl+L"), "Copy All Conversions to Clipboard");
+                                      QKeySequence("Ctrl+L"), "Copy All Conversions to Clipboard");
     a.copyRecord = MakeAction(this, "copyRecordAction", "C&opy Record", QKeySequence("Ctrl+O"),
-                               "Copy Record to Clipboard");
+                              "Copy Record to Clipboard");
 }
 
 void MainWindow::createViewAndHelpActions() {
     WindowActions &a = m_actions;
     a.customUnits = MakeAction(this, "customUnitsAction", "&Units...", {}, "Custom Units");
-    a.customCategories = MakeAction(this, "customCategoriesAction", "&Categories...", {}, "Custom Categories");
+    a.customCategories =
+        MakeAction(this, "customCategoriesAction", "&Categories...", {}, "Custom Categories");
     a.showAllResults = MakeAction(this, "showAllResultsAction", "&Show All Results", QKeySequence(Qt::Key_F6),
-                                   "Show All Results");
+                                  "Show All Results");
     a.showHidden = MakeAction(this, "showHiddenAction", "Show &Hidden", QKeySequence(Qt::Key_F3));
     a.minimizeToTray = MakeAction(this, "minimizeToTrayAction", "&Minimize to Tray");
     a.showToolbar = MakeAction(this, "showToolbarAction", "&Toolbar");
@@ -93,7 +95,8 @@ void MainWindow::createViewAndHelpActions() {
         toggle->setCheckable(true);
     a.tipOfTheDay = MakeAction(this, "tipOfTheDayAction", "Tip of the Day...");
     a.helpTopics = MakeAction(this, "helpTopicsAction", "&Help Topics", QKeySequence(Qt::Key_F1), "Help");
-    a.calculator = MakeAction(this, "calculatorAction", "&Calculator", QKeySequence(Qt::Key_F12), "Calculator");
+    a.calculator =
+        MakeAction(this, "calculatorAction", "&Calculator", QKeySequence(Qt::Key_F12), "Calculator");
     a.metricPrefixes = MakeAction(this, "metricPrefixesAction", "&Metric Prefixes");
     a.about = MakeAction(this, "aboutAction", "&About...");
 }

@@ -2,8 +2,8 @@
 // The View menu's custom units and custom categories commands.
 #include "ui/mainwindow/MainWindow.h"
 
-#include "ui/custom/CustomUnitsDialog.h"
 #include "ui/custom/CustomCategoriesDialog.h"
+#include "ui/custom/CustomUnitsDialog.h"
 
 #include <QAction>
 

@@ -25,7 +25,8 @@ void MainWindow::connectEditCommands() {
         editCommand([](QLineEdit &field) { field.cut(); });
         UpdateEditCommands();
     });
-    connect(a.copy, &QAction::triggered, this, [this] { editCommand([](QLineEdit &field) { field.copy(); }); });
+    connect(a.copy, &QAction::triggered, this,
+            [this] { editCommand([](QLineEdit &field) { field.copy(); }); });
     connect(a.paste, &QAction::triggered, this, &MainWindow::pasteIntoField);
     connect(a.selectAll, &QAction::triggered, this, [this] {
         editCommand([](QLineEdit &field) { field.selectAll(); });
@@ -39,7 +40,8 @@ void MainWindow::connectEditCommands() {
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::ClipboardChanged);
     connect(m_valueField, &QLineEdit::selectionChanged, this, [this] {
         if (QApplication::focusWidget() == m_valueField)
-            enableEditCommands(m_valueField->hasSelectedText(), m_valueField->hasSelectedText(), clipboardHasText, true);
+            enableEditCommands(m_valueField->hasSelectedText(), m_valueField->hasSelectedText(),
+                               clipboardHasText, true);
     });
     clipboardHasText = ClipboardHoldsText();
     UpdateEditCommands();

@@ -45,7 +45,7 @@ void MainWindow::LayoutWindow() {
     const int tabsHeight = m_categoryTabs->count() > 0 ? m_categoryTabs->sizeHint().height() : 0;
     m_fieldsStrip->setGeometry(page.left(), page.top(), page.width(), layout.fieldsStripHeight);
     m_listsArea->setGeometry(page.left(), page.top() + layout.fieldsStripHeight, page.width(),
-                        page.height() - layout.fieldsStripHeight - tabsHeight);
+                             page.height() - layout.fieldsStripHeight - tabsHeight);
     m_categoryTabs->setGeometry(page.left(), page.bottom() + 1 - tabsHeight, page.width(), tabsHeight);
     m_categoryTabs->setVisible(tabsHeight > 0);
     Place(m_valueField, layout.valueField);
@@ -62,8 +62,8 @@ void MainWindow::LayoutWindow() {
 
 // Only the vertical geometry of the lists and what shows; horizontal positions stay.
 void MainWindow::LayoutForCategory() {
-    applyCategoryLayout(
-        mensurio::LayoutForCategory(m_settings.AktualCate, m_listsArea->height(), m_inputPressure->sizeHint().height()));
+    applyCategoryLayout(mensurio::LayoutForCategory(m_settings.AktualCate, m_listsArea->height(),
+                                                    m_inputPressure->sizeHint().height()));
 }
 
 void MainWindow::applyCategoryLayout(const CategoryLayout &layout) {

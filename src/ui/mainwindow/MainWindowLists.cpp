@@ -6,9 +6,9 @@
 #include "ui/mainwindow/CategoryMenu.h"
 #include "ui/mainwindow/CategoryTabs.h"
 #include "ui/mainwindow/ListWidgetSelection.h"
+#include "ui/mainwindow/OutputUnitList.h"
 #include "ui/mainwindow/UnitSymbolDelegate.h"
 #include "ui/shared/QtCp1252.h"
-#include "ui/mainwindow/OutputUnitList.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -109,7 +109,8 @@ void MainWindow::fillUnitLists(const std::string &category) {
         // The symbol shows beside the name where the row has room for it.
         const QString symbol = QString::fromStdString(m_engine.Aliases().DisplaySymbol(row.Name));
         if (!symbol.isEmpty() && !name.contains(QStringLiteral("(") + symbol + QStringLiteral(")"))) {
-            for (QListWidget *list : {static_cast<QListWidget *>(m_inputList), static_cast<QListWidget *>(m_outputList)})
+            for (QListWidget *list :
+                 {static_cast<QListWidget *>(m_inputList), static_cast<QListWidget *>(m_outputList)})
                 list->item(list->count() - 1)->setData(UnitSymbolDelegate::UnitSymbolRole, symbol);
         }
     }
@@ -183,7 +184,8 @@ void MainWindow::RebuildLists() {
     fillCategoryList();
     std::string category = remembered;
     if (!m_database.CategoryExists(remembered))
-        category = m_categoryNames->count() > 0 ? QtCp1252::FromQString(m_categoryNames->itemText(0)) : std::string();
+        category = m_categoryNames->count() > 0 ? QtCp1252::FromQString(m_categoryNames->itemText(0))
+                                                : std::string();
     if (m_database.SelectCategory(category))
         category = m_database.CategoryName();
     SetMultiSelectMode(category);

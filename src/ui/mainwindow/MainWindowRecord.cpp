@@ -4,8 +4,8 @@
 
 #include "ui/mainwindow/ConversionBridge.h"
 #include "ui/mainwindow/ListWidgetSelection.h"
-#include "ui/shared/QtCp1252.h"
 #include "ui/mainwindow/OutputUnitList.h"
+#include "ui/shared/QtCp1252.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,9 +18,8 @@ namespace mensurio {
 void MainWindow::connectRecordCommands() {
     const WindowActions &a = m_actions;
     // The record button's tooltip is the record itself; the menu shows no tooltips.
-    m_record.SetHintListener([this](const std::string &hint) {
-        m_actions.record->setToolTip(QtCp1252::ToQString(hint));
-    });
+    m_record.SetHintListener(
+        [this](const std::string &hint) { m_actions.record->setToolTip(QtCp1252::ToQString(hint)); });
     connect(a.record, &QAction::toggled, this, [this](bool on) { m_record.SetRecording(on); });
     connect(a.addItem, &QAction::triggered, this, &MainWindow::addRecordItem);
     connect(a.removeLastItem, &QAction::triggered, this, [this] { m_record.RemoveLastItem(); });

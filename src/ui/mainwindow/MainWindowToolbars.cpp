@@ -2,8 +2,8 @@
 // The two dockable toolbars: their buttons, showing and hiding them, and their placement.
 #include "ui/mainwindow/MainWindow.h"
 
-#include "ui/mainwindow/ToolbarDocking.h"
 #include "ui/mainwindow/OutputUnitList.h"
+#include "ui/mainwindow/ToolbarDocking.h"
 
 #include <QAction>
 #include <QLayout>
@@ -164,7 +164,8 @@ void MainWindow::LoadToolbarPlacement() {
     for (QToolBar *bar : {m_toolbar, m_recordbar})
         current.push_back(ToolbarDocking::Capture(*this, *bar, ToolbarPlacement{}));
     m_toolbarPlacements = LoadToolbarPositions(m_settingsFile, current);
-    ToolbarDocking::Apply(*this, {{m_toolbar, m_toolbarPlacements[0]}, {m_recordbar, m_toolbarPlacements[1]}});
+    ToolbarDocking::Apply(*this,
+                          {{m_toolbar, m_toolbarPlacements[0]}, {m_recordbar, m_toolbarPlacements[1]}});
     m_settings.Toolbar971Visible = !m_toolbar->isHidden();
     m_settings.Toolbar972Visible = !m_recordbar->isHidden();
     ApplyToolbarSettings();
@@ -174,7 +175,8 @@ void MainWindow::SaveToolbarPlacement() {
     std::vector<ToolbarPlacement> placements;
     const QToolBar *bars[] = {m_toolbar, m_recordbar};
     for (std::size_t i = 0; i < 2; ++i) {
-        const ToolbarPlacement previous = i < m_toolbarPlacements.size() ? m_toolbarPlacements[i] : ToolbarPlacement{};
+        const ToolbarPlacement previous =
+            i < m_toolbarPlacements.size() ? m_toolbarPlacements[i] : ToolbarPlacement{};
         placements.push_back(ToolbarDocking::Capture(*this, *bars[i], previous));
     }
     // Visibility is the user's setting: by now a floating bar's window may have been closed.

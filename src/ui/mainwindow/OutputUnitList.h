@@ -11,7 +11,7 @@ namespace mensurio {
 class OutputUnitList : public QListWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(OutputUnitList)
-public:
+  public:
     /// TwoColumns: every row drawn in two columns, name and value; Standard: a plain list whose
     /// value column is kept but not drawn.
     enum class Mode { TwoColumns, Standard };
@@ -27,7 +27,7 @@ public:
     static QColor LineColor();
 
     /// A list in extended selection and the Standard mode.
-    explicit OutputUnitList(QWidget* parent = nullptr);
+    explicit OutputUnitList(QWidget *parent = nullptr);
     ~OutputUnitList() override;
 
     Mode mode() const { return m_mode; }
@@ -37,9 +37,9 @@ public:
 
     /// The value column. Entries beyond the last row are kept but never drawn; rows beyond the
     /// last entry show no value. Changing it schedules a repaint of the value column.
-    const QStringList& values() const { return m_values; }
-    void setValues(const QStringList& values);
-    void appendValue(const QString& value);
+    const QStringList &values() const { return m_values; }
+    void setValues(const QStringList &values);
+    void appendValue(const QString &value);
     void clearValues();
     /// The value beside a row, empty when the row has none.
     QString valueAt(int row) const;
@@ -50,7 +50,7 @@ public:
     /// The width W the two-column geometry is computed from: the width of the list's viewport.
     int columnWidth() const;
 
-private:
+  private:
     void scheduleValueRepaint();
     QRect valueColumnRect() const;
 

@@ -109,7 +109,8 @@ void ToolbarDocking::Float(QToolBar &bar, const QRect &rect) {
     bar.setGeometry(rect);
 }
 
-void ToolbarDocking::Apply(QMainWindow &window, const std::vector<std::pair<QToolBar *, ToolbarPlacement>> &bars) {
+void ToolbarDocking::Apply(QMainWindow &window,
+                           const std::vector<std::pair<QToolBar *, ToolbarPlacement>> &bars) {
     std::vector<Docking> docked;
     for (const auto &[bar, placement] : bars) {
         if (placement.IsFloating()) {

@@ -5,8 +5,8 @@
 
 namespace mensurio {
 
-void UnitSymbolDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
-{
+void UnitSymbolDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                               const QModelIndex &index) const {
     QStyledItemDelegate::paint(painter, option, index);
     const QFontMetrics metrics(option.font);
     const int nameRight =
@@ -15,20 +15,19 @@ void UnitSymbolDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     PaintFocus(painter, option);
 }
 
-void UnitSymbolDelegate::PaintFocus(QPainter *painter, const QStyleOptionViewItem &option)
-{
+void UnitSymbolDelegate::PaintFocus(QPainter *painter, const QStyleOptionViewItem &option) {
     if (!option.state.testFlag(QStyle::State_HasFocus))
         return;
     const bool selected = option.state.testFlag(QStyle::State_Selected);
     painter->save();
-    painter->setPen(QPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text), 1, Qt::DotLine));
+    painter->setPen(
+        QPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text), 1, Qt::DotLine));
     painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
     painter->restore();
 }
 
 void UnitSymbolDelegate::PaintSymbol(QPainter *painter, const QStyleOptionViewItem &option,
-                                     const QModelIndex &index, int nameRight)
-{
+                                     const QModelIndex &index, int nameRight) {
     const QString symbol = index.data(UnitSymbolRole).toString();
     if (symbol.isEmpty())
         return;

@@ -12,7 +12,8 @@ class UnitSymbolDelegate : public QStyledItemDelegate {
     static constexpr int UnitSymbolRole = Qt::UserRole + 41;
 
     using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
 
     /// Paints only the symbol, for delegates that paint the rest themselves.
     static void PaintSymbol(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index,

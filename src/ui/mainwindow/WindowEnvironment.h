@@ -14,9 +14,9 @@ class Prompts;
 /// What the conversion window takes from the process: where its files live, how it asks the
 /// user, and the first command-line argument. Tests give it a scratch folder and a fake Prompts.
 struct WindowEnvironment {
-    std::string baseDirectory;    // holds units.dat and units.~da (and default.dat when portable)
-    std::string defaultDirectory; // holds default.dat when installed; empty: baseDirectory
-    std::string settingsPath;  // the settings file
+    std::string baseDirectory;      // holds units.dat and units.~da (and default.dat when portable)
+    std::string defaultDirectory;   // holds default.dat when installed; empty: baseDirectory
+    std::string settingsPath;       // the settings file
     std::string preparationProblem; // why the user's folders could not be made; empty: they were
     Prompts *prompts = nullptr;
     std::string firstArgument;  // "tray" (any letter case) starts in the notification area

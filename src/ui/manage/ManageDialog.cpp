@@ -4,8 +4,8 @@
 
 #include "core/db/UnitDatabase.h"
 #include "core/settings/ProgramSettings.h"
-#include "ui/shared/DialogWidgets.h"
 #include "ui/manage/ManageCheckList.h"
+#include "ui/shared/DialogWidgets.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,7 +29,7 @@ QAction *MenuItem(QMenu *menu, const QString &caption, const char *name) {
 } // namespace
 
 ManageDialog::ManageDialog(UnitDatabase &database, ProgramSettings &settings, Prompts &prompts,
-                       ManageDialogHooks hooks, QWidget *parent)
+                           ManageDialogHooks hooks, QWidget *parent)
     : QDialog(parent), m_database(database), m_settings(settings), m_prompts(prompts),
       m_hooks(std::move(hooks)) {
     setObjectName(QStringLiteral("ManageDialog"));
@@ -57,26 +57,33 @@ void ManageDialog::createWidgets() {
     m_customUnitsButton = DialogButton(QStringLiteral("&Units"), "customUnitsButton");
     m_acceptUnitsButton = DialogButton(QStringLiteral("Acce&pt"), "acceptUnitsButton");
     m_closeButton = DialogButton(QStringLiteral("&Close"), "closeButton");
-    m_sortCategories = Named(new QCheckBox(QStringLiteral("&Sort Categories in Alphabetical Order")), "sortCategories");
+    m_sortCategories =
+        Named(new QCheckBox(QStringLiteral("&Sort Categories in Alphabetical Order")), "sortCategories");
     m_showHidden =
         Named(new QCheckBox(QStringLiteral("Show &Hidden  (ignore visibility settings)")), "showHidden");
     // Screen readers tell the twin buttons of the two columns apart by these names.
-    SetAccessibleNames({{m_categoryList, "Categories"}, {m_unitList, "Units of the category"},
-                        {m_resetCategoriesButton, "Reset categories"}, {m_acceptCategoriesButton, "Accept categories"},
-                        {m_resetUnitsButton, "Reset units"}, {m_acceptUnitsButton, "Accept units"},
-                        {m_customCategoriesButton, "Custom categories"}, {m_customUnitsButton, "Custom units"}});
+    SetAccessibleNames({{m_categoryList, "Categories"},
+                        {m_unitList, "Units of the category"},
+                        {m_resetCategoriesButton, "Reset categories"},
+                        {m_acceptCategoriesButton, "Accept categories"},
+                        {m_resetUnitsButton, "Reset units"},
+                        {m_acceptUnitsButton, "Accept units"},
+                        {m_customCategoriesButton, "Custom categories"},
+                        {m_customUnitsButton, "Custom units"}});
     m_customCategoriesButton->setEnabled(static_cast<bool>(m_hooks.customCategories));
     m_customUnitsButton->setEnabled(static_cast<bool>(m_hooks.customUnits));
 }
 
 void ManageDialog::createMenus() {
     m_categoryMenu = Named(new QMenu(this), "categoryMenu");
-    connect(MenuItem(m_categoryMenu, QStringLiteral("&Select all"), "selectAllCategories"), &QAction::triggered, this,
-            [this] { applyTicks(m_categoryList, ManageLists::TickCommand::All); });
-    connect(MenuItem(m_categoryMenu, QStringLiteral("&Unselect All"), "unselectAllCategories"), &QAction::triggered, this,
+    connect(MenuItem(m_categoryMenu, QStringLiteral("&Select all"), "selectAllCategories"),
+            &QAction::triggered, this, [this] { applyTicks(m_categoryList, ManageLists::TickCommand::All); });
+    connect(MenuItem(m_categoryMenu, QStringLiteral("&Unselect All"), "unselectAllCategories"),
+            &QAction::triggered, this,
             [this] { applyTicks(m_categoryList, ManageLists::TickCommand::None); });
     connect(MenuItem(m_categoryMenu, QStringLiteral("&Invert Selection"), "invertCategorySelection"),
-            &QAction::triggered, this, [this] { applyTicks(m_categoryList, ManageLists::TickCommand::Invert); });
+            &QAction::triggered, this,
+            [this] { applyTicks(m_categoryList, ManageLists::TickCommand::Invert); });
     m_categoryMenu->addSeparator();
     connect(MenuItem(m_categoryMenu, QStringLiteral("&Alphabetical Order"), "sortCategoriesByName"),
             &QAction::triggered, this, &ManageDialog::sortCategories);
@@ -84,8 +91,8 @@ void ManageDialog::createMenus() {
     m_unitMenu = Named(new QMenu(this), "unitMenu");
     connect(MenuItem(m_unitMenu, QStringLiteral("&Select All"), "selectAllUnits"), &QAction::triggered, this,
             [this] { applyTicks(m_unitList, ManageLists::TickCommand::All); });
-    connect(MenuItem(m_unitMenu, QStringLiteral("&Unselect All"), "unselectAllUnits"), &QAction::triggered, this,
-            [this] { applyTicks(m_unitList, ManageLists::TickCommand::None); });
+    connect(MenuItem(m_unitMenu, QStringLiteral("&Unselect All"), "unselectAllUnits"), &QAction::triggered,
+            this, [this] { applyTicks(m_unitList, ManageLists::TickCommand::None); });
     connect(MenuItem(m_unitMenu, QStringLiteral("&Invert Selection"), "invertUnitSelection"),
             &QAction::triggered, this, [this] { applyTicks(m_unitList, ManageLists::TickCommand::Invert); });
     m_unitMenu->addSeparator();
@@ -156,12 +163,14 @@ void ManageDialog::connectControls() {
     connect(m_categoryList, &QListWidget::currentItemChanged, this, &ManageDialog::updateCategoryCounts);
     connect(m_categoryList, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *) { showUnitsOf(m_categoryList->FocusedName()); });
-    connect(m_categoryList, &ManageCheckList::enterPressed, this, [this] { showUnitsOf(m_categoryList->FocusedName()); });
+    connect(m_categoryList, &ManageCheckList::enterPressed, this,
+            [this] { showUnitsOf(m_categoryList->FocusedName()); });
     connect(m_acceptCategoriesButton, &QPushButton::clicked, this, &ManageDialog::AcceptCategoriesClick);
     connect(m_acceptUnitsButton, &QPushButton::clicked, this, &ManageDialog::AcceptUnitsClick);
     connect(m_resetCategoriesButton, &QPushButton::clicked, this, &ManageDialog::ResetCategoriesClick);
     connect(m_resetUnitsButton, &QPushButton::clicked, this, &ManageDialog::ResetUnitsClick);
-    connect(m_customCategoriesButton, &QPushButton::clicked, this, [this] { runCustomDialog(m_hooks.customCategories); });
+    connect(m_customCategoriesButton, &QPushButton::clicked, this,
+            [this] { runCustomDialog(m_hooks.customCategories); });
     connect(m_customUnitsButton, &QPushButton::clicked, this, [this] {
         if (m_hooks.customUnits)
             runCustomDialog([this, category = selectedCategory()] { m_hooks.customUnits(category); });

@@ -99,9 +99,10 @@ void PreferencesDialog::FormShow() {
         const QSignalBlocker blocked(m_decimalPlaces); // an out-of-range value stays until one is chosen
         m_decimalPlaces->setCurrentIndex(EffectiveDecimalPlaces(m_settings.ReDeciPlace));
     }
-    const std::pair<QRadioButton *, CompoundStyle> styles[] = {{m_bracketedValues, CompoundStyle::ParenthesisedValue},
-                                                               {m_plainValues, CompoundStyle::PlainValue},
-                                                               {m_unitsFirst, CompoundStyle::UnitFirst}};
+    const std::pair<QRadioButton *, CompoundStyle> styles[] = {
+        {m_bracketedValues, CompoundStyle::ParenthesisedValue},
+        {m_plainValues, CompoundStyle::PlainValue},
+        {m_unitsFirst, CompoundStyle::UnitFirst}};
     for (const auto &[button, style] : styles)
         if (style == m_settings.multiformat)
             button->setChecked(true);
@@ -190,9 +191,9 @@ void PreferencesDialog::copyControlsToSettings() {
     m_settings.split = m_showAllResults->isChecked();
     m_settings.CalcPath = QtCp1252::FromQString(m_calculatorPath->text());
     // ReNumber and ReDeciPlace already hold what the page shows.
-    m_settings.multiformat = m_unitsFirst->isChecked()   ? CompoundStyle::UnitFirst
+    m_settings.multiformat = m_unitsFirst->isChecked()    ? CompoundStyle::UnitFirst
                              : m_plainValues->isChecked() ? CompoundStyle::PlainValue
-                                                     : CompoundStyle::ParenthesisedValue;
+                                                          : CompoundStyle::ParenthesisedValue;
 }
 
 namespace {

@@ -48,7 +48,8 @@ QWidget *PreferencesDialog::createGeneralPage() {
     m_sortUnits = Named(new QCheckBox("Sort &Units in Alphabetical Order"), "sortUnits");
     m_runOnStartUp = Named(new QCheckBox("Run on &Start Up"), "runOnStartUp");
     m_minimizeToTray = Named(new QCheckBox("&Minimize to Tray"), "minimizeToTray");
-    Add(environment, {m_showToolbar, m_showRecordbar, m_showCategoryTabs, m_sortUnits, m_runOnStartUp, m_minimizeToTray});
+    Add(environment,
+        {m_showToolbar, m_showRecordbar, m_showCategoryTabs, m_sortUnits, m_runOnStartUp, m_minimizeToTray});
     static_cast<QVBoxLayout *>(environment->layout())->addStretch();
     QGroupBox *operation = Group("Operation", page);
     m_swapValueOnInvert = Named(new QCheckBox("Swop &Value by Invert Conversion"), "swapValueOnInvert");
@@ -117,9 +118,11 @@ QWidget *PreferencesDialog::createResultFormatPage() {
 QWidget *PreferencesDialog::createStringFormatPage() {
     auto *page = new QWidget;
     QGroupBox *format = Group("Compound Result Format", page);
-    m_bracketedValues = Named(new QRadioButton("(&value) unit + (value) unit + (value) unit"), "compoundBracketedValues");
+    m_bracketedValues =
+        Named(new QRadioButton("(&value) unit + (value) unit + (value) unit"), "compoundBracketedValues");
     m_plainValues = Named(new QRadioButton("value u&nit + value unit + value unit"), "compoundPlainValues");
-    m_unitsFirst = Named(new QRadioButton("&unit (value) + unit (value) + unit (value)"), "compoundUnitsFirst");
+    m_unitsFirst =
+        Named(new QRadioButton("&unit (value) + unit (value) + unit (value)"), "compoundUnitsFirst");
     Add(format, {m_bracketedValues, m_plainValues, m_unitsFirst});
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(format);

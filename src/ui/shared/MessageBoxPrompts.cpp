@@ -47,14 +47,15 @@ bool MessageBoxPrompts::RetryCancel(const std::string &text, const std::string &
 std::string MessageBoxPrompts::SaveFileName(const std::string &title, const std::string &directory,
                                             const std::string &fileName, const std::string &filter) {
     const QString start = QDir(QString::fromStdString(directory)).filePath(QString::fromStdString(fileName));
-    return QFileDialog::getSaveFileName(m_parent, QtCp1252::ToQString(title), start, QString::fromStdString(filter))
+    return QFileDialog::getSaveFileName(m_parent, QtCp1252::ToQString(title), start,
+                                        QString::fromStdString(filter))
         .toStdString();
 }
 
 std::string MessageBoxPrompts::OpenFileName(const std::string &title, const std::string &directory,
                                             const std::string &filter) {
-    return QFileDialog::getOpenFileName(m_parent, QtCp1252::ToQString(title), QString::fromStdString(directory),
-                                        QString::fromStdString(filter))
+    return QFileDialog::getOpenFileName(m_parent, QtCp1252::ToQString(title),
+                                        QString::fromStdString(directory), QString::fromStdString(filter))
         .toStdString();
 }
 

@@ -21,8 +21,8 @@ class MessageBoxPrompts : public Prompts {
     void Warning(const std::string &text) override;
     bool Confirm(const std::string &text) override;
     bool RetryCancel(const std::string &text, const std::string &title) override;
-    std::string SaveFileName(const std::string &title, const std::string &directory, const std::string &fileName,
-                             const std::string &filter) override;
+    std::string SaveFileName(const std::string &title, const std::string &directory,
+                             const std::string &fileName, const std::string &filter) override;
     std::string OpenFileName(const std::string &title, const std::string &directory,
                              const std::string &filter) override;
 

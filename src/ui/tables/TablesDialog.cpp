@@ -8,11 +8,11 @@
 #include "ui/shared/BusyCursor.h"
 #include "ui/shared/DialogWidgets.h"
 #include "ui/shared/QtCp1252.h"
-#include "ui/tables/TableUnitList.h"
 #include "ui/tables/PreviewDialog.h"
 #include "ui/tables/TableArrow.h"
 #include "ui/tables/TableFonts.h"
 #include "ui/tables/TableReport.h"
+#include "ui/tables/TableUnitList.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -59,7 +59,7 @@ std::vector<std::string> ToCp1252(const QStringList &names) {
 } // namespace
 
 TablesDialog::TablesDialog(UnitDatabase &database, ProgramSettings &settings, Prompts &prompts,
-                       NumberSeparators separators, QWidget *parent)
+                           NumberSeparators separators, QWidget *parent)
     : QDialog(parent), m_database(database), m_settings(settings), m_prompts(prompts),
       m_separators(separators) {
     setObjectName("TablesDialog");
@@ -133,8 +133,8 @@ QWidget *TablesDialog::createOptionsArea() {
     m_resultFormat = MakeRadioGroup(format, "resultFormat", {"&General", "&Scientific"});
     auto *paper = new QGroupBox("Paper Orientation", area);
     m_paperOrientation = MakeRadioGroup(paper, "paperOrientation",
-                                 {QString("&Horizontal (max %1 columns)").arg(kLandscapeTableColumns),
-                                  QString("&Vertical (max %1 columns)").arg(kPortraitTableColumns)});
+                                        {QString("&Horizontal (max %1 columns)").arg(kLandscapeTableColumns),
+                                         QString("&Vertical (max %1 columns)").arg(kPortraitTableColumns)});
     auto *direction = new QGroupBox("Direction of Unit Conversion", area);
     direction->setObjectName("direction");
     m_rightAndUp = new QRadioButton("&Right and Up", direction);
@@ -231,7 +231,8 @@ void TablesDialog::fillCategories() {
             continue;
         if (chosen < 0 && category.Name == m_settings.tablecategory)
             chosen = m_categoryChoice->count();
-        if (chosenIgnoringCase < 0 && UnitDatabase::SameNameIgnoringCase(category.Name, m_settings.tablecategory))
+        if (chosenIgnoringCase < 0 &&
+            UnitDatabase::SameNameIgnoringCase(category.Name, m_settings.tablecategory))
             chosenIgnoringCase = m_categoryChoice->count();
         m_categoryChoice->addItem(QtCp1252::ToQString(category.Name));
     }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The built-in dimension table against the shipped default.dat, compiled from data/ by the build.
+#include "core/engine/BuiltinDimensions.h"
 #include "core/db/Cp1252.h"
 #include "core/db/DatabaseFile.h"
 #include "core/db/UnitDatabase.h"
-#include "core/engine/BuiltinDimensions.h"
 #include "core/engine/CategoryKind.h"
 
 #include "support/TestDatabases.h"
@@ -21,32 +21,31 @@ namespace {
 
 using ExponentList = std::array<int, kDimensionSlots>;
 
-ExponentList ExponentsOf(const BuiltinDimensionEntry& entry)
-{
+ExponentList ExponentsOf(const BuiltinDimensionEntry &entry) {
     ExponentList exponents{};
     for (int slot = 0; slot < kDimensionSlots; ++slot)
         exponents[slot] = entry.exponents[slot];
     return exponents;
 }
 
-bool NearlyEqual(long double a, long double b) { return std::fabs(a - b) <= 1e-15L * std::fabs(b); }
+bool NearlyEqual(long double a, long double b) {
+    return std::fabs(a - b) <= 1e-15L * std::fabs(b);
+}
 
 class BuiltinDimensionsTest : public ::testing::Test {
   protected:
     void SetUp() override { m_db = test::ShippedDatabase(); }
 
-    const CategoryRecord* Category(const std::string& name) const
-    {
-        for (const CategoryRecord& category : m_db.Categories()) {
+    const CategoryRecord *Category(const std::string &name) const {
+        for (const CategoryRecord &category : m_db.Categories()) {
             if (category.Name == name)
                 return &category;
         }
         return nullptr;
     }
 
-    static const BuiltinDimensionEntry* Entry(const std::string& category)
-    {
-        for (const BuiltinDimensionEntry& entry : BuiltinDimensions()) {
+    static const BuiltinDimensionEntry *Entry(const std::string &category) {
+        for (const BuiltinDimensionEntry &entry : BuiltinDimensions()) {
             if (entry.category == category)
                 return &entry;
         }
@@ -56,22 +55,21 @@ class BuiltinDimensionsTest : public ::testing::Test {
     UnitDatabase m_db;
 };
 
-TEST_F(BuiltinDimensionsTest, Table_holdsExactlyTheCategoriesConvertedByFactors_inDataOrder)
-{
+TEST_F(BuiltinDimensionsTest, Table_holdsExactlyTheCategoriesConvertedByFactors_inDataOrder) {
     ASSERT_FALSE(m_db.Categories().empty());
     std::vector<std::string> expected;
-    for (const CategoryRecord& category : m_db.Categories()) {
+    for (const CategoryRecord &category : m_db.Categories()) {
         if (CategoryKindOf(category.Name) == CategoryKind::Ordinary)
             expected.push_back(category.Name);
     }
     std::vector<std::string> actual;
-    for (const BuiltinDimensionEntry& entry : BuiltinDimensions())
+    for (const BuiltinDimensionEntry &entry : BuiltinDimensions())
         actual.push_back(entry.category);
     EXPECT_EQ(actual, expected);
 }
 
 struct KnownDimension {
-    const char* Category;
+    const char *Category;
     ExponentList Exponents;
     long double BaseInSi;
     bool Preferred;
@@ -98,10 +96,9 @@ const KnownDimension KnownDimensions[] = {
     {"Ratio", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 1.0L, true},
 };
 
-TEST_F(BuiltinDimensionsTest, Entry_knownCategories_haveTheirDimensionAndSiValue)
-{
-    for (const KnownDimension& known : KnownDimensions) {
-        const BuiltinDimensionEntry* entry = Entry(known.Category);
+TEST_F(BuiltinDimensionsTest, Entry_knownCategories_haveTheirDimensionAndSiValue) {
+    for (const KnownDimension &known : KnownDimensions) {
+        const BuiltinDimensionEntry *entry = Entry(known.Category);
         ASSERT_NE(entry, nullptr) << known.Category;
         EXPECT_EQ(ExponentsOf(*entry), known.Exponents) << known.Category;
         EXPECT_EQ(entry->baseInSi, known.BaseInSi) << known.Category;
@@ -109,26 +106,24 @@ TEST_F(BuiltinDimensionsTest, Entry_knownCategories_haveTheirDimensionAndSiValue
     }
 }
 
-TEST_F(BuiltinDimensionsTest, Table_everyDimension_hasExactlyOnePreferredCategory)
-{
+TEST_F(BuiltinDimensionsTest, Table_everyDimension_hasExactlyOnePreferredCategory) {
     std::map<ExponentList, int> preferredCount;
-    for (const BuiltinDimensionEntry& entry : BuiltinDimensions())
+    for (const BuiltinDimensionEntry &entry : BuiltinDimensions())
         preferredCount[ExponentsOf(entry)] += entry.preferred ? 1 : 0;
-    for (const auto& [exponents, count] : preferredCount)
+    for (const auto &[exponents, count] : preferredCount)
         EXPECT_EQ(count, 1) << "dimension with L exponent " << exponents[kLength] << ", T exponent "
                             << exponents[kTime];
 }
 
 // Results are given in the preferred category's SI unit, so that unit must be one of its units.
-TEST_F(BuiltinDimensionsTest, PreferredCategory_hasAUnitOfOneSiUnit)
-{
-    for (const BuiltinDimensionEntry& entry : BuiltinDimensions()) {
+TEST_F(BuiltinDimensionsTest, PreferredCategory_hasAUnitOfOneSiUnit) {
+    for (const BuiltinDimensionEntry &entry : BuiltinDimensions()) {
         if (!entry.preferred)
             continue;
-        const CategoryRecord* category = Category(entry.category);
+        const CategoryRecord *category = Category(entry.category);
         ASSERT_NE(category, nullptr) << entry.category;
         bool found = false;
-        for (const UnitRecord& unit : category->Units)
+        for (const UnitRecord &unit : category->Units)
             found = found || NearlyEqual(unit.Factor * entry.baseInSi, 1.0L);
         EXPECT_TRUE(found) << Cp1252::ToUtf8(entry.category) << " has no unit of one SI unit";
     }
@@ -136,14 +131,13 @@ TEST_F(BuiltinDimensionsTest, PreferredCategory_hasAUnitOfOneSiUnit)
 
 // A unit named alike in two categories of one dimension is the same quantity in SI units; a
 // wrong SI value of a base unit shows here.
-TEST_F(BuiltinDimensionsTest, SameUnitName_inCategoriesOfOneDimension_hasTheSameSiValue)
-{
+TEST_F(BuiltinDimensionsTest, SameUnitName_inCategoriesOfOneDimension_hasTheSameSiValue) {
     std::map<std::pair<ExponentList, std::string>, std::pair<long double, std::string>> seen;
     int compared = 0;
-    for (const BuiltinDimensionEntry& entry : BuiltinDimensions()) {
-        const CategoryRecord* category = Category(entry.category);
+    for (const BuiltinDimensionEntry &entry : BuiltinDimensions()) {
+        const CategoryRecord *category = Category(entry.category);
         ASSERT_NE(category, nullptr) << entry.category;
-        for (const UnitRecord& unit : category->Units) {
+        for (const UnitRecord &unit : category->Units) {
             const long double si = unit.Factor * entry.baseInSi;
             const auto [it, inserted] = seen.try_emplace({ExponentsOf(entry), unit.Name}, si, entry.category);
             if (inserted)

@@ -26,19 +26,16 @@ struct EverydayCase {
 
 class EverydayConversionTest : public ::testing::TestWithParam<EverydayCase> {
   protected:
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         s_db = new UnitDatabase;
         *s_db = test::ShippedDatabase();
     }
-    static void TearDownTestSuite()
-    {
+    static void TearDownTestSuite() {
         delete s_db;
         s_db = nullptr;
     }
 
-    int RowOf(const Engine &engine, const std::string &typed) const
-    {
+    int RowOf(const Engine &engine, const std::string &typed) const {
         const std::string name = Cp1252::FromTypedUtf8(typed);
         const std::string unit = engine.Aliases().UnitNamed(name);
         const std::vector<UnitRecord> &rows = engine.Rows();
@@ -55,8 +52,7 @@ class EverydayConversionTest : public ::testing::TestWithParam<EverydayCase> {
 
 UnitDatabase *EverydayConversionTest::s_db = nullptr;
 
-TEST_P(EverydayConversionTest, Convert_everydayInput_givesTheResult)
-{
+TEST_P(EverydayConversionTest, Convert_everydayInput_givesTheResult) {
     const EverydayCase &c = GetParam();
     Engine engine(*s_db);
     engine.SetBuiltinAliases(BuiltinAliases());
@@ -105,20 +101,16 @@ INSTANTIATE_TEST_SUITE_P(
         EverydayCase{"Length", "5 feeet", "meter", "cm", "unknown unit 'feeet'; did you mean foot (ft)?"},
         EverydayCase{"Length", "12 ft / 2", "meter", "ft", "6"},
         // Mass.
-        EverydayCase{"Mass", "1 lb", "kg", "g", "453.59237"},
-        EverydayCase{"Mass", "16 oz", "kg", "lb", "1"},
-        EverydayCase{"Mass", "1 st", "kg", "lb", "14"},
-        EverydayCase{"Mass", "2 lbs", "kg", "oz", "32"},
-        EverydayCase{"Mass", "1 t", "lb", "kg", "1000"},
-        EverydayCase{"Mass", "500 mg", "kg", "g", "0.5"},
+        EverydayCase{"Mass", "1 lb", "kg", "g", "453.59237"}, EverydayCase{"Mass", "16 oz", "kg", "lb", "1"},
+        EverydayCase{"Mass", "1 st", "kg", "lb", "14"}, EverydayCase{"Mass", "2 lbs", "kg", "oz", "32"},
+        EverydayCase{"Mass", "1 t", "lb", "kg", "1000"}, EverydayCase{"Mass", "500 mg", "kg", "g", "0.5"},
         EverydayCase{"Mass", "10 kg", "kg", "g", "10000"},
         EverydayCase{"Mass", "1 lb 8 oz", "kg", "oz", "24"},
         // Time.
         EverydayCase{"Time", "1 hour 30 minute", "second", "minute", "90"},
         EverydayCase{"Time", "1 h 30 min", "second", "min", "90"},
         EverydayCase{"Time", "2 hrs", "second", "min", "120"},
-        EverydayCase{"Time", "1 d", "second", "h", "24"},
-        EverydayCase{"Time", "90 s", "hour", "min", "1.5"},
+        EverydayCase{"Time", "1 d", "second", "h", "24"}, EverydayCase{"Time", "90 s", "hour", "min", "1.5"},
         EverydayCase{"Time", "1 1/2 hours", "second", "min", "90"},
         // Speed.
         EverydayCase{"Speed", "72 km/h", "mph", "m/s", "20"},
@@ -143,8 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
         EverydayCase{"Pressure", "1 bar", "atm", "kPa", "100"},
         EverydayCase{"Energy", "1 kWh", "J", "kJ", "3600"},
         EverydayCase{"Energy", "1 cal", "kWh", "J", "4.184"},
-        EverydayCase{"Power", "1 kW", "hp", "W", "1000"},
-        EverydayCase{"Force", "1 kN", "lbf", "N", "1000"},
+        EverydayCase{"Power", "1 kW", "hp", "W", "1000"}, EverydayCase{"Force", "1 kN", "lbf", "N", "1000"},
         // Data and frequency.
         EverydayCase{"Data Storage", "1 KiB", "MB", "B", "1024"},
         EverydayCase{"Data Storage", "1 MB", "KiB", "kB", "1000"},

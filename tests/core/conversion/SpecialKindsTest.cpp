@@ -186,19 +186,20 @@ TEST_F(ConversionFixture, Convert_fractions_answerInEveryUnit) {
         {"4", "as fraction", "4"},
         {"0", "as fraction", "0"},
         {"1,25", "as fraction", "1 1/4"}, // a comma marks decimals too
-        {"2^0.5", "as fraction", "1 318281039/768398401 (nearest; no fraction with a denominator up to 10^9 is exact)"},
+        {"2^0.5", "as fraction",
+         "1 318281039/768398401 (nearest; no fraction with a denominator up to 10^9 is exact)"},
         {"0.3", "nearest 1/16", "5/16 (+0.0125)"},
         {"-0.3", "nearest 1/16", "-5/16 (-0.0125)"},
         {"1.9999", "nearest 1/8", "2 (+0.0001)"},
         {"-1.9999", "nearest 1/8", "-2 (-0.0001)"},
-        {"0.375", "nearest 1/8", "3/8"},          // an exact hit shows no difference
+        {"0.375", "nearest 1/8", "3/8"}, // an exact hit shows no difference
         {"1 3/8", "nearest 1/16", "1 3/8"},
-        {"0.25", "nearest 1/2", "1/2 (+0.25)"},    // halfway goes away from zero
+        {"0.25", "nearest 1/2", "1/2 (+0.25)"}, // halfway goes away from zero
         {"-0.25", "nearest 1/2", "-1/2 (-0.25)"},
         {"0.75", "nearest 1/2", "1 (+0.25)"},
         {"0.2", "nearest 1/2", "0 (-0.2)"},
         {"-0.2", "nearest 1/2", "0 (+0.2)"},
-        {"1/3 + 1/6", "nearest 1/2", "1/2"},       // the simplest fraction: exactly a half
+        {"1/3 + 1/6", "nearest 1/2", "1/2"}, // the simplest fraction: exactly a half
         {"1/3", "nearest 1/3", "1/3"},
         {"0.3", "nearest 1/3", "1/3 (+0.03333333333)"},
         {"1/3", "nearest 1/16", "5/16 (-0.02083333333)"},
@@ -219,8 +220,8 @@ TEST_F(ConversionFixture, Convert_fractions_allResultsAreAFractionChart) {
     ConversionRequest request = Request("0.3", {}, {"nearest 1/16"});
     request.split = true;
     const ConversionResult shown = m_engine.Convert(request);
-    const std::vector<std::string> chart = {"0.3", "3/10", "1/2 (+0.2)", "1/4 (-0.05)", "5/16 (+0.0125)",
-                                            "1/3 (+0.03333333333)"};
+    const std::vector<std::string> chart = {"0.3",         "3/10",           "1/2 (+0.2)",
+                                            "1/4 (-0.05)", "5/16 (+0.0125)", "1/3 (+0.03333333333)"};
     EXPECT_EQ(shown.allResults, chart);
     request.collectAll = true;
     const ConversionResult collected = m_engine.Convert(request);
@@ -255,7 +256,8 @@ TEST_F(ConversionFixture, Convert_fractions_invalidDenominator_isNamed) {
     EXPECT_EQ(result.outputText, "Invalid nearest 1/2.5 denominator");
     EXPECT_FALSE(result.resultValid);
     ASSERT_TRUE(result.allResults.has_value());
-    EXPECT_EQ(result.allResults->at(static_cast<std::size_t>(Row("negative"))), "Invalid negative denominator");
+    EXPECT_EQ(result.allResults->at(static_cast<std::size_t>(Row("negative"))),
+              "Invalid negative denominator");
     EXPECT_EQ(result.allResults->at(static_cast<std::size_t>(Row("as fraction"))), "3/10");
 }
 

@@ -54,7 +54,7 @@ TEST(BuiltinUpdate, Apply_fromTheFirstData_addsEverythingShippedSinceAndHidesThe
     EXPECT_EQ(user.Categories().back().Name, "Pace");
     EXPECT_EQ(UnitNamesOf(user, "Pace"), (std::vector<std::string>{"second/meter", "minute/kilometer"}));
     EXPECT_TRUE(UnitOf(user, "Length", "old mile")->Hidden);
-    EXPECT_TRUE(UnitOf(user, "Length", "foot")->Hidden); // the user's flag stays
+    EXPECT_TRUE(UnitOf(user, "Length", "foot")->Hidden);            // the user's flag stays
     EXPECT_EQ(UnitOf(user, "Length", "old mile")->Factor, 1609.3L); // the user's factor stays
     EXPECT_EQ(UnitOf(user, "Length", "stride")->Custom, 1);
     EXPECT_EQ(UnitOf(user, "Length", "span")->Custom, 0);
@@ -245,7 +245,9 @@ TEST_F(ShippedDataUpdate, Apply_addsEveryNewBuiltInAndKeepsTheUsersUnits) {
     UnitDatabase second = saved;
     EXPECT_FALSE(BuiltinUpdate::Apply(second, m_shipped, BuiltinHistory(), BuiltinDataVersion()).Changed());
     EXPECT_EQ(BuiltinUpdate::InferredVersion(second, BuiltinHistory()), BuiltinDataVersion());
-    EXPECT_FALSE(BuiltinUpdate::Apply(second, m_shipped, BuiltinHistory(), BuiltinUpdate::InferredVersion(second, BuiltinHistory())).Changed());
+    EXPECT_FALSE(BuiltinUpdate::Apply(second, m_shipped, BuiltinHistory(),
+                                      BuiltinUpdate::InferredVersion(second, BuiltinHistory()))
+                     .Changed());
 }
 
 // A fresh copy of the shipped database is at the shipped version: nothing is added.

@@ -61,25 +61,33 @@ TEST(Cp1252, FromTypedUtf8_mapsTheCharactersTypedInSymbols) {
         std::string expected; // Windows-1252
     };
     const Case cases[] = {
-        {"\xCE\xBCm", "\xB5m"},                        // Greek mu: micro sign
-        {"\xC2\xB5m", "\xB5m"},                        // the micro sign itself
-        {"k\xCE\xA9", "kohm"},                         // Greek capital omega
-        {"M\xE2\x84\xA6", "Mohm"},                     // ohm sign
-        {"m\xE2\x81\xBB\xC2\xB9", "m^-1"},             // m⁻¹: the minus takes ¹ along as a plain digit
-        {"s\xE2\x81\xBB\xC2\xB2", "s^-2"},             // s⁻²
-        {"m\xE2\x81\xBB\xE2\x81\xB4", "m^-4"},         // m⁻⁴
-        {"x\xE2\x81\xBB", "x^-"},                      // a lone superscript minus
-        {"m\xE2\x81\xB4", "m^4"},                      // m⁴
-        {"10\xC2\xB9\xE2\x81\xB0", "10^10"},           // ¹⁰: a run holding ⁰ becomes one exponent
-        {"m\xC2\xB2 m\xC2\xB3", "m\xB2 m\xB3"},        // ² and ³ alone stay
-        {"m\xC2\xB2\xE2\x81\xB9", "m^29"},             // ²⁹
-        {"\xE2\x88\x92" "5", "-5"},                    // minus sign
-        {"m\xE2\x88\x95s", "m/s"},                     // division slash
-        {"N\xE2\x8B\x85m", "N\xB7m"},                  // dot operator: middle dot
-        {"N\xC2\xB7m 2\xC3\x97" "3", "N\xB7m 2\xD7" "3"}, // middle dot and times sign stay
-        {"\xC2\xB0" "F", "\xB0" "F"},                  // degree sign
-        {"m\xE2\x82\x82", std::string("m\0", 2)},      // subscript two: outside the code page
-        {"bad \xFF", std::string("bad \0", 5)},        // malformed UTF-8
+        {"\xCE\xBCm", "\xB5m"},                 // Greek mu: micro sign
+        {"\xC2\xB5m", "\xB5m"},                 // the micro sign itself
+        {"k\xCE\xA9", "kohm"},                  // Greek capital omega
+        {"M\xE2\x84\xA6", "Mohm"},              // ohm sign
+        {"m\xE2\x81\xBB\xC2\xB9", "m^-1"},      // m⁻¹: the minus takes ¹ along as a plain digit
+        {"s\xE2\x81\xBB\xC2\xB2", "s^-2"},      // s⁻²
+        {"m\xE2\x81\xBB\xE2\x81\xB4", "m^-4"},  // m⁻⁴
+        {"x\xE2\x81\xBB", "x^-"},               // a lone superscript minus
+        {"m\xE2\x81\xB4", "m^4"},               // m⁴
+        {"10\xC2\xB9\xE2\x81\xB0", "10^10"},    // ¹⁰: a run holding ⁰ becomes one exponent
+        {"m\xC2\xB2 m\xC2\xB3", "m\xB2 m\xB3"}, // ² and ³ alone stay
+        {"m\xC2\xB2\xE2\x81\xB9", "m^29"},      // ²⁹
+        {"\xE2\x88\x92"
+         "5",
+         "-5"},                       // minus sign
+        {"m\xE2\x88\x95s", "m/s"},    // division slash
+        {"N\xE2\x8B\x85m", "N\xB7m"}, // dot operator: middle dot
+        {"N\xC2\xB7m 2\xC3\x97"
+         "3",
+         "N\xB7m 2\xD7"
+         "3"}, // middle dot and times sign stay
+        {"\xC2\xB0"
+         "F",
+         "\xB0"
+         "F"},                                    // degree sign
+        {"m\xE2\x82\x82", std::string("m\0", 2)}, // subscript two: outside the code page
+        {"bad \xFF", std::string("bad \0", 5)},   // malformed UTF-8
     };
     for (const Case &c : cases)
         EXPECT_EQ(Cp1252::FromTypedUtf8(c.typed), c.expected) << c.typed;

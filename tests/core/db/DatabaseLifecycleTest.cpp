@@ -26,8 +26,7 @@ const std::string noDefault = std::string("error: ") + DatabaseLifecycle::NoDefa
 
 } // namespace
 
-TEST(DatabaseLifecycle, Start_readsUnitsDat)
-{
+TEST(DatabaseLifecycle, Start_readsUnitsDat) {
     ScratchDir dir;
     dir.write("units.dat", OneUnitDatabaseFile("Mine", "m"));
     dir.write("default.dat", OneUnitDatabaseFile("Default", "d"));
@@ -39,10 +38,9 @@ TEST(DatabaseLifecycle, Start_readsUnitsDat)
     EXPECT_TRUE(db.SkipHidden);
 }
 
-TEST(DatabaseLifecycle, Start_missingOrCorruptUnitsDat_fallsBackToDefault)
-{
+TEST(DatabaseLifecycle, Start_missingOrCorruptUnitsDat_fallsBackToDefault) {
     // nullptr: no units.dat at all
-    for (const char* contents : {static_cast<const char*>(nullptr), "", "MNS", "MNSA\x05\x00\x00\x00"}) {
+    for (const char *contents : {static_cast<const char *>(nullptr), "", "MNS", "MNSA\x05\x00\x00\x00"}) {
         ScratchDir dir;
         if (contents)
             dir.write("units.dat", contents);
@@ -59,8 +57,7 @@ TEST(DatabaseLifecycle, Start_missingOrCorruptUnitsDat_fallsBackToDefault)
     }
 }
 
-TEST(DatabaseLifecycle, Start_bothUnreadable_endsWithoutWriting)
-{
+TEST(DatabaseLifecycle, Start_bothUnreadable_endsWithoutWriting) {
     ScratchDir dir;
     UnitDatabase db;
     FakePrompts prompts;
@@ -72,8 +69,7 @@ TEST(DatabaseLifecycle, Start_bothUnreadable_endsWithoutWriting)
 }
 
 // A folder for units.dat that is missing (it could not be made) is no damaged database.
-TEST(DatabaseLifecycle, Start_folderMissingOrAFile_saysSoWithTheReason)
-{
+TEST(DatabaseLifecycle, Start_folderMissingOrAFile_saysSoWithTheReason) {
     ScratchDir dir;
     UnitDatabase shipped;
     shipped.AddCategory("Length", false);
@@ -81,30 +77,29 @@ TEST(DatabaseLifecycle, Start_folderMissingOrAFile_saysSoWithTheReason)
     dir.write("file", "x");
     const struct {
         std::string folder;
-        const char* reason;
+        const char *reason;
     } cases[] = {{dir.file("missing/mensurio"), "No such file or directory"},
                  {dir.file("file"), "Not a directory"}};
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         UnitDatabase db;
         FakePrompts prompts;
         EXPECT_TRUE(DatabaseLifecycle::LoadDatabaseAtStart(db, c.folder, prompts, false, dir.path()));
-        EXPECT_EQ(prompts.log, (std::vector<std::string>{"beep", std::string("error: ") +
-                                                                     DatabaseLifecycle::NoFolderText + c.folder + ": " +
-                                                                     c.reason + ".\n" +
-                                                                     DatabaseLifecycle::DefaultLoadedText}));
+        EXPECT_EQ(prompts.log,
+                  (std::vector<std::string>{"beep", std::string("error: ") + DatabaseLifecycle::NoFolderText +
+                                                        c.folder + ": " + c.reason + ".\n" +
+                                                        DatabaseLifecycle::DefaultLoadedText}));
         EXPECT_EQ(db.Categories().size(), 1u);
     }
 }
 
 // The second line says which default.dat did not load and why.
-TEST(DatabaseLifecycle, Start_defaultUnreadable_namesPathAndReason)
-{
+TEST(DatabaseLifecycle, Start_defaultUnreadable_namesPathAndReason) {
     const struct {
         std::string bytes;
-        const char* reason;
+        const char *reason;
     } cases[] = {{"broken", "it is not a units database, or it is cut short"},
                  {std::string("MNSA\x05\0\0\0", 8), "it is not a units database, or it is cut short"}};
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         ScratchDir dir;
         dir.write("default.dat", c.bytes);
         UnitDatabase db;
@@ -114,8 +109,7 @@ TEST(DatabaseLifecycle, Start_defaultUnreadable_namesPathAndReason)
     }
 }
 
-TEST(DatabaseLifecycle, Exit_missingUnitsDat_isCreated)
-{
+TEST(DatabaseLifecycle, Exit_missingUnitsDat_isCreated) {
     ScratchDir dir;
     dir.write("default.dat", OneUnitDatabaseFile("Default", "d", "MNS0"));
     UnitDatabase db;
@@ -127,8 +121,7 @@ TEST(DatabaseLifecycle, Exit_missingUnitsDat_isCreated)
     EXPECT_TRUE(db.Categories().empty());
 }
 
-TEST(DatabaseLifecycle, Exit_legacyFile_backedUpOnceNeverOverwritten)
-{
+TEST(DatabaseLifecycle, Exit_legacyFile_backedUpOnceNeverOverwritten) {
     ScratchDir dir;
     dir.write("units.dat", LegacyDatabaseFile(1));
     UnitDatabase db;
@@ -146,8 +139,7 @@ TEST(DatabaseLifecycle, Exit_legacyFile_backedUpOnceNeverOverwritten)
     EXPECT_EQ(dir.read("units.~da"), "older backup");
 }
 
-TEST(DatabaseLifecycle, Exit_readOnlyUnitsDat_isWrittenAndMadeWritable)
-{
+TEST(DatabaseLifecycle, Exit_readOnlyUnitsDat_isWrittenAndMadeWritable) {
     ScratchDir dir;
     dir.write("units.dat", OneUnitDatabaseFile("Mine", "m"));
     ::chmod(dir.file("units.dat").c_str(), 0444);
@@ -164,8 +156,7 @@ TEST(DatabaseLifecycle, Exit_readOnlyUnitsDat_isWrittenAndMadeWritable)
     EXPECT_TRUE(back.CategoryExists("Added"));
 }
 
-TEST(DatabaseLifecycle, Exit_failingWrite_promptsRetryAndKeepsOldFile)
-{
+TEST(DatabaseLifecycle, Exit_failingWrite_promptsRetryAndKeepsOldFile) {
     ScratchDir dir;
     dir.write("units.dat", OneUnitDatabaseFile("Mine", "m"));
     UnitDatabase db;
@@ -185,7 +176,7 @@ TEST(DatabaseLifecycle, Exit_failingWrite_promptsRetryAndKeepsOldFile)
     EXPECT_EQ(dir.read("units.dat"), saved);
     // No temporary files are left behind.
     int entries = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path()))
+    for ([[maybe_unused]] const auto &e : std::filesystem::directory_iterator(dir.path()))
         ++entries;
     EXPECT_EQ(entries, 1);
 }

@@ -80,8 +80,7 @@ TEST(DatabaseSaveSafety, StartAndExit_unreadableUnitsDat_isKeptBesideItNeverOver
 
 // A file that failed to load at start is kept even when it reads again by the exit (a passing
 // disk error): the default database must not replace what the user saved.
-TEST(DatabaseSaveSafety, Exit_fileThatFailedOnlyAtStart_isKeptToo)
-{
+TEST(DatabaseSaveSafety, Exit_fileThatFailedOnlyAtStart_isKeptToo) {
     ScratchDir dir;
     dir.write("units.dat", "MNSA");
     dir.write("default.dat", OneUnitDatabaseFile("Default"));

@@ -13,8 +13,7 @@ using namespace mensurio;
 namespace {
 
 // Length: meter, foot, inch; Mass: gram (hidden), pound; Area hidden with one unit.
-UnitDatabase makeDb()
-{
+UnitDatabase makeDb() {
     return mensurio::test::DatabaseOf(
         {{"Length",
           {{"meter", 1.0L},
@@ -24,16 +23,14 @@ UnitDatabase makeDb()
          {"Area", {{"acre", 1.0L}}, true, true}});
 }
 
-std::vector<std::string> visibleCategories(UnitDatabase& db)
-{
+std::vector<std::string> visibleCategories(UnitDatabase &db) {
     std::vector<std::string> out;
     for (db.FirstVisibleCategory(); db.HasVisibleCategory(); db.NextVisibleCategory())
         out.push_back(db.CategoryName());
     return out;
 }
 
-std::vector<std::string> unitNames(UnitDatabase& db, const std::string& category)
-{
+std::vector<std::string> unitNames(UnitDatabase &db, const std::string &category) {
     std::vector<std::string> out;
     db.SelectCategory(category);
     for (db.FirstUnit(); db.HasVisibleUnit(); db.NextVisibleUnit())
@@ -41,8 +38,7 @@ std::vector<std::string> unitNames(UnitDatabase& db, const std::string& category
     return out;
 }
 
-std::vector<int> defaultOrders(UnitDatabase& db, const std::string& category)
-{
+std::vector<int> defaultOrders(UnitDatabase &db, const std::string &category) {
     std::vector<int> out;
     db.SelectCategory(category);
     for (db.FirstUnit(); db.HasUnit(); db.NextUnit())
@@ -52,8 +48,7 @@ std::vector<int> defaultOrders(UnitDatabase& db, const std::string& category)
 
 } // namespace
 
-TEST(UnitDatabase, AddCategory_longName_isCutTo50AndFoundByLongText)
-{
+TEST(UnitDatabase, AddCategory_longName_isCutTo50AndFoundByLongText) {
     UnitDatabase db;
     const std::string longName(60, 'x');
     db.AddCategory(longName, false);
@@ -61,8 +56,7 @@ TEST(UnitDatabase, AddCategory_longName_isCutTo50AndFoundByLongText)
     EXPECT_TRUE(db.CategoryExists(longName));
 }
 
-TEST(UnitDatabase, Lookups_matchCaseAsDocumented)
-{
+TEST(UnitDatabase, Lookups_matchCaseAsDocumented) {
     UnitDatabase db = makeDb();
     EXPECT_TRUE(db.SelectCategory("length"));
     EXPECT_EQ(db.CategoryName(), "Length");
@@ -81,17 +75,15 @@ TEST(UnitDatabase, Lookups_matchCaseAsDocumented)
     EXPECT_FALSE(db.HasCategory());
 }
 
-TEST(UnitDatabase, IsUnitHidden_hiddenCategoryOrMissingUnit_isTrue)
-{
+TEST(UnitDatabase, IsUnitHidden_hiddenCategoryOrMissingUnit_isTrue) {
     UnitDatabase db = makeDb();
-    EXPECT_TRUE(db.IsUnitHidden("Area", "acre"));   // visible unit, hidden category
-    EXPECT_TRUE(db.IsUnitHidden("Mass", "gram"));   // hidden unit
+    EXPECT_TRUE(db.IsUnitHidden("Area", "acre")); // visible unit, hidden category
+    EXPECT_TRUE(db.IsUnitHidden("Mass", "gram")); // hidden unit
     EXPECT_FALSE(db.IsUnitHidden("Mass", "pound"));
     EXPECT_TRUE(db.IsUnitHidden("Mass", "stone")); // missing
 }
 
-TEST(UnitDatabase, IsCategoryShown_followsSkipHidden)
-{
+TEST(UnitDatabase, IsCategoryShown_followsSkipHidden) {
     UnitDatabase db = makeDb();
     EXPECT_TRUE(db.IsCategoryShown("Area"));
     db.SkipHidden = true;
@@ -100,8 +92,7 @@ TEST(UnitDatabase, IsCategoryShown_followsSkipHidden)
     EXPECT_FALSE(db.IsCategoryShown("Volume"));
 }
 
-TEST(UnitDatabase, VisibleStepping_skipsHiddenOnlyWhenAsked)
-{
+TEST(UnitDatabase, VisibleStepping_skipsHiddenOnlyWhenAsked) {
     UnitDatabase db = makeDb();
     EXPECT_EQ(visibleCategories(db), (std::vector<std::string>{"Length", "Mass", "Area"}));
     EXPECT_EQ(unitNames(db, "Mass"), (std::vector<std::string>{"gram", "pound"}));
@@ -110,8 +101,7 @@ TEST(UnitDatabase, VisibleStepping_skipsHiddenOnlyWhenAsked)
     EXPECT_EQ(unitNames(db, "Mass"), (std::vector<std::string>{"pound"}));
 }
 
-TEST(UnitDatabase, FirstVisibleCategory_allHidden_unhidesTheFirst)
-{
+TEST(UnitDatabase, FirstVisibleCategory_allHidden_unhidesTheFirst) {
     UnitDatabase db = makeDb();
     for (db.FirstCategory(); db.HasCategory(); db.NextCategory())
         db.SetCategoryHidden(true);
@@ -123,8 +113,7 @@ TEST(UnitDatabase, FirstVisibleCategory_allHidden_unhidesTheFirst)
     EXPECT_EQ(visibleCategories(db), (std::vector<std::string>{"Length"}));
 }
 
-TEST(UnitDatabase, UnitRing_wrapsWhileClosed)
-{
+TEST(UnitDatabase, UnitRing_wrapsWhileClosed) {
     UnitDatabase db = makeDb();
     db.SelectCategory("Length");
     db.FirstUnit();
@@ -139,11 +128,10 @@ TEST(UnitDatabase, UnitRing_wrapsWhileClosed)
     EXPECT_FALSE(db.HasUnit());
 }
 
-TEST(UnitDatabase, DeleteUnit_renumbersLargerOrders)
-{
+TEST(UnitDatabase, DeleteUnit_renumbersLargerOrders) {
     UnitDatabase db;
     db.AddCategory("C", false);
-    for (const char* n : {"a", "b", "c", "d"})
+    for (const char *n : {"a", "b", "c", "d"})
         db.AddUnit("C", n, "", 1.0L, false);
     db.DeleteUnit("C", "b");
     EXPECT_EQ(unitNames(db, "C"), (std::vector<std::string>{"a", "c", "d"}));
@@ -152,12 +140,11 @@ TEST(UnitDatabase, DeleteUnit_renumbersLargerOrders)
     EXPECT_EQ(db.UnitCount("C"), 3);
 }
 
-TEST(UnitDatabase, CheckDefaultOrder_repairsDuplicatesKeepingListOrder)
-{
+TEST(UnitDatabase, CheckDefaultOrder_repairsDuplicatesKeepingListOrder) {
     UnitDatabase db;
     db.AppendCategoryRecord("C", false, false);
-    const std::vector<std::pair<const char*, int>> units = {{"x", 5}, {"y", 9}, {"z", 5}};
-    for (const auto& [name, order] : units)
+    const std::vector<std::pair<const char *, int>> units = {{"x", 5}, {"y", 9}, {"z", 5}};
+    for (const auto &[name, order] : units)
         db.AppendUnitRecord("C", UnitRecord{name, "", 0, 0, 1.0L, order}, false);
     db.CheckDefaultOrder("C");
     EXPECT_EQ(unitNames(db, "C"), (std::vector<std::string>{"x", "y", "z"}));
@@ -167,8 +154,7 @@ TEST(UnitDatabase, CheckDefaultOrder_repairsDuplicatesKeepingListOrder)
     EXPECT_EQ(defaultOrders(db, "C"), (std::vector<int>{1, 3, 2}));
 }
 
-TEST(UnitDatabase, ModifyUnit_renamesOriginsInItsCategoryOnly)
-{
+TEST(UnitDatabase, ModifyUnit_renamesOriginsInItsCategoryOnly) {
     UnitDatabase db = makeDb();
     db.AddCategory("Other", false);
     db.AddUnit("Other", "inch", "foot", 2.0L, false);
@@ -178,8 +164,7 @@ TEST(UnitDatabase, ModifyUnit_renamesOriginsInItsCategoryOnly)
     EXPECT_EQ(db.UnitFactorOf("Length", "international foot"), 0.3048L);
 }
 
-TEST(UnitDatabase, SwapUnits_carriesDefaultOrderWithTheRecord)
-{
+TEST(UnitDatabase, SwapUnits_carriesDefaultOrderWithTheRecord) {
     UnitDatabase db = makeDb();
     db.SelectCategory("Length");
     db.FirstUnit();
@@ -192,27 +177,26 @@ TEST(UnitDatabase, SwapUnits_carriesDefaultOrderWithTheRecord)
     EXPECT_EQ(sorted, (std::vector<std::string>{"meter", "foot", "inch"}));
 }
 
-TEST(UnitDatabase, SortedView_isDetachedAndAlphabetical)
-{
+TEST(UnitDatabase, SortedView_isDetachedAndAlphabetical) {
     UnitDatabase db;
     db.AddCategory("C", false);
-    for (const char* n : {"yard", "Foot", "inch", "fathom", "chain", "Inch2", "mile", "rod"})
+    for (const char *n : {"yard", "Foot", "inch", "fathom", "chain", "Inch2", "mile", "rod"})
         db.AddUnit("C", n, "", 1.0L, false);
     db.BuildSortedByName("c");
     std::vector<std::string> sorted;
     for (db.FirstSorted(); db.HasSorted(); db.NextSorted())
         sorted.push_back(db.SortedName());
-    EXPECT_EQ(sorted, (std::vector<std::string>{"chain", "fathom", "Foot", "inch", "Inch2", "mile", "rod", "yard"}));
+    EXPECT_EQ(sorted,
+              (std::vector<std::string>{"chain", "fathom", "Foot", "inch", "Inch2", "mile", "rod", "yard"}));
     db.FirstSorted();
     db.SetSortedHidden(true);
     EXPECT_TRUE(db.SortedHidden());
     EXPECT_FALSE(db.IsUnitHidden("C", "chain"));
 }
 
-TEST(UnitDatabase, SortCategoriesByName_isCaseInsensitiveAndPrefixFirst)
-{
+TEST(UnitDatabase, SortCategoriesByName_isCaseInsensitiveAndPrefixFirst) {
     UnitDatabase db;
-    for (const char* n : {"mass", "Length", "Area2", "cubic", "Area"})
+    for (const char *n : {"mass", "Length", "Area2", "cubic", "Area"})
         db.AddCategory(n, false);
     db.AddUnit("Length", "meter", "", 1.0L, false);
     db.SortCategoriesByName();
@@ -223,8 +207,7 @@ TEST(UnitDatabase, SortCategoriesByName_isCaseInsensitiveAndPrefixFirst)
     EXPECT_EQ(db.UnitCount("Length"), 1); // units travel with their category
 }
 
-TEST(UnitDatabase, DeleteCategory_leavesCursorOnLast)
-{
+TEST(UnitDatabase, DeleteCategory_leavesCursorOnLast) {
     UnitDatabase db = makeDb();
     db.DeleteCategory("Length");
     EXPECT_EQ(db.CategoryName(), "Area");
@@ -235,8 +218,7 @@ TEST(UnitDatabase, DeleteCategory_leavesCursorOnLast)
     EXPECT_FALSE(db.HasCategory());
 }
 
-TEST(UnitDatabase, RenameCategory_needsExactOldName)
-{
+TEST(UnitDatabase, RenameCategory_needsExactOldName) {
     UnitDatabase db = makeDb();
     db.RenameCategory("length", "Distance");
     EXPECT_FALSE(db.CategoryExists("Distance"));
@@ -244,8 +226,7 @@ TEST(UnitDatabase, RenameCategory_needsExactOldName)
     EXPECT_TRUE(db.CategoryExists("Distance"));
 }
 
-TEST(UnitDatabase, Clear_removesEverything)
-{
+TEST(UnitDatabase, Clear_removesEverything) {
     UnitDatabase db = makeDb();
     db.BuildSortedByName("Length");
     db.Clear();
@@ -262,25 +243,30 @@ struct SimplifyCase {
 
 class SimplifyNameTest : public ::testing::TestWithParam<SimplifyCase> {};
 
-TEST_P(SimplifyNameTest, rewritesSuperscriptsAndDegrees)
-{
+TEST_P(SimplifyNameTest, rewritesSuperscriptsAndDegrees) {
     EXPECT_EQ(UnitDatabase::SimplifyName(GetParam().in), GetParam().out);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, SimplifyNameTest,
-    ::testing::Values(SimplifyCase{"BTU-inch/hour-foot\xB2-\xB0" "F", "BTU-inch/hour-square foot-degree F"},
-                      SimplifyCase{"gram/meter\xB3", "gram/cubic meter"},
-                      SimplifyCase{"gigabyte (10^9 bytes)", "gigabyte (1E9 bytes)"},
-                      SimplifyCase{"\xB2x", "square x"}, SimplifyCase{"meter^2", "meter^2"},
-                      SimplifyCase{"meter\xB2", "square meter"},
-                      SimplifyCase{"kilometer/second\xB2", "kilometer/square second"},
-                      SimplifyCase{"15.5\xB0" "C", "15.5 degrees C"}, SimplifyCase{"-\xB0" "F", "-degree F"},
-                      SimplifyCase{"1\xB0 and \xB0", "1 degrees  and  degrees "},
-                      SimplifyCase{"m\xB2/s\xB2", "square m/square s"}));
+INSTANTIATE_TEST_SUITE_P(Names, SimplifyNameTest,
+                         ::testing::Values(SimplifyCase{"BTU-inch/hour-foot\xB2-\xB0"
+                                                        "F",
+                                                        "BTU-inch/hour-square foot-degree F"},
+                                           SimplifyCase{"gram/meter\xB3", "gram/cubic meter"},
+                                           SimplifyCase{"gigabyte (10^9 bytes)", "gigabyte (1E9 bytes)"},
+                                           SimplifyCase{"\xB2x", "square x"},
+                                           SimplifyCase{"meter^2", "meter^2"},
+                                           SimplifyCase{"meter\xB2", "square meter"},
+                                           SimplifyCase{"kilometer/second\xB2", "kilometer/square second"},
+                                           SimplifyCase{"15.5\xB0"
+                                                        "C",
+                                                        "15.5 degrees C"},
+                                           SimplifyCase{"-\xB0"
+                                                        "F",
+                                                        "-degree F"},
+                                           SimplifyCase{"1\xB0 and \xB0", "1 degrees  and  degrees "},
+                                           SimplifyCase{"m\xB2/s\xB2", "square m/square s"}));
 
-TEST(UnitDatabase, SimplifyNames_keepsReferencesAndCutsTo50)
-{
+TEST(UnitDatabase, SimplifyNames_keepsReferencesAndCutsTo50) {
     UnitDatabase db;
     db.AddCategory("Area", false);
     const std::string longName = std::string(48, 'a') + "\xB2";

@@ -19,21 +19,23 @@ struct PowerCase {
     long double expected;
 };
 
-std::ostream &operator<<(std::ostream &os, const PowerCase &c) { return os << c.base << " ^ " << c.exponent; }
+std::ostream &operator<<(std::ostream &os, const PowerCase &c) {
+    return os << c.base << " ^ " << c.exponent;
+}
 
 class PowerValue : public ::testing::TestWithParam<PowerCase> {};
 
-TEST_P(PowerValue, Power_validOperands_givesValue)
-{
+TEST_P(PowerValue, Power_validOperands_givesValue) {
     EXPECT_EQ(Power(GetParam().base, GetParam().exponent), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PowerValue,
-                         ::testing::Values(PowerCase{2, 10, 1024}, PowerCase{2, -1, 0.5L}, PowerCase{2, -2, 0.25L},
-                                           PowerCase{0, 0, 1}, PowerCase{-5, 0, 1}, PowerCase{kInf, 0, 1},
-                                           PowerCase{0, 3, 0}, PowerCase{0, 0.5L, 0}, PowerCase{-2, 3, -8},
-                                           PowerCase{-2, -3, -0.125L}, PowerCase{4, 0.5L, 2},
-                                           PowerCase{2, 0.5L, std::sqrt(2.0L)}, PowerCase{2, 16000, std::ldexp(1.0L, 16000)},
+                         ::testing::Values(PowerCase{2, 10, 1024}, PowerCase{2, -1, 0.5L},
+                                           PowerCase{2, -2, 0.25L}, PowerCase{0, 0, 1}, PowerCase{-5, 0, 1},
+                                           PowerCase{kInf, 0, 1}, PowerCase{0, 3, 0}, PowerCase{0, 0.5L, 0},
+                                           PowerCase{-2, 3, -8}, PowerCase{-2, -3, -0.125L},
+                                           PowerCase{4, 0.5L, 2}, PowerCase{2, 0.5L, std::sqrt(2.0L)},
+                                           PowerCase{2, 16000, std::ldexp(1.0L, 16000)},
                                            // The true value underflows: 0 instead of a failure.
                                            PowerCase{2, -20000, 0}, PowerCase{10, -6000, 0},
                                            PowerCase{1.5L, -2147483647, 0},
@@ -46,12 +48,13 @@ struct FaultCase {
     ArithmeticFault fault;
 };
 
-std::ostream &operator<<(std::ostream &os, const FaultCase &c) { return os << c.a << " , " << c.b; }
+std::ostream &operator<<(std::ostream &os, const FaultCase &c) {
+    return os << c.a << " , " << c.b;
+}
 
 class PowerFault : public ::testing::TestWithParam<FaultCase> {};
 
-TEST_P(PowerFault, Power_badOperands_throwsFault)
-{
+TEST_P(PowerFault, Power_badOperands_throwsFault) {
     try {
         const long double result = Power(GetParam().a, GetParam().b);
         ADD_FAILURE() << "no fault, result " << result;
@@ -73,8 +76,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, PowerFault,
                                            FaultCase{0.5L, -20000, ArithmeticFault::Overflow},
                                            FaultCase{1e-4000L, -2, ArithmeticFault::Overflow}));
 
-TEST(CheckedArithmetic, CheckedOperations_faultsOfFiniteOperands_throw)
-{
+TEST(CheckedArithmetic, CheckedOperations_faultsOfFiniteOperands_throw) {
     const auto faultOf = [](auto operation) {
         try {
             operation();
@@ -98,8 +100,7 @@ TEST(CheckedArithmetic, CheckedOperations_faultsOfFiniteOperands_throw)
     EXPECT_EQ(faultOf([] { return ApplyOperator(OperatorCode::None, 1, 1); }), invalid);
 }
 
-TEST(CheckedArithmetic, CheckedOperations_infiniteOperandsAndUnderflow_passSilently)
-{
+TEST(CheckedArithmetic, CheckedOperations_infiniteOperandsAndUnderflow_passSilently) {
     const long double tiny = std::numeric_limits<long double>::min();
     EXPECT_EQ(CheckedAdd(kInf, 1), kInf);
     EXPECT_EQ(CheckedMultiply(-kInf, 2), -kInf);
@@ -117,32 +118,30 @@ struct ResidueCase {
 
 // A sum below 2^-58 of its larger operand is the residue of cancelling operands and is 0; a result
 // just above that bound, and an exact small difference, stay.
-TEST(CheckedArithmetic, CheckedAddSubtract_residueOfCancellingOperands_isZero)
-{
+TEST(CheckedArithmetic, CheckedAddSubtract_residueOfCancellingOperands_isZero) {
     const long double kelvinInDegrees = 273.15L * 1.8L; // 491.67 rounded apart from the literal
     const long double bound = std::ldexp(1.0L, -58);
     const ResidueCase cases[] = {
         {kelvinInDegrees, 491.67L, true, 0},
         {1760 * 0.9144L, 1609.344L, true, 0},
         {1609.344L, -(1760 * 0.9144L), false, 0},
-        {1, 1 - std::ldexp(1.0L, -63), true, 0},                      // one unit in the last place
-        {1, -(1 - 31 * std::ldexp(1.0L, -64)), false, 0},             // 31 units: still a residue
-        {1, 1 - std::ldexp(1.0L, -57), true, std::ldexp(1.0L, -57)},  // above the bound: kept
-        {1e-30L, 1e-30L * (1 - bound / 2), true, 0},                     // the bound scales with the terms
-        {1, 0.999999L, true, 1 - 0.999999L},                          // an ordinary small result
-        {0, 1e-4000L, false, 1e-4000L},                               // one term alone is no residue
+        {1, 1 - std::ldexp(1.0L, -63), true, 0},                     // one unit in the last place
+        {1, -(1 - 31 * std::ldexp(1.0L, -64)), false, 0},            // 31 units: still a residue
+        {1, 1 - std::ldexp(1.0L, -57), true, std::ldexp(1.0L, -57)}, // above the bound: kept
+        {1e-30L, 1e-30L * (1 - bound / 2), true, 0},                 // the bound scales with the terms
+        {1, 0.999999L, true, 1 - 0.999999L},                         // an ordinary small result
+        {0, 1e-4000L, false, 1e-4000L},                              // one term alone is no residue
         {5, 5, true, 0},
     };
     for (const ResidueCase &c : cases) {
         const long double result = c.subtract ? CheckedSubtract(c.a, c.b) : CheckedAdd(c.a, c.b);
-        EXPECT_EQ(result, c.expected) << static_cast<double>(c.a) << (c.subtract ? " - " : " + ")
-                                      << static_cast<double>(c.b);
+        EXPECT_EQ(result, c.expected)
+            << static_cast<double>(c.a) << (c.subtract ? " - " : " + ") << static_cast<double>(c.b);
         EXPECT_FALSE(std::signbit(result) && result == 0); // never a negative zero from a residue
     }
 }
 
-TEST(CheckedArithmetic, ApplyOperator_codes_mapToOperations)
-{
+TEST(CheckedArithmetic, ApplyOperator_codes_mapToOperations) {
     EXPECT_EQ(ApplyOperator(OperatorCode::Add, 6, 3), 9);
     EXPECT_EQ(ApplyOperator(OperatorCode::Subtract, 6, 3), 3);
     EXPECT_EQ(ApplyOperator(OperatorCode::Multiply, 6, 3), 18);

@@ -23,20 +23,19 @@ constexpr BuiltinAliasEntry kAliases[] = {
 
 class EverydayInputTest : public ::testing::Test {
   protected:
-    EverydayInputTest()
-    {
-        const std::vector<std::string> names = {"foot",  "inch",           "meter",     "megameter",
-                                                "mile",  "kilometer/hour", "millimeter", "furlong (fur)",
-                                                "gallon (US)", "quart (US)", "mile/hour (mph)"};
+    EverydayInputTest() {
+        const std::vector<std::string> names = {
+            "foot",       "inch",          "meter",       "megameter",  "mile",           "kilometer/hour",
+            "millimeter", "furlong (fur)", "gallon (US)", "quart (US)", "mile/hour (mph)"};
         for (const std::string &name : names)
             m_known.push_back({name, 1.0L, false});
-        std::stable_sort(m_known.begin(), m_known.end(),
-                         [](const KnownUnit &a, const KnownUnit &b) { return a.name.size() > b.name.size(); });
+        std::stable_sort(m_known.begin(), m_known.end(), [](const KnownUnit &a, const KnownUnit &b) {
+            return a.name.size() > b.name.size();
+        });
         m_aliases = UnitAliases(kAliases, "Length", names);
     }
 
-    EverydayInput Read(std::string_view text, char decimalMark = '.') const
-    {
+    EverydayInput Read(std::string_view text, char decimalMark = '.') const {
         return ReadEverydayInput(text, m_known, m_aliases, decimalMark);
     }
 
@@ -53,8 +52,7 @@ struct ReadCase {
 
 class EverydayReadTest : public EverydayInputTest, public ::testing::WithParamInterface<ReadCase> {};
 
-TEST_P(EverydayReadTest, ReadEverydayInput_rewritesOrRefuses)
-{
+TEST_P(EverydayReadTest, ReadEverydayInput_rewritesOrRefuses) {
     const ReadCase &c = GetParam();
     const EverydayInput read = Read(c.typed, c.decimalMark);
     EXPECT_EQ(read.message, c.message) << c.typed;
@@ -75,8 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"9 mph", "9mile/hour (mph)", ""},
         // Quantities side by side add up; a quantity after '/' is one operand.
         ReadCase{"5 ft 3 in", "5foot+3inch", ""}, ReadCase{"5 foot 3 inch", "5foot+3inch", ""},
-        ReadCase{"(5) foot + (3) inch", "(5)foot+(3)inch", ""}, ReadCase{"foot (5) + inch (3)", "foot(5)+inch(3)", ""},
-        ReadCase{"10 ft / 2", "10foot/2", ""}, ReadCase{"10 / 2 ft", "10/(2 foot)", ""},
+        ReadCase{"(5) foot + (3) inch", "(5)foot+(3)inch", ""},
+        ReadCase{"foot (5) + inch (3)", "foot(5)+inch(3)", ""}, ReadCase{"10 ft / 2", "10foot/2", ""},
+        ReadCase{"10 / 2 ft", "10/(2 foot)", ""},
         // Mixed numbers, groups of three digits, numbers side by side.
         ReadCase{"1 3/4", "(1+3/4)", ""}, ReadCase{"-1 3/4", "-(1+3/4)", ""},
         ReadCase{"5 1/2 in", "(5+1/2)inch", ""}, ReadCase{"1 000", "1000", ""},
@@ -89,8 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"1.000", "1.000", ""}, ReadCase{"0,500", "0,500", ""}, ReadCase{"1,0000", "1,0000", ""},
         ReadCase{"1,000", "", "'1,000' is ambiguous: 1000 or 1?"},
         ReadCase{"1,500 ft", "", "'1,500' is ambiguous: 1500 or 1.5?"},
-        ReadCase{"1.500", "", "'1.500' is ambiguous: 1500 or 1,5?", ','},
-        ReadCase{"1,500", "1,500", "", ','},
+        ReadCase{"1.500", "", "'1.500' is ambiguous: 1500 or 1,5?", ','}, ReadCase{"1,500", "1,500", "", ','},
         // Words that name no unit.
         ReadCase{"5 fot", "", "unknown unit 'fot'; did you mean foot (ft)?"},
         ReadCase{"5 qwxyz", "", "unknown unit 'qwxyz'"},
@@ -98,21 +96,18 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"5 mix", "", "unknown unit 'mix'; did you mean mile (mi)?"},
         ReadCase{"1e3 ft", "1e3foot", ""}, ReadCase{"2*3", "2*3", ""}));
 
-TEST_F(EverydayInputTest, ReadEverydayInput_oneNumberWithItsUnit_namesBoth)
-{
+TEST_F(EverydayInputTest, ReadEverydayInput_oneNumberWithItsUnit_namesBoth) {
     const EverydayInput read = Read("-72 mi");
     EXPECT_EQ(read.singleUnit, "mile");
     EXPECT_EQ(read.singleNumber, "-72");
     EXPECT_TRUE(Read("72 mi + 3 ft").singleUnit.empty());
 }
 
-TEST_F(EverydayInputTest, ReadEverydayInput_overTheLengthLimit_saysWhichLimit)
-{
+TEST_F(EverydayInputTest, ReadEverydayInput_overTheLengthLimit_saysWhichLimit) {
     EXPECT_EQ(Read(std::string(10001, '1')).message, "input longer than 10,000 characters");
 }
 
-TEST(UnitAliasesTest, ParenthesisedEnding_isAnAliasOnlyWhenUnique)
-{
+TEST(UnitAliasesTest, ParenthesisedEnding_isAnAliasOnlyWhenUnique) {
     const UnitAliases aliases({}, "Volume", {"gallon (US)", "quart (US)", "furlong (fur)"});
     EXPECT_EQ(aliases.UnitNamed("fur"), "furlong (fur)");
     EXPECT_EQ(aliases.UnitNamed("US"), "");

@@ -27,7 +27,8 @@ TEST(Fractions, FractionOfDecimal_givesTheExactDigitsInLowestTerms) {
         {"1e30", "1000000000000000000000000000000"},
         {"1.5E+2", "150"},
         {"0.3750000000000000000000000000000000000000000", "3/8"}, // trailing zeros cost nothing
-        {"0.12345678901234567890123456789012345678", "6172839450617283945061728394506172839/50000000000000000000000000000000000000"},
+        {"0.12345678901234567890123456789012345678",
+         "6172839450617283945061728394506172839/50000000000000000000000000000000000000"},
         {"0.123456789012345678901234567890123456789", "none"}, // 39 digits
         {"1e39", "none"},
         {"1e-39", "none"},
@@ -108,9 +109,14 @@ TEST(Fractions, NearestMultipleOf_roundsHalfAwayFromZeroAndGivesTheDifference) {
         const char *difference;
     };
     const Case cases[] = {
-        {"0.3", 16, "5/16", "1/80"},       {"-0.3", 16, "-5/16", "-1/80"}, {"0.03125", 16, "1/16", "1/32"},
-        {"-0.03125", 16, "-1/16", "-1/32"}, {"0.0312", 16, "0", "-39/1250"}, {"1.9999", 8, "2", "1/10000"},
-        {"5", 64, "5", "0"},               {"0.5", 3, "2/3", "1/6"},
+        {"0.3", 16, "5/16", "1/80"},
+        {"-0.3", 16, "-5/16", "-1/80"},
+        {"0.03125", 16, "1/16", "1/32"},
+        {"-0.03125", 16, "-1/16", "-1/32"},
+        {"0.0312", 16, "0", "-39/1250"},
+        {"1.9999", 8, "2", "1/10000"},
+        {"5", 64, "5", "0"},
+        {"0.5", 3, "2/3", "1/6"},
     };
     for (const Case &c : cases) {
         const auto nearest = NearestMultipleOf(*FractionOfDecimal(c.value), c.n);
@@ -119,7 +125,8 @@ TEST(Fractions, NearestMultipleOf_roundsHalfAwayFromZeroAndGivesTheDifference) {
         EXPECT_EQ(MixedNumberText(nearest->difference), c.difference) << c.value;
     }
     // 38 digits times 2n no longer fit: the caller falls back to the binary value.
-    EXPECT_FALSE(NearestMultipleOf(*FractionOfDecimal("99999999999999999999999999999999999999"), 64).has_value());
+    EXPECT_FALSE(
+        NearestMultipleOf(*FractionOfDecimal("99999999999999999999999999999999999999"), 64).has_value());
 }
 
 TEST(Fractions, BinaryFractionOf_isTheExactBinaryValueWithinItsRange) {

@@ -18,13 +18,17 @@ constexpr long double kInch = 0.0254L;
 
 // Longest names first, as the engine lists them.
 const std::vector<KnownUnit> kLength = {
-    {"gallons (US)/mile", 7.0L, false}, {"square foot", 0.09290304L, false}, {"a,b", 3.0L, false},
-    {"foot", kFoot, false},              {"inch", kInch, false},              {"Mm", 1e6L, false},
-    {"mm", 1e-3L, false},                {"huge", 1e3000L, false},
+    {"gallons (US)/mile", 7.0L, false},
+    {"square foot", 0.09290304L, false},
+    {"a,b", 3.0L, false},
+    {"foot", kFoot, false},
+    {"inch", kInch, false},
+    {"Mm", 1e6L, false},
+    {"mm", 1e-3L, false},
+    {"huge", 1e3000L, false},
 };
 
-UnitExpressionResult parse(const std::string &text, bool wantTerms = false)
-{
+UnitExpressionResult parse(const std::string &text, bool wantTerms = false) {
     return ParseUnitExpression(text, kLength, false, wantTerms);
 }
 
@@ -34,12 +38,13 @@ struct ValueCase {
     bool hasUnits;
 };
 
-std::ostream &operator<<(std::ostream &os, const ValueCase &c) { return os << '"' << c.text << '"'; }
+std::ostream &operator<<(std::ostream &os, const ValueCase &c) {
+    return os << '"' << c.text << '"';
+}
 
 class UnitExpressionValue : public ::testing::TestWithParam<ValueCase> {};
 
-TEST_P(UnitExpressionValue, ParseUnitExpression_validInput_givesTotalInBaseUnits)
-{
+TEST_P(UnitExpressionValue, ParseUnitExpression_validInput_givesTotalInBaseUnits) {
     const UnitExpressionResult result = parse(GetParam().text);
     EXPECT_EQ(result.code, 0);
     EXPECT_EQ(result.hasUnits, GetParam().hasUnits);
@@ -72,12 +77,13 @@ struct CodeCase {
     int code;
 };
 
-std::ostream &operator<<(std::ostream &os, const CodeCase &c) { return os << '"' << c.text << '"'; }
+std::ostream &operator<<(std::ostream &os, const CodeCase &c) {
+    return os << '"' << c.text << '"';
+}
 
 class UnitExpressionCode : public ::testing::TestWithParam<CodeCase> {};
 
-TEST_P(UnitExpressionCode, ParseUnitExpression_badInput_givesErrorCode)
-{
+TEST_P(UnitExpressionCode, ParseUnitExpression_badInput_givesErrorCode) {
     EXPECT_EQ(parse(GetParam().text).code, GetParam().code);
 }
 
@@ -93,15 +99,16 @@ INSTANTIATE_TEST_SUITE_P(
                       CodeCase{"foot - (2 inch - 3 foot)", 60}));
 
 INSTANTIATE_TEST_SUITE_P(Invalid, UnitExpressionCode,
-                         ::testing::Values(CodeCase{"Foot", 100}, CodeCase{"", 100}, CodeCase{"5 foot +", 100},
-                                           CodeCase{"1/0 foot", 100}, CodeCase{"0/0", 100},
-                                           CodeCase{"(-8)^(1/3)", 100}, CodeCase{"1e5000 foot", kUnitCodeTooLarge},
+                         ::testing::Values(CodeCase{"Foot", 100}, CodeCase{"", 100},
+                                           CodeCase{"5 foot +", 100}, CodeCase{"1/0 foot", 100},
+                                           CodeCase{"0/0", 100}, CodeCase{"(-8)^(1/3)", 100},
+                                           CodeCase{"1e5000 foot", kUnitCodeTooLarge},
                                            CodeCase{"1e4000 foot * 1e4000", kUnitCodeTooLarge},
-                                           CodeCase{"1e2000 huge", kUnitCodeTooLarge}, CodeCase{"2 foot / 0", 100},
-                                           CodeCase{"5 foo + 3 inch", 100}, CodeCase{"x + foot", 100}));
+                                           CodeCase{"1e2000 huge", kUnitCodeTooLarge},
+                                           CodeCase{"2 foot / 0", 100}, CodeCase{"5 foo + 3 inch", 100},
+                                           CodeCase{"x + foot", 100}));
 
-TEST(ParseUnitExpression, ParseUnitExpression_footAndInch_collectsTermsInBaseUnits)
-{
+TEST(ParseUnitExpression, ParseUnitExpression_footAndInch_collectsTermsInBaseUnits) {
     const UnitExpressionResult result = parse("5 foot - 3 inch + 1 foot", true);
     ASSERT_EQ(result.code, 0);
     EXPECT_EQ(result.terms, (std::vector<long double>{5 * kFoot, -3 * kInch, kFoot}));
@@ -111,23 +118,20 @@ TEST(ParseUnitExpression, ParseUnitExpression_footAndInch_collectsTermsInBaseUni
     EXPECT_FALSE(result.inverse);
 }
 
-TEST(ParseUnitExpression, ParseUnitExpression_subtractedTerms_areNegated)
-{
+TEST(ParseUnitExpression, ParseUnitExpression_subtractedTerms_areNegated) {
     const UnitExpressionResult result = parse("foot - 2 inch - 3 foot", true);
     ASSERT_EQ(result.code, 0);
     EXPECT_EQ(result.terms, (std::vector<long double>{kFoot, -2 * kInch, -3 * kFoot}));
     EXPECT_EQ(result.total, kFoot - 2 * kInch - 3 * kFoot);
 }
 
-TEST(ParseUnitExpression, ParseUnitExpression_termsOnlyWhenWantedAndWithUnits)
-{
+TEST(ParseUnitExpression, ParseUnitExpression_termsOnlyWhenWantedAndWithUnits) {
     EXPECT_TRUE(parse("5 foot + 3 inch", false).terms.empty());
     EXPECT_TRUE(parse("2 + 3", true).terms.empty());
     EXPECT_EQ(parse("2 * (3 foot)", true).terms, std::vector<long double>{6 * kFoot});
 }
 
-TEST(ParseUnitExpression, ParseUnitExpression_failedParse_keepsUsedUnitsAndHasUnits)
-{
+TEST(ParseUnitExpression, ParseUnitExpression_failedParse_keepsUsedUnitsAndHasUnits) {
     const UnitExpressionResult result = parse("5 foot + 3");
     EXPECT_EQ(result.code, 10);
     EXPECT_TRUE(result.hasUnits);
@@ -138,8 +142,7 @@ TEST(ParseUnitExpression, ParseUnitExpression_failedParse_keepsUsedUnitsAndHasUn
 const std::vector<KnownUnit> kEfficiency = {
     {"l/100km", 1.0L, false}, {"km/l", 100.0L, true}, {"mpg", 42.5L, true}};
 
-TEST(ParseUnitExpression, ParseUnitExpression_mixedInverseUnits_givesCode1000WhenChecked)
-{
+TEST(ParseUnitExpression, ParseUnitExpression_mixedInverseUnits_givesCode1000WhenChecked) {
     const UnitExpressionResult checked = ParseUnitExpression("5 mpg + 3 l/100km", kEfficiency, true, true);
     EXPECT_EQ(checked.code, 1000);
     EXPECT_FALSE(checked.hasUnits);
@@ -147,14 +150,14 @@ TEST(ParseUnitExpression, ParseUnitExpression_mixedInverseUnits_givesCode1000Whe
     EXPECT_EQ(checked.usedCount, 2);
     EXPECT_EQ(checked.usedUnits, (std::vector<std::size_t>{0, 2}));
 
-    const UnitExpressionResult unchecked = ParseUnitExpression("5 mpg + 3 l/100km", kEfficiency, false, false);
+    const UnitExpressionResult unchecked =
+        ParseUnitExpression("5 mpg + 3 l/100km", kEfficiency, false, false);
     EXPECT_EQ(unchecked.code, 0);
     EXPECT_FALSE(unchecked.inverse);
     EXPECT_EQ(unchecked.total, 5 * 42.5L + 3);
 }
 
-TEST(ParseUnitExpression, ParseUnitExpression_inverseUnits_divideByFactor)
-{
+TEST(ParseUnitExpression, ParseUnitExpression_inverseUnits_divideByFactor) {
     const UnitExpressionResult result = ParseUnitExpression("85 mpg + 200 km/l", kEfficiency, true, true);
     ASSERT_EQ(result.code, 0);
     EXPECT_TRUE(result.inverse);
@@ -166,22 +169,19 @@ TEST(ParseUnitExpression, ParseUnitExpression_inverseUnits_divideByFactor)
     EXPECT_EQ(plain.total, 85);
 }
 
-TEST(ParseUnitExpression, ParseUnitExpression_inverseUnitWithZeroFactor_isInvalid)
-{
+TEST(ParseUnitExpression, ParseUnitExpression_inverseUnitWithZeroFactor_isInvalid) {
     const std::vector<KnownUnit> units = {{"zero", 0.0L, true}};
     EXPECT_EQ(ParseUnitExpression("2 zero", units, true, false).code, 100);
 }
 
-std::string repeat(const std::string &piece, int count)
-{
+std::string repeat(const std::string &piece, int count) {
     std::string text;
     for (int i = 0; i < count; ++i)
         text += piece;
     return text;
 }
 
-TEST(ParseUnitExpression, ParseUnitExpression_pathologicalInput_endsInTheLimitsCode)
-{
+TEST(ParseUnitExpression, ParseUnitExpression_pathologicalInput_endsInTheLimitsCode) {
     EXPECT_EQ(parse(repeat("1 foot + ", 12000) + "1 inch").code, kUnitCodeTooLong); // over 100,000 characters
     EXPECT_EQ(parse(repeat("foot+(", 1200) + "inch" + repeat(")", 1200)).code, kUnitCodeNestedTooDeep);
     EXPECT_EQ(parse(repeat("(", 3000) + "foot" + repeat(")", 3000)).code, kUnitCodeNestedTooDeep);
@@ -192,11 +192,11 @@ TEST(ParseUnitExpression, ParseUnitExpression_pathologicalInput_endsInTheLimitsC
     EXPECT_EQ(parse(repeat("foot+", 400) + "inch", true).terms.size(), 2U); // equal units reduce
 }
 
-TEST(ParseUnitExpression, ParseUnitExpression_randomInput_endsInResultOrCode)
-{
+TEST(ParseUnitExpression, ParseUnitExpression_randomInput_endsInResultOrCode) {
     std::mt19937 random(987);
-    const std::vector<std::string> pieces = {"foot", "inch", "Mm", "mm", "a,b", " ", "(", ")", "+", "-",
-                                             "*",    "/",    "^",  "1", "2.5", "e", ",", "square foot"};
+    const std::vector<std::string> pieces = {"foot", "inch", "Mm",  "mm", "a,b", " ",
+                                             "(",    ")",    "+",   "-",  "*",   "/",
+                                             "^",    "1",    "2.5", "e",  ",",   "square foot"};
     for (int round = 0; round < 3000; ++round) {
         std::string text;
         const std::size_t length = random() % 12;
@@ -214,12 +214,13 @@ struct MessageCase {
     const char *message;
 };
 
-std::ostream &operator<<(std::ostream &os, const MessageCase &c) { return os << c.code; }
+std::ostream &operator<<(std::ostream &os, const MessageCase &c) {
+    return os << c.code;
+}
 
 class UnitExpressionMessageTable : public ::testing::TestWithParam<MessageCase> {};
 
-TEST_P(UnitExpressionMessageTable, UnitExpressionMessage_code_givesMessage)
-{
+TEST_P(UnitExpressionMessageTable, UnitExpressionMessage_code_givesMessage) {
     EXPECT_EQ(UnitExpressionMessage(GetParam().code), GetParam().message);
 }
 

@@ -11,8 +11,12 @@ namespace mensurio {
 namespace {
 
 const std::vector<KnownUnit> kUnits = {
-    {"gallons (US)/mile", 1.0L, false}, {"square foot", 0.09290304L, false}, {"m3(x)", 2.0L, false},
-    {"foot", 0.3048L, false},           {"inch", 0.0254L, false},            {"a,b", 3.0L, false},
+    {"gallons (US)/mile", 1.0L, false},
+    {"square foot", 0.09290304L, false},
+    {"m3(x)", 2.0L, false},
+    {"foot", 0.3048L, false},
+    {"inch", 0.0254L, false},
+    {"a,b", 3.0L, false},
     {"aa", 5.0L, false},
 };
 
@@ -22,12 +26,13 @@ struct TextCase {
     const char *prepared; // after NormalizeUnitText
 };
 
-std::ostream &operator<<(std::ostream &os, const TextCase &c) { return os << '"' << c.typed << '"'; }
+std::ostream &operator<<(std::ostream &os, const TextCase &c) {
+    return os << '"' << c.typed << '"';
+}
 
 class UnitTextTable : public ::testing::TestWithParam<TextCase> {};
 
-TEST_P(UnitTextTable, MarkAndNormalize_giveTreeText)
-{
+TEST_P(UnitTextTable, MarkAndNormalize_giveTreeText) {
     ShadowText marked = MarkUnitNames(GetParam().typed, kUnits);
     EXPECT_EQ(marked.text, GetParam().marked);
     ASSERT_EQ(marked.shadow.size(), marked.text.size());
@@ -52,15 +57,13 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"2 m3(x)", "2 (m3(x))", "2*(m3(x))"}, TextCase{"aaa", "(aa)a", "(aa)a"},
                       TextCase{"Foot", "Foot", "Foot"}, TextCase{"", "", ""}));
 
-TEST(MarkUnitNames, MarkUnitNames_usedUnits_inListOrderEachOnce)
-{
+TEST(MarkUnitNames, MarkUnitNames_usedUnits_inListOrderEachOnce) {
     const ShadowText marked = MarkUnitNames("inch + 2 foot + 3 inch + square foot", kUnits);
     EXPECT_EQ(marked.usedUnits, (std::vector<std::size_t>{1, 3, 4}));
     EXPECT_EQ(marked.usedNames, (std::vector<std::string>{"square foot", "foot", "inch"}));
 }
 
-TEST(MarkUnitNames, MarkUnitNames_shorterNameInsideLongerOne_isNotFound)
-{
+TEST(MarkUnitNames, MarkUnitNames_shorterNameInsideLongerOne_isNotFound) {
     const ShadowText marked = MarkUnitNames("2 square foot", kUnits);
     EXPECT_EQ(marked.usedNames, std::vector<std::string>{"square foot"});
     // The name's characters are masked in the shadow, its parentheses are not.
@@ -70,8 +73,7 @@ TEST(MarkUnitNames, MarkUnitNames_shorterNameInsideLongerOne_isNotFound)
     EXPECT_EQ(marked.shadow[14], ')');
 }
 
-TEST(MarkUnitNames, MarkUnitNames_bytes254And255_areOrdinaryCharacters)
-{
+TEST(MarkUnitNames, MarkUnitNames_bytes254And255_areOrdinaryCharacters) {
     // Bytes 254 and 255 are typeable in Windows-1252; they neither mask nor hide a name.
     const std::string thorn = "\xFE";
     const std::vector<KnownUnit> units = {{"x" + thorn + "\xFF", 1.0L, false}, {"foot", 0.3048L, false}};
@@ -80,8 +82,7 @@ TEST(MarkUnitNames, MarkUnitNames_bytes254And255_areOrdinaryCharacters)
     EXPECT_EQ(marked.text, thorn + "\xFF (foot) 2 (x" + thorn + "\xFF)");
 }
 
-TEST(MarkUnitNames, MarkUnitNames_emptyName_isSkipped)
-{
+TEST(MarkUnitNames, MarkUnitNames_emptyName_isSkipped) {
     const std::vector<KnownUnit> units = {{"", 1.0L, false}, {"foot", 0.3048L, false}};
     const ShadowText marked = MarkUnitNames("2 foot", units);
     EXPECT_EQ(marked.text, "2 (foot)");

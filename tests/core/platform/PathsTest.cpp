@@ -88,11 +88,10 @@ TEST(PathsLocate, unsetOrRelativeXdgVariables_fallBackUnderHome) {
     }
 }
 
-TEST(PathsLocate, noHomeVariable_takesTheHomeFolderOfThePasswordFile)
-{
+TEST(PathsLocate, noHomeVariable_takesTheHomeFolderOfThePasswordFile) {
     Layout layout;
     layout.make(false, true);
-    const passwd* entry = ::getpwuid(::getuid());
+    const passwd *entry = ::getpwuid(::getuid());
     ASSERT_NE(entry, nullptr);
     const FileLocations l = layout.locate();
     EXPECT_EQ(l.userDirectory, std::string(entry->pw_dir) + "/.local/share/mensurio");
@@ -171,7 +170,8 @@ TEST(PathsPrepareUserFiles, dataHomeIsAFile_reportsFailure) {
     EXPECT_FALSE(Paths::PrepareUserFiles(layout.locate()));
     std::string problem;
     EXPECT_FALSE(Paths::PrepareUserFiles(layout.locate(), &problem));
-    EXPECT_EQ(problem, "Can not create the folder " + layout.dir.file("file/mensurio") + ": Not a directory.");
+    EXPECT_EQ(problem,
+              "Can not create the folder " + layout.dir.file("file/mensurio") + ": Not a directory.");
 }
 
 TEST(PathsPrepareUserFiles, portable_touchesNothing) {

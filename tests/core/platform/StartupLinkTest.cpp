@@ -233,7 +233,7 @@ TEST(ShellLinker, writtenEntry_startsTheProgramThroughTheDesktop) {
     ScratchDir scratch;
     const std::string record = scratch.file("ran");
     for (const std::string folder : {"plain", "with space", "100%", "100% sure", "%U", "say \"hi\"", "it's",
-                                      "back\\slash", "$HOME", "a=b;c&d", "all %$\"' \\`x`"}) {
+                                     "back\\slash", "$HOME", "a=b;c&d", "all %$\"' \\`x`"}) {
         const std::string directory = scratch.file(folder);
         std::filesystem::create_directory(directory);
         const std::string exe = directory + "/mensurio";
@@ -264,7 +264,8 @@ TEST(ShellLinker, writtenEntry_passesDesktopFileValidate) {
         const std::string file = scratch.file("Mensurio.desktop");
         ASSERT_TRUE(ShellLinker::CreateShellLink(file, StartupLink(scratch.path(), exe).WantedLink()));
         const auto result = test::runProcess("desktop-file-validate", {file}, scratch.path());
-        ASSERT_NE(result.status, 127) << test::missingTool(result, "desktop-file-validate", "desktop-file-utils");
+        ASSERT_NE(result.status, 127)
+            << test::missingTool(result, "desktop-file-validate", "desktop-file-utils");
         EXPECT_EQ(result.status, 0) << exe << "\n" << result.out << result.err;
         EXPECT_EQ(result.out + result.err, "") << exe;
         EXPECT_EQ(ShellLinker::ReadShellLink(file), StartupLink(scratch.path(), exe).WantedLink());

@@ -46,7 +46,8 @@ ConversionSnapshot IndexSnapshot(const char *category, std::string input, int in
     return s;
 }
 
-ConversionSnapshot FractionsSnapshot(std::string input, std::initializer_list<int> outputs, std::string output) {
+ConversionSnapshot FractionsSnapshot(std::string input, std::initializer_list<int> outputs,
+                                     std::string output) {
     ConversionSnapshot s;
     s.category = "Fractions";
     s.inputText = std::move(input);

@@ -39,8 +39,15 @@ TEST(FirstStartSelection, asTheMemoryStoresIt) {
          CapturedSelection{"meter", "", "02"}},
         {"category letter case ignored", "LENGTH", kLengthSorted, kLengthSortedView,
          CapturedSelection{"meter", "", "02"}},
-        {"unit letter case ignored", "Length", {"Meter", "FOOT"}, {0, 1}, CapturedSelection{"Meter", "", "01"}},
-        {"single selection stores names", "Temperature", {"Kelvin", "Fahrenheit", "Celsius"}, {2, 1, 0},
+        {"unit letter case ignored",
+         "Length",
+         {"Meter", "FOOT"},
+         {0, 1},
+         CapturedSelection{"Meter", "", "01"}},
+        {"single selection stores names",
+         "Temperature",
+         {"Kelvin", "Fahrenheit", "Celsius"},
+         {2, 1, 0},
          CapturedSelection{"Celsius", "Fahrenheit", ""}},
         {"output unit missing", "Mass", {"kilogram", "gram"}, {0, 1}, std::nullopt},
         {"input unit missing", "Length", {"foot", "inch"}, {0, 1}, std::nullopt},
@@ -80,7 +87,8 @@ TEST(ShippedFirstStartMemories, matchTheDefaultDatabase) {
         EXPECT_EQ(names[static_cast<std::size_t>(rows->input)], entry.input) << entry.category;
         EXPECT_EQ(names[static_cast<std::size_t>(rows->output)], entry.output) << entry.category;
         EXPECT_NE(rows->input, rows->output) << entry.category;
-        EXPECT_TRUE(FirstStartSelection(ShippedFirstStartMemories(), entry.category, names, orderView).has_value())
+        EXPECT_TRUE(
+            FirstStartSelection(ShippedFirstStartMemories(), entry.category, names, orderView).has_value())
             << entry.category;
     }
     EXPECT_GE(categories.size(), 8u);

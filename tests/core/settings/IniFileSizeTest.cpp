@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 using test::ScratchDir;
 
 struct SizeCase {
-    const char* name;
+    const char *name;
     std::uintmax_t size;
     bool tooLarge;
 };
@@ -30,10 +30,9 @@ const SizeCase kSizes[] = {
 };
 
 class IniFileSizeTest : public ::testing::TestWithParam<SizeCase> {
-protected:
+  protected:
     // A real settings section, then zeros (a sparse file, so large sizes cost no disk).
-    void SetUp() override
-    {
+    void SetUp() override {
         m_dir.write("mensurio.ini", "[general]\ntop=7\n");
         fs::resize_file(m_path, GetParam().size);
     }
@@ -41,8 +40,7 @@ protected:
     std::string m_path = m_dir.file("mensurio.ini");
 };
 
-TEST_P(IniFileSizeTest, ReadingRefusesOnlyFilesAboveTheLimit)
-{
+TEST_P(IniFileSizeTest, ReadingRefusesOnlyFilesAboveTheLimit) {
     IniFile file(m_path);
     EXPECT_EQ(file.ReadInteger("general", "top", 50), GetParam().tooLarge ? 50 : 7);
     if (GetParam().tooLarge) {
@@ -51,16 +49,16 @@ TEST_P(IniFileSizeTest, ReadingRefusesOnlyFilesAboveTheLimit)
     }
 }
 
-TEST_P(IniFileSizeTest, CheckKeepsATooLargeFileAside_andDefaultsFollow)
-{
+TEST_P(IniFileSizeTest, CheckKeepsATooLargeFileAside_andDefaultsFollow) {
     const std::string message = IniFile::CheckBeforeReading(m_path);
     if (!GetParam().tooLarge) {
         EXPECT_EQ(message, "");
         EXPECT_EQ(fs::file_size(m_path), GetParam().size);
         return;
     }
-    EXPECT_EQ(message, "The settings file " + m_path + " is larger than 16 MB and is taken as damaged. It was kept as " +
-                           m_path + ".too-large; default settings are used.");
+    EXPECT_EQ(message, "The settings file " + m_path +
+                           " is larger than 16 MB and is taken as damaged. It was kept as " + m_path +
+                           ".too-large; default settings are used.");
     EXPECT_FALSE(fs::exists(m_path));
     EXPECT_EQ(fs::file_size(m_path + ".too-large"), GetParam().size);
     IniFile file(m_path);
@@ -71,10 +69,11 @@ TEST_P(IniFileSizeTest, CheckKeepsATooLargeFileAside_andDefaultsFollow)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, IniFileSizeTest, ::testing::ValuesIn(kSizes),
-                         [](const ::testing::TestParamInfo<SizeCase>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<SizeCase> &info) {
+                             return std::string(info.param.name);
+                         });
 
-TEST(IniFileSizeNames, AnEarlierKeptFileIsNeverReplaced)
-{
+TEST(IniFileSizeNames, AnEarlierKeptFileIsNeverReplaced) {
     ScratchDir dir;
     const std::string path = dir.file("mensurio.ini");
     dir.write("mensurio.ini.too-large", "earlier");

@@ -8,8 +8,7 @@
 namespace mensurio {
 namespace {
 
-TEST(CategoryKind, CategoryKindOf_table_exactCaseSensitiveNames)
-{
+TEST(CategoryKind, CategoryKindOf_table_exactCaseSensitiveNames) {
     const struct {
         std::string name;
         CategoryKind kind;
@@ -34,7 +33,7 @@ TEST(CategoryKind, CategoryKindOf_table_exactCaseSensitiveNames)
         {"Thermal Resistivity (custom)", CategoryKind::Ordinary},
         {std::string("Numbers\0", 8), CategoryKind::Ordinary},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(CategoryKindOf(c.name), c.kind) << '"' << c.name << '"';
 }
 

@@ -19,8 +19,7 @@ struct ParseCase {
     bool tooLarge;
 };
 
-TEST(NumberSystems, ParseInBase_table_readsValuesAndDetects64BitLimit)
-{
+TEST(NumberSystems, ParseInBase_table_readsValuesAndDetects64BitLimit) {
     const ParseCase cases[] = {
         {"FF", 16, 255, false},
         {"ff", 16, 255, false},
@@ -47,7 +46,7 @@ TEST(NumberSystems, ParseInBase_table_readsValuesAndDetects64BitLimit)
         {"1", 1, 0, true},
         {"1", 37, 0, true},
     };
-    for (const ParseCase& c : cases) {
+    for (const ParseCase &c : cases) {
         const PositionalNumber n = ParseInBase(c.digits, c.base);
         EXPECT_EQ(n.tooLarge, c.tooLarge) << c.digits << " base " << c.base;
         if (!c.tooLarge) {
@@ -56,25 +55,34 @@ TEST(NumberSystems, ParseInBase_table_readsValuesAndDetects64BitLimit)
     }
 }
 
-TEST(NumberSystems, ToBase_table_writesDigitsAndRefusesWhatItCannotWrite)
-{
+TEST(NumberSystems, ToBase_table_writesDigitsAndRefusesWhatItCannotWrite) {
     const struct {
         std::int64_t value;
         int base;
         std::string digits;
     } cases[] = {
-        {255, 2, "11111111"}, {255, 16, "FF"},   {255, 10, "255"},       {0, 2, "0"},
-        {0, 36, "0"},         {35, 36, "Z"},     {36, 36, "10"},         {kMax, 16, "7FFFFFFFFFFFFFFF"},
-        {kMax, 2, std::string(63, '1')},         {kMax, 36, "1Y2P0IJ32E8E7"},
-        {5, 1, ""},           {5, 37, ""},       {5, 0, ""},             {5, -2, ""},
-        {-1, 10, ""},         {std::numeric_limits<std::int64_t>::min(), 16, ""},
+        {255, 2, "11111111"},
+        {255, 16, "FF"},
+        {255, 10, "255"},
+        {0, 2, "0"},
+        {0, 36, "0"},
+        {35, 36, "Z"},
+        {36, 36, "10"},
+        {kMax, 16, "7FFFFFFFFFFFFFFF"},
+        {kMax, 2, std::string(63, '1')},
+        {kMax, 36, "1Y2P0IJ32E8E7"},
+        {5, 1, ""},
+        {5, 37, ""},
+        {5, 0, ""},
+        {5, -2, ""},
+        {-1, 10, ""},
+        {std::numeric_limits<std::int64_t>::min(), 16, ""},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(ToBase(c.value, c.base), c.digits) << c.value << " base " << c.base;
 }
 
-TEST(NumberSystems, ToBaseThenParseInBase_everyBase_roundTrips)
-{
+TEST(NumberSystems, ToBaseThenParseInBase_everyBase_roundTrips) {
     const std::int64_t values[] = {1, 2, 35, 36, 1295, 1296, 123456789, kMax / 3, kMax - 1, kMax};
     for (int base = 2; base <= 36; ++base) {
         for (std::int64_t v : values) {
@@ -85,8 +93,7 @@ TEST(NumberSystems, ToBaseThenParseInBase_everyBase_roundTrips)
     }
 }
 
-TEST(NumberSystems, ToRoman_table_plainOverlineAndTooLarge)
-{
+TEST(NumberSystems, ToRoman_table_plainOverlineAndTooLarge) {
     const struct {
         std::int64_t value;
         std::string text;
@@ -113,23 +120,30 @@ TEST(NumberSystems, ToRoman_table_plainOverlineAndTooLarge)
         {0, ""},
         {-7, ""},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(ToRoman(c.value), c.text) << c.value;
 }
 
-TEST(NumberSystems, RomanValue_table_readsStandardAndLenientForms)
-{
+TEST(NumberSystems, RomanValue_table_readsStandardAndLenientForms) {
     const struct {
         std::string letters;
         std::int64_t value;
         bool failed;
     } cases[] = {
-        {"", 0, false},          {"XIV", 14, false},   {"MCMXCIV", 1994, false}, {"IIV", 5, false},
-        {"IM", 999, false},      {"VV", 10, false},    {"MMMM", 4000, false},    {"IVX", 6, false},
-        {std::string(101, 'M'), 101000, false},        {std::string(102, 'M'), 0, true},
-        {"xiv", 0, true},        {"XIZ", 0, true},
+        {"", 0, false},
+        {"XIV", 14, false},
+        {"MCMXCIV", 1994, false},
+        {"IIV", 5, false},
+        {"IM", 999, false},
+        {"VV", 10, false},
+        {"MMMM", 4000, false},
+        {"IVX", 6, false},
+        {std::string(101, 'M'), 101000, false},
+        {std::string(102, 'M'), 0, true},
+        {"xiv", 0, true},
+        {"XIZ", 0, true},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         const RomanNumber n = RomanValue(c.letters);
         EXPECT_EQ(n.failed, c.failed) << c.letters;
         if (!c.failed) {
@@ -138,25 +152,33 @@ TEST(NumberSystems, RomanValue_table_readsStandardAndLenientForms)
     }
 }
 
-TEST(NumberSystems, SplitRoman_table_prefixesPartsAndFailures)
-{
+TEST(NumberSystems, SplitRoman_table_prefixesPartsAndFailures) {
     const struct {
         std::string text;
         bool failed;
         std::string overline;
         std::string plain;
     } cases[] = {
-        {"OVERLINE(IV)CCC", false, "IV", "CCC"}, {"overline(iv)", false, "IV", ""},
-        {"ol(X)V", false, "X", "V"},             {"(X)", false, "X", ""},
-        {"mmmm", false, "", "MMMM"},             {"", false, "", ""},
-        {"()", false, "", ""},                   {"OVERLINE()", false, "", ""},
-        {"OVERLINE(IV) CCC", true, "", ""},      {"(X", true, "", ""},
-        {"X)", true, "", ""},                    {")X(", true, "", ""},
-        {"O(X)", true, "", ""},                  {"OL (X)", true, "", ""},
-        {"(XA)", true, "", ""},                  {"(X)(V)", true, "", ""},
-        {"X V", true, "", ""},                   {"\xC9", true, "", ""},
+        {"OVERLINE(IV)CCC", false, "IV", "CCC"},
+        {"overline(iv)", false, "IV", ""},
+        {"ol(X)V", false, "X", "V"},
+        {"(X)", false, "X", ""},
+        {"mmmm", false, "", "MMMM"},
+        {"", false, "", ""},
+        {"()", false, "", ""},
+        {"OVERLINE()", false, "", ""},
+        {"OVERLINE(IV) CCC", true, "", ""},
+        {"(X", true, "", ""},
+        {"X)", true, "", ""},
+        {")X(", true, "", ""},
+        {"O(X)", true, "", ""},
+        {"OL (X)", true, "", ""},
+        {"(XA)", true, "", ""},
+        {"(X)(V)", true, "", ""},
+        {"X V", true, "", ""},
+        {"\xC9", true, "", ""},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         const RomanParts parts = SplitRoman(c.text);
         EXPECT_EQ(parts.failed, c.failed) << c.text;
         if (!c.failed) {
@@ -166,47 +188,36 @@ TEST(NumberSystems, SplitRoman_table_prefixesPartsAndFailures)
     }
 }
 
-TEST(NumberSystems, ValidateNumberInput_table_digitsBelowTheBaseOnly)
-{
+TEST(NumberSystems, ValidateNumberInput_table_digitsBelowTheBaseOnly) {
     const struct {
         std::string text;
         int base;
         std::optional<std::string> message;
     } cases[] = {
-        {"ff", 16, std::nullopt},
-        {"", 10, std::nullopt},
-        {"zZ09", 36, std::nullopt},
-        {"1010", 2, std::nullopt},
-        {"102", 2, "Invalid unit number"},
-        {"G", 16, "Invalid unit number"},
-        {"8", 8, "Invalid unit number"},
-        {"-5", 10, "Invalid unit number"},
-        {"1.5", 10, "Invalid unit number"},
-        {"1 000", 10, "Invalid unit number"},
-        {"+5", 10, "Invalid unit number"},
-        {"\xB2", 36, "Invalid unit number"},
-        {"", 1, "Invalid unit number"},
-        {"0", 37, "Invalid unit number"},
-        {"MCM", 0, std::nullopt},
-        {"X Y", 0, "invalid Roman numeral"},
+        {"ff", 16, std::nullopt},           {"", 10, std::nullopt},
+        {"zZ09", 36, std::nullopt},         {"1010", 2, std::nullopt},
+        {"102", 2, "Invalid unit number"},  {"G", 16, "Invalid unit number"},
+        {"8", 8, "Invalid unit number"},    {"-5", 10, "Invalid unit number"},
+        {"1.5", 10, "Invalid unit number"}, {"1 000", 10, "Invalid unit number"},
+        {"+5", 10, "Invalid unit number"},  {"\xB2", 36, "Invalid unit number"},
+        {"", 1, "Invalid unit number"},     {"0", 37, "Invalid unit number"},
+        {"MCM", 0, std::nullopt},           {"X Y", 0, "invalid Roman numeral"},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(ValidateNumberInput(c.text, c.base, "unit"), c.message) << c.text << " base " << c.base;
 }
 
-TEST(NumberSystems, NumberBaseOf_table_acceptsRomanAndBases2To36Only)
-{
+TEST(NumberSystems, NumberBaseOf_table_acceptsRomanAndBases2To36Only) {
     const long double nan = std::numeric_limits<long double>::quiet_NaN();
     const long double inf = std::numeric_limits<long double>::infinity();
     const struct {
         long double factor;
         std::optional<int> base;
     } cases[] = {
-        {0, 0},  {0.4L, 0},         {2, 2},  {15.6L, 16},          {36, 36},          {36.4L, 36},
-        {1, {}}, {0.6L, {}},        {-2, {}}, {36.6L, {}},         {37, {}},          {1e30L, {}},
-        {nan, {}}, {inf, {}},       {-inf, {}},
+        {0, 0},   {0.4L, 0},   {2, 2},   {15.6L, 16}, {36, 36},  {36.4L, 36}, {1, {}},    {0.6L, {}},
+        {-2, {}}, {36.6L, {}}, {37, {}}, {1e30L, {}}, {nan, {}}, {inf, {}},   {-inf, {}},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(NumberBaseOf(c.factor), c.base) << static_cast<double>(c.factor);
 }
 
@@ -225,8 +236,7 @@ struct ConvertCase {
     bool hasAllResults;
 };
 
-TEST(NumberSystems, ConvertNumberText_table_resultsAndMessages)
-{
+TEST(NumberSystems, ConvertNumberText_table_resultsAndMessages) {
     using O = NumbersOutcome;
     const ConvertCase cases[] = {
         {"ff", kHex, kDecimal, O::Converted, "255", true},
@@ -255,7 +265,7 @@ TEST(NumberSystems, ConvertNumberText_table_resultsAndMessages)
         {"(" + std::string(102, 'M') + ")", kRoman, kDecimal, O::Failed, "invalid Roman numeral", false},
         {"(M)", kRoman, kRoman, O::Converted, "overline(M) ", true},
     };
-    for (const ConvertCase& c : cases) {
+    for (const ConvertCase &c : cases) {
         const NumbersConversion r = ConvertNumberText(c.text, c.input, c.output, {});
         EXPECT_EQ(r.outcome, c.outcome) << c.text;
         EXPECT_EQ(r.outputText, c.outputText) << c.text;
@@ -263,8 +273,7 @@ TEST(NumberSystems, ConvertNumberText_table_resultsAndMessages)
     }
 }
 
-TEST(NumberSystems, ConvertNumberText_unitWithoutNumberSystem_givesInvalidNumberAndConvertsNothing)
-{
+TEST(NumberSystems, ConvertNumberText_unitWithoutNumberSystem_givesInvalidNumberAndConvertsNothing) {
     const NumberSystemUnit unary{"unary", 1};
     const NumberSystemUnit huge{"base 100", 100};
     const NumberSystemUnit broken{"broken", std::numeric_limits<long double>::quiet_NaN()};
@@ -275,11 +284,11 @@ TEST(NumberSystems, ConvertNumberText_unitWithoutNumberSystem_givesInvalidNumber
         NumberSystemUnit output;
         std::string message;
     } cases[] = {
-        {"0", unary, kDecimal, "Invalid unary number"},      {"", unary, kDecimal, "Invalid unary number"},
-        {"12", kDecimal, huge, "Invalid base 100 number"},    {"XV", kRoman, unary, "Invalid unary number"},
-        {"99", huge, kDecimal, "Invalid base 100 number"},    {"1", kDecimal, broken, "Invalid broken number"},
+        {"0", unary, kDecimal, "Invalid unary number"},    {"", unary, kDecimal, "Invalid unary number"},
+        {"12", kDecimal, huge, "Invalid base 100 number"}, {"XV", kRoman, unary, "Invalid unary number"},
+        {"99", huge, kDecimal, "Invalid base 100 number"}, {"1", kDecimal, broken, "Invalid broken number"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         const NumbersConversion r = ConvertNumberText(c.text, c.input, c.output, listed);
         EXPECT_EQ(r.outcome, NumbersOutcome::InvalidInput) << c.message;
         EXPECT_EQ(r.outputText, c.message);
@@ -288,8 +297,7 @@ TEST(NumberSystems, ConvertNumberText_unitWithoutNumberSystem_givesInvalidNumber
     }
 }
 
-TEST(NumberSystems, ConvertNumberText_allResults_oneLinePerListedUnitInOrder)
-{
+TEST(NumberSystems, ConvertNumberText_allResults_oneLinePerListedUnitInOrder) {
     const NumberSystemUnit listed[] = {kBinary, kRoman, kHex, {"damaged", 1}, kDecimal};
     const NumbersConversion r = ConvertNumberText("255", kDecimal, kHex, listed);
     ASSERT_TRUE(r.hasAllResults);
@@ -298,8 +306,7 @@ TEST(NumberSystems, ConvertNumberText_allResults_oneLinePerListedUnitInOrder)
 }
 
 // Any text, however long and whatever its bytes, ends in a result or one of the messages.
-TEST(NumberSystems, ConvertNumberText_randomAndHugeInput_alwaysEndsInResultOrMessage)
-{
+TEST(NumberSystems, ConvertNumberText_randomAndHugeInput_alwaysEndsInResultOrMessage) {
     std::mt19937 random(20240611);
     std::uniform_int_distribution<int> byte(0, 255);
     std::uniform_int_distribution<int> roman(0, 6);
@@ -316,8 +323,8 @@ TEST(NumberSystems, ConvertNumberText_randomAndHugeInput_alwaysEndsInResultOrMes
         inputs.push_back(bytes);
         inputs.push_back(letters);
     }
-    for (const std::string& text : inputs) {
-        for (const NumberSystemUnit& from : systems) {
+    for (const std::string &text : inputs) {
+        for (const NumberSystemUnit &from : systems) {
             const NumbersConversion r = ConvertNumberText(text, from, kRoman, systems);
             if (r.outcome != NumbersOutcome::Converted) {
                 EXPECT_FALSE(r.outputText.empty());
@@ -325,8 +332,10 @@ TEST(NumberSystems, ConvertNumberText_randomAndHugeInput_alwaysEndsInResultOrMes
             EXPECT_LE(r.outputText.size(), 64u); // a Roman result is short; a message too
         }
     }
-    EXPECT_EQ(ConvertNumberText(std::string(100000, 'F'), kHex, kDecimal, {}).outcome, NumbersOutcome::Failed);
-    EXPECT_EQ(ConvertNumberText(std::string(100000, 'M'), kRoman, kDecimal, {}).outcome, NumbersOutcome::Failed);
+    EXPECT_EQ(ConvertNumberText(std::string(100000, 'F'), kHex, kDecimal, {}).outcome,
+              NumbersOutcome::Failed);
+    EXPECT_EQ(ConvertNumberText(std::string(100000, 'M'), kRoman, kDecimal, {}).outcome,
+              NumbersOutcome::Failed);
 }
 
 } // namespace

@@ -59,16 +59,16 @@ class TestCustomWindow : public QObject {
         WindowHarness h;
         h.SetSetting("AktualCate", "Length");
         h.Start();
-        const bool ran =
-            ModalSteps()
-                .Then("CustomUnitsDialog",
-                      [](QDialog &units) {
-                          QCOMPARE(Child<QComboBox>(units, "categoryChoice")->currentText(), QString("Length"));
-                          ClickButton(units, "addButton");
-                      })
-                .Then("CustomUnitEditor", AddUnitStep("furlong", "201.168", "meter"))
-                .Then("CustomUnitsDialog", ClickStep("closeButton"))
-                .Run([&] { h.Find<QAction>("customUnitsAction")->trigger(); });
+        const bool ran = ModalSteps()
+                             .Then("CustomUnitsDialog",
+                                   [](QDialog &units) {
+                                       QCOMPARE(Child<QComboBox>(units, "categoryChoice")->currentText(),
+                                                QString("Length"));
+                                       ClickButton(units, "addButton");
+                                   })
+                             .Then("CustomUnitEditor", AddUnitStep("furlong", "201.168", "meter"))
+                             .Then("CustomUnitsDialog", ClickStep("closeButton"))
+                             .Run([&] { h.Find<QAction>("customUnitsAction")->trigger(); });
         QVERIFY(ran);
         QVERIFY(RowOf(InputList(h), "furlong") >= 0);
         ClickRow(OutputList(h), "meter");
@@ -115,21 +115,22 @@ class TestCustomWindow : public QObject {
     void roundTrip_categoryAndTwoUnits_reachTheNextRunAndTheCommandLine() {
         WindowHarness h;
         h.Start();
-        const bool ran = ModalSteps()
-                             .Then("CustomCategoriesDialog", ClickStep("addButton"))
-                             .Then("CustomCategoryEditor",
-                                   [](QDialog &editor) {
-                                       TypeInto(editor, "nameField", "Game money");
-                                       ClickButton(editor, "okButton");
-                                   })
-                             .Then("CustomCategoriesDialog", ClickStep("unitsButton")) // the new category is selected
-                             .Then("CustomUnitsDialog", ClickStep("addButton"))
-                             .Then("CustomUnitEditor", AddUnitStep("gold"))
-                             .Then("CustomUnitsDialog", ClickStep("addButton"))
-                             .Then("CustomUnitEditor", AddUnitStep("silver", "0,1", "gold"))
-                             .Then("CustomUnitsDialog", ClickStep("closeButton"))
-                             .Then("CustomCategoriesDialog", ClickStep("closeButton"))
-                             .Run([&] { h.Find<QAction>("customCategoriesAction")->trigger(); });
+        const bool ran =
+            ModalSteps()
+                .Then("CustomCategoriesDialog", ClickStep("addButton"))
+                .Then("CustomCategoryEditor",
+                      [](QDialog &editor) {
+                          TypeInto(editor, "nameField", "Game money");
+                          ClickButton(editor, "okButton");
+                      })
+                .Then("CustomCategoriesDialog", ClickStep("unitsButton")) // the new category is selected
+                .Then("CustomUnitsDialog", ClickStep("addButton"))
+                .Then("CustomUnitEditor", AddUnitStep("gold"))
+                .Then("CustomUnitsDialog", ClickStep("addButton"))
+                .Then("CustomUnitEditor", AddUnitStep("silver", "0,1", "gold"))
+                .Then("CustomUnitsDialog", ClickStep("closeButton"))
+                .Then("CustomCategoriesDialog", ClickStep("closeButton"))
+                .Run([&] { h.Find<QAction>("customCategoriesAction")->trigger(); });
         QVERIFY(ran);
         QVERIFY(h.Find<QComboBox>("categoryNames")->findText("Game money") >= 0);
         h.Finish();

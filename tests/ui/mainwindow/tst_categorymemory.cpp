@@ -23,26 +23,25 @@ using namespace mensurio;
 
 namespace {
 
-QString Q(const std::string& cp1252) { return QString::fromStdString(Cp1252::ToUtf8(cp1252)); }
+QString Q(const std::string &cp1252) {
+    return QString::fromStdString(Cp1252::ToUtf8(cp1252));
+}
 
 const QString kMicrometer = Q("\xB5m"); // a name beyond ASCII: the byte 0xB5 in Windows-1252
 
-std::set<QString> SelectedNames(const QListWidget& list)
-{
+std::set<QString> SelectedNames(const QListWidget &list) {
     std::set<QString> names;
-    for (const QListWidgetItem* item : list.selectedItems())
+    for (const QListWidgetItem *item : list.selectedItems())
         names.insert(item->text());
     return names;
 }
 
-int RowOf(const QListWidget& list, const QString& name)
-{
+int RowOf(const QListWidget &list, const QString &name) {
     const auto found = list.findItems(name, Qt::MatchExactly);
     return found.isEmpty() ? -1 : list.row(found.front());
 }
 
-ListSelection SelectionOf(const QListWidget& list)
-{
+ListSelection SelectionOf(const QListWidget &list) {
     ListSelection selection;
     for (int row = 0; row < list.count(); ++row)
         selection.selected.push_back(list.item(row)->isSelected());
@@ -52,13 +51,12 @@ ListSelection SelectionOf(const QListWidget& list)
 
 // The widgets, settings file and engine a CategoryMemory works with, without the window.
 struct Fixture {
-    Fixture()
-    {
+    Fixture() {
         database.AddCategory("Length", false);
-        for (const char* name : {"meter", "kilometer", "foot", "inch", "yard", "mile", "\xB5m"})
+        for (const char *name : {"meter", "kilometer", "foot", "inch", "yard", "mile", "\xB5m"})
             database.AddUnit("Length", name, "", 1, false);
         database.AddCategory("Temperature", false);
-        for (const char* name : {"kelvin", "Celsius", "Fahrenheit"})
+        for (const char *name : {"kelvin", "Celsius", "Fahrenheit"})
             database.AddUnit("Temperature", name, "", 1, false);
         database.AddCategory("Secret", true);
         database.SelectCategory("Secret");
@@ -68,31 +66,32 @@ struct Fixture {
         hooks.orderView = [this] { return engine.OrderView(); };
         hooks.convert = [this] { ++conversions; };
         hooks.selectFirstCategory = [this] { ++firstCategoryChosen; };
-        hooks.database = [this]() -> const UnitDatabase& { return database; };
-        memory = std::make_unique<CategoryMemory>(&valueField, &inputList, &outputList, &file, &settings, hooks);
+        hooks.database = [this]() -> const UnitDatabase & { return database; };
+        memory =
+            std::make_unique<CategoryMemory>(&valueField, &inputList, &outputList, &file, &settings, hooks);
     }
 
     // Fills both lists with the category's units, as a category change does.
-    void Fill(const std::string& category, bool sortByName)
-    {
+    void Fill(const std::string &category, bool sortByName) {
         inputList.clear();
         outputList.clear();
         settings.AktualCate = category;
         memory->SetMultiSelectMode(category);
-        for (const UnitRecord& row : engine.LoadCategoryUnits(category, {.sortByName = sortByName})) {
+        for (const UnitRecord &row : engine.LoadCategoryUnits(category, {.sortByName = sortByName})) {
             inputList.addItem(Q(row.Name));
             outputList.addItem(Q(row.Name));
         }
     }
 
-    void Select(QListWidget& list, const std::vector<QString>& names)
-    {
+    void Select(QListWidget &list, const std::vector<QString> &names) {
         list.clearSelection();
-        for (const QString& name : names)
+        for (const QString &name : names)
             list.item(RowOf(list, name))->setSelected(true);
     }
 
-    std::string Stored(const char* category, const char* key) const { return file.ReadString(category, key, "?"); }
+    std::string Stored(const char *category, const char *key) const {
+        return file.ReadString(category, key, "?");
+    }
 
     test::ScratchDir dir;
     IniFile file{dir.file("mensurio.ini")};
@@ -111,9 +110,8 @@ struct Fixture {
 
 class TestCategoryMemory : public QObject {
     Q_OBJECT
-private slots:
-    void saveRestore_linear_keepsUnitsAcrossSorting_data()
-    {
+  private slots:
+    void saveRestore_linear_keepsUnitsAcrossSorting_data() {
         QTest::addColumn<bool>("sortedWhenSaved");
         QTest::addColumn<bool>("sortedWhenRestored");
         for (const bool before : {false, true})
@@ -121,8 +119,7 @@ private slots:
                 QTest::addRow("sorted %d then %d", before, after) << before << after;
     }
 
-    void saveRestore_linear_keepsUnitsAcrossSorting()
-    {
+    void saveRestore_linear_keepsUnitsAcrossSorting() {
         QFETCH(bool, sortedWhenSaved);
         QFETCH(bool, sortedWhenRestored);
         Fixture f;
@@ -141,14 +138,13 @@ private slots:
         QCOMPARE(SelectedNames(f.inputList), (std::set<QString>{"foot"}));
         QCOMPARE(SelectedNames(f.outputList), (std::set<QString>{"inch", "mile", kMicrometer}));
         int lowest = f.outputList.count();
-        for (const QListWidgetItem* item : f.outputList.selectedItems())
+        for (const QListWidgetItem *item : f.outputList.selectedItems())
             lowest = std::min(lowest, f.outputList.row(item));
         QCOMPARE(f.outputList.currentRow(), lowest);
         QCOMPARE(f.valueField.text(), QString::fromUtf8("5 \xC2\xB0"));
     }
 
-    void saveRestore_twoInputUnits_leavesTheInputToTheText()
-    {
+    void saveRestore_twoInputUnits_leavesTheInputToTheText() {
         Fixture f;
         f.Fill("Length", true);
         f.Select(f.inputList, {"foot", "inch"});
@@ -175,15 +171,13 @@ private slots:
         QVERIFY(result.inputSelection->IsSelected(RowOf(f.inputList, "inch")));
     }
 
-    void applyOutputCodes_nothingUsable_selectsRowZero_data()
-    {
+    void applyOutputCodes_nothingUsable_selectsRowZero_data() {
         QTest::addColumn<QString>("codes");
-        for (const char* codes : {"", "0a", "0", "07", "zz", "Z", "-1"})
+        for (const char *codes : {"", "0a", "0", "07", "zz", "Z", "-1"})
             QTest::addRow("\"%s\"", codes) << QString(codes);
     }
 
-    void applyOutputCodes_nothingUsable_selectsRowZero()
-    {
+    void applyOutputCodes_nothingUsable_selectsRowZero() {
         QFETCH(QString, codes);
         Fixture f;
         f.Fill("Length", true);
@@ -192,8 +186,7 @@ private slots:
         QVERIFY(f.outputList.item(0)->isSelected());
     }
 
-    void applyOutputCodes_addsToTheSelectionAndSkipsBadPairs()
-    {
+    void applyOutputCodes_addsToTheSelectionAndSkipsBadPairs() {
         Fixture f;
         f.Fill("Length", true);
         f.Select(f.outputList, {"yard"});
@@ -203,8 +196,7 @@ private slots:
         QCOMPARE(f.memory->CaptureOutputCodes(), std::string("000304"));
     }
 
-    void temperature_namesAtTheCurrentRows()
-    {
+    void temperature_namesAtTheCurrentRows() {
         Fixture f;
         f.Fill("Temperature", false);
         QCOMPARE(f.inputList.selectionMode(), QAbstractItemView::SingleSelection);
@@ -227,8 +219,7 @@ private slots:
         QCOMPARE(f.outputList.selectedItems().size(), 1);
     }
 
-    void showAllResultsToggle_keepsTheOutputSelection()
-    {
+    void showAllResultsToggle_keepsTheOutputSelection() {
         Fixture f;
         f.Fill("Length", false);
         f.Select(f.outputList, {"kilometer", "yard", "mile"});
@@ -247,8 +238,7 @@ private slots:
         QCOMPARE(SelectedNames(f.outputList), (std::set<QString>{"Fahrenheit"}));
     }
 
-    void restore_sameText_convertsOnceWithoutChangeEvent()
-    {
+    void restore_sameText_convertsOnceWithoutChangeEvent() {
         Fixture f;
         f.Fill("Length", false);
         f.file.WriteString("Length", "hodnota", "12");
@@ -261,8 +251,7 @@ private slots:
         QCOMPARE(f.conversions, 1);
     }
 
-    void restore_withoutCategory_selectsFirstRows()
-    {
+    void restore_withoutCategory_selectsFirstRows() {
         Fixture f;
         f.Fill("Length", false);
         f.settings.AktualCate.clear();
@@ -274,17 +263,16 @@ private slots:
         QCOMPARE(SelectedNames(f.outputList), (std::set<QString>{"meter"}));
     }
 
-    void clearConversionMemory_emptiesEveryCategoryAndStartsOver()
-    {
+    void clearConversionMemory_emptiesEveryCategoryAndStartsOver() {
         Fixture f;
-        for (const char* category : {"Length", "Secret", "Temperature"})
+        for (const char *category : {"Length", "Secret", "Temperature"})
             WriteConversionMemory(f.file, category, {{"foot", "kelvin", "0102"}, "9"});
         f.Fill("Length", false);
         f.Select(f.inputList, {"yard", "mile"});
         f.Select(f.outputList, {"inch"});
         f.valueField.setText("3");
         f.memory->ClearConversionMemory();
-        for (const char* category : {"Length", "Secret", "Temperature"}) {
+        for (const char *category : {"Length", "Secret", "Temperature"}) {
             QCOMPARE(f.Stored(category, "list1"), std::string());
             QCOMPARE(f.Stored(category, "hodnota"), std::string());
         }
@@ -296,8 +284,7 @@ private slots:
         QCOMPARE(f.firstCategoryChosen, 1);
     }
 
-    void clearConversionMemory_usesTheWindowsUnitSelection()
-    {
+    void clearConversionMemory_usesTheWindowsUnitSelection() {
         Fixture f;
         std::vector<std::pair<char, int>> calls;
         CategoryMemory::Hooks hooks;

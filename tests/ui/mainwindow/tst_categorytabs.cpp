@@ -2,8 +2,8 @@
 // The category tab strip of a long category list: a window of tabs around the current category
 // with a tab for the categories on either side, and the window's own view of it.
 #include "core/db/DatabaseFile.h"
-#include "ui/support/WindowHarness.h"
 #include "ui/mainwindow/CategoryTabs.h"
+#include "ui/support/WindowHarness.h"
 
 #include <QComboBox>
 #include <QMenu>

@@ -36,19 +36,46 @@ class TestEverydayInput : public QObject {
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("symbols side by side") << "Length" << "meter" << "inch" << "5 ft 3 in" << "63";
-        QTest::newRow("plural in capitals") << "Length" << "meter" << "foot" << "3 FEET" << "3";
-        QTest::newRow("mixed number") << "Length" << "inch" << "millimeter" << "1 3/4" << "44.45";
-        QTest::newRow("greek mu") << "Length" << "meter" << "nanometer" << QString::fromUtf8("1 \u03bcm") << "1000";
-        QTest::newRow("scale with the value") << "Temperature" << "Kelvin" << "Celsius" << QString::fromUtf8("212 \u00b0F")
-                                              << "100";
-        QTest::newRow("ambiguous grouping") << "Length" << "meter" << "foot" << "1,000"
+        QTest::newRow("symbols side by side") << "Length"
+                                              << "meter"
+                                              << "inch"
+                                              << "5 ft 3 in"
+                                              << "63";
+        QTest::newRow("plural in capitals") << "Length"
+                                            << "meter"
+                                            << "foot"
+                                            << "3 FEET"
+                                            << "3";
+        QTest::newRow("mixed number") << "Length"
+                                      << "inch"
+                                      << "millimeter"
+                                      << "1 3/4"
+                                      << "44.45";
+        QTest::newRow("greek mu") << "Length"
+                                  << "meter"
+                                  << "nanometer" << QString::fromUtf8("1 \u03bcm") << "1000";
+        QTest::newRow("scale with the value") << "Temperature"
+                                              << "Kelvin"
+                                              << "Celsius" << QString::fromUtf8("212 \u00b0F") << "100";
+        QTest::newRow("ambiguous grouping") << "Length"
+                                            << "meter"
+                                            << "foot"
+                                            << "1,000"
                                             << "'1,000' is ambiguous: 1000 or 1?";
-        QTest::newRow("unknown word") << "Length" << "meter" << "foot" << "5 feeet"
+        QTest::newRow("unknown word") << "Length"
+                                      << "meter"
+                                      << "foot"
+                                      << "5 feeet"
                                       << "unknown unit 'feeet'; did you mean foot (ft)?";
-        QTest::newRow("other categories, same dimension")
-            << "Speed" << "meter/second" << "kilometer/hour (km/h)" << "90 km / 45 min" << "120";
-        QTest::newRow("other dimension") << "Speed" << "meter/second" << "kilometer/hour (km/h)" << "5 kg"
+        QTest::newRow("other categories, same dimension") << "Speed"
+                                                          << "meter/second"
+                                                          << "kilometer/hour (km/h)"
+                                                          << "90 km / 45 min"
+                                                          << "120";
+        QTest::newRow("other dimension") << "Speed"
+                                         << "meter/second"
+                                         << "kilometer/hour (km/h)"
+                                         << "5 kg"
                                          << "5 kg is a mass (M); kilometer/hour (km/h) is a speed (L T^-1)";
     }
     void valueField_readsEverydayInput() {

@@ -14,8 +14,12 @@ using namespace mensurio::test;
 
 namespace {
 
-QListWidget *Outputs(WindowHarness &h) { return h.Find<QListWidget>("outputList"); }
-QString Answer(WindowHarness &h) { return h.Find<QLineEdit>("resultField")->text(); }
+QListWidget *Outputs(WindowHarness &h) {
+    return h.Find<QListWidget>("outputList");
+}
+QString Answer(WindowHarness &h) {
+    return h.Find<QLineEdit>("resultField")->text();
+}
 
 } // namespace
 
@@ -26,13 +30,27 @@ class TestFractions : public QObject {
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("nearest sixteenth") << "nearest 1/16" << "0.3" << "5/16 (+0.0125)";
-        QTest::newRow("negative mirrored") << "nearest 1/16" << "-0.3" << "-5/16 (-0.0125)";
-        QTest::newRow("exact hit") << "nearest 1/8" << "1 3/8" << "1 3/8";
-        QTest::newRow("mixed number as decimal") << "as decimal" << "1 3/8" << "1.375";
-        QTest::newRow("decimal as fraction") << "as fraction" << "2.5" << "2 1/2";
-        QTest::newRow("expression as fraction") << "as fraction" << "1/3 + 1/6" << "1/2";
-        QTest::newRow("unreadable") << "as fraction" << "3/" << "invalid or incomplete expression";
+        QTest::newRow("nearest sixteenth") << "nearest 1/16"
+                                           << "0.3"
+                                           << "5/16 (+0.0125)";
+        QTest::newRow("negative mirrored") << "nearest 1/16"
+                                           << "-0.3"
+                                           << "-5/16 (-0.0125)";
+        QTest::newRow("exact hit") << "nearest 1/8"
+                                   << "1 3/8"
+                                   << "1 3/8";
+        QTest::newRow("mixed number as decimal") << "as decimal"
+                                                 << "1 3/8"
+                                                 << "1.375";
+        QTest::newRow("decimal as fraction") << "as fraction"
+                                             << "2.5"
+                                             << "2 1/2";
+        QTest::newRow("expression as fraction") << "as fraction"
+                                                << "1/3 + 1/6"
+                                                << "1/2";
+        QTest::newRow("unreadable") << "as fraction"
+                                    << "3/"
+                                    << "invalid or incomplete expression";
     }
     void typedValue_isAnsweredInTheChosenUnit() {
         QFETCH(QString, unit);
@@ -80,7 +98,8 @@ class TestFractions : public QObject {
         ClickRow(Outputs(h), "nearest 1/16");
         h.Type("0.3");
         h.Find<QAction>("addItemAction")->trigger();
-        QCOMPARE(QString::fromStdString(window.record().RecordText()), QString("0.3 = 5/16 (+0.0125) nearest 1/16"));
+        QCOMPARE(QString::fromStdString(window.record().RecordText()),
+                 QString("0.3 = 5/16 (+0.0125) nearest 1/16"));
     }
 };
 

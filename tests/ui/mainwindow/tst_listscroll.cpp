@@ -11,8 +11,7 @@ using namespace mensurio::test;
 namespace {
 
 // One category long enough that most rows lie below the visible part of the lists.
-std::string longCategory()
-{
+std::string longCategory() {
     UnitDatabase db;
     db.AddCategory("Length", false);
     for (int i = 0; i < 80; ++i)
@@ -20,8 +19,7 @@ std::string longCategory()
     return DatabaseFile::ToBytes(db, "MNSA");
 }
 
-bool rowVisible(QListWidget *list, int row)
-{
+bool rowVisible(QListWidget *list, int row) {
     return list->viewport()->rect().intersects(list->visualItemRect(list->item(row)));
 }
 
@@ -29,9 +27,8 @@ bool rowVisible(QListWidget *list, int row)
 
 class TestListScroll : public QObject {
     Q_OBJECT
-private slots:
-    void selectUnit_farDownTheList_scrollsItIntoView()
-    {
+  private slots:
+    void selectUnit_farDownTheList_scrollsItIntoView() {
         WindowHarness harness(false);
         harness.dir.write("units.dat", longCategory());
         harness.SetSetting("tipbox", "0");

@@ -88,11 +88,16 @@ class TestMemory : public QObject {
         QTest::addColumn<bool>("sorted");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("output");
-        QTest::newRow("Length") << "Length" << false << "meter" << "foot";
-        QTest::newRow("Length sorted") << "Length" << true << "meter" << "foot";
-        QTest::newRow("Temperature") << "Temperature" << false << "Celsius" << "Fahrenheit";
-        QTest::newRow("Mass: no pound") << "Mass" << false << "kilogram" << "kilogram";
-        QTest::newRow("Numbers: no entry") << "Numbers" << false << "decimal" << "decimal";
+        QTest::newRow("Length") << "Length" << false << "meter"
+                                << "foot";
+        QTest::newRow("Length sorted") << "Length" << true << "meter"
+                                       << "foot";
+        QTest::newRow("Temperature") << "Temperature" << false << "Celsius"
+                                     << "Fahrenheit";
+        QTest::newRow("Mass: no pound") << "Mass" << false << "kilogram"
+                                        << "kilogram";
+        QTest::newRow("Numbers: no entry") << "Numbers" << false << "decimal"
+                                           << "decimal";
     }
     void firstStart_shippedUnitsWhereTheSettingsHoldNoMemory() {
         QFETCH(QString, category);

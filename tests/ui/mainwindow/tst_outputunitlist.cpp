@@ -15,31 +15,30 @@ constexpr int kListWidth = 240;
 
 // Records the rectangles of the paint events a widget receives.
 class PaintRecorder : public QObject {
-public:
+  public:
     std::vector<QRect> rects;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Paint)
-            rects.push_back(static_cast<QPaintEvent*>(event)->rect());
+            rects.push_back(static_cast<QPaintEvent *>(event)->rect());
         return QObject::eventFilter(watched, event);
     }
 };
 
-bool IsLineColor(QRgb pixel) { return QColor(pixel) == OutputUnitList::LineColor(); }
+bool IsLineColor(QRgb pixel) {
+    return QColor(pixel) == OutputUnitList::LineColor();
+}
 
 // Pixels of row `row` in column x of an image of the viewport.
-std::vector<QRgb> Column(const QImage& image, const QRect& rowRect, int x)
-{
+std::vector<QRgb> Column(const QImage &image, const QRect &rowRect, int x) {
     std::vector<QRgb> pixels;
     for (int y = rowRect.top(); y <= rowRect.bottom(); ++y)
         pixels.push_back(image.pixel(x, y));
     return pixels;
 }
 
-int CountDiffering(const QImage& image, const QRect& rowRect, int fromX, int toX, QColor background)
-{
+int CountDiffering(const QImage &image, const QRect &rowRect, int fromX, int toX, QColor background) {
     int count = 0;
     for (int x = fromX; x <= toX; ++x)
         for (const QRgb pixel : Column(image, rowRect, x))
@@ -54,8 +53,7 @@ class TestListBoxTwo : public QObject {
 
     // A shown list with three rows, the first with a name long enough to reach the value column.
     // It takes no focus, so that no focus frame is drawn over the rows.
-    static void fill(OutputUnitList& list)
-    {
+    static void fill(OutputUnitList &list) {
         list.setFocusPolicy(Qt::NoFocus);
         list.resize(kListWidth, 160);
         list.addItems({QString(40, QChar('W')), "meter", "foot"});
@@ -63,17 +61,15 @@ class TestListBoxTwo : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&list));
     }
 
-private slots:
-    void construction_isPlainListWithExtendedSelection()
-    {
+  private slots:
+    void construction_isPlainListWithExtendedSelection() {
         OutputUnitList list;
         QCOMPARE(list.mode(), OutputUnitList::Mode::Standard);
         QCOMPARE(list.selectionMode(), QAbstractItemView::ExtendedSelection);
         QVERIFY(list.values().isEmpty());
     }
 
-    void valueColumn_entriesBelongToRowsByIndex()
-    {
+    void valueColumn_entriesBelongToRowsByIndex() {
         OutputUnitList list;
         list.addItems({"a", "b", "c"});
         list.setValues({"1", "2"});
@@ -89,15 +85,15 @@ private slots:
         QCOMPARE(list.count(), 3);
     }
 
-    void setMode_keepsRowsSelectionAndCurrentRow()
-    {
+    void setMode_keepsRowsSelectionAndCurrentRow() {
         OutputUnitList list;
         list.addItems({"a", "b", "c", "d"});
         list.item(1)->setSelected(true);
         list.item(3)->setSelected(true);
         list.setCurrentRow(3, QItemSelectionModel::NoUpdate);
         list.setValues({"1", "2", "3", "4"});
-        for (const auto mode : {OutputUnitList::Mode::TwoColumns, OutputUnitList::Mode::Standard, OutputUnitList::Mode::TwoColumns}) {
+        for (const auto mode : {OutputUnitList::Mode::TwoColumns, OutputUnitList::Mode::Standard,
+                                OutputUnitList::Mode::TwoColumns}) {
             list.setMode(mode);
             QCOMPARE(list.mode(), mode);
             QCOMPARE(list.selectedItems().size(), 2);
@@ -107,8 +103,7 @@ private slots:
         }
     }
 
-    void paint_twoColumns_lineAtHalfWidthMinusTwo()
-    {
+    void paint_twoColumns_lineAtHalfWidthMinusTwo() {
         OutputUnitList list;
         fill(list);
         list.setValues({"12.5", "", "3"});
@@ -127,18 +122,22 @@ private slots:
         }
         const QRect first = list.visualItemRect(list.item(0));
         // The long name is cut where the value column is cleared, and the name starts at x = 2.
-        QCOMPARE(CountDiffering(image, first, OutputUnitList::ValueClearX(width), OutputUnitList::SeparatorX(width) - 1, base), 0);
-        QVERIFY(CountDiffering(image, first, OutputUnitList::NameX, OutputUnitList::ValueClearX(width) - 1, base) > 0);
+        QCOMPARE(CountDiffering(image, first, OutputUnitList::ValueClearX(width),
+                                OutputUnitList::SeparatorX(width) - 1, base),
+                 0);
+        QVERIFY(CountDiffering(image, first, OutputUnitList::NameX, OutputUnitList::ValueClearX(width) - 1,
+                               base) > 0);
         QCOMPARE(CountDiffering(image, first, 0, OutputUnitList::NameX - 1, base), 0);
         // Values are drawn right of the line, only where a row has one.
-        QCOMPARE(CountDiffering(image, first, OutputUnitList::SeparatorX(width) + 1, OutputUnitList::ValueX(width) - 1, base), 0);
+        QCOMPARE(CountDiffering(image, first, OutputUnitList::SeparatorX(width) + 1,
+                                OutputUnitList::ValueX(width) - 1, base),
+                 0);
         QVERIFY(CountDiffering(image, first, OutputUnitList::ValueX(width), width - 1, base) > 0);
         const QRect second = list.visualItemRect(list.item(1));
         QCOMPARE(CountDiffering(image, second, OutputUnitList::SeparatorX(width) + 1, width - 1, base), 0);
     }
 
-    void paint_selectedRow_usesHighlightAcrossTheWholeRow()
-    {
+    void paint_selectedRow_usesHighlightAcrossTheWholeRow() {
         OutputUnitList list;
         fill(list);
         list.setMode(OutputUnitList::Mode::TwoColumns);
@@ -154,8 +153,7 @@ private slots:
         }
     }
 
-    void paint_standardMode_drawsNoValueColumn()
-    {
+    void paint_standardMode_drawsNoValueColumn() {
         OutputUnitList list;
         fill(list);
         list.setValues({"12.5", "7", "3"});
@@ -168,8 +166,7 @@ private slots:
         QCOMPARE(CountDiffering(image, second, OutputUnitList::SeparatorX(width), width - 1, base), 0);
     }
 
-    void quickRepaint_repaintsOnlyTheValueColumnAtOnce()
-    {
+    void quickRepaint_repaintsOnlyTheValueColumnAtOnce() {
         OutputUnitList list;
         fill(list);
         list.setMode(OutputUnitList::Mode::TwoColumns);
@@ -190,17 +187,19 @@ private slots:
         QVERIFY(recorder.rects.empty());
     }
 
-    void setValues_showsNewValuesAfterTheNextPaint()
-    {
+    void setValues_showsNewValuesAfterTheNextPaint() {
         OutputUnitList list;
         fill(list);
         list.setMode(OutputUnitList::Mode::TwoColumns);
         const QColor base = list.palette().color(QPalette::Active, QPalette::Base);
         const QRect second = list.visualItemRect(list.item(1));
         const int width = list.columnWidth();
-        QCOMPARE(CountDiffering(list.viewport()->grab().toImage(), second, OutputUnitList::ValueX(width), width - 1, base), 0);
+        QCOMPARE(CountDiffering(list.viewport()->grab().toImage(), second, OutputUnitList::ValueX(width),
+                                width - 1, base),
+                 0);
         list.setValues({"", "1000"});
-        QVERIFY(CountDiffering(list.viewport()->grab().toImage(), second, OutputUnitList::ValueX(width), width - 1, base) > 0);
+        QVERIFY(CountDiffering(list.viewport()->grab().toImage(), second, OutputUnitList::ValueX(width),
+                               width - 1, base) > 0);
     }
 };
 

@@ -19,8 +19,12 @@ class TestRestartPlacement : public QObject {
         if (QGuiApplication::platformName() != "xcb" || qEnvironmentVariableIsEmpty("MENSURIO_FRAMING_WM"))
             QSKIP("needs an X server with a window manager: run through restart_placement_test.sh");
         WindowHarness h;
-        for (const auto &[key, value] : {std::pair{"left", "137"}, {"top", "111"}, {"width", "600"},
-                                         {"height", "420"}, {"save", "1"}, {"maximized", "0"}})
+        for (const auto &[key, value] : {std::pair{"left", "137"},
+                                         {"top", "111"},
+                                         {"width", "600"},
+                                         {"height", "420"},
+                                         {"save", "1"},
+                                         {"maximized", "0"}})
             h.SetSetting(key, value);
         int framed = 0;
         for (int run = 1; run <= 10; ++run) {

@@ -8,13 +8,13 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
-#include <QElapsedTimer>
 #include <QtTest>
 
 #include <algorithm>
@@ -209,7 +209,8 @@ class TestStartup : public QObject {
         h.SetSetting("f2size", "11");
         h.SetSetting("f2italic", "1");
         h.Start();
-        for (const char *name : {"valueField", "resultField", "inputList", "outputList", "inputPressure", "outputPressure"}) {
+        for (const char *name :
+             {"valueField", "resultField", "inputList", "outputList", "inputPressure", "outputPressure"}) {
             const auto *widget = h.Find<QWidget>(name);
             QCOMPARE(widget->font().pointSize(), 14);
             QVERIFY(widget->font().bold());
@@ -265,7 +266,8 @@ class TestStartup : public QObject {
         MainWindow &window = h.Create();
         QVERIFY(!window.startedOk());
         // The second line names the default database and why it did not load.
-        QVERIFY(h.prompts.log.back().rfind(std::string("error: ") + DatabaseLifecycle::NoDefaultText + "\n", 0) == 0);
+        QVERIFY(h.prompts.log.back().rfind(std::string("error: ") + DatabaseLifecycle::NoDefaultText + "\n",
+                                           0) == 0);
         QVERIFY(h.prompts.log.back().find("default.dat: ") != std::string::npos);
         h.Finish();
         QCOMPARE(h.dir.read("units.dat"), std::string("broken"));
@@ -356,8 +358,8 @@ class TestStartup : public QObject {
         h.dir.write("units.dat/keep", "x");
         h.prompts.answers = {true, false};
         h.Finish();
-        const std::string told = std::string("error: ") + DatabaseLifecycle::NotSavedText + h.dir.file("units.dat") +
-                                 " is a directory, not a file.";
+        const std::string told = std::string("error: ") + DatabaseLifecycle::NotSavedText +
+                                 h.dir.file("units.dat") + " is a directory, not a file.";
         QCOMPARE(std::count(h.prompts.log.begin(), h.prompts.log.end(), told), 1);
         QCOMPARE(std::count_if(h.prompts.log.begin(), h.prompts.log.end(),
                                [](const std::string &line) { return line.rfind("retry/cancel", 0) == 0; }),
@@ -377,8 +379,9 @@ class TestStartup : public QObject {
         h.Start();
         h.Finish();
         QVERIFY(timer.elapsed() < 10000);
-        const std::string told = "error: The settings file " + h.SettingsPath() +
-                                 " is a FIFO, not a file. It is not read and not written; default settings are used.";
+        const std::string told =
+            "error: The settings file " + h.SettingsPath() +
+            " is a FIFO, not a file. It is not read and not written; default settings are used.";
         QCOMPARE(std::count(h.prompts.log.begin(), h.prompts.log.end(), told), 1);
         struct stat info {};
         QVERIFY(::stat(h.SettingsPath().c_str(), &info) == 0 && S_ISFIFO(info.st_mode));

@@ -169,13 +169,27 @@ class TestWindowLayout : public QObject {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("hint");
-        QTest::newRow("add") << "addItemButton" << "addItemAction" << "Add Item";
-        QTest::newRow("remove") << "removeLastItemButton" << "removeLastItemAction" << "Remove Last Item";
-        QTest::newRow("delete") << "deleteAllItemsButton" << "deleteAllItemsAction" << "Delete All Items";
-        QTest::newRow("copy") << "copyConversionButton" << "copyConversionAction" << "Copy Conversion to Clipboard";
-        QTest::newRow("all") << "copyAllConversionsButton" << "copyAllConversionsAction" << "Copy All Conversions to Clipboard";
-        QTest::newRow("record") << "copyRecordButton" << "copyRecordAction" << "Copy Record to Clipboard";
-        QTest::newRow("switch") << "recordButton" << "recordAction" << "Record:\r\n";
+        QTest::newRow("add") << "addItemButton"
+                             << "addItemAction"
+                             << "Add Item";
+        QTest::newRow("remove") << "removeLastItemButton"
+                                << "removeLastItemAction"
+                                << "Remove Last Item";
+        QTest::newRow("delete") << "deleteAllItemsButton"
+                                << "deleteAllItemsAction"
+                                << "Delete All Items";
+        QTest::newRow("copy") << "copyConversionButton"
+                              << "copyConversionAction"
+                              << "Copy Conversion to Clipboard";
+        QTest::newRow("all") << "copyAllConversionsButton"
+                             << "copyAllConversionsAction"
+                             << "Copy All Conversions to Clipboard";
+        QTest::newRow("record") << "copyRecordButton"
+                                << "copyRecordAction"
+                                << "Copy Record to Clipboard";
+        QTest::newRow("switch") << "recordButton"
+                                << "recordAction"
+                                << "Record:\r\n";
     }
     void recordbar_buttons_carryTheirCommandsHintsAndGlyphs() {
         QFETCH(QString, button);

@@ -58,12 +58,18 @@ class TestWindowRecord : public QObject {
         QTest::addColumn<bool>("selectText");
         QTest::addColumn<bool>("clipboardText");
         QTest::addColumn<QList<bool>>("expected"); // cut, copy, paste, select all
-        QTest::newRow("value field, nothing selected") << "valueField" << false << true << QList<bool>{false, false, true, true};
-        QTest::newRow("value field, text selected") << "valueField" << true << true << QList<bool>{true, true, true, true};
-        QTest::newRow("value field, empty clipboard") << "valueField" << true << false << QList<bool>{true, true, false, true};
-        QTest::newRow("result field") << "resultField" << true << true << QList<bool>{false, true, false, true};
-        QTest::newRow("input list") << "inputList" << false << true << QList<bool>{false, false, false, false};
-        QTest::newRow("output list") << "outputList" << false << true << QList<bool>{false, false, false, false};
+        QTest::newRow("value field, nothing selected")
+            << "valueField" << false << true << QList<bool>{false, false, true, true};
+        QTest::newRow("value field, text selected")
+            << "valueField" << true << true << QList<bool>{true, true, true, true};
+        QTest::newRow("value field, empty clipboard")
+            << "valueField" << true << false << QList<bool>{true, true, false, true};
+        QTest::newRow("result field")
+            << "resultField" << true << true << QList<bool>{false, true, false, true};
+        QTest::newRow("input list") << "inputList" << false << true
+                                    << QList<bool>{false, false, false, false};
+        QTest::newRow("output list") << "outputList" << false << true
+                                     << QList<bool>{false, false, false, false};
     }
     void editCommands_followTheFocusedControl() {
         QFETCH(QString, focus);
@@ -178,7 +184,8 @@ class TestWindowRecord : public QObject {
         add->trigger();
         h.Type("3");
         add->trigger();
-        QCOMPARE(Record(window), QString("1 foot = 0.3048 meter\r\n2 foot = 0.6096 meter\r\n3 foot = 0.9144 meter"));
+        QCOMPARE(Record(window),
+                 QString("1 foot = 0.3048 meter\r\n2 foot = 0.6096 meter\r\n3 foot = 0.9144 meter"));
         QCOMPARE(h.Find<QToolButton>("recordButton")->toolTip(), "Record:\r\n" + Record(window));
         h.Find<QAction>("copyRecordAction")->trigger();
         QCOMPARE(Clipboard(), Record(window));
@@ -233,13 +240,15 @@ class TestWindowRecord : public QObject {
         QTest::addColumn<bool>("recording");
         QTest::addColumn<bool>("adds");
         QTest::newRow("Enter in the value field") << "valueField" << int(Qt::Key_Return) << true << true;
-        QTest::newRow("Enter in the value field, not recording") << "valueField" << int(Qt::Key_Return) << false << false;
+        QTest::newRow("Enter in the value field, not recording")
+            << "valueField" << int(Qt::Key_Return) << false << false;
         QTest::newRow("letter in the value field") << "valueField" << int(Qt::Key_5) << true << false;
         QTest::newRow("space in the input list") << "inputList" << int(Qt::Key_Space) << true << true;
         QTest::newRow("Enter in the output list") << "outputList" << int(Qt::Key_Return) << true << true;
         QTest::newRow("letter in the output list") << "outputList" << int(Qt::Key_M) << true << true;
         QTest::newRow("arrow in the input list") << "inputList" << int(Qt::Key_Down) << true << false;
-        QTest::newRow("space in the input list, not recording") << "inputList" << int(Qt::Key_Space) << false << false;
+        QTest::newRow("space in the input list, not recording")
+            << "inputList" << int(Qt::Key_Space) << false << false;
     }
     void record_whileRecording_enterAndCharacterKeysAdd() {
         QFETCH(QString, widget);

@@ -3,8 +3,8 @@
 // tabs, right clicks, single selections, Invert Conversion's scrolling, restored long inputs and
 // the checked commands of the menus.
 #include "core/db/DatabaseFile.h"
-#include "ui/support/WindowHarness.h"
 #include "ui/mainwindow/FieldContextMenu.h"
+#include "ui/support/WindowHarness.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "core/db/DatabaseFile.h"
 #include "core/manage/ManageLists.h"
+#include "ui/custom/CustomUnitsDialog.h"
+#include "ui/manage/ManageCheckList.h"
+#include "ui/manage/ManageDialog.h"
 #include "ui/support/DialogHelpers.h"
 #include "ui/support/ModalSteps.h"
 #include "ui/support/WindowHarness.h"
-#include "ui/manage/ManageCheckList.h"
-#include "ui/manage/ManageDialog.h"
-#include "ui/custom/CustomUnitsDialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,9 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QToolButton>
 #include <QMimeData>
 #include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace mensurio;
@@ -57,12 +57,12 @@ struct ManageWindow {
     }
     // F4, then `drive` on the open dialog (which is closed afterwards if still open).
     void manage(const std::function<void(ManageDialog &)> &drive) {
-        const bool reached =
-            DriveModal<ManageDialog>([this] { harness.Find<QAction>("manageUnitsAndCategoriesAction")->trigger(); },
-                                   [&](ManageDialog &dialog) {
-                                       drive(dialog);
-                                       ClickButton(dialog, "closeButton");
-                                   });
+        const bool reached = DriveModal<ManageDialog>(
+            [this] { harness.Find<QAction>("manageUnitsAndCategoriesAction")->trigger(); },
+            [&](ManageDialog &dialog) {
+                drive(dialog);
+                ClickButton(dialog, "closeButton");
+            });
         QVERIFY(reached);
     }
     QStringList windowCategories() { return ComboItems(harness.Find<QComboBox>("categoryNames")); }
@@ -108,7 +108,8 @@ class TestManageDialog : public QObject {
     void open_showsBothListsCountsAndOptions() {
         ManageWindow w;
         QVERIFY(w.harness.Find<QAction>("manageUnitsAndCategoriesAction")->isEnabled());
-        QCOMPARE(w.harness.Find<QAction>("manageUnitsAndCategoriesAction")->shortcut(), QKeySequence(Qt::Key_F4));
+        QCOMPARE(w.harness.Find<QAction>("manageUnitsAndCategoriesAction")->shortcut(),
+                 QKeySequence(Qt::Key_F4));
         w.manage([](ManageDialog &d) {
             QCOMPARE(d.windowTitle(), QString("Manage Units and Categories"));
             QCOMPARE(Rows(categories(d)), kCategories);
@@ -232,7 +233,7 @@ class TestManageDialog : public QObject {
             categories(d)->setCurrentRow(RowOf(categories(d), "Mass"));
             ClickButton(d, "customCategoriesButton");
             QCOMPARE(Rows(categories(d)), (QStringList{"Secret", "Length", "Pressure", "Temperature",
-                                                        "Numbers", "Fractions", "Mass", "Volume"}));
+                                                       "Numbers", "Fractions", "Mass", "Volume"}));
             QCOMPARE(ticked(categories(d)),
                      (QStringList{"Length", "Pressure", "Temperature", "Fractions", "Mass", "Volume"}));
             QCOMPARE(categories(d)->currentItem()->text(), QString("Mass"));
@@ -240,7 +241,8 @@ class TestManageDialog : public QObject {
             QCOMPARE(Rows(units(d)).first(), QString("mile"));
             QVERIFY(!ticked(units(d)).contains("mile"));
             QVERIFY(d.findChild<QPushButton *>("customCategoriesButton")->isEnabled());
-            QVERIFY(d.findChild<QPushButton *>("customUnitsButton")->isEnabled()); // the real units dialog stands in
+            QVERIFY(d.findChild<QPushButton *>("customUnitsButton")
+                        ->isEnabled()); // the real units dialog stands in
         });
         QVERIFY(w.windowCategories().contains("Volume"));
         QCOMPARE(w.windowCategories().first(), QString("Length")); // nothing accepted
@@ -278,11 +280,13 @@ class TestManageDialog : public QObject {
             for (const char *category : {"Mass", "Pressure"}) {
                 categories(d)->setCurrentRow(RowOf(categories(d), category));
                 QString shown;
-                const bool reached = DriveModal<CustomUnitsDialog>([&d] { ClickButton(d, "customUnitsButton"); },
-                                                           [&shown](CustomUnitsDialog &custom) {
-                                                               shown = QString::fromStdString(custom.CurrentCategory());
-                                                               custom.reject();
-                                                           });
+                const bool reached =
+                    DriveModal<CustomUnitsDialog>([&d] { ClickButton(d, "customUnitsButton"); },
+                                                  [&shown](CustomUnitsDialog &custom) {
+                                                      shown =
+                                                          QString::fromStdString(custom.CurrentCategory());
+                                                      custom.reject();
+                                                  });
                 QVERIFY(reached);
                 QCOMPARE(shown, QString(category));
             }
@@ -329,7 +333,8 @@ class TestManageDialog : public QObject {
                                            TypeInto(editor, "nameField", "Petrol");
                                            ClickButton(editor, "okButton");
                                        })
-                                 .Then("CustomCategoriesDialog", [](QDialog &categories) { ClickButton(categories, "closeButton"); })
+                                 .Then("CustomCategoriesDialog",
+                                       [](QDialog &categories) { ClickButton(categories, "closeButton"); })
                                  .Run([&d] { ClickButton(d, "customCategoriesButton"); });
             QVERIFY(ran);
         });
@@ -377,13 +382,13 @@ class TestManageDialog : public QObject {
 
     void escape_stillRebuildsWindow() {
         ManageWindow w;
-        const bool reached =
-            DriveModal<ManageDialog>([&w] { w.harness.Find<QAction>("manageUnitsAndCategoriesAction")->trigger(); },
-                                   [](ManageDialog &d) {
-                                       toggle(categories(d), "Length");
-                                       ClickButton(d, "acceptCategoriesButton");
-                                       QTest::keyClick(&d, Qt::Key_Escape);
-                                   });
+        const bool reached = DriveModal<ManageDialog>(
+            [&w] { w.harness.Find<QAction>("manageUnitsAndCategoriesAction")->trigger(); },
+            [](ManageDialog &d) {
+                toggle(categories(d), "Length");
+                ClickButton(d, "acceptCategoriesButton");
+                QTest::keyClick(&d, Qt::Key_Escape);
+            });
         QVERIFY(reached);
         QVERIFY(!w.windowCategories().contains("Length"));
     }

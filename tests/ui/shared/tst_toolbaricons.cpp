@@ -34,12 +34,27 @@ class TestToolbarIcons : public QObject {
     }
 
     void everyButtonAndCommand_resolvesToANonNullIcon() {
-        const QStringList buttons = {
-            "customUnitsButton",  "customCategoriesButton",     "preferencesButton",     "findButton", "calculatorButton",
-            "invertButton",  "helpButton",     "cutButton",     "copyButton", "pasteButton",
-            "conversionTableButton", "sortUnitsButton", "showAllResultsButton", "recordButton",    "addItemButton",
-            "copyRecordButton",     "copyConversionButton",        "deleteAllItemsButton",        "removeLastItemButton",    "copyAllConversionsButton",
-            "arrow"};
+        const QStringList buttons = {"customUnitsButton",
+                                     "customCategoriesButton",
+                                     "preferencesButton",
+                                     "findButton",
+                                     "calculatorButton",
+                                     "invertButton",
+                                     "helpButton",
+                                     "cutButton",
+                                     "copyButton",
+                                     "pasteButton",
+                                     "conversionTableButton",
+                                     "sortUnitsButton",
+                                     "showAllResultsButton",
+                                     "recordButton",
+                                     "addItemButton",
+                                     "copyRecordButton",
+                                     "copyConversionButton",
+                                     "deleteAllItemsButton",
+                                     "removeLastItemButton",
+                                     "copyAllConversionsButton",
+                                     "arrow"};
         QSet<QString> glyphsSeen;
         for (const QString &button : buttons) {
             const QString glyph = ToolbarIcons::GlyphFor(button);
@@ -48,7 +63,8 @@ class TestToolbarIcons : public QObject {
             QVERIFY2(!ToolbarIcons::IconFor(button).isNull(), qPrintable(button));
         }
         QCOMPARE(glyphsSeen.size(), buttons.size()); // each button has its own picture
-        for (const char *command : {"customUnitsAction", "addItemAction", "copyRecordAction", "copyAllConversionsAction", "sortUnitsAction"})
+        for (const char *command : {"customUnitsAction", "addItemAction", "copyRecordAction",
+                                    "copyAllConversionsAction", "sortUnitsAction"})
             QVERIFY2(!ToolbarIcons::IconFor(command).isNull(), command);
     }
 
@@ -75,8 +91,11 @@ class TestToolbarIcons : public QObject {
 
     // Relative luminance and contrast ratio as the web content accessibility guidelines define them.
     static double Luminance(const QColor &colour) {
-        const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+        const auto linear = [](double c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
     }
     static double Contrast(const QColor &a, const QColor &b) {
         const double la = Luminance(a);
@@ -119,9 +138,11 @@ class TestToolbarIcons : public QObject {
         palette.setColor(QPalette::WindowText, text);
         int fixedInkLost = 0;
         for (const QString &glyph : ToolbarIcons::GlyphNames()) {
-            const double standing = Standing(ToolbarIcons::Icon(glyph, palette).pixmap(24, 24).toImage(), window);
+            const double standing =
+                Standing(ToolbarIcons::Icon(glyph, palette).pixmap(24, 24).toImage(), window);
             QVERIFY2(standing >= 0.25, qPrintable(QString("%1: %2 stands out").arg(glyph).arg(standing)));
-            if (Standing(ToolbarIcons::Drawing(glyph, QColor("#2e3436"), QSize(24, 24)).toImage(), window) < 0.25)
+            if (Standing(ToolbarIcons::Drawing(glyph, QColor("#2e3436"), QSize(24, 24)).toImage(), window) <
+                0.25)
                 ++fixedInkLost;
         }
         if (ToolbarIcons::IsDark(palette))

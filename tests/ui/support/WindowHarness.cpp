@@ -32,7 +32,8 @@ UnitDatabase FixtureDatabase() {
     add("Pressure", {{"pascal", 1.0L}, {"bar", 1e5L}, {"atmosphere", 101325.0L}});
     add("Temperature", {{"Celsius", 491.67L}, {"Fahrenheit", 459.67L}, {"Kelvin", 0.0L}, {"Rankine", 0.0L}});
     add("Numbers", {{"decimal", 10.0L}, {"hexadecimal", 16.0L}, {"binary", 2.0L}});
-    add("Fractions", {{"as decimal", 1.0L}, {"as fraction", 0.0L}, {"nearest 1/8", 8.0L}, {"nearest 1/16", 16.0L}});
+    add("Fractions",
+        {{"as decimal", 1.0L}, {"as fraction", 0.0L}, {"nearest 1/8", 8.0L}, {"nearest 1/16", 16.0L}});
     add("Mass", {{"kilogram", 1.0L}, {"gram", 0.001L}, {"grain", 6.479891e-5L}});
     db.SelectCategory("Mass");
     for (db.FirstUnit(); db.HasUnit(); db.NextUnit()) {

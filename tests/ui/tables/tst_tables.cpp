@@ -3,11 +3,11 @@
 #include "core/settings/ProgramSettings.h"
 #include "support/FakePrompts.h"
 #include "support/ScratchDir.h"
-#include "ui/tables/TableUnitList.h"
-#include "ui/tables/TablesDialog.h"
+#include "ui/support/WindowHarness.h"
 #include "ui/tables/PreviewDialog.h"
 #include "ui/tables/PreviewSurface.h"
-#include "ui/support/WindowHarness.h"
+#include "ui/tables/TableUnitList.h"
+#include "ui/tables/TablesDialog.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -52,7 +52,8 @@ QString PdfText(const QString &path) {
     QProcess process;
     process.start("pdftotext", {"-layout", path, "-"});
     if (!process.waitForStarted()) {
-        qWarning("pdftotext is not installed (Debian package poppler-utils; scripts/install-deps.sh installs it)");
+        qWarning(
+            "pdftotext is not installed (Debian package poppler-utils; scripts/install-deps.sh installs it)");
         return {};
     }
     if (!process.waitForFinished(30000))
@@ -254,7 +255,8 @@ class TestTables : public QObject {
         QCOMPARE(m_dialog->CurrentChoices().category, std::string("time"));
         m_settings.tablecategory = "TIME";
         open();
-        QCOMPARE(find<QComboBox>("categoryChoice")->currentText(), QString("Time")); // the first ignoring case
+        QCOMPARE(find<QComboBox>("categoryChoice")->currentText(),
+                 QString("Time")); // the first ignoring case
     }
 
     void orientationChange_clearsColumnsButKeepsRows() {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Checks of the built default.dat, read back with the program's own reader.
-#include "tools/makedb/tests/BuiltDatabase.h"
 #include "core/currency/CurrencyCategory.h"
 #include "core/engine/CategoryKind.h"
+#include "tools/makedb/tests/BuiltDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -18,40 +18,39 @@ namespace {
 using Quad = __float128;
 
 class DefaultDatabase : public testing::Test, protected BuiltDatabase {
-protected:
-    const UnitDatabase& db = Get();
+  protected:
+    const UnitDatabase &db = Get();
 };
 
-TEST_F(DefaultDatabase, LoadFromPath_builtFile_isFreshAndLarge)
-{
+TEST_F(DefaultDatabase, LoadFromPath_builtFile_isFreshAndLarge) {
     std::ifstream in(Path(), std::ios::binary);
     char magic[4] = {};
     in.read(magic, 4);
     EXPECT_EQ(std::string(magic, 4), "MNS0");
     EXPECT_TRUE(db.LoadedFresh);
     std::size_t units = 0;
-    for (const CategoryRecord& category : db.Categories())
+    for (const CategoryRecord &category : db.Categories())
         units += category.Units.size();
     EXPECT_GE(db.Categories().size(), 97u);
     EXPECT_GE(units, 1600u);
 }
 
-TEST_F(DefaultDatabase, Categories_everyUnit_hasOrderOriginAndUsableFactor)
-{
-    for (const CategoryRecord& category : db.Categories()) {
+TEST_F(DefaultDatabase, Categories_everyUnit_hasOrderOriginAndUsableFactor) {
+    for (const CategoryRecord &category : db.Categories()) {
         const CategoryKind kind = CategoryKindOf(category.Name);
         EXPECT_FALSE(category.Units.empty()) << category.Name;
         EXPECT_EQ(category.Custom, 0);
         EXPECT_EQ(category.Hidden, 0);
         for (std::size_t i = 0; i < category.Units.size(); ++i) {
-            const UnitRecord& unit = category.Units[i];
+            const UnitRecord &unit = category.Units[i];
             EXPECT_EQ(unit.DefaultOrder, static_cast<int>(i) + 1) << category.Name << " / " << unit.Name;
             EXPECT_TRUE(unit.OriginUnit.empty() || Unit(category.Name, unit.OriginUnit) != nullptr)
                 << category.Name << " / " << unit.Name;
             EXPECT_TRUE(std::isfinite(unit.Factor)) << category.Name << " / " << unit.Name;
             if (category.Name == kCurrencyCategory) {
                 // No exchange rate is shipped: the euro is the base, every other currency waits for rates.
-                EXPECT_EQ(unit.Factor, CurrencyCodeOf(unit.Name) == kBaseCurrencyCode ? 1.0L : 0.0L) << unit.Name;
+                EXPECT_EQ(unit.Factor, CurrencyCodeOf(unit.Name) == kBaseCurrencyCode ? 1.0L : 0.0L)
+                    << unit.Name;
             } else if (kind != CategoryKind::Temperature && kind != CategoryKind::Numbers &&
                        kind != CategoryKind::Fractions) {
                 EXPECT_GT(unit.Factor, 0.0L) << category.Name << " / " << unit.Name;
@@ -65,9 +64,9 @@ TEST_F(DefaultDatabase, Categories_everyUnit_hasOrderOriginAndUsableFactor)
 }
 
 struct ExactFactor {
-    const char* Category;
-    const char* Unit;
-    const char* Exact; // the defined value in base units, to 45 significant digits
+    const char *Category;
+    const char *Unit;
+    const char *Exact; // the defined value in base units, to 45 significant digits
 };
 
 // Units whose definitions are exact, recomputed independently (by rational arithmetic)
@@ -112,16 +111,26 @@ const ExactFactor ExactFactors[] = {
     {"Pressure", "ton-force (short)/square inch", "137895145.863367226734453468906937813875627751"},
     {"Pressure", "ton-force (long)/square foot", "1072517.80115952287460130475816507188569932695"},
     {"Temperature Interval", "degree Fahrenheit", "0.555555555555555555555555555555555555555555556"},
-    {"Temperature Interval", "degree R\xE9" "aumur", "1.25"},
+    {"Temperature Interval",
+     "degree R\xE9"
+     "aumur",
+     "1.25"},
     {"Temperature Interval", "degree Newton", "3.03030303030303030303030303030303030303030303"},
-    {"Temperature Interval", "degree R\xF8" "mer", "1.90476190476190476190476190476190476190476190"},
-    {"Thermal Conductivity", "BTU (int)/hour-foot-degree F", "1.73073466637139107611548556430446194225721785"},
-    {"Thermal Conductivity", "BTU (thermochem)/hour-foot-degree F", "1.72957720552639253426655001458151064450277049"},
+    {"Temperature Interval",
+     "degree R\xF8"
+     "mer",
+     "1.90476190476190476190476190476190476190476190"},
+    {"Thermal Conductivity", "BTU (int)/hour-foot-degree F",
+     "1.73073466637139107611548556430446194225721785"},
+    {"Thermal Conductivity", "BTU (thermochem)/hour-foot-degree F",
+     "1.72957720552639253426655001458151064450277049"},
     {"Thermal Conductivity", "BTU (int)-inch/hour-square foot-degree F",
      "0.144227888864282589676290463692038495188101487"},
     {"Thermal Conductivity", "kilocalorie (int)/hour-meter-degree C", "1.163"},
-    {"Thermal Resistivity", "hour-square foot-degree F/BTU (int)-inch", "6.93347179851597798153352515734798692197031490"},
-    {"Thermal Resistivity", "BTU (themochem)/hour-foot-degree F", "0.578175982433610114186674695840992504081128793"},
+    {"Thermal Resistivity", "hour-square foot-degree F/BTU (int)-inch",
+     "6.93347179851597798153352515734798692197031490"},
+    {"Thermal Resistivity", "BTU (themochem)/hour-foot-degree F",
+     "0.578175982433610114186674695840992504081128793"},
     {"Thermal Resistivity", "calorie (thermoch.)/second-centimeter-degree C",
      "0.00239005736137667304015296367112810707456978967"},
     {"Fuel Efficiency", "mile/gallon (US) (mpg)", "425.143707430272003401149659442176027209197276"},
@@ -133,7 +142,8 @@ const ExactFactor ExactFactors[] = {
     {"HVAC Efficiency", "energy efficiency ratio (EER)", "0.293071070172222222222222222222222222222222222"},
     {"HVAC Efficiency", "kilowatt/ton", "3.51685284206666666666666666666666666666666667"},
     {"Frequency Wavelength", "revolution/minute (rpm)", "0.0166666666666666666666666666666666666666666667"},
-    {"Frequency Wavelength", "electronvolt (photon energy)", "241798924208491.816223829142527264067676675593"},
+    {"Frequency Wavelength", "electronvolt (photon energy)",
+     "241798924208491.816223829142527264067676675593"},
     {"Frequency Wavelength", "kayser (wavenumber 1/centimeter)", "29979245800"},
     {"Frequency Wavelength", "wavelength in exametres", "2.99792458E-10"},
     {"Frequency Wavelength", "wavelength in kilometres", "299792.458"},
@@ -165,15 +175,13 @@ const ExactFactor ExactFactors[] = {
 
 // Half a unit in the last place of an 80-bit value: the gap to its neighbour towards
 // the exact value, halved.
-Quad HalfUlpTowards(long double value, Quad exact)
-{
+Quad HalfUlpTowards(long double value, Quad exact) {
     const long double neighbour = std::nextafter(value, Quad(value) < exact ? INFINITY : -INFINITY);
     return fabsq(Quad(neighbour) - Quad(value)) / 2;
 }
 
-TEST_F(DefaultDatabase, Factors_exactDefinitions_areWithinHalfAnUlp)
-{
-    for (const ExactFactor& expected : ExactFactors) {
+TEST_F(DefaultDatabase, Factors_exactDefinitions_areWithinHalfAnUlp) {
+    for (const ExactFactor &expected : ExactFactors) {
         const long double factor = Factor(expected.Category, expected.Unit);
         const Quad exact = strtoflt128(expected.Exact, nullptr);
         EXPECT_LE(fabsq(Quad(factor) - exact), HalfUlpTowards(factor, exact))

@@ -21,21 +21,22 @@
 namespace mensurio {
 namespace {
 
-std::vector<CompiledDimension> CompileText(const std::string& text)
-{
+std::vector<CompiledDimension> CompileText(const std::string &text) {
     DataSource source;
     source.ParseText(text, "a.txt");
     return DimensionCompiler::CompileAll(source);
 }
 
 // One category "A" with the given dimension line (the text after "dimension:").
-std::string WithLine(const std::string& line) { return "category: A\ndimension: " + line + "\na | 1 | | s\n"; }
+std::string WithLine(const std::string &line) {
+    return "category: A\ndimension: " + line + "\na | 1 | | s\n";
+}
 
 struct DimensionFault {
-    const char* Title;
+    const char *Title;
     std::string Text;
     int Line;
-    const char* Message;
+    const char *Message;
 };
 
 const DimensionFault DimensionFaults[] = {
@@ -70,30 +71,33 @@ const DimensionFault DimensionFaults[] = {
     {"zero SI value", WithLine("L | 0"), 2, "must be positive and finite"},
     {"negative SI value", WithLine("L | -0.1"), 2, "must be positive and finite"},
     {"SI value overflowing", WithLine("L | 10^5000"), 2, "malformed SI value"},
-    {"SI value beyond the 80-bit range", WithLine("L | 1e-4940"), 2, "outside the range of the 80-bit format"},
+    {"SI value beyond the 80-bit range", WithLine("L | 1e-4940"), 2,
+     "outside the range of the 80-bit format"},
     {"unknown mark", WithLine("L | 1 | favourite"), 2, "unknown mark 'favourite'"},
     {"preferred on none", WithLine("none | preferred"), 2, "'preferred' on a category without a dimension"},
     {"SI value on none", WithLine("none | 1"), 2, "'none' takes no SI value"},
-    {"special category with a dimension", "category: Temperature\ndimension: \xCE\x98 | 1\nKelvin | 0 | | s\n", 2,
-     "write 'dimension: none'"},
-    {"inverse-unit category with a dimension", "category: Frequency Wavelength\ndimension: T^-1 | 1\nhertz | 1 | | s\n",
-     2, "write 'dimension: none'"},
+    {"special category with a dimension",
+     "category: Temperature\ndimension: \xCE\x98 | 1\nKelvin | 0 | | s\n", 2, "write 'dimension: none'"},
+    {"inverse-unit category with a dimension",
+     "category: Frequency Wavelength\ndimension: T^-1 | 1\nhertz | 1 | | s\n", 2, "write 'dimension: none'"},
     {"shared dimension without a preferred category",
      "category: Energy\ndimension: L^2 M T^-2 | 1\nJ | 1 | | s\ncategory: Torque\ndimension: M L^2 T^-2 | 1\n"
      "N m | 1 | | s\n",
      2, "categories 'Energy', 'Torque' share the dimension L^2 M T^-2; mark exactly one of them 'preferred'"},
     {"shared dimension with two preferred categories",
-     "category: Energy\ndimension: L^2 M T^-2 | 1 | preferred\nJ | 1 | | s\ncategory: Work\ndimension: M T^-2 | 1\n"
+     "category: Energy\ndimension: L^2 M T^-2 | 1 | preferred\nJ | 1 | | s\ncategory: Work\ndimension: M "
+     "T^-2 | 1\n"
      "x | 1 | | s\ncategory: Torque\ndimension: T^-2 M L^2 | 1 | preferred\nN m | 1 | | s\n",
      8, "'Torque' is marked 'preferred', but so is 'Energy' (a.txt:2) of the same dimension L^2 M T^-2"},
 };
 
-void PrintTo(const DimensionFault& fault, std::ostream* out) { *out << fault.Title; }
+void PrintTo(const DimensionFault &fault, std::ostream *out) {
+    *out << fault.Title;
+}
 
-std::string FaultName(const testing::TestParamInfo<DimensionFault>& info)
-{
+std::string FaultName(const testing::TestParamInfo<DimensionFault> &info) {
     std::string name = info.param.Title;
-    for (char& c : name) {
+    for (char &c : name) {
         if (!std::isalnum(static_cast<unsigned char>(c)))
             c = '_';
     }
@@ -102,26 +106,26 @@ std::string FaultName(const testing::TestParamInfo<DimensionFault>& info)
 
 class DimensionLineFault : public testing::TestWithParam<DimensionFault> {};
 
-TEST_P(DimensionLineFault, CompileAll_faultyLine_stopsAtFileAndLine)
-{
-    const DimensionFault& fault = GetParam();
+TEST_P(DimensionLineFault, CompileAll_faultyLine_stopsAtFileAndLine) {
+    const DimensionFault &fault = GetParam();
     try {
         CompileText(fault.Text);
         FAIL() << fault.Title << ": no error";
-    } catch (const SourceError& e) {
+    } catch (const SourceError &e) {
         EXPECT_EQ(e.File(), "a.txt");
         EXPECT_EQ(e.Line(), fault.Line) << fault.Title << ": " << e.what();
-        EXPECT_NE(std::string(e.what()).find(fault.Message), std::string::npos) << fault.Title << ": " << e.what();
+        EXPECT_NE(std::string(e.what()).find(fault.Message), std::string::npos)
+            << fault.Title << ": " << e.what();
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, DimensionLineFault, testing::ValuesIn(DimensionFaults), FaultName);
 
 struct GoodLine {
-    const char* Line;
+    const char *Line;
     std::array<int, kDimensionSlots> Exponents;
     long double BaseInSi;
-    const char* Text; // as DimensionCompiler::Text writes it
+    const char *Text; // as DimensionCompiler::Text writes it
 };
 
 const GoodLine GoodLines[] = {
@@ -130,7 +134,10 @@ const GoodLine GoodLines[] = {
     {"L^-1 T | 60/1000", {-1, 0, 1, 0, 0, 0, 0, 0, 0, 0}, 0.06L, "L^-1 T"},
     {"L^+3 | 1e-6", {3, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 1e-6L, "L^3"},
     {"I T M^-1 | 1", {0, -1, 1, 1, 0, 0, 0, 0, 0, 0}, 1.0L, "M^-1 T I"},
-    {"\xCE\x98^-1 N^-1 L^2 M T^-2 | 1", {2, 1, -2, 0, -1, -1, 0, 0, 0, 0}, 1.0L, "L^2 M T^-2 \xCE\x98^-1 N^-1"},
+    {"\xCE\x98^-1 N^-1 L^2 M T^-2 | 1",
+     {2, 1, -2, 0, -1, -1, 0, 0, 0, 0},
+     1.0L,
+     "L^2 M T^-2 \xCE\x98^-1 N^-1"},
     {"J solidangle L^-2 | 1", {-2, 0, 0, 0, 0, 0, 1, 0, 1, 0}, 1.0L, "L^-2 J solidangle"},
     {"angle T^-1 | 1", {0, 0, -1, 0, 0, 0, 0, 1, 0, 0}, 1.0L, "T^-1 angle"},
     {"bit\tT^-1 | 1/8", {0, 0, -1, 0, 0, 0, 0, 0, 0, 1}, 0.125L, "T^-1 bit"},
@@ -139,12 +146,11 @@ const GoodLine GoodLines[] = {
     {"  L   M  |  2^-3  |  preferred  ", {1, 1, 0, 0, 0, 0, 0, 0, 0, 0}, 0.125L, "L M"},
 };
 
-TEST(Dimensions, Compile_goodLines_giveExponentsAndTheOnceRoundedSiValue)
-{
-    for (const GoodLine& good : GoodLines) {
+TEST(Dimensions, Compile_goodLines_giveExponentsAndTheOnceRoundedSiValue) {
+    for (const GoodLine &good : GoodLines) {
         const std::vector<CompiledDimension> dimensions = CompileText(WithLine(good.Line));
         ASSERT_EQ(dimensions.size(), 1u) << good.Line;
-        const CompiledDimension& dimension = dimensions[0];
+        const CompiledDimension &dimension = dimensions[0];
         EXPECT_TRUE(dimension.Proportional) << good.Line;
         EXPECT_EQ(dimension.Exponents, good.Exponents) << good.Line;
         EXPECT_EQ(dimension.BaseInSi, good.BaseInSi) << good.Line;
@@ -154,14 +160,14 @@ TEST(Dimensions, Compile_goodLines_giveExponentsAndTheOnceRoundedSiValue)
     }
 }
 
-TEST(Dimensions, CompileAll_sharedDimensions_preferExactlyTheMarkedCategory)
-{
-    const auto dimensions = CompileText("category: Temperature\ndimension: none\nKelvin | 0 | | s\n"
-                                        "category: Torque\ndimension: L^2 M T^-2 | 1\nN m | 1 | | s\n"
-                                        "category: Length\n# between\ndimension: L | 1\nm | 1 | | s\n"
-                                        "category: Energy\ndimension: M L^2 T^-2 | 1 | preferred\nJ | 1 | | s\n"
-                                        "category: Work\ndimension: L^2 M T^-2 | 3.6e6\nkWh | 1 | | s\n"
-                                        "category: Fractions\ndimension: none\nx | 1 | | s\n");
+TEST(Dimensions, CompileAll_sharedDimensions_preferExactlyTheMarkedCategory) {
+    const auto dimensions =
+        CompileText("category: Temperature\ndimension: none\nKelvin | 0 | | s\n"
+                    "category: Torque\ndimension: L^2 M T^-2 | 1\nN m | 1 | | s\n"
+                    "category: Length\n# between\ndimension: L | 1\nm | 1 | | s\n"
+                    "category: Energy\ndimension: M L^2 T^-2 | 1 | preferred\nJ | 1 | | s\n"
+                    "category: Work\ndimension: L^2 M T^-2 | 3.6e6\nkWh | 1 | | s\n"
+                    "category: Fractions\ndimension: none\nx | 1 | | s\n");
     ASSERT_EQ(dimensions.size(), 6u);
     const std::vector<bool> proportional = {false, true, true, true, true, false};
     const std::vector<bool> preferred = {false, false, true, true, false, false};
@@ -174,8 +180,7 @@ TEST(Dimensions, CompileAll_sharedDimensions_preferExactlyTheMarkedCategory)
     EXPECT_EQ(dimensions[4].BaseInSi, 3.6e6L);
 }
 
-TEST(Dimensions, HexLiteral_valuesAcrossTheRange_readBackExactly)
-{
+TEST(Dimensions, HexLiteral_valuesAcrossTheRange_readBackExactly) {
     const std::vector<std::pair<long double, std::string>> cases = {
         {1.0L, "0x1p0L"},
         {0.5L, "0x1p-1L"},
@@ -186,7 +191,7 @@ TEST(Dimensions, HexLiteral_valuesAcrossTheRange_readBackExactly)
         {LDBL_MIN, "0x1p-16382L"},
         {1.0L + LDBL_EPSILON, "0x1.0000000000000002p0L"},
     };
-    for (const auto& [value, expected] : cases) {
+    for (const auto &[value, expected] : cases) {
         const std::string literal = DimensionsSource::HexLiteral(value);
         EXPECT_EQ(literal, expected);
         EXPECT_EQ(std::strtold(literal.c_str(), nullptr), value) << literal;
@@ -194,26 +199,26 @@ TEST(Dimensions, HexLiteral_valuesAcrossTheRange_readBackExactly)
 }
 
 // The table the programs are built with holds exactly what the data source says.
-TEST(Dimensions, BuiltinDimensions_builtTable_matchesTheDataSource)
-{
+TEST(Dimensions, BuiltinDimensions_builtTable_matchesTheDataSource) {
     std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(std::string(MENSURIO_SOURCE_DIR) + "/data")) {
+    for (const auto &entry :
+         std::filesystem::directory_iterator(std::string(MENSURIO_SOURCE_DIR) + "/data")) {
         if (entry.path().extension() == ".txt")
             files.push_back(entry.path().string());
     }
     std::sort(files.begin(), files.end());
     DataSource source;
-    for (const std::string& file : files)
+    for (const std::string &file : files)
         source.ParseFile(file);
     std::vector<CompiledDimension> expected;
-    for (const CompiledDimension& dimension : DimensionCompiler::CompileAll(source)) {
+    for (const CompiledDimension &dimension : DimensionCompiler::CompileAll(source)) {
         if (dimension.Proportional)
             expected.push_back(dimension);
     }
     const auto table = BuiltinDimensions();
     ASSERT_EQ(table.size(), expected.size());
     for (std::size_t i = 0; i < table.size(); ++i) {
-        const BuiltinDimensionEntry& entry = table[i];
+        const BuiltinDimensionEntry &entry = table[i];
         EXPECT_EQ(entry.category, expected[i].Category);
         EXPECT_TRUE(std::equal(expected[i].Exponents.begin(), expected[i].Exponents.end(), entry.exponents))
             << entry.category;

@@ -18,21 +18,20 @@
 namespace mensurio {
 namespace {
 
-std::string ReadAll(const std::string& path)
-{
+std::string ReadAll(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-const std::string GoodData = "symbol source: SI Brochure; NIST HB44\n"
-                             "category: Length\ndimension: L | 1\nmeter | 1 | | s | m\nfoot | 0.3048 | | s | ft | feet\n"
-                             "yard | 3 | foot | s\n"
-                             "category: Temperature\ndimension: none\nKelvin | 0 | | s | K\nCelsius | 491.67 | | s | | \n";
+const std::string GoodData =
+    "symbol source: SI Brochure; NIST HB44\n"
+    "category: Length\ndimension: L | 1\nmeter | 1 | | s | m\nfoot | 0.3048 | | s | ft | feet\n"
+    "yard | 3 | foot | s\n"
+    "category: Temperature\ndimension: none\nKelvin | 0 | | s | K\nCelsius | 491.67 | | s | | \n";
 
-TEST(MakeDbCommand, Run_goodData_writesFreshDatabaseThatReadsBack)
-{
+TEST(MakeDbCommand, Run_goodData_writesFreshDatabaseThatReadsBack) {
     ScratchFolder folder;
     const std::string input = folder.Write("10-a.txt", GoodData);
     std::ostringstream err;
@@ -43,7 +42,7 @@ TEST(MakeDbCommand, Run_goodData_writesFreshDatabaseThatReadsBack)
     UnitDatabase db;
     EXPECT_EQ(DatabaseFile::LoadFromPath(db, folder.Path("out.dat")), 7);
     ASSERT_EQ(db.Categories().size(), 2u);
-    const CategoryRecord& length = db.Categories()[0];
+    const CategoryRecord &length = db.Categories()[0];
     EXPECT_EQ(length.Name, "Length");
     ASSERT_EQ(length.Units.size(), 3u);
     EXPECT_EQ(length.Units[2].Name, "yard");
@@ -53,8 +52,7 @@ TEST(MakeDbCommand, Run_goodData_writesFreshDatabaseThatReadsBack)
     EXPECT_EQ(db.Categories()[1].Units[1].Factor, 491.67L);
 }
 
-TEST(MakeDbCommand, Run_faultyData_failsAndKeepsThePreviousOutput)
-{
+TEST(MakeDbCommand, Run_faultyData_failsAndKeepsThePreviousOutput) {
     ScratchFolder folder;
     const std::string good = folder.Write("10-a.txt", GoodData);
     const std::string bad = folder.Write("20-b.txt", "category: B\nx | 1 | y | s\n");
@@ -65,8 +63,7 @@ TEST(MakeDbCommand, Run_faultyData_failsAndKeepsThePreviousOutput)
     EXPECT_EQ(ReadAll(output), "previous");
 }
 
-TEST(MakeDbCommand, Run_summary_listsCategoriesWithUnitCounts)
-{
+TEST(MakeDbCommand, Run_summary_listsCategoriesWithUnitCounts) {
     ScratchFolder folder;
     const std::string input = folder.Write("10-a.txt", GoodData);
     std::ostringstream err;
@@ -77,8 +74,7 @@ TEST(MakeDbCommand, Run_summary_listsCategoriesWithUnitCounts)
     EXPECT_NE(text.find("| Temperature | 2 | Kelvin | 1 | none |  |"), std::string::npos) << text;
 }
 
-TEST(MakeDbCommand, Run_aliases_writesTheTableOfSymbolsAndSpellings)
-{
+TEST(MakeDbCommand, Run_aliases_writesTheTableOfSymbolsAndSpellings) {
     ScratchFolder folder;
     const std::string input = folder.Write("10-a.txt", GoodData);
     std::ostringstream err;
@@ -90,27 +86,28 @@ TEST(MakeDbCommand, Run_aliases_writesTheTableOfSymbolsAndSpellings)
     EXPECT_EQ(text.find("Celsius"), std::string::npos) << text; // neither symbols nor spellings
 }
 
-TEST(MakeDbCommand, Run_dimensions_writesOneEntryPerProportionalCategory)
-{
+TEST(MakeDbCommand, Run_dimensions_writesOneEntryPerProportionalCategory) {
     ScratchFolder folder;
-    const std::string input =
-        folder.Write("10-a.txt", GoodData + "category: Cooking Volume\ndimension: L^3 | 1e-6\nmilliliter | 1 | | s\n"
-                                            "category: Volume\ndimension: L^3 | 1 | preferred\nliter | 1 | | s\n");
+    const std::string input = folder.Write(
+        "10-a.txt", GoodData + "category: Cooking Volume\ndimension: L^3 | 1e-6\nmilliliter | 1 | | s\n"
+                               "category: Volume\ndimension: L^3 | 1 | preferred\nliter | 1 | | s\n");
     std::ostringstream err;
-    ASSERT_EQ(MakeDbCommand::Run({"--dimensions", folder.Path("dimensions.cpp"), input}, err), 0) << err.str();
+    ASSERT_EQ(MakeDbCommand::Run({"--dimensions", folder.Path("dimensions.cpp"), input}, err), 0)
+        << err.str();
     const std::string text = ReadAll(folder.Path("dimensions.cpp"));
     EXPECT_NE(text.find("#include \"core/engine/BuiltinDimensions.h\""), std::string::npos) << text;
-    EXPECT_NE(text.find("Entries[3] = {\n"
-                        "    {\"Length\", {1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0x1p0L, true},\n"
-                        "    {\"Cooking Volume\", {3, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0x1.0c6f7a0b5ed8d36cp-20L, false},\n"
-                        "    {\"Volume\", {3, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0x1p0L, true},\n};"),
-              std::string::npos)
+    EXPECT_NE(
+        text.find(
+            "Entries[3] = {\n"
+            "    {\"Length\", {1, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0x1p0L, true},\n"
+            "    {\"Cooking Volume\", {3, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0x1.0c6f7a0b5ed8d36cp-20L, false},\n"
+            "    {\"Volume\", {3, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0x1p0L, true},\n};"),
+        std::string::npos)
         << text;
     EXPECT_EQ(text.find("Temperature"), std::string::npos) << text; // dimension none
 }
 
-TEST(MakeDbCommand, Run_missingDimension_failsForEveryOutput)
-{
+TEST(MakeDbCommand, Run_missingDimension_failsForEveryOutput) {
     ScratchFolder folder;
     const std::string input = folder.Write("10-a.txt", "category: A\nx | 1 | | s\n");
     for (const std::string option : {"", "--summary", "--aliases", "--dimensions"}) {
@@ -119,14 +116,14 @@ TEST(MakeDbCommand, Run_missingDimension_failsForEveryOutput)
             args.insert(args.begin(), option);
         std::ostringstream err;
         EXPECT_EQ(MakeDbCommand::Run(args, err), 1) << option;
-        EXPECT_EQ(err.str(), input + ":1: category 'A' has no 'dimension:' line; write one before its units\n")
+        EXPECT_EQ(err.str(),
+                  input + ":1: category 'A' has no 'dimension:' line; write one before its units\n")
             << option;
         EXPECT_FALSE(std::filesystem::exists(folder.Path("out"))) << option;
     }
 }
 
-TEST(MakeDbCommand, Run_missingArguments_isAUsageError)
-{
+TEST(MakeDbCommand, Run_missingArguments_isAUsageError) {
     std::ostringstream err;
     EXPECT_EQ(MakeDbCommand::Run({}, err), 2);
     EXPECT_EQ(MakeDbCommand::Run({"out.dat"}, err), 2);
@@ -137,12 +134,11 @@ TEST(MakeDbCommand, Run_missingArguments_isAUsageError)
     EXPECT_NE(err.str().find("usage:"), std::string::npos);
 }
 
-TEST(MakeDbCommand, Executable_faultyData_exitsNonZeroWithFileAndLine)
-{
+TEST(MakeDbCommand, Executable_faultyData_exitsNonZeroWithFileAndLine) {
     ScratchFolder folder;
     const std::string bad = folder.Write("a.txt", "category: A\nx | 1 | | s\nX | 2 | | s\n");
-    const std::string command = std::string("'") + MENSURIO_MAKEDB + "' '" + folder.Path("out.dat") + "' '" + bad +
-                                "' 2> '" + folder.Path("err.txt") + "'";
+    const std::string command = std::string("'") + MENSURIO_MAKEDB + "' '" + folder.Path("out.dat") + "' '" +
+                                bad + "' 2> '" + folder.Path("err.txt") + "'";
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);
