@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const long double value = mensurio::Extended80::Decode(data);
     mensurio::ResultFormatOptions options;
-    options.resultFormat = static_cast<std::int8_t>(data[10]) % 6; // -5..5: outside 0..3 too
+    options.resultFormat = static_cast<mensurio::ResultFormat>(data[10] % 4);
     options.decimalPlaces = static_cast<std::int8_t>(data[11]) % 16;
     options.separators.decimal = static_cast<char>(data[12]);
     options.separators.thousands = static_cast<char>(data[13]);
