@@ -92,7 +92,7 @@ void MainWindow::createWidgets() {
     m_categoryTabs->setShape(QTabBar::RoundedSouth);
     m_categoryTabs->setExpanding(false);
     m_categoryTabs->setUsesScrollButtons(true);
-    m_categoryTabs = std::make_unique<CategoryTabs>(*m_categoryTabs);
+    m_categoryTabWindow = std::make_unique<CategoryTabs>(*m_categoryTabs);
     setCentralWidget(m_clientArea);
 
     m_categoryNames = new QComboBox(this);

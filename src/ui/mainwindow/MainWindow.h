@@ -262,8 +262,8 @@ class MainWindow : public QMainWindow {
     bool startedInTray = false;
     bool m_categoryHasUnits = false;
     std::unique_ptr<CategoryMemory> m_memory;
-    std::unique_ptr<CategoryMenu> m_categoryMenu; // categoryPopup's items; holds lastCheckedCategoryItem
-    std::unique_ptr<CategoryTabs> m_categoryTabs; // categoryTabs's tabs
+    std::unique_ptr<CategoryMenu> m_categoryMenu;      // categoryPopup's items; holds lastCheckedCategoryItem
+    std::unique_ptr<CategoryTabs> m_categoryTabWindow; // which categories have a tab in categoryTabs
     ResizeSuppressCounter resizeSuppress;
     std::vector<ToolbarPlacement> m_toolbarPlacements; // as loaded: what a floating bar keeps
     bool clipboardHasText = false;

@@ -62,7 +62,7 @@ void MainWindow::connectEvents() {
     connect(m_inputPressure, &QComboBox::currentIndexChanged, this, &MainWindow::inputPressureChanged);
     connect(m_outputPressure, &QComboBox::currentIndexChanged, this, &MainWindow::outputPressureChanged);
     connect(m_categoryTabs, &QTabBar::currentChanged, this,
-            [this](int tab) { categoryChosen(m_categoryTabs->CategoryOf(tab), m_categoryTabs); });
+            [this](int tab) { categoryChosen(m_categoryTabWindow->CategoryOf(tab), m_categoryTabs); });
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {

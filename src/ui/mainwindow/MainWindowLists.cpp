@@ -54,12 +54,12 @@ void MainWindow::fillCategoryList() {
     }
     m_categoryNames->addItems(names); // in one insertion: the list's model is told once
     if (m_settings.GeDiCate)
-        m_categoryTabs->SetCategories(names);
+        m_categoryTabWindow->SetCategories(names);
 }
 
 void MainWindow::clearCategoryList() {
     const QSignalBlocker comboBlocked(m_categoryNames);
-    m_categoryTabs->Clear();
+    m_categoryTabWindow->Clear();
     if (m_categoryMenu)
         m_categoryMenu->Clear();
     m_categoryNames->clear();
@@ -93,7 +93,7 @@ void MainWindow::followCurrentCategory(bool moveTab) {
     // A current category that is not listed (a hidden one) gets a tab of its own at the end while
     // it is current, so that the tab strip never shows another category as the current one.
     if (m_settings.GeDiCate)
-        m_categoryTabs->Follow(index, name, moveTab);
+        m_categoryTabWindow->Follow(index, name, moveTab);
 }
 
 // Both lists show the same rows, and the engine gets one record per row in row order.

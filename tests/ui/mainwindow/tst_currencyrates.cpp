@@ -9,7 +9,7 @@
 #include "support/SampleRates.h"
 #include "ui/rates/CurrencyRates.h"
 #include "ui/rates/RatesUpdateDialog.h"
-#include "ui/support/ModalDriver.h"
+#include "ui/support/DialogHelpers.h"
 #include "ui/support/WindowHarness.h"
 
 #include <QAction>
