@@ -13,6 +13,7 @@
 #include "cli/CliValue.h"
 #include "cli/PrintableText.h"
 #include "cli/UnitNameLookup.h"
+#include "core/db/BuiltinUpdate.h"
 #include "core/db/Cp1252.h"
 #include "core/db/DatabaseFile.h"
 #include "core/db/DatabaseLifecycle.h"
@@ -20,6 +21,8 @@
 #include "core/engine/RequestSettings.h"
 #include "core/platform/FileOps.h"
 #include "core/platform/Paths.h"
+#include "core/settings/DataVersionSetting.h"
+#include "core/settings/IniFile.h"
 
 #include <algorithm>
 #include <exception>
@@ -28,6 +31,13 @@
 #include <sstream>
 
 namespace mensurio {
+
+namespace {
+
+// The window's settings, beside the CLI's own.
+constexpr char kWindowSettingsFile[] = "mensurio.ini";
+
+} // namespace
 
 bool CliApp::loadDatabase(const std::string &explicitPath) {
     const FileLocations locations =
@@ -41,6 +51,9 @@ bool CliApp::loadDatabase(const std::string &explicitPath) {
               << "; the default database is used\n";
     };
     if (DatabaseLifecycle::LoadForReading(m_db, explicitPath, locations, path, warn)) {
+        if (explicitPath.empty() &&
+            path == FileOps::Join(locations.userDirectory, DatabaseLifecycle::UnitsFile))
+            takeInShippedData(locations);
         m_db.SkipHidden = false;
         m_rates.Load(m_db,
                      explicitPath.empty() ? locations.userDirectory : FileOps::DirectoryOf(explicitPath));
@@ -50,6 +63,18 @@ bool CliApp::loadDatabase(const std::string &explicitPath) {
     m_err << "mensurio-cli: cannot read the units database " << PrintableText::Escaped(path)
           << (kind.empty() ? "" : ": it is " + kind + ", not a file") << "\n";
     return false;
+}
+
+// A units.dat the window has not opened since the program was updated lacks the categories and
+// units shipped since (Currency, say). They are added here in memory, as the window adds them at
+// its next start; the CLI never writes the database. The window records in its settings which
+// data version its units.dat holds.
+void CliApp::takeInShippedData(const FileLocations &locations) {
+    const IniFile windowSettings(
+        FileOps::Join(FileOps::DirectoryOf(locations.settingsPath), kWindowSettingsFile));
+    BuiltinUpdate::FromShippedFile(m_db,
+                                   FileOps::Join(locations.defaultDirectory, DatabaseLifecycle::DefaultFile),
+                                   ReadDataVersion(windowSettings));
 }
 
 int CliApp::listCategories() {

@@ -13,6 +13,7 @@
 
 namespace mensurio {
 
+struct FileLocations;
 class CliQuantity;
 class UnitNameLookup;
 
@@ -27,6 +28,7 @@ class CliApp {
 
   private:
     bool loadDatabase(const std::string &explicitPath);
+    void takeInShippedData(const FileLocations &locations);
     int runAction();
     int listCategories();
     int listUnits(const std::string &category);

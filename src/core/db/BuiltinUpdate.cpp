@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "core/db/BuiltinUpdate.h"
 
+#include "core/db/DatabaseFile.h"
 #include "core/db/UnitDatabase.h"
 
 #include <algorithm>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -168,6 +170,20 @@ BuiltinUpdateSummary BuiltinUpdate::Apply(UnitDatabase &user, const UnitDatabase
             ++summary.hidden;
     }
     return summary;
+}
+
+std::optional<BuiltinUpdateSummary>
+BuiltinUpdate::FromShippedFile(UnitDatabase &user, const std::string &shippedPath, int recordedVersion) {
+    if (recordedVersion >= BuiltinDataVersion())
+        return std::nullopt;
+    UnitDatabase shipped;
+    try {
+        DatabaseFile::LoadFromPath(shipped, shippedPath);
+    } catch (const std::exception &) {
+        return std::nullopt;
+    }
+    const int from = recordedVersion > 0 ? recordedVersion : InferredVersion(user, BuiltinHistory());
+    return Apply(user, shipped, BuiltinHistory(), from);
 }
 
 std::string BuiltinUpdate::SummaryText(const BuiltinUpdateSummary &summary) {

@@ -3,6 +3,7 @@
 
 #include "core/db/BuiltinHistory.h"
 
+#include <optional>
 #include <span>
 #include <string>
 
@@ -35,6 +36,13 @@ class BuiltinUpdate {
     /// category already holds in any letter case is not added again.
     static BuiltinUpdateSummary Apply(UnitDatabase &user, const UnitDatabase &shipped,
                                       std::span<const BuiltinHistoryEntry> history, int userVersion);
+
+    /// Brings `user` up to the shipped data version from the default.dat at `shippedPath`, since
+    /// `recordedVersion` (0 when none is recorded: since the version the database most likely
+    /// came from). Nothing when the recorded version is current, or when default.dat does not
+    /// load (the next start tries again); else what was added.
+    static std::optional<BuiltinUpdateSummary>
+    FromShippedFile(UnitDatabase &user, const std::string &shippedPath, int recordedVersion);
 
     /// What the user is told: "27 new units, 1 new category".
     static std::string SummaryText(const BuiltinUpdateSummary &summary);

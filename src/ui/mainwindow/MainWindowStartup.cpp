@@ -94,21 +94,15 @@ bool MainWindow::LoadDatabaseAtStart() {
 // recorded, since the one the database most likely came from) join the user's database, and
 // the user is told once. The version is recorded at exit, together with the saved database.
 void MainWindow::UpdateBuiltinData() {
-    const int recorded = ReadDataVersion(m_settingsFile);
-    if (recorded >= BuiltinDataVersion())
-        return;
     const std::string &defaultDirectory =
         m_environment.defaultDirectory.empty() ? m_environment.baseDirectory : m_environment.defaultDirectory;
-    UnitDatabase shipped;
-    try {
-        DatabaseFile::LoadFromPath(shipped, FileOps::Join(defaultDirectory, DatabaseLifecycle::DefaultFile));
-    } catch (const std::exception &) {
-        return; // nothing to take the new units from; the next start tries again
-    }
-    const int from = recorded > 0 ? recorded : BuiltinUpdate::InferredVersion(m_database, BuiltinHistory());
-    const BuiltinUpdateSummary summary = BuiltinUpdate::Apply(m_database, shipped, BuiltinHistory(), from);
+    const std::optional<BuiltinUpdateSummary> summary = BuiltinUpdate::FromShippedFile(
+        m_database, FileOps::Join(defaultDirectory, DatabaseLifecycle::DefaultFile),
+        ReadDataVersion(m_settingsFile));
+    if (!summary)
+        return;
     m_dataVersionToRecord = BuiltinDataVersion();
-    const std::string added = BuiltinUpdate::SummaryText(summary);
+    const std::string added = BuiltinUpdate::SummaryText(*summary);
     if (!added.empty())
         m_environment.prompts->Information(std::string(kBuiltinDataAddedText) + added + ".");
 }
